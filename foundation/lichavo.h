@@ -155,7 +155,7 @@ public:
     // Pop the first element into f as one line.
     void poptofile(std::FILE* f);
     // Pop every element into f as lines; the path form creates (overwrites)
-    // the file first.
+    // the file first, and keeps the list when the file cannot be created.
     void movetofile(std::FILE* f);
     void movetofile(const char* path);
     // Write every element as a line, keeping the list / into a created file.
