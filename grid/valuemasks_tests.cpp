@@ -68,13 +68,6 @@ TEST_F(valuemasks, nombrevaldansposs_counts_the_six_low_bits_of_any_mask) {
     EXPECT_EQ(nombrevaldansposs(-32768), 0);
 }
 
-TEST_F(valuemasks, shortet_and_shortou_keep_all_sixteen_bits) {
-    EXPECT_EQ(shortet(-1, 21), 21);
-    EXPECT_EQ(shortet(-32768, -1), -32768);
-    EXPECT_EQ(shortou(-32768, 1), -32767);
-    EXPECT_EQ(shortou(5, 48), 53);
-}
-
 TEST_F(valuemasks, modulosix_remainder_follows_the_sign_of_n) {
     EXPECT_EQ(modulosix(13), 1);
     EXPECT_EQ(modulosix(-13), -1);

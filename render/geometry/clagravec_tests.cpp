@@ -160,12 +160,6 @@ TEST(clagravec, cleared_or_freed_bases_read_nothing) {
     EXPECT_EQ(b.posicheminx("A"), 0);
 }
 
-TEST(clagravec, path_sums_wrap_to_16_bits) {
-    clagravec b;
-    b.setbase(2, 30000);
-    EXPECT_EQ(b.posicheminx("AA"), static_cast<short>(60000 - 65536));
-}
-
 TEST(tailletiers, third_of_the_size_to_the_nearest_pixel) {
     struct cas {
         short taille;
