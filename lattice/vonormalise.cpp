@@ -40,7 +40,8 @@ std::string finaleseg(std::string_view segment) {
 }
 
 std::string canonpath(std::string_view path, bool compact) {
-    clavochemin c;
+    // One path object per thread: building one computes its direction vectors.
+    thread_local clavochemin c;
     c.setchemin(std::string(path).c_str());
     return compact ? c.compacte() : c.decompacte();
 }
