@@ -1,5 +1,6 @@
-// The counting solver: depth-first search over candidate masks with propagation of single
-// candidates and of values with one place left in a complete group.
+// The counting solver: depth-first search over candidate masks, propagating single candidates,
+// values with one place left in a complete group, and values a complete group confines to its
+// overlap with another group.
 #include "tools/catalogue/solver.h"
 
 #include <algorithm>
@@ -15,18 +16,21 @@ constexpr std::uint8_t propagated = 64;
 class search {
 public:
     search(const shape& s, int limit, std::mt19937* rng, long budget)
-        : s_(s), limit_(limit), rng_(rng), budget_(budget), levels_(s.cell_count() + 1) {}
+        : s_(s), limit_(limit), rng_(rng), budget_(budget), dirty_(s.group_count(), false),
+          levels_(s.cell_count() + 1) {}
 
-    void run(std::vector<std::uint8_t>& masks, int depth);
+    // Explores the masks of one node; `changed` is the cell the branch fixed, or -1 at the root.
+    void run(std::vector<std::uint8_t>& masks, int depth, int changed);
 
     int solutions = 0;
     cellvalues first;
     bool out_of_budget = false;
 
 private:
-    bool propagate(std::vector<std::uint8_t>& masks);
-    bool hidden_singles(std::vector<std::uint8_t>& masks, bool& changed);
-    bool intersections(std::vector<std::uint8_t>& masks, bool& changed);
+    bool propagate(std::vector<std::uint8_t>& masks, int changed);
+    void set_mask(std::vector<std::uint8_t>& masks, int c, unsigned mask);
+    void mark_groups(int c);
+    bool check_group(std::vector<std::uint8_t>& masks, int g);
     int branch_cell(const std::vector<std::uint8_t>& masks) const;
 
     const shape& s_;
@@ -34,78 +38,88 @@ private:
     std::mt19937* rng_;
     long budget_;
     long nodes_ = 0;
-    std::vector<int> queue_;
+    std::vector<int> queue_;  // cells left with one value, not yet propagated
+    std::vector<bool> dirty_; // complete groups whose masks changed since last checked
+    std::vector<int> dirtylist_;
     // The masks of each search depth; every level fixes one more cell, so the depth never
     // exceeds the number of cells and the table never grows under a caller's reference.
     std::vector<std::vector<std::uint8_t>> levels_;
 };
 
-bool search::hidden_singles(std::vector<std::uint8_t>& masks, bool& changed) {
-    for (int g = 0; g < s_.group_count(); ++g) {
-        if (!s_.complete(g)) continue;
-        unsigned once = 0;
-        unsigned twice = 0;
-        for (int c : s_.group_cells(g)) {
-            const unsigned m = masks[c] & all_values;
-            twice |= once & m;
-            once |= m;
-        }
-        if (once != all_values) return false;
-        const unsigned unique = once & ~twice;
-        if (unique == 0) continue;
-        for (int c : s_.group_cells(g)) {
-            const unsigned here = masks[c] & unique;
-            if (here == 0 || (masks[c] & propagated) != 0) continue;
-            if (!single_value(here)) return false;
-            if ((masks[c] & all_values) != here) {
-                masks[c] = static_cast<std::uint8_t>(here);
-                queue_.push_back(c);
-                changed = true;
-            }
+void search::mark_groups(int c) {
+    for (int g : s_.groups_of(c)) {
+        if (!dirty_[g] && s_.complete(g)) {
+            dirty_[g] = true;
+            dirtylist_.push_back(g);
         }
     }
-    return true;
 }
 
-// A value of a complete group whose open places all lie in another group leaves the rest of
-// that other group.
-bool search::intersections(std::vector<std::uint8_t>& masks, bool& changed) {
-    for (int g = 0; g < s_.group_count(); ++g) {
-        if (!s_.complete(g) || s_.overlaps(g).empty()) continue;
-        const auto cells = s_.group_cells(g);
-        std::array<unsigned, 6> places{};
-        for (int i = 0; i < 6; ++i) {
-            if ((masks[cells[i]] & propagated) != 0) continue;
-            for (unsigned m = masks[cells[i]]; m != 0; m &= m - 1) {
-                places[lowest_value(m) - 1] |= 1u << i;
-            }
-        }
-        for (int v = 1; v <= 6; ++v) {
-            if (value_count(places[v - 1]) < 2) continue;
-            for (const overlap& o : s_.overlaps(g)) {
-                if ((places[v - 1] & ~o.positions) != 0) continue;
-                for (int c : s_.group_cells(o.other)) {
-                    if ((masks[c] & value_bit(v)) == 0 ||
-                        std::find(cells.begin(), cells.end(), c) != cells.end()) {
-                        continue;
-                    }
-                    if ((masks[c] & propagated) != 0) return false;
-                    const unsigned rest = masks[c] & ~value_bit(v);
-                    if (rest == 0) return false;
-                    masks[c] = static_cast<std::uint8_t>(rest);
-                    if (single_value(rest)) queue_.push_back(c);
-                    changed = true;
+void search::set_mask(std::vector<std::uint8_t>& masks, int c, unsigned mask) {
+    masks[c] = static_cast<std::uint8_t>(mask);
+    if (single_value(mask)) queue_.push_back(c);
+    mark_groups(c);
+}
+
+// The deductions a complete group allows on its own: a value with one place left goes there, and
+// a value whose open places all lie in another group leaves the rest of that other group.
+bool search::check_group(std::vector<std::uint8_t>& masks, int g) {
+    const auto cells = s_.group_cells(g);
+    unsigned once = 0;
+    unsigned twice = 0;
+    for (int c : cells) {
+        const unsigned m = masks[c] & all_values;
+        twice |= once & m;
+        once |= m;
+    }
+    if (once != all_values) return false;
+    const unsigned unique = once & ~twice;
+    for (int c : cells) {
+        const unsigned here = masks[c] & unique;
+        if (here == 0 || (masks[c] & propagated) != 0) continue;
+        if (!single_value(here)) return false;
+        if ((masks[c] & all_values) != here) set_mask(masks, c, here);
+    }
+
+    std::array<unsigned, 6> places{};
+    for (int i = 0; i < 6; ++i) {
+        if ((masks[cells[i]] & propagated) != 0) continue;
+        for (unsigned m = masks[cells[i]]; m != 0; m &= m - 1)
+            places[lowest_value(m) - 1] |= 1u << i;
+    }
+    for (int v = 1; v <= 6; ++v) {
+        if (value_count(places[v - 1]) < 2) continue;
+        for (const overlap& o : s_.overlaps(g)) {
+            if ((places[v - 1] & ~o.positions) != 0) continue;
+            for (int c : s_.group_cells(o.other)) {
+                if ((masks[c] & value_bit(v)) == 0 ||
+                    std::find(cells.begin(), cells.end(), c) != cells.end()) {
+                    continue;
                 }
+                if ((masks[c] & propagated) != 0) return false;
+                const unsigned rest = masks[c] & ~value_bit(v);
+                if (rest == 0) return false;
+                set_mask(masks, c, rest);
             }
         }
     }
     return true;
 }
 
-bool search::propagate(std::vector<std::uint8_t>& masks) {
+// Propagates fixed values to their neighbours and checks the complete groups whose masks changed,
+// until nothing changes; false when the masks admit no solution.
+bool search::propagate(std::vector<std::uint8_t>& masks, int changed) {
     queue_.clear();
-    for (int c = 0; c < s_.cell_count(); ++c) {
-        if ((masks[c] & propagated) == 0 && single_value(masks[c])) queue_.push_back(c);
+    for (int g : dirtylist_) dirty_[g] = false;
+    dirtylist_.clear();
+    if (changed >= 0) {
+        queue_.push_back(changed);
+        mark_groups(changed);
+    } else {
+        for (int c = 0; c < s_.cell_count(); ++c) {
+            if ((masks[c] & propagated) == 0 && single_value(masks[c])) queue_.push_back(c);
+            mark_groups(c);
+        }
     }
     for (;;) {
         while (!queue_.empty()) {
@@ -119,14 +133,14 @@ bool search::propagate(std::vector<std::uint8_t>& masks) {
                 if ((masks[n] & propagated) != 0) return false;
                 const unsigned rest = masks[n] & ~bit;
                 if (rest == 0) return false;
-                masks[n] = static_cast<std::uint8_t>(rest);
-                if (single_value(rest)) queue_.push_back(n);
+                set_mask(masks, n, rest);
             }
         }
-        bool changed = false;
-        if (!hidden_singles(masks, changed)) return false;
-        if (!changed && !intersections(masks, changed)) return false;
-        if (!changed) return true;
+        if (dirtylist_.empty()) return true;
+        const int g = dirtylist_.back();
+        dirtylist_.pop_back();
+        dirty_[g] = false;
+        if (!check_group(masks, g)) return false;
     }
 }
 
@@ -135,26 +149,29 @@ bool search::propagate(std::vector<std::uint8_t>& masks) {
 // -1 when every cell is fixed.
 int search::branch_cell(const std::vector<std::uint8_t>& masks) const {
     int best = -1;
-    int bestscore = 0;
+    int fewest = 7;
+    int mostfixed = -1;
     for (int c = 0; c < s_.cell_count(); ++c) {
         if ((masks[c] & propagated) != 0) continue;
+        const int count = value_count(masks[c]);
+        if (count > fewest) continue;
         int fixed = 0;
         for (int n : s_.neighbours(c)) fixed += (masks[n] & propagated) != 0 ? 1 : 0;
-        const int score = (7 - value_count(masks[c])) * 16 + fixed;
-        if (score > bestscore) {
-            bestscore = score;
+        if (count < fewest || fixed > mostfixed) {
+            fewest = count;
+            mostfixed = fixed;
             best = c;
         }
     }
     return best;
 }
 
-void search::run(std::vector<std::uint8_t>& masks, int depth) {
+void search::run(std::vector<std::uint8_t>& masks, int depth, int changed) {
     if (budget_ > 0 && ++nodes_ > budget_) {
         out_of_budget = true;
         return;
     }
-    if (!propagate(masks)) return;
+    if (!propagate(masks, changed)) return;
 
     const int best = branch_cell(masks);
     if (best < 0) {
@@ -179,7 +196,7 @@ void search::run(std::vector<std::uint8_t>& masks, int depth) {
         auto& next = levels_[depth];
         next = masks;
         next[best] = value_bit(values[i]);
-        run(next, depth + 1);
+        run(next, depth + 1, best);
         if (solutions >= limit_ || out_of_budget) return;
     }
 }
@@ -197,7 +214,7 @@ std::vector<std::uint8_t> initial_masks(const shape& s, const cellvalues& givens
 solve_result solve(const shape& s, const cellvalues& givens, int limit, long max_nodes) {
     search run(s, std::max(limit, 1), nullptr, std::max(max_nodes, 0L));
     auto masks = initial_masks(s, givens);
-    run.run(masks, 0);
+    run.run(masks, 0, -1);
     return {run.solutions, std::move(run.first), !run.out_of_budget};
 }
 
@@ -207,7 +224,7 @@ cellvalues random_filling(const shape& s, std::mt19937& rng) {
     for (long budget = 4 * static_cast<long>(s.cell_count()) + 64;; budget *= 2) {
         search run(s, 1, &rng, budget);
         auto masks = initial_masks(s, {});
-        run.run(masks, 0);
+        run.run(masks, 0, -1);
         if (!run.out_of_budget) return std::move(run.first);
     }
 }
