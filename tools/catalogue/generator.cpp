@@ -13,12 +13,13 @@ namespace catalogue {
 
 namespace {
 
+// Indexed by level 1..7; slot 0 repeats level 1.
 constexpr std::array<short, level_count + 1> thresholds{75, 75, 80, 85, 90, 95, 100, 120};
+constexpr std::array<int, level_count + 1> ceilings{1, 1, 1, 2, 3, 4, 4, 5};
+
 // A removal whose uniqueness the counting solver cannot settle within this many search nodes is
 // refused, which bounds the time spent on large shapes.
 constexpr long uniqueness_nodes = 20000;
-
-constexpr std::array<int, level_count + 1> ceilings{1, 1, 1, 2, 3, 4, 4, 5};
 
 // Removes givens in `order` while the puzzle stays solvable within each tier ceiling in turn
 // (1, 2, 3, 4, then any reasoning with one solution). Returns the removed cells in removal order
