@@ -219,13 +219,15 @@ solve_result solve(const shape& s, const cellvalues& givens, int limit, long max
 }
 
 cellvalues random_filling(const shape& s, std::mt19937& rng) {
-    // A search that wanders into a dead region is restarted with twice its budget, so a hard
-    // shape still ends with a complete search.
-    for (long budget = 4 * static_cast<long>(s.cell_count()) + 64;; budget *= 2) {
+    // A search that wanders into a dead region is restarted with twice its budget; past a billion
+    // nodes the last search runs without a budget, so a shape without filling still ends.
+    long budget = 4L * s.cell_count() + 64;
+    for (;;) {
         search run(s, 1, &rng, budget);
         auto masks = initial_masks(s, {});
         run.run(masks, 0, -1);
         if (!run.out_of_budget) return std::move(run.first);
+        budget = budget < (1L << 30) ? budget * 2 : 0;
     }
 }
 
