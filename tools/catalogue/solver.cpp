@@ -1,0 +1,234 @@
+// The counting solver: depth-first search over candidate masks, propagating single candidates,
+// values with one place left in a complete group, and values a complete group confines to its
+// overlap with another group.
+#include "tools/catalogue/solver.h"
+
+#include <algorithm>
+#include <array>
+
+namespace catalogue {
+
+namespace {
+
+// Set in a cell's byte once its single value has been removed from its neighbours.
+constexpr std::uint8_t propagated = 64;
+
+class search {
+public:
+    search(const shape& s, int limit, std::mt19937* rng, long budget)
+        : s_(s), limit_(limit), rng_(rng), budget_(budget), dirty_(s.group_count(), false),
+          levels_(s.cell_count() + 1) {}
+
+    // Explores the masks of one node; `changed` is the cell the branch fixed, or -1 at the root.
+    void run(std::vector<std::uint8_t>& masks, int depth, int changed);
+
+    int solutions = 0;
+    cellvalues first;
+    bool out_of_budget = false;
+
+private:
+    bool propagate(std::vector<std::uint8_t>& masks, int changed);
+    void set_mask(std::vector<std::uint8_t>& masks, int c, unsigned mask);
+    void mark_groups(int c);
+    bool check_group(std::vector<std::uint8_t>& masks, int g);
+    int branch_cell(const std::vector<std::uint8_t>& masks) const;
+
+    const shape& s_;
+    int limit_;
+    std::mt19937* rng_;
+    long budget_;
+    long nodes_ = 0;
+    std::vector<int> queue_;  // cells left with one value, not yet propagated
+    std::vector<bool> dirty_; // complete groups whose masks changed since last checked
+    std::vector<int> dirtylist_;
+    // The masks of each search depth; every level fixes one more cell, so the depth never
+    // exceeds the number of cells and the table never grows under a caller's reference.
+    std::vector<std::vector<std::uint8_t>> levels_;
+};
+
+void search::mark_groups(int c) {
+    for (int g : s_.groups_of(c)) {
+        if (!dirty_[g] && s_.complete(g)) {
+            dirty_[g] = true;
+            dirtylist_.push_back(g);
+        }
+    }
+}
+
+void search::set_mask(std::vector<std::uint8_t>& masks, int c, unsigned mask) {
+    masks[c] = static_cast<std::uint8_t>(mask);
+    if (single_value(mask)) queue_.push_back(c);
+    mark_groups(c);
+}
+
+// The deductions a complete group allows on its own: a value with one place left goes there, and
+// a value whose open places all lie in another group leaves the rest of that other group.
+bool search::check_group(std::vector<std::uint8_t>& masks, int g) {
+    const auto cells = s_.group_cells(g);
+    unsigned once = 0;
+    unsigned twice = 0;
+    for (int c : cells) {
+        const unsigned m = masks[c] & all_values;
+        twice |= once & m;
+        once |= m;
+    }
+    if (once != all_values) return false;
+    const unsigned unique = once & ~twice;
+    for (int c : cells) {
+        const unsigned here = masks[c] & unique;
+        if (here == 0 || (masks[c] & propagated) != 0) continue;
+        if (!single_value(here)) return false;
+        if ((masks[c] & all_values) != here) set_mask(masks, c, here);
+    }
+
+    std::array<unsigned, 6> places{};
+    for (int i = 0; i < 6; ++i) {
+        if ((masks[cells[i]] & propagated) != 0) continue;
+        for (unsigned m = masks[cells[i]]; m != 0; m &= m - 1)
+            places[lowest_value(m) - 1] |= 1u << i;
+    }
+    for (int v = 1; v <= 6; ++v) {
+        if (value_count(places[v - 1]) < 2) continue;
+        for (const overlap& o : s_.overlaps(g)) {
+            if ((places[v - 1] & ~o.positions) != 0) continue;
+            for (int c : s_.group_cells(o.other)) {
+                if ((masks[c] & value_bit(v)) == 0 ||
+                    std::find(cells.begin(), cells.end(), c) != cells.end()) {
+                    continue;
+                }
+                if ((masks[c] & propagated) != 0) return false;
+                const unsigned rest = masks[c] & ~value_bit(v);
+                if (rest == 0) return false;
+                set_mask(masks, c, rest);
+            }
+        }
+    }
+    return true;
+}
+
+// Propagates fixed values to their neighbours and checks the complete groups whose masks changed,
+// until nothing changes; false when the masks admit no solution.
+bool search::propagate(std::vector<std::uint8_t>& masks, int changed) {
+    queue_.clear();
+    for (int g : dirtylist_) dirty_[g] = false;
+    dirtylist_.clear();
+    if (changed >= 0) {
+        queue_.push_back(changed);
+        mark_groups(changed);
+    } else {
+        for (int c = 0; c < s_.cell_count(); ++c) {
+            if ((masks[c] & propagated) == 0 && single_value(masks[c])) queue_.push_back(c);
+            mark_groups(c);
+        }
+    }
+    for (;;) {
+        while (!queue_.empty()) {
+            const int c = queue_.back();
+            queue_.pop_back();
+            if ((masks[c] & propagated) != 0) continue;
+            const unsigned bit = masks[c];
+            masks[c] = static_cast<std::uint8_t>(bit | propagated);
+            for (int n : s_.neighbours(c)) {
+                if ((masks[n] & bit) == 0) continue;
+                if ((masks[n] & propagated) != 0) return false;
+                const unsigned rest = masks[n] & ~bit;
+                if (rest == 0) return false;
+                set_mask(masks, n, rest);
+            }
+        }
+        if (dirtylist_.empty()) return true;
+        const int g = dirtylist_.back();
+        dirtylist_.pop_back();
+        dirty_[g] = false;
+        if (!check_group(masks, g)) return false;
+    }
+}
+
+// The open cell with the fewest candidates and, among those, the most fixed neighbours, so that
+// the search stays where the givens are and a wrong choice fails close to where it was made.
+// -1 when every cell is fixed.
+int search::branch_cell(const std::vector<std::uint8_t>& masks) const {
+    int best = -1;
+    int fewest = 7;
+    int mostfixed = -1;
+    for (int c = 0; c < s_.cell_count(); ++c) {
+        if ((masks[c] & propagated) != 0) continue;
+        const int count = value_count(masks[c]);
+        if (count > fewest) continue;
+        int fixed = 0;
+        for (int n : s_.neighbours(c)) fixed += (masks[n] & propagated) != 0 ? 1 : 0;
+        if (count < fewest || fixed > mostfixed) {
+            fewest = count;
+            mostfixed = fixed;
+            best = c;
+        }
+    }
+    return best;
+}
+
+void search::run(std::vector<std::uint8_t>& masks, int depth, int changed) {
+    if (budget_ > 0 && ++nodes_ > budget_) {
+        out_of_budget = true;
+        return;
+    }
+    if (!propagate(masks, changed)) return;
+
+    const int best = branch_cell(masks);
+    if (best < 0) {
+        if (solutions++ == 0) {
+            first.resize(masks.size());
+            for (std::size_t c = 0; c < masks.size(); ++c) {
+                first[c] = static_cast<std::uint8_t>(lowest_value(masks[c] & all_values));
+            }
+        }
+        return;
+    }
+
+    std::array<int, 6> values{};
+    int count = 0;
+    for (int v = 1; v <= 6; ++v) {
+        if ((masks[best] & value_bit(v)) != 0) values[count++] = v;
+    }
+    if (rng_ != nullptr) {
+        for (int i = count - 1; i > 0; --i) std::swap(values[i], values[(*rng_)() % (i + 1)]);
+    }
+    for (int i = 0; i < count; ++i) {
+        auto& next = levels_[depth];
+        next = masks;
+        next[best] = value_bit(values[i]);
+        run(next, depth + 1, best);
+        if (solutions >= limit_ || out_of_budget) return;
+    }
+}
+
+std::vector<std::uint8_t> initial_masks(const shape& s, const cellvalues& givens) {
+    std::vector<std::uint8_t> masks(s.cell_count(), all_values);
+    for (int c = 0; c < s.cell_count() && c < static_cast<int>(givens.size()); ++c) {
+        if (givens[c] >= 1 && givens[c] <= 6) masks[c] = value_bit(givens[c]);
+    }
+    return masks;
+}
+
+} // namespace
+
+solve_result solve(const shape& s, const cellvalues& givens, int limit, long max_nodes) {
+    search run(s, std::max(limit, 1), nullptr, std::max(max_nodes, 0L));
+    auto masks = initial_masks(s, givens);
+    run.run(masks, 0, -1);
+    return {run.solutions, std::move(run.first), !run.out_of_budget};
+}
+
+cellvalues random_filling(const shape& s, std::mt19937& rng) {
+    // A search that wanders into a dead region is restarted with twice its budget; past a billion
+    // nodes the last search runs without a budget, so a shape without filling still ends.
+    long budget = 4L * s.cell_count() + 64;
+    for (;;) {
+        search run(s, 1, &rng, budget);
+        auto masks = initial_masks(s, {});
+        run.run(masks, 0, -1);
+        if (!run.out_of_budget) return std::move(run.first);
+        budget = budget < (1L << 30) ? budget * 2 : 0;
+    }
+}
+
+} // namespace catalogue

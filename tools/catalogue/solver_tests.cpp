@@ -1,0 +1,137 @@
+// Tests of the counting solver and of random fillings.
+#include "tools/catalogue/solver.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "tools/catalogue/hexshape.h"
+
+using namespace catalogue;
+
+namespace {
+
+// Every group holds different values 1..6 and every cell has one.
+bool valid_filling(const shape& s, const cellvalues& values) {
+    if (static_cast<int>(values.size()) != s.cell_count()) return false;
+    for (int g = 0; g < s.group_count(); ++g) {
+        unsigned seen = 0;
+        for (int c : s.group_cells(g)) {
+            if (values[c] < 1 || values[c] > 6 || (seen & value_bit(values[c])) != 0) return false;
+            seen |= value_bit(values[c]);
+        }
+    }
+    return true;
+}
+
+cellvalues filled(const shape& s, std::uint32_t seed) {
+    std::mt19937 rng(seed);
+    return random_filling(s, rng);
+}
+
+} // namespace
+
+TEST(Solve, SingleHexagonHasOneSolutionWithFiveGivensAndMoreWithFour) {
+    const auto h = build_hexshape({{0, 0}});
+    const auto five = solve(h.puzzle, {1, 2, 3, 4, 5, 0});
+    EXPECT_EQ(five.solutions, 1);
+    EXPECT_EQ(five.first, (cellvalues{1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(five.settled);
+
+    const auto four = solve(h.puzzle, {1, 2, 3, 4, 0, 0});
+    EXPECT_EQ(four.solutions, 2) << "two ways to place 5 and 6";
+    EXPECT_TRUE(valid_filling(h.puzzle, four.first));
+    EXPECT_EQ(solve(h.puzzle, {1, 2, 3, 4, 0, 0}, 5).solutions, 2) << "exactly two exist";
+    EXPECT_EQ(solve(h.puzzle, {}, 1000).solutions, 720) << "6! fillings of one hexagon";
+}
+
+TEST(Solve, CountStopsAtTheLimit) {
+    const auto h = build_hexshape(compact_centres(1));
+    EXPECT_EQ(solve(h.puzzle, {}, 1).solutions, 1);
+    EXPECT_EQ(solve(h.puzzle, {}, 2).solutions, 2);
+    EXPECT_EQ(solve(h.puzzle, {}, 7).solutions, 7);
+    EXPECT_EQ(solve(h.puzzle, {}, 0).solutions, 1) << "a limit below 1 counts as 1";
+}
+
+TEST(Solve, ConflictingGivensHaveNoSolution) {
+    const auto h = build_hexshape({{0, 0}});
+    const auto r = solve(h.puzzle, {3, 3, 0, 0, 0, 0});
+    EXPECT_EQ(r.solutions, 0);
+    EXPECT_TRUE(r.first.empty());
+}
+
+TEST(Solve, GroupOfSevenCellsHasNoSolution) {
+    const shape s(7, {{0, 1, 2, 3, 4, 5, 6}});
+    EXPECT_EQ(solve(s, {}).solutions, 0);
+}
+
+TEST(Solve, CellBlockedByGivensAroundItHasNoSolution) {
+    // Five cells of the middle hexagon hold 1..5, so its last cell needs 6; a cell touching that
+    // last cell from outside the hexagon holds 6. No given conflicts with another.
+    const auto h = build_hexshape(compact_centres(1));
+    const auto middle = triangles_around({0, 0});
+    std::vector<int> cells;
+    for (const latcell& t : middle) {
+        cells.push_back(
+            static_cast<int>(std::find(h.cells.begin(), h.cells.end(), t) - h.cells.begin()));
+    }
+    cellvalues givens(h.puzzle.cell_count(), 0);
+    for (int i = 0; i < 5; ++i) givens[cells[i]] = static_cast<std::uint8_t>(i + 1);
+    int outside = -1;
+    for (int n : h.puzzle.neighbours(cells[5])) {
+        if (std::find(cells.begin(), cells.end(), n) == cells.end()) outside = n;
+    }
+    ASSERT_GE(outside, 0);
+    givens[outside] = 6;
+    EXPECT_EQ(solve(h.puzzle, givens).solutions, 0);
+}
+
+TEST(Solve, FullFillingIsItsOwnOnlySolution) {
+    const auto h = build_hexshape(compact_centres(2));
+    const auto values = filled(h.puzzle, 11);
+    const auto r = solve(h.puzzle, values);
+    EXPECT_EQ(r.solutions, 1);
+    EXPECT_EQ(r.first, values);
+}
+
+TEST(Solve, NodeLimitLeavesTheCountUnsettled) {
+    const auto h = build_hexshape(compact_centres(2));
+    const auto r = solve(h.puzzle, {}, 1000, 5);
+    EXPECT_FALSE(r.settled);
+    EXPECT_LT(r.solutions, 1000);
+}
+
+TEST(RandomFilling, IsValidOnCompactRingAndChainShapes) {
+    const std::vector<std::vector<latpoint>> shapes = {
+        compact_centres(0),
+        compact_centres(3),
+        ring_centres(2),
+        {{0, 0}, {2, 0}, {3, 1}, {5, 0}, {6, 0}, {7, -2}}};
+    for (const auto& centres : shapes) {
+        const auto h = build_hexshape(centres);
+        EXPECT_TRUE(valid_filling(h.puzzle, filled(h.puzzle, 5))) << centres.size() << " hexagons";
+    }
+}
+
+TEST(RandomFilling, SameSeedSameFillingOtherSeedOtherFilling) {
+    const auto h = build_hexshape(compact_centres(2));
+    EXPECT_EQ(filled(h.puzzle, 42), filled(h.puzzle, 42));
+    EXPECT_NE(filled(h.puzzle, 42), filled(h.puzzle, 43));
+}
+
+TEST(RandomFilling, ShapeWithoutFillingGivesNothing) {
+    const shape s(7, {{0, 1, 2, 3, 4, 5, 6}});
+    EXPECT_TRUE(filled(s, 1).empty());
+}
+
+TEST(Solve, LargePuzzleCountsToTwo) {
+    // 127 hexagons, 294 cells: a sparse set of givens still settles quickly.
+    const auto h = build_hexshape(compact_centres(6));
+    ASSERT_EQ(h.puzzle.cell_count(), 294);
+    const auto values = filled(h.puzzle, 3);
+    cellvalues givens(values.size(), 0);
+    for (std::size_t c = 0; c < values.size(); c += 7) givens[c] = values[c];
+    const auto r = solve(h.puzzle, givens);
+    EXPECT_GE(r.solutions, 1);
+    EXPECT_TRUE(valid_filling(h.puzzle, r.first));
+}

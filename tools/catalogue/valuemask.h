@@ -1,0 +1,34 @@
+// Value masks of the catalogue tool: bit v - 1 is set when value v (1..6) is possible.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+namespace catalogue {
+
+using valuemask = std::uint8_t;
+
+// One value per cell, indexed by cell number: 0 for an empty cell, else 1..6.
+using cellvalues = std::vector<std::uint8_t>;
+
+inline constexpr valuemask all_values = 63;
+
+constexpr valuemask value_bit(int value) {
+    return static_cast<valuemask>(1u << (value - 1));
+}
+
+constexpr int value_count(unsigned mask) {
+    return std::popcount(mask);
+}
+
+constexpr bool single_value(unsigned mask) {
+    return std::has_single_bit(mask);
+}
+
+// The smallest value of a non-empty mask.
+constexpr int lowest_value(unsigned mask) {
+    return std::countr_zero(mask) + 1;
+}
+
+} // namespace catalogue
