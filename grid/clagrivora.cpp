@@ -36,19 +36,17 @@ void clagrivora::clear(char mode) {
     modetaillerec = 0;
     regledouze = 1;
     faitvalfixes = 0;
-    tabvoisi = std::vector<short>();
-    ftabvoisi = 0;
+    killtablevoisiquinze();
     killtabledescases();
     killtabledeshexas();
-    fbase = fpoints = fcoord = fvalfix = fsegtour = fcasautour = fvoisidouze = 0;
+    videlistevoisidouze();
+    fbase = fpoints = fcoord = fvalfix = fsegtour = fcasautour = 0;
     if (mode == 'C') niveauvoulu = niveaueffectif = 6;
     if (mode == 'N') {
         livohexa.clear();
         livopartie.clear();
         livotri.clear();
         livopoint.clear();
-        listecavoisines.clear();
-        listecavoisinesbis.clear();
         lisegmentour.clear();
         lisegmentourbis.clear();
         licasesautour.clear();

@@ -23,6 +23,9 @@
 
 #include <vector>
 
+// The opposite-cell rule: off, and nothing in the game switches it on.
+extern unsigned char regleopposees;
+
 class clagrivora : public clavochemin {
 public:
     // An empty grid: size 40, angle 0, thresholds 100, levels 6.
@@ -171,6 +174,46 @@ public:
     const clagravec& getgravhexa() const { return gravhexa; }
     const clagravec& getgravcase() const { return gravcase; }
 
+    // Neighbours: two cells that share a corner must hold different values.
+    // The neighbour lines: each cell, then the cells of the grid sharing a
+    // corner with it (and the narrower variant, which the rules do not read).
+    void fautunelistevoisidouze();
+    void videlistevoisidouze();
+    // The neighbour table: per cell, up to 12 neighbour numbers packed from
+    // slot 0, then 3 opposite-cell slots that stay 0.
+    void fautunetablevoisiquinze();
+    // Free the table and build it anew from the neighbour lines.
+    void creatablevoisiquinze();
+    void killtablevoisiquinze();
+    // Fill slots 0..11 of table (15 slots per cell number, borrowed) from
+    // neighbour lines: each line's first name selects the record, the
+    // following names are added once each; unknown names count as 0 and add
+    // nothing (a first name that is no cell writes into record 0).
+    void alimunetabvoidouze(std::vector<short>& table, const lichavo& list) const;
+    // Neighbour slot i (0..11) of the cell; 0 means none.
+    short casevoisine(short cell, short i) const;
+    // Opposite slot j (0..2) of the cell; always 0.
+    short casopposee(short cell, short j) const;
+    const lichavo& getlistevoisins() const { return listecavoisines; }
+    const lichavo& getlistevoisinsbis() const { return listecavoisinesbis; }
+
+    // Possibilities: each cell's mask of the values its neighbours leave.
+    // Recompute every mask from the values on the board (builds the cell and
+    // neighbour tables first when needed; no allocation once they exist).
+    void ajustepossicase();
+    // Put v in the cell and forbid it around; 1 when anything changed.
+    unsigned char metencase(short cell, short v);
+    unsigned char metencaseleger(short cell, short v);
+    // Forbid v in the neighbours and the opposite cells; 1 when some mask
+    // changed.
+    unsigned char interdiquinze(short cell, short v);
+    // Forbid v in the empty neighbours (when the twelve-neighbour rule holds).
+    unsigned char interdidouze(short cell, short v);
+    // Forbid v in the empty opposite cells (under the opposite-cell rule).
+    unsigned char interditrois(short cell, short v);
+    // Forbid v (1..6) in one empty cell; 1 when its mask lost v.
+    unsigned char interdicaval(short cell, short v);
+
     // Whether each structure is built.
     bool faitbase() const { return fbase != 0; }
     bool faitpoints() const { return fpoints != 0; }
@@ -180,11 +223,15 @@ public:
     bool faitvalfix() const { return fvalfix != 0; }
     bool faitsegtour() const { return fsegtour != 0; }
     bool faitcasautour() const { return fcasautour != 0; }
+    bool faitvoisidouze() const { return fvoisidouze != 0; }
+    bool faittabvoisi() const { return ftabvoisi != 0; }
 
 protected:
     // The record of a cell / hexagon number, null outside 1..count.
     grivocase* cellule(short cell);
     const grivocase* cellule(short cell) const;
+    // The 15 neighbour slots of a cell, null outside the table.
+    const short* voisinsde(short cell) const;
     grivohexa* hexagone(short hexa);
     const grivohexa* hexagone(short hexa) const;
 
