@@ -214,6 +214,55 @@ public:
     // Forbid v (1..6) in one empty cell; 1 when its mask lost v.
     unsigned char interdicaval(short cell, short v);
 
+    // Difficulty levels. A given cell carries a code, the highest percent
+    // threshold at which it is still shown as a given; a level 1..7 maps to a
+    // threshold (75, 80, 85, 90, 95, 100, 120).
+    // The threshold of a level; any level outside 2..7 gives 75.
+    static short sixtocent(short level);
+    // The level of a code: 80, 85, 90, 95, 100, 120 give 2..7, anything
+    // else 1.
+    static short centosix(short code);
+    // Store the wanted threshold (120 becomes 100 on a grid without level 7)
+    // and mark the levels to be derived again; returns the threshold stored.
+    short fixenivoulu(short code);
+    // Derive the effective and nominal levels and both thresholds from a
+    // wanted level, with the correction for the grid's shape.
+    void bonsniveaux(short level);
+    // Derive the levels if needed (a wanted threshold of 74 or less counts as
+    // 100); whether the threshold to apply is the one on the board.
+    bool yaleuboniveau();
+    // Put the given values in the cell table and apply the level unless it is
+    // already in force (a grid without given values only marks them as not
+    // placed).
+    void fautappliquerniveau();
+    // Show as givens the cells whose code reaches the threshold to apply and
+    // empty every other cell (player entries are lost).
+    void appliquerniveau();
+    // Whether the grid has a level 7: some code is 120 and some is 100. With
+    // 120 but no 100, every code above 100 is lowered to 100. False before
+    // the cell table exists.
+    bool yaniveausept();
+    // The correction from the grid's shape: min(3, 6 - the greatest number of
+    // neighbouring hexagon centres any hexagon has).
+    void declassecalc();
+    // The level's number in decimal, its French label (Windows-1252) and its
+    // English label; "xxx" for a level outside 1..7.
+    static void texteniv(short level, gstring* number, gstring* french, gstring* english);
+    // The level label shown with the grid: from the effective level, or the
+    // nominal one (which 10, 11), the level without the correction (13, 14;
+    // 7 stays 7) or the wanted one (15). text becomes the number when flag is
+    // false, else the English label (which 10, 13) or the French one. Returns
+    // the level used.
+    short libniveaubis(gstring* text, short which, bool flag);
+    short getseuilvoulu() const { return seuilvoulu; }
+    short getseuilapplique() const { return seuilapplique; }
+    short getseuilenplace() const { return seuilenplace; }
+    bool getniveaucalcule() const { return niveaucalcule != 0; }
+    short getdeclassement() const { return declassement; }
+    short getniveauvoulu() const { return niveauvoulu; }
+    short getniveaueffectif() const { return niveaueffectif; }
+    short getniveaunominal() const { return niveaunominal; }
+
     // Whether each structure is built.
     bool faitbase() const { return fbase != 0; }
     bool faitpoints() const { return fpoints != 0; }

@@ -165,4 +165,5 @@ void clagrivora::mettrevalfixentables() {
         c->fixe = 1;
     }
     fvalfix = 1;
+    appliquerniveau();
 }
