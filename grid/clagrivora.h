@@ -26,6 +26,11 @@
 // The opposite-cell rule: off, and nothing in the game switches it on.
 extern unsigned char regleopposees;
 
+// The player entries decoded from the last game-state text, waiting to be
+// applied: "v,cell,value" and "p,cell,mask" texts (setactudatabis fills it,
+// injecterpossuval empties it).
+extern lichavo lisaisiesattente;
+
 class clagrivora : public clavochemin {
 public:
     // An empty grid: size 40, angle 0, thresholds 100, levels 6.
@@ -263,6 +268,52 @@ public:
     short getniveaueffectif() const { return niveaueffectif; }
     short getniveaunominal() const { return niveaunominal; }
 
+    // Player entries and pencil marks.
+    // Everything a drawing needs: base, points, tables, pixel centres, the
+    // level (when the grid has given values), the pending player entries and
+    // the contour segments.
+    void debutmodaffichagrille();
+    // 1 when v is in the cell's possible values.
+    short isautorisee(short cell, short v) const;
+    // Toggle the pencil mark of v (1..6) in the cell.
+    void swapossuser(short cell, short v);
+    void razpuser(short cell);
+    void razallpuser();
+    // 1 when some cell has a pencil mark.
+    short yadespossusers() const;
+    // Pencil-mark offsets from a cell's centre: the round layout (same for
+    // both cell types) and the triangle layout.
+    void calposipuserond();
+    void calposipusertri();
+    // Pixel position of the mark of v (1..6) in the cell; the cell's centre
+    // for any other v.
+    void givepossofuser(short cell, short v, short& x, short& y);
+    // The value whose mark in the cell is nearest to (x, y), lowest winning
+    // ties; 0 when more than taillepix / 6 away.
+    short possiproche(short cell, short x, short y);
+    // 1 when every cell holds a value (0 for a grid without cells).
+    short cestfini() const;
+    // Empty every cell that is not a given, then clear every possible-values
+    // mask (the next recomputation rebuilds them).
+    void retourafixe();
+    // Mode 3: text becomes the game-state text, one item per cell: "A".."F"
+    // for a value, "G" for an empty cell without marks, two octal digits (low
+    // then high three marks) for an empty cell with marks; then "GGG" becomes
+    // "K" and "GG" becomes "H". Any other mode gives the empty text.
+    void getactudata(short mode, gstring* text);
+    // Decode a game-state text into the cells and the pending entries. A text
+    // with more items than cells, or with a letter that contradicts a given,
+    // is rejected: the board keeps the givens only, without marks, and the
+    // pending entries are dropped. Any other character stores value 0 and no
+    // marks at its cell.
+    void setactudatabis(const char* text);
+    // Apply and remove the pending entries: "v" sets the value of a cell that
+    // is not a given, "p" sets the cell's possible-values mask.
+    void injecterpossuval();
+    // A cell label: "L", the row, middle, then "C" and the column (which not
+    // 0) or "-P" and the copy of the column (which 0).
+    void ecricalignouv(gstring* text, short which, short cell, const char* middle) const;
+
     // Whether each structure is built.
     bool faitbase() const { return fbase != 0; }
     bool faitpoints() const { return fpoints != 0; }
@@ -319,6 +370,10 @@ private:
     short niveauvoulu = 6;
     short niveaueffectif = 6;
     short niveaunominal = 6;
+
+    // Pencil-mark offsets (dx, dy) of values 1..6 for ":AB" and ":AF" cells.
+    int possuserab[6][2] = {};
+    int possuseraf[6][2] = {};
 
     unsigned char modetaillerec = 0;
     unsigned char regledouze = 1;
