@@ -8,10 +8,10 @@ unsigned char regleopposees = 0;
 
 namespace {
 
-// Remove the values outside `garde` from an empty cell's mask; 1 when it
-// changed.
+// Remove the values outside `garde` from an empty cell's mask (a value of 0
+// or less); 1 when it changed.
 inline unsigned char interdire(grivocase& c, short garde) {
-    if (c.caseval != 0) return 0;
+    if (c.caseval > 0) return 0;
     const short m = c.valuposs;
     const short reste = static_cast<short>(m & garde);
     if (reste == m) return 0;

@@ -204,4 +204,15 @@ TEST(Propagation, ForbiddingSkipsFilledCellsAndBadNumbers) {
     EXPECT_EQ(g.metencase(9, 3), 0);
 }
 
+TEST(Propagation, ANegativeValueCountsAsAnEmptyCell) {
+    clagrivora g;
+    charge(g, {"X"});
+    g.ajustepossicase();
+    g.setcaseval(2, -1);
+    EXPECT_EQ(g.interdicaval(2, 6), 1) << "a value of 0 or less is an empty cell";
+    EXPECT_EQ(g.getvaluposs(2), 31);
+    EXPECT_EQ(g.metencase(1, 5), 1);
+    EXPECT_EQ(g.getvaluposs(2), 15) << "its neighbour's value is forbidden there";
+}
+
 } // namespace
