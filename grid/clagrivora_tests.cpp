@@ -140,6 +140,8 @@ TEST(GridTables, PositaconvReadsExpandedLettersUpToTheColon) {
     EXPECT_EQ(clagrivora::positaconv('Y', "CDE"), 0);
     EXPECT_EQ(clagrivora::positaconv('X', "A3"), 2) << "digits are skipped";
     EXPECT_EQ(clagrivora::positaconv('Z', "AAA"), 0);
+    EXPECT_EQ(clagrivora::positaconv('x', "AAA"), 0) << "only \"X\" and \"Y\" are axes";
+    EXPECT_EQ(clagrivora::positaconv('y', "BBB"), 0);
 }
 
 TEST(GridTables, GivenValuesGoIntoTheCellTable) {

@@ -88,8 +88,8 @@ short clagrivora::positaconv(char axis, const char* name) {
             break;
         }
     }
-    if (axis == 'X' || axis == 'x') return x;
-    if (axis == 'Y' || axis == 'y') return y;
+    if (axis == 'X') return x;
+    if (axis == 'Y') return y;
     return 0;
 }
 
