@@ -1,0 +1,282 @@
+// Tests of the grid model: building from definition lines, tables and
+// numbering, rows and columns, pixel centres and hit tests.
+#include "grid/clagrivora.h"
+#include "grid/vocalculinit.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+namespace {
+
+// A grid built from the given definition lines.
+void charge(clagrivora& g, std::initializer_list<const char*> lignes) {
+    globinitvocalcul();
+    lichavo l;
+    for (const char* t : lignes) l.padd(t);
+    g.setfromgrivecdef(&l);
+}
+
+std::string liste(const lichavo& l) {
+    std::string s;
+    for (short i = 1; i <= l.effectif(); ++i) s += std::string(l.adr(i)) + ",";
+    return s;
+}
+
+TEST(GridBuild, HexagonLineGivesItsSixCellsAndNoPartial) {
+    clagrivora g;
+    charge(g, {"X"});
+    EXPECT_EQ(liste(g.getcases()), ":AB,:AF,C:AF,D:AB,D:AF,E:AB,");
+    EXPECT_EQ(liste(g.gethexas()), ",");
+    EXPECT_EQ(g.getnbcases(), 6);
+    EXPECT_EQ(g.getnbhexacompletes(), 1);
+    EXPECT_EQ(g.getnbhexapartiels(), 0);
+    EXPECT_EQ(g.getnbhexatotal(), 1);
+    g.fautunelivopoint();
+    EXPECT_EQ(g.getnbpoints(), 7);
+}
+
+TEST(GridBuild, SixCellLinesMakeAHexagonNoLineNames) {
+    clagrivora g;
+    charge(g, {":AB", ":AF", "C:AF", "D:AB", "D:AF", "E:AB"});
+    EXPECT_EQ(liste(g.gethexas()), ",");
+    EXPECT_EQ(g.getnbhexacompletes(), 1);
+}
+
+TEST(GridBuild, DuplicateLinesGiveOneCellAndOneHexagon) {
+    clagrivora g;
+    charge(g, {"XA", "xa", "A:AB", "A:ab", "XA1"});
+    EXPECT_EQ(g.getnbhexacompletes(), 1);
+    EXPECT_EQ(g.getnbcases(), 6);
+}
+
+TEST(GridBuild, ThreeToFiveCellsOfAPointMakeAPartialHexagon) {
+    for (int n = 2; n <= 5; ++n) {
+        const char* six[] = {":AB", "C:AF", "D:AB", "D:AF", "E:AB"};
+        lichavo l;
+        for (int i = 0; i < n; ++i) l.padd(six[i]);
+        clagrivora g;
+        globinitvocalcul();
+        g.setfromgrivecdef(&l);
+        EXPECT_EQ(g.getnbhexacompletes(), 0) << n << " cells";
+        EXPECT_EQ(g.getnbhexapartiels(), n >= 3 ? 1 : 0) << n << " cells";
+        EXPECT_EQ(g.getnbhexatotal(), g.getnbhexapartiels());
+    }
+}
+
+TEST(GridBuild, TwoHexagonsShareTwoCellsAndListPartials) {
+    clagrivora g;
+    charge(g, {"X", "XA"});
+    EXPECT_EQ(g.getnbcases(), 10);
+    EXPECT_EQ(g.getnbhexacompletes(), 2);
+    // The points B and F each hold four of their six cells.
+    EXPECT_EQ(liste(g.getpartiels()), "B,F,");
+    EXPECT_EQ(g.numerodelhexanor("A"), 2);
+    EXPECT_EQ(g.numerodelhexanor("F"), 4);
+    EXPECT_EQ(g.numerodelhexanor("ACE"), 1);
+    EXPECT_EQ(g.numerodelhexanor("AA"), 0);
+}
+
+TEST(GridBuild, ReloadingForgetsThePreviousGrid) {
+    clagrivora g;
+    charge(g, {"X", "XA", "WPJ%90"});
+    g.fautunetabledescases();
+    charge(g, {"XB"});
+    EXPECT_EQ(g.getnbcases(), 6);
+    EXPECT_FALSE(g.faittabcases());
+    EXPECT_FALSE(g.yavalfixes());
+    EXPECT_EQ(g.getvalcafixes().liste.effectif(), 0);
+}
+
+TEST(GridTables, CellsAreNumberedInListOrderAndRecordZeroStaysClear) {
+    clagrivora g;
+    charge(g, {"X"});
+    g.fautunetabledescases();
+    g.fautunetabledeshexas();
+    for (short i = 1; i <= g.getnbcases(); ++i) EXPECT_EQ(g.numerodelacase(g.getcases().adr(i)), i);
+    EXPECT_EQ(g.numerodelacase("d:ab"), 4);
+    EXPECT_EQ(g.numerodelacase("A:AB"), 0);
+    EXPECT_EQ(g.numerodelacase(""), 0);
+    for (short c : {short(0), short(-1), short(7), short(32000)}) {
+        g.setcaseval(c, 5);
+        g.setvaluposs(c, 9);
+        EXPECT_EQ(g.getcaseval(c), 0);
+        EXPECT_EQ(g.getvaluposs(c), 0);
+        EXPECT_EQ(g.possitabladr(c), nullptr);
+        EXPECT_FALSE(g.casestfixe(c));
+    }
+    EXPECT_EQ(g.gethexacentrix(2), 0);
+    for (short i = 1; i <= 6; ++i) {
+        EXPECT_EQ(g.getcaseval(i), 0);
+        EXPECT_EQ(g.getvaluposs(i), 0) << "a new cell table holds no possibilities";
+        EXPECT_EQ(g.getpuser(i), 0);
+    }
+    g.setcaseval(3, 4);
+    EXPECT_TRUE(g.casenonvide(3));
+    EXPECT_TRUE(g.casestvide(2));
+}
+
+TEST(GridTables, RowsAndColumnsOfAHexagonAreTwoRowsOfThree) {
+    clagrivora g;
+    charge(g, {"X"});
+    g.fautunetabledescases();
+    // :AB, :AF, C:AF, D:AB, D:AF, E:AB
+    const short rangees[] = {1, 2, 1, 1, 2, 2};
+    const short colonnes[] = {3, 3, 2, 1, 1, 2};
+    for (short i = 1; i <= 6; ++i) {
+        EXPECT_EQ(g.getrangee(i), rangees[i - 1]) << g.getcases().adr(i);
+        EXPECT_EQ(g.getcolonne(i), colonnes[i - 1]) << g.getcases().adr(i);
+        EXPECT_EQ(g.getcolonnecopie(i), colonnes[i - 1]);
+    }
+    EXPECT_EQ(g.getnbrangees(), 2);
+    EXPECT_EQ(g.getnbcolonnes(), 3);
+}
+
+TEST(GridTables, PositaconvReadsExpandedLettersUpToTheColon) {
+    EXPECT_EQ(clagrivora::positaconv('X', "AAB:AF"), 5);
+    EXPECT_EQ(clagrivora::positaconv('Y', "AAB:AF"), 1);
+    EXPECT_EQ(clagrivora::positaconv('X', "cde"), -4);
+    EXPECT_EQ(clagrivora::positaconv('Y', "CDE"), 0);
+    EXPECT_EQ(clagrivora::positaconv('X', "A3"), 2) << "digits are skipped";
+    EXPECT_EQ(clagrivora::positaconv('Z', "AAA"), 0);
+}
+
+TEST(GridTables, GivenValuesGoIntoTheCellTable) {
+    clagrivora g;
+    charge(g, {"X", "WPJ%90", "VQJ%100", "AWRJ%80"});
+    EXPECT_TRUE(g.yavalfixes());
+    g.fautunetabledescases();
+    g.fautvalfixentables();
+    EXPECT_EQ(g.getvaldef(1), 1);
+    EXPECT_EQ(g.getnidef(1), 90);
+    EXPECT_EQ(g.getvaldef(2), 2);
+    EXPECT_EQ(g.getnidef(2), 100);
+    EXPECT_EQ(g.getvaldef(g.numerodelacase("A:AB")), 3);
+    EXPECT_EQ(g.getnidef(g.numerodelacase("A:AB")), 80);
+    EXPECT_EQ(g.getvaldef(g.numerodelacase("C:AF")), 0);
+    EXPECT_FALSE(g.casestfixe(g.numerodelacase("C:AF")));
+    EXPECT_EQ(g.getnbcases(), 7) << "a cell line adds its cell to the grid";
+}
+
+TEST(GridGeometry, CellAndHexagonCentresFollowSizeAndAngle) {
+    clagrivora g;
+    charge(g, {"X", "XA"});
+    g.fautcoordentableaux();
+    const short ab = g.numerodelacase(":AB");
+    const short dab = g.numerodelacase("D:AB");
+    EXPECT_EQ(g.getcacentrix(ab), 20);
+    EXPECT_EQ(g.getcacentry(ab), 11);
+    EXPECT_EQ(g.getcacentrix(dab), -20);
+    EXPECT_EQ(g.gethexacentrix(2), 40);
+    g.settaillepix(60, 0);
+    EXPECT_FALSE(g.faitcoord());
+    g.fautcoordentableaux();
+    EXPECT_EQ(g.getcacentrix(ab), 30);
+    EXPECT_EQ(g.getcacentry(ab), 17);
+    EXPECT_EQ(g.gethexacentrix(2), 60);
+    g.settaillepix(40, 0);
+    g.setangle(90);
+    g.fautcoordentableaux();
+    EXPECT_EQ(g.getcacentrix(ab), -11);
+    EXPECT_EQ(g.getcacentry(ab), 20);
+    EXPECT_EQ(g.gethexacentrix(2), 0);
+    EXPECT_EQ(g.gethexacentry(2), 40);
+}
+
+TEST(GridGeometry, RectangleFormPlacesCellsHalfAWidthAboveOrBelow) {
+    clagrivora g;
+    charge(g, {"XA"});
+    g.settaillepix(30, 1);
+    short x = 0;
+    short y = 0;
+    g.giveposicase("A:AB", x, y);
+    EXPECT_EQ(x, 90);
+    EXPECT_EQ(y, 15);
+    g.giveposicase(":AF", x, y);
+    EXPECT_EQ(x, 30);
+    EXPECT_EQ(y, -15);
+}
+
+TEST(GridGeometry, CellGeometryIsAThirdOfTheSize) {
+    clagrivora g;
+    g.settaillepix(41, 0);
+    EXPECT_EQ(g.getgravcase().gettaille(), 14);
+    g.settaillepix(40, 0);
+    EXPECT_EQ(g.getgravcase().gettaille(), 13);
+}
+
+TEST(GridGeometry, OutlinesAndBoundingFrame) {
+    clagrivora g;
+    charge(g, {"X"});
+    vopoint p[7];
+    ASSERT_EQ(g.givecasepoints(g.numerodelacase(":AF"), p), 4);
+    EXPECT_EQ(p[1].x, 40);
+    EXPECT_EQ(p[2].x, 20);
+    EXPECT_EQ(p[2].y, -35);
+    EXPECT_EQ(g.givecasepoints(0, p), 0);
+    EXPECT_EQ(g.givepthexapoints(1, p), 7);
+    short x0, y0, x1, y1;
+    g.posicadremax(x0, y0, x1, y1);
+    EXPECT_EQ(x0, -40);
+    EXPECT_EQ(x1, 40);
+    EXPECT_EQ(y0, -35);
+    EXPECT_EQ(y1, 35);
+}
+
+TEST(GridHitTest, CaseprocheStopsAtHalfTheSizeAndPrefersTheLowerNumber) {
+    clagrivora g;
+    charge(g, {"X"});
+    EXPECT_EQ(g.caseproche(20, 11), 1);
+    EXPECT_EQ(g.caseproche(40, 11), 1) << "20 pixels away is still the cell";
+    EXPECT_EQ(g.caseproche(41, 11), 0) << "21 pixels away is no cell";
+    EXPECT_EQ(g.caseproche(20, 0), 1) << ":AB and :AF are both 11 pixels away";
+    EXPECT_EQ(g.caseproche(20, -1), 2);
+}
+
+TEST(GridHitTest, HexagonAndPointThresholds) {
+    clagrivora g;
+    charge(g, {"X", "XAA"});
+    EXPECT_EQ(g.hexaproche(6, 0), 1);
+    EXPECT_EQ(g.hexaproche(3, -3), 1);
+    EXPECT_EQ(g.hexaproche(7, 0), 0);
+    EXPECT_EQ(g.hexaproche(80, 6), 2);
+    EXPECT_EQ(g.pointproche(0, 0), 1);
+    EXPECT_EQ(g.pointproche(46, 0), g.getpoints().trouvexact("A"));
+    EXPECT_EQ(g.pointproche(47, 0), 0);
+}
+
+TEST(GridHitTest, PartialHexagonsAreNumberedAfterCompleteOnes) {
+    clagrivora g;
+    charge(g, {":AB", "C:AF", "D:AB", "D:AF"});
+    EXPECT_EQ(g.hexapartproche(10, 0), 1);
+    EXPECT_EQ(g.hexapartproche(11, 0), 0);
+    clagrivora h;
+    charge(h, {"X", "XA"});
+    const short f = h.numerodelhexanor("F");
+    EXPECT_EQ(f, 4);
+    EXPECT_EQ(h.hexapartproche(20, -35), f);
+    EXPECT_EQ(h.hexapartproche(2, 0), 1);
+}
+
+TEST(GridClear, ModesKeepOrEmptyTheLists) {
+    clagrivora g;
+    charge(g, {"X"});
+    g.setnom("essai");
+    g.setangle(30);
+    g.fautunetabledescases();
+    g.clear('R');
+    EXPECT_STREQ(g.getnom(), "");
+    EXPECT_EQ(g.getangle(), 0);
+    EXPECT_EQ(g.getnbcases(), 0);
+    EXPECT_FALSE(g.faittabcases());
+    EXPECT_FALSE(g.faitbase());
+    EXPECT_EQ(g.getcases().effectif(), 6) << "only mode N empties the lists";
+    EXPECT_EQ(g.gettaillepix(), 40);
+    EXPECT_EQ(g.getregledouze(), 1);
+    g.clear('N');
+    EXPECT_EQ(g.getcases().effectif(), 0);
+    EXPECT_EQ(g.gethexas().effectif(), 0);
+}
+
+} // namespace
