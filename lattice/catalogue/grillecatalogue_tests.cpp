@@ -79,4 +79,109 @@ TEST(GroupedTexts, EachTextStartsWithoutSuffixAndSkipsEmptyWords) {
     EXPECT_STREQ(l.adr(3), "BVQK%90");
 }
 
+class Catalogue : public ::testing::Test {
+protected:
+    void SetUp() override { globinitvocalcul(); }
+};
+
+TEST_F(Catalogue, LooksNamesUpCaseInsensitivelyWithTheirLevels) {
+    ligridef.clear();
+    ASSERT_EQ(grilledef("1251-1"), 1);
+    EXPECT_EQ(nigridef, 2);
+    EXPECT_EQ(grinombre, 5);
+    EXPECT_GT(ligridef.effectif(), 0);
+    ligridef.clear();
+    grinombre = 0;
+    EXPECT_EQ(grilledef("nope"), 0);
+    EXPECT_EQ(ligridef.effectif(), 0);
+    EXPECT_EQ(grinombre, 5);
+    EXPECT_EQ(nbgrillescatalogue(), 10);
+    gstring nom;
+    nomgrillecatalogue(1, &nom);
+    EXPECT_STREQ(nom.adr(), "1709-6");
+    nomgrillecatalogue(11, &nom);
+    EXPECT_TRUE(nom.isempty());
+}
+
+TEST_F(Catalogue, UnknownNameLeavesTheSlotAsItWas) {
+    ASSERT_EQ(grilleload(0, "1251-1"), 1);
+    clagrivora& g = grilleslots[0].grille;
+    const short cases = g.getnbcases();
+    const short lignes = grilleslots[0].lignesdef.effectif();
+    grafficher = 0;
+    EXPECT_EQ(grilleload(0, "X"), 0);
+    EXPECT_EQ(grafficher, 6);
+    EXPECT_EQ(ligridef.effectif(), 0);
+    EXPECT_EQ(nigridef, 0);
+    EXPECT_EQ(g.getnbcases(), cases);
+    EXPECT_EQ(grilleslots[0].lignesdef.effectif(), lignes);
+    EXPECT_STREQ(g.getnom(), "1251-1");
+    EXPECT_EQ(grilleload(2, "1251-1"), 0);
+    EXPECT_EQ(grilleload(-1, "1251-1"), 0);
+}
+
+TEST_F(Catalogue, LoadingGivesNameLevelAndGivens) {
+    ASSERT_EQ(grilleload(1, "1251-2"), 1);
+    clagrivora& g = grilleslots[1].grille;
+    EXPECT_STREQ(g.getnom(), "1251-2");
+    EXPECT_EQ(nigridef, 3);
+    EXPECT_EQ(g.getniveauvoulu(), 3);
+    EXPECT_EQ(ligridef.effectif(), 0);
+    short montrees = 0;
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        if (g.casenonvide(c)) ++montrees;
+    }
+    EXPECT_GT(montrees, 0);
+}
+
+TEST_F(Catalogue, PlayableListHasFiveCatalogueNames) {
+    nomgrinit();
+    gstring liste(nomdegrinu.adr());
+    EXPECT_EQ(nbdepilable(liste.adr()), 5);
+    gstring nom;
+    while (liste.notempty()) {
+        nom.depilefrom(liste.adr());
+        ligridef.clear();
+        EXPECT_EQ(grilledef(nom.adr()), 1) << nom.adr();
+    }
+    ligridef.clear();
+    gstring depart;
+    nomgrilledepart(&depart);
+    EXPECT_EQ(grilledef(depart.adr()), 1) << depart.adr();
+    ligridef.clear();
+}
+
+TEST_F(Catalogue, NoPlainDefinitionIsStoredInTheLibrary) {
+    std::ifstream f(VORA_CATALOGUE_LIBRARY, std::ios::binary);
+    ASSERT_TRUE(f) << VORA_CATALOGUE_LIBRARY;
+    const std::string binaire((std::istreambuf_iterator<char>(f)),
+                              std::istreambuf_iterator<char>());
+    ASSERT_GT(binaire.size(), 1000u);
+    nomgrinit();
+    EXPECT_EQ(binaire.find(nomdegrinu.adr()), std::string::npos);
+    gstring nom;
+    int textes = 0;
+    for (short i = 1; i <= nbgrillescatalogue(); ++i) {
+        nomgrillecatalogue(i, &nom);
+        ligridef.clear();
+        ASSERT_EQ(grilledef(nom.adr()), 1);
+        for (short t = 1; t <= ligridef.effectif(); ++t) {
+            // Every text, and every cell line of it, is absent.
+            const std::string texte = ligridef.adr(t);
+            EXPECT_EQ(binaire.find(texte), std::string::npos) << texte;
+            gstring reste(texte.c_str());
+            gstring mot;
+            while (reste.notempty()) {
+                mot.depilefrom(reste.adr());
+                if (mot.len() >= 5 && mot.cara(1) != '%' && mot.cara(1) != 'X') {
+                    EXPECT_EQ(binaire.find(mot.adr()), std::string::npos) << mot.adr();
+                }
+            }
+            ++textes;
+        }
+    }
+    ligridef.clear();
+    EXPECT_GT(textes, 10);
+}
+
 } // namespace
