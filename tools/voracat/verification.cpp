@@ -8,6 +8,10 @@
 
 namespace voracat {
 
+namespace {
+constexpr short seuils[] = {75, 80, 85, 90, 95, 100, 120};
+} // namespace
+
 bool grilleverifiee::bonne() const {
     if (!trouvee || seuils.empty()) return false;
     for (const seuilverifie& s : seuils) {
