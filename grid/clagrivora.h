@@ -13,7 +13,6 @@
 #pragma once
 
 #include "grid/grivorecords.h"
-#include "grid/shortabunedim.h"
 #include "lattice/clavochemin.h"
 #include "render/geometry/clagravec.h"
 

@@ -2,6 +2,7 @@
 // encode the rule of the puzzle.
 #include "grid/clagrivora.h"
 
+#include "grid/shortabunedim.h"
 #include "lattice/topolistes.h"
 
 namespace {
