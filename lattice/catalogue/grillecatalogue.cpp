@@ -1,0 +1,74 @@
+// The catalogue look-up and the loading of a catalogue grid into a slot.
+#include "lattice/catalogue/grillecatalogue.h"
+
+#include "lattice/catalogue/grillegroupe.h"
+#include "lattice/catalogue/grillesdonnees.h"
+#include "lattice/catalogue/vodecrypte.h"
+
+#include "foundation/textcompare.h"
+
+lichavo ligridef;
+short nigridef = 0;
+short grinombre = 0;
+gstring nomdegrinu;
+short grafficher = 0;
+grilleslot grilleslots[nbgrilleslots];
+
+short grilledef(const char* name) {
+    grinombre = 5;
+    gstring nom;
+    for (short i = 0; i < nbgrillesdonnees; ++i) {
+        const grilledonnee& d = grillesdonnees[i];
+        nom.set(decrypvora(d.nom));
+        if (!strugal(nom.adr(), name)) continue;
+        for (short t = 0; t < d.nbtextes; ++t) ligridef.padd(decrypvora(d.textes[t]));
+        nigridef = d.niveau;
+        return 1;
+    }
+    return 0;
+}
+
+short grilleload(short slot, const char* name) {
+    ligridef.clear();
+    nigridef = 0;
+    grafficher = 6;
+    short charge = 0;
+    if (slot >= 0 && slot < nbgrilleslots && grilledef(name)) {
+        grilleslot& s = grilleslots[slot];
+        s.lignesdef.clear();
+        for (short i = 1; i <= ligridef.effectif(); ++i)
+            developgroupe(ligridef.adr(i), &s.lignesdef);
+        clagrivora& g = s.grille;
+        // Building from the lines empties the grid, its name included.
+        g.setfromgrivecdef(&s.lignesdef);
+        g.setnom(name);
+        if (nigridef > 0) g.bonsniveaux(nigridef);
+        g.fautunetabledescases();
+        g.fautunetablevoisiquinze();
+        g.fautappliquerniveau();
+        g.ajustepossicase();
+        charge = 1;
+    }
+    ligridef.clear();
+    return charge;
+}
+
+void nomgrinit() {
+    nomdegrinu.set(decrypvora(nomsjouablescryptes));
+}
+
+void nomgrilledepart(gstring* g) {
+    g->set(decrypvora(nomdepartcrypte));
+}
+
+short nbgrillescatalogue() {
+    return nbgrillesdonnees;
+}
+
+void nomgrillecatalogue(short i, gstring* g) {
+    if (i < 1 || i > nbgrillesdonnees) {
+        g->clear();
+        return;
+    }
+    g->set(decrypvora(grillesdonnees[i - 1].nom));
+}

@@ -1,0 +1,50 @@
+// The built-in grid catalogue: looking a grid up by name, loading it into a
+// grid page slot, and the list of playable grids.
+#pragma once
+
+#include "grid/clagrivora.h"
+
+#include "foundation/gstring.h"
+#include "foundation/lichavo.h"
+
+// The grouped definition texts of the grid last looked up.
+extern lichavo ligridef;
+// The level of the grid last looked up; 0 when none.
+extern short nigridef;
+// Set to 5 by every look-up.
+extern short grinombre;
+// The playable grids' names, comma-separated (set by nomgrinit).
+extern gstring nomdegrinu;
+// The shell's display selector; grilleload sets it to 6.
+extern short grafficher;
+
+// A grid page slot: the definition lines it was loaded from and its grid.
+struct grilleslot {
+    lichavo lignesdef;
+    clagrivora grille;
+};
+
+inline constexpr short nbgrilleslots = 2;
+// Slot 0 holds the main grid, slot 1 the rules pages' grid.
+extern grilleslot grilleslots[nbgrilleslots];
+
+// When name is in the catalogue (compared case-insensitively, the first match
+// winning): append its grouped texts, unscrambled, to ligridef, set nigridef
+// to its level and return 1; otherwise return 0 and add nothing. grinombre
+// becomes 5 in both cases.
+short grilledef(const char* name);
+// Load the catalogue grid name into grid page slot (0..nbgrilleslots - 1):
+// its definition lines, its name, its level (when positive), the cell and
+// neighbour tables, the givens of the level and the allowed values. An
+// unknown name or slot leaves the slot as it was. ligridef ends empty and
+// nigridef holds the grid's level (0 when unknown). Returns 1 when loaded.
+short grilleload(short slot, const char* name);
+// Set nomdegrinu to the playable grids' names.
+void nomgrinit();
+// g becomes the name of the grid shown at start-up.
+void nomgrilledepart(gstring* g);
+
+// The number of catalogue entries, and g becomes the name of entry i
+// (1-based; empty outside 1..count).
+short nbgrillescatalogue();
+void nomgrillecatalogue(short i, gstring* g);

@@ -1,0 +1,202 @@
+// Tests of the catalogue: scrambling round trips, grouped texts, look-ups by
+// name, loading into a slot, and that no plain definition is stored.
+#include "lattice/catalogue/grillecatalogue.h"
+#include "lattice/catalogue/grillegroupe.h"
+#include "lattice/catalogue/vodecrypte.h"
+
+#include "grid/vocalculinit.h"
+
+#include "foundation/depile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string crypte(const char* plain) {
+    gstring g;
+    crypvora(&g, plain);
+    return g.adr();
+}
+
+TEST(Scrambling, RoundTripsEveryPrintableTextAndKeepsOtherBytes) {
+    std::string tous;
+    for (int c = 32; c < 127; ++c) tous += static_cast<char>(c);
+    const char* textes[] = {"",
+                            "A",
+                            "AB",
+                            "ABC",
+                            "%75,XAB2,AWPK,BVUK",
+                            tous.c_str(),
+                            "r\xe8gle \xe0 six",
+                            "1251-1,1251-2,1709-6"};
+    for (const char* t : textes) {
+        const std::string c = crypte(t);
+        EXPECT_EQ(c.size(), std::string(t).size());
+        EXPECT_STREQ(decrypvora(c.c_str()), t) << "scrambled as \"" << c << "\"";
+    }
+    EXPECT_STREQ(decrypvora(nullptr), "");
+    // Accented bytes are outside the substitution and keep their value.
+    EXPECT_NE(crypte("r\xe8gle").find('\xe8'), std::string::npos);
+}
+
+TEST(Scrambling, HidesTheText) {
+    const std::string c = crypte("XAB2,XA2B,XB2C,AWPK,A2VQK,BWUK");
+    EXPECT_EQ(c.find("XAB2"), std::string::npos);
+    EXPECT_EQ(c.find("AWPK"), std::string::npos);
+    EXPECT_NE(crypte("AAAAAA"), "AAAAAA");
+}
+
+TEST(Scrambling, StepsUndoOneByOne) {
+    char t[] = "abcde";
+    inversemoities(t);
+    EXPECT_STREQ(t, "decab");
+    inversemoities(t);
+    EXPECT_STREQ(t, "abcde");
+    EXPECT_STREQ(noncrypte("plain"), "plain");
+}
+
+TEST(GroupedTexts, SuffixRemarksAndClearing) {
+    lichavo l;
+    developgroupe("%80,XAB,#note,AWPJ,%0,BVUM", &l);
+    ASSERT_EQ(l.effectif(), 3);
+    EXPECT_STREQ(l.adr(1), "XAB%80");
+    EXPECT_STREQ(l.adr(2), "AWPJ%80");
+    EXPECT_STREQ(l.adr(3), "BVUM");
+}
+
+TEST(GroupedTexts, EachTextStartsWithoutSuffixAndSkipsEmptyWords) {
+    lichavo l;
+    developgroupe("%75,A2WPK", &l);
+    developgroupe(" XA , ,%90, BVQK,", &l);
+    developgroupe("", &l);
+    ASSERT_EQ(l.effectif(), 3);
+    EXPECT_STREQ(l.adr(1), "A2WPK%75");
+    EXPECT_STREQ(l.adr(2), "XA");
+    EXPECT_STREQ(l.adr(3), "BVQK%90");
+}
+
+class Catalogue : public ::testing::Test {
+protected:
+    void SetUp() override { globinitvocalcul(); }
+};
+
+TEST_F(Catalogue, LooksNamesUpCaseInsensitivelyWithTheirLevels) {
+    ligridef.clear();
+    ASSERT_EQ(grilledef("1251-1"), 1);
+    EXPECT_EQ(nigridef, 2);
+    EXPECT_EQ(grinombre, 5);
+    EXPECT_GT(ligridef.effectif(), 0);
+    ligridef.clear();
+    grinombre = 0;
+    EXPECT_EQ(grilledef("nope"), 0);
+    EXPECT_EQ(ligridef.effectif(), 0);
+    EXPECT_EQ(grinombre, 5);
+    EXPECT_EQ(nbgrillescatalogue(), 10);
+    gstring nom;
+    nomgrillecatalogue(1, &nom);
+    EXPECT_STREQ(nom.adr(), "1709-6");
+    nomgrillecatalogue(11, &nom);
+    EXPECT_TRUE(nom.isempty());
+}
+
+TEST_F(Catalogue, UnknownNameLeavesTheSlotAsItWas) {
+    ASSERT_EQ(grilleload(0, "1251-1"), 1);
+    clagrivora& g = grilleslots[0].grille;
+    const short cases = g.getnbcases();
+    const short lignes = grilleslots[0].lignesdef.effectif();
+    grafficher = 0;
+    EXPECT_EQ(grilleload(0, "X"), 0);
+    EXPECT_EQ(grafficher, 6);
+    EXPECT_EQ(ligridef.effectif(), 0);
+    EXPECT_EQ(nigridef, 0);
+    EXPECT_EQ(g.getnbcases(), cases);
+    EXPECT_EQ(grilleslots[0].lignesdef.effectif(), lignes);
+    EXPECT_STREQ(g.getnom(), "1251-1");
+    EXPECT_EQ(grilleload(2, "1251-1"), 0);
+    EXPECT_EQ(grilleload(-1, "1251-1"), 0);
+}
+
+TEST_F(Catalogue, LoadingGivesNameLevelAndGivens) {
+    ASSERT_EQ(grilleload(1, "1251-2"), 1);
+    clagrivora& g = grilleslots[1].grille;
+    EXPECT_STREQ(g.getnom(), "1251-2");
+    EXPECT_EQ(nigridef, 3);
+    EXPECT_EQ(g.getniveauvoulu(), 3);
+    EXPECT_EQ(ligridef.effectif(), 0);
+    short montrees = 0;
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        if (g.casenonvide(c)) ++montrees;
+    }
+    EXPECT_GT(montrees, 0);
+}
+
+TEST_F(Catalogue, PlayableListHasFiveCatalogueNames) {
+    nomgrinit();
+    gstring liste(nomdegrinu.adr());
+    EXPECT_EQ(nbdepilable(liste.adr()), 5);
+    gstring nom;
+    while (liste.notempty()) {
+        nom.depilefrom(liste.adr());
+        ligridef.clear();
+        EXPECT_EQ(grilledef(nom.adr()), 1) << nom.adr();
+    }
+    ligridef.clear();
+    gstring depart;
+    nomgrilledepart(&depart);
+    EXPECT_EQ(grilledef(depart.adr()), 1) << depart.adr();
+    ligridef.clear();
+}
+
+// The plain catalogue texts that must not be readable in a built file: the
+// playable list and each grouped text, with (mots) each cell line of five
+// characters or more.
+std::vector<std::string> textesclairs(bool mots) {
+    std::vector<std::string> textes;
+    nomgrinit();
+    textes.emplace_back(nomdegrinu.adr());
+    gstring nom;
+    gstring mot;
+    for (short i = 1; i <= nbgrillescatalogue(); ++i) {
+        nomgrillecatalogue(i, &nom);
+        ligridef.clear();
+        grilledef(nom.adr());
+        for (short t = 1; t <= ligridef.effectif(); ++t) {
+            textes.emplace_back(ligridef.adr(t));
+            gstring reste(ligridef.adr(t));
+            while (mots && reste.notempty()) {
+                mot.depilefrom(reste.adr());
+                if (mot.len() >= 5 && mot.cara(1) != '%' && mot.cara(1) != 'X') {
+                    textes.emplace_back(mot.adr());
+                }
+            }
+        }
+    }
+    ligridef.clear();
+    return textes;
+}
+
+TEST_F(Catalogue, NoPlainDefinitionIsStoredInTheLibraryOrTheProgram) {
+    // The library, and this program, which holds the catalogue linked in (its
+    // own test texts may share a cell line with the catalogue).
+    const char* const bibliotheque = VORA_CATALOGUE_LIBRARY;
+    for (const char* fichier : {bibliotheque, "/proc/self/exe"}) {
+        const std::vector<std::string> textes = textesclairs(fichier == bibliotheque);
+        ASSERT_GT(textes.size(), 30u);
+        std::ifstream f(fichier, std::ios::binary);
+        if (!f && fichier != bibliotheque) continue;
+        ASSERT_TRUE(f) << fichier;
+        const std::string binaire((std::istreambuf_iterator<char>(f)),
+                                  std::istreambuf_iterator<char>());
+        ASSERT_GT(binaire.size(), 1000u);
+        for (const std::string& t : textes) {
+            EXPECT_EQ(binaire.find(t), std::string::npos) << t << " found in " << fichier;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,77 @@
+// Shape families and the conversion between the tool's lattice points and
+// the game's lattice paths.
+#include "tools/voracat/formes.h"
+
+#include <sstream>
+
+#include "lattice/clavochemin.h"
+
+namespace voracat {
+
+namespace {
+
+std::vector<catalogue::latpoint> bras(int n) {
+    static const catalogue::latpoint directions[] = {{1, 0},  {0, 1},  {-1, 1},
+                                                     {-1, 0}, {0, -1}, {1, -1}};
+    std::vector<catalogue::latpoint> out{{0, 0}};
+    for (const catalogue::latpoint d : directions) {
+        for (int k = 1; k <= n; ++k) out.push_back({d.a * k, d.b * k});
+    }
+    return out;
+}
+
+} // namespace
+
+bool centresdelaforme(const std::string& description, std::vector<catalogue::latpoint>& centres) {
+    centres.clear();
+    std::istringstream mots(description);
+    std::string famille;
+    mots >> famille;
+    if (famille == "centres") {
+        std::string chemin;
+        while (mots >> chemin) centres.push_back(pointduchemin(chemin.c_str()));
+        return !centres.empty();
+    }
+    int n = 0;
+    int h = 0;
+    if (!(mots >> n) || n < 1 || n > 40) return false;
+    if (famille == "compact") {
+        centres = catalogue::compact_centres(n);
+    } else if (famille == "ring") {
+        centres = catalogue::ring_centres(n);
+    } else if (famille == "strip") {
+        if (!(mots >> h) || h < 1 || h > 40) return false;
+        for (int b = 0; b < h; ++b) {
+            for (int a = 0; a < n; ++a) centres.push_back({a, b});
+        }
+    } else if (famille == "triangle") {
+        for (int b = 0; b < n; ++b) {
+            for (int a = 0; a + b < n; ++a) centres.push_back({a, b});
+        }
+    } else if (famille == "arms") {
+        centres = bras(n);
+    }
+    return !centres.empty();
+}
+
+std::string chemindupoint(catalogue::latpoint p) {
+    std::string chemin(static_cast<size_t>(p.a < 0 ? -p.a : p.a), p.a < 0 ? 'D' : 'A');
+    chemin.append(static_cast<size_t>(p.b < 0 ? -p.b : p.b), p.b < 0 ? 'E' : 'B');
+    return chemin;
+}
+
+catalogue::latpoint pointduchemin(const char* path) {
+    clavochemin c;
+    c.setchemin(path);
+    // Steps A, B, C, D, E, F as (a, b) vectors.
+    static const int va[] = {1, 0, -1, -1, 0, 1};
+    static const int vb[] = {0, 1, 1, 0, -1, -1};
+    catalogue::latpoint p;
+    for (short i = 0; i < 6; ++i) {
+        p.a += va[i] * c.getnbpas(i);
+        p.b += vb[i] * c.getnbpas(i);
+    }
+    return p;
+}
+
+} // namespace voracat

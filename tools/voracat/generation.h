@@ -1,0 +1,54 @@
+// Generating a catalogue grid: from a shape and a seed to grouped definition
+// texts, and the catalogue's C++ source of scrambled constants.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/catalogue/generator.h"
+
+namespace voracat {
+
+struct grillegeneree {
+    catalogue::generated_puzzle puzzle;
+    std::vector<std::string> textes; // grouped definition texts
+    short nbcases = 0;
+    short nbhexas = 0; // complete hexagons of the grid
+};
+
+// Generate a puzzle on the grid of the shape (see centresdelaforme) from the
+// seed: the same shape and seed give the same texts. False for a bad shape or
+// a shape without any filling.
+bool generegrille(const std::string& forme, std::uint32_t graine, grillegeneree& out);
+
+// One entry of the catalogue's source.
+struct grillesource {
+    std::string nom;
+    short niveau = 0;
+    std::vector<std::string> textes; // plain grouped definition texts
+};
+
+// The C++ source of the catalogue's constants (grillesdonnees.h): every name
+// and text scrambled, the playable names (comma-separated) and the start-up
+// grid name too.
+std::string sourcecatalogue(const std::vector<grillesource>& grilles, const std::string& jouables,
+                            const std::string& depart);
+
+// One line of a catalogue description file: "name, level, playable, seed,
+// shape", playable being the grid's number in the playable list (1..5) or 0.
+struct entreecatalogue {
+    std::string nom;
+    short niveau = 0;
+    short jouable = 0;
+    std::uint32_t graine = 0;
+    std::string forme;
+};
+
+// Read a catalogue description: one entry per line; blank lines and lines
+// starting with "#" are skipped. False with a message for a malformed line or
+// an unreadable file.
+bool litdescription(const std::string& chemin, std::vector<entreecatalogue>& entrees,
+                    std::string& erreur);
+
+} // namespace voracat
