@@ -108,6 +108,9 @@ TEST(Depile, ReadsFloatsAndComparesWords) {
     EXPECT_DOUBLE_EQ(depilefloat(a), -2000.0);
     EXPECT_DOUBLE_EQ(depilefloat(a), 0.0);
     EXPECT_DOUBLE_EQ(depilefloat(a), 0.25);
+    char c[] = "inf,NaN,-infinity,1e999";
+    for (const char* word : {"inf", "NaN", "-infinity", "1e999"})
+        EXPECT_DOUBLE_EQ(depilefloat(c), 0.0) << word << " is not a finite decimal number";
     char b[] = " Oui ,non";
     EXPECT_TRUE(depilugal(b, "OUI"));
     EXPECT_FALSE(depilugal(b, "no"));
