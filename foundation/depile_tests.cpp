@@ -22,7 +22,8 @@ struct randomtexts {
         std::string s;
         for (std::size_t i = 0; i < len; ++i) {
             unsigned r = next();
-            s += r % 3 == 0 ? often[r / 3 % (sizeof often - 1)] : static_cast<char>(1 + r % 255);
+            s += r % 3 == 0 ? often[r / 3 % (sizeof often - 1)]
+                            : static_cast<char>(1 + next() % 255);
         }
         return s;
     }
