@@ -5,6 +5,7 @@
 #include "foundation/textcut.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -95,7 +96,8 @@ double depilefloat(char* buf) {
     if (*p == '+') ++p;
     double x = 0;
     std::from_chars_result r = std::from_chars(p, p + std::strlen(p), x);
-    return r.ec == std::errc() ? x : 0.0;
+    // from_chars also reads "inf" and "nan", which are no decimal numbers.
+    return r.ec == std::errc() && std::isfinite(x) ? x : 0.0;
 }
 
 bool depilugal(char* buf, const char* text) {

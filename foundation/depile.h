@@ -34,7 +34,7 @@ heaptext heapdepilemotbkeep(char* buf);
 // give 0. Wraps round as a 16-bit value.
 short depilint(char* buf);
 // Pop a word and read it as a decimal floating number ("1.5", "-2e3"); 0 when
-// it does not begin with one or is out of range.
+// it does not begin with one or is out of range ("inf" and "nan" give 0).
 double depilefloat(char* buf);
 // Pop a word and compare it case-insensitively with text.
 bool depilugal(char* buf, const char* text);

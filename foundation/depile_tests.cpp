@@ -3,9 +3,31 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <string>
 
 namespace {
+
+// Deterministic pseudo-random texts of bytes 1..255, one byte in three drawn
+// from commas, blanks, digits and "-".
+struct randomtexts {
+    unsigned seed;
+    unsigned next() {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    }
+    std::string text(std::size_t len) {
+        static const char often[] = ", ,0123456789-";
+        std::string s;
+        for (std::size_t i = 0; i < len; ++i) {
+            unsigned r = next();
+            s += r % 3 == 0 ? often[r / 3 % (sizeof often - 1)]
+                            : static_cast<char>(1 + next() % 255);
+        }
+        return s;
+    }
+};
 
 TEST(Depile, PopsTrimmedWordsKeepsEmptyFieldsAndDropsTrailingComma) {
     char buf[] = "  12 , ab,,x,";
@@ -108,6 +130,9 @@ TEST(Depile, ReadsFloatsAndComparesWords) {
     EXPECT_DOUBLE_EQ(depilefloat(a), -2000.0);
     EXPECT_DOUBLE_EQ(depilefloat(a), 0.0);
     EXPECT_DOUBLE_EQ(depilefloat(a), 0.25);
+    char c[] = "inf,NaN,-infinity,1e999";
+    for (const char* word : {"inf", "NaN", "-infinity", "1e999"})
+        EXPECT_DOUBLE_EQ(depilefloat(c), 0.0) << word << " is not a finite decimal number";
     char b[] = " Oui ,non";
     EXPECT_TRUE(depilugal(b, "OUI"));
     EXPECT_FALSE(depilugal(b, "no"));
@@ -138,6 +163,68 @@ TEST(Depile, ArbitraryBytesAndLongTextsAreSafe) {
     EXPECT_EQ(nbdepilable(std::string(40000, ',').c_str()), maxtextlen) << "counts saturate";
     EXPECT_EQ(depilint(digits.data()), -1) << "forty thousand nines are 65535 modulo 65536";
     EXPECT_STREQ(digits.c_str(), "");
+}
+
+TEST(Depile, RandomBytesPopSafelyAndConsistently) {
+    randomtexts gen{2024};
+    for (int n = 0; n < 3000; ++n) {
+        const std::size_t len = n % 1000 == 999 ? 40000 : gen.next() % 90;
+        const std::string text = gen.text(len);
+
+        // depilemot: every word is trimmed and no longer than the text, the
+        // buffer shrinks at every pop, and a text that does not begin with a
+        // blank pops as many words as nbdepilable counts.
+        std::string buf = text;
+        gstring w;
+        int pops = 0;
+        for (std::size_t before = len; buf[0] != 0; ++pops) {
+            depilemot(w, buf.data());
+            const std::size_t after = std::strlen(buf.c_str());
+            ASSERT_LT(after, before) << "each pop consumes something";
+            ASSERT_LE(std::strlen(w.adr()), before);
+            ASSERT_TRUE(w.isempty() || (w.adr()[0] != ' ' && w.adr()[w.len() - 1] != ' '))
+                << "words are trimmed";
+            before = after;
+        }
+        if (len < 30000 && (len == 0 || text[0] != ' ')) {
+            ASSERT_EQ(pops, nbdepilable(text.c_str())) << "text: " << text;
+        }
+
+        // depilemotbkeepall keeps every byte: the words joined by commas give
+        // the text back, less one final comma.
+        buf = text;
+        std::string joined;
+        for (pops = 0; buf[0] != 0; ++pops) {
+            depilemotbkeepall(w, buf.data());
+            joined += (pops ? "," : "") + std::string(w.adr());
+        }
+        std::string expected = text;
+        if (!expected.empty() && expected.back() == ',') expected.pop_back();
+        ASSERT_EQ(joined, expected);
+
+        // Numbers: the value is the first word's leading digits modulo 2^16,
+        // negated after a "-"; recupint consumes exactly the digits after the
+        // leading blanks; depilefloat gives a finite number.
+        buf = text;
+        const std::string first = std::string(text, 0, text.find(','));
+        std::size_t at = first.find_first_not_of(' ');
+        const bool negative = at != std::string::npos && first[at] == '-';
+        unsigned v = 0;
+        for (at = at == std::string::npos ? first.size() : at + (negative ? 1 : 0);
+             at < first.size() && first[at] >= '0' && first[at] <= '9'; ++at)
+            v = (v * 10 + static_cast<unsigned>(first[at] - '0')) % 65536;
+        ASSERT_EQ(depilint(buf.data()),
+                  static_cast<short>(static_cast<unsigned short>(negative ? 65536 - v : v)));
+        buf = text;
+        const std::size_t blanks = text.find_first_not_of(' ') == std::string::npos
+                                       ? text.size()
+                                       : text.find_first_not_of(' ');
+        const std::size_t digits = text.find_first_not_of("0123456789", blanks);
+        recupint(buf.data());
+        ASSERT_STREQ(buf.c_str(), text.c_str() + (digits == std::string::npos ? len : digits));
+        buf = text;
+        ASSERT_TRUE(std::isfinite(depilefloat(buf.data())));
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "foundation/lichavo.h"
 
 #include "foundation/depile.h"
+#include "foundation/textcompare.h"
 #include "foundation/textfile.h"
 
 #include <gtest/gtest.h>
@@ -299,6 +300,37 @@ TEST(LichavoFile, WritesAndReadsOneLinePerElement) {
     lichavo stays = listof({"x"});
     stays.movetofile("/nonexistent/dir/file.txt");
     EXPECT_EQ(stays.effectif(), 1) << "a file that cannot be created loses nothing";
+}
+
+TEST(LichavoText, RandomTextsSplitAsDepilemotPopsThem) {
+    unsigned seed = 8;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    static const char often[] = ",,  aA";
+    for (int n = 0; n < 3000; ++n) {
+        std::string text;
+        for (std::size_t len = next() % 40; text.size() < len;)
+            text += next() % 2 ? often[next() % (sizeof often - 1)]
+                               : static_cast<char>(1 + next() % 255);
+        texts popped;
+        gstring rest(text.c_str()), word;
+        while (rest.notempty()) {
+            depilemot(word, rest.adr());
+            popped.push_back(word.adr());
+        }
+        lichavo l;
+        l.setfromgskeep(text.c_str());
+        ASSERT_EQ(contents(l), popped) << "text \"" << text << "\"";
+        // dansliste finds each word at the index where popping first gives it.
+        for (std::size_t k = 0; k < popped.size(); ++k) {
+            std::size_t first = 0;
+            while (!strugal(popped[first].c_str(), popped[k].c_str())) ++first;
+            ASSERT_EQ(dansliste(popped[k].c_str(), text.c_str()), static_cast<short>(first + 1))
+                << "word \"" << popped[k] << "\" in \"" << text << "\"";
+        }
+    }
 }
 
 } // namespace

@@ -62,8 +62,8 @@ void paralivo::setbparam(const char* a, const char* b, const char* value) {
 }
 
 void paralivo::catparam(const char* key, const char* text) {
-    gstring value;
-    getparam(value, key);
+    const short i = xicode(key);
+    gstring value(i == 0 ? "" : valueof(liste.adr(i))); // as stored, leading blanks kept
     value.cat(text);
     setparam(key, value.adr());
 }

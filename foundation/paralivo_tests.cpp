@@ -95,6 +95,10 @@ TEST(Paralivo, ChangesIntegerAndTextValues) {
     gstring g;
     p.getparam(g, "t");
     EXPECT_STREQ(g.adr(), "ab");
+    p.setparam("pad", " 5");
+    p.catparam("pad", ",6");
+    EXPECT_STREQ(p.liste.adr(p.xicode("pad")), "pad= 5,6")
+        << "catparam appends to the value as stored, leading blanks included";
     p.setbparam("x", "1", "v");
     EXPECT_TRUE(p.codexiste("X1"));
 }

@@ -48,6 +48,7 @@ heaptext heaplinput(std::FILE* f, bool& eof) {
         }
     }
     eof = !any;
+    line.resize(std::char_traits<char>::length(line.c_str())); // a NUL byte ends the text
     while (!line.empty() && line.back() == ' ') line.pop_back();
     return heapnew(line.c_str());
 }

@@ -104,4 +104,51 @@ TEST(TextFile, MissingFilesAndNullHandlesAreHarmless) {
     EXPECT_FALSE(fikill("/nonexistent/dir/file.txt"));
 }
 
+// The lines heaplinput should give for bytes: split at "\n", "\r", "\r\n" and
+// "\n\r", each cut at its first NUL and right-trimmed.
+lines splitlines(const std::string& bytes) {
+    lines out;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t end = bytes.find_first_of("\r\n", i);
+        std::string line = bytes.substr(i, end == std::string::npos ? end : end - i);
+        line.resize(std::char_traits<char>::length(line.c_str()));
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out.push_back(line);
+        if (end == std::string::npos) break;
+        i = end + 1;
+        if (i < bytes.size() && (bytes[i] == '\r' || bytes[i] == '\n') && bytes[i] != bytes[end])
+            ++i;
+    }
+    return out;
+}
+
+TEST(TextFile, RandomBytesReadAsTrimmedLinesThenEof) {
+    unsigned seed = 77;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    for (int n = 0; n < 2000; ++n) {
+        const std::size_t len = n % 500 == 499 ? 40000 : next() % 120;
+        std::string bytes;
+        for (std::size_t i = 0; i < len; ++i) {
+            const unsigned r = next();
+            bytes += r % 4 == 0 ? "\r\n  "[r / 4 % 4] : static_cast<char>(next() % 256);
+        }
+        std::unique_ptr<std::FILE, gdfileclose> f(std::tmpfile());
+        ASSERT_TRUE(f);
+        std::fwrite(bytes.data(), 1, bytes.size(), f.get());
+        std::rewind(f.get());
+        lines got;
+        bool eof = false;
+        for (std::size_t guard = 0; guard <= len + 1; ++guard) {
+            heaptext line = heaplinput(f.get(), eof);
+            if (eof) break;
+            got.push_back(line.adr());
+        }
+        ASSERT_TRUE(eof) << "the end of the file is reached";
+        ASSERT_EQ(got, splitlines(bytes));
+    }
+}
+
 } // namespace

@@ -157,3 +157,58 @@ TEST(Clagridefiligne, GarbageNeverBreaksParsing) {
     l.givelignecourt(&g);
     EXPECT_STREQ(g.adr(), "");
 }
+
+TEST(Clagridefiligne, RandomLinesStayInRangeAndTheirShortFormReadsBack) {
+    unsigned seed = 4711;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    static const char often[] = "XxWwVv:ABCDEFabcdefJKLMNOPQRSTUZjp0123456789%, -";
+    clagridefiligne l, r;
+    gstring g, h;
+    for (int n = 0; n < 3000; ++n) {
+        const std::size_t len = n % 1000 == 999 ? 40000 : next() % 30;
+        std::string line;
+        for (std::size_t i = 0; i < len; ++i) {
+            if (next() % 8 != 0)
+                line += often[next() % (sizeof often - 1)];
+            else
+                line += static_cast<char>(1 + next() % 255);
+        }
+        l.setfromlignecond(line.c_str());
+        ASSERT_GE(l.getvaleur(), 0);
+        ASSERT_LE(l.getvaleur(), 6);
+        ASSERT_GE(l.getetat(), 0);
+        ASSERT_LE(l.getetat(), 3);
+        ASSERT_TRUE(l.gettypecase() == 0 || l.gettypecase() == 1);
+        if (!l.iscase()) {
+            ASSERT_EQ(l.getvaleur(), 0) << "a value belongs to a cell: " << line;
+            ASSERT_EQ(l.getpourcentage(), 0);
+        }
+        l.givelivocase(&g);
+        const std::string cell = g.adr();
+        if (l.iscase())
+            ASSERT_EQ(cell.substr(cell.size() - 3), l.gettypecase() ? ":AB" : ":AF");
+        else
+            ASSERT_EQ(cell, "");
+        l.givelivohex(&g);
+        const std::string hex = g.adr();
+        l.givelignecourt(&g);
+
+        r.setfromlignecond(g.adr());
+        ASSERT_EQ(r.ishexa(), l.ishexa()) << line << " printed as " << g.adr();
+        ASSERT_EQ(r.iscase(), l.iscase()) << line << " printed as " << g.adr();
+        r.givelivocase(&h);
+        EXPECT_EQ(h.adr(), cell);
+        r.givelivohex(&h);
+        EXPECT_EQ(h.adr(), hex);
+        EXPECT_EQ(r.getvaleur(), l.getvaleur());
+        if (l.getvaleur() != 0) {
+            EXPECT_EQ(r.getetat(), l.getetat());
+            EXPECT_EQ(r.getpourcentage(), l.getpourcentage() >= 50 ? l.getpourcentage() : 0);
+        }
+        r.givelignecourt(&h);
+        EXPECT_STREQ(h.adr(), g.adr()) << "the short form prints itself";
+    }
+}

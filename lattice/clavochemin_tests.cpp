@@ -203,3 +203,50 @@ TEST(Clavochemin, ClassValueCountsNeighboursInTheList) {
     list.padd("E");
     EXPECT_EQ(c.valeurdeclasst(&list), 0) << "all six neighbours of the origin";
 }
+
+TEST(Clavochemin, RandomTextsReadAsOneCanonicalPoint) {
+    unsigned seed = 31;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    static const char often[] = "ABCDEFABCDEFabcdef123456789:0";
+    static const char path[] = "ABCDEF123456789";
+    for (int n = 0; n < 3000; ++n) {
+        const bool huge = n % 1000 == 999;
+        const std::size_t len = huge ? 40000 : next() % 40;
+        std::string text;
+        for (std::size_t i = 0; i < len; ++i) {
+            if (huge)
+                text += path[next() % (sizeof path - 1)];
+            else if (next() % 8 != 0)
+                text += often[next() % (sizeof often - 1)];
+            else
+                text += static_cast<char>(1 + next() % 255);
+        }
+        clavochemin c;
+        c.setchemin(text.c_str());
+        const std::string ex = c.decompacte();
+        const std::string co = c.compacte();
+        std::size_t total = 0;
+        int nonzero = 0, first = -1, second = -1;
+        for (short i = 0; i < 6; ++i) {
+            ASSERT_GE(c.getnbpas(i), 0);
+            total += static_cast<std::size_t>(c.getnbpas(i));
+            if (c.getnbpas(i) != 0) (nonzero++ == 0 ? first : second) = i;
+        }
+        ASSERT_LE(nonzero, 2) << text;
+        if (nonzero == 2) {
+            ASSERT_TRUE(second - first == 1 || (first == 0 && second == 5))
+                << "two counts lie on adjacent directions: " << text;
+        }
+        ASSERT_EQ(ex.size(), total);
+        ASSERT_LE(co.size(), ex.size());
+        EXPECT_EQ(expanded(co.c_str()), ex) << "the compact form reads back as the same point";
+        EXPECT_EQ(compact(ex.c_str()), co) << "the expanded form reads back as the same point";
+        if (!huge) {
+            c.retirechemin(text.c_str());
+            EXPECT_EQ(c.compacte(), "") << "a path less itself is the origin: " << text;
+        }
+    }
+}

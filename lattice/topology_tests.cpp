@@ -3,12 +3,15 @@
 #include "lattice/topobase.h"
 #include "lattice/topoitem.h"
 #include "lattice/topolistes.h"
+#include "lattice/vonormalise.h"
 
 #include "foundation/gstring.h"
 #include "foundation/lichavo.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -281,4 +284,136 @@ TEST(Topolistes, RingOfSixHexagonsEnclosesItsHole) {
     EXPECT_NE(outside.trouvexact("AAA:AB"), 0);
     for (const std::string& c : content(enclosed)) EXPECT_EQ(outside.trouvexact(c.c_str()), 0);
     for (const std::string& c : content(outside)) EXPECT_EQ(g.cases.trouvexact(c.c_str()), 0);
+}
+
+namespace {
+
+const std::string lettres = "ABCDEF";
+
+// The unit edges "P:A" of runs "P:AAA", in canonical form.
+std::multiset<std::string> unites(const texts& runs) {
+    std::multiset<std::string> edges;
+    for (const std::string& run : runs) {
+        const std::size_t deux = run.find(':');
+        std::string p = run.substr(0, deux);
+        for (std::size_t k = deux + 1; k < run.size(); ++k) {
+            edges.insert(normeseg(p + ":" + run[k]));
+            p = normepoint(p + run[k]);
+        }
+    }
+    return edges;
+}
+
+// The two triangles on either side of a canonical unit edge "P:A", "P:B" or "P:C".
+std::pair<std::string, std::string> cotes(const std::string& edge) {
+    const std::string p = edge.substr(0, edge.find(':'));
+    const char d = edge.back();
+    const char* a = d == 'A' ? ":AB" : d == 'B' ? ":AB" : ":BC";
+    const char* b = d == 'A' ? ":AF" : d == 'B' ? ":BC" : ":CD";
+    return {normecase(p + a), normecase(p + b)};
+}
+
+} // namespace
+
+TEST(Topolistes, RandomGridsGiveConsistentLists) {
+    unsigned seed = 99;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    globinitvoragotopo();
+    lichavo motif;
+    motif.setfromgskeep(dixhuitvoisineshexa);
+    const texts dixhuit = content(motif);
+    ASSERT_EQ(dixhuit.size(), 18u);
+    for (int n = 0; n < 150; ++n) {
+        std::set<std::string> centres;
+        for (unsigned k = 1 + next() % 9; k > 0; --k) {
+            std::string path;
+            for (unsigned s = next() % 4; s > 0; --s) path += lettres[next() % 6];
+            centres.insert(normepoint(path));
+        }
+        const texts hexagones(centres.begin(), centres.end());
+        grille g(hexagones);
+        const texts cases = content(g.cases);
+        const std::set<std::string> estcase(cases.begin(), cases.end());
+        ASSERT_TRUE(g.cases.tribon());
+        ASSERT_EQ(estcase.size(), cases.size()) << "no duplicates";
+        for (const std::string& h : hexagones)
+            ASSERT_EQ(nbrecasesreelleshexa(h.c_str(), &g.cases), 6);
+
+        lichavo complete, partial;
+        fill(complete, hexagones);
+        topoajoutcompartiels(&complete, &partial, &g.cases);
+        for (const std::string& h : content(complete))
+            ASSERT_EQ(nbrecasesreelleshexa(h.c_str(), &g.cases), 6);
+        for (const std::string& p : content(partial)) {
+            const short k = nbrecasesreelleshexa(p.c_str(), &g.cases);
+            ASSERT_TRUE(k >= 3 && k <= 5) << p << " has " << k << " cells";
+        }
+
+        // Neighbour lines: one per cell, at most twelve neighbours, symmetric.
+        lichavo normal, alternate;
+        topofuturvoisidouze(&normal, &alternate, &g.cases, &g.hexas);
+        ASSERT_EQ(normal.effectif(), g.cases.effectif());
+        std::set<std::pair<std::string, std::string>> voisins;
+        for (short i = 1; i <= normal.effectif(); ++i) {
+            std::string line = normal.adr(i);
+            const std::string cell = cases[static_cast<std::size_t>(i - 1)];
+            ASSERT_EQ(line.rfind(cell + ",  ", 0), 0u) << line;
+            line.erase(0, cell.size() + 3);
+            int count = 0;
+            for (std::size_t at = 0; at < line.size(); ++count) {
+                const std::size_t comma = line.find(',', at);
+                ASSERT_NE(comma, std::string::npos) << "neighbours are comma-terminated";
+                voisins.emplace(cell, line.substr(at, comma - at));
+                at = comma + 1;
+            }
+            ASSERT_LE(count, 12);
+        }
+        for (const auto& [a, b] : voisins) ASSERT_TRUE(voisins.count({b, a})) << a << " " << b;
+
+        // The ring: outside and enclosed split the cells around the grid.
+        lichavo enclosed, outside;
+        topocasesautourgri(&enclosed, &outside, &g.cases, &g.hexas);
+        std::set<std::string> anneau;
+        for (const std::string& h : hexagones)
+            for (const std::string& item : dixhuit)
+                if (!estcase.count(normecase(h + item))) anneau.insert(normecase(h + item));
+        std::multiset<std::string> deux;
+        for (const std::string& c : content(enclosed)) deux.insert(c);
+        for (const std::string& c : content(outside)) deux.insert(c);
+        ASSERT_EQ(deux, std::multiset<std::string>(anneau.begin(), anneau.end()));
+        ASSERT_FALSE(outside.isempty());
+
+        // Contour: an edge of the grid's cells is inner when cells lie on both
+        // of its sides and outer when on one; runs are maximal.
+        lichavo inner, outer;
+        topocontourtritop(&g.hexas, &inner, &outer);
+        std::multiset<std::string> interieur, exterieur;
+        for (const std::string& h : hexagones) {
+            for (int i = 0; i < 6; ++i) {
+                for (const std::string& e :
+                     {normeseg(h + ":" + lettres[i]),
+                      normeseg(h + lettres[i] + ":" + lettres[(i + 2) % 6])}) {
+                    const auto [a, b] = cotes(e);
+                    auto& dans = estcase.count(a) && estcase.count(b) ? interieur : exterieur;
+                    if (!dans.count(e)) dans.insert(e);
+                }
+            }
+        }
+        ASSERT_EQ(unites(content(inner)), interieur);
+        ASSERT_EQ(unites(content(outer)), exterieur);
+        for (const lichavo* runs : {&inner, &outer}) {
+            std::set<std::string> debuts;
+            for (const std::string& run : content(*runs))
+                debuts.insert(run.substr(0, run.find(':')) + run.back());
+            for (const std::string& run : content(*runs)) {
+                const std::string p = run.substr(0, run.find(':'));
+                const std::string w = run.substr(run.find(':') + 1);
+                ASSERT_EQ(w.find_first_not_of(w[0]), std::string::npos) << run;
+                ASSERT_FALSE(debuts.count(normepoint(p + w) + w[0])) << run << " is not maximal";
+            }
+        }
+    }
 }
