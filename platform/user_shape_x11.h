@@ -1,0 +1,27 @@
+// The X11 SHAPE extension applied to the X11 window behind an SDL window.
+// Kept apart from the rest of the layer because Xlib's headers define names
+// (Window, None, Bool) that clash with the layer's.
+#pragma once
+
+#include <vector>
+
+struct SDL_Window;
+
+namespace vora::platform::user::x11 {
+
+struct ShapeRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+// The X11 window of an SDL window; 0 when SDL does not run on X11.
+unsigned long nativeWindow(SDL_Window* window);
+
+// Sets the window's bounding and input shapes to the rectangles (window
+// coordinates); nullptr removes the shape. Does nothing off X11 or when the
+// X server has no SHAPE extension.
+void setShape(SDL_Window* window, const std::vector<ShapeRect>* rects);
+
+} // namespace vora::platform::user::x11
