@@ -116,7 +116,7 @@ void deliver(HWND target, UINT message, POINT global, bool captured) {
     POINT client = global;
     ScreenToClient(target, &client);
     State& s = state();
-    s.posted.push_back(MSG{target, message, mouseKeyFlags(), MAKELPARAM(client.x, client.y),
+    s.posted.push_back(MSG{target, message, s.eventKeyFlags, MAKELPARAM(client.x, client.y),
                            GetTickCount(), global});
 }
 
@@ -265,7 +265,7 @@ bool drainSdlEvents() {
     SDL_Event e;
     while (SDL_PollEvent(&e) != 0) {
         noteInputState(e);
-        s.input.push_back(e);
+        s.input.push_back(PendingInput{e, mouseKeyFlags()});
         any = true;
     }
     return any;
@@ -274,7 +274,8 @@ bool drainSdlEvents() {
 void translateInput() {
     State& s = state();
     while (!s.input.empty()) {
-        SDL_Event e = s.input.front();
+        SDL_Event e = s.input.front().event;
+        s.eventKeyFlags = s.input.front().keyFlags;
         s.input.pop_front();
         switch (e.type) {
         case SDL_MOUSEMOTION:

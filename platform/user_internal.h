@@ -93,6 +93,12 @@ struct FrameTrack {
     POINT grab{};        // pointer offset from the window's top-left corner
 };
 
+// An SDL event with the mouse key flags (MK_) of its moment.
+struct PendingInput {
+    SDL_Event event;
+    WPARAM keyFlags;
+};
+
 struct State {
     bool videoReady = false;
     std::map<std::string, std::unique_ptr<WindowClass>> classes; // key: lower-case name
@@ -102,7 +108,8 @@ struct State {
     std::uintptr_t nextHandle = 0x10000;
 
     std::deque<MSG> posted;
-    std::deque<SDL_Event> input; // taken from SDL, not yet turned into messages
+    std::deque<PendingInput> input; // taken from SDL, not yet turned into messages
+    WPARAM eventKeyFlags = 0; // of the input event being turned into a message
     bool quitPosted = false;
     int quitCode = 0;
     std::vector<Timer> timers;
