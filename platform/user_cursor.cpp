@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <set>
 
-// A cursor or icon of the layer. Icons have no SDL cursor.
+// A cursor or icon of the layer. Icons have no SDL cursor, nor have cursors
+// under a video driver without cursors (offscreen): they are handles all the
+// same, so that a program runs unchanged there.
 struct HICON__ {
     SDL_Cursor* cursor = nullptr;
-    bool shared = false;
 };
 
 namespace vora::platform::user {
@@ -26,7 +27,7 @@ Cursors& cursors() {
     return c;
 }
 
-HICON__ applicationIcon{nullptr, true};
+HICON__ applicationIcon{nullptr};
 
 SDL_SystemCursor systemCursorFor(std::uintptr_t id) {
     switch (id) {
@@ -61,11 +62,11 @@ void win32ToSdlCursorMasks(const BYTE* andMask, const BYTE* xorMask, int width, 
 void releaseCursors() {
     Cursors& c = cursors();
     for (HICON__* cursor : c.created) {
-        SDL_FreeCursor(cursor->cursor);
+        if (cursor->cursor != nullptr) SDL_FreeCursor(cursor->cursor);
         delete cursor;
     }
     for (auto& [id, cursor] : c.standard) {
-        SDL_FreeCursor(cursor->cursor);
+        if (cursor->cursor != nullptr) SDL_FreeCursor(cursor->cursor);
         delete cursor;
     }
     c = Cursors{};
@@ -83,8 +84,7 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name) {
     auto it = c.standard.find(id);
     if (it != c.standard.end()) return it->second;
     SDL_Cursor* sdl = SDL_CreateSystemCursor(systemCursorFor(id));
-    if (sdl == nullptr) return nullptr;
-    auto* cursor = new HICON__{sdl, true};
+    auto* cursor = new HICON__{sdl};
     c.standard.emplace(id, cursor);
     return cursor;
 }
@@ -100,8 +100,7 @@ HCURSOR WINAPI CreateCursor(HINSTANCE instance, int hotX, int hotY, int width, i
     win32ToSdlCursorMasks(static_cast<const BYTE*>(andMask), static_cast<const BYTE*>(xorMask),
                           width, height, data, mask);
     SDL_Cursor* sdl = SDL_CreateCursor(data.data(), mask.data(), width, height, hotX, hotY);
-    if (sdl == nullptr) return nullptr;
-    auto* cursor = new HICON__{sdl, false};
+    auto* cursor = new HICON__{sdl};
     cursors().created.insert(cursor);
     return cursor;
 }
@@ -111,10 +110,10 @@ HCURSOR WINAPI SetCursor(HCURSOR cursor) {
     HCURSOR previous = c.current;
     c.current = cursor;
     if (!state().videoReady) return previous;
-    if (cursor != nullptr && cursor->cursor != nullptr) {
-        SDL_SetCursor(cursor->cursor);
+    if (cursor != nullptr) {
+        if (cursor->cursor != nullptr) SDL_SetCursor(cursor->cursor);
         SDL_ShowCursor(SDL_ENABLE);
-    } else if (cursor == nullptr) {
+    } else {
         SDL_ShowCursor(SDL_DISABLE);
     }
     return previous;
@@ -122,15 +121,15 @@ HCURSOR WINAPI SetCursor(HCURSOR cursor) {
 
 BOOL WINAPI DestroyCursor(HCURSOR cursor) {
     Cursors& c = cursors();
-    if (cursor == nullptr) return FALSE;
-    if (cursor->shared) return TRUE;
+    for (const auto& [id, standard] : c.standard)
+        if (standard == cursor) return TRUE; // shared: left alone
     auto it = c.created.find(cursor);
     if (it == c.created.end()) return FALSE;
     if (c.current == cursor) {
         c.current = nullptr;
-        SDL_SetCursor(SDL_GetDefaultCursor());
+        if (SDL_Cursor* fallback = SDL_GetDefaultCursor()) SDL_SetCursor(fallback);
     }
-    SDL_FreeCursor(cursor->cursor);
+    if (cursor->cursor != nullptr) SDL_FreeCursor(cursor->cursor);
     delete cursor;
     c.created.erase(it);
     return TRUE;

@@ -109,7 +109,7 @@ struct State {
 
     std::deque<MSG> posted;
     std::deque<PendingInput> input; // taken from SDL, not yet turned into messages
-    WPARAM eventKeyFlags = 0; // of the input event being turned into a message
+    WPARAM eventKeyFlags = 0;       // of the input event being turned into a message
     bool quitPosted = false;
     int quitCode = 0;
     std::vector<Timer> timers;

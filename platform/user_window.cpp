@@ -202,3 +202,12 @@ HWND WINAPI GetParent(HWND window) {
     if (w == nullptr) return nullptr;
     return w->parent != nullptr ? w->parent : w->owner;
 }
+
+HWND WINAPI GetDlgItem(HWND parent, int id) {
+    Window* w = find(parent);
+    if (w == nullptr) return nullptr;
+    for (HWND child : w->children)
+        if (Window* c = find(child); c != nullptr && c->id == static_cast<UINT_PTR>(id))
+            return child;
+    return nullptr;
+}

@@ -400,6 +400,8 @@ int WINAPI GetWindowTextLengthA(HWND window);
 HWND WINAPI SetFocus(HWND window);
 HWND WINAPI GetFocus();
 HWND WINAPI GetParent(HWND window);
+// The child window with that control identifier.
+HWND WINAPI GetDlgItem(HWND parent, int id);
 
 // ---- Geometry ---------------------------------------------------------------------------
 
