@@ -5,7 +5,7 @@ set(VORA_PLATFORM_USER_SOURCES
     user_attrib.cpp user_beep.cpp user_button.cpp user_class.cpp user_cursor.cpp
     user_defproc.cpp user_draw_text.cpp user_frame.cpp user_geometry.cpp user_input.cpp
     user_keymap.cpp user_msgbox.cpp user_paint.cpp user_placement.cpp user_queue.cpp
-    user_region.cpp user_shape_x11.cpp user_state.cpp user_static.cpp user_testing.cpp
+    user_region.cpp user_x11.cpp user_state.cpp user_static.cpp user_testing.cpp
     user_timer.cpp user_window.cpp)
 
 add_library(platform_winmain STATIC user_winmain.cpp)

@@ -1,6 +1,7 @@
 // The message queue: posted and sent messages, GetMessageA's wait, input
 // turned into messages, and the low-priority WM_PAINT and WM_TIMER.
 #include "platform/user_internal.h"
+#include "platform/user_x11.h"
 
 namespace vora::platform::user {
 
@@ -53,6 +54,9 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax) 
             return msg->message == WM_QUIT ? FALSE : TRUE;
         presentAll();
         std::int64_t wait = msUntilNextTimer();
+        SDL_Window* any = nullptr;
+        if (!state().topLevels.empty()) any = find(state().topLevels.front())->sdl;
+        if (wait != 0 && x11::waitForInput(any, static_cast<int>(wait))) continue;
         if (!state().videoReady) {
             SDL_Delay(static_cast<Uint32>(wait < 0 ? 10 : wait));
         } else if (wait < 0) {

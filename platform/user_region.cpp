@@ -3,7 +3,7 @@
 // mouse hit testing.
 #include "platform/gdi_internal.h"
 #include "platform/user_internal.h"
-#include "platform/user_shape_x11.h"
+#include "platform/user_x11.h"
 
 namespace vora::platform::user {
 

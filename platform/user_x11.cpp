@@ -1,9 +1,10 @@
-// X11 SHAPE for SDL windows (see user_shape_x11.h).
-#include "platform/user_shape_x11.h"
+// X11 SHAPE and input waiting for SDL windows (see user_x11.h).
+#include "platform/user_x11.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/extensions/shape.h>
+#include <poll.h>
 
 namespace vora::platform::user::x11 {
 
@@ -45,6 +46,17 @@ void setShape(SDL_Window* window, const std::vector<ShapeRect>* rects) {
                                 Unsorted);
     }
     XFlush(display);
+}
+
+bool waitForInput(SDL_Window* window, int timeoutMs) {
+    SDL_SysWMinfo info;
+    if (!x11Info(window, info)) return false;
+    Display* display = info.info.x11.display;
+    XFlush(display);
+    if (XEventsQueued(display, QueuedAlready) > 0) return true;
+    pollfd fd{ConnectionNumber(display), POLLIN, 0};
+    poll(&fd, 1, timeoutMs);
+    return true;
 }
 
 } // namespace vora::platform::user::x11
