@@ -43,6 +43,7 @@ cairo_surface_t* resized(cairo_surface_t* picture, int w, int h) {
     cairo_scale(cr, static_cast<double>(w) / pw, static_cast<double>(h) / ph);
     cairo_set_source_surface(cr, picture, 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
     cairo_paint(cr);
     cairo_destroy(cr);
     cairo_surface_destroy(picture);

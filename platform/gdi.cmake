@@ -1,5 +1,7 @@
 # Sources of the drawing half of the layer (GDI on Cairo), listed for
-# platform/CMakeLists.txt.
+# platform/CMakeLists.txt. Fontconfig is linked for gdi::release_font_caches.
+pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
+link_libraries(PkgConfig::FONTCONFIG)
 set(VORA_PLATFORM_GDI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/bitmap_resources.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cp1252.cpp

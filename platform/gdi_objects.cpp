@@ -144,6 +144,12 @@ Object* find_object(const void* handle) {
     return it == table().end() ? nullptr : it->second.get();
 }
 
+void for_each_object(Kind kind, void (*visit)(Object&)) {
+    for (auto& entry : table()) {
+        if (entry.second->kind == kind) visit(*entry.second);
+    }
+}
+
 Object* stock_object(int index) {
     static const std::array<Object*, DEFAULT_GUI_FONT + 1> stock = [] {
         std::array<Object*, DEFAULT_GUI_FONT + 1> s{};

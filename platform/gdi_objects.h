@@ -131,6 +131,9 @@ template <class T, class H> H handle_of(T* o) {
     return reinterpret_cast<H>(static_cast<Object*>(o));
 }
 
+// Calls `visit` on every live object of that kind.
+void for_each_object(Kind kind, void (*visit)(Object&));
+
 // The stock object of GetStockObject's index, or nullptr.
 Object* stock_object(int index);
 // The 1 x 1 bitmap every memory DC starts with.

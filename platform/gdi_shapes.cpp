@@ -87,8 +87,8 @@ void outline(Dc& dc, const POINT* pts, int count, bool closed) {
 }
 
 // Outlines the figure whose pixels are `shape`: a one-pixel pen paints the
-// shape's boundary pixels, a wider one strokes `path` (already set on the
-// context, through the outer pixel centres).
+// shape's boundary pixels, a wider one strokes the path already set on the
+// context (through the outer pixel centres).
 void outline_shape(Dc& dc, const PixelRegion& shape) {
     const Pen& pen = *dc.pen;
     if (pen.width <= 1) {

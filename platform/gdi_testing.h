@@ -2,8 +2,11 @@
 // DC, and ways to look at its pixels.
 #pragma once
 
+#include "platform/gdi_internal.h"
 #include "platform/win32_base.h"
 #include "platform/win32_gdi.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <ostream>
@@ -101,5 +104,14 @@ private:
     HGDIOBJ object_;
     HGDIOBJ previous_;
 };
+
+// Releases the font caches after the last test of the program, so that the
+// leak checker finds nothing left by Cairo and fontconfig.
+class ReleaseFontCaches : public ::testing::Environment {
+public:
+    void TearDown() override { gdi::release_font_caches(); }
+};
+inline ::testing::Environment* const release_font_caches_at_exit =
+    ::testing::AddGlobalTestEnvironment(new ReleaseFontCaches);
 
 } // namespace gdi::testing

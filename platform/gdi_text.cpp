@@ -4,6 +4,8 @@
 #include "platform/gdi_internal.h"
 #include "platform/gdi_objects.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <cmath>
 #include <numbers>
 
@@ -143,4 +145,14 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
         dc->position.y -= static_cast<LONG>(std::lround(step * std::sin(angle)));
     }
     return TRUE;
+}
+
+void gdi::release_font_caches() {
+    for_each_object(Kind::font, [](Object& o) {
+        auto& font = static_cast<Font&>(o);
+        if (font.cairo_face != nullptr) cairo_font_face_destroy(font.cairo_face);
+        font.cairo_face = nullptr;
+    });
+    cairo_debug_reset_static_data();
+    FcFini();
 }
