@@ -156,8 +156,8 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width,
         callProc(window, WM_SIZE, w->iconic ? SIZE_MINIMIZED : SIZE_RESTORED,
                  MAKELPARAM(client.right, client.bottom));
     }
-    if (moved && find(window) != nullptr)
-        callProc(window, WM_MOVE, 0, MAKELPARAM(next.left, next.top));
+    if (Window* still = find(window); moved && still != nullptr)
+        callProc(window, WM_MOVE, 0, moveParam(*still));
     if ((flags & SWP_SHOWWINDOW) != 0) showWindow(window, true, (flags & SWP_NOACTIVATE) == 0);
     if ((flags & SWP_HIDEWINDOW) != 0) showWindow(window, false, false);
     return TRUE;

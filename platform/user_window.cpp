@@ -28,6 +28,13 @@ POINT clientOrigin(const Window& w) {
     return p;
 }
 
+LPARAM moveParam(const Window& w) {
+    Insets in = insetsOf(w);
+    if (w.parent != nullptr) return MAKELPARAM(w.rect.left + in.left, w.rect.top + in.top);
+    POINT origin = clientOrigin(w);
+    return MAKELPARAM(origin.x, origin.y);
+}
+
 bool effectivelyVisible(const Window& w) {
     for (const Window* v = &w; v != nullptr; v = find(v->parent))
         if (!v->visible) return false;
@@ -160,7 +167,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     callProc(handle, WM_SIZE, created->iconic ? SIZE_MINIMIZED : SIZE_RESTORED,
              MAKELPARAM(client.right, client.bottom));
     if ((created = find(handle)) == nullptr) return nullptr;
-    callProc(handle, WM_MOVE, 0, MAKELPARAM(created->rect.left, created->rect.top));
+    callProc(handle, WM_MOVE, 0, moveParam(*created));
     if ((style & WS_VISIBLE) != 0) showWindow(handle, true, !child);
     return find(handle) != nullptr ? handle : nullptr;
 }

@@ -62,19 +62,15 @@ click_at() {
     xdotool click 1
 }
 
-# ---- a display of our own
-DISPLAY_NUMBER=
-for n in $(seq 91 140); do
-    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
-        DISPLAY_NUMBER=$n
-        break
-    fi
-done
-[[ -n $DISPLAY_NUMBER ]] || { echo "FAIL: no free display number"; exit 1; }
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp -br >"$WORK/xvfb.log" 2>&1 &
+# ---- a display of our own: Xvfb picks a free number and tells it
+exec {DISPLAY_FD}>"$WORK/display"
+Xvfb -displayfd "$DISPLAY_FD" -screen 0 1024x768x24 -nolisten tcp -br >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-wait_for xdotool getdisplaygeometry >/dev/null || { echo "FAIL: Xvfb did not start"; exit 1; }
+exec {DISPLAY_FD}>&-
+display_known() { [[ -s $WORK/display ]]; }
+wait_for display_known || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -1 "$WORK/display")"
+wait_for xdotool getdisplaygeometry >/dev/null || { echo "FAIL: Xvfb did not answer"; exit 1; }
 
 # ---- the demo
 (cd "$WORK" && exec "${DEMO_CMD[@]}") >"$WORK/demo.log" 2>&1 &
@@ -157,8 +153,31 @@ else
     fail "cannot read /proc/$DEMO_PID/stat for the idle check"
 fi
 
-# ---- quitting
-click_at "$QUIT_X" "$QUIT_Y"
+# ---- dragging the caption moves the window
+IFS=, read -r WIN_LEFT WIN_TOP WIN_RIGHT _ <<<"$(value window)"
+geometry() { xdotool getwindowgeometry --shell "$WINDOW_ID" | grep "^$1=" | cut -d= -f2; }
+DRAG_X=$(((WIN_LEFT + WIN_RIGHT) / 2))
+DRAG_Y=$((WIN_TOP + 12))
+BEFORE_X=$(geometry X)
+BEFORE_Y=$(geometry Y)
+xdotool mousemove "$DRAG_X" "$DRAG_Y" mousedown 1
+for step in 1 2 3; do
+    sleep 0.1
+    xdotool mousemove $((DRAG_X + 20 * step)) $((DRAG_Y + 10 * step))
+done
+sleep 0.1
+xdotool mouseup 1
+sleep 0.5
+MOVED_X=$(($(geometry X) - BEFORE_X))
+MOVED_Y=$(($(geometry Y) - BEFORE_Y))
+if ((MOVED_X == 60 && MOVED_Y == 30)); then
+    pass "dragging the caption moved the window by 60, 30"
+else
+    fail "dragging the caption by 60, 30 moved the window by $MOVED_X, $MOVED_Y"
+fi
+
+# ---- quitting (the Quit button has moved with the window)
+click_at $((QUIT_X + MOVED_X)) $((QUIT_Y + MOVED_Y))
 if wait_for has_line quit=1 && wait_for bash -c "! kill -0 $DEMO_PID"; then
     wait "$DEMO_PID" && CODE=0 || CODE=$?
     DEMO_PID=
