@@ -47,9 +47,11 @@ wait_for() {
     done
 }
 
-# A value of the demo's report: the last line "name=value".
-value() { grep "^$1=" "$OUT" | tail -1 | cut -d= -f2-; }
-has_line() { grep -qx "$1" "$OUT"; }
+# The demo's report without the carriage returns a Windows build writes.
+report() { tr -d '\r' <"$OUT"; }
+# A value of the report: the last line "name=value".
+value() { report | grep "^$1=" | tail -1 | cut -d= -f2-; }
+has_line() { report | grep -qx "$1"; }
 
 # The colour of a screen pixel in a screenshot, as RRGGBB.
 pixel() { convert "$1" -crop "1x1+$2+$3" +repage -depth 8 -format '%[hex:p{0,0}]' info: | cut -c1-6; }
@@ -113,7 +115,7 @@ if [[ $PANEL == 28B43C ]]; then pass "the panel turned green"; else fail "panel 
 # ---- message boxes answered with the keyboard
 answer_box() { # key, expected answer
     local before box
-    before=$(grep -c '^answer=' "$OUT" || true)
+    before=$(report | grep -c '^answer=' || true)
     click_at "$ASK_X" "$ASK_Y"
     box=
     wait_for xdotool search --name '^Demo question$' >/dev/null && box=$(xdotool search --name '^Demo question$' | head -1)
@@ -126,7 +128,8 @@ answer_box() { # key, expected answer
     xdotool windowfocus "$box"
     sleep 0.2
     xdotool key "$1"
-    if wait_for test "$(grep -c '^answer=' "$OUT")" -gt "$before" && [[ $(value answer) == "$2" ]]; then
+    answered() { (($(report | grep -c '^answer=') > before)); }
+    if wait_for answered && [[ $(value answer) == "$2" ]]; then
         pass "$1 in the box answered '$2'"
     else
         fail "$1 in the box: expected answer '$2', found '$(value answer)'"
