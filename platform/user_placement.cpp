@@ -133,8 +133,9 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width,
                 w->exStyle = topmost ? (w->exStyle | WS_EX_TOPMOST) : (w->exStyle & ~WS_EX_TOPMOST);
                 SDL_SetWindowAlwaysOnTop(w->sdl, topmost ? SDL_TRUE : SDL_FALSE);
             }
+            // Raising also activates: never for a disabled window (splash, tooltip).
             if (insertAfter != HWND_BOTTOM && insertAfter != HWND_NOTOPMOST && w->visible &&
-                (flags & SWP_NOACTIVATE) == 0)
+                (flags & SWP_NOACTIVATE) == 0 && (w->style & WS_DISABLED) == 0)
                 SDL_RaiseWindow(w->sdl);
         } else if (Window* parent = find(w->parent)) {
             auto& siblings = parent->children;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end check of the windowing layer with its demonstration program
 # under Xvfb: the hexagonal window shape, a button click, a message box
-# answered with the keyboard (Enter, then Escape), the idle cost of a 200 ms
+# answered with the keyboard (Enter: Yes, then Escape: Cancel), the idle cost of a 200 ms
 # timer, and quitting.
 #
 # Usage: platform_demo_e2e.sh <build-dir>
@@ -136,7 +136,7 @@ answer_box() { # key, expected answer
     fi
 }
 answer_box Return yes
-answer_box Escape no
+answer_box Escape cancel
 
 # ---- idle cost: a 200 ms timer and nothing else
 if [[ -r /proc/$DEMO_PID/stat ]]; then
