@@ -54,7 +54,9 @@ namespace {
 
 SDL_Window* createSdlWindow(const Window& w) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
-    if ((w.exStyle & WS_EX_TOPMOST) != 0) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    // Captionless popups (splash, tooltip) stay above the other windows.
+    bool popup = (w.style & WS_POPUP) != 0 && (w.style & WS_CAPTION) != WS_CAPTION;
+    if ((w.exStyle & WS_EX_TOPMOST) != 0 || popup) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     if ((w.exStyle & WS_EX_TOOLWINDOW) != 0) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
     int width = std::max(1, static_cast<int>(w.rect.right - w.rect.left));
     int height = std::max(1, static_cast<int>(w.rect.bottom - w.rect.top));
