@@ -103,8 +103,9 @@ const char* const textes10[] = {
     "iM#kGk#k]M#",
     "HoT/ DHokJ%aHoki 2HokG nHokGcLYEMQcLKE?sIJ)o%|HoTi%?HoTG%aHoTikL\\EM8k(dEM8k] ",
     "`LjEosIJ)",
-    "EM8pLjEYsI4)oT(",
-    "kJ |Hs|GM8",
+    "T(YEosI4)",
+    "pLjE8s|GM",
+    "kJ |Hs|4M8",
     "SL\\EQs24M",
     "TQELYEM8k]%2HoTQSL9EMQEx%2Ho`(9EMM DHsnGM(dEM8S(9EM8p/ DHoTJkJ DHoTJk]%|Ho",
 };
@@ -115,7 +116,7 @@ const grilledonnee grillesdonnees[] = {
     {"|eV[n4", 4, textes1, 6},  {"2eI[|]", 5, textes2, 7},  {"eIgp[24", 6, textes3, 10},
     {"pe|[24", 6, textes4, 11}, {"eE+S[|[", 6, textes5, 9}, {"IeI[EG", 2, textes6, 5},
     {"IeE[EG", 3, textes7, 7},  {"Iep[EG", 4, textes8, 6},  {"eVGE[EJ", 5, textes9, 6},
-    {"|eI[E]", 6, textes10, 8},
+    {"|eI[E]", 6, textes10, 9},
 };
 
 const short nbgrillesdonnees = 10;

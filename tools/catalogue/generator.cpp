@@ -15,7 +15,7 @@ namespace {
 
 // Indexed by level 1..7; slot 0 repeats level 1.
 constexpr std::array<short, level_count + 1> thresholds{75, 75, 80, 85, 90, 95, 100, 120};
-constexpr std::array<int, level_count + 1> ceilings{1, 1, 1, 2, 3, 4, 4, 5};
+constexpr std::array<int, level_count + 1> ceilings{1, 1, 1, 2, 3, 5, 5, 5};
 
 // A removal whose uniqueness the counting solver cannot settle within this many search nodes is
 // refused, which bounds the time spent on large shapes.
@@ -80,17 +80,20 @@ generated_puzzle generate(const shape& s, std::uint32_t seed) {
     const auto removed = removal_sequence(s, p.solution, order, phase_end);
 
     // Level l shows every cell except the first cut[l] removed. Level 1 keeps a quarter of the
-    // cells that single candidates alone let go (but always opens one when it can); levels 2, 3, 4,
-    // 6 and 7 stand at the ends of the phases of ceilings 1 to 5, and level 5 half way along the
-    // phase of ceiling 4.
+    // cells that single candidates alone let go (but always opens one when it can); levels 2, 3
+    // and 4 stand at the ends of the phases of ceilings 1 to 3. The removals after that (ceiling
+    // 4 rarely finds any, so mostly trial ones) are cut in three: level 5 after a third of them,
+    // level 6 after two thirds, level 7 after all, so level 7 is harder than level 6 as soon as
+    // there is one.
     std::array<int, level_count + 1> cut{};
     cut[1] = std::max(phase_end[1] * 3 / 4, std::min(phase_end[1], 1));
     cut[2] = phase_end[1];
     cut[3] = phase_end[2];
     cut[4] = phase_end[3];
-    cut[5] = (phase_end[3] + phase_end[4]) / 2;
-    cut[6] = phase_end[4];
-    cut[7] = phase_end[5];
+    const int late = phase_end[tier_count] - phase_end[3];
+    cut[5] = phase_end[3] + late / 3;
+    cut[6] = phase_end[3] + late * 2 / 3;
+    cut[7] = phase_end[tier_count];
     p.has_level_seven = cut[7] > cut[6];
     const int top = p.has_level_seven ? level_count : level_count - 1;
 

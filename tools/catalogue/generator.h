@@ -17,7 +17,7 @@ inline constexpr int level_count = 7;
 short level_threshold(int level);
 
 // The hardest tier a level may need: 1 (single candidates) for levels 1 and 2, 2 for level 3,
-// 3 for level 4, 4 for levels 5 and 6, 5 (trial) for level 7.
+// 3 for level 4, 5 (trial) for levels 5, 6 and 7, which only promise one solution.
 int level_tier_ceiling(int level);
 
 struct generated_puzzle {

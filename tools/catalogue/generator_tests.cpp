@@ -78,7 +78,7 @@ void check_puzzle(const shape& s, const generated_puzzle& p, const std::string& 
 
 TEST(LevelTables, ThresholdsAndCeilings) {
     const short thresholds[] = {75, 80, 85, 90, 95, 100, 120};
-    const int ceilings[] = {1, 1, 2, 3, 4, 4, 5};
+    const int ceilings[] = {1, 1, 2, 3, 5, 5, 5};
     for (int level = 1; level <= level_count; ++level) {
         EXPECT_EQ(level_threshold(level), thresholds[level - 1]);
         EXPECT_EQ(level_tier_ceiling(level), ceilings[level - 1]);
@@ -95,6 +95,32 @@ TEST(Generate, EveryLevelIsNestedUniqueAndWithinItsCeilingOnEveryShape) {
                          std::string(name) + ", seed " + std::to_string(seed));
         }
     }
+}
+
+TEST(Generate, LevelsFiveToSevenSplitTheRemovalsAfterLevelFourInThirds) {
+    for (const auto& [name, centres] : shapes()) {
+        const auto h = build_hexshape(centres);
+        for (std::uint32_t seed : {1u, 2u, 3u}) {
+            SCOPED_TRACE(std::string(name) + ", seed " + std::to_string(seed));
+            const auto p = generate(h.puzzle, seed);
+            const int late = p.givens[4] - p.givens[7];
+            EXPECT_EQ(p.givens[4] - p.givens[5], late / 3);
+            EXPECT_EQ(p.givens[4] - p.givens[6], late * 2 / 3);
+            EXPECT_EQ(p.has_level_seven, late > 0) << "one late removal makes a level 7";
+        }
+    }
+    // Three removals or more after level 4 give four different levels.
+    const auto h = build_hexshape(compact_centres(3));
+    std::uint32_t seed = 1;
+    for (; seed <= 40; ++seed) {
+        const auto p = generate(h.puzzle, seed);
+        if (p.givens[4] - p.givens[7] < 3) continue;
+        EXPECT_GT(p.givens[4], p.givens[5]);
+        EXPECT_GT(p.givens[5], p.givens[6]);
+        EXPECT_GT(p.givens[6], p.givens[7]);
+        break;
+    }
+    EXPECT_LE(seed, 40u) << "some seed has three removals after level 4";
 }
 
 TEST(Generate, SameSeedSamePuzzleOtherSeedOtherPuzzle) {
