@@ -5,9 +5,8 @@
 # under a private Xvfb display. Works without a display or a terminal; every
 # Wine call has a time limit; stops the Wine server and the X server it started.
 #
-# Environment: VORA_WINEPREFIX (default build/wineprefix) is the Wine prefix,
-# made on first use; VORA_WINE_TEST_TIMEOUT (default 300) is the limit in
-# seconds for one test program.
+# The Wine prefix is build/wineprefix, made on first use. VORA_WINE_TEST_TIMEOUT
+# (default 300) is the limit in seconds for one test program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -15,11 +14,12 @@ BUILD=$ROOT/build/windows
 JOBS=$(nproc)
 TEST_TIMEOUT=${VORA_WINE_TEST_TIMEOUT:-300}
 
-export WINEPREFIX=${VORA_WINEPREFIX:-$ROOT/build/wineprefix}
+export WINEPREFIX=$ROOT/build/wineprefix
 export WINEARCH=win64
 export WINEDEBUG=-all
-# No Mono or Gecko: their installers would ask to download them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko (their installers would ask to download them), and no menu
+# entries or file associations written into the user's desktop settings.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # The 64-bit loader itself: Debian's `wine` launcher wants a 32-bit Wine too.
 WINE=""
