@@ -1,0 +1,180 @@
+// LoadImageA through the bitmap resource registry: BMP bytes, PNG files,
+// stretching and refusals.
+#include "platform/bitmap_resources.h"
+
+#include "platform/gdi_internal.h"
+#include "platform/gdi_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+using namespace gdi::testing;
+
+namespace {
+
+void put16(std::vector<unsigned char>& v, std::size_t at, unsigned value) {
+    v[at] = static_cast<unsigned char>(value);
+    v[at + 1] = static_cast<unsigned char>(value >> 8);
+}
+void put32(std::vector<unsigned char>& v, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        v[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+// A BMP file of w x h at `bpp` bits (8 with a palette, or 24); `pixel(x, y)`
+// gives the palette index or the 0x00RRGGBB colour of row y counted from the
+// top. Rows are stored bottom-up unless `top_down`.
+template <class F>
+std::vector<unsigned char> bmp(int w, int h, int bpp, bool top_down, F pixel,
+                               const std::vector<COLORREF>& palette = {}) {
+    const std::size_t stride = (static_cast<std::size_t>(w) * bpp + 31) / 32 * 4;
+    const std::size_t offset = 14 + 40 + 4 * palette.size();
+    std::vector<unsigned char> v(offset + stride * static_cast<std::size_t>(h));
+    v[0] = 'B';
+    v[1] = 'M';
+    put32(v, 2, static_cast<std::uint32_t>(v.size()));
+    put32(v, 10, static_cast<std::uint32_t>(offset));
+    put32(v, 14, 40);
+    put32(v, 18, static_cast<std::uint32_t>(w));
+    put32(v, 22, static_cast<std::uint32_t>(top_down ? -h : h));
+    put16(v, 26, 1);
+    put16(v, 28, static_cast<unsigned>(bpp));
+    put32(v, 46, static_cast<std::uint32_t>(palette.size()));
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        v[54 + 4 * i] = GetBValue(palette[i]);
+        v[54 + 4 * i + 1] = GetGValue(palette[i]);
+        v[54 + 4 * i + 2] = GetRValue(palette[i]);
+    }
+    for (int y = 0; y < h; ++y) {
+        const std::size_t row =
+            offset + stride * static_cast<std::size_t>(top_down ? y : h - 1 - y);
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = pixel(x, y);
+            if (bpp == 8) {
+                v[row + static_cast<std::size_t>(x)] = static_cast<unsigned char>(p);
+            } else {
+                const std::size_t at = row + 3 * static_cast<std::size_t>(x);
+                v[at] = static_cast<unsigned char>(p);
+                v[at + 1] = static_cast<unsigned char>(p >> 8);
+                v[at + 2] = static_cast<unsigned char>(p >> 16);
+            }
+        }
+    }
+    return v;
+}
+
+// The colour of pixel (x, y) of a bitmap.
+COLORREF pixel_of(HBITMAP bitmap, int x, int y) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    const COLORREF c = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return c;
+}
+
+SIZE size_of(HANDLE bitmap) {
+    BITMAP bm{};
+    EXPECT_EQ(GetObjectA(bitmap, sizeof bm, &bm), static_cast<int>(sizeof bm));
+    return SIZE{bm.bmWidth, bm.bmHeight};
+}
+
+HBITMAP load(int id, int cx = 0, int cy = 0) {
+    return static_cast<HBITMAP>(
+        LoadImageA(nullptr, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, LR_DEFAULTCOLOR));
+}
+
+class BitmapResources : public ::testing::Test {
+protected:
+    void TearDown() override { gdi::clear_bitmap_resources(); }
+};
+
+TEST_F(BitmapResources, EightBitBmpLoadsWithItsPalette) {
+    static const std::vector<unsigned char> bytes =
+        bmp(3, 2, 8, false, [](int x, int y) { return static_cast<std::uint32_t>(x + 3 * y); },
+            {red, green, blue, black, white, RGB(1, 2, 3)});
+    gdi::register_bitmap_bytes(7, bytes.data(), bytes.size());
+    HBITMAP b = load(7);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(size_of(b).cx, 3);
+    EXPECT_EQ(size_of(b).cy, 2);
+    EXPECT_EQ(pixel_of(b, 0, 0), red) << "the first row is the top one";
+    EXPECT_EQ(pixel_of(b, 2, 0), blue);
+    EXPECT_EQ(pixel_of(b, 0, 1), black);
+    EXPECT_EQ(pixel_of(b, 2, 1), RGB(1, 2, 3));
+    HBITMAP again = load(7);
+    EXPECT_NE(again, b) << "each load gives a new bitmap";
+    EXPECT_TRUE(DeleteObject(b));
+    EXPECT_TRUE(DeleteObject(again));
+}
+
+TEST_F(BitmapResources, TopDownTrueColourBmpLoads) {
+    static const std::vector<unsigned char> bytes = bmp(
+        5, 3, 24, true, [](int x, int y) { return static_cast<std::uint32_t>(x * 40 << 16 | y); });
+    gdi::register_bitmap_bytes(1, bytes.data(), bytes.size());
+    HBITMAP b = load(1);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(pixel_of(b, 4, 2), RGB(160, 0, 2));
+    EXPECT_EQ(pixel_of(b, 1, 0), RGB(40, 0, 0));
+    DeleteObject(b);
+}
+
+TEST_F(BitmapResources, PngFilesLoadByIdOrByPath) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "vora_bitmap_resources_test.png").string();
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 4, 6);
+    cairo_t* cr = cairo_create(s);
+    cairo_set_source_rgb(cr, 0, 0, 1);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    ASSERT_EQ(cairo_surface_write_to_png(s, path.c_str()), CAIRO_STATUS_SUCCESS);
+    cairo_surface_destroy(s);
+
+    gdi::register_bitmap_file(3, path);
+    HBITMAP b = load(3);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(size_of(b).cx, 4);
+    EXPECT_EQ(pixel_of(b, 3, 5), blue);
+    DeleteObject(b);
+
+    HANDLE f = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(size_of(f).cy, 6);
+    DeleteObject(f);
+    std::filesystem::remove(path);
+}
+
+TEST_F(BitmapResources, AGivenSizeStretchesThePicture) {
+    static const std::vector<unsigned char> bytes =
+        bmp(2, 2, 24, false, [](int, int) { return 0x00FF00u; });
+    gdi::register_bitmap_bytes(2, bytes.data(), bytes.size());
+    HBITMAP b = load(2, 8, 4);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(size_of(b).cx, 8);
+    EXPECT_EQ(size_of(b).cy, 4);
+    EXPECT_EQ(pixel_of(b, 7, 3), green);
+    DeleteObject(b);
+}
+
+TEST_F(BitmapResources, UnknownIdsBadBytesAndOtherImageTypesFail) {
+    EXPECT_EQ(load(42), nullptr);
+    static const unsigned char junk[] = "BM this is not a bitmap at all, only text";
+    gdi::register_bitmap_bytes(5, junk, sizeof junk);
+    EXPECT_EQ(load(5), nullptr);
+    std::vector<unsigned char> cut = bmp(4, 4, 24, false, [](int, int) { return 0u; });
+    cut.resize(cut.size() - 10);
+    gdi::register_bitmap_bytes(6, cut.data(), cut.size());
+    EXPECT_EQ(load(6), nullptr) << "pixel data shorter than the header says";
+    EXPECT_EQ(LoadImageA(nullptr, MAKEINTRESOURCEA(5), IMAGE_ICON, 0, 0, 0), nullptr);
+    EXPECT_EQ(LoadImageA(nullptr, "name", IMAGE_BITMAP, 0, 0, 0), nullptr);
+    EXPECT_EQ(LoadImageA(nullptr, "/no/such/file.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE),
+              nullptr);
+    gdi::register_bitmap_file(8, "/no/such/file.png");
+    EXPECT_EQ(load(8), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,18 @@
+// Decoding of whole BMP and PNG files held in memory into Cairo image
+// surfaces, for LoadImageA.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstddef>
+
+namespace gdi {
+
+// A new CAIRO_FORMAT_RGB24 surface holding the picture (the caller destroys
+// it), or nullptr when the bytes are not a picture this decoder reads.
+// BMP: 1, 4 and 8 bits per pixel with a palette, 24 and 32 bits (BI_RGB, or
+// BI_BITFIELDS at 32 bits), bottom-up or top-down; compressed BMPs are
+// refused. PNG: any PNG Cairo reads; transparent pixels are laid over white.
+cairo_surface_t* decode_picture(const unsigned char* bytes, std::size_t size);
+
+} // namespace gdi
