@@ -1,0 +1,70 @@
+// Window state that messages carry: enabled state, text, keyboard focus.
+#include "platform/user_internal.h"
+
+#include <cstring>
+
+using namespace vora::platform::user;
+
+BOOL WINAPI EnableWindow(HWND window, BOOL enable) {
+    Window* w = find(window);
+    if (w == nullptr) return FALSE;
+    bool wasDisabled = (w->style & WS_DISABLED) != 0;
+    if (wasDisabled == (enable == FALSE)) return wasDisabled ? TRUE : FALSE;
+    if (enable != FALSE)
+        w->style &= ~WS_DISABLED;
+    else
+        w->style |= WS_DISABLED;
+    State& s = state();
+    if (enable == FALSE && s.capture == window) s.capture = nullptr;
+    markPresent(window); // the caption shows the state
+    callProc(window, WM_ENABLE, enable != FALSE ? TRUE : FALSE, 0);
+    return wasDisabled ? TRUE : FALSE;
+}
+
+BOOL WINAPI IsWindowEnabled(HWND window) {
+    Window* w = find(window);
+    return w != nullptr && (w->style & WS_DISABLED) == 0 ? TRUE : FALSE;
+}
+
+BOOL WINAPI SetWindowTextA(HWND window, LPCSTR text) {
+    if (find(window) == nullptr) return FALSE;
+    return SendMessageA(window, WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(text != nullptr ? text : ""))
+               ? TRUE
+               : FALSE;
+}
+
+int WINAPI GetWindowTextA(HWND window, LPSTR buffer, int size) {
+    if (buffer == nullptr || size <= 0) return 0;
+    buffer[0] = '\0';
+    if (find(window) == nullptr) return 0;
+    return static_cast<int>(SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(size),
+                                         reinterpret_cast<LPARAM>(buffer)));
+}
+
+int WINAPI GetWindowTextLengthA(HWND window) {
+    return static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+}
+
+HWND WINAPI SetFocus(HWND window) {
+    State& s = state();
+    HWND previous = s.focus;
+    if (window != nullptr && find(window) == nullptr) return nullptr;
+    if (window == previous) return previous;
+    s.focus = window;
+    if (find(previous) != nullptr)
+        callProc(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(window), 0);
+    if (window != nullptr && s.focus == window) {
+        // Keyboard input of the system follows: the top-level window gets it.
+        if (Window* top = find(topLevelOf(window));
+            top != nullptr && top->sdl != nullptr && top->visible &&
+            (SDL_GetWindowFlags(top->sdl) & SDL_WINDOW_SHOWN) != 0)
+            SDL_SetWindowInputFocus(top->sdl);
+        callProc(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+    }
+    return previous;
+}
+
+HWND WINAPI GetFocus() {
+    return state().focus;
+}

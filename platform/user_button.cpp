@@ -1,0 +1,171 @@
+// The built-in "button" class: a push button drawn by the layer inside its
+// parent, pushed in while the left button holds it, greyed when disabled,
+// sending WM_COMMAND (BN_CLICKED, control id) to the parent on a release
+// over it.
+#include "platform/user_internal.h"
+
+namespace vora::platform::user {
+
+namespace {
+
+void line(HDC dc, HPEN pen, int x1, int y1, int x2, int y2) {
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+    SelectObject(dc, old);
+}
+
+void paintButton(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    Window* w = find(window);
+    if (dc == nullptr || w == nullptr) {
+        if (dc != nullptr) EndPaint(window, &ps);
+        return;
+    }
+    RECT r{};
+    GetClientRect(window, &r);
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
+    HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+    HPEN dark = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DDKSHADOW));
+    int right = r.right - 1;
+    int bottom = r.bottom - 1;
+    if (w->pressed) {
+        line(dc, shadow, 0, bottom, 0, 0);
+        line(dc, shadow, 0, 0, right + 1, 0);
+    } else {
+        line(dc, light, 0, bottom, 0, 0);
+        line(dc, light, 0, 0, right, 0);
+        line(dc, dark, right, 0, right, bottom);
+        line(dc, dark, 0, bottom, right + 1, bottom);
+        line(dc, shadow, right - 1, 1, right - 1, bottom - 1);
+        line(dc, shadow, 1, bottom - 1, right, bottom - 1);
+    }
+    if (w->defaultButton) {
+        HGDIOBJ oldPen = SelectObject(dc, dark);
+        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBrush);
+    }
+    DeleteObject(light);
+    DeleteObject(shadow);
+    DeleteObject(dark);
+
+    HGDIOBJ oldFont = SelectObject(dc, controlFont(*w));
+    SetBkMode(dc, TRANSPARENT);
+    RECT textBox = r;
+    if (w->pressed) shiftRect(textBox, 1, 1);
+    bool enabled = (w->style & WS_DISABLED) == 0;
+    if (!enabled) {
+        // The engraved look of a disabled caption: white shadow, grey text.
+        RECT shadowBox = textBox;
+        shiftRect(shadowBox, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        drawLines(dc, w->text, shadowBox, TextPlace{SS_CENTER, true});
+    }
+    SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    drawLines(dc, w->text, textBox, TextPlace{SS_CENTER, true});
+    SelectObject(dc, oldFont);
+    EndPaint(window, &ps);
+}
+
+bool pointInClient(HWND window, LPARAM lParam) {
+    RECT r{};
+    GetClientRect(window, &r);
+    int x = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+    int y = static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)));
+    return x >= 0 && y >= 0 && x < r.right && y < r.bottom;
+}
+
+void setPressed(HWND window, bool pressed) {
+    Window* w = find(window);
+    if (w == nullptr || w->pressed == pressed) return;
+    w->pressed = pressed;
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void click(HWND window) {
+    Window* w = find(window);
+    if (w == nullptr || w->parent == nullptr) return;
+    SendMessageA(w->parent, WM_COMMAND, MAKEWPARAM(w->id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window));
+}
+
+} // namespace
+
+void shiftRect(RECT& r, int dx, int dy) {
+    r.left += dx;
+    r.right += dx;
+    r.top += dy;
+    r.bottom += dy;
+}
+
+LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* w = find(window);
+    if (w == nullptr) return 0;
+    State& s = state();
+    switch (message) {
+    case WM_CREATE:
+        w->defaultButton = (w->style & 0xF) == BS_DEFPUSHBUTTON;
+        return 0;
+    case WM_PAINT:
+        paintButton(window);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN:
+        w->tracking = true;
+        s.capture = window;
+        SetFocus(window);
+        setPressed(window, true);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (w->tracking) setPressed(window, pointInClient(window, lParam));
+        return 0;
+    case WM_LBUTTONUP: {
+        if (!w->tracking) return 0;
+        w->tracking = false;
+        if (s.capture == window) s.capture = nullptr;
+        bool over = pointInClient(window, lParam);
+        setPressed(window, false);
+        if (over) click(window);
+        return 0;
+    }
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE) setPressed(window, true);
+        return 0;
+    case WM_KEYUP:
+        if (wParam == VK_SPACE && w->pressed) {
+            setPressed(window, false);
+            click(window);
+        }
+        return 0;
+    case WM_KILLFOCUS:
+        if (!w->tracking) setPressed(window, false);
+        return 0;
+    case WM_ENABLE:
+        if (wParam == FALSE) {
+            w->tracking = false;
+            w->pressed = false;
+        }
+        InvalidateRect(window, nullptr, FALSE);
+        return 0;
+    case WM_SETFONT:
+        w->font = reinterpret_cast<HFONT>(wParam);
+        if (lParam != 0) InvalidateRect(window, nullptr, FALSE);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(w->font);
+    case WM_SETTEXT: {
+        LRESULT r = DefWindowProcA(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, FALSE);
+        return r;
+    }
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+} // namespace vora::platform::user

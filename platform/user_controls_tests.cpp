@@ -1,0 +1,148 @@
+// Built-in controls: push buttons clicked through the layer's input path,
+// their pressed and disabled looks, static text, fonts.
+#include "platform/user_test_support.h"
+
+namespace {
+
+using vora::platform::test_support::countOf;
+using vora::platform::test_support::received;
+using vora::platform::test_support::UserLayerTest;
+namespace hooks = vora::platform::testing;
+
+class ControlsTest : public UserLayerTest {
+protected:
+    HWND main = nullptr;
+    HWND button = nullptr;
+
+    void SetUp() override {
+        UserLayerTest::SetUp();
+        main = createMain(50, 50, 300, 200);
+        button = CreateWindowExA(WS_EX_LEFT, "button", "Go", WS_CHILD | WS_VISIBLE | WS_BORDER, 40,
+                                 30, 60, 20, main, reinterpret_cast<HMENU>(34), nullptr, nullptr);
+        pump();
+        received().clear();
+    }
+
+    void click(POINT down, POINT up) {
+        hooks::sendMouseButton(button, down, 1, true);
+        pump();
+        hooks::sendMouseButton(button, up, 1, false);
+        pump();
+    }
+
+    std::vector<vora::platform::test_support::Received> commands() {
+        std::vector<vora::platform::test_support::Received> out;
+        for (auto& r : received())
+            if (r.window == main && r.message == WM_COMMAND) out.push_back(r);
+        return out;
+    }
+
+    // A pixel of the button's face, in the main window's coordinates.
+    COLORREF buttonPixel(POINT client) {
+        POINT screen = client;
+        ClientToScreen(button, &screen);
+        RECT wr{};
+        GetWindowRect(main, &wr);
+        return hooks::windowPixel(main, POINT{screen.x - wr.left, screen.y - wr.top});
+    }
+};
+
+TEST_F(ControlsTest, ReleaseOverTheButtonSendsBnClickedWithItsId) {
+    click(POINT{10, 8}, POINT{12, 9});
+    auto c = commands();
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_EQ(LOWORD(c[0].wParam), 34);
+    EXPECT_EQ(HIWORD(c[0].wParam), BN_CLICKED);
+    EXPECT_EQ(reinterpret_cast<HWND>(c[0].lParam), button);
+    EXPECT_EQ(GetFocus(), button) << "a clicked button takes the focus";
+}
+
+TEST_F(ControlsTest, ReleaseOutsideTheButtonSendsNothing) {
+    click(POINT{10, 8}, POINT{200, 100});
+    EXPECT_TRUE(commands().empty());
+}
+
+TEST_F(ControlsTest, DisabledButtonIgnoresClicksAndTheParentGetsThem) {
+    EnableWindow(button, FALSE);
+    click(POINT{10, 8}, POINT{10, 8});
+    EXPECT_TRUE(commands().empty());
+    EXPECT_EQ(countOf(main, WM_LBUTTONDOWN), 1);
+}
+
+TEST_F(ControlsTest, ButtonLooksPushedWhileHeldAndGreyWhenDisabled) {
+    COLORREF topLeftUp = buttonPixel(POINT{0, 0});
+    hooks::sendMouseButton(button, POINT{10, 8}, 1, true);
+    pump();
+    COLORREF topLeftDown = buttonPixel(POINT{0, 0});
+    EXPECT_NE(topLeftUp, topLeftDown) << "the edge turns from light to shadow";
+    hooks::sendMouseButton(button, POINT{10, 8}, 1, false);
+    pump();
+    EXPECT_EQ(buttonPixel(POINT{0, 0}), topLeftUp);
+
+    auto countColour = [&](COLORREF colour) {
+        int n = 0;
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 58; ++x) n += buttonPixel(POINT{x, y}) == colour ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(countColour(GetSysColor(COLOR_BTNTEXT)), 0);
+    EnableWindow(button, FALSE);
+    pump();
+    EXPECT_EQ(countColour(GetSysColor(COLOR_BTNTEXT)), 0);
+    EXPECT_GT(countColour(GetSysColor(COLOR_GRAYTEXT)), 0);
+}
+
+TEST_F(ControlsTest, HiddenButtonIsNotDrawnNorClicked) {
+    COLORREF shown = buttonPixel(POINT{0, 0});
+    ShowWindow(button, SW_HIDE);
+    pump();
+    EXPECT_NE(buttonPixel(POINT{0, 0}), shown);
+    click(POINT{10, 8}, POINT{10, 8});
+    EXPECT_TRUE(commands().empty());
+}
+
+TEST_F(ControlsTest, StaticTextIsCentredAndLetsClicksThrough) {
+    HWND text =
+        CreateWindowExA(WS_EX_LEFT, "static", "", WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER, 30,
+                        100, 100, 20, main, reinterpret_cast<HMENU>(27), nullptr, nullptr);
+    HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+    SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    EXPECT_EQ(SendMessageA(text, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
+    SetWindowTextA(text, "HH");
+    pump();
+    RECT wr{};
+    GetWindowRect(main, &wr);
+    POINT origin{0, 0};
+    ClientToScreen(text, &origin);
+    int dark = 0;
+    int darkLeft = 1000;
+    int darkRight = -1;
+    for (int y = 0; y < 18; ++y)
+        for (int x = 0; x < 98; ++x)
+            if (GetRValue(hooks::windowPixel(
+                    main, POINT{origin.x - wr.left + x, origin.y - wr.top + y})) < 100) {
+                ++dark;
+                darkLeft = std::min(darkLeft, x);
+                darkRight = std::max(darkRight, x);
+            }
+    ASSERT_GT(dark, 0) << "the text is drawn";
+    EXPECT_NEAR((darkLeft + darkRight) / 2, 49, 4) << "SS_CENTER centres it";
+    EXPECT_EQ(hooks::windowPixel(main, POINT{origin.x - wr.left - 1, origin.y - wr.top + 5}),
+              RGB(0, 0, 0))
+        << "WS_BORDER draws a frame";
+
+    received().clear();
+    hooks::sendMouseButton(text, POINT{5, 5}, 1, true);
+    pump();
+    ASSERT_EQ(countOf(main, WM_LBUTTONDOWN), 1);
+    POINT expected{5, 5};
+    ClientToScreen(text, &expected);
+    ScreenToClient(main, &expected);
+    for (auto& r : received())
+        if (r.message == WM_LBUTTONDOWN) {
+            EXPECT_EQ(LOWORD(r.lParam), expected.x);
+            EXPECT_EQ(HIWORD(r.lParam), expected.y);
+        }
+}
+
+} // namespace

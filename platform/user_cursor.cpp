@@ -1,0 +1,141 @@
+// Cursors (standard ones, and monochrome ones made from Win32 AND/XOR masks)
+// and the application icon.
+#include "platform/user_internal.h"
+
+#include <algorithm>
+#include <set>
+
+// A cursor or icon of the layer. Icons have no SDL cursor, nor have cursors
+// under a video driver without cursors (offscreen): they are handles all the
+// same, so that a program runs unchanged there.
+struct HICON__ {
+    SDL_Cursor* cursor = nullptr;
+};
+
+namespace vora::platform::user {
+
+namespace {
+
+struct Cursors {
+    std::map<std::uintptr_t, HICON__*> standard; // shared, by resource number
+    std::set<HICON__*> created;
+    HCURSOR current = nullptr;
+};
+
+Cursors& cursors() {
+    static Cursors c;
+    return c;
+}
+
+HICON__ applicationIcon{nullptr};
+
+SDL_SystemCursor systemCursorFor(std::uintptr_t id) {
+    switch (id) {
+    case 32513:
+        return SDL_SYSTEM_CURSOR_IBEAM;
+    case 32514:
+        return SDL_SYSTEM_CURSOR_WAIT;
+    case 32515:
+        return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case 32649:
+        return SDL_SYSTEM_CURSOR_HAND;
+    default:
+        return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+
+} // namespace
+
+void win32ToSdlCursorMasks(const BYTE* andMask, const BYTE* xorMask, int width, int height,
+                           std::vector<Uint8>& data, std::vector<Uint8>& mask) {
+    std::size_t size = static_cast<std::size_t>(width / 8) * static_cast<std::size_t>(height);
+    data.resize(size);
+    mask.resize(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        // SDL: mask 1 data 1 black, mask 1 data 0 white, mask 0 data 0
+        // transparent, mask 0 data 1 inverted.
+        mask[i] = static_cast<Uint8>(~andMask[i]);
+        data[i] = static_cast<Uint8>(~(andMask[i] ^ xorMask[i]));
+    }
+}
+
+void releaseCursors() {
+    Cursors& c = cursors();
+    for (HICON__* cursor : c.created) {
+        if (cursor->cursor != nullptr) SDL_FreeCursor(cursor->cursor);
+        delete cursor;
+    }
+    for (auto& [id, cursor] : c.standard) {
+        if (cursor->cursor != nullptr) SDL_FreeCursor(cursor->cursor);
+        delete cursor;
+    }
+    c = Cursors{};
+}
+
+} // namespace vora::platform::user
+
+using namespace vora::platform::user;
+
+HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name) {
+    auto id = reinterpret_cast<std::uintptr_t>(name);
+    if (instance != nullptr || id == 0 || id > 0xFFFF) return nullptr;
+    if (!ensureVideo()) return nullptr;
+    Cursors& c = cursors();
+    auto it = c.standard.find(id);
+    if (it != c.standard.end()) return it->second;
+    SDL_Cursor* sdl = SDL_CreateSystemCursor(systemCursorFor(id));
+    auto* cursor = new HICON__{sdl};
+    c.standard.emplace(id, cursor);
+    return cursor;
+}
+
+HCURSOR WINAPI CreateCursor(HINSTANCE instance, int hotX, int hotY, int width, int height,
+                            const void* andMask, const void* xorMask) {
+    (void)instance;
+    if (width <= 0 || height <= 0 || width % 8 != 0 || andMask == nullptr || xorMask == nullptr)
+        return nullptr;
+    if (!ensureVideo()) return nullptr;
+    std::vector<Uint8> data;
+    std::vector<Uint8> mask;
+    win32ToSdlCursorMasks(static_cast<const BYTE*>(andMask), static_cast<const BYTE*>(xorMask),
+                          width, height, data, mask);
+    SDL_Cursor* sdl = SDL_CreateCursor(data.data(), mask.data(), width, height, hotX, hotY);
+    auto* cursor = new HICON__{sdl};
+    cursors().created.insert(cursor);
+    return cursor;
+}
+
+HCURSOR WINAPI SetCursor(HCURSOR cursor) {
+    Cursors& c = cursors();
+    HCURSOR previous = c.current;
+    c.current = cursor;
+    if (!state().videoReady) return previous;
+    if (cursor != nullptr) {
+        if (cursor->cursor != nullptr) SDL_SetCursor(cursor->cursor);
+        SDL_ShowCursor(SDL_ENABLE);
+    } else {
+        SDL_ShowCursor(SDL_DISABLE);
+    }
+    return previous;
+}
+
+BOOL WINAPI DestroyCursor(HCURSOR cursor) {
+    Cursors& c = cursors();
+    for (const auto& [id, standard] : c.standard)
+        if (standard == cursor) return TRUE; // shared: left alone
+    auto it = c.created.find(cursor);
+    if (it == c.created.end()) return FALSE;
+    if (c.current == cursor) {
+        c.current = nullptr;
+        if (SDL_Cursor* fallback = SDL_GetDefaultCursor()) SDL_SetCursor(fallback);
+    }
+    if (cursor->cursor != nullptr) SDL_FreeCursor(cursor->cursor);
+    delete cursor;
+    c.created.erase(it);
+    return TRUE;
+}
+
+HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name) {
+    if (instance != nullptr || name != IDI_APPLICATION) return nullptr;
+    return &applicationIcon;
+}

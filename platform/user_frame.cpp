@@ -1,0 +1,128 @@
+// The frame the layer draws around top-level captioned windows (thin border,
+// caption bar with title, minimise and close boxes) and the one-pixel border
+// of WS_BORDER windows: sizes, hit testing and drawing.
+#include "platform/gdi_internal.h"
+#include "platform/user_internal.h"
+
+namespace vora::platform::user {
+
+namespace {
+constexpr int kFrame = 4;
+constexpr int kCaption = 24;
+constexpr COLORREF kActiveCaption = RGB(0, 120, 215);
+constexpr COLORREF kDisabledCaption = RGB(150, 150, 150);
+
+bool captioned(const Window& w) {
+    return w.parent == nullptr && (w.style & WS_CAPTION) == WS_CAPTION;
+}
+
+bool inside(const RECT& r, POINT p) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+void drawBoxGlyph(HDC dc, const RECT& box, bool close, bool pressed) {
+    HBRUSH face = CreateSolidBrush(pressed ? RGB(200, 40, 40) : RGB(0, 95, 184));
+    FillRect(dc, &box, face);
+    DeleteObject(face);
+    HPEN pen = CreatePen(PS_SOLID, 2, RGB(255, 255, 255));
+    HGDIOBJ old = SelectObject(dc, pen);
+    int cx = (box.left + box.right) / 2;
+    int cy = (box.top + box.bottom) / 2;
+    if (close) {
+        MoveToEx(dc, cx - 5, cy - 5, nullptr);
+        LineTo(dc, cx + 5, cy + 5);
+        MoveToEx(dc, cx + 5, cy - 5, nullptr);
+        LineTo(dc, cx - 5, cy + 5);
+    } else {
+        MoveToEx(dc, cx - 5, cy + 4, nullptr);
+        LineTo(dc, cx + 5, cy + 4);
+    }
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+} // namespace
+
+Insets insetsFor(DWORD style, DWORD exStyle, bool child) {
+    (void)exStyle;
+    if (!child && (style & WS_CAPTION) == WS_CAPTION)
+        return Insets{kFrame, kFrame + kCaption, kFrame, kFrame};
+    if ((style & (WS_BORDER | WS_DLGFRAME)) != 0) return Insets{1, 1, 1, 1};
+    return Insets{};
+}
+
+Insets insetsOf(const Window& w) {
+    return insetsFor(w.style, w.exStyle, w.parent != nullptr);
+}
+
+int captionHeight() {
+    return kCaption;
+}
+int frameWidth() {
+    return kFrame;
+}
+
+RECT closeBoxRect(const Window& w) {
+    if (!captioned(w) || (w.style & WS_SYSMENU) == 0) return RECT{};
+    int right = (w.rect.right - w.rect.left) - kFrame - 2;
+    int height = kCaption - 4;
+    return RECT{right - height - 10, kFrame + 2, right, kFrame + 2 + height};
+}
+
+RECT minimizeBoxRect(const Window& w) {
+    if (!captioned(w) || (w.style & (WS_SYSMENU | WS_MINIMIZEBOX)) != (WS_SYSMENU | WS_MINIMIZEBOX))
+        return RECT{};
+    RECT close = closeBoxRect(w);
+    int width = close.right - close.left;
+    return RECT{close.left - 2 - width, close.top, close.left - 2, close.bottom};
+}
+
+int hitTestFrame(const Window& w, POINT p) {
+    Insets in = insetsOf(w);
+    int width = w.rect.right - w.rect.left;
+    int height = w.rect.bottom - w.rect.top;
+    if (p.x < 0 || p.y < 0 || p.x >= width || p.y >= height) return HTNOWHERE;
+    if (inside(RECT{in.left, in.top, width - in.right, height - in.bottom}, p)) return HTCLIENT;
+    if (!captioned(w)) return HTBORDER;
+    if (inside(closeBoxRect(w), p)) return HTCLOSE;
+    if (inside(minimizeBoxRect(w), p)) return HTMINBUTTON;
+    if (p.y >= kFrame && p.y < kFrame + kCaption) return HTCAPTION;
+    return HTBORDER;
+}
+
+void drawFrame(HDC dc, const Window& w) {
+    int width = w.rect.right - w.rect.left;
+    int height = w.rect.bottom - w.rect.top;
+    if (captioned(w)) {
+        bool enabled = (w.style & WS_DISABLED) == 0;
+        HBRUSH frame = CreateSolidBrush(enabled ? kActiveCaption : kDisabledCaption);
+        RECT all{0, 0, width, height};
+        FillRect(dc, &all, frame);
+        DeleteObject(frame);
+        HFONT font = CreateFontA(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+        HGDIOBJ oldFont = SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetTextAlign(dc, TA_LEFT | TA_TOP);
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, "Ag", 2, &extent);
+        TextOutA(dc, kFrame + 6, kFrame + (kCaption - extent.cy) / 2, w.text.c_str(),
+                 static_cast<int>(w.text.size()));
+        SelectObject(dc, oldFont);
+        DeleteObject(font);
+        const FrameTrack& track = state().frame;
+        bool mine = track.window == w.handle;
+        RECT close = closeBoxRect(w);
+        if (close.right > close.left) drawBoxGlyph(dc, close, true, mine && track.hit == HTCLOSE);
+        RECT minimize = minimizeBoxRect(w);
+        if (minimize.right > minimize.left)
+            drawBoxGlyph(dc, minimize, false, mine && track.hit == HTMINBUTTON);
+    } else if ((w.style & (WS_BORDER | WS_DLGFRAME)) != 0) {
+        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        Rectangle(dc, 0, 0, width, height);
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBrush);
+    }
+}
+
+} // namespace vora::platform::user

@@ -1,0 +1,164 @@
+// Input through the layer: mouse messages with client coordinates, the
+// layer-drawn caption (dragging, close and minimise boxes), keys and
+// GetAsyncKeyState.
+#include "platform/user_test_support.h"
+
+namespace {
+
+using vora::platform::test_support::countOf;
+using vora::platform::test_support::reaction;
+using vora::platform::test_support::received;
+using vora::platform::test_support::UserLayerTest;
+namespace hooks = vora::platform::testing;
+
+TEST_F(UserLayerTest, MouseMessagesCarryClientCoordinatesAndButtons) {
+    HWND w = createMain();
+    pump();
+    received().clear();
+    hooks::sendMouseMove(w, POINT{17, 23});
+    hooks::sendMouseButton(w, POINT{18, 24}, 1, true);
+    hooks::sendMouseButton(w, POINT{18, 24}, 1, false);
+    hooks::sendMouseButton(w, POINT{19, 25}, 3, true);
+    pump();
+    std::vector<UINT> mouse;
+    for (auto& r : received()) {
+        if (r.message == WM_MOUSEMOVE || r.message == WM_LBUTTONDOWN || r.message == WM_LBUTTONUP ||
+            r.message == WM_RBUTTONDOWN)
+            mouse.push_back(r.message);
+        if (r.message == WM_MOUSEMOVE) {
+            EXPECT_EQ(LOWORD(r.lParam), 17);
+            EXPECT_EQ(HIWORD(r.lParam), 23);
+        }
+        if (r.message == WM_LBUTTONDOWN) {
+            EXPECT_EQ(r.wParam & MK_LBUTTON, MK_LBUTTON);
+        }
+    }
+    EXPECT_EQ(mouse,
+              (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN}));
+    EXPECT_GE(countOf(w, WM_SETCURSOR), 4) << "each mouse message asks for the cursor first";
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    POINT expected{19, 25};
+    ClientToScreen(w, &expected);
+    EXPECT_EQ(cursor.x, expected.x);
+    EXPECT_EQ(cursor.y, expected.y);
+}
+
+TEST_F(UserLayerTest, DraggingTheCaptionMovesTheWindowAndSendsMoving) {
+    HWND w = createMain(100, 80, 300, 200);
+    pump();
+    std::vector<RECT> moving;
+    reaction() = [&](HWND, UINT m, WPARAM, LPARAM l, LRESULT&) {
+        if (m == WM_MOVING) moving.push_back(*reinterpret_cast<RECT*>(l));
+        return false;
+    };
+    int dy = GetSystemMetrics(SM_CYCAPTION);
+    POINT grab{60, -dy / 2}; // in the caption, above the client area
+    hooks::sendMouseButton(w, grab, 1, true);
+    hooks::sendMouseMove(w, POINT{grab.x + 30, grab.y + 10});
+    pump();
+    ASSERT_EQ(moving.size(), 1u);
+    EXPECT_EQ(moving[0].left, 130);
+    EXPECT_EQ(moving[0].top, 90);
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 130);
+    EXPECT_EQ(r.top, 90);
+    EXPECT_EQ(r.right, 430);
+    // The window has moved: the same client point is now 30, 10 further.
+    hooks::sendMouseButton(w, POINT{grab.x, grab.y}, 1, false);
+    pump();
+    hooks::sendMouseMove(w, POINT{5, 5});
+    pump();
+    EXPECT_EQ(moving.size(), 1u) << "the drag ends with the release";
+    EXPECT_EQ(countOf(w, WM_LBUTTONDOWN), 0) << "caption clicks are not client clicks";
+}
+
+TEST_F(UserLayerTest, CloseBoxSendsCloseAndMinimiseBoxMinimises) {
+    HWND w = createMain(100, 80, 300, 200);
+    pump();
+    reaction() = [](HWND, UINT m, WPARAM, LPARAM, LRESULT& r) {
+        r = 0;
+        return m == WM_CLOSE; // keep the window
+    };
+    int dx = GetSystemMetrics(SM_CXFIXEDFRAME);
+    int caption = GetSystemMetrics(SM_CYCAPTION);
+    RECT client{};
+    GetClientRect(w, &client);
+    POINT closeBox{client.right - 12, -caption / 2};
+    hooks::sendMouseButton(w, closeBox, 1, true);
+    hooks::sendMouseButton(w, closeBox, 1, false);
+    pump();
+    EXPECT_EQ(countOf(w, WM_CLOSE), 1);
+    POINT minimiseBox{client.right - 12 - (caption + 8), -caption / 2};
+    hooks::sendMouseButton(w, minimiseBox, 1, true);
+    hooks::sendMouseButton(w, minimiseBox, 1, false);
+    pump();
+    EXPECT_TRUE(IsIconic(w));
+    EXPECT_GT(dx, 0);
+    reaction() = nullptr;
+    hooks::sendMouseButton(w, closeBox, 1, true);
+    hooks::sendMouseButton(w, closeBox, 1, false);
+    pump();
+    EXPECT_FALSE(IsIconic(w)) << "a click on a minimised window left on screen restores it";
+}
+
+TEST_F(UserLayerTest, AsyncKeyStateTellsDownNowAndPressedSinceLastCall) {
+    HWND w = createMain();
+    pump();
+    EXPECT_EQ(GetAsyncKeyState('3'), 0);
+    hooks::sendKey('3', true);
+    SHORT first = GetAsyncKeyState('3');
+    EXPECT_NE(first & 0x8000, 0);
+    EXPECT_EQ(first & 1, 1);
+    SHORT second = GetAsyncKeyState('3');
+    EXPECT_NE(second & 0x8000, 0);
+    EXPECT_EQ(second & 1, 0) << "the pressed bit is reported once";
+    hooks::sendKey('3', false);
+    EXPECT_EQ(GetAsyncKeyState('3'), 0);
+    // A quick press and release between two polls is still seen.
+    hooks::sendKey(VK_NUMPAD5, true);
+    hooks::sendKey(VK_NUMPAD5, false);
+    EXPECT_EQ(GetAsyncKeyState(VK_NUMPAD5), 1);
+    hooks::sendKey(VK_TAB, true);
+    EXPECT_NE(GetAsyncKeyState(VK_TAB) & 0x8000, 0);
+    hooks::sendKey(VK_TAB, false);
+    pump();
+    EXPECT_GE(countOf(w, WM_KEYDOWN), 3);
+}
+
+TEST_F(UserLayerTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
+    HWND w = createMain();
+    HWND child = CreateWindowExA(0, "Recorder", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, w, nullptr,
+                                 nullptr, nullptr);
+    SetFocus(child);
+    pump();
+    received().clear();
+    hooks::sendKey('A', true);
+    hooks::sendKey('A', false);
+    hooks::sendKey(VK_RETURN, true);
+    pump();
+    std::vector<WPARAM> chars;
+    for (auto& r : received()) {
+        EXPECT_EQ(r.window, child);
+        if (r.message == WM_CHAR) chars.push_back(r.wParam);
+    }
+    EXPECT_EQ(chars, (std::vector<WPARAM>{'a', '\r'}));
+    EXPECT_EQ(countOf(child, WM_KEYDOWN), 2);
+    EXPECT_EQ(countOf(child, WM_KEYUP), 1);
+}
+
+TEST_F(UserLayerTest, DisabledWindowGetsNoInput) {
+    HWND w = createMain();
+    pump();
+    EnableWindow(w, FALSE);
+    received().clear();
+    hooks::sendMouseButton(w, POINT{10, 10}, 1, true);
+    hooks::sendKey('B', true);
+    pump();
+    EXPECT_EQ(countOf(w, WM_LBUTTONDOWN), 0);
+    EXPECT_EQ(countOf(w, WM_KEYDOWN), 0);
+    EXPECT_NE(GetAsyncKeyState('B') & 0x8000, 0) << "the key state still follows the keyboard";
+}
+
+} // namespace

@@ -1,0 +1,218 @@
+// State shared by the files of the USER layer: window classes, windows, the
+// message queue, timers and input state. Everything runs on the thread that
+// runs the message loop; nothing here is locked.
+#pragma once
+
+#include "platform/win32_base.h"
+#include "platform/win32_gdi.h"
+#include "platform/win32_user.h"
+
+#include <SDL.h>
+#include <cairo.h>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vora::platform::user {
+
+struct WindowClass {
+    std::string name;
+    UINT style = 0;
+    WNDPROC proc = nullptr;
+    HINSTANCE instance = nullptr;
+    HICON icon = nullptr;
+    HCURSOR cursor = nullptr;
+    HBRUSH background = nullptr;
+    ATOM atom = 0;
+};
+
+// Frame widths around the client area, in pixels.
+struct Insets {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// Owns a Cairo image surface (CAIRO_FORMAT_RGB24: what SDL calls RGB888).
+struct SurfaceDeleter {
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+
+struct Window {
+    HWND handle = nullptr;
+    const WindowClass* cls = nullptr;
+    WNDPROC proc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    HWND parent = nullptr; // children only
+    HWND owner = nullptr;  // top-level windows only
+    UINT_PTR id = 0;       // children: the control identifier
+    std::string text;      // Windows-1252
+    RECT rect{};           // top-level: screen; child: parent's client coordinates
+    bool visible = false;
+    bool iconic = false;
+    bool destroying = false;
+    std::vector<HWND> children; // z-order, topmost first
+
+    SDL_Window* sdl = nullptr;      // top-level only
+    unsigned long nativeWindow = 0; // X11 window the shape was last applied to
+    Surface client;                 // what the window's DCs draw into
+    Surface composed;               // top-level: window with frame and children
+    bool needsPresent = false;
+
+    RECT update{}; // invalid part of the client area (empty: none)
+    bool erase = false;
+    HRGN region = nullptr; // owned window shape, window coordinates
+
+    // Built-in controls.
+    HFONT font = nullptr;
+    bool pressed = false;  // button: drawn pushed in
+    bool tracking = false; // button: the left button went down on it
+    bool defaultButton = false;
+};
+
+struct Timer {
+    HWND window = nullptr;
+    UINT_PTR id = 0;
+    UINT interval = 0;
+    std::uint64_t due = 0;
+    TIMERPROC proc = nullptr;
+};
+
+// What the user is doing with the layer-drawn frame of a top-level window.
+struct FrameTrack {
+    HWND window = nullptr;
+    int hit = HTNOWHERE; // HTCAPTION: dragging; HTCLOSE, HTMINBUTTON: box pressed
+    POINT grab{};        // pointer offset from the window's top-left corner
+};
+
+// An SDL event with the mouse key flags (MK_) of its moment.
+struct PendingInput {
+    SDL_Event event;
+    WPARAM keyFlags;
+};
+
+struct State {
+    bool videoReady = false;
+    std::map<std::string, std::unique_ptr<WindowClass>> classes; // key: lower-case name
+    ATOM nextAtom = 0xC000;
+    std::map<HWND, std::unique_ptr<Window>> windows;
+    std::vector<HWND> topLevels; // creation order
+    std::uintptr_t nextHandle = 0x10000;
+
+    std::deque<MSG> posted;
+    std::deque<PendingInput> input; // taken from SDL, not yet turned into messages
+    WPARAM eventKeyFlags = 0;       // of the input event being turned into a message
+    bool quitPosted = false;
+    int quitCode = 0;
+    std::vector<Timer> timers;
+
+    HWND focus = nullptr;
+    HWND capture = nullptr; // mouse capture by a built-in control
+    FrameTrack frame;
+    HWND hover = nullptr;
+    POINT cursor{}; // last known pointer position, screen coordinates
+    BYTE keyDown[256] = {};
+    BYTE keyPressed[256] = {};
+
+    std::map<HDC, HWND> windowDcs;  // DCs from GetDC and BeginPaint
+    std::vector<HWND> messageBoxes; // open boxes, innermost last
+    LANGID uiLanguage = 0;
+};
+
+State& state();
+
+// Starts SDL video (once); false when no video driver works.
+bool ensureVideo();
+
+Window* find(HWND window);
+HWND topLevelOf(HWND window);
+HWND newHandle();
+
+// Low-level call of a window's procedure (no checks).
+LRESULT callProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Frame geometry and drawing (user_frame.cpp).
+Insets insetsFor(DWORD style, DWORD exStyle, bool child);
+Insets insetsOf(const Window& w);
+int hitTestFrame(const Window& w, POINT windowPoint);
+void drawFrame(HDC dc, const Window& w); // dc origin: the window's top-left corner
+int captionHeight();
+int frameWidth();
+RECT closeBoxRect(const Window& w);
+RECT minimizeBoxRect(const Window& w);
+
+// Painting (user_paint.cpp).
+void resizeClientSurface(Window& w);
+void markPresent(HWND window);
+void presentAll();
+void composeTopLevel(Window& top);
+void invalidateClient(HWND window, const RECT* rect, bool erase);
+HWND findWindowNeedingPaint(HWND filter);
+
+// Input (user_input.cpp): takes SDL's queued events and turns them into
+// messages; true when anything was taken.
+bool drainSdlEvents();
+void translateInput();
+int virtualKeyFor(const SDL_Keysym& key);
+int sidedVirtualKeyFor(SDL_Scancode scancode);
+
+// Timers (user_timer.cpp).
+bool takeDueTimer(HWND filter, MSG* msg, bool remove);
+std::int64_t msUntilNextTimer(); // -1: no timer
+void killTimersOf(HWND window);
+std::uint64_t nowMs();
+
+// Regions (user_region.cpp).
+// Sets the X11 shape from the region; unless forced, only when SDL has given
+// the window a new X11 window since the last time.
+void applyNativeShape(Window& w, bool force);
+bool shapeContains(const Window& w, POINT windowPoint);
+
+// Text of the layer's controls and boxes (user_draw_text.cpp).
+struct TextPlace {
+    DWORD horizontal = SS_LEFT; // SS_LEFT, SS_CENTER or SS_RIGHT
+    bool verticalCentre = false;
+};
+std::vector<std::string> splitLines(const std::string& text);
+SIZE measureLines(HDC dc, const std::string& text);
+void drawLines(HDC dc, const std::string& text, const RECT& box, TextPlace place);
+HFONT controlFont(const Window& w); // the font set by WM_SETFONT, else the system font
+
+// Built-in controls (user_button.cpp, user_static.cpp).
+LRESULT CALLBACK buttonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK staticProc(HWND, UINT, WPARAM, LPARAM);
+void registerBuiltInClasses();
+bool isMouseTransparent(const Window& w); // static controls let clicks through
+void shiftRect(RECT& r, int dx, int dy);
+const WindowClass* findClass(const char* nameOrAtom);
+
+// Window lifetime (user_window.cpp).
+void releaseWindow(Window& w); // frees what the window holds, sends nothing
+std::string toUtf8(const std::string& cp1252);
+bool isDescendant(HWND window, HWND ancestor);
+POINT clientOrigin(const Window& w); // screen coordinates
+bool effectivelyVisible(const Window& w);
+
+// Placement (user_placement.cpp).
+void showWindow(HWND window, bool show, bool activate);
+void restoreFromIconic(HWND window);
+
+// Cursors and sound (user_cursor.cpp, user_beep.cpp).
+// Win32 cursor masks (AND, XOR) to SDL's (data, mask); width a multiple of 8.
+void win32ToSdlCursorMasks(const BYTE* andMask, const BYTE* xorMask, int width, int height,
+                           std::vector<Uint8>& data, std::vector<Uint8>& mask);
+void releaseCursors();
+void closeAudio();
+
+// Closes every window and SDL (user_state.cpp).
+void shutdown();
+
+} // namespace vora::platform::user

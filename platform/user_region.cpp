@@ -1,0 +1,45 @@
+// SetWindowRgn: the window's shape, applied to the X11 window (again
+// whenever SDL gives the window a new X11 window) and to the layer's own
+// mouse hit testing.
+#include "platform/gdi_internal.h"
+#include "platform/user_internal.h"
+#include "platform/user_x11.h"
+
+namespace vora::platform::user {
+
+void applyNativeShape(Window& w, bool force) {
+    if (w.sdl == nullptr) return;
+    unsigned long native = x11::nativeWindow(w.sdl);
+    if (native == 0 || (native == w.nativeWindow && !force)) return;
+    w.nativeWindow = native;
+    if (w.region == nullptr) {
+        x11::setShape(w.sdl, nullptr);
+        return;
+    }
+    std::vector<RECT> rects;
+    gdi::region_rects(w.region, rects);
+    std::vector<x11::ShapeRect> shape;
+    shape.reserve(rects.size());
+    for (const RECT& r : rects)
+        shape.push_back(x11::ShapeRect{r.left, r.top, r.right - r.left, r.bottom - r.top});
+    x11::setShape(w.sdl, &shape);
+}
+
+bool shapeContains(const Window& w, POINT windowPoint) {
+    return w.region == nullptr || gdi::region_contains(w.region, windowPoint.x, windowPoint.y);
+}
+
+} // namespace vora::platform::user
+
+using namespace vora::platform::user;
+
+int WINAPI SetWindowRgn(HWND window, HRGN region, BOOL redraw) {
+    Window* w = find(window);
+    if (w == nullptr || w->parent != nullptr) return 0;
+    if (region != nullptr && !gdi::is_region(region)) return 0;
+    if (w->region != nullptr && w->region != region) DeleteObject(w->region);
+    w->region = region;
+    applyNativeShape(*w, true);
+    if (redraw != FALSE) markPresent(window);
+    return 1;
+}

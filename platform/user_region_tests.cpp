@@ -1,0 +1,70 @@
+// Window regions: the shape decides which points of the window belong to it
+// (and so which clicks it receives); the window owns its region.
+#include "platform/gdi_internal.h"
+#include "platform/user_test_support.h"
+
+namespace {
+
+using vora::platform::test_support::countOf;
+using vora::platform::test_support::received;
+using vora::platform::test_support::UserLayerTest;
+namespace hooks = vora::platform::testing;
+
+HRGN hexagon(int width, int height) {
+    POINT p[6] = {{width / 4, 0},          {3 * width / 4, 0},  {width, height / 2},
+                  {3 * width / 4, height}, {width / 4, height}, {0, height / 2}};
+    return CreatePolygonRgn(p, 6, ALTERNATE);
+}
+
+TEST_F(UserLayerTest, RegionDecidesWhichPointsBelongToTheWindow) {
+    HWND w = createMain(100, 100, 400, 300);
+    EXPECT_TRUE(hooks::windowShapeContains(w, POINT{2, 2})) << "no shape: the whole window";
+    ASSERT_EQ(SetWindowRgn(w, hexagon(400, 300), TRUE), 1);
+    EXPECT_TRUE(hooks::windowShapeContains(w, POINT{200, 10})) << "caption inside the hexagon";
+    EXPECT_TRUE(hooks::windowShapeContains(w, POINT{200, 150}));
+    EXPECT_FALSE(hooks::windowShapeContains(w, POINT{5, 5})) << "the cut corner";
+    EXPECT_FALSE(hooks::windowShapeContains(w, POINT{395, 295}));
+    SetWindowRgn(w, nullptr, TRUE);
+    EXPECT_TRUE(hooks::windowShapeContains(w, POINT{5, 5}));
+}
+
+TEST_F(UserLayerTest, ClicksOutsideTheShapeDoNotReachTheWindow) {
+    HWND w = createMain(100, 100, 400, 300);
+    SetWindowRgn(w, hexagon(400, 300), TRUE);
+    pump();
+    received().clear();
+    RECT wr{};
+    GetWindowRect(w, &wr);
+    auto clickAtWindowPoint = [&](POINT windowPoint) {
+        POINT client{wr.left + windowPoint.x, wr.top + windowPoint.y};
+        ScreenToClient(w, &client);
+        hooks::sendMouseButton(w, client, 1, true);
+        hooks::sendMouseButton(w, client, 1, false);
+        pump();
+    };
+    clickAtWindowPoint(POINT{20, 60}); // client area, outside the hexagon
+    EXPECT_EQ(countOf(w, WM_LBUTTONDOWN), 0);
+    clickAtWindowPoint(POINT{200, 150});
+    EXPECT_EQ(countOf(w, WM_LBUTTONDOWN), 1);
+}
+
+TEST_F(UserLayerTest, WindowOwnsItsRegionAndFreesTheOldOne) {
+    HWND w = createMain();
+    HRGN first = CreateRectRgn(0, 0, 50, 50);
+    HRGN second = CreateRectRgn(0, 0, 60, 60);
+    SetWindowRgn(w, first, FALSE);
+    SetWindowRgn(w, second, FALSE);
+    EXPECT_FALSE(gdi::is_region(first)) << "replaced: freed by the window";
+    EXPECT_TRUE(gdi::is_region(second));
+    DestroyWindow(w);
+    EXPECT_FALSE(gdi::is_region(second)) << "freed with the window";
+}
+
+TEST_F(UserLayerTest, EmptyRegionLeavesNothingOfTheWindow) {
+    HWND w = createMain();
+    SetWindowRgn(w, CreateRectRgn(0, 0, 0, 0), TRUE);
+    EXPECT_FALSE(hooks::windowShapeContains(w, POINT{10, 10}));
+    EXPECT_EQ(SetWindowRgn(w, reinterpret_cast<HRGN>(0x99), TRUE), 0) << "not a region";
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// Shared by the USER layer's tests: a fixture that runs the layer headless
+// (SDL's offscreen video driver, dummy audio) and stops it after each test,
+// and a window procedure that records the messages it receives.
+#pragma once
+
+#include "platform/user_testing.h"
+#include "platform/win32.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace vora::platform::test_support {
+
+struct Received {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Messages received by windows of the "Recorder" class, in order.
+inline std::vector<Received>& received() {
+    static std::vector<Received> r;
+    return r;
+}
+
+// Runs for each message a "Recorder" window receives, before
+// DefWindowProcA; a non-empty result replaces DefWindowProcA's.
+inline std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>& reaction() {
+    static std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)> r;
+    return r;
+}
+
+inline LRESULT CALLBACK recorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    received().push_back(Received{window, message, wParam, lParam});
+    LRESULT result = 0;
+    if (reaction() && reaction()(window, message, wParam, lParam, result)) return result;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+inline std::vector<UINT> messagesOf(HWND window) {
+    std::vector<UINT> out;
+    for (const Received& r : received())
+        if (r.window == window) out.push_back(r.message);
+    return out;
+}
+
+inline int countOf(HWND window, UINT message) {
+    int n = 0;
+    for (const Received& r : received())
+        if (r.window == window && r.message == message) ++n;
+    return n;
+}
+
+class UserLayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        received().clear();
+        reaction() = nullptr;
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = recorderProc;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = "Recorder";
+        ASSERT_NE(RegisterClassExA(&wc), 0);
+    }
+
+    void TearDown() override {
+        reaction() = nullptr;
+        vora::platform::testing::setMessageBoxAnswerer({});
+        vora::platform::testing::shutdownLayer();
+    }
+
+    // A captioned top-level window of the "Recorder" class, shown.
+    HWND createMain(int x = 100, int y = 80, int width = 300, int height = 200) {
+        HWND w = CreateWindowExA(WS_EX_LEFT, "Recorder", "Main",
+                                 WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, width, height,
+                                 nullptr, nullptr, nullptr, nullptr);
+        ShowWindow(w, SW_SHOW);
+        return w;
+    }
+
+    // Dispatches every message available now, paints and timers included.
+    static void pump() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+
+    // Runs the message loop for `ms` milliseconds.
+    static void runFor(DWORD ms) {
+        DWORD end = GetTickCount() + ms;
+        while (static_cast<int>(end - GetTickCount()) > 0) {
+            pump();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        pump();
+    }
+};
+
+} // namespace vora::platform::test_support

@@ -1,0 +1,51 @@
+// Hooks for tests of the layer and of programs built on it (not options of
+// the game): answering message boxes, giving input through SDL's event queue
+// as a user would, reading what a window shows, and stopping the layer.
+// Tests run under SDL's "offscreen" video driver (SDL_VIDEODRIVER=offscreen),
+// where every window, paint and message works without a display.
+#pragma once
+
+#include "platform/win32_base.h"
+#include "platform/win32_user.h"
+
+#include <functional>
+#include <string>
+
+namespace vora::platform::testing {
+
+// What an open message box asks.
+struct MessageBoxQuestion {
+    HWND box;         // the box's own window
+    HWND owner;       // as given to MessageBoxA
+    std::string text; // Windows-1252, as given
+    std::string caption;
+    UINT type; // the MB_ flags
+};
+
+// Answers message boxes in place of the user. While a box is open the
+// answerer is called before each wait of the box's message loop (so other
+// windows keep receiving their messages meanwhile); it returns the button
+// identifier that closes the box (IDYES, IDOK, ...) or 0 to go on waiting.
+// An empty function gives the boxes back to the user.
+void setMessageBoxAnswerer(std::function<int(const MessageBoxQuestion&)> answerer);
+
+// Queues a mouse button press or release (button 1 left, 2 middle, 3 right)
+// or a move at `client`, a point in the client coordinates of `window` (a
+// top-level window or a child), as SDL reports them from the display.
+void sendMouseButton(HWND window, POINT client, int button, bool down);
+void sendMouseMove(HWND window, POINT client);
+// Queues a key press or release for the top-level window holding the focus
+// (letters, digits, numeric pad, Enter, Escape, Tab, Space, arrows).
+void sendKey(int virtualKey, bool down);
+
+// The colour of a pixel of a top-level window, frame and children included,
+// as the layer composes it (window coordinates, shape not applied).
+COLORREF windowPixel(HWND topLevel, POINT windowPoint);
+// Whether a point (window coordinates) lies inside the window's shape.
+bool windowShapeContains(HWND topLevel, POINT windowPoint);
+
+// Destroys every window without sending messages, frees cursors and stops
+// SDL: the state of a fresh process.
+void shutdownLayer();
+
+} // namespace vora::platform::testing

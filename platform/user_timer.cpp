@@ -1,0 +1,89 @@
+// Timers (SetTimer, KillTimer) delivered as WM_TIMER when nothing else waits,
+// and the millisecond clocks.
+#include "platform/user_internal.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace vora::platform::user {
+
+namespace {
+constexpr UINT kMinimumInterval = 10;
+}
+
+std::uint64_t nowMs() {
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+bool takeDueTimer(HWND filter, MSG* msg, bool remove) {
+    State& s = state();
+    std::uint64_t now = nowMs();
+    for (Timer& t : s.timers) {
+        if (t.due > now || (filter != nullptr && t.window != filter)) continue;
+        *msg =
+            MSG{t.window, WM_TIMER, t.id, reinterpret_cast<LPARAM>(t.proc), static_cast<DWORD>(now),
+                s.cursor};
+        if (remove) {
+            // Keep the cadence; a late tick does not bring the next ones forward.
+            t.due += t.interval;
+            if (t.due <= now) t.due = now + t.interval;
+        }
+        return true;
+    }
+    return false;
+}
+
+std::int64_t msUntilNextTimer() {
+    const State& s = state();
+    if (s.timers.empty()) return -1;
+    std::uint64_t next = s.timers.front().due;
+    for (const Timer& t : s.timers) next = std::min(next, t.due);
+    std::uint64_t now = nowMs();
+    return next <= now ? 0 : static_cast<std::int64_t>(next - now);
+}
+
+void killTimersOf(HWND window) {
+    std::erase_if(state().timers, [window](const Timer& t) { return t.window == window; });
+}
+
+} // namespace vora::platform::user
+
+using namespace vora::platform::user;
+
+UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC proc) {
+    if (window != nullptr && find(window) == nullptr) return 0;
+    State& s = state();
+    UINT interval = std::max(elapseMs, kMinimumInterval);
+    if (window == nullptr) {
+        // Without a window Windows chooses the identifier.
+        id = 1;
+        for (const Timer& t : s.timers)
+            if (t.window == nullptr) id = std::max(id, t.id + 1);
+    }
+    std::uint64_t due = nowMs() + interval;
+    for (Timer& t : s.timers) {
+        if (t.window == window && t.id == id) {
+            t.interval = interval;
+            t.due = due;
+            t.proc = proc;
+            return window == nullptr ? id : std::max<UINT_PTR>(id, 1);
+        }
+    }
+    s.timers.push_back(Timer{window, id, interval, due, proc});
+    return window == nullptr ? id : std::max<UINT_PTR>(id, 1);
+}
+
+BOOL WINAPI KillTimer(HWND window, UINT_PTR id) {
+    auto& timers = state().timers;
+    auto it = std::find_if(timers.begin(), timers.end(),
+                           [&](const Timer& t) { return t.window == window && t.id == id; });
+    if (it == timers.end()) return FALSE;
+    timers.erase(it);
+    return TRUE;
+}
+
+DWORD WINAPI GetTickCount() {
+    return static_cast<DWORD>(nowMs());
+}

@@ -1,0 +1,62 @@
+// X11 SHAPE and input waiting for SDL windows (see user_x11.h).
+#include "platform/user_x11.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/extensions/shape.h>
+#include <poll.h>
+
+namespace vora::platform::user::x11 {
+
+namespace {
+bool x11Info(SDL_Window* window, SDL_SysWMinfo& info) {
+    SDL_VERSION(&info.version);
+    return window != nullptr && SDL_GetWindowWMInfo(window, &info) == SDL_TRUE &&
+           info.subsystem == SDL_SYSWM_X11;
+}
+} // namespace
+
+unsigned long nativeWindow(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    return x11Info(window, info) ? info.info.x11.window : 0;
+}
+
+void setShape(SDL_Window* window, const std::vector<ShapeRect>* rects) {
+    SDL_SysWMinfo info;
+    if (!x11Info(window, info)) return;
+    Display* display = info.info.x11.display;
+    ::Window xwindow = info.info.x11.window;
+    int eventBase = 0;
+    int errorBase = 0;
+    if (XShapeQueryExtension(display, &eventBase, &errorBase) == 0) return;
+    if (rects == nullptr) {
+        XShapeCombineMask(display, xwindow, ShapeBounding, 0, 0, None, ShapeSet);
+        XShapeCombineMask(display, xwindow, ShapeInput, 0, 0, None, ShapeSet);
+    } else {
+        std::vector<XRectangle> xrects;
+        xrects.reserve(rects->size());
+        for (const ShapeRect& r : *rects)
+            xrects.push_back(XRectangle{static_cast<short>(r.x), static_cast<short>(r.y),
+                                        static_cast<unsigned short>(r.width),
+                                        static_cast<unsigned short>(r.height)});
+        int count = static_cast<int>(xrects.size());
+        XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, xrects.data(), count,
+                                ShapeSet, Unsorted);
+        XShapeCombineRectangles(display, xwindow, ShapeInput, 0, 0, xrects.data(), count, ShapeSet,
+                                Unsorted);
+    }
+    XFlush(display);
+}
+
+bool waitForInput(SDL_Window* window, int timeoutMs) {
+    SDL_SysWMinfo info;
+    if (!x11Info(window, info)) return false;
+    Display* display = info.info.x11.display;
+    XFlush(display);
+    if (XEventsQueued(display, QueuedAlready) > 0) return true;
+    pollfd fd{ConnectionNumber(display), POLLIN, 0};
+    poll(&fd, 1, timeoutMs);
+    return true;
+}
+
+} // namespace vora::platform::user::x11
