@@ -1,7 +1,6 @@
 // lichavo: ordered list of owned texts.
 #include "foundation/lichavo.h"
 
-#include "foundation/depile.h"
 #include "foundation/textcompare.h"
 #include "foundation/textcut.h"
 #include "foundation/textfile.h"
@@ -9,6 +8,7 @@
 #include "foundation/textreplace.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -348,9 +348,23 @@ void lichavo::copytogstring(gstring& g) const {
 }
 
 void lichavo::setfromgskill(gstring& g) {
+    // One pass that gives the words depilemot would pop one by one, without
+    // shifting the rest of a long text after every word.
     items.clear();
-    char* rest = g.adr();
-    while (rest[0] != 0) zadd(heapdepilemot(rest));
+    const char* p = g.adr();
+    while (*p != 0) {
+        const char* end = std::strchr(p, ',');
+        const char* stop = end ? end : p + std::strlen(p);
+        const char* from = p;
+        while (from < stop && *from == ' ') ++from;
+        while (stop > from && stop[-1] == ' ') --stop;
+        heaptext word = heaptext::allocate(static_cast<std::size_t>(stop - from));
+        std::memcpy(word.adr(), from, static_cast<std::size_t>(stop - from));
+        items.push_back(std::move(word));
+        if (!end) break;
+        p = end + 1;
+        while (*p == ' ') ++p;
+    }
     g.clear();
 }
 

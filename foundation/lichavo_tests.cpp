@@ -1,6 +1,7 @@
 // Tests of the ordered list of owned texts.
 #include "foundation/lichavo.h"
 
+#include "foundation/depile.h"
 #include "foundation/textfile.h"
 
 #include <gtest/gtest.h>
@@ -244,6 +245,25 @@ TEST(LichavoText, JoinsAndSplitsCommaText) {
     l.setfromgskeep(h);
     EXPECT_EQ(contents(l), (texts{"a", "", "b"}));
     EXPECT_STREQ(h.adr(), " a , ,b");
+}
+
+TEST(LichavoText, SetfromgsGivesTheWordsThatDepilemotPops) {
+    for (const char* text : {"  12 , ab,,x,", "  ", ",", "a, ,", ",, b ,c", ""}) {
+        texts popped;
+        gstring rest(text), word;
+        while (rest.notempty()) {
+            depilemot(word, rest.adr());
+            popped.push_back(word.adr());
+        }
+        lichavo l;
+        l.setfromgskeep(text);
+        EXPECT_EQ(contents(l), popped) << "text \"" << text << "\"";
+    }
+    std::string big;
+    for (int k = 0; k < 200000; ++k) big += "w,";
+    lichavo l;
+    l.setfromgskeep(big.c_str());
+    EXPECT_EQ(l.effectif(), maxtextlen) << "200000 words, the count saturates";
 }
 
 TEST(LichavoFile, WritesAndReadsOneLinePerElement) {
