@@ -18,8 +18,7 @@ char letter(int i) {
 
 } // namespace
 
-clavochemin::clavochemin()
-    : nbpas{}, compte(1), canonique(1), formedecompacte(0), formecompacte(0) {}
+clavochemin::clavochemin() : nbpas{}, canonique(1), formedecompacte(0), formecompacte(0) {}
 
 void clavochemin::changed() {
     canonique = 0;
@@ -54,7 +53,6 @@ void clavochemin::countinto(const char* text, int sign) {
 void clavochemin::setchemin(const char* text) {
     std::fill(std::begin(nbpas), std::end(nbpas), short{0});
     forme.clear();
-    compte = 1;
     countinto(text, 1);
 }
 

@@ -102,7 +102,6 @@ private:
     clavodirections dirs;
     short nbpas[6];
     std::string forme;
-    unsigned char compte;
     unsigned char canonique;
     unsigned char formedecompacte;
     unsigned char formecompacte;

@@ -1,8 +1,10 @@
 // The process-wide base patterns of the topology, relative to a hexagon whose
 // centre is the origin, and the rules-variant flag.
 //
-// Each pattern is a comma-terminated list of canonical names (Part of the
-// notation: point, point:AB / point:AF cell, point:A / :B / :C segment).
+// Each pattern is a comma-terminated list of canonical names (a point, a
+// point followed by ":AB" / ":AF" for a cell, or by ":A" / ":B" / ":C" for a
+// segment), except the corner and edge-neighbour patterns, which have no
+// final comma.
 // They are built by globinitvoragotopo(); every topology operation calls it
 // itself, so they are always ready when a topology list is built.
 #pragma once

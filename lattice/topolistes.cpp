@@ -58,7 +58,7 @@ void topocalculipoint(lichavo* points, const lichavo* cells) {
 void topoajoutcompartiels(lichavo* complete, lichavo* partial, const lichavo* cells) {
     const noms v = lire(cells);
     const ensemble presents(v);
-    ensemble deja(lire(complete));
+    ensemble deja(centres(complete));
     noms partiels;
     for (const std::string& p : coins(v)) {
         int n = 0;

@@ -172,3 +172,26 @@ TEST(Vonormalise, HexagonMarker) {
     EXPECT_STREQ(list.adr(1), "A");
     EXPECT_STREQ(list.adr(2), "B");
 }
+
+TEST(Vonormalise, ArbitraryBytesAreHandled) {
+    unsigned seed = 12345;
+    for (int n = 0; n < 2000; ++n) {
+        std::string s;
+        const int len = n % 23;
+        for (int i = 0; i < len; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            s += static_cast<char>(1 + (seed >> 16) % 255);
+        }
+        std::string turned = s;
+        vorotagausoixante(turned.data());
+        vosymetverti(turned.data());
+        EXPECT_EQ(turned.size(), s.size());
+        const std::string cell = normecase(s);
+        const std::string seg = normeseg(s);
+        gstring g;
+        chemieuxcase('C', &g, s.c_str());
+        hexaretirix(&g);
+        EXPECT_EQ(cell.find(':') == std::string::npos, s.find(':') == std::string::npos);
+        EXPECT_EQ(seg.find(':') == std::string::npos, s.find(':') == std::string::npos);
+    }
+}
