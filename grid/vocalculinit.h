@@ -2,7 +2,8 @@
 // never change.
 #pragma once
 
-// Fills the value-mask, binomial and ordered-values tables and the pair and
-// triple lists (`votabrapidite`, then `votabordre`). Run once at start-up,
-// before any look-up; later calls do nothing.
+// Builds the topology base patterns (`globinitvoragotopo`), then fills the
+// value-mask, binomial and ordered-values tables and the pair and triple lists
+// (`votabrapidite`, then `votabordre`). Run once at start-up, before any
+// look-up; later calls do nothing.
 void globinitvocalcul();
