@@ -125,7 +125,9 @@ make_prefix
 echo "--- unit tests under Wine"
 start_xvfb
 # One Wine server for every test program: each then starts in a tenth of a
-# second instead of booting Wine's services again.
+# second instead of booting Wine's services again. The services start here,
+# not inside a test program, whose output pipe they would inherit and hold
+# open (CTest would wait for it until the time limit).
 server_started=1
 timeout 30 "$WINESERVER" -p </dev/null >/dev/null 2>&1
 wine_quiet 120 cmd /c exit
