@@ -3,8 +3,6 @@
 #include "platform/gdi_internal.h"
 #include "platform/user_internal.h"
 
-#include <cstring>
-
 using namespace vora::platform::user;
 
 BOOL WINAPI GetWindowRect(HWND window, LPRECT rect) {
@@ -54,14 +52,7 @@ BOOL WINAPI GetCursorPos(LPPOINT point) {
     State& s = state();
     if (s.videoReady) {
         drainSdlEvents();
-        // Only a real display knows where the pointer is outside our windows.
-        const char* driver = SDL_GetCurrentVideoDriver();
-        if (driver != nullptr && std::strcmp(driver, "x11") == 0) {
-            int x = 0;
-            int y = 0;
-            SDL_GetGlobalMouseState(&x, &y);
-            s.cursor = POINT{x, y};
-        }
+        refreshCursorFromDisplay();
     }
     *point = s.cursor;
     return TRUE;

@@ -3,6 +3,7 @@
 // coordinates; presses on the layer-drawn caption drag the window or work its
 // boxes; keys go to the focus window. Also GetAsyncKeyState.
 #include "platform/user_internal.h"
+#include "platform/user_x11.h"
 
 #include <cstring>
 
@@ -13,6 +14,13 @@ namespace {
 bool realDisplay() {
     const char* driver = SDL_GetCurrentVideoDriver();
     return driver != nullptr && std::strcmp(driver, "x11") == 0;
+}
+
+// Asks the display where the pointer is; keeps `p` off X11.
+void pointerFromDisplay(POINT& p) {
+    Window* w = find(state().frame.window);
+    if (w == nullptr && !state().topLevels.empty()) w = find(state().topLevels.front());
+    if (w != nullptr) x11::pointerPosition(w->sdl, p.x, p.y);
 }
 
 HWND windowFromSdlId(Uint32 id) {
@@ -129,7 +137,8 @@ void trackFrame(UINT message, POINT global) {
         return;
     }
     if (track.hit == HTCAPTION) {
-        if (message == WM_MOUSEMOVE) {
+        if (message == WM_MOUSEMOVE && (global.x - track.grab.x != top->rect.left ||
+                                        global.y - track.grab.y != top->rect.top)) {
             RECT r{global.x - track.grab.x, global.y - track.grab.y, 0, 0};
             r.right = r.left + (top->rect.right - top->rect.left);
             r.bottom = r.top + (top->rect.bottom - top->rect.top);
@@ -259,6 +268,10 @@ UINT buttonMessage(Uint8 button, bool down) {
 
 } // namespace
 
+void refreshCursorFromDisplay() {
+    if (realDisplay()) pointerFromDisplay(state().cursor);
+}
+
 bool drainSdlEvents() {
     State& s = state();
     bool any = false;
@@ -269,6 +282,20 @@ bool drainSdlEvents() {
         any = true;
     }
     return any;
+}
+
+bool followingDrag() {
+    const State& s = state();
+    return s.frame.window != nullptr && s.frame.hit == HTCAPTION && realDisplay();
+}
+
+void followDrag() {
+    // SDL reports no motion while the pointer keeps its place in a window
+    // that moves with it: the display is asked where the pointer is.
+    if (!followingDrag()) return;
+    POINT global = state().cursor;
+    pointerFromDisplay(global);
+    trackFrame(WM_MOUSEMOVE, global);
 }
 
 void translateInput() {

@@ -161,6 +161,11 @@ HWND findWindowNeedingPaint(HWND filter);
 // messages; true when anything was taken.
 bool drainSdlEvents();
 void translateInput();
+// While the caption of a window is dragged on a real display: whether, and
+// moving the window to where the pointer now is.
+bool followingDrag();
+void refreshCursorFromDisplay(); // on a real display, asks it where the pointer is
+void followDrag();
 int virtualKeyFor(const SDL_Keysym& key);
 int sidedVirtualKeyFor(SDL_Scancode scancode);
 
@@ -199,6 +204,7 @@ void releaseWindow(Window& w); // frees what the window holds, sends nothing
 std::string toUtf8(const std::string& cp1252);
 bool isDescendant(HWND window, HWND ancestor);
 POINT clientOrigin(const Window& w); // screen coordinates
+LPARAM moveParam(const Window& w);   // WM_MOVE's: the client area's origin
 bool effectivelyVisible(const Window& w);
 
 // Placement (user_placement.cpp).

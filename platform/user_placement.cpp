@@ -133,8 +133,9 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width,
                 w->exStyle = topmost ? (w->exStyle | WS_EX_TOPMOST) : (w->exStyle & ~WS_EX_TOPMOST);
                 SDL_SetWindowAlwaysOnTop(w->sdl, topmost ? SDL_TRUE : SDL_FALSE);
             }
+            // Raising also activates: never for a disabled window (splash, tooltip).
             if (insertAfter != HWND_BOTTOM && insertAfter != HWND_NOTOPMOST && w->visible &&
-                (flags & SWP_NOACTIVATE) == 0)
+                (flags & SWP_NOACTIVATE) == 0 && (w->style & WS_DISABLED) == 0)
                 SDL_RaiseWindow(w->sdl);
         } else if (Window* parent = find(w->parent)) {
             auto& siblings = parent->children;
@@ -156,8 +157,8 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width,
         callProc(window, WM_SIZE, w->iconic ? SIZE_MINIMIZED : SIZE_RESTORED,
                  MAKELPARAM(client.right, client.bottom));
     }
-    if (moved && find(window) != nullptr)
-        callProc(window, WM_MOVE, 0, MAKELPARAM(next.left, next.top));
+    if (Window* still = find(window); moved && still != nullptr)
+        callProc(window, WM_MOVE, 0, moveParam(*still));
     if ((flags & SWP_SHOWWINDOW) != 0) showWindow(window, true, (flags & SWP_NOACTIVATE) == 0);
     if ((flags & SWP_HIDEWINDOW) != 0) showWindow(window, false, false);
     return TRUE;

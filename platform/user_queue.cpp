@@ -18,6 +18,7 @@ bool takeMessage(MSG* msg, HWND window, UINT low, UINT high, bool remove) {
     if (s.videoReady) {
         drainSdlEvents();
         translateInput();
+        followDrag();
     }
     for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
         if ((window == nullptr || it->hwnd == window) && inRange(it->message, low, high)) {
@@ -54,6 +55,7 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax) 
             return msg->message == WM_QUIT ? FALSE : TRUE;
         presentAll();
         std::int64_t wait = msUntilNextTimer();
+        if (followingDrag() && (wait < 0 || wait > 10)) wait = 10;
         SDL_Window* any = nullptr;
         if (!state().topLevels.empty()) any = find(state().topLevels.front())->sdl;
         if (wait != 0 && x11::waitForInput(any, static_cast<int>(wait))) continue;

@@ -3,6 +3,7 @@
 // and a window procedure that records the messages it receives.
 #pragma once
 
+#include "platform/gdi_internal.h"
 #include "platform/user_testing.h"
 #include "platform/win32.h"
 
@@ -111,5 +112,14 @@ protected:
         pump();
     }
 };
+
+// Fontconfig and Cairo keep font caches until the process ends; they are
+// released after the last test so that leak checking sees only real leaks.
+class ReleaseFontCachesAtExit : public ::testing::Environment {
+public:
+    void TearDown() override { gdi::release_font_caches(); }
+};
+inline ::testing::Environment* const releaseFontCachesAtExit =
+    ::testing::AddGlobalTestEnvironment(new ReleaseFontCachesAtExit);
 
 } // namespace vora::platform::test_support

@@ -28,6 +28,13 @@ POINT clientOrigin(const Window& w) {
     return p;
 }
 
+LPARAM moveParam(const Window& w) {
+    Insets in = insetsOf(w);
+    if (w.parent != nullptr) return MAKELPARAM(w.rect.left + in.left, w.rect.top + in.top);
+    POINT origin = clientOrigin(w);
+    return MAKELPARAM(origin.x, origin.y);
+}
+
 bool effectivelyVisible(const Window& w) {
     for (const Window* v = &w; v != nullptr; v = find(v->parent))
         if (!v->visible) return false;
@@ -47,7 +54,9 @@ namespace {
 
 SDL_Window* createSdlWindow(const Window& w) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
-    if ((w.exStyle & WS_EX_TOPMOST) != 0) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    // Captionless popups (splash, tooltip) stay above the other windows.
+    bool popup = (w.style & WS_POPUP) != 0 && (w.style & WS_CAPTION) != WS_CAPTION;
+    if ((w.exStyle & WS_EX_TOPMOST) != 0 || popup) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     if ((w.exStyle & WS_EX_TOOLWINDOW) != 0) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
     int width = std::max(1, static_cast<int>(w.rect.right - w.rect.left));
     int height = std::max(1, static_cast<int>(w.rect.bottom - w.rect.top));
@@ -160,7 +169,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     callProc(handle, WM_SIZE, created->iconic ? SIZE_MINIMIZED : SIZE_RESTORED,
              MAKELPARAM(client.right, client.bottom));
     if ((created = find(handle)) == nullptr) return nullptr;
-    callProc(handle, WM_MOVE, 0, MAKELPARAM(created->rect.left, created->rect.top));
+    callProc(handle, WM_MOVE, 0, moveParam(*created));
     if ((style & WS_VISIBLE) != 0) showWindow(handle, true, !child);
     return find(handle) != nullptr ? handle : nullptr;
 }

@@ -1,6 +1,7 @@
 // Windows of the USER layer: creation and destruction messages, placement,
 // frame geometry and coordinate conversions, text, enabled and minimised
 // states.
+#include "platform/user_internal.h"
 #include "platform/user_test_support.h"
 
 namespace {
@@ -218,6 +219,13 @@ TEST_F(UserLayerTest, WindowTextRoundTripsAndIsCutToTheBuffer) {
     EXPECT_EQ(GetWindowTextA(w, buffer, 4), 3);
     EXPECT_STREQ(buffer, "Caf");
     EXPECT_EQ(GetWindowTextLengthA(w), 7);
+}
+
+TEST_F(UserLayerTest, TitleReachesTheSystemInUtf8) {
+    HWND w = createMain();
+    SetWindowTextA(w, "Caf\xE9 \x80");
+    SDL_Window* sdl = vora::platform::user::find(w)->sdl;
+    EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Caf\xC3\xA9 \xE2\x82\xAC");
 }
 
 TEST_F(UserLayerTest, FocusMovesWithKillAndSetFocusMessages) {

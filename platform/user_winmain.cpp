@@ -1,5 +1,7 @@
 // main() for systems other than Windows: runs the program's WinMain as
-// Windows starts it, then stops the windowing layer.
+// Windows starts it, then stops the windowing layer and frees the font
+// caches, so that the process ends with nothing left allocated.
+#include "platform/gdi_internal.h"
 #include "platform/user_internal.h"
 
 #include <string>
@@ -14,5 +16,6 @@ int main(int argc, char** argv) {
     auto instance = reinterpret_cast<HINSTANCE>(&instanceTag);
     int code = WinMain(instance, nullptr, commandLine.data(), SW_SHOWDEFAULT);
     vora::platform::user::shutdown();
+    gdi::release_font_caches();
     return code;
 }

@@ -59,4 +59,17 @@ bool waitForInput(SDL_Window* window, int timeoutMs) {
     return true;
 }
 
+bool pointerPosition(SDL_Window* window, int& x, int& y) {
+    SDL_SysWMinfo info;
+    if (!x11Info(window, info)) return false;
+    Display* display = info.info.x11.display;
+    ::Window root = 0;
+    ::Window child = 0;
+    int windowX = 0;
+    int windowY = 0;
+    unsigned int buttons = 0;
+    return XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &windowX,
+                         &windowY, &buttons) != 0;
+}
+
 } // namespace vora::platform::user::x11

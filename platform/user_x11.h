@@ -34,4 +34,8 @@ namespace vora::platform::user::x11 {
 // a window of its choice, which may be a window being destroyed.)
 bool waitForInput(SDL_Window* window, int timeoutMs);
 
+// Where the pointer is on the screen, asked of the X server (SDL's global
+// mouse state can lag behind). False off X11.
+bool pointerPosition(SDL_Window* window, int& x, int& y);
+
 } // namespace vora::platform::user::x11

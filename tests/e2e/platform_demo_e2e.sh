@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end check of the windowing layer with its demonstration program
 # under Xvfb: the hexagonal window shape, a button click, a message box
-# answered with the keyboard (Enter, then Escape), the idle cost of a 200 ms
+# answered with the keyboard (Enter: Yes, then Escape: Cancel), the idle cost of a 200 ms
 # timer, and quitting.
 #
 # Usage: platform_demo_e2e.sh <build-dir>
@@ -47,9 +47,11 @@ wait_for() {
     done
 }
 
-# A value of the demo's report: the last line "name=value".
-value() { grep "^$1=" "$OUT" | tail -1 | cut -d= -f2-; }
-has_line() { grep -qx "$1" "$OUT"; }
+# The demo's report without the carriage returns a Windows build writes.
+report() { tr -d '\r' <"$OUT"; }
+# A value of the report: the last line "name=value".
+value() { report | grep "^$1=" | tail -1 | cut -d= -f2-; }
+has_line() { report | grep -qx "$1"; }
 
 # The colour of a screen pixel in a screenshot, as RRGGBB.
 pixel() { convert "$1" -crop "1x1+$2+$3" +repage -depth 8 -format '%[hex:p{0,0}]' info: | cut -c1-6; }
@@ -62,19 +64,15 @@ click_at() {
     xdotool click 1
 }
 
-# ---- a display of our own
-DISPLAY_NUMBER=
-for n in $(seq 91 140); do
-    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
-        DISPLAY_NUMBER=$n
-        break
-    fi
-done
-[[ -n $DISPLAY_NUMBER ]] || { echo "FAIL: no free display number"; exit 1; }
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp -br >"$WORK/xvfb.log" 2>&1 &
+# ---- a display of our own: Xvfb picks a free number and tells it
+exec {DISPLAY_FD}>"$WORK/display"
+Xvfb -displayfd "$DISPLAY_FD" -screen 0 1024x768x24 -nolisten tcp -br >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-wait_for xdotool getdisplaygeometry >/dev/null || { echo "FAIL: Xvfb did not start"; exit 1; }
+exec {DISPLAY_FD}>&-
+display_known() { [[ -s $WORK/display ]]; }
+wait_for display_known || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -1 "$WORK/display")"
+wait_for xdotool getdisplaygeometry >/dev/null || { echo "FAIL: Xvfb did not answer"; exit 1; }
 
 # ---- the demo
 (cd "$WORK" && exec "${DEMO_CMD[@]}") >"$WORK/demo.log" 2>&1 &
@@ -117,7 +115,7 @@ if [[ $PANEL == 28B43C ]]; then pass "the panel turned green"; else fail "panel 
 # ---- message boxes answered with the keyboard
 answer_box() { # key, expected answer
     local before box
-    before=$(grep -c '^answer=' "$OUT" || true)
+    before=$(report | grep -c '^answer=' || true)
     click_at "$ASK_X" "$ASK_Y"
     box=
     wait_for xdotool search --name '^Demo question$' >/dev/null && box=$(xdotool search --name '^Demo question$' | head -1)
@@ -130,14 +128,15 @@ answer_box() { # key, expected answer
     xdotool windowfocus "$box"
     sleep 0.2
     xdotool key "$1"
-    if wait_for test "$(grep -c '^answer=' "$OUT")" -gt "$before" && [[ $(value answer) == "$2" ]]; then
+    answered() { (($(report | grep -c '^answer=') > before)); }
+    if wait_for answered && [[ $(value answer) == "$2" ]]; then
         pass "$1 in the box answered '$2'"
     else
         fail "$1 in the box: expected answer '$2', found '$(value answer)'"
     fi
 }
 answer_box Return yes
-answer_box Escape no
+answer_box Escape cancel
 
 # ---- idle cost: a 200 ms timer and nothing else
 if [[ -r /proc/$DEMO_PID/stat ]]; then
@@ -157,8 +156,31 @@ else
     fail "cannot read /proc/$DEMO_PID/stat for the idle check"
 fi
 
-# ---- quitting
-click_at "$QUIT_X" "$QUIT_Y"
+# ---- dragging the caption moves the window
+IFS=, read -r WIN_LEFT WIN_TOP WIN_RIGHT _ <<<"$(value window)"
+geometry() { xdotool getwindowgeometry --shell "$WINDOW_ID" | grep "^$1=" | cut -d= -f2; }
+DRAG_X=$(((WIN_LEFT + WIN_RIGHT) / 2))
+DRAG_Y=$((WIN_TOP + 12))
+BEFORE_X=$(geometry X)
+BEFORE_Y=$(geometry Y)
+xdotool mousemove "$DRAG_X" "$DRAG_Y" mousedown 1
+for step in 1 2 3; do
+    sleep 0.1
+    xdotool mousemove $((DRAG_X + 20 * step)) $((DRAG_Y + 10 * step))
+done
+sleep 0.1
+xdotool mouseup 1
+sleep 0.5
+MOVED_X=$(($(geometry X) - BEFORE_X))
+MOVED_Y=$(($(geometry Y) - BEFORE_Y))
+if ((MOVED_X == 60 && MOVED_Y == 30)); then
+    pass "dragging the caption moved the window by 60, 30"
+else
+    fail "dragging the caption by 60, 30 moved the window by $MOVED_X, $MOVED_Y"
+fi
+
+# ---- quitting (the Quit button has moved with the window)
+click_at $((QUIT_X + MOVED_X)) $((QUIT_Y + MOVED_Y))
 if wait_for has_line quit=1 && wait_for bash -c "! kill -0 $DEMO_PID"; then
     wait "$DEMO_PID" && CODE=0 || CODE=$?
     DEMO_PID=

@@ -56,10 +56,15 @@ HWND control(const char* cls, const char* text, DWORD style, int x, int y, int w
                            nullptr);
 }
 
+// A Yes/No/Cancel box: Enter chooses Yes (the default button) and Escape
+// Cancel, on Windows as on the layer.
 void ask() {
     int answer = MessageBoxA(mainWindow, "Do you like hexagons?", "Demo question",
-                             MB_YESNO | MB_ICONQUESTION | MB_SYSTEMMODAL);
-    const char* word = answer == IDYES ? "yes" : answer == IDNO ? "no" : "other";
+                             MB_YESNOCANCEL | MB_ICONQUESTION | MB_SYSTEMMODAL);
+    const char* word = answer == IDYES      ? "yes"
+                       : answer == IDNO     ? "no"
+                       : answer == IDCANCEL ? "cancel"
+                                            : "other";
     char line[64];
     std::snprintf(line, sizeof line, "answer=%s", word);
     report(line);
