@@ -137,8 +137,7 @@ stop_xvfb
 
 # The demonstration's scenario, unchanged, with the Windows demo started
 # through Wine. It makes its own Xvfb display; a Wine server started there ends
-# with it. In a Win32 message box without a Cancel button, "n" (the No
-# button's mnemonic) answers No: Escape does not.
+# with it.
 E2E=tests/e2e/platform_demo_e2e.sh
 DEMO=$BUILD/tests/platform_demo/platform_demo.exe
 if [[ -f $E2E && -f $DEMO ]]; then
@@ -146,7 +145,7 @@ if [[ -f $E2E && -f $DEMO ]]; then
     server_started=1
     # timeout leads a process group of its own: whatever the scenario leaves
     # running in it (its X server, after a failure) is stopped with it.
-    VORA_DEMO_CMD="$WINE $DEMO" VORA_E2E_NO_KEY=n VORA_E2E_TIMEOUT=30 \
+    VORA_DEMO_CMD="$WINE $DEMO" VORA_E2E_TIMEOUT=30 \
         timeout -k 10 600 bash "$E2E" "$BUILD" </dev/null &
     e2e_pid=$!
     e2e_status=0
