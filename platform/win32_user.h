@@ -426,10 +426,11 @@ BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT* paint);
 HDC WINAPI GetDC(HWND window);
 int WINAPI ReleaseDC(HWND window, HDC dc);
 
-// Gives the window the shape of the region, in window coordinates (caption
-// and frame included); the window owns the region from then on. NULL removes
-// the shape. Outside the shape nothing is drawn and clicks reach what lies
-// below.
+// Gives a top-level window the shape of the region, in window coordinates
+// (caption and frame included); the window owns the region from then on and
+// frees it when replaced or destroyed. NULL removes the shape. Outside the
+// shape nothing is drawn and clicks reach what lies below (X11 SHAPE, bounding
+// and input). Child windows cannot be shaped here (0).
 int WINAPI SetWindowRgn(HWND window, HRGN region, BOOL redraw);
 
 // ---- Timers, keyboard, time, sound --------------------------------------------------------
