@@ -117,7 +117,6 @@ struct State {
     HWND focus = nullptr;
     HWND capture = nullptr; // mouse capture by a built-in control
     FrameTrack frame;
-    HWND hover = nullptr;
     POINT cursor{}; // last known pointer position, screen coordinates
     BYTE keyDown[256] = {};
     BYTE keyPressed[256] = {};

@@ -94,7 +94,6 @@ void forget(HWND window) {
     killTimersOf(window);
     if (s.focus == window) s.focus = nullptr;
     if (s.capture == window) s.capture = nullptr;
-    if (s.hover == window) s.hover = nullptr;
     if (s.frame.window == window) s.frame = FrameTrack{};
     if (Window* parent = find(w->parent)) std::erase(parent->children, window);
     std::erase(s.topLevels, window);

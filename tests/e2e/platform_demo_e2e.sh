@@ -21,8 +21,15 @@ XVFB_PID=
 DEMO_PID=
 
 cleanup() {
-    [[ -n $DEMO_PID ]] && kill "$DEMO_PID" 2>/dev/null && wait "$DEMO_PID" 2>/dev/null
-    [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    set +e # every step runs, whatever the one before returned
+    if [[ -n $DEMO_PID ]]; then
+        kill "$DEMO_PID" 2>/dev/null
+        wait "$DEMO_PID" 2>/dev/null
+    fi
+    if [[ -n $XVFB_PID ]]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    fi
     if [[ ${VORA_E2E_KEEP:-0} == 1 || $FAILURES -gt 0 ]]; then
         echo "screenshots and output kept in $WORK"
     else
