@@ -13,6 +13,23 @@ int distance(short x, short y, int cx, int cy) {
     return std::abs(x - cx) + std::abs(y - cy);
 }
 
+// The 1-based index of the first `count` paths whose point (in `base`) is nearest to (x, y), the
+// lowest index winning ties; 0 when there is none. `meilleure` receives that distance.
+short cheminproche(const lichavo& paths, short count, clagravec& base, short x, short y,
+                   int& meilleure) {
+    meilleure = distancedepart;
+    short trouve = 0;
+    for (short i = 1; i <= count; ++i) {
+        const char* path = paths.adr(i);
+        const int d = distance(x, y, base.posicheminx(path), base.posicheminy(path));
+        if (d < meilleure) {
+            meilleure = d;
+            trouve = i;
+        }
+    }
+    return trouve;
+}
+
 } // namespace
 
 void clagrivora::giveposicase(const char* cell, short& x, short& y) {
@@ -97,46 +114,22 @@ short clagrivora::caseproche(short x, short y) {
 
 short clagrivora::hexaproche(short x, short y) {
     fautbasexhaustive();
-    int meilleure = distancedepart;
-    short trouve = 0;
-    for (short h = 1; h <= nbhexacompletes; ++h) {
-        const char* path = livohexa.adr(h);
-        const int d = distance(x, y, gravhexa.posicheminx(path), gravhexa.posicheminy(path));
-        if (d < meilleure) {
-            meilleure = d;
-            trouve = h;
-        }
-    }
+    int meilleure = 0;
+    const short trouve = cheminproche(livohexa, nbhexacompletes, gravhexa, x, y, meilleure);
     return meilleure > taillepix / 6 ? short(0) : trouve;
 }
 
 short clagrivora::hexapartproche(short x, short y) {
     const short h = hexaproche(x, y);
     if (h) return h;
-    int meilleure = distancedepart;
-    short trouve = 0;
-    for (short p = 1; p <= livopartie.effectif(); ++p) {
-        const char* path = livopartie.adr(p);
-        const int d = distance(x, y, gravhexa.posicheminx(path), gravhexa.posicheminy(path));
-        if (d < meilleure) {
-            meilleure = d;
-            trouve = static_cast<short>(nbhexacompletes + p);
-        }
-    }
-    return meilleure > taillepix / 4 ? short(0) : trouve;
+    int meilleure = 0;
+    const short p = cheminproche(livopartie, livopartie.effectif(), gravhexa, x, y, meilleure);
+    return meilleure > taillepix / 4 || p == 0 ? short(0) : static_cast<short>(nbhexacompletes + p);
 }
 
 short clagrivora::pointproche(short x, short y) {
     fautunelivopoint();
-    int meilleure = distancedepart;
-    short trouve = 0;
-    for (short p = 1; p <= nbpoints; ++p) {
-        const char* path = livopoint.adr(p);
-        const int d = distance(x, y, gravhexa.posicheminx(path), gravhexa.posicheminy(path));
-        if (d < meilleure) {
-            meilleure = d;
-            trouve = p;
-        }
-    }
+    int meilleure = 0;
+    const short trouve = cheminproche(livopoint, nbpoints, gravhexa, x, y, meilleure);
     return meilleure > taillepix / 6 ? short(0) : trouve;
 }
