@@ -2,6 +2,8 @@
 #include "foundation/gdliste.h"
 #include "foundation/lichaselec.h"
 
+#include "foundation/lichavo_testing.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,19 +11,7 @@
 
 namespace {
 
-using texts = std::vector<std::string>;
-
-texts contents(const lichavo& l) {
-    texts out;
-    for (short i = 1; i <= l.effectif(); ++i) out.push_back(l.adr(i));
-    return out;
-}
-
-lichavo listof(const texts& items) {
-    lichavo l;
-    for (const std::string& t : items) l.padd(t.c_str());
-    return l;
-}
+using namespace lichavotesting;
 
 TEST(Lichaselec, SelectsFoundOrMissingElements) {
     lichavo source = listof({"a", "B", "c", "d"});

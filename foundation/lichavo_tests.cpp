@@ -5,6 +5,8 @@
 #include "foundation/textcompare.h"
 #include "foundation/textfile.h"
 
+#include "foundation/lichavo_testing.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,19 +15,7 @@
 
 namespace {
 
-using texts = std::vector<std::string>;
-
-texts contents(const lichavo& l) {
-    texts out;
-    for (short i = 1; i <= l.effectif(); ++i) out.push_back(l.adr(i));
-    return out;
-}
-
-lichavo listof(const texts& items) {
-    lichavo l;
-    for (const std::string& t : items) l.padd(t.c_str());
-    return l;
-}
+using namespace lichavotesting;
 
 TEST(LichavoSort, InsertsNewestFirstAmongEqualElements) {
     lichavo l;

@@ -1,6 +1,8 @@
 // Tests of the keyed parameter list.
 #include "foundation/paralivo.h"
 
+#include "foundation/lichavo_testing.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,12 +10,10 @@
 
 namespace {
 
-using texts = std::vector<std::string>;
+using namespace lichavotesting;
 
 texts contents(const paralivo& p) {
-    texts out;
-    for (short i = 1; i <= p.liste.effectif(); ++i) out.push_back(p.liste.adr(i));
-    return out;
+    return lichavotesting::contents(p.liste);
 }
 
 TEST(Paralivo, SetparamReplacesACaseInsensitiveKey) {
