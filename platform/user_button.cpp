@@ -15,23 +15,13 @@ void line(HDC dc, HPEN pen, int x1, int y1, int x2, int y2) {
     SelectObject(dc, old);
 }
 
-void paintButton(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    Window* w = find(window);
-    if (dc == nullptr || w == nullptr) {
-        if (dc != nullptr) EndPaint(window, &ps);
-        return;
-    }
-    RECT r{};
-    GetClientRect(window, &r);
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+void drawButton(HDC dc, const Window& button, const RECT& r) {
     HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
     HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
     HPEN dark = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DDKSHADOW));
     int right = r.right - 1;
     int bottom = r.bottom - 1;
-    if (w->pressed) {
+    if (button.pressed) {
         line(dc, shadow, 0, bottom, 0, 0);
         line(dc, shadow, 0, 0, right + 1, 0);
     } else {
@@ -42,7 +32,7 @@ void paintButton(HWND window) {
         line(dc, shadow, right - 1, 1, right - 1, bottom - 1);
         line(dc, shadow, 1, bottom - 1, right, bottom - 1);
     }
-    if (w->defaultButton) {
+    if (button.defaultButton) {
         HGDIOBJ oldPen = SelectObject(dc, dark);
         HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
@@ -53,22 +43,22 @@ void paintButton(HWND window) {
     DeleteObject(shadow);
     DeleteObject(dark);
 
-    HGDIOBJ oldFont = SelectObject(dc, controlFont(*w));
-    SetBkMode(dc, TRANSPARENT);
     RECT textBox = r;
-    if (w->pressed) shiftRect(textBox, 1, 1);
-    bool enabled = (w->style & WS_DISABLED) == 0;
+    if (button.pressed) shiftRect(textBox, 1, 1);
+    bool enabled = (button.style & WS_DISABLED) == 0;
     if (!enabled) {
         // The engraved look of a disabled caption: white shadow, grey text.
         RECT shadowBox = textBox;
         shiftRect(shadowBox, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        drawLines(dc, w->text, shadowBox, TextPlace{SS_CENTER, true});
+        drawLines(dc, button.text, shadowBox, TextPlace{SS_CENTER, true});
     }
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    drawLines(dc, w->text, textBox, TextPlace{SS_CENTER, true});
-    SelectObject(dc, oldFont);
-    EndPaint(window, &ps);
+    drawLines(dc, button.text, textBox, TextPlace{SS_CENTER, true});
+}
+
+void paintButton(HWND window) {
+    paintControl(window, drawButton);
 }
 
 bool pointInClient(HWND window, LPARAM lParam) {

@@ -196,6 +196,26 @@ LRESULT CALLBACK staticProc(HWND, UINT, WPARAM, LPARAM);
 void registerBuiltInClasses();
 bool isMouseTransparent(const Window& w); // static controls let clicks through
 void shiftRect(RECT& r, int dx, int dy);
+
+// Paints a built-in control: between BeginPaint and EndPaint, fills its client
+// rectangle with the button face, selects its font on a transparent background,
+// and calls draw(dc, record, client rectangle). An unknown window is only
+// validated.
+template <class Draw> void paintControl(HWND window, Draw draw) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    Window* w = find(window);
+    if (dc != nullptr && w != nullptr) {
+        RECT r{};
+        GetClientRect(window, &r);
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        HGDIOBJ oldFont = SelectObject(dc, controlFont(*w));
+        SetBkMode(dc, TRANSPARENT);
+        draw(dc, *w, r);
+        SelectObject(dc, oldFont);
+    }
+    if (dc != nullptr) EndPaint(window, &ps);
+}
 const WindowClass* findClass(const char* nameOrAtom);
 
 // Window lifetime (user_window.cpp).

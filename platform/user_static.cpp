@@ -9,23 +9,11 @@ namespace vora::platform::user {
 namespace {
 
 void paintStatic(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    Window* w = find(window);
-    if (dc == nullptr || w == nullptr) {
-        if (dc != nullptr) EndPaint(window, &ps);
-        return;
-    }
-    RECT r{};
-    GetClientRect(window, &r);
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    HGDIOBJ oldFont = SelectObject(dc, controlFont(*w));
-    SetBkMode(dc, TRANSPARENT);
-    bool enabled = (w->style & WS_DISABLED) == 0;
-    SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-    drawLines(dc, w->text, r, TextPlace{w->style & (SS_CENTER | SS_RIGHT), false});
-    SelectObject(dc, oldFont);
-    EndPaint(window, &ps);
+    paintControl(window, [](HDC dc, const Window& w, const RECT& r) {
+        bool enabled = (w.style & WS_DISABLED) == 0;
+        SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+        drawLines(dc, w.text, r, TextPlace{w.style & (SS_CENTER | SS_RIGHT), false});
+    });
 }
 
 } // namespace
