@@ -134,6 +134,9 @@ void resizeClientSurface(Window& w) {
     cairo_destroy(cr);
     cairo_surface_flush(next.get());
     w.client = std::move(next);
+    // DCs obtained before the resize draw into the new buffer.
+    for (const auto& [dc, owner] : state().windowDcs)
+        if (owner == w.handle) gdi::set_dc_surface(dc, w.client.get());
     invalidateClient(w.handle, nullptr, true);
     markPresent(w.handle);
 }
