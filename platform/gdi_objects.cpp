@@ -141,7 +141,13 @@ void destroy(Object* o) {
 Object* find_object(const void* handle) {
     if (handle == nullptr) return nullptr;
     auto it = table().find(handle);
-    return it == table().end() ? nullptr : it->second.get();
+    return it == table().end() || it->second->system ? nullptr : it->second.get();
+}
+
+Object* find_system_object(const void* handle) {
+    if (handle == nullptr) return nullptr;
+    auto it = table().find(handle);
+    return it == table().end() || !it->second->system ? nullptr : it->second.get();
 }
 
 void for_each_object(Kind kind, void (*visit)(Object&)) {

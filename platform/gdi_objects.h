@@ -25,7 +25,8 @@ struct Object {
 
     const Kind kind;
     bool stock = false;
-    int selections = 0; // how many DCs hold it selected
+    bool system = false; // given to the system (a window's region): no handle reaches it
+    int selections = 0;  // how many DCs hold it selected
 };
 
 struct Pen : Object {
@@ -119,8 +120,10 @@ private:
 Object* adopt(std::unique_ptr<Object> o);
 // Unregisters and frees an object.
 void destroy(Object* o);
-// The live object behind a handle, or nullptr.
+// The live object behind a handle, or nullptr (also for objects given to the
+// system, which only find_system_object reaches).
 Object* find_object(const void* handle);
+Object* find_system_object(const void* handle);
 
 template <class T> T* find(const void* handle) {
     Object* o = find_object(handle);

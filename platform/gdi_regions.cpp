@@ -84,16 +84,38 @@ int WINAPI GetRgnBox(HRGN hrgn, LPRECT lprc) {
     return complexity(r->pixels);
 }
 
+namespace {
+// A live region or one given to the system.
+const Region* any_region(HRGN rgn) {
+    if (const Region* live = find<Region>(rgn)) return live;
+    const Object* o = find_system_object(rgn);
+    return o != nullptr && o->kind == Kind::region ? static_cast<const Region*>(o) : nullptr;
+}
+} // namespace
+
+bool gdi::give_region_to_system(HRGN rgn) {
+    Region* r = find<Region>(rgn);
+    if (r == nullptr) return false;
+    r->system = true;
+    return true;
+}
+
+void gdi::free_system_region(HRGN rgn) {
+    Object* o = find_system_object(rgn);
+    if (o != nullptr && o->kind == Kind::region) destroy(o);
+}
+
 bool gdi::region_rects(HRGN rgn, std::vector<RECT>& out) {
     out.clear();
-    const Region* r = find<Region>(rgn);
+    const Region* r = any_region(rgn);
     if (r == nullptr) return false;
     out = r->pixels.rects();
     return true;
 }
 
 bool gdi::region_contains(HRGN rgn, int x, int y) {
-    return PtInRegion(rgn, x, y) != FALSE;
+    const Region* r = any_region(rgn);
+    return r != nullptr && r->pixels.contains(x, y);
 }
 
 bool gdi::is_region(HRGN rgn) {

@@ -1,6 +1,7 @@
 // SetWindowRgn: the window's shape, applied to the X11 window (again
 // whenever SDL gives the window a new X11 window) and to the layer's own
-// mouse hit testing.
+// mouse hit testing. As on Windows, the window takes the region: the caller's
+// handle is no longer valid afterwards.
 #include "platform/gdi_internal.h"
 #include "platform/user_internal.h"
 #include "platform/user_x11.h"
@@ -36,8 +37,8 @@ using namespace vora::platform::user;
 int WINAPI SetWindowRgn(HWND window, HRGN region, BOOL redraw) {
     Window* w = find(window);
     if (w == nullptr || w->parent != nullptr) return 0;
-    if (region != nullptr && !gdi::is_region(region)) return 0;
-    if (w->region != nullptr && w->region != region) DeleteObject(w->region);
+    if (region != nullptr && !gdi::give_region_to_system(region)) return 0;
+    if (w->region != nullptr) gdi::free_system_region(w->region);
     w->region = region;
     applyNativeShape(*w, true);
     if (redraw != FALSE) markPresent(window);

@@ -54,10 +54,11 @@ TEST_F(UserLayerTest, WindowOwnsItsRegionAndFreesTheOldOne) {
     HRGN second = CreateRectRgn(0, 0, 60, 60);
     SetWindowRgn(w, first, FALSE);
     SetWindowRgn(w, second, FALSE);
-    EXPECT_FALSE(gdi::is_region(first)) << "replaced: freed by the window";
-    EXPECT_TRUE(gdi::is_region(second));
+    EXPECT_FALSE(gdi::is_region(first)) << "given to the window: no longer the caller's";
+    EXPECT_FALSE(gdi::is_region(second));
+    EXPECT_TRUE(hooks::windowShapeContains(w, POINT{55, 55})) << "the second shape";
+    EXPECT_FALSE(hooks::windowShapeContains(w, POINT{65, 65}));
     DestroyWindow(w);
-    EXPECT_FALSE(gdi::is_region(second)) << "freed with the window";
 }
 
 TEST_F(UserLayerTest, EmptyRegionLeavesNothingOfTheWindow) {
@@ -65,6 +66,26 @@ TEST_F(UserLayerTest, EmptyRegionLeavesNothingOfTheWindow) {
     SetWindowRgn(w, CreateRectRgn(0, 0, 0, 0), TRUE);
     EXPECT_FALSE(hooks::windowShapeContains(w, POINT{10, 10}));
     EXPECT_EQ(SetWindowRgn(w, reinterpret_cast<HRGN>(0x99), TRUE), 0) << "not a region";
+}
+
+TEST_F(UserLayerTest, RegionHandleGivenToTheWindowFailsLaterAndTheShapeStays) {
+    HWND w = createMain(100, 100, 400, 300);
+    pump();
+    HRGN shape = hexagon(400, 300);
+    ASSERT_EQ(SetWindowRgn(w, shape, TRUE), 1);
+    // As on Windows, the handle belongs to the system now: using or deleting
+    // it fails, and the window keeps its shape.
+    EXPECT_FALSE(DeleteObject(shape));
+    EXPECT_EQ(CombineRgn(shape, shape, nullptr, RGN_COPY), ERROR);
+    EXPECT_EQ(SetWindowRgn(w, shape, TRUE), 0) << "not a region any more";
+    EXPECT_TRUE(hooks::windowShapeContains(w, POINT{200, 150}));
+    EXPECT_FALSE(hooks::windowShapeContains(w, POINT{5, 5}));
+    received().clear();
+    POINT client{200, 120};
+    hooks::sendMouseButton(w, client, 1, true);
+    hooks::sendMouseButton(w, client, 1, false);
+    pump();
+    EXPECT_EQ(countOf(w, WM_LBUTTONDOWN), 1) << "clicks inside the shape still arrive";
 }
 
 } // namespace

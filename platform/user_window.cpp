@@ -2,6 +2,7 @@
 // GetParent, and what the other files ask about a window's place.
 #include "platform/gdi_internal.h"
 #include "platform/user_internal.h"
+#include "platform/user_x11.h"
 
 #include <algorithm>
 
@@ -42,7 +43,7 @@ bool effectivelyVisible(const Window& w) {
 }
 
 void releaseWindow(Window& w) {
-    if (w.region != nullptr) DeleteObject(w.region);
+    if (w.region != nullptr) gdi::free_system_region(w.region);
     w.region = nullptr;
     w.client.reset();
     w.composed.reset();
@@ -52,12 +53,23 @@ void releaseWindow(Window& w) {
 
 namespace {
 
+// Disabled captionless popups never take the focus: the splash window (a tool
+// window) and tooltips.
+Role roleFor(DWORD style, DWORD exStyle) {
+    bool popup = (style & WS_POPUP) != 0 && (style & WS_CAPTION) != WS_CAPTION;
+    if (!popup || (style & WS_DISABLED) == 0) return Role::normal;
+    return (exStyle & WS_EX_TOOLWINDOW) != 0 ? Role::splash : Role::tooltip;
+}
+
 SDL_Window* createSdlWindow(const Window& w) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
     // Captionless popups (splash, tooltip) stay above the other windows.
     bool popup = (w.style & WS_POPUP) != 0 && (w.style & WS_CAPTION) != WS_CAPTION;
     if ((w.exStyle & WS_EX_TOPMOST) != 0 || popup) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-    if ((w.exStyle & WS_EX_TOOLWINDOW) != 0) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
+    if (w.role == Role::tooltip)
+        flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_TOOLTIP;
+    else if ((w.exStyle & WS_EX_TOOLWINDOW) != 0 || w.role == Role::splash)
+        flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
     int width = std::max(1, static_cast<int>(w.rect.right - w.rect.left));
     int height = std::max(1, static_cast<int>(w.rect.bottom - w.rect.top));
     SDL_Window* sdl =
@@ -67,6 +79,7 @@ SDL_Window* createSdlWindow(const Window& w) {
     // SDL may re-create the X11 window when the surface first appears: make
     // it appear now, before anything (the shape) is set on the X11 window.
     SDL_GetWindowSurface(sdl);
+    if (w.role != Role::normal) x11::markNoFocusPopup(sdl, w.role == Role::splash);
     return sdl;
 }
 
@@ -135,6 +148,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         w.id = reinterpret_cast<UINT_PTR>(menuOrId);
     } else {
         w.owner = topLevelOf(parent);
+        w.role = roleFor(style, exStyle);
     }
     HWND handle = w.handle;
     s.windows.emplace(handle, std::move(owned));
@@ -146,6 +160,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
             s.windows.erase(handle);
             return nullptr;
         }
+        w.requestedMoves.push_back(POINT{w.rect.left, w.rect.top});
         s.topLevels.push_back(handle);
         applyNativeShape(w, true);
     }
