@@ -1,5 +1,5 @@
 // The frame the layer draws around top-level captioned windows (thin border,
-// caption bar with title, minimise and close boxes) and the one-pixel border
+// caption bar with the small icon, title, minimise and close boxes) and the one-pixel border
 // of WS_BORDER windows: sizes, hit testing and drawing.
 #include "platform/gdi_internal.h"
 #include "platform/user_internal.h"
@@ -9,6 +9,8 @@ namespace vora::platform::user {
 namespace {
 constexpr int kFrame = 4;
 constexpr int kCaption = 24;
+constexpr int kSmallIcon = 16; // the small icon's size, and its place in the caption
+constexpr int kIconLeft = 4;
 constexpr COLORREF kActiveCaption = RGB(0, 120, 215);
 constexpr COLORREF kDisabledCaption = RGB(150, 150, 150);
 
@@ -40,6 +42,23 @@ void drawBoxGlyph(HDC dc, const RECT& box, bool close, bool pressed) {
     SelectObject(dc, old);
     DeleteObject(pen);
 }
+// The small icon at the left of a caption with a system menu: the generic
+// application icon (a window with its title bar), 16 x 16 pixels at (x, y).
+void drawSmallIcon(HDC dc, int x, int y) {
+    RECT outline{x + 1, y + 2, x + 15, y + 14};
+    HBRUSH border = CreateSolidBrush(RGB(40, 40, 40));
+    FillRect(dc, &outline, border);
+    DeleteObject(border);
+    RECT title{x + 2, y + 3, x + 14, y + 6};
+    HBRUSH bar = CreateSolidBrush(RGB(0, 60, 150));
+    FillRect(dc, &title, bar);
+    DeleteObject(bar);
+    RECT body{x + 2, y + 6, x + 14, y + 13};
+    HBRUSH face = CreateSolidBrush(RGB(235, 235, 235));
+    FillRect(dc, &body, face);
+    DeleteObject(face);
+}
+
 } // namespace
 
 Insets insetsFor(DWORD style, DWORD exStyle, bool child) {
@@ -105,7 +124,13 @@ void drawFrame(HDC dc, const Window& w) {
         SetTextAlign(dc, TA_LEFT | TA_TOP);
         SIZE extent{};
         GetTextExtentPoint32A(dc, "Ag", 2, &extent);
-        TextOutA(dc, kFrame + 6, kFrame + (kCaption - extent.cy) / 2, w.text.c_str(),
+        // As on Windows: with a system menu, the small icon, then the title.
+        int titleLeft = kFrame + 6;
+        if ((w.style & WS_SYSMENU) != 0) {
+            drawSmallIcon(dc, kFrame + kIconLeft, kFrame + (kCaption - kSmallIcon) / 2);
+            titleLeft = kFrame + kIconLeft + kSmallIcon + 5;
+        }
+        TextOutA(dc, titleLeft, kFrame + (kCaption - extent.cy) / 2, w.text.c_str(),
                  static_cast<int>(w.text.size()));
         SelectObject(dc, oldFont);
         DeleteObject(font);
