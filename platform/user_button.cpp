@@ -51,10 +51,10 @@ void drawButton(HDC dc, const Window& button, const RECT& r) {
         RECT shadowBox = textBox;
         shiftRect(shadowBox, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        drawLines(dc, button.text, shadowBox, TextPlace{SS_CENTER, true});
+        drawLines(dc, button.text, shadowBox, TextPlace{SS_CENTER, true, true});
     }
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    drawLines(dc, button.text, textBox, TextPlace{SS_CENTER, true});
+    drawLines(dc, button.text, textBox, TextPlace{SS_CENTER, true, true});
 }
 
 void paintButton(HWND window) {

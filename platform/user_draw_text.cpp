@@ -19,6 +19,40 @@ std::vector<std::string> splitLines(const std::string& text) {
     }
 }
 
+std::string stripPrefix(const std::string& text, int& underlined) {
+    std::string out;
+    underlined = -1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) {
+            ++i;
+            if (text[i] != '&') underlined = static_cast<int>(out.size());
+        }
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+namespace {
+
+// Underlines character `index` of a line drawn at (x, y) with the alignment.
+void underline(HDC dc, const std::string& line, int index, int x, int y, UINT align) {
+    SIZE whole{}, before{}, through{};
+    int n = static_cast<int>(line.size());
+    GetTextExtentPoint32A(dc, line.c_str(), n, &whole);
+    GetTextExtentPoint32A(dc, line.c_str(), index, &before);
+    GetTextExtentPoint32A(dc, line.c_str(), index + 1, &through);
+    int left = align == TA_CENTER ? x - whole.cx / 2 : align == TA_RIGHT ? x - whole.cx : x;
+    int baseline = y + whole.cy * 4 / 5; // the ascent of the faces used: 4/5 of the cell
+    HPEN pen = CreatePen(PS_SOLID, 1, GetTextColor(dc));
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, left + before.cx, baseline + 1, nullptr);
+    LineTo(dc, left + through.cx, baseline + 1);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+} // namespace
+
 SIZE measureLines(HDC dc, const std::string& text) {
     SIZE total{0, 0};
     for (const std::string& line : splitLines(text)) {
@@ -42,10 +76,13 @@ void drawLines(HDC dc, const std::string& text, const RECT& box, TextPlace place
             : place.horizontal == SS_RIGHT ? box.right
                                            : box.left;
     UINT oldAlign = SetTextAlign(dc, align | TA_TOP);
-    for (const std::string& line : splitLines(text)) {
+    for (const std::string& written : splitLines(text)) {
+        int underlined = -1;
+        std::string line = place.prefix ? stripPrefix(written, underlined) : written;
         SIZE extent{0, 0};
         GetTextExtentPoint32A(dc, "Ag", 2, &extent);
         if (!line.empty()) TextOutA(dc, x, y, line.c_str(), static_cast<int>(line.size()));
+        if (underlined >= 0) underline(dc, line, underlined, x, y, align);
         y += extent.cy;
     }
     SetTextAlign(dc, oldAlign);

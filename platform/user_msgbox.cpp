@@ -5,6 +5,7 @@
 #include "platform/user_testing.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -26,6 +27,9 @@ struct Box {
     int result = 0;
     int defaultId = 0;
     int escapeId = 0;
+    std::vector<int> ids;
+    std::vector<HWND> buttons; // in the order of ids
+    bool spaceDown = false;    // Space went down on a button of the box
 };
 
 std::map<HWND, Box*>& boxes() {
@@ -65,23 +69,24 @@ std::vector<int> buttonsFor(UINT type) {
     }
 }
 
+// Captions with their underlined letter ("&"), which chooses the button.
 const char* buttonText(int id) {
     bool fr = french();
     switch (id) {
     case IDOK:
-        return "OK";
+        return "&OK";
     case IDCANCEL:
-        return fr ? "Annuler" : "Cancel";
+        return fr ? "&Annuler" : "&Cancel";
     case IDABORT:
-        return fr ? "Abandonner" : "Abort";
+        return fr ? "&Abandonner" : "&Abort";
     case IDRETRY:
-        return fr ? "Recommencer" : "Retry";
+        return fr ? "&Recommencer" : "&Retry";
     case IDIGNORE:
-        return fr ? "Ignorer" : "Ignore";
+        return fr ? "&Ignorer" : "&Ignore";
     case IDYES:
-        return fr ? "Oui" : "Yes";
+        return fr ? "&Oui" : "&Yes";
     default:
-        return fr ? "Non" : "No";
+        return fr ? "&Non" : "&No";
     }
 }
 
@@ -215,6 +220,7 @@ HWND createBox(Box& box, HWND owner, const char* caption, const std::vector<int>
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                      0);
         if (isDefault) focusButton = button;
+        box.buttons.push_back(button);
         bx += kButtonWidth + kButtonGap;
     }
     ShowWindow(window, SW_SHOW);
@@ -223,18 +229,83 @@ HWND createBox(Box& box, HWND owner, const char* caption, const std::vector<int>
     return window;
 }
 
-// Enter and Escape work whichever part of the box has the focus.
+int focusedButton(const Box& box) {
+    HWND focus = state().focus;
+    for (std::size_t i = 0; i < box.buttons.size(); ++i)
+        if (box.buttons[i] == focus) return static_cast<int>(i);
+    return -1;
+}
+
+// Moves the focus by `step` buttons (wrapping); the focused button becomes
+// the default one, as in a Windows dialog.
+void moveFocus(Box& box, int step) {
+    int count = static_cast<int>(box.buttons.size());
+    if (count == 0) return;
+    int at = focusedButton(box);
+    int next = at < 0 ? 0 : ((at + step) % count + count) % count;
+    SetFocus(box.buttons[next]);
+    for (int i = 0; i < count; ++i)
+        if (Window* b = find(box.buttons[i])) {
+            b->defaultButton = i == next;
+            InvalidateRect(b->handle, nullptr, TRUE);
+        }
+}
+
+// The button whose underlined letter is `key` ('A'..'Z'), or 0.
+int buttonForLetter(const Box& box, int key) {
+    for (std::size_t i = 0; i < box.ids.size(); ++i) {
+        int underlined = -1;
+        std::string caption = stripPrefix(buttonText(box.ids[i]), underlined);
+        if (underlined >= 0 && std::toupper(static_cast<unsigned char>(caption[underlined])) == key)
+            return box.ids[i];
+    }
+    return 0;
+}
+
+// The keys of a dialog, whichever part of the box has the focus: Enter
+// presses the focused button (else the default one), Escape chooses Cancel,
+// else No, else OK; Tab, Shift+Tab and the arrows move the focus between the
+// buttons; Space presses the focused button when released; an underlined
+// letter presses its button.
 bool handleBoxKey(const MSG& msg, HWND window, Box& box) {
-    if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP && msg.message != WM_CHAR)
-        return false;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) return false;
     if (msg.hwnd != window && !isDescendant(msg.hwnd, window)) return false;
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN)
-        box.result = box.defaultId;
-    else if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && box.escapeId != 0)
-        box.result = box.escapeId;
-    else
+    int key = static_cast<int>(msg.wParam);
+    int focused = focusedButton(box);
+    if (msg.message == WM_KEYUP) {
+        if (key != VK_SPACE) return false;
+        if (box.spaceDown && focused >= 0) box.result = box.ids[focused];
+        box.spaceDown = false;
+        return true;
+    }
+    switch (key) {
+    case VK_RETURN:
+        box.result = focused >= 0 ? box.ids[focused] : box.defaultId;
+        return true;
+    case VK_ESCAPE:
+        if (box.escapeId != 0) box.result = box.escapeId;
+        return true;
+    case VK_TAB:
+        moveFocus(box, state().keyDown[VK_SHIFT] != 0 ? -1 : 1);
+        return true;
+    case VK_RIGHT:
+    case VK_DOWN:
+        moveFocus(box, 1);
+        return true;
+    case VK_LEFT:
+    case VK_UP:
+        moveFocus(box, -1);
+        return true;
+    case VK_SPACE:
+        box.spaceDown = focused >= 0;
+        return true;
+    default:
+        if (key >= 'A' && key <= 'Z') {
+            if (int id = buttonForLetter(box, key)) box.result = id;
+            return true;
+        }
         return false;
-    return true;
+    }
 }
 
 std::vector<HWND> disableForBox(HWND owner, UINT type) {
@@ -273,6 +344,7 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     std::size_t defaultIndex = std::min<std::size_t>((type & 0xF00) >> 8, ids.size() - 1);
     box.defaultId = ids[defaultIndex];
     box.escapeId = escapeFor(ids);
+    box.ids = ids;
 
     std::vector<HWND> disabled = disableForBox(owner, type);
     HWND window = createBox(box, owner, caption, ids);

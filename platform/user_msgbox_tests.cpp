@@ -1,6 +1,6 @@
 // Message boxes: the nested loop keeps other windows running, the owner is
-// disabled meanwhile, Enter and Escape choose as documented, the test hook
-// answers.
+// disabled meanwhile, the keyboard chooses as on Windows (Enter, Escape,
+// underlined letters, Tab, arrows, Space), the test hook answers.
 #include "platform/user_test_support.h"
 
 namespace {
@@ -132,7 +132,58 @@ TEST_F(UserLayerTest, ButtonCaptionsFollowTheUiLanguage) {
     MessageBoxA(w, "Q", "Titre", MB_YESNOCANCEL);
     SetThreadUILanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT));
     MessageBoxA(w, "Q", "Title", MB_YESNOCANCEL);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Oui", "Non", "Annuler", "Yes", "No", "Cancel"}));
+    // "&" marks the underlined letter that chooses the button.
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"&Oui", "&Non", "&Annuler", "&Yes", "&No", "&Cancel"}));
+}
+
+// Answers each box by pressing the keys, once per box.
+void pressInEachBox(std::vector<int> keys) {
+    hooks::setMessageBoxAnswerer([keys, last = HWND{}](const hooks::MessageBoxQuestion& q) mutable {
+        if (last == q.box) return 0;
+        last = q.box;
+        for (int key : keys) {
+            hooks::sendKey(key, true);
+            hooks::sendKey(key, false);
+        }
+        return 0;
+    });
+}
+
+struct KeyCase {
+    const char* what;
+    LANGID language;
+    UINT type;
+    std::vector<int> keys;
+    int expected;
+};
+
+TEST_F(UserLayerTest, KeyboardChoosesTheButtonsAsOnWindows) {
+    const LANGID en = MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT);
+    const LANGID fr = MAKELANGID(LANG_FRENCH, SUBLANG_DEFAULT);
+    const KeyCase cases[] = {
+        {"Y for Yes", en, MB_YESNO | MB_DEFBUTTON2, {'Y'}, IDYES},
+        {"N for No", en, MB_YESNO, {'N'}, IDNO},
+        {"O for OK", en, MB_OKCANCEL | MB_DEFBUTTON2, {'O'}, IDOK},
+        {"C for Cancel", en, MB_OKCANCEL, {'C'}, IDCANCEL},
+        {"O for Oui", fr, MB_YESNOCANCEL | MB_DEFBUTTON3, {'O'}, IDYES},
+        {"N for Non", fr, MB_YESNOCANCEL, {'N'}, IDNO},
+        {"A for Annuler", fr, MB_YESNOCANCEL, {'A'}, IDCANCEL},
+        {"Tab wraps from No to Yes", en, MB_YESNO | MB_DEFBUTTON2, {VK_TAB, VK_SPACE}, IDYES},
+        {"Tab moves from Yes to No", en, MB_YESNO, {VK_TAB, VK_SPACE}, IDNO},
+        {"Right arrow", en, MB_YESNOCANCEL, {VK_RIGHT, VK_RIGHT, VK_SPACE}, IDCANCEL},
+        {"Left arrow wraps", en, MB_YESNOCANCEL, {VK_LEFT, VK_SPACE}, IDCANCEL},
+        {"Down then up", en, MB_YESNOCANCEL, {VK_DOWN, VK_UP, VK_SPACE}, IDYES},
+        {"Enter presses the focused button", en, MB_YESNO, {VK_TAB, VK_RETURN}, IDNO},
+        {"Space presses the default", en, MB_OKCANCEL | MB_DEFBUTTON2, {VK_SPACE}, IDCANCEL},
+        {"a letter of no button does nothing", en, MB_YESNO, {'Q', VK_RETURN}, IDYES},
+    };
+    HWND w = createMain();
+    for (const KeyCase& c : cases) {
+        SetThreadUILanguage(c.language);
+        pressInEachBox(c.keys);
+        EXPECT_EQ(MessageBoxA(w, "Q", "T", c.type), c.expected) << c.what;
+    }
 }
 
 } // namespace

@@ -12,7 +12,7 @@ void paintStatic(HWND window) {
     paintControl(window, [](HDC dc, const Window& w, const RECT& r) {
         bool enabled = (w.style & WS_DISABLED) == 0;
         SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-        drawLines(dc, w.text, r, TextPlace{w.style & (SS_CENTER | SS_RIGHT), false});
+        drawLines(dc, w.text, r, TextPlace{w.style & (SS_CENTER | SS_RIGHT), false, true});
     });
 }
 
