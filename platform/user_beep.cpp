@@ -31,7 +31,7 @@ bool startAudio() {
 
 void waitUntil(std::uint64_t end) {
     for (std::uint64_t now = nowMs(); now < end; now = nowMs())
-        SDL_Delay(static_cast<Uint32>(end - now));
+        sleepMs(static_cast<std::uint32_t>(end - now));
 }
 
 // Plays the tone; false when no device can be opened.
@@ -56,7 +56,7 @@ bool play(DWORD frequency, DWORD durationMs, std::uint64_t end) {
     waitUntil(end);
     // Let the device finish what it holds (a little later than asked).
     std::uint64_t limit = nowMs() + 200;
-    while (SDL_GetQueuedAudioSize(device) > 0 && nowMs() < limit) SDL_Delay(2);
+    while (SDL_GetQueuedAudioSize(device) > 0 && nowMs() < limit) sleepMs(2);
     SDL_CloseAudioDevice(device);
     return true;
 }

@@ -56,6 +56,10 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax) 
         presentAll();
         std::int64_t wait = msUntilNextTimer();
         if (followingDrag() && (wait < 0 || wait > 10)) wait = 10;
+        if (state().manualClock && wait > 0) {
+            sleepMs(static_cast<std::uint32_t>(wait)); // a test's clock: no real wait
+            continue;
+        }
         SDL_Window* any = nullptr;
         if (!state().topLevels.empty()) any = find(state().topLevels.front())->sdl;
         if (wait != 0 && x11::waitForInput(any, static_cast<int>(wait))) continue;

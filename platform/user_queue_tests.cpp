@@ -1,8 +1,6 @@
 // The message queue: order of posted messages, paints after invalidation and
-// their coalescing, timer cadence, the blocking wait.
+// their coalescing, quitting.
 #include "platform/user_test_support.h"
-
-#include <ctime>
 
 namespace {
 
@@ -117,52 +115,6 @@ TEST_F(UserLayerTest, PaintDrawsIntoTheWindowClientArea) {
     POINT below{inWindow.x, inWindow.y + 10};
     EXPECT_EQ(vora::platform::testing::windowPixel(w, below), GetSysColor(COLOR_BTNFACE))
         << "the class background brush erased the rest";
-}
-
-TEST_F(UserLayerTest, TimerTicksAtItsPeriodUntilKilled) {
-    HWND w = createMain();
-    ASSERT_NE(SetTimer(w, 1, 50, nullptr), 0u);
-    runFor(520);
-    int ticks = countOf(w, WM_TIMER);
-    EXPECT_GE(ticks, 6) << "about one tick per 50 ms";
-    EXPECT_LE(ticks, 11);
-    for (auto& r : received()) {
-        if (r.message == WM_TIMER) {
-            EXPECT_EQ(r.wParam, 1u);
-        }
-    }
-    EXPECT_TRUE(KillTimer(w, 1));
-    EXPECT_FALSE(KillTimer(w, 1));
-    received().clear();
-    runFor(120);
-    EXPECT_EQ(countOf(w, WM_TIMER), 0);
-}
-
-TEST_F(UserLayerTest, GetMessageWaitsForTheTimerWithoutSpinning) {
-    HWND w = createMain();
-    pump();
-    SetTimer(w, 7, 300, nullptr);
-    std::clock_t cpuBefore = std::clock();
-    DWORD before = GetTickCount();
-    MSG msg;
-    ASSERT_TRUE(GetMessageA(&msg, nullptr, 0, 0));
-    DWORD waited = GetTickCount() - before;
-    double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-    EXPECT_EQ(msg.message, WM_TIMER);
-    EXPECT_EQ(msg.wParam, 7u);
-    EXPECT_GE(waited, 290u);
-    EXPECT_LT(cpuMs, 150.0) << "the wait must sleep, not poll hard";
-}
-
-TEST_F(UserLayerTest, TimerWithoutWindowCallsItsProcedure) {
-    static int calls = 0;
-    calls = 0;
-    createMain();
-    UINT_PTR id = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) { ++calls; });
-    EXPECT_NE(id, 0u);
-    runFor(110);
-    EXPECT_GE(calls, 3);
-    KillTimer(nullptr, id);
 }
 
 TEST_F(UserLayerTest, QuitComesAfterPostedMessages) {

@@ -1,6 +1,7 @@
 // Shared by the USER layer's tests: a fixture that runs the layer headless
-// (SDL's offscreen video driver, dummy audio) and stops it after each test,
-// and a window procedure that records the messages it receives.
+// (SDL's offscreen video driver, dummy audio) on a manual clock and stops it
+// after each test, and a window procedure that records the messages it
+// receives.
 #pragma once
 
 #include "platform/gdi_internal.h"
@@ -9,10 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <functional>
-#include <thread>
 #include <vector>
 
 namespace vora::platform::test_support {
@@ -65,6 +64,7 @@ protected:
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         received().clear();
         reaction() = nullptr;
+        vora::platform::testing::useManualClock(1000);
         WNDCLASSEXA wc{};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = recorderProc;
@@ -102,12 +102,12 @@ protected:
         }
     }
 
-    // Runs the message loop for `ms` milliseconds.
+    // Runs the message loop for `ms` milliseconds of the manual clock, one
+    // millisecond at a time.
     static void runFor(DWORD ms) {
-        DWORD end = GetTickCount() + ms;
-        while (static_cast<int>(end - GetTickCount()) > 0) {
+        for (DWORD i = 0; i < ms; ++i) {
             pump();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            vora::platform::testing::advanceClock(1);
         }
         pump();
     }

@@ -1,5 +1,6 @@
 // Timers (SetTimer, KillTimer) delivered as WM_TIMER when nothing else waits,
-// and the millisecond clocks.
+// and the millisecond clock behind them (the system's steady clock, or a
+// test's manual clock).
 #include "platform/user_internal.h"
 
 #include <algorithm>
@@ -12,27 +13,44 @@ constexpr UINT kMinimumInterval = 10;
 }
 
 std::uint64_t nowMs() {
+    const State& s = state();
+    if (s.manualClock) return s.manualNow;
     using namespace std::chrono;
     return static_cast<std::uint64_t>(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
+void sleepMs(std::uint32_t ms) {
+    State& s = state();
+    if (s.manualClock)
+        s.manualNow += ms;
+    else
+        SDL_Delay(ms);
+}
+
+// The due timer that has waited longest comes first, so that a fast timer
+// whose handler outlasts its period cannot starve the others.
 bool takeDueTimer(HWND filter, MSG* msg, bool remove) {
     State& s = state();
     std::uint64_t now = nowMs();
+    Timer* next = nullptr;
     for (Timer& t : s.timers) {
         if (t.due > now || (filter != nullptr && t.window != filter)) continue;
-        *msg =
-            MSG{t.window, WM_TIMER, t.id, reinterpret_cast<LPARAM>(t.proc), static_cast<DWORD>(now),
-                s.cursor};
-        if (remove) {
-            // Keep the cadence; a late tick does not bring the next ones forward.
-            t.due += t.interval;
-            if (t.due <= now) t.due = now + t.interval;
-        }
-        return true;
+        if (next == nullptr || t.due < next->due) next = &t;
     }
-    return false;
+    if (next == nullptr) return false;
+    *msg = MSG{next->window,
+               WM_TIMER,
+               next->id,
+               reinterpret_cast<LPARAM>(next->proc),
+               static_cast<DWORD>(now),
+               s.cursor};
+    if (remove) {
+        // Keep the cadence; a late tick does not bring the next ones forward.
+        next->due += next->interval;
+        if (next->due <= now) next->due = now + next->interval;
+    }
+    return true;
 }
 
 std::int64_t msUntilNextTimer() {
