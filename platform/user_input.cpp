@@ -208,6 +208,11 @@ void handleKey(const SDL_KeyboardEvent& key) {
     State& s = state();
     HWND top = windowFromSdlId(key.windowID);
     HWND target = nullptr;
+    if (Window* w = find(top); w != nullptr && w->role != Role::normal) {
+        // A popup that never takes the focus got the keyboard from the
+        // display anyway: the keys are the focus window's.
+        top = topLevelOf(s.focus);
+    }
     if (top != nullptr && IsWindowEnabled(top)) {
         target = (s.focus != nullptr && topLevelOf(s.focus) == top) ? s.focus : top;
     } else if (!s.messageBoxes.empty()) {
@@ -233,6 +238,9 @@ void handleWindowEvent(const SDL_WindowEvent& e) {
     case SDL_WINDOWEVENT_EXPOSED:
         w->needsPresent = true;
         break;
+    case SDL_WINDOWEVENT_MOVED:
+        movedByDisplay(top, e.data1, e.data2);
+        break;
     case SDL_WINDOWEVENT_MINIMIZED:
         if (!w->iconic) CloseWindow(top);
         break;
@@ -240,7 +248,12 @@ void handleWindowEvent(const SDL_WindowEvent& e) {
         restoreFromIconic(top);
         break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-        if (IsWindowEnabled(top))
+        if (w->role != Role::normal) {
+            // Give the keyboard back to the window holding the focus.
+            if (Window* focus = find(topLevelOf(s.focus));
+                focus != nullptr && focus->sdl != nullptr)
+                SDL_SetWindowInputFocus(focus->sdl);
+        } else if (IsWindowEnabled(top))
             activate(top);
         else if (!s.messageBoxes.empty())
             activate(s.messageBoxes.back());

@@ -1,7 +1,9 @@
 // Input through the layer: mouse messages with client coordinates, the
-// layer-drawn caption (dragging, close and minimise boxes), keys and
-// GetAsyncKeyState.
+// layer-drawn caption (dragging, close and minimise boxes), moves by a window
+// manager, keys, disabled popups and GetAsyncKeyState.
 #include "platform/user_test_support.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -159,6 +161,99 @@ TEST_F(UserLayerTest, DisabledWindowGetsNoInput) {
     EXPECT_EQ(countOf(w, WM_LBUTTONDOWN), 0);
     EXPECT_EQ(countOf(w, WM_KEYDOWN), 0);
     EXPECT_NE(GetAsyncKeyState('B') & 0x8000, 0) << "the key state still follows the keyboard";
+}
+
+TEST_F(UserLayerTest, MoveByAWindowManagerUpdatesTheRectangleAndSendsMovingAndMove) {
+    HWND w = createMain(100, 80, 300, 200);
+    pump();
+    received().clear();
+    std::vector<RECT> moving;
+    reaction() = [&](HWND, UINT m, WPARAM, LPARAM l, LRESULT&) {
+        if (m == WM_MOVING) moving.push_back(*reinterpret_cast<RECT*>(l));
+        return false;
+    };
+    hooks::moveByWindowManager(w, POINT{250, 180});
+    pump();
+    ASSERT_EQ(moving.size(), 1u);
+    EXPECT_EQ(moving[0].left, 250);
+    EXPECT_EQ(moving[0].top, 180);
+    EXPECT_EQ(moving[0].right, 550);
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 250);
+    EXPECT_EQ(r.top, 180);
+    EXPECT_EQ(countOf(w, WM_MOVE), 1);
+    POINT p{250 + 40, 180 + 50};
+    ScreenToClient(w, &p);
+    POINT origin{0, 0};
+    ClientToScreen(w, &origin);
+    EXPECT_EQ(p.x, 250 + 40 - origin.x);
+    EXPECT_EQ(origin.x, 250 + GetSystemMetrics(SM_CXFIXEDFRAME));
+}
+
+TEST_F(UserLayerTest, WindowProcedureCanCorrectAMoveByTheWindowManager) {
+    HWND w = createMain(100, 80, 300, 200);
+    pump();
+    reaction() = [&](HWND, UINT m, WPARAM, LPARAM l, LRESULT& result) {
+        if (m != WM_MOVING) return false;
+        auto* r = reinterpret_cast<RECT*>(l);
+        int width = r->right - r->left;
+        r->left = std::max<LONG>(r->left, 0); // keep the window on the screen
+        r->right = r->left + width;
+        result = TRUE;
+        return true;
+    };
+    hooks::moveByWindowManager(w, POINT{-50, 60});
+    pump();
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 60);
+}
+
+TEST_F(UserLayerTest, OwnMovesReportedLateByTheDisplayAreNotTakenForNewMoves) {
+    HWND w = createMain(100, 80, 300, 200);
+    pump();
+    SetWindowPos(w, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(w, nullptr, 400, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    received().clear();
+    hooks::moveByWindowManager(w, POINT{300, 200}); // the first move, reported late
+    hooks::moveByWindowManager(w, POINT{400, 250});
+    pump();
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 400);
+    EXPECT_EQ(countOf(w, WM_MOVING), 0);
+    EXPECT_EQ(countOf(w, WM_MOVE), 0);
+}
+
+TEST_F(UserLayerTest, DisabledPopupsAreTooltipOrSplashAndNeverTakeTheFocus) {
+    HWND main = createMain();
+    pump();
+    ASSERT_EQ(GetFocus(), main);
+    HWND tip = CreateWindowExA(0, "Recorder", "", WS_POPUP | WS_DISABLED, 10, 10, 60, 20, nullptr,
+                               nullptr, nullptr, nullptr);
+    HWND splash = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Recorder", "",
+                                  WS_POPUP | WS_DISABLED | WS_BORDER, 100, 100, 400, 150, nullptr,
+                                  nullptr, nullptr, nullptr);
+    EXPECT_EQ(hooks::windowRole(main), hooks::WindowRole::normal);
+    EXPECT_EQ(hooks::windowRole(tip), hooks::WindowRole::tooltip);
+    EXPECT_EQ(hooks::windowRole(splash), hooks::WindowRole::splash);
+    SetWindowPos(tip, HWND_TOP, 20, 20, 60, 20, SWP_SHOWWINDOW);
+    ShowWindow(splash, SW_SHOW);
+    UpdateWindow(splash);
+    pump();
+    EXPECT_EQ(GetFocus(), main);
+    // The display gives the keyboard to a popup anyway: keys still reach the
+    // focus window, and the focus stays.
+    received().clear();
+    hooks::focusByDisplay(tip);
+    hooks::sendKeyTo(tip, 'A', true);
+    hooks::sendKeyTo(splash, 'B', true);
+    pump();
+    EXPECT_EQ(GetFocus(), main);
+    EXPECT_EQ(countOf(main, WM_KEYDOWN), 2);
+    EXPECT_EQ(countOf(tip, WM_KEYDOWN), 0);
 }
 
 } // namespace

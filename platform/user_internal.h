@@ -45,6 +45,10 @@ struct SurfaceDeleter {
 };
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
+// How a top-level window is presented to the window manager: disabled popups
+// are tooltips or splash windows, which never take the focus.
+enum class Role { normal, tooltip, splash };
+
 struct Window {
     HWND handle = nullptr;
     const WindowClass* cls = nullptr;
@@ -59,6 +63,7 @@ struct Window {
     bool visible = false;
     bool iconic = false;
     bool destroying = false;
+    Role role = Role::normal;
     std::vector<HWND> children; // z-order, topmost first
 
     SDL_Window* sdl = nullptr;      // top-level only
@@ -66,6 +71,10 @@ struct Window {
     Surface client;                 // what the window's DCs draw into
     Surface composed;               // top-level: window with frame and children
     bool needsPresent = false;
+    // Positions asked of the display and not yet reported back as moves:
+    // such reports (possibly late) are the layer's own moves, not a window
+    // manager's.
+    std::deque<POINT> requestedMoves;
 
     RECT update{}; // invalid part of the client area (empty: none)
     bool erase = false;
@@ -124,6 +133,10 @@ struct State {
     std::map<HDC, HWND> windowDcs;  // DCs from GetDC and BeginPaint
     std::vector<HWND> messageBoxes; // open boxes, innermost last
     LANGID uiLanguage = 0;
+
+    // The clock: the system's steady clock unless a test drives it by hand.
+    bool manualClock = false;
+    std::uint64_t manualNow = 0;
 };
 
 State& state();
@@ -172,7 +185,9 @@ int sidedVirtualKeyFor(SDL_Scancode scancode);
 bool takeDueTimer(HWND filter, MSG* msg, bool remove);
 std::int64_t msUntilNextTimer(); // -1: no timer
 void killTimersOf(HWND window);
-std::uint64_t nowMs();
+std::uint64_t nowMs(); // the state's clock
+// Waits `ms` milliseconds of that clock (a manual clock just moves on).
+void sleepMs(std::uint32_t ms);
 
 // Regions (user_region.cpp).
 // Sets the X11 shape from the region; unless forced, only when SDL has given
@@ -184,7 +199,12 @@ bool shapeContains(const Window& w, POINT windowPoint);
 struct TextPlace {
     DWORD horizontal = SS_LEFT; // SS_LEFT, SS_CENTER or SS_RIGHT
     bool verticalCentre = false;
+    // Controls' captions: "&x" underlines x and "&&" is one "&".
+    bool prefix = false;
 };
+// A caption without its "&" prefixes, and the index in it of the underlined
+// character (-1: none; the last "&x" counts).
+std::string stripPrefix(const std::string& text, int& underlined);
 std::vector<std::string> splitLines(const std::string& text);
 SIZE measureLines(HDC dc, const std::string& text);
 void drawLines(HDC dc, const std::string& text, const RECT& box, TextPlace place);
@@ -228,6 +248,12 @@ bool effectivelyVisible(const Window& w);
 
 // Placement (user_placement.cpp).
 void showWindow(HWND window, bool show, bool activate);
+// Moves the system window of a top-level window, remembering the request.
+void moveSystemWindow(Window& w, int x, int y);
+// The display reports the top-level window at (x, y): unless that is one of
+// the layer's own moves, a window manager moved it, and the window gets
+// WM_MOVING (which may correct the place), its new rectangle and WM_MOVE.
+void movedByDisplay(HWND window, int x, int y);
 void restoreFromIconic(HWND window);
 
 // Cursors and sound (user_cursor.cpp, user_beep.cpp).

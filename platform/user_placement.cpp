@@ -30,6 +30,34 @@ void showWindow(HWND window, bool show, bool activate) {
     }
 }
 
+void moveSystemWindow(Window& w, int x, int y) {
+    if (w.sdl == nullptr) return;
+    constexpr std::size_t kRemembered = 32;
+    if (w.requestedMoves.size() == kRemembered) w.requestedMoves.pop_front();
+    w.requestedMoves.push_back(POINT{x, y});
+    SDL_SetWindowPosition(w.sdl, x, y);
+}
+
+void movedByDisplay(HWND window, int x, int y) {
+    Window* w = find(window);
+    if (w == nullptr || w->parent != nullptr) return;
+    auto& requested = w->requestedMoves;
+    auto own = std::find_if(requested.begin(), requested.end(),
+                            [&](POINT p) { return p.x == x && p.y == y; });
+    if (own != requested.end()) {
+        requested.erase(requested.begin(), own + 1);
+        return;
+    }
+    if (x == w->rect.left && y == w->rect.top) return;
+    RECT next{x, y, x + (w->rect.right - w->rect.left), y + (w->rect.bottom - w->rect.top)};
+    callProc(window, WM_MOVING, 0, reinterpret_cast<LPARAM>(&next));
+    if ((w = find(window)) == nullptr) return;
+    w->rect = RECT{next.left, next.top, next.left + (w->rect.right - w->rect.left),
+                   next.top + (w->rect.bottom - w->rect.top)};
+    if (next.left != x || next.top != y) moveSystemWindow(*w, next.left, next.top);
+    callProc(window, WM_MOVE, 0, moveParam(*w));
+}
+
 void restoreFromIconic(HWND window) {
     Window* w = find(window);
     if (w == nullptr || !w->iconic) return;
@@ -118,7 +146,7 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width,
                  (next.bottom - next.top) != (old.bottom - old.top);
     w->rect = next;
     if (w->sdl != nullptr) {
-        if (moved) SDL_SetWindowPosition(w->sdl, next.left, next.top);
+        if (moved) moveSystemWindow(*w, next.left, next.top);
         if (sized)
             SDL_SetWindowSize(w->sdl, std::max(1, int(next.right - next.left)),
                               std::max(1, int(next.bottom - next.top)));

@@ -51,10 +51,8 @@ void sendMouseMove(HWND window, POINT client) {
     SDL_PushEvent(&e);
 }
 
-void sendKey(int virtualKey, bool down) {
-    State& s = state();
-    Window* top = find(topLevelOf(s.focus));
-    if (top == nullptr && !s.topLevels.empty()) top = find(s.topLevels.front());
+void sendKeyTo(HWND topLevel, int virtualKey, bool down) {
+    Window* top = find(topLevelOf(topLevel));
     if (top == nullptr || top->sdl == nullptr) return;
     for (int sc = 0; sc < SDL_NUM_SCANCODES; ++sc) {
         SDL_Keysym key{};
@@ -69,6 +67,58 @@ void sendKey(int virtualKey, bool down) {
         SDL_PushEvent(&e);
         return;
     }
+}
+
+void sendKey(int virtualKey, bool down) {
+    State& s = state();
+    HWND top = topLevelOf(s.focus);
+    if (top == nullptr && !s.topLevels.empty()) top = s.topLevels.front();
+    sendKeyTo(top, virtualKey, down);
+}
+
+namespace {
+void pushWindowEvent(HWND topLevel, Uint8 event, int data1, int data2) {
+    Window* top = find(topLevel);
+    if (top == nullptr || top->sdl == nullptr) return;
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = SDL_GetWindowID(top->sdl);
+    e.window.event = event;
+    e.window.data1 = data1;
+    e.window.data2 = data2;
+    SDL_PushEvent(&e);
+}
+} // namespace
+
+void moveByWindowManager(HWND topLevel, POINT screen) {
+    pushWindowEvent(topLevel, SDL_WINDOWEVENT_MOVED, screen.x, screen.y);
+}
+
+void focusByDisplay(HWND topLevel) {
+    pushWindowEvent(topLevel, SDL_WINDOWEVENT_FOCUS_GAINED, 0, 0);
+}
+
+WindowRole windowRole(HWND topLevel) {
+    Window* w = find(topLevel);
+    if (w == nullptr) return WindowRole::normal;
+    switch (w->role) {
+    case Role::tooltip:
+        return WindowRole::tooltip;
+    case Role::splash:
+        return WindowRole::splash;
+    default:
+        return WindowRole::normal;
+    }
+}
+
+void useManualClock(std::uint64_t startMs) {
+    State& s = state();
+    s.manualClock = true;
+    s.manualNow = startMs;
+}
+
+void advanceClock(std::uint64_t ms) {
+    state().manualNow += ms;
 }
 
 COLORREF windowPixel(HWND topLevel, POINT p) {

@@ -8,6 +8,7 @@
 #include "platform/win32_base.h"
 #include "platform/win32_user.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -37,6 +38,25 @@ void sendMouseMove(HWND window, POINT client);
 // Queues a key press or release for the top-level window holding the focus
 // (letters, digits, numeric pad, Enter, Escape, Tab, Space, arrows).
 void sendKey(int virtualKey, bool down);
+// The same, reported by the display for `topLevel` (the window the display
+// gave the keyboard to, which need not hold the layer's focus).
+void sendKeyTo(HWND topLevel, int virtualKey, bool down);
+// Queues what the display reports when a window manager moves `topLevel` so
+// that its top-left corner is at `screen`.
+void moveByWindowManager(HWND topLevel, POINT screen);
+// Queues what the display reports when it gives `topLevel` the keyboard.
+void focusByDisplay(HWND topLevel);
+
+// How the layer presents a top-level window to the window manager.
+enum class WindowRole { normal, tooltip, splash };
+WindowRole windowRole(HWND topLevel);
+
+// The clock behind GetTickCount, timers and Beep's wait. A manual clock starts
+// at `startMs` and moves only by advanceClock (and by Beep, which advances it
+// by its duration instead of waiting); GetMessageA must not wait on it (use
+// PeekMessageA). shutdownLayer goes back to the system's steady clock.
+void useManualClock(std::uint64_t startMs);
+void advanceClock(std::uint64_t ms);
 
 // The colour of a pixel of a top-level window, frame and children included,
 // as the layer composes it (window coordinates, shape not applied).

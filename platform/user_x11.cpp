@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 #include <poll.h>
 
@@ -45,6 +47,28 @@ void setShape(SDL_Window* window, const std::vector<ShapeRect>* rects) {
         XShapeCombineRectangles(display, xwindow, ShapeInput, 0, 0, xrects.data(), count, ShapeSet,
                                 Unsorted);
     }
+    XFlush(display);
+}
+
+void markNoFocusPopup(SDL_Window* window, bool splash) {
+    SDL_SysWMinfo info;
+    if (!x11Info(window, info)) return;
+    Display* display = info.info.x11.display;
+    ::Window xwindow = info.info.x11.window;
+    Atom type = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
+    Atom kind = XInternAtom(
+        display, splash ? "_NET_WM_WINDOW_TYPE_SPLASH" : "_NET_WM_WINDOW_TYPE_TOOLTIP", False);
+    XChangeProperty(display, xwindow, type, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(&kind), 1);
+    XWMHints* hints = XGetWMHints(display, xwindow);
+    XWMHints fresh{};
+    XWMHints* use = hints != nullptr ? hints : &fresh;
+    use->flags |= InputHint;
+    use->input = False;
+    XSetWMHints(display, xwindow, use);
+    if (hints != nullptr) XFree(hints);
+    Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(display, xwindow, &deleteWindow, 1);
     XFlush(display);
 }
 

@@ -28,6 +28,12 @@ void setShape(SDL_Window* window, const std::vector<ShapeRect>* rects);
 
 namespace vora::platform::user::x11 {
 
+// Presents the window to the window manager as a tooltip or (splash true) a
+// splash window that never takes the keyboard: _NET_WM_WINDOW_TYPE, WM_HINTS
+// without input, and no WM_TAKE_FOCUS. Call it before the window is first
+// shown. Does nothing off X11.
+void markNoFocusPopup(SDL_Window* window, bool splash);
+
 // Waits until the X11 connection behind the SDL window has input, at most
 // timeoutMs milliseconds (-1: no limit). Returns false, without waiting, when
 // SDL does not run on X11. (SDL's own wait wakes itself by sending events to
