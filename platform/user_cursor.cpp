@@ -3,13 +3,20 @@
 #include "platform/user_internal.h"
 
 #include <algorithm>
-#include <set>
+#include <memory>
 
 // A cursor or icon of the layer. Icons have no SDL cursor, nor have cursors
 // under a video driver without cursors (offscreen): they are handles all the
 // same, so that a program runs unchanged there.
+// It owns its SDL cursor.
 struct HICON__ {
-    SDL_Cursor* cursor = nullptr;
+    explicit HICON__(SDL_Cursor* c) : cursor(c) {}
+    ~HICON__() {
+        if (cursor != nullptr) SDL_FreeCursor(cursor);
+    }
+    HICON__(const HICON__&) = delete;
+    HICON__& operator=(const HICON__&) = delete;
+    SDL_Cursor* const cursor;
 };
 
 namespace vora::platform::user {
@@ -17,8 +24,8 @@ namespace vora::platform::user {
 namespace {
 
 struct Cursors {
-    std::map<std::uintptr_t, HICON__*> standard; // shared, by resource number
-    std::set<HICON__*> created;
+    std::map<std::uintptr_t, std::unique_ptr<HICON__>> standard; // shared, by resource number
+    std::map<HCURSOR, std::unique_ptr<HICON__>> created;         // by handle
     HCURSOR current = nullptr;
 };
 
@@ -60,16 +67,7 @@ void win32ToSdlCursorMasks(const BYTE* andMask, const BYTE* xorMask, int width, 
 }
 
 void releaseCursors() {
-    Cursors& c = cursors();
-    for (HICON__* cursor : c.created) {
-        if (cursor->cursor != nullptr) SDL_FreeCursor(cursor->cursor);
-        delete cursor;
-    }
-    for (auto& [id, cursor] : c.standard) {
-        if (cursor->cursor != nullptr) SDL_FreeCursor(cursor->cursor);
-        delete cursor;
-    }
-    c = Cursors{};
+    cursors() = Cursors{};
 }
 
 } // namespace vora::platform::user
@@ -82,11 +80,11 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name) {
     if (!ensureVideo()) return nullptr;
     Cursors& c = cursors();
     auto it = c.standard.find(id);
-    if (it != c.standard.end()) return it->second;
-    SDL_Cursor* sdl = SDL_CreateSystemCursor(systemCursorFor(id));
-    auto* cursor = new HICON__{sdl};
-    c.standard.emplace(id, cursor);
-    return cursor;
+    if (it != c.standard.end()) return it->second.get();
+    auto cursor = std::make_unique<HICON__>(SDL_CreateSystemCursor(systemCursorFor(id)));
+    HCURSOR handle = cursor.get();
+    c.standard.emplace(id, std::move(cursor));
+    return handle;
 }
 
 HCURSOR WINAPI CreateCursor(HINSTANCE instance, int hotX, int hotY, int width, int height,
@@ -99,10 +97,11 @@ HCURSOR WINAPI CreateCursor(HINSTANCE instance, int hotX, int hotY, int width, i
     std::vector<Uint8> mask;
     win32ToSdlCursorMasks(static_cast<const BYTE*>(andMask), static_cast<const BYTE*>(xorMask),
                           width, height, data, mask);
-    SDL_Cursor* sdl = SDL_CreateCursor(data.data(), mask.data(), width, height, hotX, hotY);
-    auto* cursor = new HICON__{sdl};
-    cursors().created.insert(cursor);
-    return cursor;
+    auto cursor = std::make_unique<HICON__>(
+        SDL_CreateCursor(data.data(), mask.data(), width, height, hotX, hotY));
+    HCURSOR handle = cursor.get();
+    cursors().created.emplace(handle, std::move(cursor));
+    return handle;
 }
 
 HCURSOR WINAPI SetCursor(HCURSOR cursor) {
@@ -122,15 +121,13 @@ HCURSOR WINAPI SetCursor(HCURSOR cursor) {
 BOOL WINAPI DestroyCursor(HCURSOR cursor) {
     Cursors& c = cursors();
     for (const auto& [id, standard] : c.standard)
-        if (standard == cursor) return TRUE; // shared: left alone
+        if (standard.get() == cursor) return TRUE; // shared: left alone
     auto it = c.created.find(cursor);
     if (it == c.created.end()) return FALSE;
     if (c.current == cursor) {
         c.current = nullptr;
         if (SDL_Cursor* fallback = SDL_GetDefaultCursor()) SDL_SetCursor(fallback);
     }
-    if (cursor->cursor != nullptr) SDL_FreeCursor(cursor->cursor);
-    delete cursor;
     c.created.erase(it);
     return TRUE;
 }

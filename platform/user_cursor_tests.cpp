@@ -1,5 +1,5 @@
 // Cursors from Win32 masks, standard cursors, the class cursor set through
-// WM_SETCURSOR, icons; Beep and the tick count.
+// WM_SETCURSOR, icons.
 #include "platform/user_internal.h"
 #include "platform/user_test_support.h"
 
@@ -66,15 +66,6 @@ TEST_F(UserLayerTest, ClassCursorIsSetWhenThePointerEntersTheClientArea) {
     pump();
     EXPECT_EQ(SetCursor(wait), LoadCursor(nullptr, IDC_ARROW))
         << "DefWindowProcA set the class's arrow on WM_SETCURSOR";
-}
-
-TEST_F(UserLayerTest, BeepBlocksForItsDurationEvenWithoutSound) {
-    DWORD before = GetTickCount();
-    EXPECT_TRUE(Beep(800, 80));
-    DWORD elapsed = GetTickCount() - before;
-    EXPECT_GE(elapsed, 80u);
-    EXPECT_LT(elapsed, 400u);
-    EXPECT_FALSE(Beep(10, 10)) << "below the beeper's range";
 }
 
 } // namespace
