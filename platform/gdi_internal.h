@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 // A DC that draws into `surface`, a Cairo image surface (CAIRO_FORMAT_RGB24 or
 // ARGB32) that the DC borrows: the caller keeps it alive until the DC is freed
@@ -87,4 +87,6 @@ void release_font_caches();
 // before reading and marks it dirty after writing pixels directly.
 cairo_surface_t* bitmap_surface(HBITMAP bitmap);
 
-} // namespace gdi
+} // namespace vora::platform::gdi
+
+namespace gdi = vora::platform::gdi; // the spelling used throughout the layer

@@ -4,7 +4,7 @@
 #include <array>
 #include <unordered_map>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 namespace {
 
@@ -202,4 +202,4 @@ void set_source_colorref(cairo_t* cr, COLORREF c) {
     cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
 }
 
-} // namespace gdi
+} // namespace vora::platform::gdi

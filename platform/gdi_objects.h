@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 enum class Kind { pen, brush, font, bitmap, region, dc };
 
@@ -149,4 +149,6 @@ Bitmap* adopt_surface(cairo_surface_t* surface);
 // The Cairo colour of a COLORREF.
 void set_source_colorref(cairo_t* cr, COLORREF c);
 
-} // namespace gdi
+} // namespace vora::platform::gdi
+
+namespace gdi = vora::platform::gdi; // the spelling used throughout the layer

@@ -29,7 +29,7 @@ constexpr int letter_weights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 
 constexpr int space_weight = 166;
 
 // The average character width the font declares (its OS/2 table's
-// xAvgCharWidth), per em: what GDI reports as tmAveCharWidth and matches a
+// xAvgCharWidth), per em: what GDI reports as tm_ave_char_width and matches a
 // font's explicit width against. 0 when the font declares none.
 double declared_average(cairo_t* cr) {
     cairo_scaled_font_t* scaled = cairo_get_scaled_font(cr);
@@ -185,23 +185,23 @@ private:
 
 } // namespace
 
-BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl) {
+BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lp_string, int c, LPSIZE psizl) {
     Dc* dc = find<Dc>(hdc);
-    if (dc == nullptr || psizl == nullptr || c < 0 || (lpString == nullptr && c > 0)) return FALSE;
+    if (dc == nullptr || psizl == nullptr || c < 0 || (lp_string == nullptr && c > 0)) return FALSE;
     Measure measure(dc->target);
     const Font& m = measured(measure.cr, *dc->font);
     use_font(measure.cr, *dc->font, m.em * m.xscale, m.em);
-    const Glyphs glyphs(measure.cr, c > 0 ? cp1252_to_utf8(lpString, c) : std::string(), 0, 0,
+    const Glyphs glyphs(measure.cr, c > 0 ? cp1252_to_utf8(lp_string, c) : std::string(), 0, 0,
                         m.xscale);
     psizl->cx = static_cast<LONG>(std::lround(glyphs.advance()));
     psizl->cy = static_cast<LONG>(std::lround(m.ascent + m.descent));
     return TRUE;
 }
 
-BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
+BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lp_string, int c) {
     Dc* dc = find<Dc>(hdc);
-    if (dc == nullptr || c < 0 || (lpString == nullptr && c > 0)) return FALSE;
-    const std::string text = cp1252_to_utf8(lpString, c);
+    if (dc == nullptr || c < 0 || (lp_string == nullptr && c > 0)) return FALSE;
+    const std::string text = cp1252_to_utf8(lp_string, c);
     const UINT align = dc->text_align;
     const bool update = (align & TA_UPDATECP) != 0;
     const double angle = dc->font->escapement * std::numbers::pi / 1800.0;

@@ -4,7 +4,7 @@
 
 namespace {
 
-using vora::platform::test_support::countOf;
+using vora::platform::test_support::count_of;
 using vora::platform::test_support::received;
 using vora::platform::test_support::UserLayerTest;
 namespace hooks = vora::platform::testing;
@@ -16,7 +16,7 @@ protected:
 
     void SetUp() override {
         UserLayerTest::SetUp();
-        main = createMain(50, 50, 300, 200);
+        main = create_main(50, 50, 300, 200);
         button = CreateWindowExA(WS_EX_LEFT, "button", "Go", WS_CHILD | WS_VISIBLE | WS_BORDER, 40,
                                  30, 60, 20, main, reinterpret_cast<HMENU>(34), nullptr, nullptr);
         pump();
@@ -24,9 +24,9 @@ protected:
     }
 
     void click(POINT down, POINT up) {
-        hooks::sendMouseButton(button, down, 1, true);
+        hooks::send_mouse_button(button, down, 1, true);
         pump();
-        hooks::sendMouseButton(button, up, 1, false);
+        hooks::send_mouse_button(button, up, 1, false);
         pump();
     }
 
@@ -38,12 +38,12 @@ protected:
     }
 
     // A pixel of the button's face, in the main window's coordinates.
-    COLORREF buttonPixel(POINT client) {
+    COLORREF button_pixel(POINT client) {
         POINT screen = client;
         ClientToScreen(button, &screen);
         RECT wr{};
         GetWindowRect(main, &wr);
-        return hooks::windowPixel(main, POINT{screen.x - wr.left, screen.y - wr.top});
+        return hooks::window_pixel(main, POINT{screen.x - wr.left, screen.y - wr.top});
     }
 };
 
@@ -66,37 +66,37 @@ TEST_F(ControlsTest, DisabledButtonIgnoresClicksAndTheParentGetsThem) {
     EnableWindow(button, FALSE);
     click(POINT{10, 8}, POINT{10, 8});
     EXPECT_TRUE(commands().empty());
-    EXPECT_EQ(countOf(main, WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(count_of(main, WM_LBUTTONDOWN), 1);
 }
 
 TEST_F(ControlsTest, ButtonLooksPushedWhileHeldAndGreyWhenDisabled) {
-    COLORREF topLeftUp = buttonPixel(POINT{0, 0});
-    hooks::sendMouseButton(button, POINT{10, 8}, 1, true);
+    COLORREF top_left_up = button_pixel(POINT{0, 0});
+    hooks::send_mouse_button(button, POINT{10, 8}, 1, true);
     pump();
-    COLORREF topLeftDown = buttonPixel(POINT{0, 0});
-    EXPECT_NE(topLeftUp, topLeftDown) << "the edge turns from light to shadow";
-    hooks::sendMouseButton(button, POINT{10, 8}, 1, false);
+    COLORREF top_left_down = button_pixel(POINT{0, 0});
+    EXPECT_NE(top_left_up, top_left_down) << "the edge turns from light to shadow";
+    hooks::send_mouse_button(button, POINT{10, 8}, 1, false);
     pump();
-    EXPECT_EQ(buttonPixel(POINT{0, 0}), topLeftUp);
+    EXPECT_EQ(button_pixel(POINT{0, 0}), top_left_up);
 
-    auto countColour = [&](COLORREF colour) {
+    auto count_colour = [&](COLORREF colour) {
         int n = 0;
         for (int y = 0; y < 18; ++y)
-            for (int x = 0; x < 58; ++x) n += buttonPixel(POINT{x, y}) == colour ? 1 : 0;
+            for (int x = 0; x < 58; ++x) n += button_pixel(POINT{x, y}) == colour ? 1 : 0;
         return n;
     };
-    EXPECT_GT(countColour(GetSysColor(COLOR_BTNTEXT)), 0);
+    EXPECT_GT(count_colour(GetSysColor(COLOR_BTNTEXT)), 0);
     EnableWindow(button, FALSE);
     pump();
-    EXPECT_EQ(countColour(GetSysColor(COLOR_BTNTEXT)), 0);
-    EXPECT_GT(countColour(GetSysColor(COLOR_GRAYTEXT)), 0);
+    EXPECT_EQ(count_colour(GetSysColor(COLOR_BTNTEXT)), 0);
+    EXPECT_GT(count_colour(GetSysColor(COLOR_GRAYTEXT)), 0);
 }
 
 TEST_F(ControlsTest, HiddenButtonIsNotDrawnNorClicked) {
-    COLORREF shown = buttonPixel(POINT{0, 0});
+    COLORREF shown = button_pixel(POINT{0, 0});
     ShowWindow(button, SW_HIDE);
     pump();
-    EXPECT_NE(buttonPixel(POINT{0, 0}), shown);
+    EXPECT_NE(button_pixel(POINT{0, 0}), shown);
     click(POINT{10, 8}, POINT{10, 8});
     EXPECT_TRUE(commands().empty());
 }

@@ -8,7 +8,7 @@ using vora::platform::test_support::UserLayerTest;
 namespace hooks = vora::platform::testing;
 
 // The window point (frame included) of a client point.
-POINT windowPointOf(HWND w, POINT client) {
+POINT window_point_of(HWND w, POINT client) {
     RECT wr{};
     GetWindowRect(w, &wr);
     ClientToScreen(w, &client);
@@ -16,7 +16,7 @@ POINT windowPointOf(HWND w, POINT client) {
 }
 
 TEST_F(UserLayerTest, PaintDcStaysValidWhenTheWindowIsResizedDuringThePaint) {
-    HWND w = createMain(100, 80, 300, 200);
+    HWND w = create_main(100, 80, 300, 200);
     pump();
     InvalidateRect(w, nullptr, FALSE);
     PAINTSTRUCT ps;
@@ -35,12 +35,12 @@ TEST_F(UserLayerTest, PaintDcStaysValidWhenTheWindowIsResizedDuringThePaint) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     DeleteObject(red);
-    EXPECT_EQ(hooks::windowPixel(w, windowPointOf(w, POINT{15, 15})), RGB(255, 0, 0))
+    EXPECT_EQ(hooks::window_pixel(w, window_point_of(w, POINT{15, 15})), RGB(255, 0, 0))
         << "the drawing reached the resized window";
 }
 
 TEST_F(UserLayerTest, GetDcFollowsTheWindowThroughSeveralResizes) {
-    HWND w = createMain(100, 80, 300, 200);
+    HWND w = create_main(100, 80, 300, 200);
     pump();
     HDC dc = GetDC(w);
     SetWindowPos(w, nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
@@ -51,7 +51,7 @@ TEST_F(UserLayerTest, GetDcFollowsTheWindowThroughSeveralResizes) {
     EXPECT_NE(FillRect(dc, &r, blue), 0);
     ReleaseDC(w, dc);
     DeleteObject(blue);
-    EXPECT_EQ(hooks::windowPixel(w, windowPointOf(w, POINT{405, 305})), RGB(0, 0, 255));
+    EXPECT_EQ(hooks::window_pixel(w, window_point_of(w, POINT{405, 305})), RGB(0, 0, 255));
 }
 
 } // namespace

@@ -9,30 +9,30 @@
 namespace vora::platform::user {
 
 namespace {
-constexpr UINT kMinimumInterval = 10;
+constexpr UINT k_minimum_interval = 10;
 }
 
-std::uint64_t nowMs() {
+std::uint64_t now_ms() {
     const State& s = state();
-    if (s.manualClock) return s.manualNow;
+    if (s.manual_clock) return s.manual_now;
     using namespace std::chrono;
     return static_cast<std::uint64_t>(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-void sleepMs(std::uint32_t ms) {
+void sleep_ms(std::uint32_t ms) {
     State& s = state();
-    if (s.manualClock)
-        s.manualNow += ms;
+    if (s.manual_clock)
+        s.manual_now += ms;
     else
         SDL_Delay(ms);
 }
 
 // The due timer that has waited longest comes first, so that a fast timer
 // whose handler outlasts its period cannot starve the others.
-bool takeDueTimer(HWND filter, MSG* msg, bool remove) {
+bool take_due_timer(HWND filter, MSG* msg, bool remove) {
     State& s = state();
-    std::uint64_t now = nowMs();
+    std::uint64_t now = now_ms();
     Timer* next = nullptr;
     for (Timer& t : s.timers) {
         if (t.due > now || (filter != nullptr && t.window != filter)) continue;
@@ -53,16 +53,16 @@ bool takeDueTimer(HWND filter, MSG* msg, bool remove) {
     return true;
 }
 
-std::int64_t msUntilNextTimer() {
+std::int64_t ms_until_next_timer() {
     const State& s = state();
     if (s.timers.empty()) return -1;
     std::uint64_t next = s.timers.front().due;
     for (const Timer& t : s.timers) next = std::min(next, t.due);
-    std::uint64_t now = nowMs();
+    std::uint64_t now = now_ms();
     return next <= now ? 0 : static_cast<std::int64_t>(next - now);
 }
 
-void killTimersOf(HWND window) {
+void kill_timers_of(HWND window) {
     std::erase_if(state().timers, [window](const Timer& t) { return t.window == window; });
 }
 
@@ -70,17 +70,17 @@ void killTimersOf(HWND window) {
 
 using namespace vora::platform::user;
 
-UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC proc) {
+UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapse_ms, TIMERPROC proc) {
     if (window != nullptr && find(window) == nullptr) return 0;
     State& s = state();
-    UINT interval = std::max(elapseMs, kMinimumInterval);
+    UINT interval = std::max(elapse_ms, k_minimum_interval);
     if (window == nullptr) {
         // Without a window Windows chooses the identifier.
         id = 1;
         for (const Timer& t : s.timers)
             if (t.window == nullptr) id = std::max(id, t.id + 1);
     }
-    std::uint64_t due = nowMs() + interval;
+    std::uint64_t due = now_ms() + interval;
     for (Timer& t : s.timers) {
         if (t.window == window && t.id == id) {
             t.interval = interval;
@@ -103,5 +103,5 @@ BOOL WINAPI KillTimer(HWND window, UINT_PTR id) {
 }
 
 DWORD WINAPI GetTickCount() {
-    return static_cast<DWORD>(nowMs());
+    return static_cast<DWORD>(now_ms());
 }

@@ -9,7 +9,7 @@ namespace {
 using vora::platform::test_support::UserLayerTest;
 namespace hooks = vora::platform::testing;
 
-LRESULT CALLBACK plainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK plain_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_USER) return 42;
     return DefWindowProc(window, message, wParam, lParam);
 }
@@ -17,7 +17,7 @@ LRESULT CALLBACK plainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 TEST_F(UserLayerTest, UnsuffixedNamesAreTheAnsiCalls) {
     WNDCLASSEX wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = plainProc;
+    wc.lpfnWndProc = plain_proc;
     wc.lpszClassName = "Plain";
     ASSERT_NE(RegisterClassEx(&wc), 0);
     HWND w = CreateWindowEx(0, "Plain", "One", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
@@ -34,7 +34,7 @@ TEST_F(UserLayerTest, UnsuffixedNamesAreTheAnsiCalls) {
     ASSERT_TRUE(PeekMessage(&msg, w, WM_USER, WM_USER, PM_NOREMOVE));
     ASSERT_TRUE(GetMessage(&msg, w, WM_USER, WM_USER));
     EXPECT_EQ(DispatchMessage(&msg), 42);
-    hooks::setMessageBoxAnswerer([](const hooks::MessageBoxQuestion&) { return IDNO; });
+    hooks::set_message_box_answerer([](const hooks::MessageBoxQuestion&) { return IDNO; });
     EXPECT_EQ(MessageBox(w, "Q", "T", MB_YESNO), IDNO);
     CREATESTRUCT cs{};
     EXPECT_EQ(sizeof cs, sizeof(CREATESTRUCTA));

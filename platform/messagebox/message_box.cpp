@@ -1,4 +1,4 @@
-// showMessageBox and its test answerer.
+// show_message_box and its test answerer.
 #include "platform/messagebox/message_box.h"
 
 namespace vora::platform {
@@ -10,14 +10,14 @@ std::function<int(const MessageBoxQuestion&)>& answerer() {
 }
 } // namespace
 
-int showMessageBox(HWND owner, const char* text, const char* caption, UINT type) {
+int show_message_box(HWND owner, const char* text, const char* caption, UINT type) {
     if (answerer())
         return answerer()(MessageBoxQuestion{owner, text != nullptr ? text : "",
                                              caption != nullptr ? caption : "", type});
     return MessageBoxA(owner, text, caption, type);
 }
 
-void setMessageBoxAnswerer(std::function<int(const MessageBoxQuestion&)> a) {
+void set_message_box_answerer(std::function<int(const MessageBoxQuestion&)> a) {
     answerer() = std::move(a);
 }
 

@@ -22,11 +22,11 @@ struct MessageBoxQuestion {
 // button chosen (IDYES, IDNO, IDOK, IDCANCEL, ...), or 0 when the box could
 // not be opened. While a test answerer is set, no box opens: the answerer's
 // result is returned at once.
-int showMessageBox(HWND owner, const char* text, const char* caption, UINT type);
+int show_message_box(HWND owner, const char* text, const char* caption, UINT type);
 
 // For tests (not an option of the game): answers every box opened through
-// showMessageBox with the answerer's result; an empty function gives the
+// show_message_box with the answerer's result; an empty function gives the
 // boxes back to the user.
-void setMessageBoxAnswerer(std::function<int(const MessageBoxQuestion&)> answerer);
+void set_message_box_answerer(std::function<int(const MessageBoxQuestion&)> answerer);
 
 } // namespace vora::platform

@@ -1,4 +1,4 @@
-// showMessageBox: the test answerer sees the question and answers it without
+// show_message_box: the test answerer sees the question and answers it without
 // a box, on Windows as on the platform layer.
 #include "platform/messagebox/message_box.h"
 
@@ -9,18 +9,19 @@
 namespace {
 
 using vora::platform::MessageBoxQuestion;
-using vora::platform::setMessageBoxAnswerer;
-using vora::platform::showMessageBox;
+using vora::platform::set_message_box_answerer;
+using vora::platform::show_message_box;
 
 TEST(MessageBox, AnswererSeesEachQuestionAndAnswersIt) {
     std::vector<MessageBoxQuestion> asked;
-    setMessageBoxAnswerer([&](const MessageBoxQuestion& q) {
+    set_message_box_answerer([&](const MessageBoxQuestion& q) {
         asked.push_back(q);
         return asked.size() == 1 ? IDNO : IDOK;
     });
-    EXPECT_EQ(showMessageBox(nullptr, "Load Grid #3 ?", "V-O-RA", MB_YESNO | MB_SYSTEMMODAL), IDNO);
-    EXPECT_EQ(showMessageBox(nullptr, "Done", nullptr, MB_OK | MB_ICONINFORMATION), IDOK);
-    setMessageBoxAnswerer({});
+    EXPECT_EQ(show_message_box(nullptr, "Load Grid #3 ?", "V-O-RA", MB_YESNO | MB_SYSTEMMODAL),
+              IDNO);
+    EXPECT_EQ(show_message_box(nullptr, "Done", nullptr, MB_OK | MB_ICONINFORMATION), IDOK);
+    set_message_box_answerer({});
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].text, "Load Grid #3 ?");
     EXPECT_EQ(asked[0].caption, "V-O-RA");
