@@ -2,6 +2,12 @@
 // device contexts) and the table of live objects that makes every handle
 // checkable: a handle is the address of its object, and only addresses found
 // in the table are ever dereferenced.
+//
+// Where things are: the objects, the table, stock objects and bitmaps in
+// gdi_objects.cpp; Font's measuring (em, xscale, ascent, descent) in
+// gdi_text.cpp; Dc's settings and the DCs of gdi_internal.h in gdi_dc.cpp;
+// selecting and deleting objects (the Win32 calls) in gdi_object_calls.cpp;
+// Region's calls in gdi_regions.cpp.
 #pragma once
 
 #include "platform/pixel_region.h"

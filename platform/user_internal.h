@@ -1,6 +1,13 @@
 // State shared by the files of the USER layer: window classes, windows, the
 // message queue, timers and input state. Everything runs on the thread that
 // runs the message loop; nothing here is locked.
+//
+// Where things are: State and window handles in user_state.cpp; Window's
+// life in user_window.cpp, its placement in user_placement.cpp, its frame in
+// user_frame.cpp, its painting and DCs in user_paint.cpp, its shape in
+// user_region.cpp; the queue in user_queue.cpp, input in user_input.cpp,
+// timers and the clock in user_timer.cpp; each group of declarations below
+// names its file.
 #pragma once
 
 #include "platform/win32_base.h"
