@@ -43,7 +43,7 @@ public:
     // the byte flags and every built flag (freeing the tables), keeps the
     // twelve-neighbour rule on and sets the size to 40. Mode 'C' also sets
     // the wanted and effective levels to 6; mode 'N' also empties every list
-    // and the given values.
+    // (the definition lines included) and the given values.
     void clear(char mode);
 
     void setnom(const char* text);
@@ -57,9 +57,12 @@ public:
     short getangle() const { return angle; }
 
     // Empty the grid, then build its hexagon and cell lists and its given
-    // values from definition lines (borrowed), and complete the lists with
-    // the topology (fautbasexhaustive).
+    // values from definition lines, and complete the lists with the topology
+    // (fautbasexhaustive). The grid keeps its own copy of the lines
+    // (getlignesdef); null counts as no lines.
     void setfromgrivecdef(const lichavo* lines);
+    // The definition lines of the last setfromgrivecdef (emptied by clear('N')).
+    const lichavo& getlignesdef() const { return lignesdef; }
 
     // Lazy builders.
     // Canonical hexagon paths, the cells of every hexagon added, every point
@@ -377,6 +380,7 @@ private:
     unsigned char modetaillerec = 0;
     unsigned char regledouze = 1;
 
+    lichavo lignesdef;          // the definition lines the grid was built from
     lichavo livohexa;           // canonical paths of the complete hexagons
     lichavo livopartie;         // paths of the partial hexagons
     lichavo livotri;            // cell names

@@ -51,6 +51,29 @@ TEST(GridBuild, DuplicateLinesGiveOneCellAndOneHexagon) {
     EXPECT_EQ(g.getnbcases(), 6);
 }
 
+TEST(GridBuild, KeepsItsOwnCopyOfTheLines) {
+    clagrivora g;
+    globinitvocalcul();
+    {
+        lichavo l;
+        l.padd("X");
+        l.padd("XA2%80");
+        g.setfromgrivecdef(&l);
+    }
+    EXPECT_EQ(liste(g.getlignesdef()), "X,XA2%80,");
+    const short cases = g.getnbcases();
+    // Rebuilding from its own lines gives the same grid.
+    g.setfromgrivecdef(&g.getlignesdef());
+    EXPECT_EQ(liste(g.getlignesdef()), "X,XA2%80,");
+    EXPECT_EQ(g.getnbcases(), cases);
+    g.setfromgrivecdef(nullptr);
+    EXPECT_EQ(g.getlignesdef().effectif(), 0);
+    EXPECT_EQ(g.getnbcases(), 0);
+    charge(g, {"X"});
+    g.clear('N');
+    EXPECT_EQ(g.getlignesdef().effectif(), 0);
+}
+
 TEST(GridBuild, ThreeToFiveCellsOfAPointMakeAPartialHexagon) {
     for (int n = 2; n <= 5; ++n) {
         const char* six[] = {":AB", "C:AF", "D:AB", "D:AF", "E:AB"};

@@ -1,5 +1,5 @@
 // Tests of the catalogue: scrambling round trips, grouped texts, look-ups by
-// name, loading into a slot, and that no plain definition is stored.
+// name, loading into a grid page, and that no plain definition is stored.
 #include "lattice/catalogue/grillecatalogue.h"
 #include "lattice/catalogue/grillegroupe.h"
 #include "lattice/catalogue/vodecrypte.h"
@@ -104,35 +104,66 @@ TEST_F(Catalogue, LooksNamesUpCaseInsensitivelyWithTheirLevels) {
     EXPECT_TRUE(nom.isempty());
 }
 
-TEST_F(Catalogue, UnknownNameLeavesTheSlotAsItWas) {
-    ASSERT_EQ(grilleload(0, "1251-1"), 1);
-    clagrivora& g = grilleslots[0].grille;
-    const short cases = g.getnbcases();
-    const short lignes = grilleslots[0].lignesdef.effectif();
-    grafficher = 0;
-    EXPECT_EQ(grilleload(0, "X"), 0);
-    EXPECT_EQ(grafficher, 6);
+TEST_F(Catalogue, UnknownNameSlotOrNullPageLeavesThePageAsItWas) {
+    clagrivora page;
+    ASSERT_EQ(grilleload(0, &page, "1251-1"), 1);
+    const short cases = page.getnbcases();
+    const short lignes = page.getlignesdef().effectif();
+    ASSERT_GT(lignes, 0);
+    for (const short slot : {short{0}, short{1}, short{2}, short{-1}}) {
+        const char* nom = slot == 0 || slot == 1 ? "X" : "1251-2";
+        EXPECT_EQ(grilleload(slot, &page, nom), 0) << slot;
+        EXPECT_EQ(ligridef.effectif(), 0);
+        EXPECT_EQ(nigridef, 0);
+        EXPECT_EQ(page.getnbcases(), cases);
+        EXPECT_EQ(page.getlignesdef().effectif(), lignes);
+        EXPECT_STREQ(page.getnom(), "1251-1");
+    }
+    EXPECT_EQ(grilleload(0, nullptr, "1251-1"), 0);
     EXPECT_EQ(ligridef.effectif(), 0);
     EXPECT_EQ(nigridef, 0);
-    EXPECT_EQ(g.getnbcases(), cases);
-    EXPECT_EQ(grilleslots[0].lignesdef.effectif(), lignes);
-    EXPECT_STREQ(g.getnom(), "1251-1");
-    EXPECT_EQ(grilleload(2, "1251-1"), 0);
-    EXPECT_EQ(grilleload(-1, "1251-1"), 0);
 }
 
-TEST_F(Catalogue, LoadingGivesNameLevelAndGivens) {
-    ASSERT_EQ(grilleload(1, "1251-2"), 1);
-    clagrivora& g = grilleslots[1].grille;
-    EXPECT_STREQ(g.getnom(), "1251-2");
+TEST_F(Catalogue, LoadingGivesNameLevelLinesAndGivens) {
+    clagrivora page;
+    ASSERT_EQ(grilleload(1, &page, "1251-2"), 1);
+    EXPECT_STREQ(page.getnom(), "1251-2");
     EXPECT_EQ(nigridef, 3);
-    EXPECT_EQ(g.getniveauvoulu(), 3);
+    EXPECT_EQ(page.getniveauvoulu(), 3);
     EXPECT_EQ(ligridef.effectif(), 0);
     short montrees = 0;
-    for (short c = 1; c <= g.getnbcases(); ++c) {
-        if (g.casenonvide(c)) ++montrees;
+    for (short c = 1; c <= page.getnbcases(); ++c) {
+        if (page.casenonvide(c)) ++montrees;
     }
     EXPECT_GT(montrees, 0);
+
+    // The page owns the expanded lines: the grouped texts developed one by one.
+    ASSERT_EQ(grilledef("1251-2"), 1);
+    lichavo attendues;
+    for (short i = 1; i <= ligridef.effectif(); ++i) developgroupe(ligridef.adr(i), &attendues);
+    ligridef.clear();
+    ASSERT_EQ(page.getlignesdef().effectif(), attendues.effectif());
+    for (short i = 1; i <= attendues.effectif(); ++i) {
+        EXPECT_STREQ(page.getlignesdef().adr(i), attendues.adr(i));
+    }
+}
+
+TEST_F(Catalogue, ReloadingAPageReplacesItsGridAndLines) {
+    clagrivora seule;
+    ASSERT_EQ(grilleload(0, &seule, "1251-1"), 1);
+    clagrivora page;
+    ASSERT_EQ(grilleload(0, &page, "1251-2"), 1);
+    ASSERT_EQ(grilleload(0, &page, "1251-1"), 1);
+    EXPECT_STREQ(page.getnom(), "1251-1");
+    EXPECT_EQ(page.getnbcases(), seule.getnbcases());
+    ASSERT_EQ(page.getlignesdef().effectif(), seule.getlignesdef().effectif());
+    for (short i = 1; i <= page.getlignesdef().effectif(); ++i) {
+        EXPECT_STREQ(page.getlignesdef().adr(i), seule.getlignesdef().adr(i));
+    }
+    for (short c = 1; c <= page.getnbcases(); ++c) {
+        EXPECT_EQ(page.getcaseval(c), seule.getcaseval(c)) << c;
+        EXPECT_EQ(page.getvaluposs(c), seule.getvaluposs(c)) << c;
+    }
 }
 
 TEST_F(Catalogue, PlayableListHasFiveCatalogueNames) {
