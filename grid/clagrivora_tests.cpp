@@ -1,7 +1,7 @@
 // Tests of the grid model: building from definition lines, tables and
 // numbering, rows and columns, pixel centres and hit tests.
+#include "grid/chargegrille_testing.h"
 #include "grid/clagrivora.h"
-#include "grid/vocalculinit.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,6 @@
 #include <string>
 
 namespace {
-
-// A grid built from the given definition lines.
-void charge(clagrivora& g, std::initializer_list<const char*> lignes) {
-    globinitvocalcul();
-    lichavo l;
-    for (const char* t : lignes) l.padd(t);
-    g.setfromgrivecdef(&l);
-}
 
 std::string liste(const lichavo& l) {
     std::string s;
@@ -26,7 +18,7 @@ std::string liste(const lichavo& l) {
 
 TEST(GridBuild, HexagonLineGivesItsSixCellsAndNoPartial) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     EXPECT_EQ(liste(g.getcases()), ":AB,:AF,C:AF,D:AB,D:AF,E:AB,");
     EXPECT_EQ(liste(g.gethexas()), ",");
     EXPECT_EQ(g.getnbcases(), 6);
@@ -39,21 +31,20 @@ TEST(GridBuild, HexagonLineGivesItsSixCellsAndNoPartial) {
 
 TEST(GridBuild, SixCellLinesMakeAHexagonNoLineNames) {
     clagrivora g;
-    charge(g, {":AB", ":AF", "C:AF", "D:AB", "D:AF", "E:AB"});
+    chargegrille(g, {":AB", ":AF", "C:AF", "D:AB", "D:AF", "E:AB"});
     EXPECT_EQ(liste(g.gethexas()), ",");
     EXPECT_EQ(g.getnbhexacompletes(), 1);
 }
 
 TEST(GridBuild, DuplicateLinesGiveOneCellAndOneHexagon) {
     clagrivora g;
-    charge(g, {"XA", "xa", "A:AB", "A:ab", "XA1"});
+    chargegrille(g, {"XA", "xa", "A:AB", "A:ab", "XA1"});
     EXPECT_EQ(g.getnbhexacompletes(), 1);
     EXPECT_EQ(g.getnbcases(), 6);
 }
 
 TEST(GridBuild, KeepsItsOwnCopyOfTheLines) {
     clagrivora g;
-    globinitvocalcul();
     {
         lichavo l;
         l.padd("X");
@@ -69,7 +60,7 @@ TEST(GridBuild, KeepsItsOwnCopyOfTheLines) {
     g.setfromgrivecdef(nullptr);
     EXPECT_EQ(g.getlignesdef().effectif(), 0);
     EXPECT_EQ(g.getnbcases(), 0);
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     g.clear('N');
     EXPECT_EQ(g.getlignesdef().effectif(), 0);
 }
@@ -80,7 +71,6 @@ TEST(GridBuild, ThreeToFiveCellsOfAPointMakeAPartialHexagon) {
         lichavo l;
         for (int i = 0; i < n; ++i) l.padd(six[i]);
         clagrivora g;
-        globinitvocalcul();
         g.setfromgrivecdef(&l);
         EXPECT_EQ(g.getnbhexacompletes(), 0) << n << " cells";
         EXPECT_EQ(g.getnbhexapartiels(), n >= 3 ? 1 : 0) << n << " cells";
@@ -90,7 +80,7 @@ TEST(GridBuild, ThreeToFiveCellsOfAPointMakeAPartialHexagon) {
 
 TEST(GridBuild, TwoHexagonsShareTwoCellsAndListPartials) {
     clagrivora g;
-    charge(g, {"X", "XA"});
+    chargegrille(g, {"X", "XA"});
     EXPECT_EQ(g.getnbcases(), 10);
     EXPECT_EQ(g.getnbhexacompletes(), 2);
     // The points B and F each hold four of their six cells.
@@ -103,9 +93,9 @@ TEST(GridBuild, TwoHexagonsShareTwoCellsAndListPartials) {
 
 TEST(GridBuild, ReloadingForgetsThePreviousGrid) {
     clagrivora g;
-    charge(g, {"X", "XA", "WPJ%90"});
+    chargegrille(g, {"X", "XA", "WPJ%90"});
     g.fautunetabledescases();
-    charge(g, {"XB"});
+    chargegrille(g, {"XB"});
     EXPECT_EQ(g.getnbcases(), 6);
     EXPECT_FALSE(g.faittabcases());
     EXPECT_FALSE(g.yavalfixes());
@@ -114,7 +104,7 @@ TEST(GridBuild, ReloadingForgetsThePreviousGrid) {
 
 TEST(GridTables, CellsAreNumberedInListOrderAndRecordZeroStaysClear) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     g.fautunetabledescases();
     g.fautunetabledeshexas();
     for (short i = 1; i <= g.getnbcases(); ++i) EXPECT_EQ(g.numerodelacase(g.getcases().adr(i)), i);
@@ -142,7 +132,7 @@ TEST(GridTables, CellsAreNumberedInListOrderAndRecordZeroStaysClear) {
 
 TEST(GridTables, RowsAndColumnsOfAHexagonAreTwoRowsOfThree) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     g.fautunetabledescases();
     // :AB, :AF, C:AF, D:AB, D:AF, E:AB
     const short rangees[] = {1, 2, 1, 1, 2, 2};
@@ -169,7 +159,7 @@ TEST(GridTables, PositaconvReadsExpandedLettersUpToTheColon) {
 
 TEST(GridTables, GivenValuesGoIntoTheCellTable) {
     clagrivora g;
-    charge(g, {"X", "WPJ%90", "VQJ%100", "AWRJ%80"});
+    chargegrille(g, {"X", "WPJ%90", "VQJ%100", "AWRJ%80"});
     EXPECT_TRUE(g.yavalfixes());
     g.fautunetabledescases();
     g.fautvalfixentables();
@@ -186,7 +176,7 @@ TEST(GridTables, GivenValuesGoIntoTheCellTable) {
 
 TEST(GridGeometry, CellAndHexagonCentresFollowSizeAndAngle) {
     clagrivora g;
-    charge(g, {"X", "XA"});
+    chargegrille(g, {"X", "XA"});
     g.fautcoordentableaux();
     const short ab = g.numerodelacase(":AB");
     const short dab = g.numerodelacase("D:AB");
@@ -211,7 +201,7 @@ TEST(GridGeometry, CellAndHexagonCentresFollowSizeAndAngle) {
 
 TEST(GridGeometry, RectangleFormPlacesCellsHalfAWidthAboveOrBelow) {
     clagrivora g;
-    charge(g, {"XA"});
+    chargegrille(g, {"XA"});
     g.settaillepix(30, 1);
     short x = 0;
     short y = 0;
@@ -233,7 +223,7 @@ TEST(GridGeometry, CellGeometryIsAThirdOfTheSize) {
 
 TEST(GridGeometry, OutlinesAndBoundingFrame) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     vopoint p[7];
     ASSERT_EQ(g.givecasepoints(g.numerodelacase(":AF"), p), 4);
     EXPECT_EQ(p[1].x, 40);
@@ -251,7 +241,7 @@ TEST(GridGeometry, OutlinesAndBoundingFrame) {
 
 TEST(GridHitTest, CaseprocheStopsAtHalfTheSizeAndPrefersTheLowerNumber) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     EXPECT_EQ(g.caseproche(20, 11), 1);
     EXPECT_EQ(g.caseproche(40, 11), 1) << "20 pixels away is still the cell";
     EXPECT_EQ(g.caseproche(41, 11), 0) << "21 pixels away is no cell";
@@ -261,7 +251,7 @@ TEST(GridHitTest, CaseprocheStopsAtHalfTheSizeAndPrefersTheLowerNumber) {
 
 TEST(GridHitTest, HexagonAndPointThresholds) {
     clagrivora g;
-    charge(g, {"X", "XAA"});
+    chargegrille(g, {"X", "XAA"});
     EXPECT_EQ(g.hexaproche(6, 0), 1);
     EXPECT_EQ(g.hexaproche(3, -3), 1);
     EXPECT_EQ(g.hexaproche(7, 0), 0);
@@ -273,11 +263,11 @@ TEST(GridHitTest, HexagonAndPointThresholds) {
 
 TEST(GridHitTest, PartialHexagonsAreNumberedAfterCompleteOnes) {
     clagrivora g;
-    charge(g, {":AB", "C:AF", "D:AB", "D:AF"});
+    chargegrille(g, {":AB", "C:AF", "D:AB", "D:AF"});
     EXPECT_EQ(g.hexapartproche(10, 0), 1);
     EXPECT_EQ(g.hexapartproche(11, 0), 0);
     clagrivora h;
-    charge(h, {"X", "XA"});
+    chargegrille(h, {"X", "XA"});
     const short f = h.numerodelhexanor("F");
     EXPECT_EQ(f, 4);
     EXPECT_EQ(h.hexapartproche(20, -35), f);
@@ -286,7 +276,7 @@ TEST(GridHitTest, PartialHexagonsAreNumberedAfterCompleteOnes) {
 
 TEST(GridClear, ModesKeepOrEmptyTheLists) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     g.setnom("essai");
     g.setangle(30);
     g.fautunetabledescases();

@@ -1,8 +1,8 @@
 // Tests of the player's side of the grid: pencil marks and their positions,
 // the end of the grid, going back to the givens, cell labels and the
 // game-state text.
+#include "grid/chargegrille_testing.h"
 #include "grid/clagrivora.h"
-#include "grid/vocalculinit.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +12,15 @@
 
 namespace {
 
-void charge(clagrivora& g, std::initializer_list<const char*> lignes) {
-    globinitvocalcul();
-    lichavo l;
-    for (const char* t : lignes) l.padd(t);
-    g.setfromgrivecdef(&l);
+// The grid of the lines, with its cell table.
+void chargeaveccases(clagrivora& g, std::initializer_list<const char*> lignes) {
+    chargegrille(g, lignes);
     g.fautunetabledescases();
 }
 
 // Seven cells: one hexagon and the cell "A:AB" (number 3).
 void septcases(clagrivora& g) {
-    charge(g, {"X", "A:AB"});
+    chargeaveccases(g, {"X", "A:AB"});
 }
 
 std::string etat(clagrivora& g) {
@@ -96,7 +94,7 @@ TEST(PencilMarks, NearestMarkWithinASixthOfTheSize) {
 
 TEST(PlayerEntries, AllowedValuesFinishedGridAndBackToGivens) {
     clagrivora g;
-    charge(g, {"X", "WPJ%100"});
+    chargeaveccases(g, {"X", "WPJ%100"});
     g.fautappliquerniveau();
     g.ajustepossicase();
     EXPECT_EQ(g.isautorisee(2, 1), 0);
@@ -153,7 +151,7 @@ TEST(GameState, MarksAreTwoOctalDigitsLowThenHigh) {
 
 TEST(GameState, BoardsRoundTripThroughTheText) {
     clagrivora g;
-    charge(g, {"X", "XA", "XAA", "XB"});
+    chargeaveccases(g, {"X", "XA", "XAA", "XB"});
     std::mt19937 alea(3);
     for (short c = 1; c <= g.getnbcases(); ++c) {
         const unsigned tirage = alea() % 4;
@@ -164,7 +162,7 @@ TEST(GameState, BoardsRoundTripThroughTheText) {
     }
     const std::string texte = etat(g);
     clagrivora h;
-    charge(h, {"X", "XA", "XAA", "XB"});
+    chargeaveccases(h, {"X", "XA", "XAA", "XB"});
     h.setactudatabis(texte.c_str());
     for (short c = 1; c <= g.getnbcases(); ++c) {
         EXPECT_EQ(h.getcaseval(c), g.getcaseval(c)) << c;
@@ -185,7 +183,7 @@ TEST(GameState, AShortTextLeavesTheOtherCells) {
 
 TEST(GameState, TooManyItemsOrAContradictedGivenAreRejected) {
     clagrivora g;
-    charge(g, {"X", "WPJ%100"});
+    chargeaveccases(g, {"X", "WPJ%100"});
     g.fautappliquerniveau();
     g.setactudatabis("AB11HG");
     EXPECT_EQ(g.getcaseval(2), 2);
@@ -241,7 +239,7 @@ TEST(GameState, AnyBytesDecodeWithinTheTable) {
 
 TEST(GameState, PendingEntriesSurviveTheLevelAtTheNextDrawing) {
     clagrivora g;
-    charge(g, {"X", "WPJ%100", "VQJ%80"});
+    chargeaveccases(g, {"X", "WPJ%100", "VQJ%80"});
     g.bonsniveaux(1);
     g.setactudatabis("AGB21");
     EXPECT_EQ(g.getcaseval(3), 2);
@@ -259,7 +257,7 @@ TEST(GameState, PendingEntriesSurviveTheLevelAtTheNextDrawing) {
 
 TEST(GameState, InjectingSkipsGivensAndBadNumbers) {
     clagrivora g;
-    charge(g, {"X", "WPJ%100"});
+    chargeaveccases(g, {"X", "WPJ%100"});
     g.fautappliquerniveau();
     lisaisiesattente.padd("v,1,5");
     lisaisiesattente.padd("V,2,5");

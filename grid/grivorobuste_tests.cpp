@@ -1,8 +1,8 @@
 // Robustness of the grid model against any game-state text and any cell or
 // hexagon number: nothing is read or written outside the tables (the
 // sanitizer build checks the memory), values stay 0..6 and marks 0..63.
+#include "grid/chargegrille_testing.h"
 #include "grid/clagrivora.h"
-#include "grid/vocalculinit.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +12,6 @@
 #include <vector>
 
 namespace {
-
-void charge(clagrivora& g, std::initializer_list<const char*> lignes) {
-    globinitvocalcul();
-    lichavo l;
-    for (const char* t : lignes) l.padd(t);
-    g.setfromgrivecdef(&l);
-    g.fautunetablevoisiquinze();
-    g.fautunetabledescases();
-    g.fautappliquerniveau();
-    g.ajustepossicase();
-}
 
 std::string etat(clagrivora& g) {
     gstring t;
@@ -57,7 +46,7 @@ std::string textealeatoire(std::mt19937& alea, size_t longueur) {
 
 TEST(Robustness, AnyStateTextDecodesWithinTheTables) {
     clagrivora g;
-    charge(g, {"X", "XA", "XB", "WPJ%100", "AVRJ%90"});
+    chargegrillejouable(g, {"X", "XA", "XB", "WPJ%100", "AVRJ%90"});
     const short n = g.getnbcases();
     std::mt19937 alea(20261208);
     for (int essai = 0; essai < 4000; ++essai) {
@@ -88,7 +77,7 @@ TEST(Robustness, AnyStateTextDecodesWithinTheTables) {
 
 TEST(Robustness, TextsLongerThanSixteenBitsAreRejected) {
     clagrivora g;
-    charge(g, {"X", "WPJ%100"});
+    chargegrillejouable(g, {"X", "WPJ%100"});
     std::mt19937 alea(5);
     for (size_t longueur : {size_t{32767}, size_t{32768}, size_t{65537}, size_t{100000}}) {
         const std::string t = textealeatoire(alea, longueur);
@@ -152,7 +141,7 @@ void touttoucher(clagrivora& g, short numero, short v) {
 
 TEST(Robustness, NumbersOutsideTheTablesReadZeroAndWriteNothing) {
     clagrivora g;
-    charge(g, {"X", "XA", "WPJ%100"});
+    chargegrillejouable(g, {"X", "XA", "WPJ%100"});
     g.swapossuser(3, 2);
     const short n = g.getnbcases();
     const std::vector<short> avant = photo(g);
@@ -172,7 +161,7 @@ TEST(Robustness, NumbersOutsideTheTablesReadZeroAndWriteNothing) {
 
 TEST(Robustness, AnyValueAtAnyCellKeepsTheTablesWhole) {
     clagrivora g;
-    charge(g, {"X", "XA", "XB", "XAB"});
+    chargegrillejouable(g, {"X", "XA", "XB", "XAB"});
     const short n = g.getnbcases();
     std::mt19937 alea(29);
     for (int essai = 0; essai < 4000; ++essai) {
