@@ -1,5 +1,6 @@
-// Helpers shared by the grid tests: a grid loaded from definition lines, and the
-// cells that share a corner, found from the lattice alone.
+// Helpers shared by the grid tests: a grid loaded from definition lines, its
+// game-state text, and the cells that share a corner, found from the lattice
+// alone.
 #pragma once
 
 #include "grid/clagrivora.h"
@@ -25,6 +26,13 @@ inline void chargegrillejouable(clagrivora& g, std::initializer_list<const char*
     g.fautunetabledescases();
     g.fautappliquerniveau();
     g.ajustepossicase();
+}
+
+// The game-state text of g (getactudata mode 3).
+inline std::string textedetat(clagrivora& g) {
+    gstring t;
+    g.getactudata(3, &t);
+    return t.adr();
 }
 
 // The three corner points of a cell name.

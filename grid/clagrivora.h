@@ -10,6 +10,20 @@
 // Derived structures are built lazily: each has a built flag, its faut
 // operation builds it (first building what it needs), its vide or kill
 // operation empties or frees it.
+//
+// The class is defined over several files of grid/:
+//   clagrivora.cpp   construction, clear, name, size and angle, record accessors
+//   grivobase.cpp    setfromgrivecdef, the hexagon, cell and point lists,
+//                    contour and ring lists, look-up by name
+//   grivotables.cpp  the cell and hexagon tables, rows and columns, pixel
+//                    centres, the given values in the table
+//   grivoproche.cpp  pixel positions of cells and points, outlines, hit tests
+//   grivovoisins.cpp the neighbour lines and the neighbour table
+//   grivopossi.cpp   allowed values: ajustepossicase, metencase, interdi*
+//   grivoniveau.cpp  difficulty levels, thresholds and level labels
+//   grivojoueur.cpp  pencil marks, the end of the grid, retourafixe, labels
+//   grivoetat.cpp    the game-state text (getactudata, setactudatabis,
+//                    injecterpossuval)
 #pragma once
 
 #include "grid/grivorecords.h"

@@ -1,12 +1,16 @@
 // Tests of the grid model: building from definition lines, tables and
-// numbering, rows and columns, pixel centres and hit tests.
+// numbering, rows and columns, pixel centres and hit tests, and every
+// accessor's answer to numbers outside the tables (the sanitizer build checks
+// the memory).
 #include "grid/chargegrille_testing.h"
 #include "grid/clagrivora.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -292,6 +296,110 @@ TEST(GridClear, ModesKeepOrEmptyTheLists) {
     g.clear('N');
     EXPECT_EQ(g.getcases().effectif(), 0);
     EXPECT_EQ(g.gethexas().effectif(), 0);
+}
+
+// Everything the accessors can tell about cells 1..nbcases.
+std::vector<short> photo(const clagrivora& g) {
+    std::vector<short> v;
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        v.push_back(g.getcaseval(c));
+        v.push_back(g.getvaluposs(c));
+        v.push_back(g.getpuser(c));
+        v.push_back(g.casestfixe(c) ? 1 : 0);
+    }
+    return v;
+}
+
+// Calls every accessor that takes a cell or hexagon number with `numero`.
+void touttoucher(clagrivora& g, short numero, short v) {
+    g.setcaseval(numero, v);
+    g.defixercase(numero);
+    g.setvaluposs(numero, v);
+    if (short* p = g.possitabladr(numero)) *p = g.getvaluposs(numero);
+    g.swapossuser(numero, v);
+    g.razpuser(numero);
+    g.interdicaval(numero, v);
+    g.interdidouze(numero, v);
+    g.interditrois(numero, v);
+    g.interdiquinze(numero, v);
+    g.isautorisee(numero, v);
+    short x = 0;
+    short y = 0;
+    g.givepossofuser(numero, v, x, y);
+    g.possiproche(numero, x, y);
+    vopoint points[7];
+    g.givecasepoints(numero, points);
+    g.givepthexapoints(numero, points);
+    gstring t;
+    g.ecricalignouv(&t, v, numero, "-");
+    for (short i = -1; i <= 15; ++i) {
+        g.casevoisine(numero, i);
+        g.casopposee(numero, i);
+    }
+    g.getcaseval(numero);
+    g.casestfixe(numero);
+    g.getvaldef(numero);
+    g.getnidef(numero);
+    g.getrangee(numero);
+    g.getcolonne(numero);
+    g.getcolonnecopie(numero);
+    g.getcacentrix(numero);
+    g.getcacentry(numero);
+    g.gethexacentrix(numero);
+    g.gethexacentry(numero);
+}
+
+TEST(Robustness, NumbersOutsideTheTablesReadZeroAndWriteNothing) {
+    clagrivora g;
+    chargegrillejouable(g, {"X", "XA", "WPJ%100"});
+    g.swapossuser(3, 2);
+    const short n = g.getnbcases();
+    const std::vector<short> avant = photo(g);
+    std::mt19937 alea(17);
+    for (int numero = -32768; numero <= 32767; ++numero) {
+        const auto cell = static_cast<short>(numero);
+        if (cell >= 1 && cell <= n) continue;
+        touttoucher(g, cell, static_cast<short>(alea() % 9));
+        ASSERT_EQ(g.getcaseval(cell), 0) << cell;
+        ASSERT_EQ(g.getvaluposs(cell), 0) << cell;
+        ASSERT_EQ(g.getpuser(cell), 0) << cell;
+        ASSERT_EQ(g.possitabladr(cell), nullptr) << cell;
+        ASSERT_EQ(g.casevoisine(cell, 0), 0) << cell;
+    }
+    EXPECT_EQ(photo(g), avant);
+}
+
+TEST(Robustness, AnyValueAtAnyCellKeepsTheTablesWhole) {
+    clagrivora g;
+    chargegrillejouable(g, {"X", "XA", "XB", "XAB"});
+    const short n = g.getnbcases();
+    std::mt19937 alea(29);
+    for (int essai = 0; essai < 4000; ++essai) {
+        const auto cell = static_cast<short>(static_cast<int>(alea() % (n + 4)) - 2);
+        const auto v = static_cast<short>(static_cast<int>(alea() % 12) - 3);
+        touttoucher(g, cell, v);
+        g.metencase(cell, v);
+        if (essai % 50 == 0) {
+            g.ajustepossicase();
+            g.setactudatabis(textedetat(g).c_str());
+        }
+    }
+    const std::string s = textedetat(g);
+    EXPECT_EQ(s.find_first_not_of("ABCDEFGHK01234567"), std::string::npos) << s;
+    g.retourafixe();
+    g.razallpuser();
+    EXPECT_EQ(textedetat(g).find_first_not_of("GHK"), std::string::npos);
+}
+
+TEST(Robustness, AFreshGridAnswersEveryNumberWithZero) {
+    clagrivora g;
+    for (short cell : {short(-32768), short(-1), short(0), short(1), short(2), short(32767)}) {
+        touttoucher(g, cell, 3);
+        EXPECT_EQ(g.getcaseval(cell), 0);
+        EXPECT_EQ(g.caseproche(cell, cell), 0);
+        EXPECT_EQ(g.hexapartproche(cell, cell), 0);
+        EXPECT_EQ(g.pointproche(cell, cell), 0);
+    }
 }
 
 } // namespace
