@@ -5,6 +5,8 @@
 #include "grid/chargegrille_testing.h"
 #include "grid/clagrivora.h"
 
+#include "foundation/lichavo_testing.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -14,17 +16,14 @@
 
 namespace {
 
-std::string liste(const lichavo& l) {
-    std::string s;
-    for (short i = 1; i <= l.effectif(); ++i) s += std::string(l.adr(i)) + ",";
-    return s;
-}
+using lichavotesting::contents;
+using lichavotesting::texts;
 
 TEST(GridBuild, HexagonLineGivesItsSixCellsAndNoPartial) {
     clagrivora g;
     chargegrille(g, {"X"});
-    EXPECT_EQ(liste(g.getcases()), ":AB,:AF,C:AF,D:AB,D:AF,E:AB,");
-    EXPECT_EQ(liste(g.gethexas()), ",");
+    EXPECT_EQ(contents(g.getcases()), (texts{":AB", ":AF", "C:AF", "D:AB", "D:AF", "E:AB"}));
+    EXPECT_EQ(contents(g.gethexas()), (texts{""}));
     EXPECT_EQ(g.getnbcases(), 6);
     EXPECT_EQ(g.getnbhexacompletes(), 1);
     EXPECT_EQ(g.getnbhexapartiels(), 0);
@@ -36,7 +35,7 @@ TEST(GridBuild, HexagonLineGivesItsSixCellsAndNoPartial) {
 TEST(GridBuild, SixCellLinesMakeAHexagonNoLineNames) {
     clagrivora g;
     chargegrille(g, {":AB", ":AF", "C:AF", "D:AB", "D:AF", "E:AB"});
-    EXPECT_EQ(liste(g.gethexas()), ",");
+    EXPECT_EQ(contents(g.gethexas()), (texts{""}));
     EXPECT_EQ(g.getnbhexacompletes(), 1);
 }
 
@@ -55,11 +54,11 @@ TEST(GridBuild, KeepsItsOwnCopyOfTheLines) {
         l.padd("XA2%80");
         g.setfromgrivecdef(&l);
     }
-    EXPECT_EQ(liste(g.getlignesdef()), "X,XA2%80,");
+    EXPECT_EQ(contents(g.getlignesdef()), (texts{"X", "XA2%80"}));
     const short cases = g.getnbcases();
     // Rebuilding from its own lines gives the same grid.
     g.setfromgrivecdef(&g.getlignesdef());
-    EXPECT_EQ(liste(g.getlignesdef()), "X,XA2%80,");
+    EXPECT_EQ(contents(g.getlignesdef()), (texts{"X", "XA2%80"}));
     EXPECT_EQ(g.getnbcases(), cases);
     g.setfromgrivecdef(nullptr);
     EXPECT_EQ(g.getlignesdef().effectif(), 0);
@@ -88,7 +87,7 @@ TEST(GridBuild, TwoHexagonsShareTwoCellsAndListPartials) {
     EXPECT_EQ(g.getnbcases(), 10);
     EXPECT_EQ(g.getnbhexacompletes(), 2);
     // The points B and F each hold four of their six cells.
-    EXPECT_EQ(liste(g.getpartiels()), "B,F,");
+    EXPECT_EQ(contents(g.getpartiels()), (texts{"B", "F"}));
     EXPECT_EQ(g.numerodelhexanor("A"), 2);
     EXPECT_EQ(g.numerodelhexanor("F"), 4);
     EXPECT_EQ(g.numerodelhexanor("ACE"), 1);

@@ -7,6 +7,7 @@
 #include "grid/vocalculinit.h"
 
 #include "foundation/depile.h"
+#include "foundation/lichavo_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@
 #include <vector>
 
 namespace {
+
+using lichavotesting::contents;
 
 std::string crypte(const char* plain) {
     gstring g;
@@ -142,10 +145,7 @@ TEST_F(Catalogue, LoadingGivesNameLevelLinesAndGivens) {
     lichavo attendues;
     for (short i = 1; i <= ligridef.effectif(); ++i) developgroupe(ligridef.adr(i), &attendues);
     ligridef.clear();
-    ASSERT_EQ(page.getlignesdef().effectif(), attendues.effectif());
-    for (short i = 1; i <= attendues.effectif(); ++i) {
-        EXPECT_STREQ(page.getlignesdef().adr(i), attendues.adr(i));
-    }
+    EXPECT_EQ(contents(page.getlignesdef()), contents(attendues));
 }
 
 TEST_F(Catalogue, ReloadingAPageReplacesItsGridAndLines) {
@@ -156,10 +156,7 @@ TEST_F(Catalogue, ReloadingAPageReplacesItsGridAndLines) {
     ASSERT_EQ(grilleload(0, &page, "1251-1"), 1);
     EXPECT_STREQ(page.getnom(), "1251-1");
     EXPECT_EQ(page.getnbcases(), seule.getnbcases());
-    ASSERT_EQ(page.getlignesdef().effectif(), seule.getlignesdef().effectif());
-    for (short i = 1; i <= page.getlignesdef().effectif(); ++i) {
-        EXPECT_STREQ(page.getlignesdef().adr(i), seule.getlignesdef().adr(i));
-    }
+    EXPECT_EQ(contents(page.getlignesdef()), contents(seule.getlignesdef()));
     for (short c = 1; c <= page.getnbcases(); ++c) {
         EXPECT_EQ(page.getcaseval(c), seule.getcaseval(c)) << c;
         EXPECT_EQ(page.getvaluposs(c), seule.getvaluposs(c)) << c;
