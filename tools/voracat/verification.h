@@ -29,8 +29,7 @@ struct grilleverifiee {
     bool bonne() const;
 };
 
-// Load the catalogue grid name into a grid page of its own (grilleload, slot
-// 0) and verify it.
+// Load the catalogue grid name into slot 0 (grilleload) and verify it.
 grilleverifiee verifiegrille(const char* nom);
 
 // One line per threshold: "name level L threshold T: G givens, S solution(s), tier P".
