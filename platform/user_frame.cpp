@@ -7,12 +7,12 @@
 namespace vora::platform::user {
 
 namespace {
-constexpr int k_frame = 4;
-constexpr int k_caption = 24;
-constexpr int k_small_icon = 16; // the small icon's size, and its place in the caption
-constexpr int k_icon_left = 4;
-constexpr COLORREF k_active_caption = RGB(0, 120, 215);
-constexpr COLORREF k_disabled_caption = RGB(150, 150, 150);
+constexpr int frame_px = 4;
+constexpr int caption_height_px = 24;
+constexpr int small_icon = 16; // the small icon's size, and its place in the caption
+constexpr int icon_left = 4;
+constexpr COLORREF active_caption_colour = RGB(0, 120, 215);
+constexpr COLORREF disabled_caption_colour = RGB(150, 150, 150);
 
 bool captioned(const Window& w) {
     return w.parent == nullptr && (w.style & WS_CAPTION) == WS_CAPTION;
@@ -64,7 +64,7 @@ void draw_small_icon(HDC dc, int x, int y) {
 Insets insets_for(DWORD style, DWORD ex_style, bool child) {
     (void)ex_style;
     if (!child && (style & WS_CAPTION) == WS_CAPTION)
-        return Insets{k_frame, k_frame + k_caption, k_frame, k_frame};
+        return Insets{frame_px, frame_px + caption_height_px, frame_px, frame_px};
     if ((style & (WS_BORDER | WS_DLGFRAME)) != 0) return Insets{1, 1, 1, 1};
     return Insets{};
 }
@@ -74,17 +74,17 @@ Insets insets_of(const Window& w) {
 }
 
 int caption_height() {
-    return k_caption;
+    return caption_height_px;
 }
 int frame_width() {
-    return k_frame;
+    return frame_px;
 }
 
 RECT close_box_rect(const Window& w) {
     if (!captioned(w) || (w.style & WS_SYSMENU) == 0) return RECT{};
-    int right = (w.rect.right - w.rect.left) - k_frame - 2;
-    int height = k_caption - 4;
-    return RECT{right - height - 10, k_frame + 2, right, k_frame + 2 + height};
+    int right = (w.rect.right - w.rect.left) - frame_px - 2;
+    int height = caption_height_px - 4;
+    return RECT{right - height - 10, frame_px + 2, right, frame_px + 2 + height};
 }
 
 RECT minimize_box_rect(const Window& w) {
@@ -104,7 +104,7 @@ int hit_test_frame(const Window& w, POINT p) {
     if (!captioned(w)) return HTBORDER;
     if (inside(close_box_rect(w), p)) return HTCLOSE;
     if (inside(minimize_box_rect(w), p)) return HTMINBUTTON;
-    if (p.y >= k_frame && p.y < k_frame + k_caption) return HTCAPTION;
+    if (p.y >= frame_px && p.y < frame_px + caption_height_px) return HTCAPTION;
     return HTBORDER;
 }
 
@@ -113,7 +113,7 @@ void draw_frame(HDC dc, const Window& w) {
     int height = w.rect.bottom - w.rect.top;
     if (captioned(w)) {
         bool enabled = (w.style & WS_DISABLED) == 0;
-        HBRUSH frame = CreateSolidBrush(enabled ? k_active_caption : k_disabled_caption);
+        HBRUSH frame = CreateSolidBrush(enabled ? active_caption_colour : disabled_caption_colour);
         RECT all{0, 0, width, height};
         FillRect(dc, &all, frame);
         DeleteObject(frame);
@@ -125,12 +125,13 @@ void draw_frame(HDC dc, const Window& w) {
         SIZE extent{};
         GetTextExtentPoint32A(dc, "Ag", 2, &extent);
         // As on Windows: with a system menu, the small icon, then the title.
-        int title_left = k_frame + 6;
+        int title_left = frame_px + 6;
         if ((w.style & WS_SYSMENU) != 0) {
-            draw_small_icon(dc, k_frame + k_icon_left, k_frame + (k_caption - k_small_icon) / 2);
-            title_left = k_frame + k_icon_left + k_small_icon + 5;
+            draw_small_icon(dc, frame_px + icon_left,
+                            frame_px + (caption_height_px - small_icon) / 2);
+            title_left = frame_px + icon_left + small_icon + 5;
         }
-        TextOutA(dc, title_left, k_frame + (k_caption - extent.cy) / 2, w.text.c_str(),
+        TextOutA(dc, title_left, frame_px + (caption_height_px - extent.cy) / 2, w.text.c_str(),
                  static_cast<int>(w.text.size()));
         SelectObject(dc, old_font);
         DeleteObject(font);

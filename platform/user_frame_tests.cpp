@@ -7,7 +7,7 @@ namespace {
 using vora::platform::test_support::UserLayerTest;
 namespace hooks = vora::platform::testing;
 
-constexpr COLORREF k_white = RGB(255, 255, 255);
+constexpr COLORREF white = RGB(255, 255, 255);
 
 // The leftmost x of a white (title) pixel in the caption bar, or -1.
 int title_start(HWND w) {
@@ -15,7 +15,7 @@ int title_start(HWND w) {
     int caption = GetSystemMetrics(SM_CYCAPTION);
     for (int x = 0; x < 200; ++x)
         for (int y = frame; y < frame + caption; ++y)
-            if (hooks::window_pixel(w, POINT{x, y}) == k_white) return x;
+            if (hooks::window_pixel(w, POINT{x, y}) == white) return x;
     return -1;
 }
 

@@ -13,13 +13,13 @@ namespace vora::platform::user {
 
 namespace {
 
-constexpr int k_margin = 12;
-constexpr int k_icon_size = 32;
-constexpr int k_button_width = 75;
-constexpr int k_button_height = 23;
-constexpr int k_button_gap = 8;
-constexpr int k_strip_height = k_button_height + 2 * 10;
-constexpr const char* k_class_name = "VoraMessageBox";
+constexpr int margin = 12;
+constexpr int icon_size = 32;
+constexpr int button_width = 75;
+constexpr int button_height = 23;
+constexpr int button_gap = 8;
+constexpr int strip_height = button_height + 2 * 10;
+constexpr const char* box_class_name = "VoraMessageBox";
 
 struct Box {
     UINT type = 0;
@@ -107,10 +107,10 @@ void draw_icon(HDC dc, UINT type, int x, int y) {
     HGDIOBJ old_pen = SelectObject(dc, GetStockObject(NULL_PEN));
     if (icon == MB_ICONEXCLAMATION) {
         POINT triangle[3] = {
-            {x + k_icon_size / 2, y}, {x + k_icon_size, y + k_icon_size}, {x, y + k_icon_size}};
+            {x + icon_size / 2, y}, {x + icon_size, y + icon_size}, {x, y + icon_size}};
         Polygon(dc, triangle, 3);
     } else {
-        Ellipse(dc, x, y, x + k_icon_size, y + k_icon_size);
+        Ellipse(dc, x, y, x + icon_size, y + icon_size);
     }
     SelectObject(dc, old_pen);
     SelectObject(dc, old_brush);
@@ -123,8 +123,7 @@ void draw_icon(HDC dc, UINT type, int x, int y) {
     HGDIOBJ old_font = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, icon == MB_ICONEXCLAMATION ? RGB(0, 0, 0) : RGB(255, 255, 255));
-    draw_lines(dc, glyph, RECT{x, y + 3, x + k_icon_size, y + k_icon_size},
-               TextPlace{SS_CENTER, true});
+    draw_lines(dc, glyph, RECT{x, y + 3, x + icon_size, y + icon_size}, TextPlace{SS_CENTER, true});
     SelectObject(dc, old_font);
     DeleteObject(font);
 }
@@ -140,22 +139,21 @@ LRESULT CALLBACK box_proc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         RECT client{};
         GetClientRect(window, &client);
         RECT top = client;
-        top.bottom -= k_strip_height;
+        top.bottom -= strip_height;
         RECT strip = client;
         strip.top = top.bottom;
         FillRect(dc, &top, GetSysColorBrush(COLOR_WINDOW));
         FillRect(dc, &strip, GetSysColorBrush(COLOR_BTNFACE));
         if (box != nullptr) {
-            int text_left = k_margin;
+            int text_left = margin;
             if ((box->type & 0xF0) != 0) {
-                draw_icon(dc, box->type, k_margin, k_margin);
-                text_left += k_icon_size + k_margin;
+                draw_icon(dc, box->type, margin, margin);
+                text_left += icon_size + margin;
             }
             HGDIOBJ old_font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            draw_lines(dc, box->text,
-                       RECT{text_left, k_margin, client.right - k_margin, top.bottom},
+            draw_lines(dc, box->text, RECT{text_left, margin, client.right - margin, top.bottom},
                        TextPlace{SS_LEFT, false});
             SelectObject(dc, old_font);
         }
@@ -179,7 +177,7 @@ HWND create_box(Box& box, HWND owner, const char* caption, const std::vector<int
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = box_proc;
-    wc.lpszClassName = k_class_name;
+    wc.lpszClassName = box_class_name;
     RegisterClassExA(&wc); // once; later calls find it taken
 
     HDC screen = gdi::create_screen_dc();
@@ -190,11 +188,10 @@ HWND create_box(Box& box, HWND owner, const char* caption, const std::vector<int
 
     bool icon = (box.type & 0xF0) != 0;
     int count = static_cast<int>(ids.size());
-    int buttons_width = count * k_button_width + (count - 1) * k_button_gap;
-    int content_width = (icon ? k_icon_size + k_margin : 0) + text.cx;
-    int client_width = std::max({content_width, buttons_width, 180}) + 2 * k_margin;
-    int client_height =
-        std::max<int>(text.cy, icon ? k_icon_size : 0) + 2 * k_margin + k_strip_height;
+    int buttons_width = count * button_width + (count - 1) * button_gap;
+    int content_width = (icon ? icon_size + margin : 0) + text.cx;
+    int client_width = std::max({content_width, buttons_width, 180}) + 2 * margin;
+    int client_height = std::max<int>(text.cy, icon ? icon_size : 0) + 2 * margin + strip_height;
 
     DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     DWORD ex_style = WS_EX_DLGMODALFRAME;
@@ -207,25 +204,25 @@ HWND create_box(Box& box, HWND owner, const char* caption, const std::vector<int
     int x = std::max<int>(0, (area.left + area.right - width) / 2);
     int y = std::max<int>(0, (area.top + area.bottom - height) / 2);
 
-    HWND window = CreateWindowExA(ex_style, k_class_name, caption != nullptr ? caption : "Error",
+    HWND window = CreateWindowExA(ex_style, box_class_name, caption != nullptr ? caption : "Error",
                                   style, x, y, width, height, owner, nullptr, nullptr, nullptr);
     if (window == nullptr) return nullptr;
     boxes()[window] = &box;
-    int bx = client_width - k_margin - buttons_width;
-    int by = client_height - k_strip_height + 10;
+    int bx = client_width - margin - buttons_width;
+    int by = client_height - strip_height + 10;
     HWND focus_button = nullptr;
     for (int id : ids) {
         bool is_default = id == box.default_id;
         HWND button = CreateWindowExA(0, "button", button_text(id),
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP |
                                           (is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                                      bx, by, k_button_width, k_button_height, window,
+                                      bx, by, button_width, button_height, window,
                                       reinterpret_cast<HMENU>(id), nullptr, nullptr);
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                      0);
         if (is_default) focus_button = button;
         box.buttons.push_back(button);
-        bx += k_button_width + k_button_gap;
+        bx += button_width + button_gap;
     }
     ShowWindow(window, SW_SHOW);
     if (focus_button != nullptr) SetFocus(focus_button);

@@ -32,8 +32,8 @@ void show_window(HWND window, bool show, bool activate) {
 
 void move_system_window(Window& w, int x, int y) {
     if (w.sdl == nullptr) return;
-    constexpr std::size_t k_remembered = 32;
-    if (w.requested_moves.size() == k_remembered) w.requested_moves.pop_front();
+    constexpr std::size_t remembered = 32;
+    if (w.requested_moves.size() == remembered) w.requested_moves.pop_front();
     w.requested_moves.push_back(POINT{x, y});
     SDL_SetWindowPosition(w.sdl, x, y);
 }

@@ -9,7 +9,7 @@
 namespace vora::platform::user {
 
 namespace {
-constexpr UINT k_minimum_interval = 10;
+constexpr UINT minimum_interval = 10;
 }
 
 std::uint64_t now_ms() {
@@ -73,7 +73,7 @@ using namespace vora::platform::user;
 UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapse_ms, TIMERPROC proc) {
     if (window != nullptr && find(window) == nullptr) return 0;
     State& s = state();
-    UINT interval = std::max(elapse_ms, k_minimum_interval);
+    UINT interval = std::max(elapse_ms, minimum_interval);
     if (window == nullptr) {
         // Without a window Windows chooses the identifier.
         id = 1;

@@ -102,10 +102,21 @@ wait_for xdotool getdisplaygeometry >/dev/null || { echo "FAIL: Xvfb did not ans
 
 # ---- the window manager, for the second run
 if [[ $WM == openbox ]]; then
-    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-    WM_PID=$!
-    wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-    wait_for wm_running || { echo "FAIL: openbox did not start"; exit 1; }
+    wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *'window id'* ]]; }
+    for attempt in 1 2; do
+        openbox --sm-disable </dev/null >"$WORK/openbox.log" 2>&1 &
+        WM_PID=$!
+        if wait_for wm_running; then break; fi
+        echo "openbox did not start (attempt $attempt):"
+        cat "$WORK/openbox.log"
+        kill "$WM_PID" 2>/dev/null
+        wait "$WM_PID" 2>/dev/null
+        WM_PID=
+    done
+    if [[ -z $WM_PID ]]; then
+        fail "openbox did not start"
+        exit 1
+    fi
     pass "openbox manages the display"
 fi
 
