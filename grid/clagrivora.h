@@ -306,8 +306,8 @@ public:
     // more items than cells, or with a letter that contradicts a given, is
     // rejected: the board keeps the givens only, without marks, and the
     // pending entries are dropped. Any other character stores value 0 and no
-    // marks at its cell.
-    void setactudatabis(const char* text);
+    // marks at its cell. Returns whether the text was accepted.
+    bool setactudatabis(const char* text);
     // Apply and remove the pending entries: "v" sets the value of a cell that
     // is not a given, "p" sets the cell's possible-values mask.
     void injecterpossuval();

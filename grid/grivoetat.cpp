@@ -53,7 +53,7 @@ void clagrivora::getactudata(short mode, gstring* text) {
     text->set(remplace(remplace(s, "GGG", "K"), "GG", "H").c_str());
 }
 
-void clagrivora::setactudatabis(const char* text) {
+bool clagrivora::setactudatabis(const char* text) {
     fautunetabledescases();
     std::string s(text ? text : "");
     for (char& ch : s) ch = carmaju(ch);
@@ -101,6 +101,7 @@ void clagrivora::setactudatabis(const char* text) {
         razallpuser();
         lisaisiesattente.clear();
     }
+    return !rejete;
 }
 
 void clagrivora::injecterpossuval() {

@@ -21,6 +21,11 @@ durelapsed& chronogrilles::grille(short i) {
     return chronos[static_cast<size_t>(i - 1)];
 }
 
+std::int32_t chronogrilles::getsec(short i) const {
+    if (i < 1 || i > getnbgrilles()) return 0;
+    return chronos[static_cast<size_t>(i - 1)].getsec();
+}
+
 void chronogrilles::chronomevaluer(const etatchrono& etat) {
     const short tourne = chronoquitourne(etat);
     for (short i = 1; i <= getnbgrilles(); ++i) {

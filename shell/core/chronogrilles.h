@@ -42,6 +42,8 @@ public:
     // The chronometer of grid i (1-based); i outside 1..count gives a spare
     // chronometer that no rule starts.
     durelapsed& grille(short i);
+    // Grid i's whole seconds; 0 outside 1..count.
+    std::int32_t getsec(short i) const;
     // Suspend every chronometer but the one chronoquitourne names, and start
     // that one (a running one restarts its span, losing only the fraction of
     // a second and of a tenth).
