@@ -103,7 +103,7 @@ TEST(DamagedFiles, ATableOfCraftedFiles) {
         {"absurd and overflowing numbers",
          "ver=3.6\r\ngri=99999999999999999999\r\ntca=-2147483649\r\ntop=4294967297\r\n"
          "left=32768\r\ntps1=99999999999\r\ntps2=-5\r\ntps3=2147483647\r\nniv1=8\r\nniv2=-1\r\n"
-         "niv3=0x3\r\nchro=1e9\r\ncviz=--1\r\nlng=+2\r\n",
+         "niv3=0x3\r\nchro=1e9\r\ncviz=--1\r\nlng=2x\r\n",
          [](const claparamuser& p, const std::string&) {
              EXPECT_EQ(p.grillecourante, 1);
              EXPECT_EQ(p.taillecase, 40);

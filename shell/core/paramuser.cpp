@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -183,8 +184,8 @@ bool getparamuser(claparamuser& state, const char* path) {
     }
     if (entier("top", 1, 32767, n)) state.top = static_cast<short>(n);
     if (entier("left", 1, 32767, n)) state.left = static_cast<short>(n);
-    if (const std::string* v = valeur("lng"))
-        state.langue = *v == "2" ? langueanglais : languefrancais;
+    if (valeur("lng"))
+        state.langue = entier("lng", 2, 2, n) ? langueanglais : languefrancais;
     state.remplitmarques = false;
     if (const std::string* v = valeur("cviz"))
         state.remplitmarques = entierstrict(*v, -2147483647, 2147483647, n) && n != 0;
