@@ -142,6 +142,88 @@ void fixeniveauchoisi(claparamuser& state, short i, short level) {
     state.niveaux[static_cast<size_t>(i - 1)] = (level >= 1 && level <= 7) ? level : short(0);
 }
 
+namespace {
+
+// The keys of a file (lower case) and their values, the first of duplicated
+// keys counting.
+class clesfichier {
+public:
+    void ajoute(const std::string& ligne) {
+        const size_t egal = ligne.find('=');
+        if (egal == std::string::npos) return;
+        cles.emplace(minuscules(sansblancs(ligne.substr(0, egal))),
+                     sansblancs(ligne.substr(egal + 1)));
+    }
+    // The value of key, null when absent.
+    const std::string* valeur(const std::string& key) const {
+        const auto it = cles.find(key);
+        return it == cles.end() ? nullptr : &it->second;
+    }
+    // Whether key's value is a whole number within lo..hi (then in out).
+    bool entier(const std::string& key, std::int64_t lo, std::int64_t hi, std::int64_t& out) const {
+        const std::string* v = valeur(key);
+        return v && entierstrict(*v, lo, hi, out);
+    }
+
+private:
+    std::map<std::string, std::string> cles;
+};
+
+constexpr std::int64_t entiermax = 2147483647;
+
+void lisreglages(claparamuser& state, const clesfichier& f) {
+    std::int64_t n = 0;
+    if (const std::string* v = f.valeur("gri")) {
+        if (entierstrict(v->substr(0, v->find(' ')), 1, state.nbgrilles, n))
+            state.grillecourante = static_cast<short>(n);
+    }
+    if (f.entier("top", 1, 32767, n)) state.top = static_cast<short>(n);
+    if (f.entier("left", 1, 32767, n)) state.left = static_cast<short>(n);
+    if (f.valeur("lng")) state.langue = f.entier("lng", 2, 2, n) ? langueanglais : languefrancais;
+    state.remplitmarques = f.entier("cviz", -entiermax, entiermax, n) && n != 0;
+    state.chronoaffiche = !f.entier("chro", -entiermax, entiermax, n) || n != 0;
+    if (f.entier("tca", 1, 32767, n) && n != state.taillecase)
+        state.taillecase = taillenviron(static_cast<short>(n));
+    for (short i = 1; i <= state.nbgrilles; ++i) {
+        if (f.entier("niv" + std::to_string(i), 1, 7, n))
+            fixeniveauchoisi(state, i, static_cast<short>(n));
+    }
+}
+
+// Every grid's state from its "gv" pieces and its time from "tps".
+void lisgrilles(claparamuser& state, const clesfichier& f) {
+    std::int64_t n = 0;
+    for (short i = 1; i <= state.nbgrilles; ++i) {
+        std::string etat;
+        for (char lettre = 'a'; lettre <= 'z'; ++lettre) {
+            const std::string* piece = f.valeur("gv" + std::to_string(i) + ":" + lettre);
+            if (!piece || etat.size() + piece->size() > static_cast<size_t>(longueuretatmax)) break;
+            etat += *piece;
+        }
+        memogrilluser(state, i, etatvalide(etat) ? etat.c_str() : "");
+        if (f.entier("tps" + std::to_string(i), 0, entiermax, n))
+            state.chronos.grille(i).ajoutsec(static_cast<std::int32_t>(n));
+    }
+}
+
+// The old layout: the current grid's state inside "gri" ("gri=2 1230"),
+// digits for values and 0 for an empty cell.
+void lisancienne(claparamuser& state, const clesfichier& f) {
+    const std::string* v = f.valeur("gri");
+    const size_t blanc = v ? v->find(' ') : std::string::npos;
+    if (blanc == std::string::npos) return;
+    std::string etat = sansblancs(v->substr(blanc));
+    for (char& ch : etat) {
+        if (ch >= '1' && ch <= '6')
+            ch = static_cast<char>('A' + (ch - '1'));
+        else if (ch == '0')
+            ch = 'G';
+    }
+    if (etatvalide(etat)) memogrilluser(state, state.grillecourante, etat.c_str());
+}
+
+} // namespace
+
 bool getparamuser(claparamuser& state, const char* path) {
     state.grillecourante = 0;
     state.etats.clear();
@@ -150,81 +232,23 @@ bool getparamuser(claparamuser& state, const char* path) {
     for (short i = 1; i <= state.nbgrilles; ++i) state.chronos.grille(i).clear();
 
     bool lu = false;
-    std::map<std::string, std::string> cles;
+    clesfichier f;
     for (const std::string& l : lignesdufichier(path, lu)) {
-        if (debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr =")) {
+        if (debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr ="))
             state.lignesusr.padd(l.c_str());
-            continue;
-        }
-        const size_t egal = l.find('=');
-        if (egal == std::string::npos) continue;
-        const std::string cle = minuscules(sansblancs(l.substr(0, egal)));
-        cles.emplace(cle, sansblancs(l.substr(egal + 1)));
+        else
+            f.ajoute(l);
     }
-    const auto valeur = [&](const std::string& cle) -> const std::string* {
-        const auto it = cles.find(cle);
-        return it == cles.end() ? nullptr : &it->second;
-    };
-    const auto entier = [&](const std::string& cle, std::int64_t lo, std::int64_t hi,
-                            std::int64_t& out) {
-        const std::string* v = valeur(cle);
-        return v && entierstrict(*v, lo, hi, out);
-    };
-    std::int64_t n = 0;
-
+    lisreglages(state, f);
     // "ver": the integer part of the version; a value that is no number
     // comes from a damaged current file rather than from an old one.
-    bool nouvelle = false;
-    if (const std::string* v = valeur("ver")) {
-        nouvelle = !entierstrict(v->substr(0, v->find('.')), -2147483647, 2147483647, n) || n > 1;
-    }
-    if (const std::string* v = valeur("gri")) {
-        if (entierstrict(v->substr(0, v->find(' ')), 1, state.nbgrilles, n))
-            state.grillecourante = static_cast<short>(n);
-    }
-    if (entier("top", 1, 32767, n)) state.top = static_cast<short>(n);
-    if (entier("left", 1, 32767, n)) state.left = static_cast<short>(n);
-    if (valeur("lng"))
-        state.langue = entier("lng", 2, 2, n) ? langueanglais : languefrancais;
-    state.remplitmarques = false;
-    if (const std::string* v = valeur("cviz"))
-        state.remplitmarques = entierstrict(*v, -2147483647, 2147483647, n) && n != 0;
-    state.chronoaffiche = true;
-    if (const std::string* v = valeur("chro"))
-        if (entierstrict(*v, -2147483647, 2147483647, n)) state.chronoaffiche = n != 0;
-    if (entier("tca", 1, 32767, n) && n != state.taillecase)
-        state.taillecase = taillenviron(static_cast<short>(n));
-
-    for (short i = 1; i <= state.nbgrilles; ++i) {
-        if (entier("niv" + std::to_string(i), 1, 7, n))
-            fixeniveauchoisi(state, i, static_cast<short>(n));
-    }
-    if (nouvelle) {
-        for (short i = 1; i <= state.nbgrilles; ++i) {
-            std::string etat;
-            for (char lettre = 'a'; lettre <= 'z'; ++lettre) {
-                const std::string* piece = valeur("gv" + std::to_string(i) + ":" + lettre);
-                if (!piece || etat.size() + piece->size() > static_cast<size_t>(longueuretatmax))
-                    break;
-                etat += *piece;
-            }
-            memogrilluser(state, i, etatvalide(etat) ? etat.c_str() : "");
-            if (entier("tps" + std::to_string(i), 0, 2147483647, n))
-                state.chronos.grille(i).ajoutsec(static_cast<std::int32_t>(n));
-        }
-    } else if (state.grillecourante > 0) {
-        // The old layout: "gri=2 1230", digits for values and 0 for empty.
-        const std::string* v = valeur("gri");
-        const size_t blanc = v->find(' ');
-        std::string etat = blanc == std::string::npos ? "" : sansblancs(v->substr(blanc));
-        for (char& ch : etat) {
-            if (ch >= '1' && ch <= '6')
-                ch = static_cast<char>('A' + (ch - '1'));
-            else if (ch == '0')
-                ch = 'G';
-        }
-        if (etatvalide(etat)) memogrilluser(state, state.grillecourante, etat.c_str());
-    }
+    std::int64_t version = 0;
+    const std::string* v = f.valeur("ver");
+    if (v &&
+        (!entierstrict(v->substr(0, v->find('.')), -entiermax, entiermax, version) || version > 1))
+        lisgrilles(state, f);
+    else if (state.grillecourante > 0)
+        lisancienne(state, f);
     if (state.grillecourante == 0) state.grillecourante = 1;
     return lu;
 }
