@@ -14,7 +14,11 @@
 //   memogrilluser(state, current grid, text), then ecriparamusernew; when it
 //   returns false, message 17 tells the player (the old file is kept).
 // - the window moved: state.left and state.top; "+"/"-": state.taillecase;
-//   "FR/EN": state.langue; a level chosen: fixeniveauchoisi.
+//   "FR/EN": state.langue.
+// - a level chosen for grid i (after message 16): fixeniveauchoisi(state, i,
+//   level), memogrilluser(state, i, "") since the entries are emptied (so the
+//   in-memory level and state always go together), then restaureplateau
+//   with that level and state.chronos.remiseazero(i, ...).
 #pragma once
 
 #include "shell/core/chronogrilles.h"
