@@ -5,7 +5,6 @@
 #include "lattice/catalogue/grillecatalogue.h"
 
 #include "grid/clagrivora.h"
-#include "grid/vocalculinit.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +13,11 @@
 
 namespace {
 
-// Load the catalogue grid name into the main grid page.
+// Load the catalogue grid name into the test's grid page.
 clagrivora& charge(const char* name) {
-    globinitvocalcul();
-    EXPECT_EQ(grilleload(0, name), 1) << name;
-    return grilleslots[0].grille;
+    static clagrivora page;
+    EXPECT_EQ(grilleload(0, &page, name), 1) << name;
+    return page;
 }
 
 std::map<short, short> donnees(const clagrivora& g) {
