@@ -103,15 +103,16 @@ wait_for xdotool getdisplaygeometry >/dev/null || { echo "FAIL: Xvfb did not ans
 # ---- the window manager, for the second run
 if [[ $WM == openbox ]]; then
     wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *'window id'* ]]; }
-    for attempt in 1 2; do
+    for attempt in 1 2 3; do
         openbox --sm-disable </dev/null >"$WORK/openbox.log" 2>&1 &
         WM_PID=$!
         if wait_for wm_running; then break; fi
         echo "openbox did not start (attempt $attempt):"
         cat "$WORK/openbox.log"
-        kill "$WM_PID" 2>/dev/null
-        wait "$WM_PID" 2>/dev/null
+        kill "$WM_PID" 2>/dev/null || true
+        wait "$WM_PID" 2>/dev/null || true
         WM_PID=
+        sleep 1
     done
     if [[ -z $WM_PID ]]; then
         fail "openbox did not start"
