@@ -8,7 +8,7 @@
 
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
-#include "tools/catalogue/solver.h"
+#include "tools/solver/solver.h"
 #include "tools/voracat/grilleforme.h"
 #include "tools/voracat/verification.h"
 
@@ -45,18 +45,18 @@ TEST_F(BuiltInCatalogue, EveryThresholdHasExactlyOneSolutionKeepingTheGivens) {
         SCOPED_TRACE(e.nom);
         ASSERT_EQ(grilleload(0, e.nom), 1);
         clagrivora& g = grilleslots[0].grille;
-        const catalogue::shape forme = voracat::formedelagrille(g);
+        const solver::shape forme = voracat::formedelagrille(g);
         const bool sept = g.yaniveausept();
         EXPECT_TRUE(sept) << "every catalogue grid has a level 7";
         int precedentes = g.getnbcases() + 1;
         for (const short seuil : seuils) {
             if (seuil == 120 && !sept) break;
-            const catalogue::cellvalues donnees = voracat::donneesauseuil(g, seuil);
+            const solver::cellvalues donnees = voracat::donneesauseuil(g, seuil);
             const int nombre = static_cast<int>(
                 std::count_if(donnees.begin(), donnees.end(), [](auto v) { return v > 0; }));
             EXPECT_LE(nombre, precedentes) << "givens nest from easy to hard, threshold " << seuil;
             precedentes = nombre;
-            const catalogue::solve_result r = catalogue::solve(forme, donnees, 2);
+            const solver::solve_result r = solver::solve(forme, donnees, 2);
             ASSERT_TRUE(r.settled);
             ASSERT_EQ(r.solutions, 1) << "threshold " << seuil;
             for (size_t c = 0; c < donnees.size(); ++c) {
@@ -82,7 +82,7 @@ TEST_F(BuiltInCatalogue, LoadingShowsTheLevelsGivensAndAllowedValues) {
             std::min<short>(6, static_cast<short>(e.niveau + g.getdeclassement()));
         EXPECT_EQ(g.getseuilapplique(), clagrivora::sixtocent(effectif));
         const short seuil = g.getseuilapplique();
-        const catalogue::shape forme = voracat::formedelagrille(g);
+        const solver::shape forme = voracat::formedelagrille(g);
         for (short c = 1; c <= g.getnbcases(); ++c) {
             const bool montree = g.getvaldef(c) > 0 && g.getnidef(c) >= seuil;
             EXPECT_EQ(g.getcaseval(c), montree ? g.getvaldef(c) : 0) << "cell " << c;

@@ -3,7 +3,7 @@
 #include "tools/voracat/verification.h"
 
 #include "lattice/catalogue/grillecatalogue.h"
-#include "tools/catalogue/grader.h"
+#include "tools/solver/grader.h"
 #include "tools/voracat/grilleforme.h"
 
 namespace voracat {
@@ -43,12 +43,12 @@ grilleverifiee verifiegrille(const char* nom) {
     g.settaillepix(taille, 0);
     v.niveausept = g.yaniveausept();
 
-    const catalogue::shape forme = formedelagrille(g);
+    const solver::shape forme = formedelagrille(g);
     for (const short seuil :
          {short{75}, short{80}, short{85}, short{90}, short{95}, short{100}, short{120}}) {
         if (seuil == 120 && !v.niveausept) break;
-        const catalogue::cellvalues donnees = donneesauseuil(g, seuil);
-        const catalogue::grade_result r = catalogue::grade(forme, donnees);
+        const solver::cellvalues donnees = donneesauseuil(g, seuil);
+        const solver::grade_result r = solver::grade(forme, donnees);
         seuilverifie s;
         s.seuil = seuil;
         for (const auto d : donnees) s.donnees += d > 0 ? 1 : 0;

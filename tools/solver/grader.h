@@ -4,10 +4,10 @@
 
 #include <array>
 
-#include "tools/catalogue/shape.h"
-#include "tools/catalogue/valuemask.h"
+#include "tools/solver/shape.h"
+#include "tools/solver/valuemask.h"
 
-namespace catalogue {
+namespace solver {
 
 // The tiers of technique, easiest first.
 enum tier : int {
@@ -43,4 +43,4 @@ struct grade_result {
 // Counts the solutions of `givens` up to two and, when there is exactly one, grades the puzzle.
 grade_result grade(const shape& s, const cellvalues& givens);
 
-} // namespace catalogue
+} // namespace solver

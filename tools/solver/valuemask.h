@@ -1,11 +1,11 @@
-// Value masks of the catalogue tool: bit v - 1 is set when value v (1..6) is possible.
+// Value masks of the solver library: bit v - 1 is set when value v (1..6) is possible.
 #pragma once
 
 #include <bit>
 #include <cstdint>
 #include <vector>
 
-namespace catalogue {
+namespace solver {
 
 using valuemask = std::uint8_t;
 
@@ -31,4 +31,4 @@ constexpr int lowest_value(unsigned mask) {
     return std::countr_zero(mask) + 1;
 }
 
-} // namespace catalogue
+} // namespace solver

@@ -1,12 +1,12 @@
 // The counting solver: depth-first search over candidate masks, propagating single candidates,
 // values with one place left in a complete group, and values a complete group confines to its
 // overlap with another group.
-#include "tools/catalogue/solver.h"
+#include "tools/solver/solver.h"
 
 #include <algorithm>
 #include <array>
 
-namespace catalogue {
+namespace solver {
 
 namespace {
 
@@ -231,4 +231,4 @@ cellvalues random_filling(const shape& s, std::mt19937& rng) {
     }
 }
 
-} // namespace catalogue
+} // namespace solver

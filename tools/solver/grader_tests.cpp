@@ -1,16 +1,16 @@
 // Tests of grading: each tier is needed by some puzzle, tiers are used easiest first, and the
 // reasoning never deduces a value the solution does not hold.
-#include "tools/catalogue/grader.h"
+#include "tools/solver/grader.h"
 
 #include <numeric>
 #include <random>
 
 #include <gtest/gtest.h>
 
-#include "tools/catalogue/hexshape.h"
-#include "tools/catalogue/solver.h"
+#include "tools/solver/hexshape.h"
+#include "tools/solver/solver.h"
 
-using namespace catalogue;
+using namespace solver;
 
 namespace {
 

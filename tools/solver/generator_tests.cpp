@@ -1,18 +1,18 @@
 // Tests of the generator: determinism, nested levels, one solution and a tier ceiling per level,
 // and the per-cell records.
-#include "tools/catalogue/generator.h"
+#include "tools/solver/generator.h"
 
 #include <algorithm>
 #include <set>
 
 #include <gtest/gtest.h>
 
-#include "tools/catalogue/grader.h"
-#include "tools/catalogue/hexshape.h"
-#include "tools/catalogue/records.h"
-#include "tools/catalogue/solver.h"
+#include "tools/solver/grader.h"
+#include "tools/solver/hexshape.h"
+#include "tools/solver/records.h"
+#include "tools/solver/solver.h"
 
-using namespace catalogue;
+using namespace solver;
 
 namespace {
 

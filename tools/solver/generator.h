@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/catalogue/shape.h"
-#include "tools/catalogue/valuemask.h"
+#include "tools/solver/shape.h"
+#include "tools/solver/valuemask.h"
 
-namespace catalogue {
+namespace solver {
 
 inline constexpr int level_count = 7;
 
@@ -37,4 +37,4 @@ generated_puzzle generate(const shape& s, std::uint32_t seed);
 // level 7 of a puzzle without level 7 shows the givens of level 6.
 cellvalues givens_at(const generated_puzzle& p, int level);
 
-} // namespace catalogue
+} // namespace solver

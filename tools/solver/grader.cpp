@@ -1,11 +1,11 @@
 // Grading by reasoning: a board of candidate masks and the deductions of each tier.
-#include "tools/catalogue/grader.h"
+#include "tools/solver/grader.h"
 
 #include <algorithm>
 
-#include "tools/catalogue/solver.h"
+#include "tools/solver/solver.h"
 
-namespace catalogue {
+namespace solver {
 
 namespace {
 
@@ -271,4 +271,4 @@ grade_result grade(const shape& s, const cellvalues& givens) {
     return out;
 }
 
-} // namespace catalogue
+} // namespace solver

@@ -1,10 +1,10 @@
 // The abstract puzzle shape: normalised groups and the tables derived from them.
-#include "tools/catalogue/shape.h"
+#include "tools/solver/shape.h"
 
 #include <algorithm>
 #include <bit>
 
-namespace catalogue {
+namespace solver {
 
 namespace {
 
@@ -108,4 +108,4 @@ std::span<const overlap> shape::overlaps(int g) const {
     return overlaps_[g];
 }
 
-} // namespace catalogue
+} // namespace solver

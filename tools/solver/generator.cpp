@@ -1,15 +1,15 @@
 // The generator: a random filling, then givens removed in a random order under a tier ceiling that
 // rises phase by phase; the levels are points of that single removal sequence, hence nested.
-#include "tools/catalogue/generator.h"
+#include "tools/solver/generator.h"
 
 #include <algorithm>
 #include <numeric>
 #include <random>
 
-#include "tools/catalogue/grader.h"
-#include "tools/catalogue/solver.h"
+#include "tools/solver/grader.h"
+#include "tools/solver/solver.h"
 
-namespace catalogue {
+namespace solver {
 
 namespace {
 
@@ -124,4 +124,4 @@ cellvalues givens_at(const generated_puzzle& p, int level) {
     return givens;
 }
 
-} // namespace catalogue
+} // namespace solver

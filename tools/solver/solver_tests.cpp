@@ -1,13 +1,13 @@
 // Tests of the counting solver and of random fillings.
-#include "tools/catalogue/solver.h"
+#include "tools/solver/solver.h"
 
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
-#include "tools/catalogue/hexshape.h"
+#include "tools/solver/hexshape.h"
 
-using namespace catalogue;
+using namespace solver;
 
 namespace {
 

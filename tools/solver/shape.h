@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-namespace catalogue {
+namespace solver {
 
 // A complete group (six cells) that shares two or more cells with another group.
 struct overlap {
@@ -47,4 +47,4 @@ private:
     std::vector<std::vector<overlap>> overlaps_;
 };
 
-} // namespace catalogue
+} // namespace solver

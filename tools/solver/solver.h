@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <random>
 
-#include "tools/catalogue/shape.h"
-#include "tools/catalogue/valuemask.h"
+#include "tools/solver/shape.h"
+#include "tools/solver/valuemask.h"
 
-namespace catalogue {
+namespace solver {
 
 struct solve_result {
     int solutions = 0;   // solutions found, never more than the limit asked for
@@ -25,4 +25,4 @@ solve_result solve(const shape& s, const cellvalues& givens, int limit = 2, long
 // the shape has none. The same generator state gives the same filling on every platform.
 cellvalues random_filling(const shape& s, std::mt19937& rng);
 
-} // namespace catalogue
+} // namespace solver
