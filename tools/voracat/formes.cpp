@@ -12,7 +12,7 @@ namespace {
 
 std::vector<solver::latpoint> bras(int n) {
     static const solver::latpoint directions[] = {{1, 0},  {0, 1},  {-1, 1},
-                                                     {-1, 0}, {0, -1}, {1, -1}};
+                                                  {-1, 0}, {0, -1}, {1, -1}};
     std::vector<solver::latpoint> out{{0, 0}};
     for (const solver::latpoint d : directions) {
         for (int k = 1; k <= n; ++k) out.push_back({d.a * k, d.b * k});
