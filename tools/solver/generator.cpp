@@ -1,5 +1,6 @@
 // The generator: a random filling, then givens removed in a random order under a tier ceiling that
-// rises phase by phase; the levels are points of that single removal sequence, hence nested.
+// rises phase by phase; the levels are points of that single removal sequence, hence nested, placed
+// by the phases and the effort each point needs.
 #include "tools/solver/generator.h"
 
 #include <algorithm>
@@ -15,7 +16,6 @@ namespace {
 
 // Indexed by level 1..7; slot 0 repeats level 1.
 constexpr std::array<short, level_count + 1> thresholds{75, 75, 80, 85, 90, 95, 100, 120};
-constexpr std::array<int, level_count + 1> ceilings{1, 1, 1, 2, 3, 5, 5, 5};
 
 // A removal whose uniqueness the counting solver cannot settle within this many search nodes is
 // refused, which bounds the time spent on large shapes.
@@ -52,18 +52,66 @@ std::vector<int> removal_sequence(const shape& s, cellvalues givens, std::vector
     return removed;
 }
 
+// The givens left when the first `cut` cells of `removed` are emptied.
+cellvalues givens_after(const cellvalues& solution, const std::vector<int>& removed, int cut) {
+    cellvalues givens = solution;
+    for (int i = 0; i < cut; ++i) givens[removed[i]] = 0;
+    return givens;
+}
+
+long effort_after(const shape& s, const cellvalues& solution, const std::vector<int>& removed,
+                  int cut) {
+    return effort_score(grade(s, givens_after(solution, removed, cut)).grade);
+}
+
+// Where the distinct effective levels (`levels`, increasing) cut the removal sequence: the first
+// two within the first phase (`singles` removals), the others spread evenly over the rest, the
+// last at its end. Then, from the next to last level down, a level's cut moves earlier (pushing
+// the cuts below it along, the first level's staying above 0) while it takes more effort than
+// the next level, or, for the next to last, more than four fifths of the last one's.
+std::vector<int> level_cuts(const shape& s, const cellvalues& solution,
+                            const std::vector<int>& removed, int singles,
+                            const std::vector<int>& levels) {
+    const int k = static_cast<int>(levels.size());
+    const int total = static_cast<int>(removed.size());
+    const bool room = total - std::min(singles, total - (k - 2)) >= k - 2 && total >= k;
+    std::vector<int> cut(k, total);
+    cut[1] = room ? std::min(singles, total - (k - 2)) : std::min(singles, total);
+    cut[0] = std::max(std::min(1, cut[1]), std::min(cut[1] - 1, cut[1] * 3 / 4));
+    for (int j = 2; j < k; ++j) cut[j] = cut[1] + (total - cut[1]) * (j - 1) / (k - 2);
+    if (!room || cut[0] >= cut[1]) return cut;
+
+    std::vector<long> effort(k);
+    for (int j = 0; j < k; ++j) effort[j] = effort_after(s, solution, removed, cut[j]);
+    for (int j = k - 2; j >= 0; --j) {
+        const auto too_hard = [&] {
+            return j == k - 2 ? effort[j] * 5 > effort[j + 1] * 4 : effort[j] > effort[j + 1];
+        };
+        while (too_hard() && cut[j] - j > 1) {
+            --cut[j];
+            effort[j] = effort_after(s, solution, removed, cut[j]);
+            for (int i = j - 1; i >= 0 && cut[i] >= cut[i + 1]; --i) {
+                cut[i] = cut[i + 1] - 1;
+                effort[i] = effort_after(s, solution, removed, cut[i]);
+            }
+        }
+    }
+    return cut;
+}
+
 } // namespace
 
 short level_threshold(int level) {
     return thresholds[level >= 1 && level <= level_count ? level : 1];
 }
 
-int level_tier_ceiling(int level) {
-    return ceilings[level >= 1 && level <= level_count ? level : 1];
+int effective_level(int level, int correction) {
+    return level == level_count ? level_count : std::min(level_count - 1, level + correction);
 }
 
-generated_puzzle generate(const shape& s, std::uint32_t seed) {
+generated_puzzle generate(const shape& s, std::uint32_t seed, int correction) {
     generated_puzzle p;
+    p.correction = std::clamp(correction, 0, 3);
     std::mt19937 rng(seed);
     p.solution = random_filling(s, rng);
     const int n = s.cell_count();
@@ -79,21 +127,19 @@ generated_puzzle generate(const shape& s, std::uint32_t seed) {
     std::array<int, tier_count + 1> phase_end{};
     const auto removed = removal_sequence(s, p.solution, order, phase_end);
 
-    // Level l shows every cell except the first cut[l] removed. Level 1 keeps a quarter of the
-    // cells that single candidates alone let go (but always opens one when it can); levels 2, 3
-    // and 4 stand at the ends of the phases of ceilings 1 to 3. The removals after that (ceiling
-    // 4 rarely finds any, so mostly trial ones) are cut in three: level 5 after a third of them,
-    // level 6 after two thirds, level 7 after all, so level 7 is harder than level 6 as soon as
-    // there is one.
+    // Level l shows every cell except the first cut[l] removed; the levels no game level applies
+    // share the cut of the first one applied.
+    std::vector<int> levels;
+    for (int l = 1; l <= level_count; ++l) {
+        const int e = effective_level(l, p.correction);
+        if (levels.empty() || levels.back() != e) levels.push_back(e);
+    }
+    const auto cuts = level_cuts(s, p.solution, removed, phase_end[1], levels);
     std::array<int, level_count + 1> cut{};
-    cut[1] = std::max(phase_end[1] * 3 / 4, std::min(phase_end[1], 1));
-    cut[2] = phase_end[1];
-    cut[3] = phase_end[2];
-    cut[4] = phase_end[3];
-    const int late = phase_end[tier_count] - phase_end[3];
-    cut[5] = phase_end[3] + late / 3;
-    cut[6] = phase_end[3] + late * 2 / 3;
-    cut[7] = phase_end[tier_count];
+    for (int l = 1; l <= level_count; ++l) {
+        const auto at = std::lower_bound(levels.begin(), levels.end(), l);
+        cut[l] = cuts[at - levels.begin()];
+    }
     p.has_level_seven = cut[7] > cut[6];
     const int top = p.has_level_seven ? level_count : level_count - 1;
 
@@ -109,14 +155,18 @@ generated_puzzle generate(const shape& s, std::uint32_t seed) {
         const auto givens = givens_at(p, l);
         p.givens[l] = static_cast<int>(
             std::count_if(givens.begin(), givens.end(), [](std::uint8_t v) { return v != 0; }));
-        p.hardest_tier[l] = grade(s, givens).grade.hardest_tier;
+        const auto graded = grade(s, givens);
+        p.hardest_tier[l] = graded.grade.hardest_tier;
+        p.effort[l] = effort_score(graded.grade);
     }
     return p;
 }
 
 cellvalues givens_at(const generated_puzzle& p, int level) {
-    const short threshold = level == level_count && !p.has_level_seven ? thresholds[level_count - 1]
-                                                                       : level_threshold(level);
+    const int effective = effective_level(level, p.correction);
+    const short threshold = effective == level_count && !p.has_level_seven
+                                ? thresholds[level_count - 1]
+                                : level_threshold(effective);
     cellvalues givens(p.solution.size(), 0);
     for (std::size_t c = 0; c < p.solution.size() && c < p.codes.size(); ++c) {
         if (p.codes[c] > 0 && p.codes[c] >= threshold) givens[c] = p.solution[c];

@@ -1,6 +1,7 @@
 // The counting solver: depth-first search over candidate masks, propagating single candidates,
 // values with one place left in a complete group, and values a complete group confines to its
-// overlap with another group.
+// overlap with another group; randomised restarts on a Luby schedule cut the heavy tail of
+// searches that a few early choices send into a large dead region.
 #include "tools/solver/solver.h"
 
 #include <algorithm>
@@ -25,19 +26,19 @@ public:
     int solutions = 0;
     cellvalues first;
     bool out_of_budget = false;
+    long nodes = 0;
 
 private:
     bool propagate(std::vector<std::uint8_t>& masks, int changed);
     void set_mask(std::vector<std::uint8_t>& masks, int c, unsigned mask);
     void mark_groups(int c);
     bool check_group(std::vector<std::uint8_t>& masks, int g);
-    int branch_cell(const std::vector<std::uint8_t>& masks) const;
+    int branch_cell(const std::vector<std::uint8_t>& masks);
 
     const shape& s_;
     int limit_;
     std::mt19937* rng_;
     long budget_;
-    long nodes_ = 0;
     std::vector<int> queue_;  // cells left with one value, not yet propagated
     std::vector<bool> dirty_; // complete groups whose masks changed since last checked
     std::vector<int> dirtylist_;
@@ -145,12 +146,13 @@ bool search::propagate(std::vector<std::uint8_t>& masks, int changed) {
 }
 
 // The open cell with the fewest candidates and, among those, the most fixed neighbours, so that
-// the search stays where the givens are and a wrong choice fails close to where it was made.
-// -1 when every cell is fixed.
-int search::branch_cell(const std::vector<std::uint8_t>& masks) const {
+// the search stays where the givens are and a wrong choice fails close to where it was made;
+// remaining ties are broken at random. -1 when every cell is fixed.
+int search::branch_cell(const std::vector<std::uint8_t>& masks) {
     int best = -1;
     int fewest = 7;
     int mostfixed = -1;
+    unsigned ties = 0;
     for (int c = 0; c < s_.cell_count(); ++c) {
         if ((masks[c] & propagated) != 0) continue;
         const int count = value_count(masks[c]);
@@ -161,16 +163,20 @@ int search::branch_cell(const std::vector<std::uint8_t>& masks) const {
             fewest = count;
             mostfixed = fixed;
             best = c;
+            ties = 1;
+        } else if (fixed == mostfixed && rng_ != nullptr && (*rng_)() % ++ties == 0) {
+            best = c;
         }
     }
     return best;
 }
 
 void search::run(std::vector<std::uint8_t>& masks, int depth, int changed) {
-    if (budget_ > 0 && ++nodes_ > budget_) {
+    if (budget_ > 0 && nodes >= budget_) {
         out_of_budget = true;
         return;
     }
+    ++nodes;
     if (!propagate(masks, changed)) return;
 
     const int best = branch_cell(masks);
@@ -209,26 +215,47 @@ std::vector<std::uint8_t> initial_masks(const shape& s, const cellvalues& givens
     return masks;
 }
 
+// The Luby sequence 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, ... (i from 1).
+long luby(long i) {
+    long size = 1;
+    while (size < i + 1) size = 2 * size + 1;
+    for (;;) {
+        if (i == size) return (size + 1) / 2;
+        size /= 2;
+        if (i > size) i -= size;
+    }
+}
+
+// Searches with restarts: run i may visit luby(i) times a unit of nodes before the next run starts
+// afresh with other random choices; `max_nodes` (0: none) bounds the runs' nodes in all.
+solve_result restarting(const shape& s, const cellvalues& givens, int limit, long max_nodes,
+                        std::mt19937& rng) {
+    const long unit = 16 + s.cell_count() / 4;
+    long spent = 0;
+    for (long i = 1;; ++i) {
+        long budget = luby(i) * unit;
+        if (max_nodes > 0) budget = std::min(budget, max_nodes - spent);
+        search run(s, std::max(limit, 1), &rng, budget);
+        auto masks = initial_masks(s, givens);
+        run.run(masks, 0, -1);
+        spent += run.nodes;
+        if (!run.out_of_budget) return {run.solutions, std::move(run.first), true, spent};
+        if (max_nodes > 0 && spent >= max_nodes) return {0, {}, false, spent};
+    }
+}
+
 } // namespace
 
 solve_result solve(const shape& s, const cellvalues& givens, int limit, long max_nodes) {
     search run(s, std::max(limit, 1), nullptr, std::max(max_nodes, 0L));
     auto masks = initial_masks(s, givens);
     run.run(masks, 0, -1);
-    return {run.solutions, std::move(run.first), !run.out_of_budget};
+    if (run.out_of_budget) return {0, {}, false, run.nodes};
+    return {run.solutions, std::move(run.first), true, run.nodes};
 }
 
 cellvalues random_filling(const shape& s, std::mt19937& rng) {
-    // A search that wanders into a dead region is restarted with twice its budget; past a billion
-    // nodes the last search runs without a budget, so a shape without filling still ends.
-    long budget = 4L * s.cell_count() + 64;
-    for (;;) {
-        search run(s, 1, &rng, budget);
-        auto masks = initial_masks(s, {});
-        run.run(masks, 0, -1);
-        if (!run.out_of_budget) return std::move(run.first);
-        budget = budget < (1L << 30) ? budget * 2 : 0;
-    }
+    return restarting(s, {}, 1, 0, rng).first;
 }
 
 } // namespace solver

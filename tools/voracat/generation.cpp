@@ -40,7 +40,8 @@ bool generegrille(const std::string& forme, std::uint32_t graine, grillegeneree&
     clagrivora g;
     grilledescentres(centres, g);
     const solver::shape s = formedelagrille(g);
-    out.puzzle = solver::generate(s, graine);
+    g.declassecalc();
+    out.puzzle = solver::generate(s, graine, g.getdeclassement());
     if (out.puzzle.solution.empty()) return false;
     lichavo textes;
     textesgroupes(g, out.puzzle, &textes);

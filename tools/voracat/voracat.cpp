@@ -107,6 +107,8 @@ void resume(std::ostream& o, const std::string& nom, const voracat::grillegenere
     for (int l = 1; l <= solver::level_count; ++l) o << " " << gg.puzzle.givens[l];
     o << "; tiers";
     for (int l = 1; l <= solver::level_count; ++l) o << " " << gg.puzzle.hardest_tier[l];
+    o << "; effort";
+    for (int l = 1; l <= solver::level_count; ++l) o << " " << gg.puzzle.effort[l];
     o << "\n";
 }
 
