@@ -16,7 +16,8 @@ cnf encode(const solver::shape& s, const solver::cellvalues& givens) {
         for (int v = 1; v <= 6; ++v) some.push_back(variable(c, v));
         f.clauses.push_back(some);
         for (int v = 1; v <= 6; ++v) {
-            for (int w = v + 1; w <= 6; ++w) f.clauses.push_back({-variable(c, v), -variable(c, w)});
+            for (int w = v + 1; w <= 6; ++w)
+                f.clauses.push_back({-variable(c, v), -variable(c, w)});
         }
         for (int n : s.neighbours(c)) {
             if (n <= c) continue;
@@ -42,7 +43,8 @@ std::vector<int> blocking_clause(const solver::cellvalues& filling,
     std::vector<int> clause;
     for (int c = 0; c < static_cast<int>(filling.size()); ++c) {
         const bool given = c < static_cast<int>(givens.size()) && givens[c] != 0;
-        if (!given && filling[c] >= 1 && filling[c] <= 6) clause.push_back(-variable(c, filling[c]));
+        if (!given && filling[c] >= 1 && filling[c] <= 6)
+            clause.push_back(-variable(c, filling[c]));
     }
     return clause;
 }

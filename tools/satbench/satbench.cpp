@@ -169,8 +169,8 @@ int main(int argc, char** argv) {
     for (const family& fam : families(quick)) {
         const solver::hexshape h = solver::build_hexshape(fam.centres);
         const solver::cellvalues puzzle = minimal_puzzle(h.puzzle, rng);
-        const int givens = static_cast<int>(std::count_if(
-            puzzle.begin(), puzzle.end(), [](std::uint8_t v) { return v != 0; }));
+        const int givens = static_cast<int>(
+            std::count_if(puzzle.begin(), puzzle.end(), [](std::uint8_t v) { return v != 0; }));
         std::vector<double> ours;
         std::vector<double> theirs;
         double ratio = 0;

@@ -91,10 +91,8 @@ TEST(LevelTables, ThresholdsAndEffectiveLevels) {
     EXPECT_EQ(level_threshold(0), 75);
     EXPECT_EQ(level_threshold(9), 75);
     // Rows: correction 0..3; columns: game levels 1..7.
-    const int effective[4][7] = {{1, 2, 3, 4, 5, 6, 7},
-                                 {2, 3, 4, 5, 6, 6, 7},
-                                 {3, 4, 5, 6, 6, 6, 7},
-                                 {4, 5, 6, 6, 6, 6, 7}};
+    const int effective[4][7] = {
+        {1, 2, 3, 4, 5, 6, 7}, {2, 3, 4, 5, 6, 6, 7}, {3, 4, 5, 6, 6, 6, 7}, {4, 5, 6, 6, 6, 6, 7}};
     for (int d = 0; d < 4; ++d) {
         for (int level = 1; level <= level_count; ++level) {
             EXPECT_EQ(effective_level(level, d), effective[d][level - 1]) << d << " " << level;
