@@ -1,7 +1,10 @@
 // The counting solver: depth-first search over candidate masks, propagating single candidates,
 // values with one place left in a complete group, and values a complete group confines to its
-// overlap with another group; randomised restarts on a Luby schedule cut the heavy tail of
-// searches that a few early choices send into a large dead region.
+// overlap with another group. The branching cell has the fewest candidates for the weight of its
+// groups, a group weighing one more for every dead end met in it (dom/wdeg): the search turns to
+// the region that fails instead of wandering through independent choices elsewhere, which is
+// what gave plain fewest-candidates search its heavy tail. Random fillings also restart on a
+// Luby schedule, keeping the weights.
 #include "tools/solver/solver.h"
 
 #include <algorithm>
@@ -16,9 +19,9 @@ constexpr std::uint8_t propagated = 64;
 
 class search {
 public:
-    search(const shape& s, int limit, std::mt19937* rng, long budget)
-        : s_(s), limit_(limit), rng_(rng), budget_(budget), dirty_(s.group_count(), false),
-          levels_(s.cell_count() + 1) {}
+    search(const shape& s, int limit, std::mt19937* rng, long budget, std::vector<long>& weights)
+        : s_(s), limit_(limit), rng_(rng), budget_(budget), weights_(weights),
+          dirty_(s.group_count(), false), levels_(s.cell_count() + 1) {}
 
     // Explores the masks of one node; `changed` is the cell the branch fixed, or -1 at the root.
     void run(std::vector<std::uint8_t>& masks, int depth, int changed);
@@ -32,6 +35,10 @@ private:
     bool propagate(std::vector<std::uint8_t>& masks, int changed);
     void set_mask(std::vector<std::uint8_t>& masks, int c, unsigned mask);
     void mark_groups(int c);
+    bool fail(int g) {
+        ++weights_[g];
+        return false;
+    }
     bool check_group(std::vector<std::uint8_t>& masks, int g);
     int branch_cell(const std::vector<std::uint8_t>& masks);
 
@@ -39,6 +46,8 @@ private:
     int limit_;
     std::mt19937* rng_;
     long budget_;
+    // Per group: 1 plus the dead ends found in it, kept from one restart to the next.
+    std::vector<long>& weights_;
     std::vector<int> queue_;  // cells left with one value, not yet propagated
     std::vector<bool> dirty_; // complete groups whose masks changed since last checked
     std::vector<int> dirtylist_;
@@ -73,12 +82,12 @@ bool search::check_group(std::vector<std::uint8_t>& masks, int g) {
         twice |= once & m;
         once |= m;
     }
-    if (once != all_values) return false;
+    if (once != all_values) return fail(g);
     const unsigned unique = once & ~twice;
     for (int c : cells) {
         const unsigned here = masks[c] & unique;
         if (here == 0 || (masks[c] & propagated) != 0) continue;
-        if (!single_value(here)) return false;
+        if (!single_value(here)) return fail(g);
         if ((masks[c] & all_values) != here) set_mask(masks, c, here);
     }
 
@@ -97,9 +106,8 @@ bool search::check_group(std::vector<std::uint8_t>& masks, int g) {
                     std::find(cells.begin(), cells.end(), c) != cells.end()) {
                     continue;
                 }
-                if ((masks[c] & propagated) != 0) return false;
                 const unsigned rest = masks[c] & ~value_bit(v);
-                if (rest == 0) return false;
+                if ((masks[c] & propagated) != 0 || rest == 0) return fail(o.other);
                 set_mask(masks, c, rest);
             }
         }
@@ -131,9 +139,11 @@ bool search::propagate(std::vector<std::uint8_t>& masks, int changed) {
             masks[c] = static_cast<std::uint8_t>(bit | propagated);
             for (int n : s_.neighbours(c)) {
                 if ((masks[n] & bit) == 0) continue;
-                if ((masks[n] & propagated) != 0) return false;
                 const unsigned rest = masks[n] & ~bit;
-                if (rest == 0) return false;
+                if ((masks[n] & propagated) != 0 || rest == 0) {
+                    for (int g : s_.groups_of(n)) fail(g);
+                    return false;
+                }
                 set_mask(masks, n, rest);
             }
         }
@@ -145,26 +155,26 @@ bool search::propagate(std::vector<std::uint8_t>& masks, int changed) {
     }
 }
 
-// The open cell with the fewest candidates and, among those, the most fixed neighbours, so that
-// the search stays where the givens are and a wrong choice fails close to where it was made;
-// remaining ties are broken at random. -1 when every cell is fixed.
+// The open cell with the fewest candidates for the weight of its groups (the dead ends met there,
+// so the search turns to where it fails), ties broken at random. -1 when every cell is fixed.
 int search::branch_cell(const std::vector<std::uint8_t>& masks) {
     int best = -1;
-    int fewest = 7;
-    int mostfixed = -1;
+    long bestcount = 7;
+    long bestweight = 0;
     unsigned ties = 0;
     for (int c = 0; c < s_.cell_count(); ++c) {
         if ((masks[c] & propagated) != 0) continue;
-        const int count = value_count(masks[c]);
-        if (count > fewest) continue;
-        int fixed = 0;
-        for (int n : s_.neighbours(c)) fixed += (masks[n] & propagated) != 0 ? 1 : 0;
-        if (count < fewest || fixed > mostfixed) {
-            fewest = count;
-            mostfixed = fixed;
+        const long count = value_count(masks[c]);
+        long weight = 0;
+        for (int g : s_.groups_of(c)) weight += weights_[g];
+        const long lhs = count * bestweight;
+        const long rhs = bestcount * weight;
+        if (best < 0 || lhs < rhs) {
             best = c;
+            bestcount = count;
+            bestweight = weight;
             ties = 1;
-        } else if (fixed == mostfixed && rng_ != nullptr && (*rng_)() % ++ties == 0) {
+        } else if (lhs == rhs && rng_ != nullptr && (*rng_)() % ++ties == 0) {
             best = c;
         }
     }
@@ -226,28 +236,12 @@ long luby(long i) {
     }
 }
 
-// Searches with restarts: run i may visit luby(i) times a unit of nodes before the next run starts
-// afresh with other random choices; `max_nodes` (0: none) bounds the runs' nodes in all.
-solve_result restarting(const shape& s, const cellvalues& givens, int limit, long max_nodes,
-                        std::mt19937& rng) {
-    const long unit = 16 + s.cell_count() / 4;
-    long spent = 0;
-    for (long i = 1;; ++i) {
-        long budget = luby(i) * unit;
-        if (max_nodes > 0) budget = std::min(budget, max_nodes - spent);
-        search run(s, std::max(limit, 1), &rng, budget);
-        auto masks = initial_masks(s, givens);
-        run.run(masks, 0, -1);
-        spent += run.nodes;
-        if (!run.out_of_budget) return {run.solutions, std::move(run.first), true, spent};
-        if (max_nodes > 0 && spent >= max_nodes) return {0, {}, false, spent};
-    }
-}
-
 } // namespace
 
 solve_result solve(const shape& s, const cellvalues& givens, int limit, long max_nodes) {
-    search run(s, std::max(limit, 1), nullptr, std::max(max_nodes, 0L));
+    std::mt19937 rng(1);
+    std::vector<long> weights(s.group_count(), 1);
+    search run(s, std::max(limit, 1), &rng, std::max(max_nodes, 0L), weights);
     auto masks = initial_masks(s, givens);
     run.run(masks, 0, -1);
     if (run.out_of_budget) return {0, {}, false, run.nodes};
@@ -255,7 +249,15 @@ solve_result solve(const shape& s, const cellvalues& givens, int limit, long max
 }
 
 cellvalues random_filling(const shape& s, std::mt19937& rng) {
-    return restarting(s, {}, 1, 0, rng).first;
+    // Run i may visit luby(i) times a unit of nodes before the next starts afresh.
+    const long unit = 16 + s.cell_count() / 4;
+    std::vector<long> weights(s.group_count(), 1);
+    for (long i = 1;; ++i) {
+        search run(s, 1, &rng, luby(i) * unit, weights);
+        auto masks = initial_masks(s, {});
+        run.run(masks, 0, -1);
+        if (!run.out_of_budget) return std::move(run.first);
+    }
 }
 
 } // namespace solver
