@@ -86,7 +86,12 @@ shape::shape(int cells, const std::vector<std::vector<int>>& groups)
                 const auto hc = group_cells(h);
                 if (std::binary_search(hc.begin(), hc.end(), cellsofg[i])) positions |= 1u << i;
             }
-            if (std::popcount(positions) >= 2) overlaps_[g].push_back({h, positions});
+            if (std::popcount(positions) < 2) continue;
+            std::vector<int> outside;
+            for (int c : group_cells(h)) {
+                if (!std::binary_search(cellsofg.begin(), cellsofg.end(), c)) outside.push_back(c);
+            }
+            overlaps_[g].push_back({h, positions, std::move(outside)});
         }
     }
 }

@@ -11,6 +11,7 @@ namespace solver {
 struct overlap {
     int other;          // the other group's number
     unsigned positions; // bit i set when cell i of the complete group belongs to the other group
+    std::vector<int> outside; // the other group's cells that are not in the complete group
 };
 
 class shape {

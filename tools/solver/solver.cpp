@@ -21,7 +21,9 @@ class search {
 public:
     search(const shape& s, int limit, std::mt19937* rng, long budget, std::vector<long>& weights)
         : s_(s), limit_(limit), rng_(rng), budget_(budget), weights_(weights),
-          dirty_(s.group_count(), false), levels_(s.cell_count() + 1) {}
+          dirty_(s.group_count(), false), complete_(s.group_count()), levels_(s.cell_count() + 1) {
+        for (int g = 0; g < s.group_count(); ++g) complete_[g] = s.complete(g) ? 1 : 0;
+    }
 
     // Explores the masks of one node; `changed` is the cell the branch fixed, or -1 at the root.
     void run(std::vector<std::uint8_t>& masks, int depth, int changed);
@@ -48,8 +50,9 @@ private:
     long budget_;
     // Per group: 1 plus the dead ends found in it, kept from one restart to the next.
     std::vector<long>& weights_;
-    std::vector<int> queue_;  // cells left with one value, not yet propagated
-    std::vector<bool> dirty_; // complete groups whose masks changed since last checked
+    std::vector<int> queue_;     // cells left with one value, not yet propagated
+    std::vector<bool> dirty_;    // complete groups whose masks changed since last checked
+    std::vector<char> complete_; // 1 for a complete group
     std::vector<int> dirtylist_;
     // The masks of each search depth; every level fixes one more cell, so the depth never
     // exceeds the number of cells and the table never grows under a caller's reference.
@@ -58,7 +61,7 @@ private:
 
 void search::mark_groups(int c) {
     for (int g : s_.groups_of(c)) {
-        if (!dirty_[g] && s_.complete(g)) {
+        if (!dirty_[g] && complete_[g]) {
             dirty_[g] = true;
             dirtylist_.push_back(g);
         }
@@ -101,11 +104,8 @@ bool search::check_group(std::vector<std::uint8_t>& masks, int g) {
         if (value_count(places[v - 1]) < 2) continue;
         for (const overlap& o : s_.overlaps(g)) {
             if ((places[v - 1] & ~o.positions) != 0) continue;
-            for (int c : s_.group_cells(o.other)) {
-                if ((masks[c] & value_bit(v)) == 0 ||
-                    std::find(cells.begin(), cells.end(), c) != cells.end()) {
-                    continue;
-                }
+            for (int c : o.outside) {
+                if ((masks[c] & value_bit(v)) == 0) continue;
                 const unsigned rest = masks[c] & ~value_bit(v);
                 if ((masks[c] & propagated) != 0 || rest == 0) return fail(o.other);
                 set_mask(masks, c, rest);
