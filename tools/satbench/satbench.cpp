@@ -95,9 +95,12 @@ struct sat_run {
 };
 
 sat_run run_sat(const std::string& command, const satbench::cnf& f, int cells) {
+    // Files of this run only, so that two benchmarks may run at once.
+    static const std::string tag =
+        std::to_string(clock_type::now().time_since_epoch().count() % 1000000007);
     const auto dir = std::filesystem::temp_directory_path();
-    const auto input = (dir / "satbench.cnf").string();
-    const auto output = (dir / "satbench.out").string();
+    const auto input = (dir / ("satbench" + tag + ".cnf")).string();
+    const auto output = (dir / ("satbench" + tag + ".out")).string();
     {
         std::ofstream out(input);
         satbench::write_dimacs(out, f);
@@ -107,8 +110,12 @@ sat_run run_sat(const std::string& command, const satbench::cnf& f, int cells) {
     const std::string line = command + " " + input + " > " + output + " 2>&1";
     if (std::system(line.c_str()) == -1) return r;
     r.seconds = seconds_since(start);
-    std::ifstream in(output);
-    r.satisfiable = satbench::read_answer(in, cells, r.filling);
+    {
+        std::ifstream in(output);
+        r.satisfiable = satbench::read_answer(in, cells, r.filling);
+    }
+    std::filesystem::remove(input);
+    std::filesystem::remove(output);
     return r;
 }
 
