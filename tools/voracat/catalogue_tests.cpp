@@ -57,8 +57,8 @@ TEST_F(BuiltInCatalogue, EveryLevelAsTheGameAppliesItKeepsItsPromises) {
             EXPECT_EQ(n.seuil, clagrivora::sixtocent(effectif)) << "level " << n.niveau;
         }
         // Cross-check the grader's count with an independent search on every level's givens.
-        ASSERT_EQ(grilleload(0, e.nom), 1);
-        clagrivora& g = grilleslots[0].grille;
+        clagrivora g;
+        ASSERT_EQ(grilleload(0, &g, e.nom), 1);
         const solver::shape forme = voracat::formedelagrille(g);
         for (const short seuil : seuils) {
             const solver::solve_result r =
@@ -92,9 +92,9 @@ TEST_F(BuiltInCatalogue, PlayableGridsOfferSevenDifferentLevels) {
 TEST_F(BuiltInCatalogue, LoadingShowsTheLevelsGivensAndAllowedValues) {
     for (const entree& e : table) {
         SCOPED_TRACE(e.nom);
-        ASSERT_EQ(grilleload(0, e.nom), 1);
+        clagrivora g;
+        ASSERT_EQ(grilleload(0, &g, e.nom), 1);
         EXPECT_EQ(nigridef, e.niveau);
-        clagrivora& g = grilleslots[0].grille;
         EXPECT_EQ(g.getniveauvoulu(), e.niveau);
         const short effectif =
             std::min<short>(6, static_cast<short>(e.niveau + g.getdeclassement()));

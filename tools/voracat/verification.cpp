@@ -56,8 +56,8 @@ std::vector<std::string> grilleverifiee::defauts() const {
 
 grilleverifiee verifiegrille(const char* nom) {
     grilleverifiee v;
-    if (!grilleload(0, nom)) return v;
-    clagrivora& g = grilleslots[0].grille;
+    clagrivora g;
+    if (!grilleload(0, &g, nom)) return v;
     v.trouvee = true;
     v.niveau = nigridef;
     v.nbcases = g.getnbcases();
