@@ -1,6 +1,6 @@
 // satbench: times the counting solver and a SAT solver side by side on the same puzzles (compact
 // grids, strips and rings, each also with its cells renumbered at random) and on filling an empty
-// grid. Run by hand: satbench [--sat COMMAND] [--runs N] [--quick]
+// grid. Run by hand: satbench [--sat COMMAND] [--runs N] [--quick] [--only SHAPE]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -153,6 +153,7 @@ int main(int argc, char** argv) {
     std::string command = "cadical -q";
     int runs = 10;
     bool quick = false;
+    std::string only;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--sat" && i + 1 < argc) {
@@ -161,8 +162,10 @@ int main(int argc, char** argv) {
             runs = std::max(1, std::atoi(argv[++i]));
         } else if (a == "--quick") {
             quick = true;
+        } else if (a == "--only" && i + 1 < argc) {
+            only = argv[++i];
         } else {
-            std::cerr << "usage: satbench [--sat COMMAND] [--runs N] [--quick]\n";
+            std::cerr << "usage: satbench [--sat COMMAND] [--runs N] [--quick] [--only SHAPE]\n";
             return 2;
         }
     }
@@ -172,8 +175,12 @@ int main(int argc, char** argv) {
               << "| shape | cells | givens | solver median | solver worst | SAT median | SAT worst "
                  "| worst ratio |\n|---|---|---|---|---|---|---|---|\n";
     bool ok = true;
-    std::mt19937 rng(2026);
-    for (const family& fam : families(quick)) {
+    std::mt19937 rng;
+    const auto all = families(quick);
+    for (std::size_t f = 0; f < all.size(); ++f) {
+        const family& fam = all[f];
+        if (!only.empty() && fam.name != only) continue;
+        rng.seed(2026 + static_cast<std::uint32_t>(f)); // each shape's puzzle on its own
         const solver::hexshape h = solver::build_hexshape(fam.centres);
         const solver::cellvalues puzzle = minimal_puzzle(h.puzzle, rng);
         const int givens = static_cast<int>(
