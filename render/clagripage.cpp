@@ -94,6 +94,7 @@ void clagripage::settaillemmpix(short mm, short px) {
     taillepixdev = device != nullptr ? device->ammxtopix(mm) : 0;
     hauteurchiffre = static_cast<short>(0.55 * px);
     settaillepix(px, modaffi == 9 ? 1 : 0);
+    setmodaffi(modaffi);
 }
 
 void clagripage::settaillemilli(short, short mm) {
@@ -111,8 +112,10 @@ void clagripage::setmodaffi(short mode) {
     modaffi = mode;
     const bool rec = mode == 9;
     if (rec != getmodetaillerec()) settaillepix(gettaillepix(), rec ? 1 : 0);
-    if (mode == 6) calposipusertri();
-    if (mode == 8) calposipuserond();
+    if (mode == 8)
+        calposipuserond();
+    else
+        calposipusertri();
 }
 
 void clagripage::diffichange(short c) {

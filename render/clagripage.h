@@ -54,8 +54,9 @@ public:
     // A different angle is stored and turns the model.
     void setangle(short degrees);
     short getangledessin() const { return angledessin; }
-    // Sizes: mm and px; the digit height becomes 0.55 * px truncated, and
-    // px goes to the model (in the rectangle form in display mode 9).
+    // Sizes: mm and px; the digit height becomes 0.55 * px truncated, px
+    // goes to the model (in the rectangle form in display mode 9) and the
+    // pencil marks are laid out again.
     void settaillemmpix(short mm, short px);
     // settaillemmpix(mm, ammxtopix(mm)) on the page's device; records mm.
     void settaillemilli(short unused, short mm);
@@ -69,9 +70,9 @@ public:
     cladevout* getdevice() const { return device; }
 
     // Display mode: 6 triangles, 7 small circles with links, 8 round cells,
-    // 9 triangles of the rectangle form, 10 hexagons around the cells. Mode 6
-    // lays the pencil marks out in triangles, mode 8 in a round; the
-    // others keep the layout they had.
+    // 9 triangles of the rectangle form, 10 hexagons around the cells. Mode 8
+    // lays the pencil marks out in a round, every other mode in triangles
+    // (laid out again on every size change, so they always fit the size).
     void setmodaffi(short mode);
     short getmodaffi() const { return modaffi; }
     bool testaffi(short m) const { return modaffi == m; }

@@ -1,12 +1,6 @@
 // Placing and drawing a grid page on memory bitmaps.
 #include "render/gripageimage.h"
 
-namespace {
-
-constexpr int bleu = 0xFF0000;
-
-} // namespace
-
 SIZE tailleimage(clagripage& g, short taille, short mode, short marge) {
     g.settaillemmpix(0, taille);
     g.setmodaffi(mode);
@@ -38,14 +32,38 @@ void placegrille(clagripage& g, cladevout& d, const bitmapmemoire& b, short marg
     g.movegrille(static_cast<short>(marge - x1), static_cast<short>(marge + y2));
 }
 
-void dessinefond(clagripage& g, cladevout& d, bitmapmemoire& fond) {
-    fond.remplit(0xFFFFFF);
-    d.sethdc(fond.dc());
-    g.dessingrifond(&d, 0, bleu, bleu);
+void joueexemple(clagripage& g, short valeurs, short marques) {
+    static const short masques[] = {1 | 4 | 32, 2 | 8 | 16, 63};
+    g.debutmodaffichagrille();
+    g.ajustepossicase();
+    short m = 0;
+    for (short c = 1; c <= g.getnbcases() && (valeurs > 0 || m < marques); ++c) {
+        if (!g.casestvide(c)) continue;
+        if (valeurs > 0) {
+            for (short v = 1; v <= 6; ++v) {
+                if (g.isautorisee(c, v) == 0) continue;
+                g.setcaseval(c, v);
+                g.ajustepossicase();
+                --valeurs;
+                break;
+            }
+            continue;
+        }
+        for (short v = 1; v <= 6; ++v)
+            if ((masques[m % 3] & (1 << (v - 1))) != 0) g.swapossuser(c, v);
+        ++m;
+    }
 }
 
-void peintgrille(clagripage& g, cladevout& d, const bitmapmemoire& fond, bitmapmemoire& image) {
+void dessinefond(clagripage& g, cladevout& d, bitmapmemoire& fond, int couleur) {
+    fond.remplit(0xFFFFFF);
+    d.sethdc(fond.dc());
+    g.dessingrifond(&d, 0, couleur, couleur);
+}
+
+void peintgrille(clagripage& g, cladevout& d, const bitmapmemoire& fond, bitmapmemoire& image,
+                 int couleur) {
     image.copiede(fond);
     d.sethdc(image.dc());
-    g.dessingrifin(&d, 0, bleu, bleu);
+    g.dessingrifin(&d, 0, couleur, couleur);
 }
