@@ -45,6 +45,24 @@ inline long objetsgdivivants() {
 #endif
 }
 
+// Whether objetsgdivivants counts: Wine answers 0 for every process.
+inline bool objetscomptables() {
+#ifdef _WIN32
+    return objetsgdivivants() > 0;
+#else
+    return true;
+#endif
+}
+
+// Whether a pen, brush, font or bitmap handle still names a live object.
+inline bool objetvivant(HGDIOBJ h) {
+#ifdef _WIN32
+    return GetObjectType(h) != 0;
+#else
+    return gdi::find_object(h) != nullptr;
+#endif
+}
+
 class LibereDessin : public ::testing::Environment {
 public:
     void TearDown() override {

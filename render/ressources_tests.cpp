@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using rendertest::objetsgdivivants;
@@ -63,18 +65,30 @@ TEST(wrappers, a_dc_gets_back_the_objects_it_held_and_nothing_leaks) {
     SelectObject(b.dc(), pen0);
     SelectObject(b.dc(), brush0);
     const long avant = objetsgdivivants();
+    std::vector<HGDIOBJ> faits;
     {
         clacrayon crayon;
         clabrosse brosse;
         clapolice police;
-        for (int i = 0; i < 5; ++i) {
-            // Each set deletes the previous object after the DC got its own back.
+        for (short i = 0; i < 5; ++i) {
+            // Each set deletes the previous object after the DC got its own
+            // back (checked at once: the next object made may take the old
+            // one's handle).
+            HGDIOBJ ancien = crayon.get();
             crayon.set(b.dc(), CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));
+            EXPECT_TRUE(ancien == nullptr || !rendertest::objetvivant(ancien)) << i;
+            ancien = brosse.get();
             brosse.set(b.dc(), CreateSolidBrush(RGB(0, 255, 0)));
-            police.create(12, 0, 0, 0, 400, "Arial");
+            EXPECT_TRUE(ancien == nullptr || !rendertest::objetvivant(ancien)) << i;
+            ancien = police.get();
+            police.create(static_cast<short>(12 + i), 0, 0, 0, 400, "Arial");
+            EXPECT_TRUE(ancien == nullptr || !rendertest::objetvivant(ancien)) << i;
             police.useon(b.dc());
         }
-        EXPECT_EQ(objetsgdivivants(), avant + 3);
+        faits = {crayon.get(), brosse.get(), police.get()};
+        if (rendertest::objetscomptables()) {
+            EXPECT_EQ(objetsgdivivants(), avant + 3);
+        }
         HPEN tenu = crayon.get();
         crayon.enduse();
         // The pen the DC held is back: selecting it again gives the stock pen.
@@ -85,6 +99,7 @@ TEST(wrappers, a_dc_gets_back_the_objects_it_held_and_nothing_leaks) {
         crayon.useon(b.dc());
     }
     EXPECT_EQ(objetsgdivivants(), avant);
+    for (HGDIOBJ h : faits) EXPECT_FALSE(rendertest::objetvivant(h));
     EXPECT_EQ(SelectObject(b.dc(), GetStockObject(NULL_PEN)), pen0);
     EXPECT_EQ(SelectObject(b.dc(), GetStockObject(NULL_BRUSH)), brush0);
 }
@@ -96,13 +111,16 @@ TEST(wrappers, a_use_on_another_dc_gives_the_first_dc_its_object_back) {
     SelectObject(a.dc(), pen0);
     SelectObject(b.dc(), pen0);
     const long avant = objetsgdivivants();
+    HGDIOBJ fait = nullptr;
     {
         clacrayon crayon;
         crayon.set(a.dc(), CreatePen(PS_SOLID, 1, 0));
+        fait = crayon.get();
         crayon.useon(b.dc());
         EXPECT_EQ(SelectObject(a.dc(), pen0), pen0);
     }
     EXPECT_EQ(objetsgdivivants(), avant);
+    EXPECT_FALSE(rendertest::objetvivant(fait));
     EXPECT_EQ(SelectObject(b.dc(), pen0), pen0);
 }
 
