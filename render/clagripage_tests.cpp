@@ -18,6 +18,7 @@
 namespace {
 
 using rendertest::chargegrille;
+using rendertest::scene;
 
 class gripage : public ::testing::Test {
 protected:
@@ -87,61 +88,6 @@ TEST_F(gripage, positions_as_text_and_the_solution_place) {
     g.setlocagrilib(&d);
     EXPECT_EQ(d.getlocx(), 50);
 }
-
-// A catalogue grid drawn as the shell paints it, with three played values and
-// three cells with pencil marks; scroll arrows right and down open, left and
-// up closed.
-struct scene {
-    clagripage page;
-    cladevout d;
-    std::unique_ptr<bitmapmemoire> fond;
-    std::unique_ptr<bitmapmemoire> image;
-    // Contour and link colour: blue as in the game, or another colour so
-    // that blue ink can only be pencil marks.
-    int couleur = 0xFF0000;
-
-    scene(const char* nom, short mode, short taille = 40) {
-        EXPECT_TRUE(chargegrille(page, nom));
-        joueexemple(page, 3, 3);
-        taillechoisie = taille;
-        const SIZE s = tailleimage(page, taille, mode, 20);
-        fond = std::make_unique<bitmapmemoire>(s.cx, s.cy);
-        image = std::make_unique<bitmapmemoire>(s.cx, s.cy);
-        placegrille(page, d, *fond, 20);
-        const LONG w = s.cx;
-        const LONG h = s.cy;
-        const POINT fleches[4][4] = {
-            {{w - 12, h / 2 - 8}, {w - 12, h / 2 + 8}, {w - 4, h / 2}, {w - 12, h / 2 - 8}},
-            {{12, h / 2 - 8}, {12, h / 2 + 8}, {4, h / 2}, {12, h / 2 - 8}},
-            {{w / 2 + 8, 12}, {w / 2 - 8, 12}, {w / 2, 4}, {w / 2 + 8, 12}},
-            {{w / 2 + 8, h - 12}, {w / 2 - 8, h - 12}, {w / 2, h - 4}, {w / 2 + 8, h - 12}},
-        };
-        for (int f = 0; f < 4; ++f)
-            for (int i = 0; i < 4; ++i) flechepoly[f][i] = fleches[f][i];
-        flechokdroite = 1;
-        flechokbas = 1;
-        dessine();
-    }
-    void dessine() {
-        dessinefond(page, d, *fond, couleur);
-        peintgrille(page, d, *fond, *image, couleur);
-    }
-    // The image pixel of a grid point.
-    POINT pixel(short x, short y) {
-        page.setlocagrille(&d);
-        POINT p{d.devx(x), d.devy(y)};
-        d.setlocxy(0, 0);
-        return p;
-    }
-    POINT centre(short c) { return pixel(page.getcacentrix(c), page.getcacentry(c)); }
-    // Whether some pixel within r of p satisfies test.
-    template <class F> bool autour(POINT p, int r, F test) const {
-        for (int y = p.y - r; y <= p.y + r; ++y)
-            for (int x = p.x - r; x <= p.x + r; ++x)
-                if (test(image->at(x, y))) return true;
-        return false;
-    }
-};
 
 int rouge(COLORREF c) {
     return static_cast<int>(c & 0xFF);
