@@ -98,6 +98,33 @@ int vert(COLORREF c) {
 int bleu(COLORREF c) {
     return static_cast<int>((c >> 16) & 0xFF);
 }
+TEST_F(gripage, the_frame_in_millimetres_and_a_turned_grid) {
+    clagripage g;
+    ASSERT_TRUE(chargegrille(g, "1251-1"));
+    cladevout d;
+    d.setdpi(254, 254);
+    g.settaillemmpix(0, 40);
+    g.fautcoordentableaux();
+    short x1 = 0;
+    short y1 = 0;
+    short x2 = 0;
+    short y2 = 0;
+    g.posicadremax(x1, y1, x2, y2);
+    g.cadreblocsel(&d);
+    // 10 pixels a millimetre.
+    EXPECT_EQ(blokadre.x1, x1 / 10);
+    EXPECT_EQ(blokadre.y2, y2 / 10);
+    const short avant = g.getcacentrix(1);
+    g.setangle(60);
+    EXPECT_EQ(g.getangledessin(), 60);
+    EXPECT_EQ(g.getangle(), 60);
+    g.fautcoordentableaux();
+    EXPECT_NE(g.getcacentrix(1), avant);
+    g.setangle(0);
+    g.fautcoordentableaux();
+    EXPECT_EQ(g.getcacentrix(1), avant);
+}
+
 // Nesting depth of the wait cursor, as the hooks see it.
 int* compteur() {
     static int n = 0;
