@@ -53,6 +53,7 @@ int ecart(std::uint32_t a, std::uint32_t b) {
     return m;
 }
 
+#ifdef _WIN32
 // Whether pixel (x, y) of a is within 24 per channel of the same pixel of b
 // or of one of its neighbours.
 bool prochevoisin(const imagergb& a, const imagergb& b, int x, int y) {
@@ -65,6 +66,7 @@ bool prochevoisin(const imagergb& a, const imagergb& b, int x, int y) {
         }
     return false;
 }
+#endif
 
 class references : public ::testing::TestWithParam<short> {
 protected:
