@@ -10,6 +10,10 @@
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
+#ifndef _WIN32
+#include "platform/gdi_internal.h"
+#endif
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -73,6 +77,10 @@ int main(int argc, char** argv) {
         }
     }
     libereressources();
+#ifndef _WIN32
+    // Cairo and fontconfig keep their font data until told to let it go.
+    gdi::release_font_caches();
+#endif
     std::printf("%d pictures written to %s\n", ecrites, dossier.string().c_str());
     return echecs == 0 ? 0 : 1;
 }
