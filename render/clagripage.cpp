@@ -26,7 +26,6 @@ clagripage::clagripage() {
 }
 
 void clagripage::clearpage() {
-    nom.clear();
     device = nullptr;
     slot = 0;
     grillex = grilley = solux = soluy = libx = liby = 0;
@@ -38,11 +37,6 @@ void clagripage::clearpage() {
     difficulte = 100;
     angledessin = 0;
     modaffi = 6;
-}
-
-void clagripage::setnom(const char* text) {
-    nom.set(text);
-    clagrivora::setnom(text);
 }
 
 cladevout& clagripage::dev() const {

@@ -6,6 +6,8 @@
 // The game's pages are owned by the shell (slot 0 the grid in play, slot 1
 // the rules pages); the catalogue loads a grid into the page it is given.
 //
+// The page's name is the model's (setnom, getnom).
+//
 // Painting: the shell draws the background pass into a kept memory bitmap
 // (again only when it is stale); each paint copies it, draws the top pass over
 // the copy and transfers the result. Each pass therefore stands alone: it
@@ -32,9 +34,6 @@ public:
     // Positions 0, size mm 0, size px 15, digit height 10, difficulty 100,
     // angle 0, display mode 6, no device, slot 0.
     void clearpage();
-    // The name, also given to the model.
-    void setnom(const char* text);
-    const char* getnom() const { return nom.adr(); }
 
     // Grid position in millimetres.
     void setposmm(float x, float y);
@@ -122,7 +121,6 @@ private:
     void dessinemarques();
     void dessinefleches();
 
-    gstring nom;
     cladevout* device = nullptr;
     short slot = 0;
     float grillex = 0;
