@@ -16,22 +16,35 @@ function(vora_warnings target)
     target_compile_options(${target} PRIVATE ${VORA_WARNINGS})
 endfunction()
 
-# vora_module(NAME lib SOURCES a.cpp b.cpp DEPS other [TEST_DEPS extra])
-# Declares the folder's library and registers each `*_tests.cpp` of the folder
-# as its own GoogleTest program (run by CTest) and each `*_bench.cpp` as a
-# benchmark program (built, not run as a test).
+# vora_module(NAME lib SOURCES a.cpp b.cpp
+#             [DEPS x...] [PRIVATE_DEPS y...] [TESTS t_tests.cpp...] [TEST_DEPS z...])
+# Declares the folder's static library from one plain list of sources.
+# DEPS are the libraries its public headers expose (linked PUBLIC, so their
+# usage requirements reach every user); PRIVATE_DEPS the libraries only its
+# sources need (linked PRIVATE: their include paths and definitions stay
+# inside). Each test program (TESTS, by default every `*_tests.cpp` of the
+# folder) is a GoogleTest program run by CTest, linked with the library, its
+# PRIVATE_DEPS (tests sit beside the code and may reach what the sources
+# reach) and TEST_DEPS. Each `*_bench.cpp` of the folder is a benchmark
+# program (built when Google Benchmark is found and the build is not
+# sanitized; not a test).
 function(vora_module)
-    cmake_parse_arguments(M "" "NAME" "SOURCES;DEPS;TEST_DEPS" ${ARGN})
+    cmake_parse_arguments(M "" "NAME" "SOURCES;DEPS;PRIVATE_DEPS;TESTS;TEST_DEPS" ${ARGN})
     add_library(${M_NAME} STATIC ${M_SOURCES})
     target_include_directories(${M_NAME} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${M_NAME} PUBLIC ${M_DEPS})
+    target_link_libraries(${M_NAME} PUBLIC ${M_DEPS} PRIVATE ${M_PRIVATE_DEPS})
     vora_warnings(${M_NAME})
 
-    file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_tests.cpp)
+    if(DEFINED M_TESTS)
+        list(TRANSFORM M_TESTS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+        set(tests ${M_TESTS})
+    else()
+        file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_tests.cpp)
+    endif()
     foreach(src ${tests})
         get_filename_component(exe ${src} NAME_WE)
         add_executable(${exe} ${src})
-        target_link_libraries(${exe} PRIVATE ${M_NAME} ${M_TEST_DEPS} GTest::gtest_main)
+        target_link_libraries(${exe} PRIVATE ${M_NAME} ${M_PRIVATE_DEPS} ${M_TEST_DEPS} GTest::gtest_main)
         vora_warnings(${exe})
         add_test(NAME ${M_NAME}.${exe} COMMAND ${exe})
     endforeach()
@@ -41,7 +54,7 @@ function(vora_module)
         foreach(src ${benches})
             get_filename_component(exe ${src} NAME_WE)
             add_executable(${exe} ${src})
-            target_link_libraries(${exe} PRIVATE ${M_NAME} benchmark::benchmark_main)
+            target_link_libraries(${exe} PRIVATE ${M_NAME} ${M_PRIVATE_DEPS} benchmark::benchmark_main)
             vora_warnings(${exe})
         endforeach()
     endif()

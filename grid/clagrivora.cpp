@@ -43,6 +43,7 @@ void clagrivora::clear(char mode) {
     fbase = fpoints = fcoord = fvalfix = fsegtour = fcasautour = 0;
     if (mode == 'C') niveauvoulu = niveaueffectif = 6;
     if (mode == 'N') {
+        lignesdef.clear();
         livohexa.clear();
         livopartie.clear();
         livotri.clear();

@@ -10,6 +10,20 @@
 // Derived structures are built lazily: each has a built flag, its faut
 // operation builds it (first building what it needs), its vide or kill
 // operation empties or frees it.
+//
+// The class is defined over several files of grid/:
+//   clagrivora.cpp   construction, clear, name, size and angle, record accessors
+//   grivobase.cpp    setfromgrivecdef, the hexagon, cell and point lists,
+//                    contour and ring lists, look-up by name
+//   grivotables.cpp  the cell and hexagon tables, rows and columns, pixel
+//                    centres, the given values in the table
+//   grivoproche.cpp  pixel positions of cells and points, outlines, hit tests
+//   grivovoisins.cpp the neighbour lines and the neighbour table
+//   grivopossi.cpp   allowed values: ajustepossicase, metencase, interdi*
+//   grivoniveau.cpp  difficulty levels, thresholds and level labels
+//   grivojoueur.cpp  pencil marks, the end of the grid, retourafixe, labels
+//   grivoetat.cpp    the game-state text (getactudata, setactudatabis,
+//                    injecterpossuval)
 #pragma once
 
 #include "grid/grivorecords.h"
@@ -43,7 +57,7 @@ public:
     // the byte flags and every built flag (freeing the tables), keeps the
     // twelve-neighbour rule on and sets the size to 40. Mode 'C' also sets
     // the wanted and effective levels to 6; mode 'N' also empties every list
-    // and the given values.
+    // (the definition lines included) and the given values.
     void clear(char mode);
 
     void setnom(const char* text);
@@ -57,9 +71,12 @@ public:
     short getangle() const { return angle; }
 
     // Empty the grid, then build its hexagon and cell lists and its given
-    // values from definition lines (borrowed), and complete the lists with
-    // the topology (fautbasexhaustive).
+    // values from definition lines, and complete the lists with the topology
+    // (fautbasexhaustive). The grid keeps its own copy of the lines
+    // (getlignesdef); null counts as no lines.
     void setfromgrivecdef(const lichavo* lines);
+    // The definition lines of the last setfromgrivecdef (emptied by clear('N')).
+    const lichavo& getlignesdef() const { return lignesdef; }
 
     // Lazy builders.
     // Canonical hexagon paths, the cells of every hexagon added, every point
@@ -377,6 +394,7 @@ private:
     unsigned char modetaillerec = 0;
     unsigned char regledouze = 1;
 
+    lichavo lignesdef;          // the definition lines the grid was built from
     lichavo livohexa;           // canonical paths of the complete hexagons
     lichavo livopartie;         // paths of the partial hexagons
     lichavo livotri;            // cell names

@@ -1,34 +1,29 @@
 // Tests of the grid model: building from definition lines, tables and
-// numbering, rows and columns, pixel centres and hit tests.
+// numbering, rows and columns, pixel centres and hit tests, and every
+// accessor's answer to numbers outside the tables (the sanitizer build checks
+// the memory).
+#include "grid/chargegrille_testing.h"
 #include "grid/clagrivora.h"
-#include "grid/vocalculinit.h"
+
+#include "foundation/lichavo_testing.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
-// A grid built from the given definition lines.
-void charge(clagrivora& g, std::initializer_list<const char*> lignes) {
-    globinitvocalcul();
-    lichavo l;
-    for (const char* t : lignes) l.padd(t);
-    g.setfromgrivecdef(&l);
-}
-
-std::string liste(const lichavo& l) {
-    std::string s;
-    for (short i = 1; i <= l.effectif(); ++i) s += std::string(l.adr(i)) + ",";
-    return s;
-}
+using lichavotesting::contents;
+using lichavotesting::texts;
 
 TEST(GridBuild, HexagonLineGivesItsSixCellsAndNoPartial) {
     clagrivora g;
-    charge(g, {"X"});
-    EXPECT_EQ(liste(g.getcases()), ":AB,:AF,C:AF,D:AB,D:AF,E:AB,");
-    EXPECT_EQ(liste(g.gethexas()), ",");
+    chargegrille(g, {"X"});
+    EXPECT_EQ(contents(g.getcases()), (texts{":AB", ":AF", "C:AF", "D:AB", "D:AF", "E:AB"}));
+    EXPECT_EQ(contents(g.gethexas()), (texts{""}));
     EXPECT_EQ(g.getnbcases(), 6);
     EXPECT_EQ(g.getnbhexacompletes(), 1);
     EXPECT_EQ(g.getnbhexapartiels(), 0);
@@ -39,16 +34,38 @@ TEST(GridBuild, HexagonLineGivesItsSixCellsAndNoPartial) {
 
 TEST(GridBuild, SixCellLinesMakeAHexagonNoLineNames) {
     clagrivora g;
-    charge(g, {":AB", ":AF", "C:AF", "D:AB", "D:AF", "E:AB"});
-    EXPECT_EQ(liste(g.gethexas()), ",");
+    chargegrille(g, {":AB", ":AF", "C:AF", "D:AB", "D:AF", "E:AB"});
+    EXPECT_EQ(contents(g.gethexas()), (texts{""}));
     EXPECT_EQ(g.getnbhexacompletes(), 1);
 }
 
 TEST(GridBuild, DuplicateLinesGiveOneCellAndOneHexagon) {
     clagrivora g;
-    charge(g, {"XA", "xa", "A:AB", "A:ab", "XA1"});
+    chargegrille(g, {"XA", "xa", "A:AB", "A:ab", "XA1"});
     EXPECT_EQ(g.getnbhexacompletes(), 1);
     EXPECT_EQ(g.getnbcases(), 6);
+}
+
+TEST(GridBuild, KeepsItsOwnCopyOfTheLines) {
+    clagrivora g;
+    {
+        lichavo l;
+        l.padd("X");
+        l.padd("XA2%80");
+        g.setfromgrivecdef(&l);
+    }
+    EXPECT_EQ(contents(g.getlignesdef()), (texts{"X", "XA2%80"}));
+    const short cases = g.getnbcases();
+    // Rebuilding from its own lines gives the same grid.
+    g.setfromgrivecdef(&g.getlignesdef());
+    EXPECT_EQ(contents(g.getlignesdef()), (texts{"X", "XA2%80"}));
+    EXPECT_EQ(g.getnbcases(), cases);
+    g.setfromgrivecdef(nullptr);
+    EXPECT_EQ(g.getlignesdef().effectif(), 0);
+    EXPECT_EQ(g.getnbcases(), 0);
+    chargegrille(g, {"X"});
+    g.clear('N');
+    EXPECT_EQ(g.getlignesdef().effectif(), 0);
 }
 
 TEST(GridBuild, ThreeToFiveCellsOfAPointMakeAPartialHexagon) {
@@ -57,7 +74,6 @@ TEST(GridBuild, ThreeToFiveCellsOfAPointMakeAPartialHexagon) {
         lichavo l;
         for (int i = 0; i < n; ++i) l.padd(six[i]);
         clagrivora g;
-        globinitvocalcul();
         g.setfromgrivecdef(&l);
         EXPECT_EQ(g.getnbhexacompletes(), 0) << n << " cells";
         EXPECT_EQ(g.getnbhexapartiels(), n >= 3 ? 1 : 0) << n << " cells";
@@ -67,11 +83,11 @@ TEST(GridBuild, ThreeToFiveCellsOfAPointMakeAPartialHexagon) {
 
 TEST(GridBuild, TwoHexagonsShareTwoCellsAndListPartials) {
     clagrivora g;
-    charge(g, {"X", "XA"});
+    chargegrille(g, {"X", "XA"});
     EXPECT_EQ(g.getnbcases(), 10);
     EXPECT_EQ(g.getnbhexacompletes(), 2);
     // The points B and F each hold four of their six cells.
-    EXPECT_EQ(liste(g.getpartiels()), "B,F,");
+    EXPECT_EQ(contents(g.getpartiels()), (texts{"B", "F"}));
     EXPECT_EQ(g.numerodelhexanor("A"), 2);
     EXPECT_EQ(g.numerodelhexanor("F"), 4);
     EXPECT_EQ(g.numerodelhexanor("ACE"), 1);
@@ -80,9 +96,9 @@ TEST(GridBuild, TwoHexagonsShareTwoCellsAndListPartials) {
 
 TEST(GridBuild, ReloadingForgetsThePreviousGrid) {
     clagrivora g;
-    charge(g, {"X", "XA", "WPJ%90"});
+    chargegrille(g, {"X", "XA", "WPJ%90"});
     g.fautunetabledescases();
-    charge(g, {"XB"});
+    chargegrille(g, {"XB"});
     EXPECT_EQ(g.getnbcases(), 6);
     EXPECT_FALSE(g.faittabcases());
     EXPECT_FALSE(g.yavalfixes());
@@ -91,7 +107,7 @@ TEST(GridBuild, ReloadingForgetsThePreviousGrid) {
 
 TEST(GridTables, CellsAreNumberedInListOrderAndRecordZeroStaysClear) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     g.fautunetabledescases();
     g.fautunetabledeshexas();
     for (short i = 1; i <= g.getnbcases(); ++i) EXPECT_EQ(g.numerodelacase(g.getcases().adr(i)), i);
@@ -119,7 +135,7 @@ TEST(GridTables, CellsAreNumberedInListOrderAndRecordZeroStaysClear) {
 
 TEST(GridTables, RowsAndColumnsOfAHexagonAreTwoRowsOfThree) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     g.fautunetabledescases();
     // :AB, :AF, C:AF, D:AB, D:AF, E:AB
     const short rangees[] = {1, 2, 1, 1, 2, 2};
@@ -146,7 +162,7 @@ TEST(GridTables, PositaconvReadsExpandedLettersUpToTheColon) {
 
 TEST(GridTables, GivenValuesGoIntoTheCellTable) {
     clagrivora g;
-    charge(g, {"X", "WPJ%90", "VQJ%100", "AWRJ%80"});
+    chargegrille(g, {"X", "WPJ%90", "VQJ%100", "AWRJ%80"});
     EXPECT_TRUE(g.yavalfixes());
     g.fautunetabledescases();
     g.fautvalfixentables();
@@ -163,7 +179,7 @@ TEST(GridTables, GivenValuesGoIntoTheCellTable) {
 
 TEST(GridGeometry, CellAndHexagonCentresFollowSizeAndAngle) {
     clagrivora g;
-    charge(g, {"X", "XA"});
+    chargegrille(g, {"X", "XA"});
     g.fautcoordentableaux();
     const short ab = g.numerodelacase(":AB");
     const short dab = g.numerodelacase("D:AB");
@@ -188,7 +204,7 @@ TEST(GridGeometry, CellAndHexagonCentresFollowSizeAndAngle) {
 
 TEST(GridGeometry, RectangleFormPlacesCellsHalfAWidthAboveOrBelow) {
     clagrivora g;
-    charge(g, {"XA"});
+    chargegrille(g, {"XA"});
     g.settaillepix(30, 1);
     short x = 0;
     short y = 0;
@@ -210,7 +226,7 @@ TEST(GridGeometry, CellGeometryIsAThirdOfTheSize) {
 
 TEST(GridGeometry, OutlinesAndBoundingFrame) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     vopoint p[7];
     ASSERT_EQ(g.givecasepoints(g.numerodelacase(":AF"), p), 4);
     EXPECT_EQ(p[1].x, 40);
@@ -228,7 +244,7 @@ TEST(GridGeometry, OutlinesAndBoundingFrame) {
 
 TEST(GridHitTest, CaseprocheStopsAtHalfTheSizeAndPrefersTheLowerNumber) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     EXPECT_EQ(g.caseproche(20, 11), 1);
     EXPECT_EQ(g.caseproche(40, 11), 1) << "20 pixels away is still the cell";
     EXPECT_EQ(g.caseproche(41, 11), 0) << "21 pixels away is no cell";
@@ -238,7 +254,7 @@ TEST(GridHitTest, CaseprocheStopsAtHalfTheSizeAndPrefersTheLowerNumber) {
 
 TEST(GridHitTest, HexagonAndPointThresholds) {
     clagrivora g;
-    charge(g, {"X", "XAA"});
+    chargegrille(g, {"X", "XAA"});
     EXPECT_EQ(g.hexaproche(6, 0), 1);
     EXPECT_EQ(g.hexaproche(3, -3), 1);
     EXPECT_EQ(g.hexaproche(7, 0), 0);
@@ -250,11 +266,11 @@ TEST(GridHitTest, HexagonAndPointThresholds) {
 
 TEST(GridHitTest, PartialHexagonsAreNumberedAfterCompleteOnes) {
     clagrivora g;
-    charge(g, {":AB", "C:AF", "D:AB", "D:AF"});
+    chargegrille(g, {":AB", "C:AF", "D:AB", "D:AF"});
     EXPECT_EQ(g.hexapartproche(10, 0), 1);
     EXPECT_EQ(g.hexapartproche(11, 0), 0);
     clagrivora h;
-    charge(h, {"X", "XA"});
+    chargegrille(h, {"X", "XA"});
     const short f = h.numerodelhexanor("F");
     EXPECT_EQ(f, 4);
     EXPECT_EQ(h.hexapartproche(20, -35), f);
@@ -263,7 +279,7 @@ TEST(GridHitTest, PartialHexagonsAreNumberedAfterCompleteOnes) {
 
 TEST(GridClear, ModesKeepOrEmptyTheLists) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     g.setnom("essai");
     g.setangle(30);
     g.fautunetabledescases();
@@ -279,6 +295,110 @@ TEST(GridClear, ModesKeepOrEmptyTheLists) {
     g.clear('N');
     EXPECT_EQ(g.getcases().effectif(), 0);
     EXPECT_EQ(g.gethexas().effectif(), 0);
+}
+
+// Everything the accessors can tell about cells 1..nbcases.
+std::vector<short> photo(const clagrivora& g) {
+    std::vector<short> v;
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        v.push_back(g.getcaseval(c));
+        v.push_back(g.getvaluposs(c));
+        v.push_back(g.getpuser(c));
+        v.push_back(g.casestfixe(c) ? 1 : 0);
+    }
+    return v;
+}
+
+// Calls every accessor that takes a cell or hexagon number with `numero`.
+void touttoucher(clagrivora& g, short numero, short v) {
+    g.setcaseval(numero, v);
+    g.defixercase(numero);
+    g.setvaluposs(numero, v);
+    if (short* p = g.possitabladr(numero)) *p = g.getvaluposs(numero);
+    g.swapossuser(numero, v);
+    g.razpuser(numero);
+    g.interdicaval(numero, v);
+    g.interdidouze(numero, v);
+    g.interditrois(numero, v);
+    g.interdiquinze(numero, v);
+    g.isautorisee(numero, v);
+    short x = 0;
+    short y = 0;
+    g.givepossofuser(numero, v, x, y);
+    g.possiproche(numero, x, y);
+    vopoint points[7];
+    g.givecasepoints(numero, points);
+    g.givepthexapoints(numero, points);
+    gstring t;
+    g.ecricalignouv(&t, v, numero, "-");
+    for (short i = -1; i <= 15; ++i) {
+        g.casevoisine(numero, i);
+        g.casopposee(numero, i);
+    }
+    g.getcaseval(numero);
+    g.casestfixe(numero);
+    g.getvaldef(numero);
+    g.getnidef(numero);
+    g.getrangee(numero);
+    g.getcolonne(numero);
+    g.getcolonnecopie(numero);
+    g.getcacentrix(numero);
+    g.getcacentry(numero);
+    g.gethexacentrix(numero);
+    g.gethexacentry(numero);
+}
+
+TEST(Robustness, NumbersOutsideTheTablesReadZeroAndWriteNothing) {
+    clagrivora g;
+    chargegrillejouable(g, {"X", "XA", "WPJ%100"});
+    g.swapossuser(3, 2);
+    const short n = g.getnbcases();
+    const std::vector<short> avant = photo(g);
+    std::mt19937 alea(17);
+    for (int numero = -32768; numero <= 32767; ++numero) {
+        const auto cell = static_cast<short>(numero);
+        if (cell >= 1 && cell <= n) continue;
+        touttoucher(g, cell, static_cast<short>(alea() % 9));
+        ASSERT_EQ(g.getcaseval(cell), 0) << cell;
+        ASSERT_EQ(g.getvaluposs(cell), 0) << cell;
+        ASSERT_EQ(g.getpuser(cell), 0) << cell;
+        ASSERT_EQ(g.possitabladr(cell), nullptr) << cell;
+        ASSERT_EQ(g.casevoisine(cell, 0), 0) << cell;
+    }
+    EXPECT_EQ(photo(g), avant);
+}
+
+TEST(Robustness, AnyValueAtAnyCellKeepsTheTablesWhole) {
+    clagrivora g;
+    chargegrillejouable(g, {"X", "XA", "XB", "XAB"});
+    const short n = g.getnbcases();
+    std::mt19937 alea(29);
+    for (int essai = 0; essai < 4000; ++essai) {
+        const auto cell = static_cast<short>(static_cast<int>(alea() % (n + 4)) - 2);
+        const auto v = static_cast<short>(static_cast<int>(alea() % 12) - 3);
+        touttoucher(g, cell, v);
+        g.metencase(cell, v);
+        if (essai % 50 == 0) {
+            g.ajustepossicase();
+            g.setactudatabis(textedetat(g).c_str());
+        }
+    }
+    const std::string s = textedetat(g);
+    EXPECT_EQ(s.find_first_not_of("ABCDEFGHK01234567"), std::string::npos) << s;
+    g.retourafixe();
+    g.razallpuser();
+    EXPECT_EQ(textedetat(g).find_first_not_of("GHK"), std::string::npos);
+}
+
+TEST(Robustness, AFreshGridAnswersEveryNumberWithZero) {
+    clagrivora g;
+    for (short cell : {short(-32768), short(-1), short(0), short(1), short(2), short(32767)}) {
+        touttoucher(g, cell, 3);
+        EXPECT_EQ(g.getcaseval(cell), 0);
+        EXPECT_EQ(g.caseproche(cell, cell), 0);
+        EXPECT_EQ(g.hexapartproche(cell, cell), 0);
+        EXPECT_EQ(g.pointproche(cell, cell), 0);
+    }
 }
 
 } // namespace

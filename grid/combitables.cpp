@@ -1,5 +1,5 @@
-// Binomial, ordered-values and combination tables, and the arithmetic that
-// fills them.
+// Binomial, ordered-values and combination tables, built on first use, and the
+// arithmetic that fills them.
 #include "grid/combitables.h"
 
 #include "grid/valuemasks.h"
@@ -11,11 +11,6 @@ namespace {
 constexpr short maxvaleur = 6;
 constexpr short nbmasques = 64;
 constexpr short largeurordre = 7; // count, then six values
-
-short tabcombi[maxvaleur + 1][maxvaleur + 1] = {}; // [k][n]
-short tabordre[nbmasques][largeurordre] = {};
-short listepaires[nbvopaires + 1] = {};   // slot 0 unused
-short listetriples[nbvotriples + 1] = {}; // slot 0 unused
 
 bool dansvaleurs(short n) {
     return n >= 0 && n <= maxvaleur;
@@ -43,26 +38,36 @@ short vonombrecombi(short k, short n) {
     return static_cast<short>(c);
 }
 
-void voprecalcombi() {
-    for (auto& ligne : tabcombi)
-        for (short& entree : ligne) entree = 0;
+namespace {
+
+// The process-wide binomial table.
+struct tablebinome {
+    short combi[maxvaleur + 1][maxvaleur + 1] = {}; // [k][n]
+};
+
+// The process-wide ordered-values table and the pair and triple lists.
+struct tablesordre {
+    short ordre[nbmasques][largeurordre] = {};
+    short paires[nbvopaires + 1] = {};   // slot 0 unused
+    short triples[nbvotriples + 1] = {}; // slot 0 unused
+};
+
+tablebinome construitbinome() {
+    tablebinome t;
     for (short n = 1; n <= maxvaleur; ++n)
-        for (short k = 1; k <= n; ++k) tabcombi[k][n] = vonombrecombi(k, n);
+        for (short k = 1; k <= n; ++k) t.combi[k][n] = vonombrecombi(k, n);
+    return t;
 }
 
-void votabrapidite() {
-    votabmasques();
-    voprecalcombi();
-}
-
-void votabordre() {
+tablesordre construitordre() {
+    tablesordre t;
     short nbpaires = 0;
     short nbtriples = 0;
     for (short m = 0; m < nbmasques; ++m) {
         const short c = nombrevaldansposs(m);
-        if (c == 2 && nbpaires < nbvopaires) listepaires[++nbpaires] = m;
-        if (c == 3 && nbtriples < nbvotriples) listetriples[++nbtriples] = m;
-        short* ligne = tabordre[m];
+        if (c == 2 && nbpaires < nbvopaires) t.paires[++nbpaires] = m;
+        if (c == 3 && nbtriples < nbvotriples) t.triples[++nbtriples] = m;
+        short* ligne = t.ordre[m];
         ligne[0] = c;
         short dedans = 0;
         short dehors = c;
@@ -74,20 +79,47 @@ void votabordre() {
             }
         }
     }
+    return t;
+}
+
+// Each table is built by its first look-up (thread-safe, once per process).
+const tablebinome& binome() {
+    static const tablebinome table = construitbinome();
+    return table;
+}
+
+const tablesordre& ordre() {
+    static const tablesordre tables = construitordre();
+    return tables;
+}
+
+} // namespace
+
+void voprecalcombi() {
+    binome();
+}
+
+void votabrapidite() {
+    votabmasques();
+    voprecalcombi();
+}
+
+void votabordre() {
+    ordre();
 }
 
 short vocombitab(short k, short n) {
-    return dansvaleurs(k) && dansvaleurs(n) ? tabcombi[k][n] : short{0};
+    return dansvaleurs(k) && dansvaleurs(n) ? binome().combi[k][n] : short{0};
 }
 
 short vovaleurordre(short m, short i) {
-    return i >= 0 && i < largeurordre ? tabordre[m & (nbmasques - 1)][i] : short{0};
+    return i >= 0 && i < largeurordre ? ordre().ordre[m & (nbmasques - 1)][i] : short{0};
 }
 
 short vopaire(short i) {
-    return i >= 1 && i <= nbvopaires ? listepaires[i] : short{0};
+    return i >= 1 && i <= nbvopaires ? ordre().paires[i] : short{0};
 }
 
 short votriple(short i) {
-    return i >= 1 && i <= nbvotriples ? listetriples[i] : short{0};
+    return i >= 1 && i <= nbvotriples ? ordre().triples[i] : short{0};
 }

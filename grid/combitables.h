@@ -14,19 +14,20 @@ short vofacto(short n);
 // Also 0 when the coefficient does not fit in 16 bits (from n = 18 on for some k).
 short vonombrecombi(short k, short n);
 
-// Fills the binomial table: every entry cleared, then entry (k, n) =
-// vonombrecombi(k, n) for 1 <= k <= n <= 6.
+// The tables below are process-wide and read-only. Each is built by its first
+// look-up; the three functions that follow (run by `globinitvocalcul` at
+// start-up) only build them ahead, and later calls change nothing.
+
+// Builds the binomial table: entry (k, n) = vonombrecombi(k, n) for
+// 1 <= k <= n <= 6, every other entry 0.
 void voprecalcombi();
 
-// Fills the mask tables (`votabmasques`), then the binomial table.
+// Builds the mask tables (`votabmasques`), then the binomial table.
 void votabrapidite();
 
-// Fills the ordered-values table and the pair and triple lists from the
-// value-count table, which `votabrapidite` must have filled first.
+// Builds the ordered-values table and the pair and triple lists (from the
+// value counts of the masks).
 void votabordre();
-
-// The tables below are read-only after start-up (`globinitvocalcul`); until
-// they are filled every look-up answers 0.
 
 // Binomial table entry (k, n), k and n in 0..6: C(n, k) for 1 <= k <= n, else 0.
 // Any k or n outside 0..6 answers 0.

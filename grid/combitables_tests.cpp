@@ -1,5 +1,6 @@
 // Tests of the factorial, binomial, ordered-values and combination tables,
-// against values computed here by loops.
+// against values computed here by loops (the tables build themselves on
+// first use; only the last test runs the start-up).
 #include "grid/combitables.h"
 
 #include "grid/vocalculinit.h"
@@ -11,11 +12,6 @@
 #include <vector>
 
 namespace {
-
-class combitables : public ::testing::Test {
-protected:
-    void SetUp() override { globinitvocalcul(); }
-};
 
 // C(n, k) by Pascal's triangle, for n up to `nmax`.
 std::vector<std::vector<std::int64_t>> pascal(int nmax) {
@@ -34,7 +30,7 @@ std::vector<short> masquesde(int nbvaleurs) {
     return liste;
 }
 
-TEST_F(combitables, vofacto_covers_0_to_6_and_is_0_elsewhere) {
+TEST(combitables, vofacto_covers_0_to_6_and_is_0_elsewhere) {
     std::int64_t f = 1;
     for (short n = 0; n <= 6; ++n) {
         if (n > 0) f *= n;
@@ -45,7 +41,7 @@ TEST_F(combitables, vofacto_covers_0_to_6_and_is_0_elsewhere) {
     EXPECT_EQ(vofacto(32767), 0);
 }
 
-TEST_F(combitables, vonombrecombi_matches_pascal_while_it_fits_in_16_bits) {
+TEST(combitables, vonombrecombi_matches_pascal_while_it_fits_in_16_bits) {
     const auto c = pascal(40);
     for (short n = -2; n <= 40; ++n) {
         for (short k = -2; k <= 41; ++k) {
@@ -62,7 +58,7 @@ TEST_F(combitables, vonombrecombi_matches_pascal_while_it_fits_in_16_bits) {
     EXPECT_EQ(vonombrecombi(2, 32767), 0);
 }
 
-TEST_F(combitables, binomial_table_holds_c_n_k_for_1_le_k_le_n_le_6_only) {
+TEST(combitables, binomial_table_holds_c_n_k_for_1_le_k_le_n_le_6_only) {
     const auto c = pascal(6);
     for (short k = 0; k <= 6; ++k)
         for (short n = 0; n <= 6; ++n)
@@ -74,7 +70,7 @@ TEST_F(combitables, binomial_table_holds_c_n_k_for_1_le_k_le_n_le_6_only) {
     }
 }
 
-TEST_F(combitables, ordered_row_lists_values_in_the_mask_then_the_others_each_increasing) {
+TEST(combitables, ordered_row_lists_values_in_the_mask_then_the_others_each_increasing) {
     for (short m = 0; m < 64; ++m) {
         std::vector<short> attendu{static_cast<short>(std::popcount(static_cast<unsigned>(m)))};
         for (short v = 1; v <= 6; ++v)
@@ -90,7 +86,7 @@ TEST_F(combitables, ordered_row_lists_values_in_the_mask_then_the_others_each_in
     EXPECT_EQ(ligne5, (std::vector<short>{2, 1, 3, 2, 4, 5, 6}));
 }
 
-TEST_F(combitables, ordered_row_ignores_high_mask_bits_and_answers_0_outside_the_row) {
+TEST(combitables, ordered_row_ignores_high_mask_bits_and_answers_0_outside_the_row) {
     for (short i = 0; i <= 6; ++i) {
         EXPECT_EQ(vovaleurordre(64 + 5, i), vovaleurordre(5, i));
         EXPECT_EQ(vovaleurordre(-1, i), vovaleurordre(63, i));
@@ -100,7 +96,7 @@ TEST_F(combitables, ordered_row_ignores_high_mask_bits_and_answers_0_outside_the
     EXPECT_EQ(vovaleurordre(5, 32767), 0);
 }
 
-TEST_F(combitables, pair_and_triple_lists_hold_the_masks_of_two_and_three_values_in_order) {
+TEST(combitables, pair_and_triple_lists_hold_the_masks_of_two_and_three_values_in_order) {
     const auto paires = masquesde(2);
     const auto triples = masquesde(3);
     ASSERT_EQ(paires.size(), static_cast<size_t>(nbvopaires));
@@ -119,7 +115,7 @@ TEST_F(combitables, pair_and_triple_lists_hold_the_masks_of_two_and_three_values
     EXPECT_EQ(vopaire(16), 0);
 }
 
-TEST_F(combitables, filling_again_changes_no_table) {
+TEST(combitables, filling_again_changes_no_table) {
     votabrapidite();
     votabordre();
     globinitvocalcul();

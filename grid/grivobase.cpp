@@ -10,6 +10,7 @@
 #include "foundation/textcompare.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -22,26 +23,30 @@ void tritunique(lichavo& l) {
 } // namespace
 
 void clagrivora::setfromgrivecdef(const lichavo* lines) {
-    clear('N');
+    // Copied first: lines may be this grid's own list, which clear empties.
+    lichavo copie;
     if (lines) {
-        clagridefiligne ligne;
-        gstring nomcase;
-        gstring code;
-        for (short i = 1; i <= lines->effectif(); ++i) {
-            ligne.setfromlignecond(lines->adr(i));
-            if (ligne.ishexa()) {
-                gstring chemin;
-                ligne.givelivohex(&chemin);
-                livohexa.padd(chemin.adr());
-            }
-            if (ligne.iscase()) {
-                ligne.givelivocase(&nomcase);
-                livotri.padd(nomcase.adr());
-                if (ligne.getvaleur() != 0) {
-                    code.set(vi(ligne.getvaleur()), ",", vi(ligne.getpourcentage()));
-                    livalcafixes.setparam(nomcase.adr(), code.adr());
-                    faitvalfixes = 1;
-                }
+        for (short i = 1; i <= lines->effectif(); ++i) copie.padd(lines->adr(i));
+    }
+    clear('N');
+    lignesdef = std::move(copie);
+    clagridefiligne ligne;
+    gstring nomcase;
+    gstring code;
+    for (short i = 1; i <= lignesdef.effectif(); ++i) {
+        ligne.setfromlignecond(lignesdef.adr(i));
+        if (ligne.ishexa()) {
+            gstring chemin;
+            ligne.givelivohex(&chemin);
+            livohexa.padd(chemin.adr());
+        }
+        if (ligne.iscase()) {
+            ligne.givelivocase(&nomcase);
+            livotri.padd(nomcase.adr());
+            if (ligne.getvaleur() != 0) {
+                code.set(vi(ligne.getvaleur()), ",", vi(ligne.getpourcentage()));
+                livalcafixes.setparam(nomcase.adr(), code.adr());
+                faitvalfixes = 1;
             }
         }
     }

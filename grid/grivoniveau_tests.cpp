@@ -1,7 +1,7 @@
 // Tests of the difficulty levels: thresholds, the correction from the grid's
 // shape, level 7, applying a level and the level labels.
+#include "grid/chargegrille_testing.h"
 #include "grid/clagrivora.h"
-#include "grid/vocalculinit.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +9,10 @@
 
 namespace {
 
-void charge(clagrivora& g, std::initializer_list<const char*> lignes) {
-    globinitvocalcul();
-    lichavo l;
-    for (const char* t : lignes) l.padd(t);
-    g.setfromgrivecdef(&l);
-}
-
 // One hexagon with givens of codes 75 (":AB" = 1), 90 (":AF" = 2), 100
 // ("C:AF" = 3) and 120 ("D:AB" = 4).
 void hexagonedonne(clagrivora& g) {
-    charge(g, {"X", "WPJ%75", "VQJ%90", "CVRJ%100", "DWSJ%120"});
+    chargegrille(g, {"X", "WPJ%75", "VQJ%90", "CVRJ%100", "DWSJ%120"});
     g.fautvalfixentables();
 }
 
@@ -55,21 +48,21 @@ TEST(Levels, OneHexagonShiftsTheLevelByThree) {
 
 TEST(Levels, AFullNeighbourhoodNeedsNoCorrection) {
     clagrivora g;
-    charge(g, {"X", "XA", "XB", "XC", "XD", "XE", "XF"});
+    chargegrille(g, {"X", "XA", "XB", "XC", "XD", "XE", "XF"});
     for (short n = 1; n <= 6; ++n) {
         g.bonsniveaux(n);
         EXPECT_EQ(g.getdeclassement(), 0);
         EXPECT_EQ(g.getniveaueffectif(), n);
     }
     clagrivora deux;
-    charge(deux, {"X", "XA"});
+    chargegrille(deux, {"X", "XA"});
     deux.declassecalc();
     EXPECT_EQ(deux.getdeclassement(), 3) << "6 - 1 neighbour, at most 3";
 }
 
 TEST(Levels, CodeHundredTwentyWithoutHundredIsNoLevelSeven) {
     clagrivora g;
-    charge(g, {"X", "WPJ%120", "VQJ%90"});
+    chargegrille(g, {"X", "WPJ%120", "VQJ%90"});
     EXPECT_FALSE(g.yaniveausept()) << "no cell table yet";
     g.fautvalfixentables();
     EXPECT_FALSE(g.yaniveausept());
@@ -124,7 +117,7 @@ TEST(Levels, ApplyingALevelShowsTheGivensItReachesAndEmptiesTheRest) {
 
 TEST(Levels, AGridWithoutGivensOnlyMarksThemNotPlaced) {
     clagrivora g;
-    charge(g, {"X"});
+    chargegrille(g, {"X"});
     g.fautunetabledescases();
     g.setcaseval(1, 3);
     g.fautappliquerniveau();

@@ -7,9 +7,33 @@ constexpr short nbvaleurscodees = 8; // table index 0..7
 constexpr short nbmasques = 64;      // masks 0..63
 constexpr short masquesix = 63;
 
-short tabunevaleur[nbvaleurscodees] = {};
-short tabunevalinv[nbvaleurscodees] = {};
-short tabnombreval[nbmasques] = {};
+// The process-wide mask tables: single values, the full set less one value,
+// and the value count of each mask.
+struct tablesmasques {
+    short unevaleur[nbvaleurscodees] = {};
+    short unevalinv[nbvaleurscodees] = {};
+    short nombreval[nbmasques] = {};
+};
+
+tablesmasques construitmasques() {
+    tablesmasques t;
+    for (short v = 1; v < nbvaleurscodees; ++v) {
+        t.unevaleur[v] = static_cast<short>(1 << (v - 1));
+        t.unevalinv[v] = v <= 6 ? static_cast<short>(masquesix - t.unevaleur[v]) : short{0};
+    }
+    for (short m = 0; m < nbmasques; ++m) {
+        short nb = 0;
+        for (short bit = 0; bit < 6; ++bit) nb = static_cast<short>(nb + ((m >> bit) & 1));
+        t.nombreval[m] = nb;
+    }
+    return t;
+}
+
+// The tables, built by the first look-up (thread-safe, once per process).
+const tablesmasques& masques() {
+    static const tablesmasques tables = construitmasques();
+    return tables;
+}
 
 bool valeurcodee(short v) {
     return v >= 0 && v < nbvaleurscodees;
@@ -18,25 +42,15 @@ bool valeurcodee(short v) {
 } // namespace
 
 void votabmasques() {
-    tabunevaleur[0] = 0;
-    tabunevalinv[0] = 0;
-    for (short v = 1; v < nbvaleurscodees; ++v) {
-        tabunevaleur[v] = static_cast<short>(1 << (v - 1));
-        tabunevalinv[v] = v <= 6 ? static_cast<short>(masquesix - tabunevaleur[v]) : short{0};
-    }
-    for (short m = 0; m < nbmasques; ++m) {
-        short nb = 0;
-        for (short bit = 0; bit < 6; ++bit) nb = static_cast<short>(nb + ((m >> bit) & 1));
-        tabnombreval[m] = nb;
-    }
+    masques();
 }
 
 short possunevaleur(short v) {
-    return valeurcodee(v) ? tabunevaleur[v] : short{0};
+    return valeurcodee(v) ? masques().unevaleur[v] : short{0};
 }
 
 short possunevalinv(short v) {
-    return valeurcodee(v) ? tabunevalinv[v] : short{0};
+    return valeurcodee(v) ? masques().unevalinv[v] : short{0};
 }
 
 short possiblinverse(short m) {
@@ -62,7 +76,7 @@ short yavaldpo(short v, short m) {
 }
 
 short nombrevaldansposs(short m) {
-    return tabnombreval[m & masquesix];
+    return masques().nombreval[m & masquesix];
 }
 
 short shortet(short a, short b) {

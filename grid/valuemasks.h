@@ -3,9 +3,9 @@
 // small functions that question and combine such masks.
 #pragma once
 
-// The three mask tables below are filled by `votabmasques` (run by
-// `votabrapidite`, itself run by `globinitvocalcul` at start-up); until then
-// every look-up answers 0.
+// The three mask tables below are process-wide and read-only: the first
+// look-up builds them (`votabmasques` and `globinitvocalcul` build them ahead),
+// so every look-up answers from complete tables.
 
 // The mask of the single value v: 2^(v - 1) for v = 1..7, 0 for v = 0.
 // Any v outside 0..7 answers 0 (the empty set).
@@ -35,6 +35,6 @@ short shortou(short a, short b);
 // n modulo 6; the remainder has the sign of n (-7 gives -1).
 short modulosix(short n);
 
-// Fills the mask tables above. Every call writes the same values, so running
-// it again changes nothing.
+// Builds the mask tables above now unless a look-up already has; later calls
+// change nothing.
 void votabmasques();

@@ -1,27 +1,21 @@
-// Tests of the value-mask tables and functions, against the bit definitions.
+// Tests of the value-mask tables and functions, against the bit definitions
+// (the tables build themselves on first use: no start-up here).
 #include "grid/valuemasks.h"
-
-#include "grid/vocalculinit.h"
 
 #include <bit>
 #include <gtest/gtest.h>
 
 namespace {
 
-class valuemasks : public ::testing::Test {
-protected:
-    void SetUp() override { globinitvocalcul(); }
-};
-
 constexpr short horsplage[] = {-32768, -1, 8, 9, 64, 32767};
 
-TEST_F(valuemasks, possunevaleur_is_the_bit_of_each_value_and_empty_outside_0_to_7) {
+TEST(valuemasks, possunevaleur_is_the_bit_of_each_value_and_empty_outside_0_to_7) {
     EXPECT_EQ(possunevaleur(0), 0);
     for (short v = 1; v <= 7; ++v) EXPECT_EQ(possunevaleur(v), 1 << (v - 1)) << "value " << v;
     for (short v : horsplage) EXPECT_EQ(possunevaleur(v), 0) << "value " << v;
 }
 
-TEST_F(valuemasks, possunevalinv_is_the_full_set_less_the_value_and_empty_elsewhere) {
+TEST(valuemasks, possunevalinv_is_the_full_set_less_the_value_and_empty_elsewhere) {
     for (short v = 1; v <= 6; ++v)
         EXPECT_EQ(possunevalinv(v), 63 & ~(1 << (v - 1))) << "value " << v;
     EXPECT_EQ(possunevalinv(0), 0);
@@ -30,7 +24,7 @@ TEST_F(valuemasks, possunevalinv_is_the_full_set_less_the_value_and_empty_elsewh
     EXPECT_EQ(possunevalinv(3), 59);
 }
 
-TEST_F(valuemasks, possiblinverse_complements_within_the_six_values) {
+TEST(valuemasks, possiblinverse_complements_within_the_six_values) {
     for (short m = 0; m <= 63; ++m) {
         EXPECT_EQ(possiblinverse(m) & m, 0) << "mask " << m;
         EXPECT_EQ(possiblinverse(m) | m, 63) << "mask " << m;
@@ -39,7 +33,7 @@ TEST_F(valuemasks, possiblinverse_complements_within_the_six_values) {
     EXPECT_EQ(possiblinverse(59), possunevaleur(3));
 }
 
-TEST_F(valuemasks, both_membership_tests_read_bit_v_minus_1) {
+TEST(valuemasks, both_membership_tests_read_bit_v_minus_1) {
     for (short m = 0; m <= 63; ++m) {
         for (short v = 1; v <= 6; ++v) {
             const short attendu = static_cast<short>((m >> (v - 1)) & 1);
@@ -56,7 +50,7 @@ TEST_F(valuemasks, both_membership_tests_read_bit_v_minus_1) {
     EXPECT_EQ(yavaldpo(7, 127), 0) << "the switch knows only the values 1..6";
 }
 
-TEST_F(valuemasks, nombrevaldansposs_counts_the_six_low_bits_of_any_mask) {
+TEST(valuemasks, nombrevaldansposs_counts_the_six_low_bits_of_any_mask) {
     for (short m = 0; m <= 63; ++m)
         EXPECT_EQ(nombrevaldansposs(m), std::popcount(static_cast<unsigned>(m))) << "mask " << m;
     EXPECT_EQ(nombrevaldansposs(0), 0);
@@ -68,7 +62,7 @@ TEST_F(valuemasks, nombrevaldansposs_counts_the_six_low_bits_of_any_mask) {
     EXPECT_EQ(nombrevaldansposs(-32768), 0);
 }
 
-TEST_F(valuemasks, modulosix_remainder_follows_the_sign_of_n) {
+TEST(valuemasks, modulosix_remainder_follows_the_sign_of_n) {
     EXPECT_EQ(modulosix(13), 1);
     EXPECT_EQ(modulosix(-13), -1);
     EXPECT_EQ(modulosix(-6), 0);

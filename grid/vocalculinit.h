@@ -4,6 +4,8 @@
 
 // Builds the topology base patterns (`globinitvoragotopo`), then fills the
 // value-mask, binomial and ordered-values tables and the pair and triple lists
-// (`votabrapidite`, then `votabordre`). Run once at start-up, before any
-// look-up; later calls do nothing.
+// (`votabrapidite`, then `votabordre`). Run at start-up so that no look-up
+// pays for a build; each of these structures is also built by its own first
+// use, so a program that never calls this still gets right answers. Later
+// calls do nothing.
 void globinitvocalcul();

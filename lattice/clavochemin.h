@@ -1,5 +1,10 @@
 // One lattice path held as six step counts: reading path text, canonical
 // form, compact and expanded printing, pixel valuation and hexagon outlines.
+//
+// clavochemin is defined over three files of lattice/: clavochemin.cpp (paths,
+// canonical forms, printing, valuation), clavocontour.cpp (hexagon outlines:
+// givehexacontour, givehexadiacontour, givesixtriangles, givesixcentres) and
+// clavoclasst.cpp (valeurdeclasst).
 #pragma once
 
 #include "lattice/clavodirections.h"

@@ -14,7 +14,9 @@ namespace topo {
 
 using noms = std::vector<std::string>;
 
-// The base patterns as separate names, built with globinitvoragotopo().
+// The base patterns as separate names, built with globinitvoragotopo()
+// (defined in topobase.cpp, beside the patterns; the rest of this header in
+// topointerne.cpp).
 struct motifs {
     noms sixcases;
     noms oppos; // groups of six: two cells then four points

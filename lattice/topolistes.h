@@ -1,5 +1,12 @@
 // The topology lists of a grid, derived from its hexagon list and cell list.
 //
+// Defined over four files of lattice/: topolistes.cpp (topocompletecases,
+// topocalculipoint, topoajoutcompartiels, topolisthexasvoisins,
+// topofuturvoisidouze), topoautour.cpp (topocasesautourgri), topoopposes.cpp
+// (topocrealicasoppo, topocrealistoppodemi) and topocontour.cpp
+// (topocontourtritop). The base patterns they share are in topobase.h, their
+// common helpers in topointerne.h, the topology of single items in topoitem.h.
+//
 // Every list holds canonical expanded names (see vonormalise.h). Outputs come
 // first in the argument lists; lists are borrowed, never kept. Unless said
 // otherwise an output is cleared first and comes out sorted in list order

@@ -21,21 +21,14 @@ void plusgrandegrille(clagripage& page) {
     short cases = 0;
     for (short i = 1; i <= nbgrillescatalogue(); ++i) {
         nomgrillecatalogue(i, &nom);
-        grilleload(0, nom.adr());
-        const short n = grilleslots[0].grille.getnbcases();
+        grilleload(0, &page, nom.adr());
+        const short n = page.getnbcases();
         if (n > cases) {
             cases = n;
             meilleur.set(nom.adr());
         }
     }
-    grilleload(0, meilleur.adr());
-    page.setfromgrivecdef(&grilleslots[0].lignesdef);
-    page.setnom(meilleur.adr());
-    if (nigridef > 0) page.bonsniveaux(nigridef);
-    page.fautunetabledescases();
-    page.fautunetablevoisiquinze();
-    page.fautappliquerniveau();
-    page.ajustepossicase();
+    grilleload(0, &page, meilleur.adr());
     joueexemple(page, 20, 20);
 }
 

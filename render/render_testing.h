@@ -21,17 +21,10 @@
 
 namespace rendertest {
 
-// Load catalogue grid name into page (slot 0); false when unknown.
+// Load catalogue grid name into page as the grid in play (slot 0); false
+// when unknown.
 inline bool chargegrille(clagripage& page, const char* name) {
-    if (!grilleload(0, name)) return false;
-    page.setfromgrivecdef(&grilleslots[0].lignesdef);
-    page.setnom(name);
-    if (nigridef > 0) page.bonsniveaux(nigridef);
-    page.fautunetabledescases();
-    page.fautunetablevoisiquinze();
-    page.fautappliquerniveau();
-    page.ajustepossicase();
-    return true;
+    return grilleload(0, &page, name) != 0;
 }
 
 // A catalogue grid drawn as the shell paints it, with three played values and

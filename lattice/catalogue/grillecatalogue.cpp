@@ -1,4 +1,4 @@
-// The catalogue look-up and the loading of a catalogue grid into a slot.
+// The catalogue look-up and the loading of a catalogue grid into a grid page.
 #include "lattice/catalogue/grillecatalogue.h"
 
 #include "lattice/catalogue/grillegroupe.h"
@@ -11,8 +11,6 @@ lichavo ligridef;
 short nigridef = 0;
 short grinombre = 0;
 gstring nomdegrinu;
-short grafficher = 0;
-grilleslot grilleslots[nbgrilleslots];
 
 short grilledef(const char* name) {
     grinombre = 5;
@@ -28,25 +26,22 @@ short grilledef(const char* name) {
     return 0;
 }
 
-short grilleload(short slot, const char* name) {
+short grilleload(short slot, clagrivora* page, const char* name) {
     ligridef.clear();
     nigridef = 0;
-    grafficher = 6;
     short charge = 0;
-    if (slot >= 0 && slot < nbgrilleslots && grilledef(name)) {
-        grilleslot& s = grilleslots[slot];
-        s.lignesdef.clear();
-        for (short i = 1; i <= ligridef.effectif(); ++i)
-            developgroupe(ligridef.adr(i), &s.lignesdef);
-        clagrivora& g = s.grille;
-        // Building from the lines empties the grid, its name included.
-        g.setfromgrivecdef(&s.lignesdef);
-        g.setnom(name);
-        if (nigridef > 0) g.bonsniveaux(nigridef);
-        g.fautunetabledescases();
-        g.fautunetablevoisiquinze();
-        g.fautappliquerniveau();
-        g.ajustepossicase();
+    if (page && slot >= 0 && slot < nbgrilleslots && grilledef(name)) {
+        lichavo lignes;
+        for (short i = 1; i <= ligridef.effectif(); ++i) developgroupe(ligridef.adr(i), &lignes);
+        // Building from the lines empties the grid, its name included; the
+        // grid keeps its copy of the lines.
+        page->setfromgrivecdef(&lignes);
+        page->setnom(name);
+        if (nigridef > 0) page->bonsniveaux(nigridef);
+        page->fautunetabledescases();
+        page->fautunetablevoisiquinze();
+        page->fautappliquerniveau();
+        page->ajustepossicase();
         charge = 1;
     }
     ligridef.clear();

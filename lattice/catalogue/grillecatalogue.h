@@ -1,5 +1,5 @@
-// The built-in grid catalogue: looking a grid up by name, loading it into a
-// grid page slot, and the list of playable grids.
+// The built-in grid catalogue: looking a grid up by name, loading it into the
+// grid page its caller passes, and the list of playable grids.
 #pragma once
 
 #include "grid/clagrivora.h"
@@ -15,30 +15,24 @@ extern short nigridef;
 extern short grinombre;
 // The playable grids' names, comma-separated (set by nomgrinit).
 extern gstring nomdegrinu;
-// The shell's display selector; grilleload sets it to 6.
-extern short grafficher;
 
-// A grid page slot: the definition lines it was loaded from and its grid.
-struct grilleslot {
-    lichavo lignesdef;
-    clagrivora grille;
-};
-
+// The number of grid page slots: slot 0 is the grid in play, slot 1 the rules
+// pages' grid. The pages themselves belong to their caller.
 inline constexpr short nbgrilleslots = 2;
-// Slot 0 holds the main grid, slot 1 the rules pages' grid.
-extern grilleslot grilleslots[nbgrilleslots];
 
 // When name is in the catalogue (compared case-insensitively, the first match
 // winning): append its grouped texts, unscrambled, to ligridef, set nigridef
 // to its level and return 1; otherwise return 0 and add nothing. grinombre
 // becomes 5 in both cases.
 short grilledef(const char* name);
-// Load the catalogue grid name into grid page slot (0..nbgrilleslots - 1):
-// its definition lines, its name, its level (when positive), the cell and
-// neighbour tables, the givens of the level and the allowed values. An
-// unknown name or slot leaves the slot as it was. ligridef ends empty and
-// nigridef holds the grid's level (0 when unknown). Returns 1 when loaded.
-short grilleload(short slot, const char* name);
+// Load the catalogue grid name into page, the caller's grid page of slot
+// (0..nbgrilleslots - 1): page keeps the expanded definition lines
+// (getlignesdef) and gets the grid's name, its level (when positive), the cell
+// and neighbour tables, the givens of the level and the allowed values. An
+// unknown name or slot, or a null page, leaves the page as it was. ligridef
+// ends empty and nigridef holds the grid's level (0 when not loaded). Returns
+// 1 when loaded, else 0.
+short grilleload(short slot, clagrivora* page, const char* name);
 // Set nomdegrinu to the playable grids' names.
 void nomgrinit();
 // g becomes the name of the grid shown at start-up.

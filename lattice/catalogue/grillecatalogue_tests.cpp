@@ -1,12 +1,12 @@
-// Tests of the catalogue: scrambling round trips, grouped texts, look-ups by
-// name, loading into a slot, and that no plain definition is stored.
+// Tests of the catalogue: look-ups by name, loading into a grid page, the
+// playable list, and that no plain definition is stored.
 #include "lattice/catalogue/grillecatalogue.h"
 #include "lattice/catalogue/grillegroupe.h"
-#include "lattice/catalogue/vodecrypte.h"
 
 #include "grid/vocalculinit.h"
 
 #include "foundation/depile.h"
+#include "foundation/lichavo_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -17,68 +17,7 @@
 
 namespace {
 
-std::string crypte(const char* plain) {
-    gstring g;
-    crypvora(&g, plain);
-    return g.adr();
-}
-
-TEST(Scrambling, RoundTripsEveryPrintableTextAndKeepsOtherBytes) {
-    std::string tous;
-    for (int c = 32; c < 127; ++c) tous += static_cast<char>(c);
-    const char* textes[] = {"",
-                            "A",
-                            "AB",
-                            "ABC",
-                            "%75,XAB2,AWPK,BVUK",
-                            tous.c_str(),
-                            "r\xe8gle \xe0 six",
-                            "1251-1,1251-2,1709-6"};
-    for (const char* t : textes) {
-        const std::string c = crypte(t);
-        EXPECT_EQ(c.size(), std::string(t).size());
-        EXPECT_STREQ(decrypvora(c.c_str()), t) << "scrambled as \"" << c << "\"";
-    }
-    EXPECT_STREQ(decrypvora(nullptr), "");
-    // Accented bytes are outside the substitution and keep their value.
-    EXPECT_NE(crypte("r\xe8gle").find('\xe8'), std::string::npos);
-}
-
-TEST(Scrambling, HidesTheText) {
-    const std::string c = crypte("XAB2,XA2B,XB2C,AWPK,A2VQK,BWUK");
-    EXPECT_EQ(c.find("XAB2"), std::string::npos);
-    EXPECT_EQ(c.find("AWPK"), std::string::npos);
-    EXPECT_NE(crypte("AAAAAA"), "AAAAAA");
-}
-
-TEST(Scrambling, StepsUndoOneByOne) {
-    char t[] = "abcde";
-    inversemoities(t);
-    EXPECT_STREQ(t, "decab");
-    inversemoities(t);
-    EXPECT_STREQ(t, "abcde");
-    EXPECT_STREQ(noncrypte("plain"), "plain");
-}
-
-TEST(GroupedTexts, SuffixRemarksAndClearing) {
-    lichavo l;
-    developgroupe("%80,XAB,#note,AWPJ,%0,BVUM", &l);
-    ASSERT_EQ(l.effectif(), 3);
-    EXPECT_STREQ(l.adr(1), "XAB%80");
-    EXPECT_STREQ(l.adr(2), "AWPJ%80");
-    EXPECT_STREQ(l.adr(3), "BVUM");
-}
-
-TEST(GroupedTexts, EachTextStartsWithoutSuffixAndSkipsEmptyWords) {
-    lichavo l;
-    developgroupe("%75,A2WPK", &l);
-    developgroupe(" XA , ,%90, BVQK,", &l);
-    developgroupe("", &l);
-    ASSERT_EQ(l.effectif(), 3);
-    EXPECT_STREQ(l.adr(1), "A2WPK%75");
-    EXPECT_STREQ(l.adr(2), "XA");
-    EXPECT_STREQ(l.adr(3), "BVQK%90");
-}
+using lichavotesting::contents;
 
 class Catalogue : public ::testing::Test {
 protected:
@@ -104,35 +43,60 @@ TEST_F(Catalogue, LooksNamesUpCaseInsensitivelyWithTheirLevels) {
     EXPECT_TRUE(nom.isempty());
 }
 
-TEST_F(Catalogue, UnknownNameLeavesTheSlotAsItWas) {
-    ASSERT_EQ(grilleload(0, "1251-1"), 1);
-    clagrivora& g = grilleslots[0].grille;
-    const short cases = g.getnbcases();
-    const short lignes = grilleslots[0].lignesdef.effectif();
-    grafficher = 0;
-    EXPECT_EQ(grilleload(0, "X"), 0);
-    EXPECT_EQ(grafficher, 6);
+TEST_F(Catalogue, UnknownNameSlotOrNullPageLeavesThePageAsItWas) {
+    clagrivora page;
+    ASSERT_EQ(grilleload(0, &page, "1251-1"), 1);
+    const short cases = page.getnbcases();
+    const short lignes = page.getlignesdef().effectif();
+    ASSERT_GT(lignes, 0);
+    for (const short slot : {short{0}, short{1}, short{2}, short{-1}}) {
+        const char* nom = slot == 0 || slot == 1 ? "X" : "1251-2";
+        EXPECT_EQ(grilleload(slot, &page, nom), 0) << slot;
+        EXPECT_EQ(ligridef.effectif(), 0);
+        EXPECT_EQ(nigridef, 0);
+        EXPECT_EQ(page.getnbcases(), cases);
+        EXPECT_EQ(page.getlignesdef().effectif(), lignes);
+        EXPECT_STREQ(page.getnom(), "1251-1");
+    }
+    EXPECT_EQ(grilleload(0, nullptr, "1251-1"), 0);
     EXPECT_EQ(ligridef.effectif(), 0);
     EXPECT_EQ(nigridef, 0);
-    EXPECT_EQ(g.getnbcases(), cases);
-    EXPECT_EQ(grilleslots[0].lignesdef.effectif(), lignes);
-    EXPECT_STREQ(g.getnom(), "1251-1");
-    EXPECT_EQ(grilleload(2, "1251-1"), 0);
-    EXPECT_EQ(grilleload(-1, "1251-1"), 0);
 }
 
-TEST_F(Catalogue, LoadingGivesNameLevelAndGivens) {
-    ASSERT_EQ(grilleload(1, "1251-2"), 1);
-    clagrivora& g = grilleslots[1].grille;
-    EXPECT_STREQ(g.getnom(), "1251-2");
+TEST_F(Catalogue, LoadingGivesNameLevelLinesAndGivens) {
+    clagrivora page;
+    ASSERT_EQ(grilleload(1, &page, "1251-2"), 1);
+    EXPECT_STREQ(page.getnom(), "1251-2");
     EXPECT_EQ(nigridef, 3);
-    EXPECT_EQ(g.getniveauvoulu(), 3);
+    EXPECT_EQ(page.getniveauvoulu(), 3);
     EXPECT_EQ(ligridef.effectif(), 0);
     short montrees = 0;
-    for (short c = 1; c <= g.getnbcases(); ++c) {
-        if (g.casenonvide(c)) ++montrees;
+    for (short c = 1; c <= page.getnbcases(); ++c) {
+        if (page.casenonvide(c)) ++montrees;
     }
     EXPECT_GT(montrees, 0);
+
+    // The page owns the expanded lines: the grouped texts developed one by one.
+    ASSERT_EQ(grilledef("1251-2"), 1);
+    lichavo attendues;
+    for (short i = 1; i <= ligridef.effectif(); ++i) developgroupe(ligridef.adr(i), &attendues);
+    ligridef.clear();
+    EXPECT_EQ(contents(page.getlignesdef()), contents(attendues));
+}
+
+TEST_F(Catalogue, ReloadingAPageReplacesItsGridAndLines) {
+    clagrivora seule;
+    ASSERT_EQ(grilleload(0, &seule, "1251-1"), 1);
+    clagrivora page;
+    ASSERT_EQ(grilleload(0, &page, "1251-2"), 1);
+    ASSERT_EQ(grilleload(0, &page, "1251-1"), 1);
+    EXPECT_STREQ(page.getnom(), "1251-1");
+    EXPECT_EQ(page.getnbcases(), seule.getnbcases());
+    EXPECT_EQ(contents(page.getlignesdef()), contents(seule.getlignesdef()));
+    for (short c = 1; c <= page.getnbcases(); ++c) {
+        EXPECT_EQ(page.getcaseval(c), seule.getcaseval(c)) << c;
+        EXPECT_EQ(page.getvaluposs(c), seule.getvaluposs(c)) << c;
+    }
 }
 
 TEST_F(Catalogue, PlayableListHasFiveCatalogueNames) {

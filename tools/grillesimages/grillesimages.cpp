@@ -18,23 +18,6 @@
 #include <filesystem>
 #include <string>
 
-namespace {
-
-// Load catalogue grid name into page; false when unknown.
-bool charge(clagripage& page, const char* name) {
-    if (!grilleload(0, name)) return false;
-    page.setfromgrivecdef(&grilleslots[0].lignesdef);
-    page.setnom(name);
-    if (nigridef > 0) page.bonsniveaux(nigridef);
-    page.fautunetabledescases();
-    page.fautunetablevoisiquinze();
-    page.fautappliquerniveau();
-    page.ajustepossicase();
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     const std::filesystem::path dossier = argc > 1 ? argv[1] : VORA_IMAGES_DIR;
     std::error_code err;
@@ -48,7 +31,7 @@ int main(int argc, char** argv) {
         for (int taille : {40, 70}) {
             for (int mode : {6, 7, 8, 10}) {
                 clagripage page;
-                if (!charge(page, nom.adr())) {
+                if (!grilleload(0, &page, nom.adr())) {
                     std::fprintf(stderr, "grillesimages: grid %s not found\n", nom.adr());
                     ++echecs;
                     continue;

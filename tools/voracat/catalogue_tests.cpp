@@ -43,8 +43,8 @@ TEST_F(BuiltInCatalogue, HoldsTheTenNamesInOrder) {
 TEST_F(BuiltInCatalogue, EveryThresholdHasExactlyOneSolutionKeepingTheGivens) {
     for (const entree& e : table) {
         SCOPED_TRACE(e.nom);
-        ASSERT_EQ(grilleload(0, e.nom), 1);
-        clagrivora& g = grilleslots[0].grille;
+        clagrivora g;
+        ASSERT_EQ(grilleload(0, &g, e.nom), 1);
         const catalogue::shape forme = voracat::formedelagrille(g);
         const bool sept = g.yaniveausept();
         EXPECT_TRUE(sept) << "every catalogue grid has a level 7";
@@ -74,9 +74,9 @@ TEST_F(BuiltInCatalogue, EveryThresholdHasExactlyOneSolutionKeepingTheGivens) {
 TEST_F(BuiltInCatalogue, LoadingShowsTheLevelsGivensAndAllowedValues) {
     for (const entree& e : table) {
         SCOPED_TRACE(e.nom);
-        ASSERT_EQ(grilleload(0, e.nom), 1);
+        clagrivora g;
+        ASSERT_EQ(grilleload(0, &g, e.nom), 1);
         EXPECT_EQ(nigridef, e.niveau);
-        clagrivora& g = grilleslots[0].grille;
         EXPECT_EQ(g.getniveauvoulu(), e.niveau);
         const short effectif =
             std::min<short>(6, static_cast<short>(e.niveau + g.getdeclassement()));

@@ -22,8 +22,8 @@ bool grilleverifiee::bonne() const {
 
 grilleverifiee verifiegrille(const char* nom) {
     grilleverifiee v;
-    if (!grilleload(0, nom)) return v;
-    clagrivora& g = grilleslots[0].grille;
+    clagrivora g;
+    if (!grilleload(0, &g, nom)) return v;
     v.trouvee = true;
     v.niveau = nigridef;
     v.nbcases = g.getnbcases();

@@ -1,94 +1,36 @@
-// Tests of the topology: base patterns, per-item operations and the list
-// builders on small grids worked out by hand.
+// Tests of the topology lists of a grid (topolistes.h): each builder on small
+// grids worked out by hand, then properties of each builder on random grids.
 #include "lattice/topobase.h"
 #include "lattice/topoitem.h"
 #include "lattice/topolistes.h"
 #include "lattice/vonormalise.h"
 
-#include "foundation/gstring.h"
 #include "foundation/lichavo.h"
+#include "foundation/lichavo_testing.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-using texts = std::vector<std::string>;
-
-void fill(lichavo& l, const texts& v) {
-    l.clear();
-    for (const std::string& s : v) l.padd(s.c_str());
-}
-
-texts content(const lichavo& l) {
-    texts v;
-    for (short i = 1; i <= l.effectif(); ++i) v.emplace_back(l.adr(i));
-    return v;
-}
-
-std::string give(void (*fn)(gstring*, const char*), const char* arg) {
-    gstring g;
-    fn(&g, arg);
-    return g.adr();
-}
+using lichavotesting::contents;
+using lichavotesting::listof;
+using lichavotesting::texts;
 
 // A grid given by its hexagons, with its cells completed.
 struct grille {
     lichavo hexas;
     lichavo cases;
-    explicit grille(const texts& h) {
-        fill(hexas, h);
-        topocompletecases(&cases, &hexas);
-    }
+    explicit grille(const texts& h) : hexas(listof(h)) { topocompletecases(&cases, &hexas); }
 };
 
 const texts sixcasesorigine = {":AB", ":AF", "C:AF", "D:AB", "D:AF", "E:AB"};
 
 } // namespace
-
-TEST(Topobase, PatternsAndRepeatedStartUp) {
-    globinitvoragotopo();
-    globinitvoragotopo();
-    EXPECT_STREQ(sixcasesdunhexa.adr(), ":AB,C:AF,D:AB,D:AF,E:AB,:AF,");
-    EXPECT_STREQ(sixvoisineshexapcote.adr(), "B:AF,C:AB,CD:AF,DE:AB,E:AF,F:AB,");
-    EXPECT_STREQ(sixcasopposhexa.adr(), "C:AB,E:AF,CD:AF,F:AB,DE:AB,B:AF,");
-    EXPECT_STREQ(sixcasopposgspvo.adr(),
-                 "C:AB,E:AF,B,C,E,F,CD:AF,F:AB,C,D,F,A,DE:AB,B:AF,D,E,A,B,");
-    EXPECT_STREQ(sixsegminternes.adr(), ":A,:B,:C,D:A,E:B,F:C,");
-    EXPECT_STREQ(sixsegmexternes.adr(), "C:A,D:B,E:C,E:A,F:B,A:C,");
-    EXPECT_EQ(std::string(douzevoisineshexapsommet.adr()).rfind("A:AB,A:AF,BC:AF,B:AB,", 0), 0u)
-        << douzevoisineshexapsommet.adr();
-    EXPECT_EQ(std::string(dixhuitvoisineshexa.adr()),
-              std::string(sixvoisineshexapcote.adr()) + douzevoisineshexapsommet.adr());
-    EXPECT_STREQ(troispointscaseab.adr(), ",A,B");
-    EXPECT_STREQ(troisvoisicaseaf.adr(), ":AB,E:AB,F:AB");
-}
-
-TEST(Topoitem, CellsCornersAndNeighbours) {
-    EXPECT_EQ(give(topocasespotcethexa, "XA"), "A:AB,B:AF,:AB,:AF,F:AB,A:AF,");
-    EXPECT_EQ(give(topocasespotcethexa, ""), ":AB,C:AF,D:AB,D:AF,E:AB,:AF,");
-    EXPECT_EQ(give(topovoisinspotcethexa, "A"), "AA,AB,B,,F,AF,");
-    EXPECT_EQ(give(topogivetroispointscase, "C:AF"), "C,B,,");
-    EXPECT_EQ(give(topogivetroispointscase, "AB:AB"), "AB,AAB,ABB,");
-    EXPECT_EQ(give(topogivetroisvoisicase, ":AB"), ":AF,B:AF,C:AF,");
-    EXPECT_EQ(give(topogivetroisvoisicase, "A:AF"), "A:AB,F:AB,AF:AB,");
-    EXPECT_EQ(give(topogivetroisvoisicase, "B:CB"), "BC:AB,C:AB,B:AB,")
-        << "the name is normalised first (B:CB is BC:AF)";
-    EXPECT_EQ(give(topogivetroisvoisicase, "B:CB"), give(topogivetroisvoisicase, "BC:AF"));
-
-    lichavo cells;
-    fill(cells, {":AB", "D:AF", "A:AB"});
-    EXPECT_EQ(nbrecasesreelleshexa("", &cells), 2);
-    EXPECT_EQ(nbrecasesreelleshexa("A", &cells), 2);
-    EXPECT_EQ(nbrecasesreelleshexa("B", &cells), 1);
-    EXPECT_EQ(topodistanseg("AAB", "AB"), 3);
-    EXPECT_EQ(topodistanseg("AAB", "CD"), 0);
-    EXPECT_EQ(topodistanseg("AC", "B"), 1) << "counted on the canonical path";
-}
 
 TEST(Topolistes, EmptyGridGivesEmptyLists) {
     lichavo hexas, cases, a, b;
@@ -124,22 +66,25 @@ TEST(Topolistes, EmptyGridGivesEmptyLists) {
     EXPECT_TRUE(b.isempty());
 }
 
-TEST(Topolistes, OneHexagon) {
+TEST(Topolistes, OneHexagonCellsPointsAndCompleteHexagons) {
     grille g({""});
-    EXPECT_EQ(content(g.cases), sixcasesorigine);
+    EXPECT_EQ(contents(g.cases), sixcasesorigine);
 
     lichavo points;
     topocalculipoint(&points, &g.cases);
-    EXPECT_EQ(content(points), (texts{"", "A", "B", "C", "D", "E", "F"}));
+    EXPECT_EQ(contents(points), (texts{"", "A", "B", "C", "D", "E", "F"}));
 
     lichavo complete, partial;
     topoajoutcompartiels(&complete, &partial, &g.cases);
-    EXPECT_EQ(content(complete), texts{""});
+    EXPECT_EQ(contents(complete), texts{""});
     EXPECT_TRUE(partial.isempty()) << "each corner has only two of its cells";
     topoajoutcompartiels(&complete, &partial, &g.cases);
-    EXPECT_EQ(content(complete), texts{""}) << "a present hexagon is not added again";
+    EXPECT_EQ(contents(complete), texts{""}) << "a present hexagon is not added again";
+}
 
-    lichavo pairs;
+TEST(Topolistes, OneHexagonNeighbours) {
+    grille g({""});
+    lichavo pairs, partial;
     topolisthexasvoisins(&pairs, &g.hexas, &partial);
     EXPECT_TRUE(pairs.isempty());
 
@@ -148,8 +93,11 @@ TEST(Topolistes, OneHexagon) {
     ASSERT_EQ(normal.effectif(), 6);
     EXPECT_STREQ(normal.adr(1), ":AB,  :AF,C:AF,D:AB,D:AF,E:AB,");
     EXPECT_STREQ(normal.adr(6), "E:AB,  :AB,:AF,C:AF,D:AB,D:AF,");
-    EXPECT_EQ(content(alternate), content(normal));
+    EXPECT_EQ(contents(alternate), contents(normal));
+}
 
+TEST(Topolistes, OneHexagonRingAround) {
+    grille g({""});
     lichavo enclosed, outside;
     topocasesautourgri(&enclosed, &outside, &g.cases, &g.hexas);
     EXPECT_TRUE(enclosed.isempty());
@@ -158,7 +106,10 @@ TEST(Topolistes, OneHexagon) {
     EXPECT_NE(outside.trouvexact("B:AF"), 0);
     EXPECT_NE(outside.trouvexact("A:AB"), 0);
     EXPECT_EQ(outside.trouvexact(":AB"), 0);
+}
 
+TEST(Topolistes, OneHexagonOppositesAndContour) {
+    grille g({""});
     lichavo opp, oppcomplete, demi;
     topocrealicasoppo(&opp, &oppcomplete, &g.cases, &g.hexas);
     EXPECT_TRUE(opp.isempty());
@@ -167,29 +118,30 @@ TEST(Topolistes, OneHexagon) {
 
     lichavo inner, outer;
     topocontourtritop(&g.hexas, &inner, &outer);
-    EXPECT_EQ(content(inner), (texts{"D:AA", "E:BB", "F:CC"})) << "spokes merge through the centre";
-    EXPECT_EQ(content(outer), (texts{"C:A", "E:A", "D:B", "F:B", "A:C", "E:C"}));
+    EXPECT_EQ(contents(inner), (texts{"D:AA", "E:BB", "F:CC"}))
+        << "spokes merge through the centre";
+    EXPECT_EQ(contents(outer), (texts{"C:A", "E:A", "D:B", "F:B", "A:C", "E:C"}));
 }
 
 TEST(Topolistes, TwoNeighbouringHexagons) {
     grille g({"", "XA"});
-    EXPECT_EQ(content(g.cases),
+    EXPECT_EQ(contents(g.cases),
               (texts{":AB", ":AF", "A:AB", "A:AF", "B:AF", "C:AF", "D:AB", "D:AF", "E:AB", "F:AB"}))
         << "the two hexagons share :AB and :AF";
 
     lichavo complete, partial;
-    fill(complete, {"", "A"});
+    complete = listof({"", "A"});
     topoajoutcompartiels(&complete, &partial, &g.cases);
-    EXPECT_EQ(content(complete), (texts{"", "A"}));
-    EXPECT_EQ(content(partial), (texts{"B", "F"})) << "B and F each have three cells";
+    EXPECT_EQ(contents(complete), (texts{"", "A"}));
+    EXPECT_EQ(contents(partial), (texts{"B", "F"})) << "B and F each have three cells";
 
     lichavo pairs;
     topolisthexasvoisins(&pairs, &complete, &partial);
-    EXPECT_EQ(content(pairs), (texts{"cc:,A", "cp:,B", "cp:,F", "cp:A,B", "cp:A,F"}));
+    EXPECT_EQ(contents(pairs), (texts{"cc:,A", "cp:,B", "cp:,F", "cp:A,B", "cp:A,F"}));
     topotravengsp = 1;
     topolisthexasvoisins(&pairs, &complete, &partial);
     topotravengsp = 0;
-    EXPECT_EQ(content(pairs), texts{"cc:,A"});
+    EXPECT_EQ(contents(pairs), texts{"cc:,A"});
 
     lichavo normal, alternate;
     topofuturvoisidouze(&normal, &alternate, &g.cases, &g.hexas);
@@ -202,44 +154,44 @@ TEST(Topolistes, TwoNeighbouringHexagons) {
 
     lichavo inner, outer;
     topocontourtritop(&g.hexas, &inner, &outer);
-    EXPECT_EQ(content(inner), (texts{"D:AAA", "E:BB", "F:BB", "AF:CC", "F:CC"}));
-    EXPECT_EQ(content(outer), (texts{"C:AA", "E:AA", "AF:B", "D:B", "AA:C", "E:C"}));
+    EXPECT_EQ(contents(inner), (texts{"D:AAA", "E:BB", "F:BB", "AF:CC", "F:CC"}));
+    EXPECT_EQ(contents(outer), (texts{"C:AA", "E:AA", "AF:B", "D:B", "AA:C", "E:C"}));
 }
 
 TEST(Topolistes, AlternateNeighboursIgnoreTheCellList) {
     lichavo hexas, cells, normal, alternate;
-    fill(hexas, {""});
-    fill(cells, {":AB"});
+    hexas = listof({""});
+    cells = listof({":AB"});
     topofuturvoisidouze(&normal, &alternate, &cells, &hexas);
-    EXPECT_EQ(content(normal), texts{":AB,  "});
-    EXPECT_EQ(content(alternate), texts{":AB,  :AF,C:AF,D:AB,D:AF,E:AB,"});
+    EXPECT_EQ(contents(normal), texts{":AB,  "});
+    EXPECT_EQ(contents(alternate), texts{":AB,  :AF,C:AF,D:AB,D:AF,E:AB,"});
 }
 
 TEST(Topolistes, PartialHexagonsFromCellsAlone) {
     lichavo complete, partial, cells;
-    fill(cells, {":AB", "C:AF", "D:AB"});
+    cells = listof({":AB", "C:AF", "D:AB"});
     topoajoutcompartiels(&complete, &partial, &cells);
     EXPECT_TRUE(complete.isempty());
-    EXPECT_EQ(content(partial), texts{""}) << "three of the origin's cells";
-    fill(cells, {":AB", "C:AF"});
+    EXPECT_EQ(contents(partial), texts{""}) << "three of the origin's cells";
+    cells = listof({":AB", "C:AF"});
     topoajoutcompartiels(&complete, &partial, &cells);
     EXPECT_TRUE(partial.isempty()) << "two cells are too few";
-    fill(cells, sixcasesorigine);
-    fill(complete, {"B"});
+    cells = listof(sixcasesorigine);
+    complete = listof({"B"});
     topoajoutcompartiels(&complete, &partial, &cells);
-    EXPECT_EQ(content(complete), (texts{"B", ""})) << "appended, not sorted";
+    EXPECT_EQ(contents(complete), (texts{"B", ""})) << "appended, not sorted";
 }
 
 TEST(Topolistes, LineOfThreeHexagonsOppositeCells) {
     grille g({"", "A", "D"});
     lichavo opp, oppcomplete;
     topocrealicasoppo(&opp, &oppcomplete, &g.cases, &g.hexas);
-    EXPECT_EQ(content(opp), (texts{"CD:AF,F:AB,  hx=1", "DE:AB,B:AF,  hx=1"}));
+    EXPECT_EQ(contents(opp), (texts{"CD:AF,F:AB,  hx=1", "DE:AB,B:AF,  hx=1"}));
     EXPECT_TRUE(oppcomplete.isempty()) << "corners C, F and B, E are not hexagons";
 
     lichavo demi;
     topocrealistoppodemi(&demi, &g.cases, &g.hexas);
-    EXPECT_EQ(content(demi),
+    EXPECT_EQ(contents(demi),
               (texts{"B:AF,D:AB,D:AF,E:AB,", "C:AF,DD:AB,DD:AF,DE:AB,", "C:AF,F:AB,A:AF,A:AB,",
                      "CD:AF,E:AB,:AF,:AB,", "DE:AB,:AF,:AB,C:AF,", "E:AB,A:AF,A:AB,B:AF,",
                      "E:AB,CD:AF,DD:AB,DD:AF,", "F:AB,C:AF,D:AB,D:AF,"}));
@@ -250,10 +202,10 @@ TEST(Topolistes, FlowerOfSevenHexagonsHasCompleteOppositePairs) {
     lichavo opp, oppcomplete;
     topocrealicasoppo(&opp, &oppcomplete, &g.cases, &g.hexas);
     const texts centre = {"C:AB,E:AF,  hx=1", "CD:AF,F:AB,  hx=1", "DE:AB,B:AF,  hx=1"};
-    const texts all = content(opp);
+    const texts all = contents(opp);
     ASSERT_GE(all.size(), 3u);
     EXPECT_EQ(texts(all.begin(), all.begin() + 3), centre);
-    EXPECT_EQ(content(oppcomplete), centre) << "only the centre has all its corners as hexagons";
+    EXPECT_EQ(contents(oppcomplete), centre) << "only the centre has all its corners as hexagons";
 
     lichavo enclosed, outside;
     topocasesautourgri(&enclosed, &outside, &g.cases, &g.hexas);
@@ -265,10 +217,10 @@ TEST(Topolistes, RingOfSixHexagonsEnclosesItsHole) {
     EXPECT_EQ(g.cases.effectif(), 36) << "the hexagons only touch at corners";
 
     lichavo complete, partial;
-    fill(complete, {"AA", "BB", "CC", "DD", "EE", "FF"});
+    complete = listof({"AA", "BB", "CC", "DD", "EE", "FF"});
     topoajoutcompartiels(&complete, &partial, &g.cases);
     EXPECT_EQ(complete.effectif(), 6);
-    EXPECT_EQ(content(partial), (texts{"AB", "AF", "BC", "CD", "DE", "EF"}));
+    EXPECT_EQ(contents(partial), (texts{"AB", "AF", "BC", "CD", "DE", "EF"}));
     lichavo pairs;
     topolisthexasvoisins(&pairs, &complete, &partial);
     EXPECT_EQ(pairs.effectif(), 12);
@@ -277,13 +229,13 @@ TEST(Topolistes, RingOfSixHexagonsEnclosesItsHole) {
 
     lichavo enclosed, outside;
     topocasesautourgri(&enclosed, &outside, &g.cases, &g.hexas);
-    EXPECT_EQ(content(enclosed), (texts{":AB", ":AF", "B:AF", "C:AB", "C:AF", "CD:AF", "D:AB",
-                                        "D:AF", "DE:AB", "E:AB", "E:AF", "F:AB"}))
+    EXPECT_EQ(contents(enclosed), (texts{":AB", ":AF", "B:AF", "C:AB", "C:AF", "CD:AF", "D:AB",
+                                         "D:AF", "DE:AB", "E:AB", "E:AF", "F:AB"}))
         << "the centre hexagon and the six cells across its edges";
     EXPECT_TRUE(outside.tribon());
     EXPECT_NE(outside.trouvexact("AAA:AB"), 0);
-    for (const std::string& c : content(enclosed)) EXPECT_EQ(outside.trouvexact(c.c_str()), 0);
-    for (const std::string& c : content(outside)) EXPECT_EQ(g.cases.trouvexact(c.c_str()), 0);
+    for (const std::string& c : contents(enclosed)) EXPECT_EQ(outside.trouvexact(c.c_str()), 0);
+    for (const std::string& c : contents(outside)) EXPECT_EQ(g.cases.trouvexact(c.c_str()), 0);
 }
 
 namespace {
@@ -313,19 +265,15 @@ std::pair<std::string, std::string> cotes(const std::string& edge) {
     return {normecase(p + a), normecase(p + b)};
 }
 
-} // namespace
-
-TEST(Topolistes, RandomGridsGiveConsistentLists) {
+// The random grids of the property tests: 150 sets of one to nine hexagon
+// centres within three steps of the origin, from a fixed seed.
+std::vector<texts> grillesaleatoires() {
     unsigned seed = 99;
     auto next = [&seed] {
         seed = seed * 1103515245u + 12345u;
         return seed >> 8;
     };
-    globinitvoragotopo();
-    lichavo motif;
-    motif.setfromgskeep(dixhuitvoisineshexa);
-    const texts dixhuit = content(motif);
-    ASSERT_EQ(dixhuit.size(), 18u);
+    std::vector<texts> grilles;
     for (int n = 0; n < 150; ++n) {
         std::set<std::string> centres;
         for (unsigned k = 1 + next() % 9; k > 0; --k) {
@@ -333,26 +281,40 @@ TEST(Topolistes, RandomGridsGiveConsistentLists) {
             for (unsigned s = next() % 4; s > 0; --s) path += lettres[next() % 6];
             centres.insert(normepoint(path));
         }
-        const texts hexagones(centres.begin(), centres.end());
+        grilles.emplace_back(centres.begin(), centres.end());
+    }
+    return grilles;
+}
+
+} // namespace
+
+TEST(Topolistes, RandomGridsCompleteCellsAndPartialHexagons) {
+    for (const texts& hexagones : grillesaleatoires()) {
         grille g(hexagones);
-        const texts cases = content(g.cases);
-        const std::set<std::string> estcase(cases.begin(), cases.end());
+        const texts cases = contents(g.cases);
         ASSERT_TRUE(g.cases.tribon());
-        ASSERT_EQ(estcase.size(), cases.size()) << "no duplicates";
+        ASSERT_EQ(std::set<std::string>(cases.begin(), cases.end()).size(), cases.size())
+            << "no duplicates";
         for (const std::string& h : hexagones)
             ASSERT_EQ(nbrecasesreelleshexa(h.c_str(), &g.cases), 6);
 
-        lichavo complete, partial;
-        fill(complete, hexagones);
+        lichavo complete = listof(hexagones);
+        lichavo partial;
         topoajoutcompartiels(&complete, &partial, &g.cases);
-        for (const std::string& h : content(complete))
+        for (const std::string& h : contents(complete))
             ASSERT_EQ(nbrecasesreelleshexa(h.c_str(), &g.cases), 6);
-        for (const std::string& p : content(partial)) {
+        for (const std::string& p : contents(partial)) {
             const short k = nbrecasesreelleshexa(p.c_str(), &g.cases);
             ASSERT_TRUE(k >= 3 && k <= 5) << p << " has " << k << " cells";
         }
+    }
+}
 
-        // Neighbour lines: one per cell, at most twelve neighbours, symmetric.
+TEST(Topolistes, RandomGridsNeighbourLinesAreSymmetric) {
+    for (const texts& hexagones : grillesaleatoires()) {
+        grille g(hexagones);
+        const texts cases = contents(g.cases);
+        // One line per cell, at most twelve neighbours, symmetric.
         lichavo normal, alternate;
         topofuturvoisidouze(&normal, &alternate, &g.cases, &g.hexas);
         ASSERT_EQ(normal.effectif(), g.cases.effectif());
@@ -372,8 +334,20 @@ TEST(Topolistes, RandomGridsGiveConsistentLists) {
             ASSERT_LE(count, 12);
         }
         for (const auto& [a, b] : voisins) ASSERT_TRUE(voisins.count({b, a})) << a << " " << b;
+    }
+}
 
-        // The ring: outside and enclosed split the cells around the grid.
+TEST(Topolistes, RandomGridsRingSplitsTheCellsAround) {
+    globinitvoragotopo();
+    lichavo motif;
+    motif.setfromgskeep(dixhuitvoisineshexa);
+    const texts dixhuit = contents(motif);
+    ASSERT_EQ(dixhuit.size(), 18u);
+    for (const texts& hexagones : grillesaleatoires()) {
+        grille g(hexagones);
+        const texts cases = contents(g.cases);
+        const std::set<std::string> estcase(cases.begin(), cases.end());
+        // Outside and enclosed split the cells around the grid.
         lichavo enclosed, outside;
         topocasesautourgri(&enclosed, &outside, &g.cases, &g.hexas);
         std::set<std::string> anneau;
@@ -381,13 +355,20 @@ TEST(Topolistes, RandomGridsGiveConsistentLists) {
             for (const std::string& item : dixhuit)
                 if (!estcase.count(normecase(h + item))) anneau.insert(normecase(h + item));
         std::multiset<std::string> deux;
-        for (const std::string& c : content(enclosed)) deux.insert(c);
-        for (const std::string& c : content(outside)) deux.insert(c);
+        for (const std::string& c : contents(enclosed)) deux.insert(c);
+        for (const std::string& c : contents(outside)) deux.insert(c);
         ASSERT_EQ(deux, std::multiset<std::string>(anneau.begin(), anneau.end()));
         ASSERT_FALSE(outside.isempty());
+    }
+}
 
-        // Contour: an edge of the grid's cells is inner when cells lie on both
-        // of its sides and outer when on one; runs are maximal.
+TEST(Topolistes, RandomGridsContourRunsAreMaximal) {
+    for (const texts& hexagones : grillesaleatoires()) {
+        grille g(hexagones);
+        const texts cases = contents(g.cases);
+        const std::set<std::string> estcase(cases.begin(), cases.end());
+        // An edge of the grid's cells is inner when cells lie on both of its
+        // sides and outer when on one; runs are maximal.
         lichavo inner, outer;
         topocontourtritop(&g.hexas, &inner, &outer);
         std::multiset<std::string> interieur, exterieur;
@@ -402,13 +383,13 @@ TEST(Topolistes, RandomGridsGiveConsistentLists) {
                 }
             }
         }
-        ASSERT_EQ(unites(content(inner)), interieur);
-        ASSERT_EQ(unites(content(outer)), exterieur);
+        ASSERT_EQ(unites(contents(inner)), interieur);
+        ASSERT_EQ(unites(contents(outer)), exterieur);
         for (const lichavo* runs : {&inner, &outer}) {
             std::set<std::string> debuts;
-            for (const std::string& run : content(*runs))
+            for (const std::string& run : contents(*runs))
                 debuts.insert(run.substr(0, run.find(':')) + run.back());
-            for (const std::string& run : content(*runs)) {
+            for (const std::string& run : contents(*runs)) {
                 const std::string p = run.substr(0, run.find(':'));
                 const std::string w = run.substr(run.find(':') + 1);
                 ASSERT_EQ(w.find_first_not_of(w[0]), std::string::npos) << run;
