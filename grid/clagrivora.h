@@ -307,7 +307,8 @@ public:
     // The value whose mark in the cell is nearest to (x, y), lowest winning
     // ties; 0 when more than taillepix / 6 away.
     short possiproche(short cell, short x, short y);
-    // 1 when every cell holds a value (0 for a grid without cells).
+    // 1 when every cell holds a value, that is none is empty by casestvide (0
+    // for a grid without cells).
     short cestfini() const;
     // Empty every cell that is not a given, then clear every possible-values
     // mask (the next recomputation rebuilds them).
@@ -317,12 +318,13 @@ public:
     // then high three marks) for an empty cell with marks; then "GGG" becomes
     // "K" and "GG" becomes "H". Any other mode gives the empty text.
     void getactudata(short mode, gstring* text);
-    // Decode a game-state text into the cells and the pending entries. A text
-    // with more items than cells, or with a letter that contradicts a given,
-    // is rejected: the board keeps the givens only, without marks, and the
+    // Decode a game-state text into the cells and the pending entries. A
+    // given cell keeps its value and marks whatever its item is. A text with
+    // more items than cells, or with a letter that contradicts a given, is
+    // rejected: the board keeps the givens only, without marks, and the
     // pending entries are dropped. Any other character stores value 0 and no
-    // marks at its cell.
-    void setactudatabis(const char* text);
+    // marks at its cell. Returns whether the text was accepted.
+    bool setactudatabis(const char* text);
     // Apply and remove the pending entries: "v" sets the value of a cell that
     // is not a given, "p" sets the cell's possible-values mask.
     void injecterpossuval();

@@ -53,7 +53,7 @@ void clagrivora::getactudata(short mode, gstring* text) {
     text->set(remplace(remplace(s, "GGG", "K"), "GG", "H").c_str());
 }
 
-void clagrivora::setactudatabis(const char* text) {
+bool clagrivora::setactudatabis(const char* text) {
     fautunetabledescases();
     std::string s(text ? text : "");
     for (char& ch : s) ch = carmaju(ch);
@@ -73,20 +73,22 @@ void clagrivora::setactudatabis(const char* text) {
         grivocase& r = tabcases[static_cast<size_t>(cell)];
         short valeur = 0;
         short marques = 0;
+        short haut = 0;
+        if (chiffreoctal(ch) && i + 1 < s.size()) {
+            ++i;
+            if (chiffreoctal(s[i])) haut = static_cast<short>(s[i] - '0');
+        }
+        if (r.fixe) {
+            // A given keeps its value and marks whatever the item says; only a
+            // letter that contradicts it spoils the text.
+            if (ch >= 'A' && ch <= 'F' && r.caseval != ch - '@') rejete = true;
+            continue;
+        }
         if (ch >= 'A' && ch <= 'F') {
             valeur = static_cast<short>(ch - '@');
-            if (!r.fixe) {
-                entree.setxdiese("v,#,#", cell, valeur);
-                lisaisiesattente.padd(entree.adr());
-            } else if (r.caseval != valeur) {
-                rejete = true;
-            }
+            entree.setxdiese("v,#,#", cell, valeur);
+            lisaisiesattente.padd(entree.adr());
         } else if (chiffreoctal(ch)) {
-            short haut = 0;
-            if (i + 1 < s.size()) {
-                ++i;
-                if (chiffreoctal(s[i])) haut = static_cast<short>(s[i] - '0');
-            }
             marques = static_cast<short>(haut * 8 + (ch - '0'));
             entree.setxdiese("p,#,#", cell, marques);
             lisaisiesattente.padd(entree.adr());
@@ -95,14 +97,11 @@ void clagrivora::setactudatabis(const char* text) {
         r.puser = marques;
     }
     if (rejete) {
-        // A contradicting letter may have overwritten a given: put the givens
-        // back before emptying the rest.
-        for (grivocase& r : tabcases)
-            if (r.fixe) r.caseval = r.valdef;
         retourafixe();
         razallpuser();
         lisaisiesattente.clear();
     }
+    return !rejete;
 }
 
 void clagrivora::injecterpossuval() {

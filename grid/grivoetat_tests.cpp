@@ -1,6 +1,7 @@
 // Tests of the game-state text: how values and marks are written and read
-// back, the texts that are rejected, the pending entries, and any bytes or any
-// length decoding within the tables (the sanitizer build checks the memory).
+// back, the texts that are rejected, givens that no item changes, the pending
+// entries, and any bytes or any length decoding within the tables (the
+// sanitizer build checks the memory).
 #include "grid/chargegrille_testing.h"
 #include "grid/clagrivora.h"
 
@@ -241,6 +242,74 @@ TEST(Robustness, StateTextsOfAGridWithoutCells) {
     EXPECT_EQ(textedetat(g), "");
     g.injecterpossuval();
     EXPECT_EQ(g.cestfini(), 0);
+}
+
+// One hexagon with its cell 1 given (value 1) at every level.
+void unedonnee(clagrivora& g) {
+    chargegrillejouable(g, {"X", "WPJ%100"});
+    ASSERT_TRUE(g.casestfixe(1));
+    ASSERT_EQ(g.getcaseval(1), 1);
+}
+
+struct casdonnee {
+    const char* texte;
+    const char* pourquoi;
+    short marquesencase2; // the marks cell 2 receives
+};
+
+TEST(GameStateGivens, AnyItemAtAGivenLeavesItWholeAndTheRestApplies) {
+    const casdonnee cas[] = {
+        {"GB", "an empty item at the given", 0},
+        {"gB", "a lower-case empty item at the given", 0},
+        {"11B", "pencil marks at the given", 0},
+        {"*B", "an odd character at the given", 0},
+        {"A70", "the given's own letter, marks after it", 7},
+    };
+    for (const casdonnee& c : cas) {
+        clagrivora g;
+        unedonnee(g);
+        g.swapossuser(1, 6);
+        g.setactudatabis(c.texte);
+        EXPECT_EQ(g.getcaseval(1), 1) << c.pourquoi;
+        EXPECT_TRUE(g.casestfixe(1)) << c.pourquoi;
+        EXPECT_EQ(g.getpuser(1), 32) << c.pourquoi << ": the given's marks stay";
+        if (c.marquesencase2) {
+            EXPECT_EQ(g.getpuser(2), c.marquesencase2) << c.pourquoi;
+        } else {
+            EXPECT_EQ(g.getcaseval(2), 2) << c.pourquoi << ": the rest of the text applies";
+        }
+        g.debutmodaffichagrille();
+        EXPECT_EQ(g.getcaseval(1), 1) << c.pourquoi;
+    }
+}
+
+TEST(GameStateGivens, NoPendingEntryIsQueuedForAGiven) {
+    clagrivora g;
+    unedonnee(g);
+    g.setactudatabis("21C");
+    EXPECT_EQ(lisaisiesattente.effectif(), 1) << "only the letter of cell 2";
+    EXPECT_STREQ(lisaisiesattente.adr(1), "v,2,3");
+    lisaisiesattente.clear();
+}
+
+TEST(GameStateGivens, AStateSavedWithFewerGivensFinishesAtTheLevelWithMore) {
+    // Saved when cell 1 was the player's to fill: the text says it is empty.
+    clagrivora g;
+    unedonnee(g);
+    g.setactudatabis("GBCDEF");
+    g.debutmodaffichagrille();
+    for (short c = 2; c <= 6; ++c) EXPECT_EQ(g.getcaseval(c), c);
+    EXPECT_EQ(g.getcaseval(1), 1);
+    EXPECT_EQ(g.cestfini(), 1) << "every cell is filled, the given included";
+}
+
+TEST(GameStateGivens, AContradictingLetterStillRejectsTheWholeText) {
+    clagrivora g;
+    unedonnee(g);
+    g.setactudatabis("CB");
+    EXPECT_EQ(g.getcaseval(1), 1);
+    EXPECT_EQ(g.getcaseval(2), 0);
+    EXPECT_TRUE(lisaisiesattente.isempty());
 }
 
 } // namespace

@@ -103,7 +103,7 @@ short clagrivora::possiproche(short cell, short x, short y) {
 short clagrivora::cestfini() const {
     if (nbcases <= 0 || !ftabcases) return 0;
     for (short c = 1; c <= nbcases; ++c)
-        if (getcaseval(c) == 0) return 0;
+        if (casestvide(c)) return 0;
     return 1;
 }
 

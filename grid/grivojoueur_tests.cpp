@@ -1,5 +1,6 @@
 // Tests of the player's side of the grid: pencil marks and their positions,
-// the end of the grid, going back to the givens and cell labels.
+// the end of the grid (a cell without a positive value is not filled), going
+// back to the givens and cell labels.
 #include "grid/chargegrille_testing.h"
 #include "grid/clagrivora.h"
 
@@ -112,6 +113,18 @@ TEST(PlayerEntries, CellLabel) {
     EXPECT_STREQ(t.adr(), "L1 / C3");
     g.ecricalignouv(&t, 0, g.numerodelacase("D:AF"), "");
     EXPECT_STREQ(t.adr(), "L2-P1");
+}
+
+TEST(FinishedGrid, ACellWithoutAPositiveValueIsNotFilled) {
+    clagrivora g;
+    chargegrillejouable(g, {"X", "WPJ%100"});
+    for (short c = 2; c <= 6; ++c) g.setcaseval(c, c);
+    ASSERT_EQ(g.cestfini(), 1);
+    for (short v : {short(-1), short(-6), short(-32768)}) {
+        g.setcaseval(4, v);
+        EXPECT_TRUE(g.casestvide(4));
+        EXPECT_EQ(g.cestfini(), 0) << "value " << v;
+    }
 }
 
 } // namespace

@@ -1,0 +1,85 @@
+// Recording and compaction of the undo history; undo and redo on the grid.
+#include "shell/core/actionmemoire.h"
+
+#include "grid/clagrivora.h"
+
+#include "foundation/numtext.h"
+#include "foundation/textcompare.h"
+
+namespace {
+
+bool effacement(const char* text) {
+    return text && text[0] == '/';
+}
+
+// Whether b is a followed by its opposite or the other way round.
+bool sannulent(const char* a, const char* b) {
+    gstring oppose;
+    oppose.set("/", b);
+    if (strugal(a, oppose.adr())) return true;
+    oppose.set("/", a);
+    return strugal(b, oppose.adr());
+}
+
+// The n-th run of decimal digits of text (1-based), 0 when there is none;
+// runs longer than four digits read as 0.
+short nombreduteste(const char* text, int n) {
+    const char* p = text;
+    for (int k = 1; *p; ++k) {
+        while (*p && (*p < '0' || *p > '9')) ++p;
+        int v = 0;
+        int chiffres = 0;
+        for (; *p >= '0' && *p <= '9'; ++p, ++chiffres)
+            if (chiffres < 5) v = v * 10 + (*p - '0');
+        if (chiffres == 0) return 0;
+        if (k == n) return chiffres > 4 ? short(0) : static_cast<short>(v);
+    }
+    return 0;
+}
+
+} // namespace
+
+void memorisaction(defairefaire& history, short kind, short value, short cell) {
+    if (kind != actionpose && kind != actioneffacement) return;
+    gstring texte;
+    texte.set(kind == actionpose ? "v" : "/v", vi(value), ",");
+    texte.cat(vi(cell));
+    history.ajoute(texte.adr());
+
+    short n = history.effectif();
+    if (n >= 2 && sannulent(history.adr(static_cast<short>(n - 1)), history.adr(n))) {
+        history.viredeuxder();
+    }
+
+    n = history.effectif();
+    if (n > 3) {
+        gstring efface;
+        for (short i = static_cast<short>(n - 3); i >= 1; --i) {
+            if (i > history.effectif() || !effacement(history.adr(i))) continue;
+            efface.set(history.adr(i));
+            history.kill(i);
+            for (short j = static_cast<short>(i - 1); j >= 1; --j) {
+                if (strugal(history.adr(j), efface.adr())) history.kill(j);
+            }
+        }
+    }
+    history.gaffeniv();
+}
+
+bool refaitaction(defairefaire& history, clagrivora& grid, short direction) {
+    gstring entree;
+    if (direction == pasrefaire && history.peutavancer()) {
+        history.avance(entree);
+    } else if (direction == pasdefaire && history.peutreculer()) {
+        history.retire(entree);
+    } else {
+        return false;
+    }
+    const bool estefface = effacement(entree.adr());
+    const short valeur = nombreduteste(entree.adr(), 1);
+    const short cell = nombreduteste(entree.adr(), 2);
+    // Redoing a placement or undoing an erasure puts the value back.
+    const bool remet = (direction == pasrefaire) != estefface;
+    grid.setcaseval(cell, remet ? valeur : short(0));
+    return true;
+}

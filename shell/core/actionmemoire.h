@@ -1,0 +1,36 @@
+// Recording the player's entries and erasures in the undo history, and
+// applying one undo or redo step to the grid.
+//
+// The windowed shell keeps one defairefaire for the grid in play and calls:
+// - memorisaction(history, 1, v, cell) after posevaleur puts v in an empty
+//   cell, memorisaction(history, 2, v, cell) after it erases the player's v;
+// - refaitaction(history, grid, 6) for "<" and refaitaction(history, grid, 5)
+//   for ">", then repaints and enables "<" and ">" from peutreculer and
+//   peutavancer;
+// - history.clear() when a grid is loaded, when "F" returns the grid to its
+//   givens and when "R" leaves the rules with no current grid;
+// - position = history.moveto(parked) when the rules open and, after the grid
+//   is reloaded on leaving them, history.setfrom(position, parked).
+#pragma once
+
+#include "shell/core/defairefaire.h"
+
+class clagrivora;
+
+inline constexpr short actionpose = 1;       // a value entered
+inline constexpr short actioneffacement = 2; // a player's value erased
+inline constexpr short pasrefaire = 5;       // refaitaction: redo one step
+inline constexpr short pasdefaire = 6;       // refaitaction: undo one step
+
+// Record the action "v<value>,<cell>" (kind 1) or "/v<value>,<cell>" (kind 2)
+// with ajoute; any other kind records nothing. An entry followed by its
+// opposite removes both. Erasures older than the three latest entries are
+// then removed, each with the identical erasures before it. The position ends
+// at the last entry.
+void memorisaction(defairefaire& history, short kind, short value, short cell);
+
+// Direction 5 redoes, 6 undoes one step of the history on the grid's cell
+// values (setcaseval, no propagation): a redone placement or an undone
+// erasure puts the value back, the two others empty the cell. Returns whether
+// a step was applied (false at either end, or for another direction).
+bool refaitaction(defairefaire& history, clagrivora& grid, short direction);

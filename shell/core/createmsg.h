@@ -1,0 +1,34 @@
+// The numbered texts of the game's message boxes, in French and in English.
+//
+// The windowed shell opens every box through one function of its own, with
+// the text from createmsg in the current language and the buttons and icon
+// the message's use calls for (yes/no, OK/Cancel, information).
+#pragma once
+
+#include "foundation/gstring.h"
+
+// Language flag values (the shell's language flag: parameter "lng" 1 and 2).
+inline constexpr short languefrancais = 0;
+inline constexpr short langueanglais = 1;
+
+// The highest message number.
+inline constexpr short nbmessages = 17;
+
+// out becomes the text of message number in the language (languefrancais or
+// langueanglais; any other value gives French). a and b are the arguments
+// (null counts as empty):
+//  2  the arrows' hint, also the last page of the information sequence
+//  3  information, page 4 (pencil marks); ronds: the grid page shows round
+//     cells (its display option 8)
+//  4  question before loading grid a        5  before reloading grid a
+//  6  grid a is finished                    7  information, page 1: grid
+//                                              name a, b cells
+//  8  pause   9  quit   10  back to the given values   11  save
+//  12 save after finishing   13, 14, 15  information, pages 5, 3 and 2
+//  16 question before changing grid b's level to a (level label); the
+//     player's entries in that grid are erased
+//  17 saving failed: the file a could not be written, the previous file is
+//     kept
+// Any other number gives the empty text.
+void createmsg(gstring* out, short number, short langue, const char* a = nullptr,
+               const char* b = nullptr, bool ronds = false);

@@ -1,0 +1,296 @@
+// The user parameter file: its reading, tolerant of any damage, and its
+// writing in the order the game has always used.
+#include "shell/core/paramuser.h"
+
+#include "shell/core/fichieratomique.h"
+#include "shell/core/textesvora.h"
+
+#include "foundation/numtext.h"
+#include "foundation/textcompare.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr size_t lignemax = 64 * 1024;
+constexpr std::streamsize fichiermax = 16 * 1024 * 1024;
+
+// The whole text is an optional sign and 1..10 decimal digits whose value
+// lies within lo..hi.
+bool entierstrict(const std::string& t, std::int64_t lo, std::int64_t hi, std::int64_t& out) {
+    const bool signe = !t.empty() && (t[0] == '-' || t[0] == '+');
+    const bool negatif = signe && t[0] == '-';
+    size_t i = signe ? 1 : 0;
+    if (i >= t.size() || t.size() - i > 10) return false;
+    std::int64_t v = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9') return false;
+        v = v * 10 + (t[i] - '0');
+    }
+    if (negatif) v = -v;
+    if (v < lo || v > hi) return false;
+    out = v;
+    return true;
+}
+
+std::string sansblancs(const std::string& s) {
+    const size_t debut = s.find_first_not_of(' ');
+    if (debut == std::string::npos) return "";
+    return s.substr(debut, s.find_last_not_of(' ') - debut + 1);
+}
+
+std::string minuscules(std::string s) {
+    for (char& ch : s) ch = carminu(ch);
+    return s;
+}
+
+// Whether text holds only characters of a state of play.
+bool etatvalide(const std::string& text) {
+    if (text.size() > static_cast<size_t>(longueuretatmax)) return false;
+    for (char ch : text) {
+        const char c = carmaju(ch);
+        if (!((c >= 'A' && c <= 'H') || c == 'K' || (c >= '0' && c <= '7'))) return false;
+    }
+    return true;
+}
+
+// The file's lines as the reader sees them: cut at the first NUL, right-
+// trimmed of blanks; empty lines and lines over lignemax dropped.
+std::vector<std::string> lignesdufichier(const char* path, bool& lu) {
+    std::vector<std::string> lignes;
+    std::ifstream f(path ? path : "", std::ios::binary);
+    lu = static_cast<bool>(f);
+    if (!lu) return lignes;
+    std::string tout(static_cast<size_t>(fichiermax), '\0');
+    f.read(tout.data(), fichiermax);
+    tout.resize(static_cast<size_t>(f.gcount()));
+    size_t i = 0;
+    while (i < tout.size()) {
+        size_t fin = tout.find_first_of("\r\n", i);
+        if (fin == std::string::npos) fin = tout.size();
+        if (fin - i <= lignemax) {
+            std::string l = tout.substr(i, fin - i);
+            l.resize(std::strlen(l.c_str()));
+            l.erase(l.find_last_not_of(' ') + 1);
+            if (!l.empty()) lignes.push_back(std::move(l));
+        }
+        // One line end: CR LF, CR or LF.
+        i = fin + 1;
+        if (tout[fin] == '\r' && i < tout.size() && tout[i] == '\n') ++i;
+    }
+    return lignes;
+}
+
+std::string datecompilation() {
+    static const char mois[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
+    const char* d = __DATE__; // "Mmm dd yyyy"
+    const char* m = std::strstr(mois, std::string(d, 3).c_str());
+    const int numero = m ? static_cast<int>(m - mois) / 3 + 1 : 1;
+    std::string jour(d + 4, 2);
+    if (jour[0] == ' ') jour[0] = '0';
+    return std::string(d + 7, 4) + (numero < 10 ? "0" : "") + std::to_string(numero) + jour;
+}
+
+void ecrit(std::string& out, const std::string& ligne) {
+    out += ligne;
+    out += "\r\n";
+}
+
+} // namespace
+
+claparamuser::claparamuser(short grilles)
+    : nbgrilles(std::max<short>(grilles, 0)), niveaux(static_cast<size_t>(nbgrilles), 0),
+      chronos(nbgrilles) {}
+
+void nomfichierparam(gstring& out) {
+    titreprogramme(out);
+    out.cat(".TXT");
+}
+
+short taillenviron(short size) {
+    short meilleure = taillecasemin;
+    for (short t = taillecasemin; t <= taillecasemax; t = static_cast<short>(t + taillecasepas)) {
+        if (std::abs(size - t) < std::abs(size - meilleure)) meilleure = t;
+    }
+    return meilleure;
+}
+
+void memogrilluser(claparamuser& state, short i, const char* text) {
+    if (i < 1 || i > state.nbgrilles) return;
+    while (state.etats.effectif() < i) state.etats.paddvide();
+    state.etats.modif(i, text ? text : "");
+}
+
+void grilluserfromram(const claparamuser& state, gstring& out, short i) {
+    const char* t = state.etats.adr(i);
+    out.set(t ? t : "");
+}
+
+short niveauchoisi(const claparamuser& state, short i) {
+    if (i < 1 || i > static_cast<short>(state.niveaux.size())) return 0;
+    return state.niveaux[static_cast<size_t>(i - 1)];
+}
+
+void fixeniveauchoisi(claparamuser& state, short i, short level) {
+    if (i < 1 || i > static_cast<short>(state.niveaux.size())) return;
+    state.niveaux[static_cast<size_t>(i - 1)] = (level >= 1 && level <= 7) ? level : short(0);
+}
+
+namespace {
+
+// The keys of a file (lower case) and their values, the first of duplicated
+// keys counting.
+class clesfichier {
+public:
+    void ajoute(const std::string& ligne) {
+        const size_t egal = ligne.find('=');
+        if (egal == std::string::npos) return;
+        cles.emplace(minuscules(sansblancs(ligne.substr(0, egal))),
+                     sansblancs(ligne.substr(egal + 1)));
+    }
+    // The value of key, null when absent.
+    const std::string* valeur(const std::string& key) const {
+        const auto it = cles.find(key);
+        return it == cles.end() ? nullptr : &it->second;
+    }
+    // Whether key's value is a whole number within lo..hi (then in out).
+    bool entier(const std::string& key, std::int64_t lo, std::int64_t hi, std::int64_t& out) const {
+        const std::string* v = valeur(key);
+        return v && entierstrict(*v, lo, hi, out);
+    }
+
+private:
+    std::map<std::string, std::string> cles;
+};
+
+constexpr std::int64_t entiermax = 2147483647;
+
+void lisreglages(claparamuser& state, const clesfichier& f) {
+    std::int64_t n = 0;
+    if (const std::string* v = f.valeur("gri")) {
+        if (entierstrict(v->substr(0, v->find(' ')), 1, state.nbgrilles, n))
+            state.grillecourante = static_cast<short>(n);
+    }
+    if (f.entier("top", 1, 32767, n)) state.top = static_cast<short>(n);
+    if (f.entier("left", 1, 32767, n)) state.left = static_cast<short>(n);
+    if (f.valeur("lng")) state.langue = f.entier("lng", 2, 2, n) ? langueanglais : languefrancais;
+    state.remplitmarques = f.entier("cviz", -entiermax, entiermax, n) && n != 0;
+    state.chronoaffiche = !f.entier("chro", -entiermax, entiermax, n) || n != 0;
+    if (f.entier("tca", 1, 32767, n) && n != state.taillecase)
+        state.taillecase = taillenviron(static_cast<short>(n));
+    for (short i = 1; i <= state.nbgrilles; ++i) {
+        if (f.entier("niv" + std::to_string(i), 1, 7, n))
+            fixeniveauchoisi(state, i, static_cast<short>(n));
+    }
+}
+
+// Every grid's state from its "gv" pieces and its time from "tps".
+void lisgrilles(claparamuser& state, const clesfichier& f) {
+    std::int64_t n = 0;
+    for (short i = 1; i <= state.nbgrilles; ++i) {
+        std::string etat;
+        for (char lettre = 'a'; lettre <= 'z'; ++lettre) {
+            const std::string* piece = f.valeur("gv" + std::to_string(i) + ":" + lettre);
+            if (!piece || etat.size() + piece->size() > static_cast<size_t>(longueuretatmax)) break;
+            etat += *piece;
+        }
+        memogrilluser(state, i, etatvalide(etat) ? etat.c_str() : "");
+        if (f.entier("tps" + std::to_string(i), 0, entiermax, n))
+            state.chronos.grille(i).ajoutsec(static_cast<std::int32_t>(n));
+    }
+}
+
+// The old layout: the current grid's state inside "gri" ("gri=2 1230"),
+// digits for values and 0 for an empty cell.
+void lisancienne(claparamuser& state, const clesfichier& f) {
+    const std::string* v = f.valeur("gri");
+    const size_t blanc = v ? v->find(' ') : std::string::npos;
+    if (blanc == std::string::npos) return;
+    std::string etat = sansblancs(v->substr(blanc));
+    for (char& ch : etat) {
+        if (ch >= '1' && ch <= '6')
+            ch = static_cast<char>('A' + (ch - '1'));
+        else if (ch == '0')
+            ch = 'G';
+    }
+    if (etatvalide(etat)) memogrilluser(state, state.grillecourante, etat.c_str());
+}
+
+} // namespace
+
+bool getparamuser(claparamuser& state, const char* path) {
+    state.grillecourante = 0;
+    state.etats.clear();
+    state.lignesusr.clear();
+    std::fill(state.niveaux.begin(), state.niveaux.end(), short(0));
+    for (short i = 1; i <= state.nbgrilles; ++i) state.chronos.grille(i).clear();
+
+    bool lu = false;
+    clesfichier f;
+    for (const std::string& l : lignesdufichier(path, lu)) {
+        if (debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr ="))
+            state.lignesusr.padd(l.c_str());
+        else
+            f.ajoute(l);
+    }
+    lisreglages(state, f);
+    // "ver": the integer part of the version; a value that is no number
+    // comes from a damaged current file rather than from an old one.
+    std::int64_t version = 0;
+    const std::string* v = f.valeur("ver");
+    if (v &&
+        (!entierstrict(v->substr(0, v->find('.')), -entiermax, entiermax, version) || version > 1))
+        lisgrilles(state, f);
+    else if (state.grillecourante > 0)
+        lisancienne(state, f);
+    if (state.grillecourante == 0) state.grillecourante = 1;
+    return lu;
+}
+
+std::string contenuparamuser(const claparamuser& state) {
+    std::string out;
+    gstring titre;
+    titreprogramme(titre);
+    ecrit(out, std::string("***-") + titre.adr() + "-***");
+    gstring commentaire;
+    textevora(commentaire, "commentaire");
+    ecrit(out, commentaire.adr());
+    ecrit(out, "ver=3.6");
+    ecrit(out, std::string("lng=") + (state.langue == langueanglais ? "2" : "1"));
+    ecrit(out, "gri=" + std::to_string(state.grillecourante));
+    ecrit(out, "tca=" + std::to_string(state.taillecase));
+    ecrit(out, "top=" + std::to_string(state.top));
+    ecrit(out, "left=" + std::to_string(state.left));
+    ecrit(out, "vcr=3");
+    ecrit(out, "cmpd=" + datecompilation());
+    ecrit(out, std::string("chro=") + (state.chronoaffiche ? "1" : "0"));
+    ecrit(out, std::string("cviz=") + (state.remplitmarques ? "1" : "0"));
+    const short dernier = std::max(state.etats.effectif(), state.nbgrilles);
+    for (short i = 1; i <= dernier; ++i) {
+        const std::string etat = state.etats.adr(i) ? state.etats.adr(i) : "";
+        const std::string numero = std::to_string(i);
+        for (size_t debut = 0, k = 0; debut < etat.size() && k < 26; debut += longueurpiece, ++k) {
+            ecrit(out, "gv" + numero + ":" + static_cast<char>('A' + k) + "=" +
+                           etat.substr(debut, longueurpiece));
+        }
+        if (i <= state.nbgrilles) {
+            const std::int32_t secondes = state.chronos.getsec(i);
+            if (state.chronoaffiche && secondes > 0)
+                ecrit(out, "tps" + numero + "=" + std::to_string(secondes));
+            if (const short niveau = niveauchoisi(state, i))
+                ecrit(out, "niv" + numero + "=" + std::to_string(niveau));
+        }
+    }
+    for (short i = 1; i <= state.lignesusr.effectif(); ++i) ecrit(out, state.lignesusr.adr(i));
+    return out;
+}
+
+bool ecriparamusernew(const claparamuser& state, const char* path) {
+    return path && remplacefichier(path, contenuparamuser(state));
+}

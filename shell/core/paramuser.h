@@ -1,0 +1,92 @@
+// The user parameter file: the shell state it keeps between runs, reading it
+// (getparamuser) and writing it (ecriparamusernew), and the in-memory saved
+// states of play of every grid.
+//
+// How the windowed shell uses it (one claparamuser for the process):
+// - start-up: paramdefaut does the window's part (arrows, palette, mode) and
+//   leaves this state at its initial values; nomgrinit; then
+//   getparamuser(state, the name from nomfichierparam); then settailleprin
+//   (state.taillecase), and the layout is marked invalid. state.left and
+//   state.top place the window (the shell keeps them on the screen).
+// - loading grid i: grilluserfromram(state, text, i) and restaureplateau
+//   (etatsauve.h) with niveauchoisi(state, i).
+// - "S", or yes after finishing a grid: getactudata(3, text),
+//   memogrilluser(state, current grid, text), then ecriparamusernew; when it
+//   returns false, message 17 tells the player (the old file is kept).
+// - the window moved: state.left and state.top; "+"/"-": state.taillecase;
+//   "FR/EN": state.langue.
+// - a level chosen for grid i (after message 16): fixeniveauchoisi(state, i,
+//   level), memogrilluser(state, i, "") since the entries are emptied (so the
+//   in-memory level and state always go together), then restaureplateau
+//   with that level and state.chronos.remiseazero(i, ...).
+#pragma once
+
+#include "shell/core/chronogrilles.h"
+#include "shell/core/createmsg.h"
+
+#include "foundation/gstring.h"
+#include "foundation/lichavo.h"
+
+#include <vector>
+
+// Cell sizes: the default, the bounds and the step.
+inline constexpr short taillecasedefaut = 40;
+inline constexpr short taillecasemin = 40;
+inline constexpr short taillecasemax = 70;
+inline constexpr short taillecasepas = 10;
+// The longest state of play a file can hold: 26 pieces ("A".."Z") of 60.
+inline constexpr short longueurpiece = 60;
+inline constexpr short longueuretatmax = 26 * longueurpiece;
+
+// The shell state kept in the parameter file. The initial values are the
+// defaults.
+struct claparamuser {
+    explicit claparamuser(short grilles = 5);
+
+    short nbgrilles;                     // the number of grids (the catalogue's count)
+    short grillecourante = 0;            // "gri", 1..nbgrilles once read
+    short langue = languefrancais;       // "lng": 1 French, 2 English
+    short taillecase = taillecasedefaut; // "tca"
+    short left = 60;                     // "left", screen pixels
+    short top = 60;                      // "top"
+    bool chronoaffiche = true;           // "chro": the chronometer display flag
+    bool remplitmarques = false;         // "cviz": the pencil-mark fill flag
+    lichavo etats;                       // entry i: grid i's saved state text
+    lichavo lignesusr;                   // the "usr=" lines, written back unchanged
+    std::vector<short> niveaux;          // "niv" + i: grid i's chosen level, 0 = built-in
+    chronogrilles chronos;               // "tps" + i: grid i's chronometer
+};
+
+// The parameter file's name: the program title followed by ".TXT".
+void nomfichierparam(gstring& out);
+
+// The nearest cell size among 40, 50, 60, 70; on a tie the smaller.
+short taillenviron(short size);
+
+// Pad the saved states with empty entries up to i, then make entry i text.
+// i outside 1..nbgrilles stores nothing.
+void memogrilluser(claparamuser& state, short i, const char* text);
+// out becomes grid i's saved state, empty when there is none.
+void grilluserfromram(const claparamuser& state, gstring& out, short i);
+
+// Grid i's chosen level (1..7), 0 for its built-in level; fixeniveauchoisi
+// stores level (anything outside 1..7 stores 0).
+short niveauchoisi(const claparamuser& state, short i);
+void fixeniveauchoisi(claparamuser& state, short i, short level);
+
+// Read the file at path into state. The current grid, the saved states, the
+// chosen levels and the times are reset first; every other value keeps its
+// current one unless the file gives a good value for it. A missing file
+// leaves the defaults, with grid 1. A damaged file is read as far as it makes
+// sense: a key with a bad value (not a number, out of range, overflowing)
+// keeps its default, a state of play with characters that no state holds or
+// longer than 26 pieces is dropped, lines without "=" and lines over 64 KiB
+// are ignored, the first of duplicated keys counts, and reading stops after
+// 16 MiB. Returns whether the file could be read.
+bool getparamuser(claparamuser& state, const char* path);
+
+// The file's content as ecriparamusernew writes it (lines end with CR LF).
+std::string contenuparamuser(const claparamuser& state);
+// Replace the file at path with the state, atomically (fichieratomique.h).
+// Returns false when it could not be written; the old file is then whole.
+bool ecriparamusernew(const claparamuser& state, const char* path);

@@ -1,0 +1,233 @@
+// Tests of the user parameter file: what is written, in which order, and
+// what is read back; the old layout; the saved states in memory.
+#include "shell/core/horloge.h"
+#include "shell/core/paramuser.h"
+#include "shell/core/paramuser_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> lignes(const std::string& contenu) {
+    std::vector<std::string> r;
+    size_t i = 0;
+    while (i < contenu.size()) {
+        const size_t fin = contenu.find("\r\n", i);
+        EXPECT_NE(fin, std::string::npos) << "every line ends with CR LF";
+        if (fin == std::string::npos) break;
+        r.push_back(contenu.substr(i, fin - i));
+        i = fin + 2;
+    }
+    return r;
+}
+
+// Read a file of the given lines (CR LF) into a fresh state.
+void lis(claparamuser& p, const std::string& texte) {
+    dossiertemporaire d;
+    const std::string f = d.fichier("P.TXT");
+    ecrisfichier(f, texte);
+    ASSERT_TRUE(getparamuser(p, f.c_str()));
+}
+
+TEST(Taillenviron, NearestSizeTheSmallerOnATie) {
+    const short cas[][2] = {{45, 40}, {46, 50}, {100, 70}, {1, 40},  {55, 50},
+                            {64, 60}, {65, 60}, {66, 70},  {-5, 40}, {32767, 70}};
+    for (const auto& c : cas) EXPECT_EQ(taillenviron(c[0]), c[1]) << c[0];
+}
+
+TEST(Memogrilluser, PadsWithEmptyStates) {
+    claparamuser p;
+    memogrilluser(p, 3, "ABK");
+    EXPECT_EQ(p.etats.effectif(), 3);
+    gstring t("x");
+    grilluserfromram(p, t, 2);
+    EXPECT_TRUE(t.isempty());
+    grilluserfromram(p, t, 3);
+    EXPECT_STREQ(t.adr(), "ABK");
+    grilluserfromram(p, t, 5);
+    EXPECT_TRUE(t.isempty());
+    memogrilluser(p, 0, "A");
+    memogrilluser(p, 6, "A");
+    EXPECT_EQ(p.etats.effectif(), 3) << "only grids 1..5";
+}
+
+TEST(Ecriparamusernew, TheLinesInTheirOrder) {
+    std::uint32_t (*horloge)() = [] { return std::uint32_t(0); };
+    fixesourcetick(horloge);
+    claparamuser p;
+    p.grillecourante = 4;
+    p.langue = langueanglais;
+    p.taillecase = 60;
+    p.top = 120;
+    p.left = 33;
+    p.remplitmarques = true;
+    memogrilluser(p, 1, std::string(130, 'G').c_str());
+    memogrilluser(p, 4, "ABC");
+    p.chronos.grille(4).ajoutsec(95);
+    p.chronos.grille(5).ajoutsec(7);
+    fixeniveauchoisi(p, 4, 6);
+    p.lignesusr.padd("usr=mon r\xE9glage");
+    const std::vector<std::string> l = lignes(contenuparamuser(p));
+    fixesourcetick(nullptr);
+    ASSERT_EQ(l.size(), 20u);
+    EXPECT_EQ(l[0], "***-V-O-RA 110-***");
+    EXPECT_EQ(l[1].find('='), std::string::npos);
+    const std::vector<std::string> attendu = {"ver=3.6", "lng=2",   "gri=4", "tca=60",
+                                              "top=120", "left=33", "vcr=3"};
+    for (size_t i = 0; i < attendu.size(); ++i) EXPECT_EQ(l[2 + i], attendu[i]);
+    EXPECT_EQ(l[9].substr(0, 5), "cmpd=");
+    EXPECT_EQ(l[9].size(), 13u) << "eight digits";
+    EXPECT_EQ(l[10], "chro=1");
+    EXPECT_EQ(l[11], "cviz=1");
+    EXPECT_EQ(l[12], "gv1:A=" + std::string(60, 'G'));
+    EXPECT_EQ(l[13], "gv1:B=" + std::string(60, 'G'));
+    EXPECT_EQ(l[14], "gv1:C=" + std::string(10, 'G'));
+    EXPECT_EQ(l[15], "gv4:A=ABC");
+    EXPECT_EQ(l[16], "tps4=95");
+    EXPECT_EQ(l[17], "niv4=6");
+    EXPECT_EQ(l[18], "tps5=7") << "a time without a saved state is kept";
+    EXPECT_EQ(l[19], "usr=mon r\xE9glage");
+}
+
+TEST(Ecriparamusernew, NoTimesWithTheChronometerDisplayOff) {
+    claparamuser p;
+    p.chronoaffiche = false;
+    p.chronos.grille(2).ajoutsec(50);
+    const std::string c = contenuparamuser(p);
+    EXPECT_EQ(c.find("tps"), std::string::npos);
+    EXPECT_NE(c.find("chro=0\r\n"), std::string::npos);
+    EXPECT_EQ(c.find("gv"), std::string::npos) << "no state, no gv line";
+}
+
+TEST(Getparamuser, RoundTrip) {
+    claparamuser p;
+    p.grillecourante = 3;
+    p.langue = langueanglais;
+    p.taillecase = 70;
+    p.top = 5;
+    p.left = 900;
+    p.chronoaffiche = true;
+    p.remplitmarques = true;
+    const std::string etat = std::string(59, 'A') + "1107" + std::string(70, 'K');
+    memogrilluser(p, 2, etat.c_str());
+    memogrilluser(p, 5, "H");
+    p.chronos.grille(2).ajoutsec(3725);
+    fixeniveauchoisi(p, 2, 7);
+    fixeniveauchoisi(p, 5, 1);
+    p.lignesusr.padd("usr=a");
+    p.lignesusr.padd("usr = b=c");
+    dossiertemporaire d;
+    const std::string f = d.fichier("P.TXT");
+    ASSERT_TRUE(ecriparamusernew(p, f.c_str()));
+
+    claparamuser q;
+    ASSERT_TRUE(getparamuser(q, f.c_str()));
+    EXPECT_EQ(q.grillecourante, 3);
+    EXPECT_EQ(q.langue, langueanglais);
+    EXPECT_EQ(q.taillecase, 70);
+    EXPECT_EQ(q.top, 5);
+    EXPECT_EQ(q.left, 900);
+    EXPECT_TRUE(q.remplitmarques);
+    gstring t;
+    grilluserfromram(q, t, 2);
+    EXPECT_EQ(std::string(t.adr()), etat);
+    grilluserfromram(q, t, 5);
+    EXPECT_STREQ(t.adr(), "H");
+    EXPECT_EQ(q.chronos.getsec(2), 3725);
+    EXPECT_EQ(q.chronos.getsec(1), 0);
+    EXPECT_EQ(niveauchoisi(q, 2), 7);
+    EXPECT_EQ(niveauchoisi(q, 5), 1);
+    EXPECT_EQ(niveauchoisi(q, 1), 0) << "no niv line: the built-in level";
+    ASSERT_EQ(q.lignesusr.effectif(), 2);
+    EXPECT_STREQ(q.lignesusr.adr(2), "usr = b=c");
+    EXPECT_EQ(contenuparamuser(q), litfichier(f)) << "written again unchanged";
+}
+
+struct cascle {
+    const char* lignes;
+    short taille;
+    short top;
+    bool chrono;
+    bool remplit;
+    short langue;
+    short grille;
+};
+
+TEST(Getparamuser, KeysAndTheirDefaults) {
+    const cascle cas[] = {
+        {"tca=45", 40, 60, true, false, 0, 1},
+        {"tca=46", 50, 60, true, false, 0, 1},
+        {"tca=100", 70, 60, true, false, 0, 1},
+        {"tca=0", 50, 60, true, false, 0, 1}, // keeps the current size (50 here)
+        {"top=0", 50, 60, true, false, 0, 1},
+        {"top=-7", 50, 60, true, false, 0, 1},
+        {"top=7", 50, 7, true, false, 0, 1},
+        {"chro=", 50, 60, true, false, 0, 1},
+        {"chro=0", 50, 60, false, false, 0, 1},
+        {"chro=5", 50, 60, true, false, 0, 1},
+        {"cviz=", 50, 60, true, false, 0, 1},
+        {"cviz=2", 50, 60, true, true, 0, 1},
+        {"lng=2", 50, 60, true, false, 1, 1},
+        {"lng=1", 50, 60, true, false, 0, 1},
+        {"lng=3", 50, 60, true, false, 0, 1},
+        {"gri=0", 50, 60, true, false, 0, 1},
+        {"gri=5", 50, 60, true, false, 0, 5},
+        {"GRI = 2", 50, 60, true, false, 0, 2},
+    };
+    for (const cascle& c : cas) {
+        claparamuser p;
+        p.taillecase = 50;
+        lis(p, std::string("ver=3.6\r\n") + c.lignes + "\r\n");
+        EXPECT_EQ(p.taillecase, c.taille) << c.lignes;
+        EXPECT_EQ(p.top, c.top) << c.lignes;
+        EXPECT_EQ(p.chronoaffiche, c.chrono) << c.lignes;
+        EXPECT_EQ(p.remplitmarques, c.remplit) << c.lignes;
+        EXPECT_EQ(p.langue, c.langue) << c.lignes;
+        EXPECT_EQ(p.grillecourante, c.grille) << c.lignes;
+    }
+}
+
+TEST(Getparamuser, AMissingFileLeavesTheDefaults) {
+    claparamuser p;
+    memogrilluser(p, 2, "AB");
+    dossiertemporaire d;
+    EXPECT_FALSE(getparamuser(p, d.fichier("absent.TXT").c_str()));
+    EXPECT_EQ(p.grillecourante, 1);
+    EXPECT_EQ(p.etats.effectif(), 0);
+    EXPECT_EQ(p.taillecase, 40);
+    EXPECT_EQ(p.left, 60);
+    EXPECT_TRUE(p.chronoaffiche);
+    EXPECT_FALSE(getparamuser(p, nullptr));
+}
+
+TEST(Getparamuser, TheOldLayout) {
+    claparamuser p;
+    lis(p, "ver=1\r\ngri=2 1230\r\ngv2:A=DDD\r\ntps2=40\r\n");
+    EXPECT_EQ(p.grillecourante, 2);
+    gstring t;
+    grilluserfromram(p, t, 2);
+    EXPECT_STREQ(t.adr(), "ABCG");
+    EXPECT_EQ(p.chronos.getsec(2), 0) << "no times in the old layout";
+    claparamuser q;
+    lis(q, "gri=3  010\r\n");
+    grilluserfromram(q, t, 3);
+    EXPECT_STREQ(t.adr(), "GAG") << "no ver: the old layout";
+}
+
+TEST(Getparamuser, StatesRunFromAUntilALetterIsMissing) {
+    claparamuser p;
+    lis(p, "ver=3\r\ngv1:B=BB\r\ngv1:A=AA\r\ngv1:D=DD\r\ngv2:B=BB\r\ngv3:a=lower\r\n");
+    gstring t;
+    grilluserfromram(p, t, 1);
+    EXPECT_STREQ(t.adr(), "AABB") << "in letter order, stopping at the missing C";
+    grilluserfromram(p, t, 2);
+    EXPECT_TRUE(t.isempty()) << "no A piece";
+    grilluserfromram(p, t, 3);
+    EXPECT_TRUE(t.isempty()) << "characters no state holds";
+}
+
+} // namespace
