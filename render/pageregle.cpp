@@ -40,7 +40,9 @@ void policedefinie() {
 
 } // namespace
 
-void regleouvrir() { reglepage = reglepadeb; }
+void regleouvrir() {
+    reglepage = reglepadeb;
+}
 
 void reglesuivante() {
     if (reglepage < reglepafin) ++reglepage;
@@ -52,8 +54,12 @@ void regleprecedente() {
     if (reglepage < reglepadeb) reglepage = reglepadeb;
 }
 
-bool reglemontresuivante() { return reglepage < reglepafin; }
-bool reglemontreprecedente() { return reglepage > reglepadeb; }
+bool reglemontresuivante() {
+    return reglepage < reglepafin;
+}
+bool reglemontreprecedente() {
+    return reglepage > reglepadeb;
+}
 
 std::vector<ligneregle> reglelignes(short page, short langue) {
     std::vector<ligneregle> lignes;
@@ -150,8 +156,8 @@ void regletexte(short x, short y, short angle, float height, char italic, short 
                 char centred, const char* text) {
     policedefinie();
     const short h = pdevactu->ammxtopix(height);
-    mapolice.createbis(h, static_cast<short>(h / 3), static_cast<short>(angle * 10), italic,
-                       weight, reglepoli.adr());
+    mapolice.createbis(h, static_cast<short>(h / 3), static_cast<short>(angle * 10), italic, weight,
+                       reglepoli.adr());
     mapolice.colornoback(reglecouleur);
     pdevactu->ecrimm(x, y, text, centred);
 }

@@ -19,6 +19,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -79,10 +80,43 @@ struct grilledessin {
     }
 };
 
-// Every empty cell gets its value of the grid's solution.
-void solution(clagripage& g) {
-    for (short c = 1; c <= g.getnbcases(); ++c)
-        if (g.casestvide(c)) g.setcaseval(c, g.getvaldef(c));
+// The values a cell may still take: those no neighbour holds (mask, bit
+// v - 1 for value v).
+short libres(clagripage& g, short c) {
+    short m = 63;
+    for (short k = 0; k < 12; ++k) {
+        const short n = g.casevoisine(c, k);
+        if (n > 0 && g.getcaseval(n) > 0) m = static_cast<short>(m & ~(1 << (g.getcaseval(n) - 1)));
+    }
+    return m;
+}
+
+// Fill every empty cell with the grid's solution: a search that always takes
+// the empty cell with the fewest values left.
+bool solution(clagripage& g) {
+    short meilleure = 0;
+    int moins = 7;
+    short masque = 0;
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        if (!g.casestvide(c)) continue;
+        const short m = libres(g, c);
+        int n = 0;
+        for (short v = 0; v < 6; ++v) n += (m >> v) & 1;
+        if (n == 0) return false;
+        if (n < moins) {
+            moins = n;
+            meilleure = c;
+            masque = m;
+        }
+    }
+    if (meilleure == 0) return true;
+    for (short v = 1; v <= 6; ++v) {
+        if ((masque & (1 << (v - 1))) == 0) continue;
+        g.setcaseval(meilleure, v);
+        if (solution(g)) return true;
+    }
+    g.setcaseval(meilleure, 0);
+    return false;
 }
 
 HPEN plume(HDC dc, int largeurpx, int couleur) {
@@ -92,7 +126,9 @@ HPEN plume(HDC dc, int largeurpx, int couleur) {
     return static_cast<HPEN>(SelectObject(dc, p));
 }
 
-void rendplume(HDC dc, HPEN avant) { DeleteObject(SelectObject(dc, avant)); }
+void rendplume(HDC dc, HPEN avant) {
+    DeleteObject(SelectObject(dc, avant));
+}
 
 // A thick arrow from (x1, y1) to (x2, y2) with its head at the end.
 void fleche(HDC dc, POINT a, POINT b, int couleur) {
@@ -107,8 +143,10 @@ void fleche(HDC dc, POINT a, POINT b, int couleur) {
         const double uy = dy / l;
         const POINT tete[3] = {
             b,
-            {static_cast<LONG>(b.x - 50 * ux - 26 * uy), static_cast<LONG>(b.y - 50 * uy + 26 * ux)},
-            {static_cast<LONG>(b.x - 50 * ux + 26 * uy), static_cast<LONG>(b.y - 50 * uy - 26 * ux)},
+            {static_cast<LONG>(b.x - 50 * ux - 26 * uy),
+             static_cast<LONG>(b.y - 50 * uy + 26 * ux)},
+            {static_cast<LONG>(b.x - 50 * ux + 26 * uy),
+             static_cast<LONG>(b.y - 50 * uy - 26 * ux)},
         };
         HBRUSH br = CreateSolidBrush(static_cast<COLORREF>(couleur));
         HGDIOBJ ab = SelectObject(dc, br);
@@ -164,12 +202,11 @@ void selecteur(HDC dc, int cx, int cy, int courant) {
     for (int k = 0; k < 6; ++k) {
         const double a1 = k * 3.14159265358979 / 3;
         const double a2 = (k + 1) * 3.14159265358979 / 3;
-        const POINT t[4] = {{cx, cy},
-                            {static_cast<LONG>(cx + r * std::cos(a1)),
-                             static_cast<LONG>(cy - r * std::sin(a1))},
-                            {static_cast<LONG>(cx + r * std::cos(a2)),
-                             static_cast<LONG>(cy - r * std::sin(a2))},
-                            {cx, cy}};
+        const POINT t[4] = {
+            {cx, cy},
+            {static_cast<LONG>(cx + r * std::cos(a1)), static_cast<LONG>(cy - r * std::sin(a1))},
+            {static_cast<LONG>(cx + r * std::cos(a2)), static_cast<LONG>(cy - r * std::sin(a2))},
+            {cx, cy}};
         Polygon(dc, t, 4);
     }
     DeleteObject(SelectObject(dc, ab));
@@ -212,9 +249,11 @@ void page2(HDC dc) {
     g.pose(dc, 40, 380, 980, 1100);
     const short hx = 1;
     contourhexagone(dc, g.hexagone(hx), g.page.gettaillepix() + 8, 14, orange);
-    fleche(dc, {160, 380}, {g.hexagone(hx).x - g.page.gettaillepix() / 2,
-                           g.hexagone(hx).y - g.page.gettaillepix() / 2}, orange);
-    texte(dc, 160, 330, 70, "1 2 3 4 5 6", orange);
+    fleche(dc, {300, 380},
+           {g.hexagone(hx).x - g.page.gettaillepix() / 2,
+            g.hexagone(hx).y - g.page.gettaillepix() / 2},
+           orange);
+    texte(dc, 300, 330, 70, "1 2 3 4 5 6", orange);
 }
 
 void page3(HDC dc) {
@@ -235,9 +274,9 @@ void page4(HDC dc) {
     grilledessin g("1251-1", 6, 660, 760, [](clagripage& p) { joueexemple(p, 2, 0); });
     g.pose(dc, 400, 380, 660, 760);
     short c = casevide(g.page);
+    while (c > 0 && (libres(g.page, c) & 4) == 0) c = casevide(g.page, c);
     if (c > 0) {
-        for (short v = 1; v <= 6; ++v)
-            if (v == 3 && g.page.isautorisee(c, v)) g.page.setcaseval(c, v);
+        g.page.setcaseval(c, 3);
         peintgrille(g.page, g.d, *g.fond, *g.image);
         BitBlt(dc, g.x0, g.y0, g.image->larg(), g.image->haut(), g.image->dc(), 0, 0, SRCCOPY);
         fleche(dc, {330, 700}, g.cellule(c), magenta);
@@ -329,10 +368,20 @@ void page8(HDC dc) {
     triangle({mx - 45, fy + 60}, {mx + 45, fy + 60}, {mx, fy + 12}, 0xCCCCCC);
     const int r = g.page.gettaillepix();
     const int couleurs[3] = {rouge, vert, orange};
+    short pris[3] = {0, 0, 0};
     for (short k = 0; k < 3; ++k) {
-        const POINT p = g.hexagone(static_cast<short>(k + 1));
-        if (p.x > fx + r && p.x < fx + fw - r && p.y > fy + r && p.y < fy + fh - r)
-            contourhexagone(dc, p, r, 8, couleurs[k]);
+        long meilleur = -1;
+        for (short h = 1; h <= g.page.getnbhexacompletes(); ++h) {
+            if (h == pris[0] || h == pris[1]) continue;
+            const POINT p = g.hexagone(h);
+            const long cible_x = fx + fw / 2 + (k - 1) * 2 * r;
+            const long dist = std::abs(p.x - cible_x) + std::abs(p.y - (fy + fh / 2 - k * r));
+            if (meilleur < 0 || dist < meilleur) {
+                meilleur = dist;
+                pris[k] = h;
+            }
+        }
+        if (pris[k] > 0) contourhexagone(dc, g.hexagone(pris[k]), r, 8, couleurs[k]);
     }
     bouton(dc, 140, 1300, 60, 70, "-");
     bouton(dc, 200, 1300, 60, 70, "+");
@@ -343,26 +392,27 @@ void page8(HDC dc) {
 void page9(HDC dc) {
     grilledessin g("1709-6", 6, 980, 1150, [](clagripage& p) {
         solution(p);
-        // Empty a few cells of the first hexagon but one, and the cells of
-        // another corner, with marks there.
-        short vides = 0;
-        for (short c = 1; c <= p.getnbcases() && vides < 9; ++c) {
-            if (p.casestfixe(c) || c % 3 != 0) continue;
-            p.setcaseval(c, 0);
-            ++vides;
-        }
-        p.ajustepossicase();
+        // Empty a third of the cells the player filled, and note the
+        // candidates of some of them.
+        for (short c = 1; c <= p.getnbcases(); ++c)
+            if (!p.casestfixe(c) && c % 3 != 0) p.setcaseval(c, 0);
         short marques = 0;
-        for (short c = 1; c <= p.getnbcases() && marques < 4; ++c) {
-            if (!p.casestvide(c)) continue;
+        for (short c = 1; c <= p.getnbcases() && marques < 5; ++c) {
+            if (!p.casestvide(c) || c % 4 != 1) continue;
             for (short v = 1; v <= 6; ++v)
-                if (p.isautorisee(c, v)) p.swapossuser(c, v);
+                if ((libres(p, c) & (1 << (v - 1))) != 0) p.swapossuser(c, v);
             ++marques;
         }
     });
     g.pose(dc, 40, 360, 980, 1150);
-    const short c = casevide(g.page, 0);
-    if (c > 0) cercle(dc, g.cellule(c), g.page.gettaillepix() / 3, 10, orange);
+    // A cell with a single value left.
+    for (short c = 1; c <= g.page.getnbcases(); ++c) {
+        const short m = libres(g.page, c);
+        if (g.page.casestvide(c) && g.page.getpuser(c) == 0 && m != 0 && (m & (m - 1)) == 0) {
+            cercle(dc, g.cellule(c), g.page.gettaillepix() / 3, 10, orange);
+            break;
+        }
+    }
 }
 
 bool ecritpage(const std::filesystem::path& dossier, int n, void (*dessin)(HDC)) {
@@ -408,8 +458,8 @@ bool ecriticone(const std::filesystem::path& dossier) {
         const double a = (k + 0.5) * 3.14159265358979 / 3;
         const std::string s(1, static_cast<char>('0' + valeurs[k]));
         texte(dc, static_cast<int>(c.x + r * 0.58 * std::cos(a)),
-              static_cast<int>(c.y - r * 0.58 * std::sin(a)), 56, s.c_str(),
-              k == 0 ? magenta : 0, 700);
+              static_cast<int>(c.y - r * 0.58 * std::sin(a)), 56, s.c_str(), k == 0 ? magenta : 0,
+              700);
     }
     const imagergb image = b.image();
     imagergb png = image;
