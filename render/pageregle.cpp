@@ -205,7 +205,11 @@ void pagereglaffi(HDC dc, short page) {
 
     if (page >= 1 && page <= nbpages) {
         claminibitmap& b = pagesreg[page];
-        if (b.get() == nullptr && b.loadbmpressource(page, regleinstance)) {
+        HINSTANCE module = regleinstance;
+#ifdef _WIN32
+        if (module == nullptr) module = GetModuleHandleA(nullptr);
+#endif
+        if (b.get() == nullptr && b.loadbmpressource(page, module)) {
             ++chargements[page];
             // Only the window-sized copy is kept: a full-size page weighs
             // sixteen megabytes once decoded.

@@ -3,10 +3,9 @@
 // rules window shows with its "<", ">" and "R" buttons.
 //
 // What the shell calls:
-//  - at start-up: regleinstance = the instance WinMain received (Windows
-//    finds the pictures in the module; elsewhere they are registered by
-//    enregistreimagesregles(), render/reglesimages.h, which the game's
-//    executable links);
+//  - at start-up: enregistreimagesregles() (resources/ressourcesregles.h;
+//    the executable links the library ressourcesregles, which on Windows
+//    also compiles the pictures and the icon into it);
 //  - "?": regleouvrir() (page 1), then size the window to fenetreglewid x
 //    fenetreglehgt client pixels and repaint;
 //  - "<" / ">": regleprecedente() / reglesuivante(), then repaint; the
@@ -34,6 +33,7 @@ extern short reglepage;   // the page shown, reglepadeb..reglepafin
 extern short reglepadeb;  // 1
 extern short reglepafin;  // 9 (pageregledef sets it again on every call)
 extern short reglelangue; // 0 French, 1 English
+// The module holding the pictures (Windows; null: the executable).
 extern HINSTANCE regleinstance;
 extern gstring reglepoli; // face of the rules font (decoded on first use)
 

@@ -94,7 +94,11 @@ TEST_F(pageregle, each_picture_is_loaded_once_and_kept_at_the_window_size) {
     }
     // The resources themselves are the full-size pictures.
     claminibitmap plein;
-    ASSERT_TRUE(plein.loadbmpressource(5, regleinstance));
+#ifdef _WIN32
+    ASSERT_TRUE(plein.loadbmpressource(5, GetModuleHandleA(nullptr)));
+#else
+    ASSERT_TRUE(plein.loadbmpressource(5, nullptr));
+#endif
     EXPECT_EQ(plein.getlarg(), 2364);
     EXPECT_EQ(plein.gethaut(), 1771);
     liberepagesregles();
