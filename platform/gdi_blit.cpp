@@ -123,47 +123,47 @@ bool sample(const std::vector<std::uint32_t>& src, int sw, int sh, const Cover& 
 
 } // namespace
 
-BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc,
-                       int xSrc, int ySrc, int wSrc, int hSrc, DWORD rop) {
-    Dc* dst = find<Dc>(hdcDest);
-    Dc* src = find<Dc>(hdcSrc);
+BOOL WINAPI StretchBlt(HDC hdc_dest, int x_dest, int y_dest, int w_dest, int h_dest, HDC hdc_src,
+                       int x_src, int y_src, int w_src, int h_src, DWORD rop) {
+    Dc* dst = find<Dc>(hdc_dest);
+    Dc* src = find<Dc>(hdc_src);
     if (dst == nullptr || src == nullptr || rop != SRCCOPY) return FALSE;
-    if (wDest == 0 || hDest == 0 || wSrc == 0 || hSrc == 0) return FALSE;
+    if (w_dest == 0 || h_dest == 0 || w_src == 0 || h_src == 0) return FALSE;
     bool flipx = false, flipy = false;
-    if (wDest < 0) xDest += wDest, wDest = -wDest, flipx = !flipx;
-    if (hDest < 0) yDest += hDest, hDest = -hDest, flipy = !flipy;
-    if (wSrc < 0) xSrc += wSrc, wSrc = -wSrc, flipx = !flipx;
-    if (hSrc < 0) ySrc += hSrc, hSrc = -hSrc, flipy = !flipy;
+    if (w_dest < 0) x_dest += w_dest, w_dest = -w_dest, flipx = !flipx;
+    if (h_dest < 0) y_dest += h_dest, h_dest = -h_dest, flipy = !flipy;
+    if (w_src < 0) x_src += w_src, w_src = -w_src, flipx = !flipx;
+    if (h_src < 0) y_src += h_src, h_src = -h_src, flipy = !flipy;
 
     Pixels in(src->target);
     Pixels out(dst->target);
     if (!in.valid() || !out.valid()) return FALSE;
     // The source pixels are read first, so that a copy within one surface
     // sees the picture as it was.
-    const int sx0 = xSrc + src->origin.x, sy0 = ySrc + src->origin.y;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(wSrc) *
-                                      static_cast<std::size_t>(hSrc));
-    for (int y = 0; y < hSrc; ++y) {
-        for (int x = 0; x < wSrc; ++x) {
+    const int sx0 = x_src + src->origin.x, sy0 = y_src + src->origin.y;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w_src) *
+                                      static_cast<std::size_t>(h_src));
+    for (int y = 0; y < h_src; ++y) {
+        for (int x = 0; x < w_src; ++x) {
             if (!in.inside(sx0 + x, sy0 + y)) continue;
-            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(wSrc) +
+            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(w_src) +
                    static_cast<std::size_t>(x)] = present | in.get(sx0 + x, sy0 + y);
         }
     }
     // Equal sizes copy pixel for pixel; otherwise the destination's mode
     // decides how pixels are dropped or merged, as on Windows.
-    const int mode = wDest == wSrc && hDest == hSrc ? COLORONCOLOR : dst->stretch_mode;
-    const std::vector<Cover> columns = covers(wDest, 0, wSrc, flipx);
-    const std::vector<Cover> rows = covers(hDest, 0, hSrc, flipy);
+    const int mode = w_dest == w_src && h_dest == h_src ? COLORONCOLOR : dst->stretch_mode;
+    const std::vector<Cover> columns = covers(w_dest, 0, w_src, flipx);
+    const std::vector<Cover> rows = covers(h_dest, 0, h_src, flipy);
     const RECT bounds = writable(*dst, out);
-    for (int j = 0; j < hDest; ++j) {
-        const int y = yDest + j + dst->origin.y;
+    for (int j = 0; j < h_dest; ++j) {
+        const int y = y_dest + j + dst->origin.y;
         if (y < bounds.top || y >= bounds.bottom) continue;
-        for (int i = 0; i < wDest; ++i) {
-            const int x = xDest + i + dst->origin.x;
+        for (int i = 0; i < w_dest; ++i) {
+            const int x = x_dest + i + dst->origin.x;
             if (x < bounds.left || x >= bounds.right) continue;
             std::uint32_t p = 0;
-            if (sample(pixels, wSrc, hSrc, columns[static_cast<std::size_t>(i)],
+            if (sample(pixels, w_src, h_src, columns[static_cast<std::size_t>(i)],
                        rows[static_cast<std::size_t>(j)], mode, p)) {
                 out.set(x, y, p & 0xFFFFFF);
             }
@@ -173,8 +173,8 @@ BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, 
     return TRUE;
 }
 
-BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
-    return StretchBlt(hdc, x, y, cx, cy, hdcSrc, x1, y1, cx, cy, rop);
+BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdc_src, int x1, int y1, DWORD rop) {
+    return StretchBlt(hdc, x, y, cx, cy, hdc_src, x1, y1, cx, cy, rop);
 }
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
