@@ -29,6 +29,7 @@ public:
     std::uint32_t get(int x, int y) const { return row(y)[x] & 0xFFFFFF; }
     void set(int x, int y, std::uint32_t rgb) { row(y)[x] = 0xFF000000 | rgb; }
     void done() { cairo_surface_mark_dirty(surface_); }
+    std::uint32_t* line(int y) const { return row(y); }
     int width() const { return width_; }
     int height() const { return height_; }
 
@@ -141,6 +142,29 @@ BOOL WINAPI StretchBlt(HDC hdc_dest, int x_dest, int y_dest, int w_dest, int h_d
     // The source pixels are read first, so that a copy within one surface
     // sees the picture as it was.
     const int sx0 = x_src + src->origin.x, sy0 = y_src + src->origin.y;
+    if (!flipx && !flipy && w_dest == w_src && h_dest == h_src) {
+        // A plain copy (the shell's paints): whole rows of the part that
+        // exists on the source and may be written on the destination.
+        const RECT b = writable(*dst, out);
+        const int dx0 = x_dest + dst->origin.x, dy0 = y_dest + dst->origin.y;
+        const int x0 = std::max({0, b.left - dx0, -sx0});
+        const int x1 = std::min({w_src, b.right - dx0, in.width() - sx0});
+        const int y0 = std::max({0, b.top - dy0, -sy0});
+        const int y1 = std::min({h_src, b.bottom - dy0, in.height() - sy0});
+        if (x0 >= x1 || y0 >= y1) return TRUE;
+        const auto w = static_cast<std::size_t>(x1 - x0);
+        std::vector<std::uint32_t> rows(w * static_cast<std::size_t>(y1 - y0));
+        for (int y = y0; y < y1; ++y)
+            std::copy_n(in.line(sy0 + y) + sx0 + x0, w,
+                        rows.data() + w * static_cast<std::size_t>(y - y0));
+        for (int y = y0; y < y1; ++y) {
+            const std::uint32_t* from = rows.data() + w * static_cast<std::size_t>(y - y0);
+            std::uint32_t* to = out.line(dy0 + y) + dx0 + x0;
+            for (std::size_t i = 0; i < w; ++i) to[i] = from[i] | present;
+        }
+        out.done();
+        return TRUE;
+    }
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w_src) *
                                       static_cast<std::size_t>(h_src));
     for (int y = 0; y < h_src; ++y) {
