@@ -9,7 +9,6 @@
 #include "lattice/catalogue/vodecrypte.h"
 
 #include <array>
-#include <memory>
 
 short reglepage = 1;
 short reglepadeb = 1;
