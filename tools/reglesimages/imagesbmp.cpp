@@ -122,6 +122,70 @@ std::vector<unsigned char> encodeico(const imagergb& image, std::uint32_t transp
     return o;
 }
 
+namespace {
+
+std::uint32_t crc32(const unsigned char* d, size_t n, std::uint32_t crc = 0) {
+    crc = ~crc;
+    for (size_t i = 0; i < n; ++i) {
+        crc ^= d[i];
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void ajoute32be(std::vector<unsigned char>& o, std::uint32_t v) {
+    for (int k = 24; k >= 0; k -= 8) o.push_back(static_cast<unsigned char>((v >> k) & 0xFF));
+}
+
+void morceau(std::vector<unsigned char>& o, const char* type, const std::vector<unsigned char>& d) {
+    ajoute32be(o, static_cast<std::uint32_t>(d.size()));
+    std::vector<unsigned char> t(type, type + 4);
+    t.insert(t.end(), d.begin(), d.end());
+    o.insert(o.end(), t.begin(), t.end());
+    ajoute32be(o, crc32(t.data(), t.size()));
+}
+
+} // namespace
+
+std::vector<unsigned char> encodepngalpha(const imagergb& image, std::uint32_t transparent) {
+    std::vector<unsigned char> brut;
+    for (int y = 0; y < image.haut; ++y) {
+        brut.push_back(0); // no filter
+        for (int x = 0; x < image.larg; ++x) {
+            const std::uint32_t c = image.at(x, y) & 0xFFFFFF;
+            brut.push_back(static_cast<unsigned char>(c & 0xFF));
+            brut.push_back(static_cast<unsigned char>((c >> 8) & 0xFF));
+            brut.push_back(static_cast<unsigned char>((c >> 16) & 0xFF));
+            brut.push_back(c == transparent ? 0 : 255);
+        }
+    }
+    std::vector<unsigned char> z = {0x78, 0x01};
+    for (size_t i = 0; i < brut.size() || i == 0; i += 65535) {
+        const size_t n = std::min<size_t>(65535, brut.size() - i);
+        z.push_back(i + n >= brut.size() ? 1 : 0);
+        ajoute16(z, static_cast<unsigned>(n));
+        ajoute16(z, static_cast<unsigned>(~n & 0xFFFF));
+        z.insert(z.end(), brut.begin() + static_cast<long>(i),
+                 brut.begin() + static_cast<long>(i + n));
+    }
+    std::uint32_t a = 1;
+    std::uint32_t b = 0;
+    for (unsigned char c : brut) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    ajoute32be(z, b << 16 | a);
+    std::vector<unsigned char> o = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<unsigned char> ihdr;
+    ajoute32be(ihdr, static_cast<std::uint32_t>(image.larg));
+    ajoute32be(ihdr, static_cast<std::uint32_t>(image.haut));
+    ihdr.insert(ihdr.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA
+    morceau(o, "IHDR", ihdr);
+    morceau(o, "IDAT", z);
+    morceau(o, "IEND", {});
+    return o;
+}
+
 bool ecrirefichier(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream f(path, std::ios::binary);
     f.write(reinterpret_cast<const char*>(bytes.data()),

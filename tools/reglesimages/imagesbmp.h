@@ -1,5 +1,5 @@
 // Pictures written as the game's resources: 8-bit palette BMP files (the
-// rules pages) and the application icon (PNG and ICO).
+// rules pages) and the application icon (PNG with transparency, and ICO).
 #pragma once
 
 #include "render/imagepng.h"
@@ -15,5 +15,9 @@ std::vector<unsigned char> encodebmp8(const imagergb& image);
 // The bytes of an ICO file holding the picture (at most 256 x 256) as one
 // 32-bit image; pixels of the colour transparent are transparent.
 std::vector<unsigned char> encodeico(const imagergb& image, std::uint32_t transparent);
+// The bytes of a PNG file of the picture in 8-bit RGBA, pixels of the colour
+// transparent fully transparent (deflate's stored blocks: the file is large
+// but needs no compressor).
+std::vector<unsigned char> encodepngalpha(const imagergb& image, std::uint32_t transparent);
 // Write bytes to a file; false when it cannot be written.
 bool ecrirefichier(const std::string& path, const std::vector<unsigned char>& bytes);

@@ -462,9 +462,9 @@ bool ecriticone(const std::filesystem::path& dossier) {
               700);
     }
     const imagergb image = b.image();
-    imagergb png = image;
-    const bool ok = ecrirepng((dossier / "vora.png").string(), png) &&
-                    ecrirefichier((dossier / "vora.ico").string(), encodeico(image, 0xFE00FF));
+    const bool ok =
+        ecrirefichier((dossier / "vora.png").string(), encodepngalpha(image, 0xFF00FE)) &&
+        ecrirefichier((dossier / "vora.ico").string(), encodeico(image, 0xFF00FE));
     if (!ok) std::fprintf(stderr, "reglesimages: cannot write the icon\n");
     return ok;
 }
