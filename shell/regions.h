@@ -6,18 +6,19 @@
 //
 // How the shell calls it (`regions` its regionsjeu, `e` an entreesregions
 // filled from its state just before the call):
-// - Start-up, once the main window exists (and again after grillecharger and
-//   settailleprin): clear the layout-valid flag, then
-//   `regions.calcuregmini(jeu.fenetre)`: the window gets the empty shape
-//   until the first paint. Before the window exists, taillegrifen below gives
-//   the 980 x 820 play window.
+// - Start-up, step 15, after grillecharger and settailleprin: clear the
+//   layout-valid flag, then `regions.calcuregmini(jeu.fenetre)`: the window
+//   gets the empty shape until the first paint. Until the first layout,
+//   disposition() and taillegrifen give the 980 x 820 play window.
 // - Paint of the main window, step 2 (layout not valid): drop the window
 //   background bitmap, `regions.recalcureg(e)`, set the layout-valid flag,
-//   then place the window: width regions.disposition().W, height
-//   regions.taillegrifen(last button's bottom).cy (mainwinposornot).
-//   Before the grid's passes are drawn the window device must not be
-//   installed again (devinstalle): the grid's position is kept relative to
-//   its page reference point.
+//   then place the window (taillegrifen, mainwinposornot): width
+//   regions.disposition().W, height regions.taillegrifen(the last button's
+//   bottom).cy. From then on the window device's local origin is the grid
+//   origin (the grid passes give it back as they found it): WM_MOUSEMOVE and
+//   the clicks convert to grid-local coordinates with it. The window device
+//   must not be installed again (devinstalle) before the grid is drawn: the
+//   grid's position is kept relative to the device's page reference point.
 // - Paint, step 5, just before the BitBlt, every paint in play:
 //   `regions.appliqueregprin(jeu.fenetre)`.
 // - Left button release, before the cell logic: `short c =
@@ -52,7 +53,7 @@ struct entreesregions {
     cladevout* dev = nullptr;     // the window device fenecrout (borrowed)
     short gauche = 60;            // the stored window position (screen pixels)
     short haut = 60;
-    short basboutons = 0; // bottom of the button column (the last button's)
+    short basboutons = 0; // the last button's bottom, as the column places it
     short ecranw = 0;     // GetSystemMetrics(SM_CXSCREEN)
     short ecranh = 0;     // GetSystemMetrics(SM_CYSCREEN)
 };

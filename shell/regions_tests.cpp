@@ -53,10 +53,13 @@ protected:
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = "regionstests";
+#ifdef _WIN32
+        wc.hInstance = GetModuleHandleA(nullptr);
+#endif
         RegisterClassExA(&wc);
         fenetre = CreateWindowExA(WS_EX_LEFT, "regionstests", "V-O-RA",
                                   WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 60, 60, 980, 820,
-                                  nullptr, nullptr, nullptr, nullptr);
+                                  nullptr, nullptr, wc.hInstance, nullptr);
     }
     static void TearDownTestSuite() {
         DestroyWindow(fenetre);
