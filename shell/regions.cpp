@@ -159,6 +159,12 @@ void regionsjeu::fermefleches() {
     donnefleches();
 }
 
+void regionsjeu::libere() {
+    regprin.kill();
+    reggrille.kill();
+    regprinchangee = true;
+}
+
 bool regionsjeu::flecheaffichee() const {
     return std::any_of(std::begin(fleches.ouverte), std::end(fleches.ouverte),
                        [](unsigned char o) { return o != 0; });

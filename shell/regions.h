@@ -38,6 +38,8 @@
 //   NULL, TRUE) and the rules placement, 800 + 2 dx by 600 + dx + dy with
 //   dx, dy = regions.regionprincipale().getdx() / getdy().
 // - The arrows hint (paint step 9): regions.flecheaffichee().
+// - WM_DESTROY: `regions.libere()`. A regionsjeu kept in a global outlives
+//   the drawing layer's tables at exit: it must hold no region by then.
 #pragma once
 
 #include "shell/clawinregion.h"
@@ -101,6 +103,8 @@ public:
     // Every arrow closed (the rules pages have none), here and for the
     // drawing.
     void fermefleches();
+    // Deletes both regions (the next composition makes them again).
+    void libere();
     // Whether some arrow is open.
     bool flecheaffichee() const;
 

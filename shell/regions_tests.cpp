@@ -292,6 +292,9 @@ TEST_F(regions, a_grid_larger_than_the_screen_scrolls_by_its_arrows_and_by_a_dra
     rj.decalagribouton(3);
     rj.fermefleches();
     EXPECT_FALSE(flechokdroite || flechokgauche || flechokhaut || flechokbas);
+
+    rj.libere();
+    EXPECT_FALSE(rj.regionprincipale().existe() || rj.regiongrille().existe());
 }
 
 } // namespace
