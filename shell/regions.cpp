@@ -159,6 +159,12 @@ void regionsjeu::fermefleches() {
     donnefleches();
 }
 
+bool regionsjeu::debordementchange(const entreesregions& e) const {
+    const dispositionjeu d = calcudisposition(dispo.e, regprin.getdx(), regprin.getdy(), e.gauche,
+                                              e.haut, e.ecranw, e.ecranh, dispo);
+    return d.Ox != dispo.Ox || d.Oy != dispo.Oy;
+}
+
 void regionsjeu::libere() {
     regprin.kill();
     reggrille.kill();

@@ -34,6 +34,10 @@
 // - Cell size "+" / "-", a grid loaded, the parameters read: clear the
 //   layout-valid flag (the next paint lays out and shapes again; a smaller
 //   grid puts its offsets back in bounds there).
+// - The window moved (WM_MOVING, WM_MOVE, after storing its position): when
+//   `regions.debordementchange(e)`, clear the layout-valid flag and
+//   reaffigri(): near the screen's right or bottom edge the grid overflows
+//   and gets its arrows.
 // - Rules opened ("?"): `regions.fermefleches()`, then SetWindowRgn(window,
 //   NULL, TRUE) and the rules placement, 800 + 2 dx by 600 + dx + dy with
 //   dx, dy = regions.regionprincipale().getdx() / getdy().
@@ -103,6 +107,9 @@ public:
     // Every arrow closed (the rules pages have none), here and for the
     // drawing.
     void fermefleches();
+    // Whether the window's position in e gives other overflows than the
+    // current layout's (the layout is then to be made again).
+    bool debordementchange(const entreesregions& e) const;
     // Deletes both regions (the next composition makes them again).
     void libere();
     // Whether some arrow is open.

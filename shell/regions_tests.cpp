@@ -195,6 +195,21 @@ TEST_F(regions, the_shape_is_the_caption_strip_the_button_column_and_the_enlarge
         EXPECT_GT(dehors, 100);
         for (short k = 1; k <= page.getnbcases(); ++k)
             EXPECT_TRUE(dansregion(fenetrede(page.getcacentrix(k), page.getcacentry(k))));
+
+        // Moved near the screen's right edge, the window overflows and the
+        // layout made again opens the right arrow.
+        e.gauche = 3900;
+        EXPECT_TRUE(rj.debordementchange(e));
+        rj.recalcureg(e);
+        EXPECT_TRUE(flechokdroite);
+        e.gauche = 3890;
+        EXPECT_TRUE(rj.debordementchange(e));
+        e.gauche = 60;
+        EXPECT_TRUE(rj.debordementchange(e));
+        rj.recalcureg(e);
+        e.gauche = 70;
+        EXPECT_FALSE(rj.debordementchange(e));
+        e.gauche = 60;
     }
 }
 
