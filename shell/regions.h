@@ -66,7 +66,8 @@ struct entreesregions {
 
 class regionsjeu {
 public:
-    // The layout: the grid's frame in pixels, layout values, overflows; the
+    // The layout: the grid's frame in whole pixels (the model's, not
+    // rounded through millimetres), layout values, overflows; the
     // offsets bounded and the arrows set (decalaccordfleches); the device's
     // local origin and the grid's position put on the grid origin moved by
     // the offsets; the arrows' triangles and open flags given to the drawing
