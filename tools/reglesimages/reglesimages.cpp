@@ -264,8 +264,19 @@ void page3(HDC dc) {
     texte(dc, 300, 1180 + 66 + 30, 60, "*", rouge);
     texte(dc, 200, 1180 + 5 * 66 + 40, 50, "Niv.", 0xFF0000);
     bouton(dc, 520, 1300, 66, 66, "F");
-    const short c = casevide(g.page);
-    if (c > 0) fleche(dc, {700, 1250}, g.cellule(c), vert);
+    // From "F" to a value the player entered: F takes those away.
+    for (short c = 1; c <= g.page.getnbcases(); ++c) {
+        if (g.page.casestvide(c) || g.page.casestfixe(c)) continue;
+        // The head stops short of the digit.
+        const POINT a{553, 1290};
+        const POINT b = g.cellule(c);
+        const double l = std::hypot(a.x - b.x, a.y - b.y);
+        const double k = l > 0 ? g.page.gettaillepix() * 0.45 / l : 0;
+        fleche(dc, a,
+               {static_cast<LONG>(b.x + (a.x - b.x) * k), static_cast<LONG>(b.y + (a.y - b.y) * k)},
+               vert);
+        break;
+    }
 }
 
 void page4(HDC dc) {
