@@ -1,6 +1,8 @@
-// The built-in catalogue, verified: every grid at every threshold it can apply
-// has exactly one solution that keeps its givens, and loading it shows the
-// givens and allowed values of its catalogue level.
+// The built-in catalogue, verified: every grid at every game level, applied as
+// the game applies it, has exactly one solution that keeps its givens, levels
+// 1 and 2 need single candidates only, givens fall and effort rises from level
+// to level (the playable grids offer seven different levels), and loading a
+// grid shows the givens and allowed values of its catalogue level.
 #include <algorithm>
 #include <set>
 
@@ -8,7 +10,7 @@
 
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
-#include "tools/catalogue/solver.h"
+#include "tools/solver/solver.h"
 #include "tools/voracat/grilleforme.h"
 #include "tools/voracat/verification.h"
 
@@ -19,9 +21,9 @@ struct entree {
     short niveau;
 };
 
-// The catalogue's names and levels, in look-up order.
 constexpr short seuils[] = {75, 80, 85, 90, 95, 100, 120};
 
+// The catalogue's names and levels, in look-up order.
 const entree table[] = {{"1709-6", 4},  {"1938-1", 5}, {"1803-17", 6}, {"1803-9", 6},
                         {"1914-28", 6}, {"1251-1", 2}, {"1251-2", 3},  {"1251-3", 4},
                         {"1222-65", 5}, {"1239-1", 6}};
@@ -40,35 +42,51 @@ TEST_F(BuiltInCatalogue, HoldsTheTenNamesInOrder) {
     }
 }
 
-TEST_F(BuiltInCatalogue, EveryThresholdHasExactlyOneSolutionKeepingTheGivens) {
+TEST_F(BuiltInCatalogue, EveryLevelAsTheGameAppliesItKeepsItsPromises) {
     for (const entree& e : table) {
         SCOPED_TRACE(e.nom);
+        const voracat::grilleverifiee v = voracat::verifiegrille(e.nom);
+        ASSERT_TRUE(v.trouvee);
+        EXPECT_TRUE(v.niveausept) << "every catalogue grid has a level 7";
+        for (const std::string& d : v.defauts()) ADD_FAILURE() << d;
+        ASSERT_EQ(v.niveaux.size(), 7u);
+        for (const voracat::niveauverifie& n : v.niveaux) {
+            const short effectif =
+                n.niveau == 7 ? 7
+                              : std::min<short>(6, static_cast<short>(n.niveau + v.declassement));
+            EXPECT_EQ(n.seuil, clagrivora::sixtocent(effectif)) << "level " << n.niveau;
+        }
+        // Cross-check the grader's count with an independent search on every level's givens.
         clagrivora g;
         ASSERT_EQ(grilleload(0, &g, e.nom), 1);
-        const catalogue::shape forme = voracat::formedelagrille(g);
-        const bool sept = g.yaniveausept();
-        EXPECT_TRUE(sept) << "every catalogue grid has a level 7";
-        int precedentes = g.getnbcases() + 1;
+        const solver::shape forme = voracat::formedelagrille(g);
         for (const short seuil : seuils) {
-            if (seuil == 120 && !sept) break;
-            const catalogue::cellvalues donnees = voracat::donneesauseuil(g, seuil);
-            const int nombre = static_cast<int>(
-                std::count_if(donnees.begin(), donnees.end(), [](auto v) { return v > 0; }));
-            EXPECT_LE(nombre, precedentes) << "givens nest from easy to hard, threshold " << seuil;
-            precedentes = nombre;
-            const catalogue::solve_result r = catalogue::solve(forme, donnees, 2);
+            const solver::solve_result r =
+                solver::solve(forme, voracat::donneesauseuil(g, seuil), 2);
             ASSERT_TRUE(r.settled);
-            ASSERT_EQ(r.solutions, 1) << "threshold " << seuil;
-            for (size_t c = 0; c < donnees.size(); ++c) {
-                if (donnees[c] > 0) {
-                    EXPECT_EQ(r.first[c], donnees[c]) << "cell " << c + 1;
-                }
-            }
+            EXPECT_EQ(r.solutions, 1) << "threshold " << seuil;
         }
-        const voracat::grilleverifiee v = voracat::verifiegrille(e.nom);
-        EXPECT_TRUE(v.bonne());
-        EXPECT_EQ(v.seuils.size(), sept ? 7u : 6u);
     }
+}
+
+TEST_F(BuiltInCatalogue, PlayableGridsOfferSevenDifferentLevels) {
+    nomgrinit();
+    gstring liste(nomdegrinu.adr());
+    gstring nom;
+    std::set<short> niveaux;
+    while (liste.notempty()) {
+        nom.depilefrom(liste.adr());
+        SCOPED_TRACE(nom.adr());
+        const voracat::grilleverifiee v = voracat::verifiegrille(nom.adr());
+        ASSERT_TRUE(v.bonne());
+        EXPECT_EQ(v.declassement, 0) << "no shape correction";
+        niveaux.insert(v.niveau);
+        for (size_t i = 1; i < v.niveaux.size(); ++i) {
+            EXPECT_LT(v.niveaux[i].donnees, v.niveaux[i - 1].donnees) << "level " << i + 1;
+        }
+        EXPECT_GT(v.niveaux[6].effort * 4, v.niveaux[5].effort * 5 - 1) << "level 7 stands out";
+    }
+    EXPECT_EQ(niveaux, (std::set<short>{2, 3, 4, 5, 6})) << "built-in levels 2 to 6";
 }
 
 TEST_F(BuiltInCatalogue, LoadingShowsTheLevelsGivensAndAllowedValues) {
@@ -82,7 +100,7 @@ TEST_F(BuiltInCatalogue, LoadingShowsTheLevelsGivensAndAllowedValues) {
             std::min<short>(6, static_cast<short>(e.niveau + g.getdeclassement()));
         EXPECT_EQ(g.getseuilapplique(), clagrivora::sixtocent(effectif));
         const short seuil = g.getseuilapplique();
-        const catalogue::shape forme = voracat::formedelagrille(g);
+        const solver::shape forme = voracat::formedelagrille(g);
         for (short c = 1; c <= g.getnbcases(); ++c) {
             const bool montree = g.getvaldef(c) > 0 && g.getnidef(c) >= seuil;
             EXPECT_EQ(g.getcaseval(c), montree ? g.getvaldef(c) : 0) << "cell " << c;
@@ -122,17 +140,12 @@ TEST_F(BuiltInCatalogue, CoversTheShapesTheGameMustHandle) {
     nomgrinit();
     gstring liste(nomdegrinu.adr());
     gstring nom;
-    std::set<short> niveaux;
     std::set<int> tailles;
     while (liste.notempty()) {
         nom.depilefrom(liste.adr());
-        const voracat::grilleverifiee v = voracat::verifiegrille(nom.adr());
-        ASSERT_TRUE(v.trouvee) << nom.adr();
-        niveaux.insert(v.niveau);
-        tailles.insert(v.nbhexas);
+        tailles.insert(voracat::verifiegrille(nom.adr()).nbhexas);
     }
-    EXPECT_EQ(niveaux.size(), 5u) << "the five playable grids differ in level";
-    EXPECT_GE(tailles.size(), 3u) << "and come in at least three sizes";
+    EXPECT_GE(tailles.size(), 3u) << "the playable grids come in at least three sizes";
 }
 
 } // namespace

@@ -10,11 +10,11 @@ namespace voracat {
 
 namespace {
 
-std::vector<catalogue::latpoint> bras(int n) {
-    static const catalogue::latpoint directions[] = {{1, 0},  {0, 1},  {-1, 1},
-                                                     {-1, 0}, {0, -1}, {1, -1}};
-    std::vector<catalogue::latpoint> out{{0, 0}};
-    for (const catalogue::latpoint d : directions) {
+std::vector<solver::latpoint> bras(int n) {
+    static const solver::latpoint directions[] = {{1, 0},  {0, 1},  {-1, 1},
+                                                  {-1, 0}, {0, -1}, {1, -1}};
+    std::vector<solver::latpoint> out{{0, 0}};
+    for (const solver::latpoint d : directions) {
         for (int k = 1; k <= n; ++k) out.push_back({d.a * k, d.b * k});
     }
     return out;
@@ -22,7 +22,7 @@ std::vector<catalogue::latpoint> bras(int n) {
 
 } // namespace
 
-bool centresdelaforme(const std::string& description, std::vector<catalogue::latpoint>& centres) {
+bool centresdelaforme(const std::string& description, std::vector<solver::latpoint>& centres) {
     centres.clear();
     std::istringstream mots(description);
     std::string famille;
@@ -36,9 +36,9 @@ bool centresdelaforme(const std::string& description, std::vector<catalogue::lat
     int h = 0;
     if (!(mots >> n) || n < 1 || n > 40) return false;
     if (famille == "compact") {
-        centres = catalogue::compact_centres(n);
+        centres = solver::compact_centres(n);
     } else if (famille == "ring") {
-        centres = catalogue::ring_centres(n);
+        centres = solver::ring_centres(n);
     } else if (famille == "strip") {
         if (!(mots >> h) || h < 1 || h > 40) return false;
         for (int b = 0; b < h; ++b) {
@@ -54,19 +54,19 @@ bool centresdelaforme(const std::string& description, std::vector<catalogue::lat
     return !centres.empty();
 }
 
-std::string chemindupoint(catalogue::latpoint p) {
+std::string chemindupoint(solver::latpoint p) {
     std::string chemin(static_cast<size_t>(p.a < 0 ? -p.a : p.a), p.a < 0 ? 'D' : 'A');
     chemin.append(static_cast<size_t>(p.b < 0 ? -p.b : p.b), p.b < 0 ? 'E' : 'B');
     return chemin;
 }
 
-catalogue::latpoint pointduchemin(const char* path) {
+solver::latpoint pointduchemin(const char* path) {
     clavochemin c;
     c.setchemin(path);
     // Steps A, B, C, D, E, F as (a, b) vectors.
     static const int va[] = {1, 0, -1, -1, 0, 1};
     static const int vb[] = {0, 1, 1, 0, -1, -1};
-    catalogue::latpoint p;
+    solver::latpoint p;
     for (short i = 0; i < 6; ++i) {
         p.a += va[i] * c.getnbpas(i);
         p.b += vb[i] * c.getnbpas(i);

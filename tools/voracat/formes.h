@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/catalogue/hexshape.h"
+#include "tools/solver/hexshape.h"
 
 namespace voracat {
 
@@ -18,12 +18,12 @@ namespace voracat {
 //   "arms N"      the origin and N centres along each of the six directions
 //   "centres P Q ..." the centres at the lattice paths P, Q, ... ("AAB", "A2B")
 // Returns false, leaving centres empty, for an unknown family or a bad size.
-bool centresdelaforme(const std::string& description, std::vector<catalogue::latpoint>& centres);
+bool centresdelaforme(const std::string& description, std::vector<solver::latpoint>& centres);
 
 // The expanded lattice path of a point ("AAB" for (2, 1), "" for the origin).
-std::string chemindupoint(catalogue::latpoint p);
+std::string chemindupoint(solver::latpoint p);
 
 // The point of a lattice path in any path notation.
-catalogue::latpoint pointduchemin(const char* path);
+solver::latpoint pointduchemin(const char* path);
 
 } // namespace voracat

@@ -35,12 +35,13 @@ std::string sansblancs(const std::string& s) {
 } // namespace
 
 bool generegrille(const std::string& forme, std::uint32_t graine, grillegeneree& out) {
-    std::vector<catalogue::latpoint> centres;
+    std::vector<solver::latpoint> centres;
     if (!centresdelaforme(forme, centres)) return false;
     clagrivora g;
     grilledescentres(centres, g);
-    const catalogue::shape s = formedelagrille(g);
-    out.puzzle = catalogue::generate(s, graine);
+    const solver::shape s = formedelagrille(g);
+    g.declassecalc();
+    out.puzzle = solver::generate(s, graine, g.getdeclassement());
     if (out.puzzle.solution.empty()) return false;
     lichavo textes;
     textesgroupes(g, out.puzzle, &textes);

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "tools/catalogue/generator.h"
+#include "tools/solver/generator.h"
 
 namespace voracat {
 
 struct grillegeneree {
-    catalogue::generated_puzzle puzzle;
+    solver::generated_puzzle puzzle;
     std::vector<std::string> textes; // grouped definition texts
     short nbcases = 0;
     short nbhexas = 0; // complete hexagons of the grid

@@ -52,7 +52,7 @@ void regroupe(const std::string& tete, const std::vector<std::string>& mots, lic
 
 } // namespace
 
-catalogue::shape formedelagrille(clagrivora& g) {
+solver::shape formedelagrille(clagrivora& g) {
     g.fautunetabledescases();
     g.fautunelivopoint();
     std::vector<std::vector<int>> groupes;
@@ -69,12 +69,12 @@ catalogue::shape formedelagrille(clagrivora& g) {
         }
         groupes.push_back(std::move(groupe));
     }
-    return catalogue::shape(g.getnbcases(), groupes);
+    return solver::shape(g.getnbcases(), groupes);
 }
 
-catalogue::cellvalues donneesauseuil(clagrivora& g, short seuil) {
+solver::cellvalues donneesauseuil(clagrivora& g, short seuil) {
     g.fautvalfixentables();
-    catalogue::cellvalues donnees(static_cast<size_t>(g.getnbcases()), 0);
+    solver::cellvalues donnees(static_cast<size_t>(g.getnbcases()), 0);
     for (short c = 1; c <= g.getnbcases(); ++c) {
         if (g.getvaldef(c) > 0 && g.getnidef(c) >= seuil) {
             donnees[static_cast<size_t>(c - 1)] = static_cast<std::uint8_t>(g.getvaldef(c));
@@ -83,13 +83,13 @@ catalogue::cellvalues donneesauseuil(clagrivora& g, short seuil) {
     return donnees;
 }
 
-void grilledescentres(const std::vector<catalogue::latpoint>& centres, clagrivora& g) {
+void grilledescentres(const std::vector<solver::latpoint>& centres, clagrivora& g) {
     lichavo lignes;
-    for (const catalogue::latpoint p : centres) lignes.padd("X", chemindupoint(p).c_str());
+    for (const solver::latpoint p : centres) lignes.padd("X", chemindupoint(p).c_str());
     g.setfromgrivecdef(&lignes);
 }
 
-void textesgroupes(clagrivora& g, const catalogue::generated_puzzle& p, lichavo* textes) {
+void textesgroupes(clagrivora& g, const solver::generated_puzzle& p, lichavo* textes) {
     std::vector<std::string> hexagones;
     clavochemin chemin;
     gstring compact;
@@ -112,7 +112,7 @@ void textesgroupes(clagrivora& g, const catalogue::generated_puzzle& p, lichavo*
     }
 }
 
-void textessolution(clagrivora& g, const catalogue::cellvalues& valeurs, lichavo* textes) {
+void textessolution(clagrivora& g, const solver::cellvalues& valeurs, lichavo* textes) {
     std::vector<std::string> lignes;
     for (short c = 1; c <= g.getnbcases(); ++c) {
         const auto i = static_cast<size_t>(c - 1);

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "grid/clagrivora.h"
-#include "tools/catalogue/generator.h"
-#include "tools/catalogue/hexshape.h"
-#include "tools/catalogue/shape.h"
-#include "tools/catalogue/valuemask.h"
+#include "tools/solver/generator.h"
+#include "tools/solver/hexshape.h"
+#include "tools/solver/shape.h"
+#include "tools/solver/valuemask.h"
 
 #include "foundation/lichavo.h"
 
@@ -17,24 +17,24 @@ namespace voracat {
 // The shape of a grid: cell c (1..nbcases) of the grid is cell c - 1 of the
 // shape, and every lattice point of the grid gives the group of the grid's
 // cells that have it as a corner. Builds the grid's cell table and points.
-catalogue::shape formedelagrille(clagrivora& g);
+solver::shape formedelagrille(clagrivora& g);
 
 // The givens of a grid at a threshold: per shape cell, the given value of the
 // grid's cell when its code reaches the threshold, else 0. Puts the given
 // values in the grid's cell table.
-catalogue::cellvalues donneesauseuil(clagrivora& g, short seuil);
+solver::cellvalues donneesauseuil(clagrivora& g, short seuil);
 
 // Build a grid whose hexagons are centred at the centres ("X" lines).
-void grilledescentres(const std::vector<catalogue::latpoint>& centres, clagrivora& g);
+void grilledescentres(const std::vector<solver::latpoint>& centres, clagrivora& g);
 
 // The grouped definition texts of a puzzle generated on a grid's shape:
 // first the hexagons ("X" lines), then for each difficulty code from 120 down
 // to 75 the cells of that code under a "%code" word, in the short line form
 // (value letter "P".."U", state "K": a given shown as the cell's value).
 // Each text stays below about 80 characters.
-void textesgroupes(clagrivora& g, const catalogue::generated_puzzle& p, lichavo* textes);
+void textesgroupes(clagrivora& g, const solver::generated_puzzle& p, lichavo* textes);
 
 // The definition lines of a complete filling (value letters, state "J").
-void textessolution(clagrivora& g, const catalogue::cellvalues& valeurs, lichavo* textes);
+void textessolution(clagrivora& g, const solver::cellvalues& valeurs, lichavo* textes);
 
 } // namespace voracat

@@ -1,23 +1,57 @@
 // Verification of the catalogue's grids with the counting solver and the
-// grader.
+// grader, level by level as the game applies them.
 #include "tools/voracat/verification.h"
 
+#include <iomanip>
+#include <sstream>
+
 #include "lattice/catalogue/grillecatalogue.h"
-#include "tools/catalogue/grader.h"
+#include "tools/solver/grader.h"
 #include "tools/voracat/grilleforme.h"
 
 namespace voracat {
 
 namespace {
-constexpr short seuils[] = {75, 80, 85, 90, 95, 100, 120};
+
+// The givens the board shows: the value of every fixed cell.
+solver::cellvalues donneesduplateau(const clagrivora& g) {
+    solver::cellvalues donnees(static_cast<size_t>(g.getnbcases()), 0);
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        if (g.casestfixe(c))
+            donnees[static_cast<size_t>(c - 1)] = static_cast<std::uint8_t>(g.getcaseval(c));
+    }
+    return donnees;
+}
+
 } // namespace
 
-bool grilleverifiee::bonne() const {
-    if (!trouvee || seuils.empty()) return false;
-    for (const seuilverifie& s : seuils) {
-        if (s.solutions != 1 || !s.accord) return false;
+std::vector<std::string> grilleverifiee::defauts() const {
+    std::vector<std::string> d;
+    if (niveaux.size() != 7) {
+        d.push_back("not every level was verified");
+        return d;
     }
-    return true;
+    for (size_t i = 0; i < niveaux.size(); ++i) {
+        const niveauverifie& n = niveaux[i];
+        const std::string nom = "level " + std::to_string(n.niveau);
+        if (n.solutions != 1 || !n.accord) d.push_back(nom + " has not exactly one solution");
+        if (n.niveau <= 2 && n.palier > solver::tier_single) {
+            d.push_back(nom + " needs more than single candidates");
+        }
+        if (i == 0) continue;
+        const niveauverifie& p = niveaux[i - 1];
+        if (n.seuil == p.seuil && n.donnees != p.donnees) {
+            d.push_back(nom + " applies the threshold of the level below with other givens");
+        }
+        if (n.seuil != p.seuil && n.donnees >= p.donnees) {
+            d.push_back(nom + " does not show fewer givens than the level below");
+        }
+        if (n.effort < p.effort) d.push_back(nom + " takes less effort than the level below");
+        if (n.niveau == 7 && n.seuil != p.seuil && n.effort * 4 < p.effort * 5) {
+            d.push_back("level 7 takes less than a quarter more effort than level 6");
+        }
+    }
+    return d;
 }
 
 grilleverifiee verifiegrille(const char* nom) {
@@ -43,22 +77,24 @@ grilleverifiee verifiegrille(const char* nom) {
     g.settaillepix(taille, 0);
     v.niveausept = g.yaniveausept();
 
-    const catalogue::shape forme = formedelagrille(g);
-    for (const short seuil :
-         {short{75}, short{80}, short{85}, short{90}, short{95}, short{100}, short{120}}) {
-        if (seuil == 120 && !v.niveausept) break;
-        const catalogue::cellvalues donnees = donneesauseuil(g, seuil);
-        const catalogue::grade_result r = catalogue::grade(forme, donnees);
-        seuilverifie s;
-        s.seuil = seuil;
-        for (const auto d : donnees) s.donnees += d > 0 ? 1 : 0;
-        s.solutions = r.solutions;
-        s.accord = r.solutions == 1;
-        for (size_t i = 0; s.accord && i < donnees.size(); ++i) {
-            if (donnees[i] > 0 && r.solution[i] != donnees[i]) s.accord = false;
+    const solver::shape forme = formedelagrille(g);
+    for (short niveau = 1; niveau <= 7; ++niveau) {
+        g.fixenivoulu(clagrivora::sixtocent(niveau));
+        g.fautappliquerniveau();
+        const solver::cellvalues donnees = donneesduplateau(g);
+        const solver::grade_result r = solver::grade(forme, donnees);
+        niveauverifie n;
+        n.niveau = niveau;
+        n.seuil = g.getseuilapplique();
+        for (const auto d : donnees) n.donnees += d > 0 ? 1 : 0;
+        n.solutions = r.solutions;
+        n.accord = r.solutions == 1;
+        for (size_t i = 0; n.accord && i < donnees.size(); ++i) {
+            if (donnees[i] > 0 && r.solution[i] != donnees[i]) n.accord = false;
         }
-        s.palier = r.grade.hardest_tier;
-        v.seuils.push_back(s);
+        n.palier = r.grade.hardest_tier;
+        n.effort = solver::effort_score(r.grade);
+        v.niveaux.push_back(n);
     }
     return v;
 }
@@ -69,15 +105,29 @@ std::vector<std::string> lignesdeverification(const std::string& nom, const gril
         lignes.push_back(nom + ": not in the catalogue");
         return lignes;
     }
-    for (const seuilverifie& s : v.seuils) {
-        std::string l = nom + " level " + std::to_string(v.niveau) + " threshold " +
-                        std::to_string(s.seuil) + ": " + std::to_string(s.donnees) + " givens, ";
-        l += s.solutions == 1   ? "1 solution"
-             : s.solutions == 0 ? "no solution"
-                                : "several solutions";
-        if (s.solutions == 1) l += s.accord ? ", tier " + std::to_string(s.palier) : ", DISAGREES";
-        lignes.push_back(l);
+    lignes.push_back("level  threshold  givens  solutions  tier  effort");
+    for (const niveauverifie& n : v.niveaux) {
+        std::ostringstream l;
+        l << std::left << std::setw(7) << n.niveau << std::setw(11) << n.seuil << std::setw(8)
+          << n.donnees << std::setw(11)
+          << (n.solutions == 1   ? (n.accord ? "1" : "1 (DISAGREES)")
+              : n.solutions == 0 ? "none"
+                                 : "several")
+          << std::setw(6) << n.palier << n.effort;
+        lignes.push_back(l.str());
     }
+    for (size_t i = 0; i < v.niveaux.size();) {
+        size_t j = i;
+        while (j + 1 < v.niveaux.size() && v.niveaux[j + 1].seuil == v.niveaux[i].seuil) ++j;
+        if (j > i) {
+            lignes.push_back("levels " + std::to_string(v.niveaux[i].niveau) + " to " +
+                             std::to_string(v.niveaux[j].niveau) + " apply threshold " +
+                             std::to_string(v.niveaux[i].seuil) + ": equal by design (correction " +
+                             std::to_string(v.declassement) + ")");
+        }
+        i = j + 1;
+    }
+    for (const std::string& d : v.defauts()) lignes.push_back("FAULT: " + d);
     return lignes;
 }
 

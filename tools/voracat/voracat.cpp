@@ -12,8 +12,8 @@
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 #include "lattice/catalogue/grillegroupe.h"
-#include "tools/catalogue/grader.h"
-#include "tools/catalogue/solver.h"
+#include "tools/solver/grader.h"
+#include "tools/solver/solver.h"
 #include "tools/voracat/generation.h"
 #include "tools/voracat/grilleforme.h"
 #include "tools/voracat/verification.h"
@@ -78,13 +78,13 @@ int resoudre(const std::vector<std::string>& args) {
 
     clagrivora g;
     g.setfromgrivecdef(&lignes);
-    const catalogue::shape forme = voracat::formedelagrille(g);
-    const catalogue::cellvalues donnees = voracat::donneesauseuil(g, seuil);
+    const solver::shape forme = voracat::formedelagrille(g);
+    const solver::cellvalues donnees = voracat::donneesauseuil(g, seuil);
     int nbdonnees = 0;
     for (const auto d : donnees) nbdonnees += d > 0 ? 1 : 0;
     std::cout << "grid: " << g.getnbcases() << " cells, " << g.getnbhexacompletes()
               << " hexagons; threshold " << seuil << ": " << nbdonnees << " givens\n";
-    const catalogue::solve_result r = catalogue::solve(forme, donnees, limite);
+    const solver::solve_result r = solver::solve(forme, donnees, limite);
     std::cout << "solutions: " << r.solutions << (r.solutions >= limite ? " or more" : "") << "\n";
     if (r.solutions == 0) return 1;
     lichavo solution;
@@ -92,9 +92,9 @@ int resoudre(const std::vector<std::string>& args) {
     std::cout << "solution:\n";
     for (short i = 1; i <= solution.effectif(); ++i) std::cout << solution.adr(i) << "\n";
     if (r.solutions != 1) return 1;
-    const catalogue::grade_result note = catalogue::grade(forme, donnees);
+    const solver::grade_result note = solver::grade(forme, donnees);
     std::cout << "grade: tier " << note.grade.hardest_tier;
-    for (int t = 1; t <= catalogue::tier_count; ++t) {
+    for (int t = 1; t <= solver::tier_count; ++t) {
         std::cout << (t == 1 ? " (" : ", ") << noms_paliers[t] << " " << note.grade.steps[t];
     }
     std::cout << ")\n";
@@ -104,9 +104,11 @@ int resoudre(const std::vector<std::string>& args) {
 void resume(std::ostream& o, const std::string& nom, const voracat::grillegeneree& gg) {
     o << nom << ": " << gg.nbhexas << " hexagons, " << gg.nbcases << " cells, level 7 "
       << (gg.puzzle.has_level_seven ? "yes" : "no") << "; givens by level";
-    for (int l = 1; l <= catalogue::level_count; ++l) o << " " << gg.puzzle.givens[l];
+    for (int l = 1; l <= solver::level_count; ++l) o << " " << gg.puzzle.givens[l];
     o << "; tiers";
-    for (int l = 1; l <= catalogue::level_count; ++l) o << " " << gg.puzzle.hardest_tier[l];
+    for (int l = 1; l <= solver::level_count; ++l) o << " " << gg.puzzle.hardest_tier[l];
+    o << "; effort";
+    for (int l = 1; l <= solver::level_count; ++l) o << " " << gg.puzzle.effort[l];
     o << "\n";
 }
 

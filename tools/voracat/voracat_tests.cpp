@@ -14,9 +14,9 @@
 
 namespace {
 
-using catalogue::latpoint;
+using solver::latpoint;
 
-std::vector<size_t> taillesdegroupes(const catalogue::shape& s) {
+std::vector<size_t> taillesdegroupes(const solver::shape& s) {
     std::vector<size_t> tailles;
     for (int g = 0; g < s.group_count(); ++g) tailles.push_back(s.group_cells(g).size());
     std::sort(tailles.begin(), tailles.end());
@@ -35,8 +35,8 @@ TEST_F(Tool, GridShapeMatchesTheLatticeShapeOfTheSameHexagons) {
         ASSERT_TRUE(voracat::centresdelaforme(description, centres));
         clagrivora g;
         voracat::grilledescentres(centres, g);
-        const catalogue::shape deduite = voracat::formedelagrille(g);
-        const catalogue::hexshape attendue = catalogue::build_hexshape(centres);
+        const solver::shape deduite = voracat::formedelagrille(g);
+        const solver::hexshape attendue = solver::build_hexshape(centres);
         EXPECT_EQ(deduite.cell_count(), attendue.puzzle.cell_count());
         EXPECT_EQ(taillesdegroupes(deduite), taillesdegroupes(attendue.puzzle));
     }

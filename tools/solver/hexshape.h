@@ -12,9 +12,9 @@
 #include <compare>
 #include <vector>
 
-#include "tools/catalogue/shape.h"
+#include "tools/solver/shape.h"
 
-namespace catalogue {
+namespace solver {
 
 struct latpoint {
     int a = 0;
@@ -48,4 +48,4 @@ std::vector<latpoint> ring_centres(int radius);
 // The six triangles around a point.
 std::vector<latcell> triangles_around(latpoint p);
 
-} // namespace catalogue
+} // namespace solver

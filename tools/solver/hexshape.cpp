@@ -1,11 +1,11 @@
 // Puzzle shapes built from hexagons of the triangular lattice.
-#include "tools/catalogue/hexshape.h"
+#include "tools/solver/hexshape.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <map>
 
-namespace catalogue {
+namespace solver {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::vector<latpoint> ring_centres(int radius) {
     return out;
 }
 
-} // namespace catalogue
+} // namespace solver

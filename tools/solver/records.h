@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "tools/catalogue/generator.h"
+#include "tools/solver/generator.h"
 
-namespace catalogue {
+namespace solver {
 
 struct cell_record {
     int cell = 0;   // the cell's number in its shape
@@ -16,4 +16,4 @@ struct cell_record {
 // One record per cell of the puzzle, in cell number order (none when generation found no filling).
 std::vector<cell_record> cell_records(const generated_puzzle& p);
 
-} // namespace catalogue
+} // namespace solver

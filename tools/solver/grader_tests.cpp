@@ -1,16 +1,16 @@
 // Tests of grading: each tier is needed by some puzzle, tiers are used easiest first, and the
 // reasoning never deduces a value the solution does not hold.
-#include "tools/catalogue/grader.h"
+#include "tools/solver/grader.h"
 
 #include <numeric>
 #include <random>
 
 #include <gtest/gtest.h>
 
-#include "tools/catalogue/hexshape.h"
-#include "tools/catalogue/solver.h"
+#include "tools/solver/hexshape.h"
+#include "tools/solver/solver.h"
 
-using namespace catalogue;
+using namespace solver;
 
 namespace {
 
@@ -77,11 +77,31 @@ TEST(Grade, ConflictingGivensHaveNoSolutionAndBreakTheReasoning) {
     EXPECT_FALSE(reason(h.puzzle, {1, 1, 0, 0, 0, 0}, tier_subset).solved);
 }
 
-TEST(Reason, StopsWithoutTrialWhenNoSolutionIsGiven) {
+TEST(Reason, TrialSearchLeavesAPuzzleWithSeveralSolutionsUnsolved) {
     const auto h = build_hexshape(compact_centres(2));
     const auto r = reason(h.puzzle, {}, tier_trial);
     EXPECT_FALSE(r.solved);
-    EXPECT_EQ(r.steps[tier_trial], 0);
+    EXPECT_EQ(r.steps[tier_trial], 1);
+    EXPECT_GT(r.search_nodes, 0);
+}
+
+TEST(Effort, WeighsTheStepsOfEachTierAndTheSearchNodes) {
+    struct row {
+        std::array<int, 6> steps;
+        long nodes;
+        long effort;
+    };
+    const row rows[] = {
+        {{0, 0, 0, 0, 0, 0}, 0, 0},    {{0, 5, 0, 0, 0, 0}, 0, 5},
+        {{0, 2, 1, 1, 1, 0}, 0, 41},   {{0, 10, 2, 0, 0, 1}, 3, 10 + 6 + 100 + 60},
+        {{0, 0, 0, 0, 0, 1}, 40, 900},
+    };
+    for (const row& r : rows) {
+        reasoning x;
+        x.steps = r.steps;
+        x.search_nodes = r.nodes;
+        EXPECT_EQ(effort_score(x), r.effort);
+    }
 }
 
 TEST_P(GradeNeedsTier, SolvedWithThatTierAndNotWithTheOneBelow) {
@@ -96,6 +116,7 @@ TEST_P(GradeNeedsTier, SolvedWithThatTierAndNotWithTheOneBelow) {
     EXPECT_EQ(graded.grade.values, graded.solution) << "every deduction agrees with the solution";
     EXPECT_FALSE(reason(h.puzzle, givens, tier - 1).solved)
         << "tiers up to " << tier - 1 << " must get stuck";
+    EXPECT_EQ(graded.grade.search_nodes > 0, tier == tier_trial);
     if (tier < tier_trial) {
         const auto within = reason(h.puzzle, givens, tier);
         EXPECT_TRUE(within.solved) << "tiers up to " << tier << " must solve it";

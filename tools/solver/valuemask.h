@@ -1,11 +1,12 @@
-// Value masks of the catalogue tool: bit v - 1 is set when value v (1..6) is possible.
+// Value masks of the solver library: bit v - 1 is set when value v (1..6) is possible.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <vector>
 
-namespace catalogue {
+namespace solver {
 
 using valuemask = std::uint8_t;
 
@@ -18,8 +19,14 @@ constexpr valuemask value_bit(int value) {
     return static_cast<valuemask>(1u << (value - 1));
 }
 
+// The number of values in a mask (a table lookup: the portable popcount is a library call).
 constexpr int value_count(unsigned mask) {
-    return std::popcount(mask);
+    constexpr auto table = [] {
+        std::array<std::uint8_t, 256> t{};
+        for (unsigned m = 0; m < 256; ++m) t[m] = static_cast<std::uint8_t>(std::popcount(m));
+        return t;
+    }();
+    return mask < 256 ? table[mask] : std::popcount(mask);
 }
 
 constexpr bool single_value(unsigned mask) {
@@ -31,4 +38,4 @@ constexpr int lowest_value(unsigned mask) {
     return std::countr_zero(mask) + 1;
 }
 
-} // namespace catalogue
+} // namespace solver

@@ -1,10 +1,10 @@
 // The abstract puzzle shape: normalised groups and the tables derived from them.
-#include "tools/catalogue/shape.h"
+#include "tools/solver/shape.h"
 
 #include <algorithm>
 #include <bit>
 
-namespace catalogue {
+namespace solver {
 
 namespace {
 
@@ -86,7 +86,12 @@ shape::shape(int cells, const std::vector<std::vector<int>>& groups)
                 const auto hc = group_cells(h);
                 if (std::binary_search(hc.begin(), hc.end(), cellsofg[i])) positions |= 1u << i;
             }
-            if (std::popcount(positions) >= 2) overlaps_[g].push_back({h, positions});
+            if (std::popcount(positions) < 2) continue;
+            std::vector<int> outside;
+            for (int c : group_cells(h)) {
+                if (!std::binary_search(cellsofg.begin(), cellsofg.end(), c)) outside.push_back(c);
+            }
+            overlaps_[g].push_back({h, positions, std::move(outside)});
         }
     }
 }
@@ -108,4 +113,4 @@ std::span<const overlap> shape::overlaps(int g) const {
     return overlaps_[g];
 }
 
-} // namespace catalogue
+} // namespace solver

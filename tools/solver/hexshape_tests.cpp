@@ -1,11 +1,11 @@
 // Tests of the abstract shape and of the shapes built from lattice hexagons.
-#include "tools/catalogue/hexshape.h"
+#include "tools/solver/hexshape.h"
 
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
-using namespace catalogue;
+using namespace solver;
 
 namespace {
 

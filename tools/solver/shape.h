@@ -5,12 +5,13 @@
 #include <span>
 #include <vector>
 
-namespace catalogue {
+namespace solver {
 
 // A complete group (six cells) that shares two or more cells with another group.
 struct overlap {
     int other;          // the other group's number
     unsigned positions; // bit i set when cell i of the complete group belongs to the other group
+    std::vector<int> outside; // the other group's cells that are not in the complete group
 };
 
 class shape {
@@ -47,4 +48,4 @@ private:
     std::vector<std::vector<overlap>> overlaps_;
 };
 
-} // namespace catalogue
+} // namespace solver

@@ -1,11 +1,11 @@
 // Grading by reasoning: a board of candidate masks and the deductions of each tier.
-#include "tools/catalogue/grader.h"
+#include "tools/solver/grader.h"
 
 #include <algorithm>
 
-#include "tools/catalogue/solver.h"
+#include "tools/solver/solver.h"
 
-namespace catalogue {
+namespace solver {
 
 namespace {
 
@@ -23,7 +23,7 @@ public:
     bool hidden_single();
     bool intersection();
     bool subset();
-    void trial(const cellvalues& solution);
+    long trial();
     cellvalues values() const;
 
 private:
@@ -199,22 +199,23 @@ bool board::subset() {
     return false;
 }
 
-// Tier 5: in an open cell with the fewest candidates, places the value of the known solution.
-void board::trial(const cellvalues& solution) {
-    int best = -1;
+// Tier 5: a search from the values placed so far; when it finds exactly one solution, every open
+// cell takes its value there. Returns the search's nodes.
+long board::trial() {
+    const cellvalues placed = values();
+    const solve_result r = solve(s_, placed, 2);
+    if (r.solutions != 1) {
+        broken_ = true;
+        return r.nodes;
+    }
     for (int c = 0; c < s_.cell_count(); ++c) {
-        if (!placed_[c] && (best < 0 || value_count(masks_[c]) < value_count(masks_[best]))) {
-            best = c;
+        if (!placed_[c]) {
+            masks_[c] = value_bit(r.first[c]);
+            placed_[c] = true;
+            --remaining_;
         }
     }
-    if (best < 0) return;
-    const int value = best < static_cast<int>(solution.size()) ? solution[best] : 0;
-    if (value < 1 || value > 6 || (masks_[best] & value_bit(value)) == 0) {
-        broken_ = true;
-        return;
-    }
-    masks_[best] = value_bit(value);
-    place(best);
+    return r.nodes;
 }
 
 cellvalues board::values() const {
@@ -227,8 +228,7 @@ cellvalues board::values() const {
 
 } // namespace
 
-reasoning reason(const shape& s, const cellvalues& givens, int max_tier,
-                 const cellvalues* solution) {
+reasoning reason(const shape& s, const cellvalues& givens, int max_tier) {
     reasoning out;
     board b(s, givens);
     while (!b.broken() && b.remaining() > 0) {
@@ -245,8 +245,8 @@ reasoning reason(const shape& s, const cellvalues& givens, int max_tier,
             ++out.steps[tier_intersection];
         } else if (max_tier >= tier_subset && !b.broken() && b.subset()) {
             ++out.steps[tier_subset];
-        } else if (max_tier >= tier_trial && !b.broken() && solution != nullptr) {
-            b.trial(*solution);
+        } else if (max_tier >= tier_trial && !b.broken()) {
+            out.search_nodes += b.trial();
             ++out.steps[tier_trial];
         } else {
             break;
@@ -260,15 +260,22 @@ reasoning reason(const shape& s, const cellvalues& givens, int max_tier,
     return out;
 }
 
+long effort_score(const reasoning& r) {
+    long score = r.steps[tier_single] + 3L * r.steps[tier_hidden_single] +
+                 9L * r.steps[tier_intersection] + 27L * r.steps[tier_subset];
+    if (r.steps[tier_trial] > 0) score += 100 + 20 * r.search_nodes;
+    return score;
+}
+
 grade_result grade(const shape& s, const cellvalues& givens) {
     grade_result out;
     auto counted = solve(s, givens, 2);
     out.solutions = counted.solutions;
     if (out.solutions == 1) {
         out.solution = std::move(counted.first);
-        out.grade = reason(s, givens, tier_trial, &out.solution);
+        out.grade = reason(s, givens, tier_trial);
     }
     return out;
 }
 
-} // namespace catalogue
+} // namespace solver

@@ -1,13 +1,13 @@
-// Benchmarks of the catalogue tool: counting, grading and generating on a 37-hexagon shape, and
+// Benchmarks of the solver library: counting, grading and generating on a 37-hexagon shape, and
 // counting on a 127-hexagon (294-cell) shape.
 #include <benchmark/benchmark.h>
 
-#include "tools/catalogue/generator.h"
-#include "tools/catalogue/grader.h"
-#include "tools/catalogue/hexshape.h"
-#include "tools/catalogue/solver.h"
+#include "tools/solver/generator.h"
+#include "tools/solver/grader.h"
+#include "tools/solver/hexshape.h"
+#include "tools/solver/solver.h"
 
-using namespace catalogue;
+using namespace solver;
 
 namespace {
 

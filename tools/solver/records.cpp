@@ -1,7 +1,7 @@
 // Per-cell records of a generated puzzle.
-#include "tools/catalogue/records.h"
+#include "tools/solver/records.h"
 
-namespace catalogue {
+namespace solver {
 
 std::vector<cell_record> cell_records(const generated_puzzle& p) {
     std::vector<cell_record> out;
@@ -11,4 +11,4 @@ std::vector<cell_record> cell_records(const generated_puzzle& p) {
     return out;
 }
 
-} // namespace catalogue
+} // namespace solver
