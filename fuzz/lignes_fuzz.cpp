@@ -1,11 +1,16 @@
-// Fuzz target: line input of text files (every line end, any byte), and lines
-// written by ecriligne reading back as they were.
+// Fuzz target: line input of text files (every line end, any byte), lines
+// written by ecriligne reading back as they were, and the string lists read
+// from files and from comma-separated texts.
 #include "fuzz/fuzzcheck.h"
 
+#include "foundation/gstring.h"
+#include "foundation/lichavo.h"
 #include "foundation/textfile.h"
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -53,7 +58,70 @@ std::FILE* ouvre(std::string& bytes) {
     return bytes.empty() ? std::tmpfile() : fmemopen(bytes.data(), bytes.size(), "rb");
 }
 
+// The file the list reading reads, in a directory of this process (in memory
+// when the system offers it).
+const std::string& chemin() {
+    static const std::string c = [] {
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        const std::filesystem::path d = base / ("vora-fuzz-lignes-" + std::to_string(getpid()));
+        std::filesystem::create_directories(d);
+        return (d / "L.TXT").string();
+    }();
+    return c;
+}
+
+void nettoie() {
+    std::error_code e;
+    std::filesystem::remove_all(std::filesystem::path(chemin()).parent_path(), e);
+}
+
+std::vector<std::string> elements(const lichavo& l) {
+    std::vector<std::string> v;
+    for (short i = 1; i <= l.effectif(); ++i) v.emplace_back(l.adr(i));
+    return v;
+}
+
+// A list read from the file holds its lines (without the empty ones for
+// bkill); written back and read again, the same list.
+void listes(const std::string& bytes, const std::vector<std::string>& lues) {
+    std::FILE* f = std::fopen(chemin().c_str(), "wb");
+    FUZZ_CHECK(f != nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    lichavo garde, sansvides;
+    garde.addfromfilebkeep(chemin().c_str());
+    sansvides.addfromfilebkill(chemin().c_str());
+    FUZZ_CHECK(elements(garde) == lues);
+    std::vector<std::string> pleines;
+    for (const std::string& l : lues)
+        if (!l.empty()) pleines.push_back(l);
+    FUZZ_CHECK(elements(sansvides) == pleines);
+    garde.copycreafile(chemin().c_str());
+    lichavo relue;
+    relue.addfromfilebkeep(chemin().c_str());
+    FUZZ_CHECK(elements(relue) == lues);
+}
+
+// A comma-separated list printed back ("a,b,") reads as the same list.
+void virgules(const std::string& texte) {
+    lichavo l;
+    l.setfromgskeep(texte.c_str());
+    gstring g;
+    l.copytogstring(g);
+    lichavo m;
+    m.setfromgskeep(g);
+    FUZZ_CHECK(elements(m) == elements(l));
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    chemin(); // made before the clean-up is registered, so destroyed after it
+    std::atexit(nettoie);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -81,6 +149,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(h != nullptr);
     FUZZ_CHECK(litlignes(h) == lues);
     std::fclose(h);
+
+    listes(bytes, lues);
+    virgules(bytes.substr(0, bytes.find('\0')));
 
     bool eof = false;
     heaptext rien = heaplinput(nullptr, eof);
