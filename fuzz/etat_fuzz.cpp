@@ -18,6 +18,20 @@ std::string etat(clagrivora& g) {
     return t.adr();
 }
 
+// The geometry, which no state changes (checked once per grid): each cell's
+// centre is nearest to its own cell, each pencil mark to its own value.
+void verifiepositions(clagrivora& g) {
+    g.calposipuserond();
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        FUZZ_CHECK(g.caseproche(g.getcacentrix(c), g.getcacentry(c)) == c);
+        for (short marque = 1; marque <= 6; ++marque) {
+            short mx, my;
+            g.givepossofuser(c, marque, mx, my);
+            FUZZ_CHECK(g.possiproche(c, mx, my) == marque);
+        }
+    }
+}
+
 // A catalogue grid, loaded once (loading builds the topology, which takes
 // milliseconds) and brought back to its loaded board before every use.
 struct grillechargee {
@@ -37,6 +51,7 @@ clagrivora& charge(short grille) {
         FUZZ_CHECK(grilleload(0, &c->page, nom.adr()) == 1);
         c->niveau = c->page.getniveauvoulu();
         c->page.debutmodaffichagrille();
+        verifiepositions(c->page);
         c->initial = etat(c->page);
         return c->page;
     }
@@ -50,11 +65,14 @@ clagrivora& charge(short grille) {
     return g;
 }
 
-// Every accessor answers within its range; givens keep their values; with
+// Every accessor answers within its range (centres within the grid's rectangle);
+// givens keep their values; with
 // accepted = true, no two neighbours hold the same value.
 void verifie(clagrivora& g, bool accepte) {
     const short n = g.getnbcases();
     FUZZ_CHECK(n > 0);
+    short xmin, ymin, xmax, ymax;
+    g.posicadremax(xmin, ymin, xmax, ymax);
     for (short c = 1; c <= n; ++c) {
         const short v = g.getcaseval(c);
         FUZZ_CHECK(v >= 0 && v <= 6);
@@ -73,6 +91,9 @@ void verifie(clagrivora& g, bool accepte) {
         FUZZ_CHECK(g.givecasepoints(c, pts) == 4);
         FUZZ_CHECK(g.givepthexapoints(c, pts) == 7);
         FUZZ_CHECK(g.isautorisee(c, 0) == 0 || g.isautorisee(c, 0) == 1);
+        const short x = g.getcacentrix(c);
+        const short y = g.getcacentry(c);
+        FUZZ_CHECK(x >= xmin && x <= xmax && y >= ymin && y <= ymax);
     }
     // Out of range numbers read 0.
     FUZZ_CHECK(g.getcaseval(0) == 0 && g.getcaseval(static_cast<short>(n + 1)) == 0);
