@@ -65,9 +65,9 @@ clagrivora& charge(short grille) {
     return g;
 }
 
-// Every accessor answers within its range (centres within the grid's rectangle);
-// givens keep their values; with
-// accepted = true, no two neighbours hold the same value.
+// Every accessor answers within its range (centres within the grid's
+// rectangle); givens keep their values; with accepted = true, no two
+// neighbours hold the same value.
 void verifie(clagrivora& g, bool accepte) {
     const short n = g.getnbcases();
     FUZZ_CHECK(n > 0);
