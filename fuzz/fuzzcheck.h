@@ -32,3 +32,9 @@ inline std::vector<char> tampon(const std::string& text) {
     b.push_back('\0');
     return b;
 }
+
+// A working directory of this process for the targets that read files: in
+// memory when the system offers it (/dev/shm), named prefix + the process
+// number, and removed at exit. Directories left by runs that stopped on a
+// fault (abort skips the exit handlers) are removed when the next run starts.
+const std::string& dossierdetravail(const char* prefix);

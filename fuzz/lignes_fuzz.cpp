@@ -9,8 +9,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -58,23 +56,10 @@ std::FILE* ouvre(std::string& bytes) {
     return bytes.empty() ? std::tmpfile() : fmemopen(bytes.data(), bytes.size(), "rb");
 }
 
-// The file the list reading reads, in a directory of this process (in memory
-// when the system offers it).
+// The file every run reads, in the working directory of this process.
 const std::string& chemin() {
-    static const std::string c = [] {
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        const std::filesystem::path d = base / ("vora-fuzz-lignes-" + std::to_string(getpid()));
-        std::filesystem::create_directories(d);
-        return (d / "L.TXT").string();
-    }();
+    static const std::string c = dossierdetravail("vora-fuzz-lignes-") + "/L.TXT";
     return c;
-}
-
-void nettoie() {
-    std::error_code e;
-    std::filesystem::remove_all(std::filesystem::path(chemin()).parent_path(), e);
 }
 
 std::vector<std::string> elements(const lichavo& l) {
@@ -116,12 +101,6 @@ void virgules(const std::string& texte) {
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    chemin(); // made before the clean-up is registered, so destroyed after it
-    std::atexit(nettoie);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -8,23 +8,13 @@
 
 #include "foundation/textcompare.h"
 
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
-// The file every run reads, in a directory of this process.
+// The file every run reads, in the working directory of this process.
 const std::string& chemin() {
-    static const std::string c = [] {
-        // In memory when the system offers it: the target writes a file per run.
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        const std::filesystem::path d = base / ("vora-fuzz-param-" + std::to_string(getpid()));
-        std::filesystem::create_directories(d);
-        return (d / "P.TXT").string();
-    }();
+    static const std::string c = dossierdetravail("vora-fuzz-param-") + "/P.TXT";
     return c;
 }
 
@@ -75,18 +65,7 @@ bool memes(const claparamuser& a, const claparamuser& b) {
     return true;
 }
 
-void nettoie() {
-    std::error_code e;
-    std::filesystem::remove_all(std::filesystem::path(chemin()).parent_path(), e);
-}
-
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    chemin(); // made before the clean-up is registered, so destroyed after it
-    std::atexit(nettoie);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     {
