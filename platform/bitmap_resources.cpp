@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 namespace {
 
@@ -65,13 +65,13 @@ void clear_bitmap_resources() {
     registry().clear();
 }
 
-} // namespace gdi
+} // namespace vora::platform::gdi
 
-HANDLE WINAPI LoadImageA(HINSTANCE hInst, LPCSTR name, UINT type, int cx, int cy, UINT fuLoad) {
+HANDLE WINAPI LoadImageA(HINSTANCE hInst, LPCSTR name, UINT type, int cx, int cy, UINT fu_load) {
     (void)hInst;
     if (type != IMAGE_BITMAP || name == nullptr || cx < 0 || cy < 0) return nullptr;
     cairo_surface_t* picture = nullptr;
-    if ((fuLoad & LR_LOADFROMFILE) != 0) {
+    if ((fu_load & LR_LOADFROMFILE) != 0) {
         if (IS_INTRESOURCE(name)) return nullptr;
         picture = gdi::decode_file(name);
     } else {

@@ -12,7 +12,7 @@
 #include <cstddef>
 #include <string>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 // Registers resource `id` as a picture held in memory (a whole BMP or PNG
 // file). The bytes are borrowed, not copied: they must stay valid while the id
@@ -24,4 +24,6 @@ void register_bitmap_file(int id, const std::string& path);
 // Forgets every registration.
 void clear_bitmap_resources();
 
-} // namespace gdi
+} // namespace vora::platform::gdi
+
+namespace gdi = vora::platform::gdi; // the spelling used throughout the layer

@@ -29,6 +29,7 @@ public:
     std::uint32_t get(int x, int y) const { return row(y)[x] & 0xFFFFFF; }
     void set(int x, int y, std::uint32_t rgb) { row(y)[x] = 0xFF000000 | rgb; }
     void done() { cairo_surface_mark_dirty(surface_); }
+    std::uint32_t* line(int y) const { return row(y); }
     int width() const { return width_; }
     int height() const { return height_; }
 
@@ -123,47 +124,70 @@ bool sample(const std::vector<std::uint32_t>& src, int sw, int sh, const Cover& 
 
 } // namespace
 
-BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc,
-                       int xSrc, int ySrc, int wSrc, int hSrc, DWORD rop) {
-    Dc* dst = find<Dc>(hdcDest);
-    Dc* src = find<Dc>(hdcSrc);
+BOOL WINAPI StretchBlt(HDC hdc_dest, int x_dest, int y_dest, int w_dest, int h_dest, HDC hdc_src,
+                       int x_src, int y_src, int w_src, int h_src, DWORD rop) {
+    Dc* dst = find<Dc>(hdc_dest);
+    Dc* src = find<Dc>(hdc_src);
     if (dst == nullptr || src == nullptr || rop != SRCCOPY) return FALSE;
-    if (wDest == 0 || hDest == 0 || wSrc == 0 || hSrc == 0) return FALSE;
+    if (w_dest == 0 || h_dest == 0 || w_src == 0 || h_src == 0) return FALSE;
     bool flipx = false, flipy = false;
-    if (wDest < 0) xDest += wDest, wDest = -wDest, flipx = !flipx;
-    if (hDest < 0) yDest += hDest, hDest = -hDest, flipy = !flipy;
-    if (wSrc < 0) xSrc += wSrc, wSrc = -wSrc, flipx = !flipx;
-    if (hSrc < 0) ySrc += hSrc, hSrc = -hSrc, flipy = !flipy;
+    if (w_dest < 0) x_dest += w_dest, w_dest = -w_dest, flipx = !flipx;
+    if (h_dest < 0) y_dest += h_dest, h_dest = -h_dest, flipy = !flipy;
+    if (w_src < 0) x_src += w_src, w_src = -w_src, flipx = !flipx;
+    if (h_src < 0) y_src += h_src, h_src = -h_src, flipy = !flipy;
 
     Pixels in(src->target);
     Pixels out(dst->target);
     if (!in.valid() || !out.valid()) return FALSE;
     // The source pixels are read first, so that a copy within one surface
     // sees the picture as it was.
-    const int sx0 = xSrc + src->origin.x, sy0 = ySrc + src->origin.y;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(wSrc) *
-                                      static_cast<std::size_t>(hSrc));
-    for (int y = 0; y < hSrc; ++y) {
-        for (int x = 0; x < wSrc; ++x) {
+    const int sx0 = x_src + src->origin.x, sy0 = y_src + src->origin.y;
+    if (!flipx && !flipy && w_dest == w_src && h_dest == h_src) {
+        // A plain copy (the shell's paints): whole rows of the part that
+        // exists on the source and may be written on the destination.
+        const RECT b = writable(*dst, out);
+        const int dx0 = x_dest + dst->origin.x, dy0 = y_dest + dst->origin.y;
+        const int x0 = std::max({0, b.left - dx0, -sx0});
+        const int x1 = std::min({w_src, b.right - dx0, in.width() - sx0});
+        const int y0 = std::max({0, b.top - dy0, -sy0});
+        const int y1 = std::min({h_src, b.bottom - dy0, in.height() - sy0});
+        if (x0 >= x1 || y0 >= y1) return TRUE;
+        const auto w = static_cast<std::size_t>(x1 - x0);
+        std::vector<std::uint32_t> rows(w * static_cast<std::size_t>(y1 - y0));
+        for (int y = y0; y < y1; ++y)
+            std::copy_n(in.line(sy0 + y) + sx0 + x0, w,
+                        rows.data() + w * static_cast<std::size_t>(y - y0));
+        for (int y = y0; y < y1; ++y) {
+            const std::uint32_t* from = rows.data() + w * static_cast<std::size_t>(y - y0);
+            std::uint32_t* to = out.line(dy0 + y) + dx0 + x0;
+            for (std::size_t i = 0; i < w; ++i) to[i] = from[i] | present;
+        }
+        out.done();
+        return TRUE;
+    }
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w_src) *
+                                      static_cast<std::size_t>(h_src));
+    for (int y = 0; y < h_src; ++y) {
+        for (int x = 0; x < w_src; ++x) {
             if (!in.inside(sx0 + x, sy0 + y)) continue;
-            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(wSrc) +
+            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(w_src) +
                    static_cast<std::size_t>(x)] = present | in.get(sx0 + x, sy0 + y);
         }
     }
     // Equal sizes copy pixel for pixel; otherwise the destination's mode
     // decides how pixels are dropped or merged, as on Windows.
-    const int mode = wDest == wSrc && hDest == hSrc ? COLORONCOLOR : dst->stretch_mode;
-    const std::vector<Cover> columns = covers(wDest, 0, wSrc, flipx);
-    const std::vector<Cover> rows = covers(hDest, 0, hSrc, flipy);
+    const int mode = w_dest == w_src && h_dest == h_src ? COLORONCOLOR : dst->stretch_mode;
+    const std::vector<Cover> columns = covers(w_dest, 0, w_src, flipx);
+    const std::vector<Cover> rows = covers(h_dest, 0, h_src, flipy);
     const RECT bounds = writable(*dst, out);
-    for (int j = 0; j < hDest; ++j) {
-        const int y = yDest + j + dst->origin.y;
+    for (int j = 0; j < h_dest; ++j) {
+        const int y = y_dest + j + dst->origin.y;
         if (y < bounds.top || y >= bounds.bottom) continue;
-        for (int i = 0; i < wDest; ++i) {
-            const int x = xDest + i + dst->origin.x;
+        for (int i = 0; i < w_dest; ++i) {
+            const int x = x_dest + i + dst->origin.x;
             if (x < bounds.left || x >= bounds.right) continue;
             std::uint32_t p = 0;
-            if (sample(pixels, wSrc, hSrc, columns[static_cast<std::size_t>(i)],
+            if (sample(pixels, w_src, h_src, columns[static_cast<std::size_t>(i)],
                        rows[static_cast<std::size_t>(j)], mode, p)) {
                 out.set(x, y, p & 0xFFFFFF);
             }
@@ -173,8 +197,8 @@ BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, 
     return TRUE;
 }
 
-BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
-    return StretchBlt(hdc, x, y, cx, cy, hdcSrc, x1, y1, cx, cy, rop);
+BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdc_src, int x1, int y1, DWORD rop) {
+    return StretchBlt(hdc, x, y, cx, cy, hdc_src, x1, y1, cx, cy, rop);
 }
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {

@@ -52,6 +52,15 @@ void gdi::free_surface_dc(HDC dc) {
     DeleteDC(dc);
 }
 
+void gdi::set_dc_surface(HDC hdc, cairo_surface_t* surface) {
+    Dc* dc = find<Dc>(hdc);
+    if (dc == nullptr || dc->target_type != Dc::Target::surface || surface == nullptr ||
+        cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE)
+        return;
+    dc->reset_context();
+    dc->target = surface;
+}
+
 void gdi::set_dc_origin(HDC hdc, int x, int y) {
     Dc* dc = find<Dc>(hdc);
     if (dc == nullptr) return;

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 // A DC that draws into `surface`, a Cairo image surface (CAIRO_FORMAT_RGB24 or
 // ARGB32) that the DC borrows: the caller keeps it alive until the DC is freed
@@ -29,6 +29,11 @@ namespace gdi {
 // calls. Free it with free_surface_dc (or DeleteDC, the same).
 HDC create_surface_dc(cairo_surface_t* surface);
 void free_surface_dc(HDC dc);
+// Points a DC made by create_surface_dc at another surface (borrowed, on the
+// same terms), keeping its settings, selections, origin and clip: a window's
+// DCs follow its back buffer when the window is resized. Ignored for an
+// unknown DC, a memory DC or a surface that is not an image.
+void set_dc_surface(HDC dc, cairo_surface_t* surface);
 
 // Where the DC's coordinate (0, 0) lies on its surface, in surface pixels: a
 // client DC of a window whose back buffer also holds the frame and caption
@@ -49,15 +54,23 @@ HDC create_screen_dc();
 void set_screen_size(int width, int height);
 SIZE screen_size();
 
-// The pixels of a region as non-overlapping rectangles (right and bottom
-// excluded) in y-x banded order: sorted by top, then left; rectangles of one
-// band share top and bottom. Returns false (and clears `out`) for a null or
-// unknown handle; an empty region gives true and no rectangle.
+// The pixels of a region (live or given to the system) as non-overlapping
+// rectangles (right and bottom excluded) in y-x banded order: sorted by top,
+// then left; rectangles of one band share top and bottom. Returns false (and
+// clears `out`) for a null or unknown handle; an empty region gives true and
+// no rectangle.
 bool region_rects(HRGN rgn, std::vector<RECT>& out);
-// Whether pixel (x, y) belongs to the region; false for an unknown handle.
+// Whether pixel (x, y) belongs to the region (live or given to the system);
+// false for an unknown handle.
 bool region_contains(HRGN rgn, int x, int y);
 // Whether the handle is a live region of the layer.
 bool is_region(HRGN rgn);
+// Gives a live region to the system (what Windows does with a region given
+// to SetWindowRgn): every Win32 call with the handle fails from then on, while
+// region_rects and region_contains still read it, until free_system_region.
+// The handle cannot be reused meanwhile. False for an unknown handle.
+bool give_region_to_system(HRGN rgn);
+void free_system_region(HRGN rgn);
 
 // Converts Windows-1252 text to UTF-8. length < 0 reads up to the NUL; the
 // five undefined codes (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to U+FFFD.
@@ -74,4 +87,6 @@ void release_font_caches();
 // before reading and marks it dirty after writing pixels directly.
 cairo_surface_t* bitmap_surface(HBITMAP bitmap);
 
-} // namespace gdi
+} // namespace vora::platform::gdi
+
+namespace gdi = vora::platform::gdi; // the spelling used throughout the layer

@@ -7,28 +7,28 @@
 
 using namespace gdi;
 
-HPEN WINAPI CreatePen(int iStyle, int cWidth, COLORREF color) {
+HPEN WINAPI CreatePen(int i_style, int c_width, COLORREF color) {
     auto pen = std::make_unique<Pen>();
-    pen->null = (iStyle & PS_STYLE_MASK) == PS_NULL;
-    pen->width = std::max(1, cWidth);
+    pen->null = (i_style & PS_STYLE_MASK) == PS_NULL;
+    pen->width = std::max(1, c_width);
     pen->color = color;
     return handle_of<Object, HPEN>(adopt(std::move(pen)));
 }
 
-HPEN WINAPI ExtCreatePen(DWORD iPenStyle, DWORD cWidth, const LOGBRUSH* plbrush, DWORD cStyle,
+HPEN WINAPI ExtCreatePen(DWORD i_pen_style, DWORD c_width, const LOGBRUSH* plbrush, DWORD c_style,
                          const DWORD* pstyle) {
-    (void)cStyle;
+    (void)c_style;
     (void)pstyle;
     if (plbrush == nullptr) return nullptr;
-    const bool geometric = (iPenStyle & PS_TYPE_MASK) == PS_GEOMETRIC;
-    if (!geometric && cWidth != 1) return nullptr;
+    const bool geometric = (i_pen_style & PS_TYPE_MASK) == PS_GEOMETRIC;
+    if (!geometric && c_width != 1) return nullptr;
     auto pen = std::make_unique<Pen>();
-    pen->null = (iPenStyle & PS_STYLE_MASK) == PS_NULL || plbrush->lbStyle == BS_NULL;
-    pen->width = static_cast<int>(std::clamp<DWORD>(cWidth, 1, 0x7FFF));
+    pen->null = (i_pen_style & PS_STYLE_MASK) == PS_NULL || plbrush->lbStyle == BS_NULL;
+    pen->width = static_cast<int>(std::clamp<DWORD>(c_width, 1, 0x7FFF));
     pen->color = plbrush->lbColor & 0xFFFFFF;
     if (geometric) {
-        pen->endcap = iPenStyle & PS_ENDCAP_MASK;
-        pen->join = iPenStyle & PS_JOIN_MASK;
+        pen->endcap = i_pen_style & PS_ENDCAP_MASK;
+        pen->join = i_pen_style & PS_JOIN_MASK;
     }
     return handle_of<Object, HPEN>(adopt(std::move(pen)));
 }
@@ -39,19 +39,19 @@ HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
     return handle_of<Object, HBRUSH>(adopt(std::move(brush)));
 }
 
-HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight,
-                         DWORD bItalic, DWORD bUnderline, DWORD bStrikeOut, DWORD iCharSet,
-                         DWORD iOutPrecision, DWORD iClipPrecision, DWORD iQuality,
-                         DWORD iPitchAndFamily, LPCSTR pszFaceName) {
-    (void)cOrientation, (void)bUnderline, (void)bStrikeOut, (void)iCharSet;
-    (void)iOutPrecision, (void)iClipPrecision, (void)iQuality, (void)iPitchAndFamily;
+HFONT WINAPI CreateFontA(int c_height, int c_width, int c_escapement, int c_orientation,
+                         int c_weight, DWORD b_italic, DWORD b_underline, DWORD b_strike_out,
+                         DWORD i_char_set, DWORD i_out_precision, DWORD i_clip_precision,
+                         DWORD i_quality, DWORD i_pitch_and_family, LPCSTR psz_face_name) {
+    (void)c_orientation, (void)b_underline, (void)b_strike_out, (void)i_char_set;
+    (void)i_out_precision, (void)i_clip_precision, (void)i_quality, (void)i_pitch_and_family;
     auto font = std::make_unique<Font>();
-    font->height = cHeight;
-    font->width = cWidth < 0 ? -cWidth : cWidth;
-    font->escapement = cEscapement;
-    font->weight = cWeight;
-    font->italic = bItalic != 0;
-    font->face = pszFaceName != nullptr && *pszFaceName != '\0' ? pszFaceName : "Arial";
+    font->height = c_height;
+    font->width = c_width < 0 ? -c_width : c_width;
+    font->escapement = c_escapement;
+    font->weight = c_weight;
+    font->italic = b_italic != 0;
+    font->face = psz_face_name != nullptr && *psz_face_name != '\0' ? psz_face_name : "Arial";
     return handle_of<Object, HFONT>(adopt(std::move(font)));
 }
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <unordered_map>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 namespace {
 
@@ -141,7 +141,13 @@ void destroy(Object* o) {
 Object* find_object(const void* handle) {
     if (handle == nullptr) return nullptr;
     auto it = table().find(handle);
-    return it == table().end() ? nullptr : it->second.get();
+    return it == table().end() || it->second->system ? nullptr : it->second.get();
+}
+
+Object* find_system_object(const void* handle) {
+    if (handle == nullptr) return nullptr;
+    auto it = table().find(handle);
+    return it == table().end() || !it->second->system ? nullptr : it->second.get();
 }
 
 void for_each_object(Kind kind, void (*visit)(Object&)) {
@@ -196,4 +202,4 @@ void set_source_colorref(cairo_t* cr, COLORREF c) {
     cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
 }
 
-} // namespace gdi
+} // namespace vora::platform::gdi

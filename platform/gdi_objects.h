@@ -2,6 +2,12 @@
 // device contexts) and the table of live objects that makes every handle
 // checkable: a handle is the address of its object, and only addresses found
 // in the table are ever dereferenced.
+//
+// Where things are: the objects, the table, stock objects and bitmaps in
+// gdi_objects.cpp; Font's measuring (em, xscale, ascent, descent) in
+// gdi_text.cpp; Dc's settings and the DCs of gdi_internal.h in gdi_dc.cpp;
+// selecting and deleting objects (the Win32 calls) in gdi_object_calls.cpp;
+// Region's calls in gdi_regions.cpp.
 #pragma once
 
 #include "platform/pixel_region.h"
@@ -13,7 +19,7 @@
 #include <memory>
 #include <string>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 enum class Kind { pen, brush, font, bitmap, region, dc };
 
@@ -25,7 +31,8 @@ struct Object {
 
     const Kind kind;
     bool stock = false;
-    int selections = 0; // how many DCs hold it selected
+    bool system = false; // given to the system (a window's region): no handle reaches it
+    int selections = 0;  // how many DCs hold it selected
 };
 
 struct Pen : Object {
@@ -119,8 +126,10 @@ private:
 Object* adopt(std::unique_ptr<Object> o);
 // Unregisters and frees an object.
 void destroy(Object* o);
-// The live object behind a handle, or nullptr.
+// The live object behind a handle, or nullptr (also for objects given to the
+// system, which only find_system_object reaches).
 Object* find_object(const void* handle);
+Object* find_system_object(const void* handle);
 
 template <class T> T* find(const void* handle) {
     Object* o = find_object(handle);
@@ -146,4 +155,6 @@ Bitmap* adopt_surface(cairo_surface_t* surface);
 // The Cairo colour of a COLORREF.
 void set_source_colorref(cairo_t* cr, COLORREF c);
 
-} // namespace gdi
+} // namespace vora::platform::gdi
+
+namespace gdi = vora::platform::gdi; // the spelling used throughout the layer

@@ -29,23 +29,24 @@ HRGN WINAPI CreateEllipticRgn(int x1, int y1, int x2, int y2) {
     return new_region(PixelRegion::ellipse(x1, y1, x2, y2));
 }
 
-HRGN WINAPI CreatePolygonRgn(const POINT* pptl, int cPoint, int iMode) {
-    if (pptl == nullptr || cPoint < 0 || (iMode != ALTERNATE && iMode != WINDING)) return nullptr;
-    return new_region(PixelRegion::polygon(pptl, cPoint, iMode == WINDING));
+HRGN WINAPI CreatePolygonRgn(const POINT* pptl, int c_point, int i_mode) {
+    if (pptl == nullptr || c_point < 0 || (i_mode != ALTERNATE && i_mode != WINDING))
+        return nullptr;
+    return new_region(PixelRegion::polygon(pptl, c_point, i_mode == WINDING));
 }
 
-int WINAPI CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode) {
-    Region* dst = find<Region>(hrgnDst);
-    const Region* a = find<Region>(hrgnSrc1);
+int WINAPI CombineRgn(HRGN hrgn_dst, HRGN hrgn_src1, HRGN hrgn_src2, int i_mode) {
+    Region* dst = find<Region>(hrgn_dst);
+    const Region* a = find<Region>(hrgn_src1);
     if (dst == nullptr || a == nullptr) return ERROR;
-    if (iMode == RGN_COPY) {
+    if (i_mode == RGN_COPY) {
         dst->pixels = a->pixels;
         return complexity(dst->pixels);
     }
-    const Region* b = find<Region>(hrgnSrc2);
+    const Region* b = find<Region>(hrgn_src2);
     if (b == nullptr) return ERROR;
     PixelRegion::Op op{};
-    switch (iMode) {
+    switch (i_mode) {
     case RGN_AND:
         op = PixelRegion::Op::and_;
         break;
@@ -84,16 +85,38 @@ int WINAPI GetRgnBox(HRGN hrgn, LPRECT lprc) {
     return complexity(r->pixels);
 }
 
+namespace {
+// A live region or one given to the system.
+const Region* any_region(HRGN rgn) {
+    if (const Region* live = find<Region>(rgn)) return live;
+    const Object* o = find_system_object(rgn);
+    return o != nullptr && o->kind == Kind::region ? static_cast<const Region*>(o) : nullptr;
+}
+} // namespace
+
+bool gdi::give_region_to_system(HRGN rgn) {
+    Region* r = find<Region>(rgn);
+    if (r == nullptr) return false;
+    r->system = true;
+    return true;
+}
+
+void gdi::free_system_region(HRGN rgn) {
+    Object* o = find_system_object(rgn);
+    if (o != nullptr && o->kind == Kind::region) destroy(o);
+}
+
 bool gdi::region_rects(HRGN rgn, std::vector<RECT>& out) {
     out.clear();
-    const Region* r = find<Region>(rgn);
+    const Region* r = any_region(rgn);
     if (r == nullptr) return false;
     out = r->pixels.rects();
     return true;
 }
 
 bool gdi::region_contains(HRGN rgn, int x, int y) {
-    return PtInRegion(rgn, x, y) != FALSE;
+    const Region* r = any_region(rgn);
+    return r != nullptr && r->pixels.contains(x, y);
 }
 
 bool gdi::is_region(HRGN rgn) {

@@ -188,8 +188,8 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     return TRUE;
 }
 
-int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
-    Dc* dc = find<Dc>(hDC);
+int WINAPI FillRect(HDC h_dc, const RECT* lprc, HBRUSH hbr) {
+    Dc* dc = find<Dc>(h_dc);
     if (dc == nullptr || lprc == nullptr) return 0;
     COLORREF color = 0;
     const auto value = reinterpret_cast<std::uintptr_t>(hbr);

@@ -41,11 +41,11 @@ bool known(int index) {
 
 } // namespace
 
-DWORD WINAPI GetSysColor(int nIndex) {
-    return known(nIndex) ? colors[static_cast<std::size_t>(nIndex)] : 0;
+DWORD WINAPI GetSysColor(int n_index) {
+    return known(n_index) ? colors[static_cast<std::size_t>(n_index)] : 0;
 }
 
-HBRUSH WINAPI GetSysColorBrush(int nIndex) {
+HBRUSH WINAPI GetSysColorBrush(int n_index) {
     static const std::array<Object*, colors.size()> brushes = [] {
         std::array<Object*, colors.size()> made{};
         for (std::size_t i = 0; i < colors.size(); ++i) {
@@ -56,6 +56,6 @@ HBRUSH WINAPI GetSysColorBrush(int nIndex) {
         }
         return made;
     }();
-    return known(nIndex) ? handle_of<Object, HBRUSH>(brushes[static_cast<std::size_t>(nIndex)])
-                         : nullptr;
+    return known(n_index) ? handle_of<Object, HBRUSH>(brushes[static_cast<std::size_t>(n_index)])
+                          : nullptr;
 }

@@ -19,7 +19,7 @@ inline void PrintTo(const RECT& r, std::ostream* os) {
     *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
 }
 
-namespace gdi::testing {
+namespace vora::platform::gdi::testing {
 
 constexpr COLORREF white = 0xFFFFFF;
 constexpr COLORREF black = 0x000000;
@@ -114,4 +114,4 @@ public:
 inline ::testing::Environment* const release_font_caches_at_exit =
     ::testing::AddGlobalTestEnvironment(new ReleaseFontCaches);
 
-} // namespace gdi::testing
+} // namespace vora::platform::gdi::testing

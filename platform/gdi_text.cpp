@@ -4,25 +4,81 @@
 #include "platform/gdi_internal.h"
 #include "platform/gdi_objects.h"
 
+#include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <utility>
 
 using namespace gdi;
 
 namespace {
 
 // Share of each letter (and the space) in a thousand characters of text: the
-// weights by which a TrueType font's average character width is defined.
+// weights by which the average character width is worked out for a font that
+// does not declare one.
 constexpr int letter_weights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
                                     56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
 constexpr int space_weight = 166;
 
+// The average character width the font declares (its OS/2 table's
+// xAvgCharWidth), per em: what GDI reports as tm_ave_char_width and matches a
+// font's explicit width against. 0 when the font declares none.
+double declared_average(cairo_t* cr) {
+    cairo_scaled_font_t* scaled = cairo_get_scaled_font(cr);
+    if (cairo_scaled_font_get_type(scaled) != CAIRO_FONT_TYPE_FT) return 0;
+    FT_Face face = cairo_ft_scaled_font_lock_face(scaled);
+    if (face == nullptr) return 0;
+    double average = 0;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 != nullptr && os2->version != 0xFFFF && os2->xAvgCharWidth > 0 &&
+        face->units_per_EM > 0)
+        average = static_cast<double>(os2->xAvgCharWidth) / face->units_per_EM;
+    cairo_ft_scaled_font_unlock_face(scaled);
+    return average;
+}
+
+// The average width of ordinary text per em, for fonts that declare none.
+double text_average(cairo_t* cr, double unit) {
+    double total = 0;
+    char letter[2] = {'a', '\0'};
+    cairo_text_extents_t te;
+    for (int i = 0; i < 26; ++i) {
+        letter[0] = static_cast<char>('a' + i);
+        cairo_text_extents(cr, letter, &te);
+        total += te.x_advance * letter_weights[i];
+    }
+    cairo_text_extents(cr, " ", &te);
+    total += te.x_advance * space_weight;
+    return total / 1000.0 / unit;
+}
+
+// The face Windows draws for a name: its standard substitutes (the
+// FontSubstitutes of every installation) first, as fontconfig's own choice
+// for those names differs.
+std::string windows_face(const std::string& name) {
+    static const std::pair<const char*, const char*> substitutes[] = {
+        {"helvetica", "Arial"}, {"times", "Times New Roman"}, {"courier", "Courier New"}};
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    for (const auto& [from, to] : substitutes)
+        if (lower == from) return to;
+    return name;
+}
+
 cairo_font_face_t* face_of(Font& font) {
     if (font.cairo_face == nullptr) {
         font.cairo_face = cairo_toy_font_face_create(
-            font.face.c_str(), font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+            windows_face(font.face).c_str(),
+            font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
             font.weight >= FW_SEMIBOLD ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     }
     return font.cairo_face;
@@ -53,23 +109,18 @@ const Font& measured(cairo_t* cr, Font& font) {
     cairo_font_extents(cr, &fe);
     const double ascent = fe.ascent / unit, descent = fe.descent / unit;
     Font& m = font;
-    m.em = font.height < 0                 ? -font.height
-           : font.height > 0 && ascent > 0 ? font.height / (ascent + descent)
-                                           : 12.0;
+    // As GDI: a whole number of pixels per em, and a stretch that makes the
+    // declared average width (in whole pixels at that size) the width asked.
+    m.em = font.height < 0 ? -font.height
+           : font.height > 0 && ascent > 0
+               ? std::max(1.0, std::round(font.height / (ascent + descent)))
+               : 12.0;
     m.xscale = 1.0;
     if (font.width != 0) {
-        double total = 0;
-        char letter[2] = {'a', '\0'};
-        cairo_text_extents_t te;
-        for (int i = 0; i < 26; ++i) {
-            letter[0] = static_cast<char>('a' + i);
-            cairo_text_extents(cr, letter, &te);
-            total += te.x_advance * letter_weights[i];
-        }
-        cairo_text_extents(cr, " ", &te);
-        total += te.x_advance * space_weight;
-        const double average = total / 1000.0 / unit; // per em
-        if (average > 0) m.xscale = font.width / (average * m.em);
+        double average = declared_average(cr);
+        if (average <= 0) average = text_average(cr, unit);
+        const double pixels = std::max(1.0, std::round(average * m.em));
+        if (average > 0) m.xscale = font.width / pixels;
     }
     m.ascent = ascent * m.em;
     m.descent = descent * m.em;
@@ -86,25 +137,71 @@ struct Measure {
     cairo_t* cr;
 };
 
+// The glyphs of a text on the font of `cr`, placed from (x, y) along the
+// baseline with whole-pixel advances as GDI lays text out: each advance is
+// rounded at the font's natural width and then, for a font stretched by
+// `xscale`, stretched and rounded up (which the widths measured under Wine
+// follow for every face and size the game uses).
+class Glyphs {
+public:
+    Glyphs(cairo_t* cr, const std::string& utf8, double x, double y, double xscale) {
+        cairo_scaled_font_t* font = cairo_get_scaled_font(cr);
+        int count = 0;
+        if (cairo_scaled_font_text_to_glyphs(font, 0, 0, utf8.c_str(),
+                                             static_cast<int>(utf8.size()), &glyphs_, &count,
+                                             nullptr, nullptr, nullptr) != CAIRO_STATUS_SUCCESS)
+            count = 0;
+        count_ = count;
+        double pen = 0;
+        for (int i = 0; i < count_; ++i) {
+            cairo_text_extents_t te;
+            cairo_scaled_font_glyph_extents(font, &glyphs_[i], 1, &te);
+            glyphs_[i].x = x + pen;
+            glyphs_[i].y = y;
+            const double natural = std::floor(te.x_advance / xscale + 0.5 + 1e-6);
+            pen += xscale == 1.0 ? natural : std::ceil(natural * xscale - 1e-6);
+        }
+        advance_ = pen;
+    }
+    ~Glyphs() { cairo_glyph_free(glyphs_); }
+    Glyphs(const Glyphs&) = delete;
+    Glyphs& operator=(const Glyphs&) = delete;
+
+    double advance() const { return advance_; }
+    // Moves every glyph by (dx, dy).
+    void shift(double dx, double dy) {
+        for (int i = 0; i < count_; ++i) {
+            glyphs_[i].x += dx;
+            glyphs_[i].y += dy;
+        }
+    }
+    void show(cairo_t* cr) const { cairo_show_glyphs(cr, glyphs_, count_); }
+
+private:
+    cairo_glyph_t* glyphs_ = nullptr; // owned, freed with cairo_glyph_free
+    int count_ = 0;
+    double advance_ = 0;
+};
+
 } // namespace
 
-BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl) {
+BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lp_string, int c, LPSIZE psizl) {
     Dc* dc = find<Dc>(hdc);
-    if (dc == nullptr || psizl == nullptr || c < 0 || (lpString == nullptr && c > 0)) return FALSE;
+    if (dc == nullptr || psizl == nullptr || c < 0 || (lp_string == nullptr && c > 0)) return FALSE;
     Measure measure(dc->target);
     const Font& m = measured(measure.cr, *dc->font);
     use_font(measure.cr, *dc->font, m.em * m.xscale, m.em);
-    cairo_text_extents_t te{};
-    if (c > 0) cairo_text_extents(measure.cr, cp1252_to_utf8(lpString, c).c_str(), &te);
-    psizl->cx = static_cast<LONG>(std::lround(te.x_advance));
+    const Glyphs glyphs(measure.cr, c > 0 ? cp1252_to_utf8(lp_string, c) : std::string(), 0, 0,
+                        m.xscale);
+    psizl->cx = static_cast<LONG>(std::lround(glyphs.advance()));
     psizl->cy = static_cast<LONG>(std::lround(m.ascent + m.descent));
     return TRUE;
 }
 
-BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
+BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lp_string, int c) {
     Dc* dc = find<Dc>(hdc);
-    if (dc == nullptr || c < 0 || (lpString == nullptr && c > 0)) return FALSE;
-    const std::string text = cp1252_to_utf8(lpString, c);
+    if (dc == nullptr || c < 0 || (lp_string == nullptr && c > 0)) return FALSE;
+    const std::string text = cp1252_to_utf8(lp_string, c);
     const UINT align = dc->text_align;
     const bool update = (align & TA_UPDATECP) != 0;
     const double angle = dc->font->escapement * std::numbers::pi / 1800.0;
@@ -113,9 +210,8 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
     cairo_save(cr);
     const Font& m = measured(cr, *dc->font);
     use_font(cr, *dc->font, m.em * m.xscale, m.em);
-    cairo_text_extents_t te;
-    cairo_text_extents(cr, text.c_str(), &te);
-    const double advance = te.x_advance;
+    Glyphs glyphs(cr, text, 0, 0, m.xscale);
+    const double advance = glyphs.advance();
 
     // The text's own frame: x along the baseline, y down, origin at the
     // reference point; escapement turns it counter-clockwise on the screen.
@@ -134,8 +230,8 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
         cairo_fill(cr);
     }
     set_source_colorref(cr, dc->text_color);
-    cairo_move_to(cr, left, baseline);
-    cairo_show_text(cr, text.c_str());
+    glyphs.shift(left, baseline);
+    glyphs.show(cr);
     cairo_restore(cr);
     cairo_surface_flush(dc->target);
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 namespace {
 
@@ -161,4 +161,4 @@ cairo_surface_t* decode_picture(const unsigned char* bytes, std::size_t size) {
     return decode_png(bytes, size);
 }
 
-} // namespace gdi
+} // namespace vora::platform::gdi

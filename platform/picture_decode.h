@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 // A new CAIRO_FORMAT_RGB24 surface holding the picture (the caller destroys
 // it), or nullptr when the bytes are not a picture this decoder reads.
@@ -15,4 +15,6 @@ namespace gdi {
 // refused. PNG: any PNG Cairo reads; transparent pixels are laid over white.
 cairo_surface_t* decode_picture(const unsigned char* bytes, std::size_t size);
 
-} // namespace gdi
+} // namespace vora::platform::gdi
+
+namespace gdi = vora::platform::gdi; // the spelling used throughout the layer

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 namespace {
 
@@ -214,4 +214,4 @@ PixelRegion PixelRegion::boundary() const {
     return combine(*this, core, Op::diff);
 }
 
-} // namespace gdi
+} // namespace vora::platform::gdi

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace gdi {
+namespace vora::platform::gdi {
 
 class PixelRegion {
 public:
@@ -59,4 +59,6 @@ private:
     std::vector<Band> bands_;
 };
 
-} // namespace gdi
+} // namespace vora::platform::gdi
+
+namespace gdi = vora::platform::gdi; // the spelling used throughout the layer

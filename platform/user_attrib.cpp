@@ -8,17 +8,17 @@ using namespace vora::platform::user;
 BOOL WINAPI EnableWindow(HWND window, BOOL enable) {
     Window* w = find(window);
     if (w == nullptr) return FALSE;
-    bool wasDisabled = (w->style & WS_DISABLED) != 0;
-    if (wasDisabled == (enable == FALSE)) return wasDisabled ? TRUE : FALSE;
+    bool was_disabled = (w->style & WS_DISABLED) != 0;
+    if (was_disabled == (enable == FALSE)) return was_disabled ? TRUE : FALSE;
     if (enable != FALSE)
         w->style &= ~WS_DISABLED;
     else
         w->style |= WS_DISABLED;
     State& s = state();
     if (enable == FALSE && s.capture == window) s.capture = nullptr;
-    markPresent(window); // the caption shows the state
-    callProc(window, WM_ENABLE, enable != FALSE ? TRUE : FALSE, 0);
-    return wasDisabled ? TRUE : FALSE;
+    mark_present(window); // the caption shows the state
+    call_proc(window, WM_ENABLE, enable != FALSE ? TRUE : FALSE, 0);
+    return was_disabled ? TRUE : FALSE;
 }
 
 BOOL WINAPI IsWindowEnabled(HWND window) {
@@ -53,14 +53,14 @@ HWND WINAPI SetFocus(HWND window) {
     if (window == previous) return previous;
     s.focus = window;
     if (find(previous) != nullptr)
-        callProc(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(window), 0);
+        call_proc(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(window), 0);
     if (window != nullptr && s.focus == window) {
         // Keyboard input of the system follows: the top-level window gets it.
-        if (Window* top = find(topLevelOf(window));
+        if (Window* top = find(top_level_of(window));
             top != nullptr && top->sdl != nullptr && top->visible &&
             (SDL_GetWindowFlags(top->sdl) & SDL_WINDOW_SHOWN) != 0)
             SDL_SetWindowInputFocus(top->sdl);
-        callProc(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+        call_proc(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     }
     return previous;
 }

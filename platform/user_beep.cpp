@@ -20,7 +20,7 @@ Audio& audio() {
     return a;
 }
 
-bool startAudio() {
+bool start_audio() {
     Audio& a = audio();
     if (!a.tried) {
         a.tried = true;
@@ -29,14 +29,14 @@ bool startAudio() {
     return a.ready;
 }
 
-void waitUntil(std::uint64_t end) {
-    for (std::uint64_t now = nowMs(); now < end; now = nowMs())
-        SDL_Delay(static_cast<Uint32>(end - now));
+void wait_until(std::uint64_t end) {
+    for (std::uint64_t now = now_ms(); now < end; now = now_ms())
+        sleep_ms(static_cast<std::uint32_t>(end - now));
 }
 
 // Plays the tone; false when no device can be opened.
-bool play(DWORD frequency, DWORD durationMs, std::uint64_t end) {
-    if (!startAudio()) return false;
+bool play(DWORD frequency, DWORD duration_ms, std::uint64_t end) {
+    if (!start_audio()) return false;
     SDL_AudioSpec want{};
     want.freq = 44100;
     want.format = AUDIO_S16SYS;
@@ -45,25 +45,25 @@ bool play(DWORD frequency, DWORD durationMs, std::uint64_t end) {
     SDL_AudioSpec have{};
     SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (device == 0) return false;
-    std::size_t count = static_cast<std::size_t>(have.freq) * durationMs / 1000;
+    std::size_t count = static_cast<std::size_t>(have.freq) * duration_ms / 1000;
     std::vector<std::int16_t> samples(count);
     for (std::size_t i = 0; i < count; ++i) {
-        std::uint64_t halfPeriods = 2 * i * frequency / static_cast<std::uint64_t>(have.freq);
-        samples[i] = (halfPeriods % 2 == 0) ? 6000 : -6000;
+        std::uint64_t half_periods = 2 * i * frequency / static_cast<std::uint64_t>(have.freq);
+        samples[i] = (half_periods % 2 == 0) ? 6000 : -6000;
     }
     SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(count * sizeof(std::int16_t)));
     SDL_PauseAudioDevice(device, 0);
-    waitUntil(end);
+    wait_until(end);
     // Let the device finish what it holds (a little later than asked).
-    std::uint64_t limit = nowMs() + 200;
-    while (SDL_GetQueuedAudioSize(device) > 0 && nowMs() < limit) SDL_Delay(2);
+    std::uint64_t limit = now_ms() + 200;
+    while (SDL_GetQueuedAudioSize(device) > 0 && now_ms() < limit) sleep_ms(2);
     SDL_CloseAudioDevice(device);
     return true;
 }
 
 } // namespace
 
-void closeAudio() {
+void close_audio() {
     Audio& a = audio();
     if (a.ready) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     a = Audio{};
@@ -73,9 +73,9 @@ void closeAudio() {
 
 using namespace vora::platform::user;
 
-BOOL WINAPI Beep(DWORD frequency, DWORD durationMs) {
+BOOL WINAPI Beep(DWORD frequency, DWORD duration_ms) {
     if (frequency < 37 || frequency > 32767) return FALSE;
-    std::uint64_t end = nowMs() + durationMs;
-    if (!play(frequency, durationMs, end)) waitUntil(end);
+    std::uint64_t end = now_ms() + duration_ms;
+    if (!play(frequency, duration_ms, end)) wait_until(end);
     return TRUE;
 }

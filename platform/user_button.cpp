@@ -15,7 +15,7 @@ void line(HDC dc, HPEN pen, int x1, int y1, int x2, int y2) {
     SelectObject(dc, old);
 }
 
-void drawButton(HDC dc, const Window& button, const RECT& r) {
+void draw_button(HDC dc, const Window& button, const RECT& r) {
     HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
     HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
     HPEN dark = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DDKSHADOW));
@@ -32,36 +32,36 @@ void drawButton(HDC dc, const Window& button, const RECT& r) {
         line(dc, shadow, right - 1, 1, right - 1, bottom - 1);
         line(dc, shadow, 1, bottom - 1, right, bottom - 1);
     }
-    if (button.defaultButton) {
-        HGDIOBJ oldPen = SelectObject(dc, dark);
-        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    if (button.default_button) {
+        HGDIOBJ old_pen = SelectObject(dc, dark);
+        HGDIOBJ old_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
-        SelectObject(dc, oldPen);
-        SelectObject(dc, oldBrush);
+        SelectObject(dc, old_pen);
+        SelectObject(dc, old_brush);
     }
     DeleteObject(light);
     DeleteObject(shadow);
     DeleteObject(dark);
 
-    RECT textBox = r;
-    if (button.pressed) shiftRect(textBox, 1, 1);
+    RECT text_box = r;
+    if (button.pressed) shift_rect(text_box, 1, 1);
     bool enabled = (button.style & WS_DISABLED) == 0;
     if (!enabled) {
         // The engraved look of a disabled caption: white shadow, grey text.
-        RECT shadowBox = textBox;
-        shiftRect(shadowBox, 1, 1);
+        RECT shadow_box = text_box;
+        shift_rect(shadow_box, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        drawLines(dc, button.text, shadowBox, TextPlace{SS_CENTER, true});
+        draw_lines(dc, button.text, shadow_box, TextPlace{SS_CENTER, true, true});
     }
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    drawLines(dc, button.text, textBox, TextPlace{SS_CENTER, true});
+    draw_lines(dc, button.text, text_box, TextPlace{SS_CENTER, true, true});
 }
 
-void paintButton(HWND window) {
-    paintControl(window, drawButton);
+void paint_button(HWND window) {
+    paint_control(window, draw_button);
 }
 
-bool pointInClient(HWND window, LPARAM lParam) {
+bool point_in_client(HWND window, LPARAM lParam) {
     RECT r{};
     GetClientRect(window, &r);
     int x = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
@@ -69,7 +69,7 @@ bool pointInClient(HWND window, LPARAM lParam) {
     return x >= 0 && y >= 0 && x < r.right && y < r.bottom;
 }
 
-void setPressed(HWND window, bool pressed) {
+void set_pressed(HWND window, bool pressed) {
     Window* w = find(window);
     if (w == nullptr || w->pressed == pressed) return;
     w->pressed = pressed;
@@ -85,23 +85,23 @@ void click(HWND window) {
 
 } // namespace
 
-void shiftRect(RECT& r, int dx, int dy) {
+void shift_rect(RECT& r, int dx, int dy) {
     r.left += dx;
     r.right += dx;
     r.top += dy;
     r.bottom += dy;
 }
 
-LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK button_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = find(window);
     if (w == nullptr) return 0;
     State& s = state();
     switch (message) {
     case WM_CREATE:
-        w->defaultButton = (w->style & 0xF) == BS_DEFPUSHBUTTON;
+        w->default_button = (w->style & 0xF) == BS_DEFPUSHBUTTON;
         return 0;
     case WM_PAINT:
-        paintButton(window);
+        paint_button(window);
         return 0;
     case WM_ERASEBKGND:
         return 1;
@@ -109,31 +109,31 @@ LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         w->tracking = true;
         s.capture = window;
         SetFocus(window);
-        setPressed(window, true);
+        set_pressed(window, true);
         return 0;
     case WM_MOUSEMOVE:
-        if (w->tracking) setPressed(window, pointInClient(window, lParam));
+        if (w->tracking) set_pressed(window, point_in_client(window, lParam));
         return 0;
     case WM_LBUTTONUP: {
         if (!w->tracking) return 0;
         w->tracking = false;
         if (s.capture == window) s.capture = nullptr;
-        bool over = pointInClient(window, lParam);
-        setPressed(window, false);
+        bool over = point_in_client(window, lParam);
+        set_pressed(window, false);
         if (over) click(window);
         return 0;
     }
     case WM_KEYDOWN:
-        if (wParam == VK_SPACE) setPressed(window, true);
+        if (wParam == VK_SPACE) set_pressed(window, true);
         return 0;
     case WM_KEYUP:
         if (wParam == VK_SPACE && w->pressed) {
-            setPressed(window, false);
+            set_pressed(window, false);
             click(window);
         }
         return 0;
     case WM_KILLFOCUS:
-        if (!w->tracking) setPressed(window, false);
+        if (!w->tracking) set_pressed(window, false);
         return 0;
     case WM_ENABLE:
         if (wParam == FALSE) {

@@ -6,16 +6,16 @@
 namespace vora::platform::user {
 
 namespace {
-std::string lowerCase(const char* name) {
+std::string lower_case(const char* name) {
     std::string key = name;
     for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return key;
 }
 
-ATOM addClass(const char* name, UINT style, WNDPROC proc, HINSTANCE instance, HICON icon,
-              HCURSOR cursor, HBRUSH background) {
+ATOM add_class(const char* name, UINT style, WNDPROC proc, HINSTANCE instance, HICON icon,
+               HCURSOR cursor, HBRUSH background) {
     State& s = state();
-    std::string key = lowerCase(name);
+    std::string key = lower_case(name);
     if (key.empty() || s.classes.count(key) != 0) return 0;
     auto cls = std::make_unique<WindowClass>();
     cls->name = name;
@@ -25,23 +25,23 @@ ATOM addClass(const char* name, UINT style, WNDPROC proc, HINSTANCE instance, HI
     cls->icon = icon;
     cls->cursor = cursor;
     cls->background = background;
-    cls->atom = s.nextAtom++;
+    cls->atom = s.next_atom++;
     ATOM atom = cls->atom;
     s.classes.emplace(key, std::move(cls));
     return atom;
 }
 } // namespace
 
-void registerBuiltInClasses() {
+void register_built_in_classes() {
     State& s = state();
     if (s.classes.count("button") != 0) return;
-    addClass("button", CS_HREDRAW | CS_VREDRAW, buttonProc, nullptr, nullptr, nullptr, nullptr);
-    addClass("static", 0, staticProc, nullptr, nullptr, nullptr, nullptr);
+    add_class("button", CS_HREDRAW | CS_VREDRAW, button_proc, nullptr, nullptr, nullptr, nullptr);
+    add_class("static", 0, static_proc, nullptr, nullptr, nullptr, nullptr);
 }
 
-const WindowClass* findClass(const char* name) {
+const WindowClass* find_class(const char* name) {
     if (name == nullptr) return nullptr;
-    registerBuiltInClasses();
+    register_built_in_classes();
     State& s = state();
     // A class atom may stand for its name, as MAKEINTATOM does on Windows.
     auto value = reinterpret_cast<std::uintptr_t>(name);
@@ -50,7 +50,7 @@ const WindowClass* findClass(const char* name) {
             if (cls->atom == value) return cls.get();
         return nullptr;
     }
-    auto it = s.classes.find(lowerCase(name));
+    auto it = s.classes.find(lower_case(name));
     return it == s.classes.end() ? nullptr : it->second.get();
 }
 
@@ -61,7 +61,7 @@ using namespace vora::platform::user;
 ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
     if (wc == nullptr || wc->lpfnWndProc == nullptr || wc->lpszClassName == nullptr) return 0;
     if (reinterpret_cast<std::uintptr_t>(wc->lpszClassName) <= 0xFFFF) return 0;
-    registerBuiltInClasses();
-    return addClass(wc->lpszClassName, wc->style, wc->lpfnWndProc, wc->hInstance, wc->hIcon,
-                    wc->hCursor, wc->hbrBackground);
+    register_built_in_classes();
+    return add_class(wc->lpszClassName, wc->style, wc->lpfnWndProc, wc->hInstance, wc->hIcon,
+                     wc->hCursor, wc->hbrBackground);
 }

@@ -9,16 +9,16 @@ using namespace vora::platform::user;
 
 namespace {
 
-LRESULT setText(HWND window, const char* text) {
+LRESULT set_text(HWND window, const char* text) {
     Window* w = find(window);
     if (w == nullptr) return FALSE;
     w->text = text != nullptr ? text : "";
-    if (w->sdl != nullptr) SDL_SetWindowTitle(w->sdl, toUtf8(w->text).c_str());
-    markPresent(window);
+    if (w->sdl != nullptr) SDL_SetWindowTitle(w->sdl, to_utf8(w->text).c_str());
+    mark_present(window);
     return TRUE;
 }
 
-LRESULT getText(HWND window, WPARAM size, char* buffer) {
+LRESULT get_text(HWND window, WPARAM size, char* buffer) {
     Window* w = find(window);
     if (w == nullptr || buffer == nullptr || size == 0) return 0;
     std::size_t n = std::min<std::size_t>(w->text.size(), size - 1);
@@ -27,7 +27,7 @@ LRESULT getText(HWND window, WPARAM size, char* buffer) {
     return static_cast<LRESULT>(n);
 }
 
-LRESULT eraseBackground(HWND window, HDC dc) {
+LRESULT erase_background(HWND window, HDC dc) {
     Window* w = find(window);
     if (w == nullptr || w->cls == nullptr || w->cls->background == nullptr) return 0;
     RECT client{};
@@ -36,7 +36,7 @@ LRESULT eraseBackground(HWND window, HDC dc) {
     return 1;
 }
 
-LRESULT setCursorFor(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT set_cursor_for(HWND window, WPARAM wParam, LPARAM lParam) {
     Window* w = find(window);
     if (w == nullptr) return FALSE;
     if (w->parent != nullptr && SendMessageA(w->parent, WM_SETCURSOR, wParam, lParam) != 0)
@@ -82,17 +82,17 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     case WM_ERASEBKGND:
-        return eraseBackground(window, reinterpret_cast<HDC>(wParam));
+        return erase_background(window, reinterpret_cast<HDC>(wParam));
     case WM_SETTEXT:
-        return setText(window, reinterpret_cast<const char*>(lParam));
+        return set_text(window, reinterpret_cast<const char*>(lParam));
     case WM_GETTEXT:
-        return getText(window, wParam, reinterpret_cast<char*>(lParam));
+        return get_text(window, wParam, reinterpret_cast<char*>(lParam));
     case WM_GETTEXTLENGTH: {
         Window* w = find(window);
         return w != nullptr ? static_cast<LRESULT>(w->text.size()) : 0;
     }
     case WM_SETCURSOR:
-        return setCursorFor(window, wParam, lParam);
+        return set_cursor_for(window, wParam, lParam);
     default:
         return 0;
     }

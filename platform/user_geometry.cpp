@@ -10,7 +10,7 @@ BOOL WINAPI GetWindowRect(HWND window, LPRECT rect) {
     if (w == nullptr || rect == nullptr) return FALSE;
     *rect = w->rect;
     if (Window* parent = find(w->parent)) {
-        POINT base = clientOrigin(*parent);
+        POINT base = client_origin(*parent);
         rect->left += base.x;
         rect->right += base.x;
         rect->top += base.y;
@@ -22,7 +22,7 @@ BOOL WINAPI GetWindowRect(HWND window, LPRECT rect) {
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
     Window* w = find(window);
     if (w == nullptr || rect == nullptr) return FALSE;
-    Insets in = insetsOf(*w);
+    Insets in = insets_of(*w);
     LONG width = w->rect.right - w->rect.left - in.left - in.right;
     LONG height = w->rect.bottom - w->rect.top - in.top - in.bottom;
     *rect = RECT{0, 0, width > 0 ? width : 0, height > 0 ? height : 0};
@@ -32,7 +32,7 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
 BOOL WINAPI ClientToScreen(HWND window, LPPOINT point) {
     Window* w = find(window);
     if (w == nullptr || point == nullptr) return FALSE;
-    POINT origin = clientOrigin(*w);
+    POINT origin = client_origin(*w);
     point->x += origin.x;
     point->y += origin.y;
     return TRUE;
@@ -41,7 +41,7 @@ BOOL WINAPI ClientToScreen(HWND window, LPPOINT point) {
 BOOL WINAPI ScreenToClient(HWND window, LPPOINT point) {
     Window* w = find(window);
     if (w == nullptr || point == nullptr) return FALSE;
-    POINT origin = clientOrigin(*w);
+    POINT origin = client_origin(*w);
     point->x -= origin.x;
     point->y -= origin.y;
     return TRUE;
@@ -50,9 +50,9 @@ BOOL WINAPI ScreenToClient(HWND window, LPPOINT point) {
 BOOL WINAPI GetCursorPos(LPPOINT point) {
     if (point == nullptr) return FALSE;
     State& s = state();
-    if (s.videoReady) {
-        drainSdlEvents();
-        refreshCursorFromDisplay();
+    if (s.video_ready) {
+        drain_sdl_events();
+        refresh_cursor_from_display();
     }
     *point = s.cursor;
     return TRUE;
@@ -61,19 +61,19 @@ BOOL WINAPI GetCursorPos(LPPOINT point) {
 int WINAPI GetSystemMetrics(int index) {
     switch (index) {
     case SM_CXSCREEN:
-        ensureVideo();
+        ensure_video();
         return gdi::screen_size().cx;
     case SM_CYSCREEN:
-        ensureVideo();
+        ensure_video();
         return gdi::screen_size().cy;
     case SM_CYCAPTION:
-        return captionHeight();
+        return caption_height();
     case SM_CXBORDER:
     case SM_CYBORDER:
         return 1;
     case SM_CXFIXEDFRAME:
     case SM_CYFIXEDFRAME:
-        return frameWidth();
+        return frame_width();
     case SM_CXCURSOR:
     case SM_CYCURSOR:
         return 32;

@@ -11,39 +11,39 @@ namespace vora::platform::user {
 
 namespace {
 
-bool realDisplay() {
+bool real_display() {
     const char* driver = SDL_GetCurrentVideoDriver();
     return driver != nullptr && std::strcmp(driver, "x11") == 0;
 }
 
 // Asks the display where the pointer is; keeps `p` off X11.
-void pointerFromDisplay(POINT& p) {
+void pointer_from_display(POINT& p) {
     Window* w = find(state().frame.window);
-    if (w == nullptr && !state().topLevels.empty()) w = find(state().topLevels.front());
-    if (w != nullptr) x11::pointerPosition(w->sdl, p.x, p.y);
+    if (w == nullptr && !state().top_levels.empty()) w = find(state().top_levels.front());
+    if (w != nullptr) x11::pointer_position(w->sdl, p.x, p.y);
 }
 
-HWND windowFromSdlId(Uint32 id) {
+HWND window_from_sdl_id(Uint32 id) {
     SDL_Window* sdl = SDL_GetWindowFromID(id);
     if (sdl == nullptr) return nullptr;
     auto handle = static_cast<HWND>(SDL_GetWindowData(sdl, "vora-hwnd"));
     return find(handle) != nullptr ? handle : nullptr;
 }
 
-POINT globalPoint(Uint32 windowId, int x, int y) {
-    if (Window* w = find(windowFromSdlId(windowId)))
+POINT global_point(Uint32 window_id, int x, int y) {
+    if (Window* w = find(window_from_sdl_id(window_id)))
         return POINT{w->rect.left + x, w->rect.top + y};
     return state().cursor;
 }
 
-void setKey(int vk, bool down) {
+void set_key(int vk, bool down) {
     if (vk <= 0 || vk > 255) return;
     State& s = state();
-    if (down && s.keyDown[vk] == 0) s.keyPressed[vk] = 1;
-    s.keyDown[vk] = down ? 1 : 0;
+    if (down && s.key_down[vk] == 0) s.key_pressed[vk] = 1;
+    s.key_down[vk] = down ? 1 : 0;
 }
 
-int mouseButtonKey(Uint8 button) {
+int mouse_button_key(Uint8 button) {
     switch (button) {
     case SDL_BUTTON_LEFT:
         return VK_LBUTTON;
@@ -57,60 +57,60 @@ int mouseButtonKey(Uint8 button) {
 }
 
 // Keeps the key table and the pointer position as of the newest event.
-void noteInputState(const SDL_Event& e) {
+void note_input_state(const SDL_Event& e) {
     switch (e.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        setKey(virtualKeyFor(e.key.keysym), e.type == SDL_KEYDOWN);
-        setKey(sidedVirtualKeyFor(e.key.keysym.scancode), e.type == SDL_KEYDOWN);
+        set_key(virtual_key_for(e.key.keysym), e.type == SDL_KEYDOWN);
+        set_key(sided_virtual_key_for(e.key.keysym.scancode), e.type == SDL_KEYDOWN);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        setKey(mouseButtonKey(e.button.button), e.type == SDL_MOUSEBUTTONDOWN);
-        state().cursor = globalPoint(e.button.windowID, e.button.x, e.button.y);
+        set_key(mouse_button_key(e.button.button), e.type == SDL_MOUSEBUTTONDOWN);
+        state().cursor = global_point(e.button.windowID, e.button.x, e.button.y);
         break;
     case SDL_MOUSEMOTION:
-        state().cursor = globalPoint(e.motion.windowID, e.motion.x, e.motion.y);
+        state().cursor = global_point(e.motion.windowID, e.motion.x, e.motion.y);
         break;
     default:
         break;
     }
 }
 
-WPARAM mouseKeyFlags() {
+WPARAM mouse_key_flags() {
     const State& s = state();
     WPARAM flags = 0;
-    if (s.keyDown[VK_LBUTTON] != 0) flags |= MK_LBUTTON;
-    if (s.keyDown[VK_RBUTTON] != 0) flags |= MK_RBUTTON;
-    if (s.keyDown[VK_MBUTTON] != 0) flags |= MK_MBUTTON;
-    if (s.keyDown[VK_SHIFT] != 0) flags |= MK_SHIFT;
-    if (s.keyDown[VK_CONTROL] != 0) flags |= MK_CONTROL;
+    if (s.key_down[VK_LBUTTON] != 0) flags |= MK_LBUTTON;
+    if (s.key_down[VK_RBUTTON] != 0) flags |= MK_RBUTTON;
+    if (s.key_down[VK_MBUTTON] != 0) flags |= MK_MBUTTON;
+    if (s.key_down[VK_SHIFT] != 0) flags |= MK_SHIFT;
+    if (s.key_down[VK_CONTROL] != 0) flags |= MK_CONTROL;
     return flags;
 }
 
-bool isPress(UINT message) {
+bool is_press(UINT message) {
     return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
 }
 
 void activate(HWND top) {
     State& s = state();
-    if (IsWindowEnabled(top) && s.focus != top && !isDescendant(s.focus, top)) SetFocus(top);
+    if (IsWindowEnabled(top) && s.focus != top && !is_descendant(s.focus, top)) SetFocus(top);
 }
 
 // The deepest visible child under the screen point; a disabled child leaves
 // the message to its parent.
-HWND childAt(HWND window, POINT global) {
+HWND child_at(HWND window, POINT global) {
     Window* w = find(window);
     if (w == nullptr) return window;
     for (HWND child : w->children) {
         Window* c = find(child);
         RECT r{};
-        if (c == nullptr || !c->visible || isMouseTransparent(*c) || !GetWindowRect(child, &r))
+        if (c == nullptr || !c->visible || is_mouse_transparent(*c) || !GetWindowRect(child, &r))
             continue;
         if (global.x < r.left || global.x >= r.right || global.y < r.top || global.y >= r.bottom)
             continue;
         if ((c->style & WS_DISABLED) != 0) return window;
-        return childAt(child, global);
+        return child_at(child, global);
     }
     return window;
 }
@@ -124,11 +124,11 @@ void deliver(HWND target, UINT message, POINT global, bool captured) {
     POINT client = global;
     ScreenToClient(target, &client);
     State& s = state();
-    s.posted.push_back(MSG{target, message, s.eventKeyFlags, MAKELPARAM(client.x, client.y),
+    s.posted.push_back(MSG{target, message, s.event_key_flags, MAKELPARAM(client.x, client.y),
                            GetTickCount(), global});
 }
 
-void trackFrame(UINT message, POINT global) {
+void track_frame(UINT message, POINT global) {
     State& s = state();
     FrameTrack track = s.frame;
     Window* top = find(track.window);
@@ -152,68 +152,73 @@ void trackFrame(UINT message, POINT global) {
     }
     if (message != WM_LBUTTONUP) return;
     POINT p{global.x - top->rect.left, global.y - top->rect.top};
-    int hit = hitTestFrame(*top, p);
+    int hit = hit_test_frame(*top, p);
     s.frame = FrameTrack{};
-    markPresent(track.window);
+    mark_present(track.window);
     if (hit == track.hit)
         SendMessageA(track.window, WM_SYSCOMMAND, hit == HTCLOSE ? SC_CLOSE : SC_MINIMIZE, 0);
 }
 
-void handleMouse(Uint32 windowId, int x, int y, UINT message) {
+void handle_mouse(Uint32 window_id, int x, int y, UINT message) {
     State& s = state();
-    HWND topHandle = windowFromSdlId(windowId);
-    POINT global = globalPoint(windowId, x, y);
+    HWND top_handle = window_from_sdl_id(window_id);
+    POINT global = global_point(window_id, x, y);
     if (s.frame.window != nullptr) {
         // While the window moves under the pointer, only the display knows
         // where the pointer really is.
-        if (realDisplay() && s.frame.hit == HTCAPTION)
+        if (real_display() && s.frame.hit == HTCAPTION)
             SDL_GetGlobalMouseState(&global.x, &global.y);
-        trackFrame(message, global);
+        track_frame(message, global);
         return;
     }
     if (s.capture != nullptr) {
         deliver(s.capture, message, global, true);
         return;
     }
-    Window* top = find(topHandle);
+    Window* top = find(top_handle);
     if (top == nullptr || (top->style & WS_DISABLED) != 0) return;
     POINT p{x, y};
-    if (!shapeContains(*top, p)) return;
-    if (top->iconic && isPress(message)) {
+    if (!shape_contains(*top, p)) return;
+    if (top->iconic && is_press(message)) {
         // Without a window manager a minimised window stays on the screen;
         // a click gives it back.
-        restoreFromIconic(topHandle);
+        restore_from_iconic(top_handle);
         return;
     }
-    int hit = hitTestFrame(*top, p);
+    int hit = hit_test_frame(*top, p);
     if (hit != HTCLIENT) {
         if (message == WM_LBUTTONDOWN &&
             (hit == HTCAPTION || hit == HTCLOSE || hit == HTMINBUTTON)) {
-            activate(topHandle);
-            s.frame = FrameTrack{topHandle, hit, p};
-            markPresent(topHandle);
+            activate(top_handle);
+            s.frame = FrameTrack{top_handle, hit, p};
+            mark_present(top_handle);
         } else if (message == WM_MOUSEMOVE) {
-            SendMessageA(topHandle, WM_SETCURSOR, reinterpret_cast<WPARAM>(topHandle),
+            SendMessageA(top_handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(top_handle),
                          MAKELPARAM(hit, message));
         }
         return;
     }
-    if (isPress(message)) activate(topHandle);
-    deliver(childAt(topHandle, global), message, global, false);
+    if (is_press(message)) activate(top_handle);
+    deliver(child_at(top_handle, global), message, global, false);
 }
 
-void handleKey(const SDL_KeyboardEvent& key) {
-    int vk = virtualKeyFor(key.keysym);
+void handle_key(const SDL_KeyboardEvent& key) {
+    int vk = virtual_key_for(key.keysym);
     if (vk == 0) return;
     State& s = state();
-    HWND top = windowFromSdlId(key.windowID);
+    HWND top = window_from_sdl_id(key.windowID);
     HWND target = nullptr;
+    if (Window* w = find(top); w != nullptr && w->role != Role::normal) {
+        // A popup that never takes the focus got the keyboard from the
+        // display anyway: the keys are the focus window's.
+        top = top_level_of(s.focus);
+    }
     if (top != nullptr && IsWindowEnabled(top)) {
-        target = (s.focus != nullptr && topLevelOf(s.focus) == top) ? s.focus : top;
-    } else if (!s.messageBoxes.empty()) {
+        target = (s.focus != nullptr && top_level_of(s.focus) == top) ? s.focus : top;
+    } else if (!s.message_boxes.empty()) {
         // Keys for a window disabled by a message box reach the box.
-        HWND box = s.messageBoxes.back();
-        target = (s.focus != nullptr && topLevelOf(s.focus) == box) ? s.focus : box;
+        HWND box = s.message_boxes.back();
+        target = (s.focus != nullptr && top_level_of(s.focus) == box) ? s.focus : box;
     }
     if (target == nullptr) return;
     bool down = key.type == SDL_KEYDOWN;
@@ -224,26 +229,34 @@ void handleKey(const SDL_KeyboardEvent& key) {
                            static_cast<LPARAM>(flags), GetTickCount(), s.cursor});
 }
 
-void handleWindowEvent(const SDL_WindowEvent& e) {
-    HWND top = windowFromSdlId(e.windowID);
+void handle_window_event(const SDL_WindowEvent& e) {
+    HWND top = window_from_sdl_id(e.windowID);
     Window* w = find(top);
     if (w == nullptr) return;
     State& s = state();
     switch (e.event) {
     case SDL_WINDOWEVENT_EXPOSED:
-        w->needsPresent = true;
+        w->needs_present = true;
+        break;
+    case SDL_WINDOWEVENT_MOVED:
+        moved_by_display(top, e.data1, e.data2);
         break;
     case SDL_WINDOWEVENT_MINIMIZED:
         if (!w->iconic) CloseWindow(top);
         break;
     case SDL_WINDOWEVENT_RESTORED:
-        restoreFromIconic(top);
+        restore_from_iconic(top);
         break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-        if (IsWindowEnabled(top))
+        if (w->role != Role::normal) {
+            // Give the keyboard back to the window holding the focus.
+            if (Window* focus = find(top_level_of(s.focus));
+                focus != nullptr && focus->sdl != nullptr)
+                SDL_SetWindowInputFocus(focus->sdl);
+        } else if (IsWindowEnabled(top))
             activate(top);
-        else if (!s.messageBoxes.empty())
-            activate(s.messageBoxes.back());
+        else if (!s.message_boxes.empty())
+            activate(s.message_boxes.back());
         break;
     case SDL_WINDOWEVENT_CLOSE:
         if (IsWindowEnabled(top)) SendMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -253,7 +266,7 @@ void handleWindowEvent(const SDL_WindowEvent& e) {
     }
 }
 
-UINT buttonMessage(Uint8 button, bool down) {
+UINT button_message(Uint8 button, bool down) {
     switch (button) {
     case SDL_BUTTON_LEFT:
         return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
@@ -268,57 +281,57 @@ UINT buttonMessage(Uint8 button, bool down) {
 
 } // namespace
 
-void refreshCursorFromDisplay() {
-    if (realDisplay()) pointerFromDisplay(state().cursor);
+void refresh_cursor_from_display() {
+    if (real_display()) pointer_from_display(state().cursor);
 }
 
-bool drainSdlEvents() {
+bool drain_sdl_events() {
     State& s = state();
     bool any = false;
     SDL_Event e;
     while (SDL_PollEvent(&e) != 0) {
-        noteInputState(e);
-        s.input.push_back(PendingInput{e, mouseKeyFlags()});
+        note_input_state(e);
+        s.input.push_back(PendingInput{e, mouse_key_flags()});
         any = true;
     }
     return any;
 }
 
-bool followingDrag() {
+bool following_drag() {
     const State& s = state();
-    return s.frame.window != nullptr && s.frame.hit == HTCAPTION && realDisplay();
+    return s.frame.window != nullptr && s.frame.hit == HTCAPTION && real_display();
 }
 
-void followDrag() {
+void follow_drag() {
     // SDL reports no motion while the pointer keeps its place in a window
     // that moves with it: the display is asked where the pointer is.
-    if (!followingDrag()) return;
+    if (!following_drag()) return;
     POINT global = state().cursor;
-    pointerFromDisplay(global);
-    trackFrame(WM_MOUSEMOVE, global);
+    pointer_from_display(global);
+    track_frame(WM_MOUSEMOVE, global);
 }
 
-void translateInput() {
+void translate_input() {
     State& s = state();
     while (!s.input.empty()) {
         SDL_Event e = s.input.front().event;
-        s.eventKeyFlags = s.input.front().keyFlags;
+        s.event_key_flags = s.input.front().key_flags;
         s.input.pop_front();
         switch (e.type) {
         case SDL_MOUSEMOTION:
-            handleMouse(e.motion.windowID, e.motion.x, e.motion.y, WM_MOUSEMOVE);
+            handle_mouse(e.motion.windowID, e.motion.x, e.motion.y, WM_MOUSEMOVE);
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
-            if (UINT m = buttonMessage(e.button.button, e.type == SDL_MOUSEBUTTONDOWN))
-                handleMouse(e.button.windowID, e.button.x, e.button.y, m);
+            if (UINT m = button_message(e.button.button, e.type == SDL_MOUSEBUTTONDOWN))
+                handle_mouse(e.button.windowID, e.button.x, e.button.y, m);
             break;
         case SDL_KEYDOWN:
         case SDL_KEYUP:
-            handleKey(e.key);
+            handle_key(e.key);
             break;
         case SDL_WINDOWEVENT:
-            handleWindowEvent(e.window);
+            handle_window_event(e.window);
             break;
         default:
             break;
@@ -330,12 +343,12 @@ void translateInput() {
 
 using namespace vora::platform::user;
 
-SHORT WINAPI GetAsyncKeyState(int virtualKey) {
-    if (virtualKey <= 0 || virtualKey > 255) return 0;
+SHORT WINAPI GetAsyncKeyState(int virtual_key) {
+    if (virtual_key <= 0 || virtual_key > 255) return 0;
     State& s = state();
-    if (s.videoReady) drainSdlEvents();
-    unsigned result = s.keyDown[virtualKey] != 0 ? 0x8000u : 0u;
-    if (s.keyPressed[virtualKey] != 0) result |= 1u;
-    s.keyPressed[virtualKey] = 0;
+    if (s.video_ready) drain_sdl_events();
+    unsigned result = s.key_down[virtual_key] != 0 ? 0x8000u : 0u;
+    if (s.key_pressed[virtual_key] != 0) result |= 1u;
+    s.key_pressed[virtual_key] = 0;
     return static_cast<SHORT>(static_cast<std::uint16_t>(result));
 }

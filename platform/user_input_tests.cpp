@@ -1,24 +1,26 @@
 // Input through the layer: mouse messages with client coordinates, the
-// layer-drawn caption (dragging, close and minimise boxes), keys and
-// GetAsyncKeyState.
+// layer-drawn caption (dragging, close and minimise boxes), moves by a window
+// manager, keys, disabled popups and GetAsyncKeyState.
 #include "platform/user_test_support.h"
+
+#include <algorithm>
 
 namespace {
 
-using vora::platform::test_support::countOf;
+using vora::platform::test_support::count_of;
 using vora::platform::test_support::reaction;
 using vora::platform::test_support::received;
 using vora::platform::test_support::UserLayerTest;
 namespace hooks = vora::platform::testing;
 
 TEST_F(UserLayerTest, MouseMessagesCarryClientCoordinatesAndButtons) {
-    HWND w = createMain();
+    HWND w = create_main();
     pump();
     received().clear();
-    hooks::sendMouseMove(w, POINT{17, 23});
-    hooks::sendMouseButton(w, POINT{18, 24}, 1, true);
-    hooks::sendMouseButton(w, POINT{18, 24}, 1, false);
-    hooks::sendMouseButton(w, POINT{19, 25}, 3, true);
+    hooks::send_mouse_move(w, POINT{17, 23});
+    hooks::send_mouse_button(w, POINT{18, 24}, 1, true);
+    hooks::send_mouse_button(w, POINT{18, 24}, 1, false);
+    hooks::send_mouse_button(w, POINT{19, 25}, 3, true);
     pump();
     std::vector<UINT> mouse;
     for (auto& r : received()) {
@@ -35,7 +37,7 @@ TEST_F(UserLayerTest, MouseMessagesCarryClientCoordinatesAndButtons) {
     }
     EXPECT_EQ(mouse,
               (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN}));
-    EXPECT_GE(countOf(w, WM_SETCURSOR), 4) << "each mouse message asks for the cursor first";
+    EXPECT_GE(count_of(w, WM_SETCURSOR), 4) << "each mouse message asks for the cursor first";
     POINT cursor{};
     GetCursorPos(&cursor);
     POINT expected{19, 25};
@@ -45,7 +47,7 @@ TEST_F(UserLayerTest, MouseMessagesCarryClientCoordinatesAndButtons) {
 }
 
 TEST_F(UserLayerTest, DraggingTheCaptionMovesTheWindowAndSendsMoving) {
-    HWND w = createMain(100, 80, 300, 200);
+    HWND w = create_main(100, 80, 300, 200);
     pump();
     std::vector<RECT> moving;
     reaction() = [&](HWND, UINT m, WPARAM, LPARAM l, LRESULT&) {
@@ -54,8 +56,8 @@ TEST_F(UserLayerTest, DraggingTheCaptionMovesTheWindowAndSendsMoving) {
     };
     int dy = GetSystemMetrics(SM_CYCAPTION);
     POINT grab{60, -dy / 2}; // in the caption, above the client area
-    hooks::sendMouseButton(w, grab, 1, true);
-    hooks::sendMouseMove(w, POINT{grab.x + 30, grab.y + 10});
+    hooks::send_mouse_button(w, grab, 1, true);
+    hooks::send_mouse_move(w, POINT{grab.x + 30, grab.y + 10});
     pump();
     ASSERT_EQ(moving.size(), 1u);
     EXPECT_EQ(moving[0].left, 130);
@@ -66,16 +68,16 @@ TEST_F(UserLayerTest, DraggingTheCaptionMovesTheWindowAndSendsMoving) {
     EXPECT_EQ(r.top, 90);
     EXPECT_EQ(r.right, 430);
     // The window has moved: the same client point is now 30, 10 further.
-    hooks::sendMouseButton(w, POINT{grab.x, grab.y}, 1, false);
+    hooks::send_mouse_button(w, POINT{grab.x, grab.y}, 1, false);
     pump();
-    hooks::sendMouseMove(w, POINT{5, 5});
+    hooks::send_mouse_move(w, POINT{5, 5});
     pump();
     EXPECT_EQ(moving.size(), 1u) << "the drag ends with the release";
-    EXPECT_EQ(countOf(w, WM_LBUTTONDOWN), 0) << "caption clicks are not client clicks";
+    EXPECT_EQ(count_of(w, WM_LBUTTONDOWN), 0) << "caption clicks are not client clicks";
 }
 
 TEST_F(UserLayerTest, CloseBoxSendsCloseAndMinimiseBoxMinimises) {
-    HWND w = createMain(100, 80, 300, 200);
+    HWND w = create_main(100, 80, 300, 200);
     pump();
     reaction() = [](HWND, UINT m, WPARAM, LPARAM, LRESULT& r) {
         r = 0;
@@ -85,58 +87,58 @@ TEST_F(UserLayerTest, CloseBoxSendsCloseAndMinimiseBoxMinimises) {
     int caption = GetSystemMetrics(SM_CYCAPTION);
     RECT client{};
     GetClientRect(w, &client);
-    POINT closeBox{client.right - 12, -caption / 2};
-    hooks::sendMouseButton(w, closeBox, 1, true);
-    hooks::sendMouseButton(w, closeBox, 1, false);
+    POINT close_box{client.right - 12, -caption / 2};
+    hooks::send_mouse_button(w, close_box, 1, true);
+    hooks::send_mouse_button(w, close_box, 1, false);
     pump();
-    EXPECT_EQ(countOf(w, WM_CLOSE), 1);
-    POINT minimiseBox{client.right - 12 - (caption + 8), -caption / 2};
-    hooks::sendMouseButton(w, minimiseBox, 1, true);
-    hooks::sendMouseButton(w, minimiseBox, 1, false);
+    EXPECT_EQ(count_of(w, WM_CLOSE), 1);
+    POINT minimise_box{client.right - 12 - (caption + 8), -caption / 2};
+    hooks::send_mouse_button(w, minimise_box, 1, true);
+    hooks::send_mouse_button(w, minimise_box, 1, false);
     pump();
     EXPECT_TRUE(IsIconic(w));
     EXPECT_GT(dx, 0);
     reaction() = nullptr;
-    hooks::sendMouseButton(w, closeBox, 1, true);
-    hooks::sendMouseButton(w, closeBox, 1, false);
+    hooks::send_mouse_button(w, close_box, 1, true);
+    hooks::send_mouse_button(w, close_box, 1, false);
     pump();
     EXPECT_FALSE(IsIconic(w)) << "a click on a minimised window left on screen restores it";
 }
 
 TEST_F(UserLayerTest, AsyncKeyStateTellsDownNowAndPressedSinceLastCall) {
-    HWND w = createMain();
+    HWND w = create_main();
     pump();
     EXPECT_EQ(GetAsyncKeyState('3'), 0);
-    hooks::sendKey('3', true);
+    hooks::send_key('3', true);
     SHORT first = GetAsyncKeyState('3');
     EXPECT_NE(first & 0x8000, 0);
     EXPECT_EQ(first & 1, 1);
     SHORT second = GetAsyncKeyState('3');
     EXPECT_NE(second & 0x8000, 0);
     EXPECT_EQ(second & 1, 0) << "the pressed bit is reported once";
-    hooks::sendKey('3', false);
+    hooks::send_key('3', false);
     EXPECT_EQ(GetAsyncKeyState('3'), 0);
     // A quick press and release between two polls is still seen.
-    hooks::sendKey(VK_NUMPAD5, true);
-    hooks::sendKey(VK_NUMPAD5, false);
+    hooks::send_key(VK_NUMPAD5, true);
+    hooks::send_key(VK_NUMPAD5, false);
     EXPECT_EQ(GetAsyncKeyState(VK_NUMPAD5), 1);
-    hooks::sendKey(VK_TAB, true);
+    hooks::send_key(VK_TAB, true);
     EXPECT_NE(GetAsyncKeyState(VK_TAB) & 0x8000, 0);
-    hooks::sendKey(VK_TAB, false);
+    hooks::send_key(VK_TAB, false);
     pump();
-    EXPECT_GE(countOf(w, WM_KEYDOWN), 3);
+    EXPECT_GE(count_of(w, WM_KEYDOWN), 3);
 }
 
 TEST_F(UserLayerTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
-    HWND w = createMain();
+    HWND w = create_main();
     HWND child = CreateWindowExA(0, "Recorder", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, w, nullptr,
                                  nullptr, nullptr);
     SetFocus(child);
     pump();
     received().clear();
-    hooks::sendKey('A', true);
-    hooks::sendKey('A', false);
-    hooks::sendKey(VK_RETURN, true);
+    hooks::send_key('A', true);
+    hooks::send_key('A', false);
+    hooks::send_key(VK_RETURN, true);
     pump();
     std::vector<WPARAM> chars;
     for (auto& r : received()) {
@@ -144,21 +146,114 @@ TEST_F(UserLayerTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
         if (r.message == WM_CHAR) chars.push_back(r.wParam);
     }
     EXPECT_EQ(chars, (std::vector<WPARAM>{'a', '\r'}));
-    EXPECT_EQ(countOf(child, WM_KEYDOWN), 2);
-    EXPECT_EQ(countOf(child, WM_KEYUP), 1);
+    EXPECT_EQ(count_of(child, WM_KEYDOWN), 2);
+    EXPECT_EQ(count_of(child, WM_KEYUP), 1);
 }
 
 TEST_F(UserLayerTest, DisabledWindowGetsNoInput) {
-    HWND w = createMain();
+    HWND w = create_main();
     pump();
     EnableWindow(w, FALSE);
     received().clear();
-    hooks::sendMouseButton(w, POINT{10, 10}, 1, true);
-    hooks::sendKey('B', true);
+    hooks::send_mouse_button(w, POINT{10, 10}, 1, true);
+    hooks::send_key('B', true);
     pump();
-    EXPECT_EQ(countOf(w, WM_LBUTTONDOWN), 0);
-    EXPECT_EQ(countOf(w, WM_KEYDOWN), 0);
+    EXPECT_EQ(count_of(w, WM_LBUTTONDOWN), 0);
+    EXPECT_EQ(count_of(w, WM_KEYDOWN), 0);
     EXPECT_NE(GetAsyncKeyState('B') & 0x8000, 0) << "the key state still follows the keyboard";
+}
+
+TEST_F(UserLayerTest, MoveByAWindowManagerUpdatesTheRectangleAndSendsMovingAndMove) {
+    HWND w = create_main(100, 80, 300, 200);
+    pump();
+    received().clear();
+    std::vector<RECT> moving;
+    reaction() = [&](HWND, UINT m, WPARAM, LPARAM l, LRESULT&) {
+        if (m == WM_MOVING) moving.push_back(*reinterpret_cast<RECT*>(l));
+        return false;
+    };
+    hooks::move_by_window_manager(w, POINT{250, 180});
+    pump();
+    ASSERT_EQ(moving.size(), 1u);
+    EXPECT_EQ(moving[0].left, 250);
+    EXPECT_EQ(moving[0].top, 180);
+    EXPECT_EQ(moving[0].right, 550);
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 250);
+    EXPECT_EQ(r.top, 180);
+    EXPECT_EQ(count_of(w, WM_MOVE), 1);
+    POINT p{250 + 40, 180 + 50};
+    ScreenToClient(w, &p);
+    POINT origin{0, 0};
+    ClientToScreen(w, &origin);
+    EXPECT_EQ(p.x, 250 + 40 - origin.x);
+    EXPECT_EQ(origin.x, 250 + GetSystemMetrics(SM_CXFIXEDFRAME));
+}
+
+TEST_F(UserLayerTest, WindowProcedureCanCorrectAMoveByTheWindowManager) {
+    HWND w = create_main(100, 80, 300, 200);
+    pump();
+    reaction() = [&](HWND, UINT m, WPARAM, LPARAM l, LRESULT& result) {
+        if (m != WM_MOVING) return false;
+        auto* r = reinterpret_cast<RECT*>(l);
+        int width = r->right - r->left;
+        r->left = std::max<LONG>(r->left, 0); // keep the window on the screen
+        r->right = r->left + width;
+        result = TRUE;
+        return true;
+    };
+    hooks::move_by_window_manager(w, POINT{-50, 60});
+    pump();
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 60);
+}
+
+TEST_F(UserLayerTest, OwnMovesReportedLateByTheDisplayAreNotTakenForNewMoves) {
+    HWND w = create_main(100, 80, 300, 200);
+    pump();
+    SetWindowPos(w, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(w, nullptr, 400, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    received().clear();
+    hooks::move_by_window_manager(w, POINT{300, 200}); // the first move, reported late
+    hooks::move_by_window_manager(w, POINT{400, 250});
+    pump();
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 400);
+    EXPECT_EQ(count_of(w, WM_MOVING), 0);
+    EXPECT_EQ(count_of(w, WM_MOVE), 0);
+}
+
+TEST_F(UserLayerTest, DisabledPopupsAreTooltipOrSplashAndNeverTakeTheFocus) {
+    HWND main = create_main();
+    pump();
+    ASSERT_EQ(GetFocus(), main);
+    HWND tip = CreateWindowExA(0, "Recorder", "", WS_POPUP | WS_DISABLED, 10, 10, 60, 20, nullptr,
+                               nullptr, nullptr, nullptr);
+    HWND splash = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Recorder", "",
+                                  WS_POPUP | WS_DISABLED | WS_BORDER, 100, 100, 400, 150, nullptr,
+                                  nullptr, nullptr, nullptr);
+    EXPECT_EQ(hooks::window_role(main), hooks::WindowRole::normal);
+    EXPECT_EQ(hooks::window_role(tip), hooks::WindowRole::tooltip);
+    EXPECT_EQ(hooks::window_role(splash), hooks::WindowRole::splash);
+    SetWindowPos(tip, HWND_TOP, 20, 20, 60, 20, SWP_SHOWWINDOW);
+    ShowWindow(splash, SW_SHOW);
+    UpdateWindow(splash);
+    pump();
+    EXPECT_EQ(GetFocus(), main);
+    // The display gives the keyboard to a popup anyway: keys still reach the
+    // focus window, and the focus stays.
+    received().clear();
+    hooks::focus_by_display(tip);
+    hooks::send_key_to(tip, 'A', true);
+    hooks::send_key_to(splash, 'B', true);
+    pump();
+    EXPECT_EQ(GetFocus(), main);
+    EXPECT_EQ(count_of(main, WM_KEYDOWN), 2);
+    EXPECT_EQ(count_of(tip, WM_KEYDOWN), 0);
 }
 
 } // namespace

@@ -1,6 +1,13 @@
 // State shared by the files of the USER layer: window classes, windows, the
 // message queue, timers and input state. Everything runs on the thread that
 // runs the message loop; nothing here is locked.
+//
+// Where things are: State and window handles in user_state.cpp; Window's
+// life in user_window.cpp, its placement in user_placement.cpp, its frame in
+// user_frame.cpp, its painting and DCs in user_paint.cpp, its shape in
+// user_region.cpp; the queue in user_queue.cpp, input in user_input.cpp,
+// timers and the clock in user_timer.cpp; each group of declarations below
+// names its file.
 #pragma once
 
 #include "platform/win32_base.h"
@@ -45,12 +52,16 @@ struct SurfaceDeleter {
 };
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
+// How a top-level window is presented to the window manager: disabled popups
+// are tooltips or splash windows, which never take the focus.
+enum class Role { normal, tooltip, splash };
+
 struct Window {
     HWND handle = nullptr;
     const WindowClass* cls = nullptr;
     WNDPROC proc = nullptr;
     DWORD style = 0;
-    DWORD exStyle = 0;
+    DWORD ex_style = 0;
     HWND parent = nullptr; // children only
     HWND owner = nullptr;  // top-level windows only
     UINT_PTR id = 0;       // children: the control identifier
@@ -59,13 +70,18 @@ struct Window {
     bool visible = false;
     bool iconic = false;
     bool destroying = false;
+    Role role = Role::normal;
     std::vector<HWND> children; // z-order, topmost first
 
-    SDL_Window* sdl = nullptr;      // top-level only
-    unsigned long nativeWindow = 0; // X11 window the shape was last applied to
-    Surface client;                 // what the window's DCs draw into
-    Surface composed;               // top-level: window with frame and children
-    bool needsPresent = false;
+    SDL_Window* sdl = nullptr;       // top-level only
+    unsigned long native_window = 0; // X11 window the shape was last applied to
+    Surface client;                  // what the window's DCs draw into
+    Surface composed;                // top-level: window with frame and children
+    bool needs_present = false;
+    // Positions asked of the display and not yet reported back as moves:
+    // such reports (possibly late) are the layer's own moves, not a window
+    // manager's.
+    std::deque<POINT> requested_moves;
 
     RECT update{}; // invalid part of the client area (empty: none)
     bool erase = false;
@@ -75,7 +91,7 @@ struct Window {
     HFONT font = nullptr;
     bool pressed = false;  // button: drawn pushed in
     bool tracking = false; // button: the left button went down on it
-    bool defaultButton = false;
+    bool default_button = false;
 };
 
 struct Timer {
@@ -96,112 +112,123 @@ struct FrameTrack {
 // An SDL event with the mouse key flags (MK_) of its moment.
 struct PendingInput {
     SDL_Event event;
-    WPARAM keyFlags;
+    WPARAM key_flags;
 };
 
 struct State {
-    bool videoReady = false;
+    bool video_ready = false;
     std::map<std::string, std::unique_ptr<WindowClass>> classes; // key: lower-case name
-    ATOM nextAtom = 0xC000;
+    ATOM next_atom = 0xC000;
     std::map<HWND, std::unique_ptr<Window>> windows;
-    std::vector<HWND> topLevels; // creation order
-    std::uintptr_t nextHandle = 0x10000;
+    std::vector<HWND> top_levels; // creation order
+    std::uintptr_t next_handle = 0x10000;
 
     std::deque<MSG> posted;
     std::deque<PendingInput> input; // taken from SDL, not yet turned into messages
-    WPARAM eventKeyFlags = 0;       // of the input event being turned into a message
-    bool quitPosted = false;
-    int quitCode = 0;
+    WPARAM event_key_flags = 0;     // of the input event being turned into a message
+    bool quit_posted = false;
+    int quit_code = 0;
     std::vector<Timer> timers;
 
     HWND focus = nullptr;
     HWND capture = nullptr; // mouse capture by a built-in control
     FrameTrack frame;
     POINT cursor{}; // last known pointer position, screen coordinates
-    BYTE keyDown[256] = {};
-    BYTE keyPressed[256] = {};
+    BYTE key_down[256] = {};
+    BYTE key_pressed[256] = {};
 
-    std::map<HDC, HWND> windowDcs;  // DCs from GetDC and BeginPaint
-    std::vector<HWND> messageBoxes; // open boxes, innermost last
-    LANGID uiLanguage = 0;
+    std::map<HDC, HWND> window_dcs;  // DCs from GetDC and BeginPaint
+    std::vector<HWND> message_boxes; // open boxes, innermost last
+    LANGID ui_language = 0;
+
+    // The clock: the system's steady clock unless a test drives it by hand.
+    bool manual_clock = false;
+    std::uint64_t manual_now = 0;
 };
 
 State& state();
 
 // Starts SDL video (once); false when no video driver works.
-bool ensureVideo();
+bool ensure_video();
 
 Window* find(HWND window);
-HWND topLevelOf(HWND window);
-HWND newHandle();
+HWND top_level_of(HWND window);
+HWND new_handle();
 
 // Low-level call of a window's procedure (no checks).
-LRESULT callProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT call_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Frame geometry and drawing (user_frame.cpp).
-Insets insetsFor(DWORD style, DWORD exStyle, bool child);
-Insets insetsOf(const Window& w);
-int hitTestFrame(const Window& w, POINT windowPoint);
-void drawFrame(HDC dc, const Window& w); // dc origin: the window's top-left corner
-int captionHeight();
-int frameWidth();
-RECT closeBoxRect(const Window& w);
-RECT minimizeBoxRect(const Window& w);
+Insets insets_for(DWORD style, DWORD ex_style, bool child);
+Insets insets_of(const Window& w);
+int hit_test_frame(const Window& w, POINT window_point);
+void draw_frame(HDC dc, const Window& w); // dc origin: the window's top-left corner
+int caption_height();
+int frame_width();
+RECT close_box_rect(const Window& w);
+RECT minimize_box_rect(const Window& w);
 
 // Painting (user_paint.cpp).
-void resizeClientSurface(Window& w);
-void markPresent(HWND window);
-void presentAll();
-void composeTopLevel(Window& top);
-void invalidateClient(HWND window, const RECT* rect, bool erase);
-HWND findWindowNeedingPaint(HWND filter);
+void resize_client_surface(Window& w);
+void mark_present(HWND window);
+void present_all();
+void compose_top_level(Window& top);
+void invalidate_client(HWND window, const RECT* rect, bool erase);
+HWND find_window_needing_paint(HWND filter);
 
 // Input (user_input.cpp): takes SDL's queued events and turns them into
 // messages; true when anything was taken.
-bool drainSdlEvents();
-void translateInput();
+bool drain_sdl_events();
+void translate_input();
 // While the caption of a window is dragged on a real display: whether, and
 // moving the window to where the pointer now is.
-bool followingDrag();
-void refreshCursorFromDisplay(); // on a real display, asks it where the pointer is
-void followDrag();
-int virtualKeyFor(const SDL_Keysym& key);
-int sidedVirtualKeyFor(SDL_Scancode scancode);
+bool following_drag();
+void refresh_cursor_from_display(); // on a real display, asks it where the pointer is
+void follow_drag();
+int virtual_key_for(const SDL_Keysym& key);
+int sided_virtual_key_for(SDL_Scancode scancode);
 
 // Timers (user_timer.cpp).
-bool takeDueTimer(HWND filter, MSG* msg, bool remove);
-std::int64_t msUntilNextTimer(); // -1: no timer
-void killTimersOf(HWND window);
-std::uint64_t nowMs();
+bool take_due_timer(HWND filter, MSG* msg, bool remove);
+std::int64_t ms_until_next_timer(); // -1: no timer
+void kill_timers_of(HWND window);
+std::uint64_t now_ms(); // the state's clock
+// Waits `ms` milliseconds of that clock (a manual clock just moves on).
+void sleep_ms(std::uint32_t ms);
 
 // Regions (user_region.cpp).
 // Sets the X11 shape from the region; unless forced, only when SDL has given
 // the window a new X11 window since the last time.
-void applyNativeShape(Window& w, bool force);
-bool shapeContains(const Window& w, POINT windowPoint);
+void apply_native_shape(Window& w, bool force);
+bool shape_contains(const Window& w, POINT window_point);
 
 // Text of the layer's controls and boxes (user_draw_text.cpp).
 struct TextPlace {
     DWORD horizontal = SS_LEFT; // SS_LEFT, SS_CENTER or SS_RIGHT
-    bool verticalCentre = false;
+    bool vertical_centre = false;
+    // Controls' captions: "&x" underlines x and "&&" is one "&".
+    bool prefix = false;
 };
-std::vector<std::string> splitLines(const std::string& text);
-SIZE measureLines(HDC dc, const std::string& text);
-void drawLines(HDC dc, const std::string& text, const RECT& box, TextPlace place);
-HFONT controlFont(const Window& w); // the font set by WM_SETFONT, else the system font
+// A caption without its "&" prefixes, and the index in it of the underlined
+// character (-1: none; the last "&x" counts).
+std::string strip_prefix(const std::string& text, int& underlined);
+std::vector<std::string> split_lines(const std::string& text);
+SIZE measure_lines(HDC dc, const std::string& text);
+void draw_lines(HDC dc, const std::string& text, const RECT& box, TextPlace place);
+HFONT control_font(const Window& w); // the font set by WM_SETFONT, else the system font
 
 // Built-in controls (user_button.cpp, user_static.cpp).
-LRESULT CALLBACK buttonProc(HWND, UINT, WPARAM, LPARAM);
-LRESULT CALLBACK staticProc(HWND, UINT, WPARAM, LPARAM);
-void registerBuiltInClasses();
-bool isMouseTransparent(const Window& w); // static controls let clicks through
-void shiftRect(RECT& r, int dx, int dy);
+LRESULT CALLBACK button_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK static_proc(HWND, UINT, WPARAM, LPARAM);
+void register_built_in_classes();
+bool is_mouse_transparent(const Window& w); // static controls let clicks through
+void shift_rect(RECT& r, int dx, int dy);
 
 // Paints a built-in control: between BeginPaint and EndPaint, fills its client
 // rectangle with the button face, selects its font on a transparent background,
 // and calls draw(dc, record, client rectangle). An unknown window is only
 // validated.
-template <class Draw> void paintControl(HWND window, Draw draw) {
+template <class Draw> void paint_control(HWND window, Draw draw) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     Window* w = find(window);
@@ -209,33 +236,39 @@ template <class Draw> void paintControl(HWND window, Draw draw) {
         RECT r{};
         GetClientRect(window, &r);
         FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-        HGDIOBJ oldFont = SelectObject(dc, controlFont(*w));
+        HGDIOBJ old_font = SelectObject(dc, control_font(*w));
         SetBkMode(dc, TRANSPARENT);
         draw(dc, *w, r);
-        SelectObject(dc, oldFont);
+        SelectObject(dc, old_font);
     }
     if (dc != nullptr) EndPaint(window, &ps);
 }
-const WindowClass* findClass(const char* nameOrAtom);
+const WindowClass* find_class(const char* name_or_atom);
 
 // Window lifetime (user_window.cpp).
-void releaseWindow(Window& w); // frees what the window holds, sends nothing
-std::string toUtf8(const std::string& cp1252);
-bool isDescendant(HWND window, HWND ancestor);
-POINT clientOrigin(const Window& w); // screen coordinates
-LPARAM moveParam(const Window& w);   // WM_MOVE's: the client area's origin
-bool effectivelyVisible(const Window& w);
+void release_window(Window& w); // frees what the window holds, sends nothing
+std::string to_utf8(const std::string& cp1252);
+bool is_descendant(HWND window, HWND ancestor);
+POINT client_origin(const Window& w); // screen coordinates
+LPARAM move_param(const Window& w);   // WM_MOVE's: the client area's origin
+bool effectively_visible(const Window& w);
 
 // Placement (user_placement.cpp).
-void showWindow(HWND window, bool show, bool activate);
-void restoreFromIconic(HWND window);
+void show_window(HWND window, bool show, bool activate);
+// Moves the system window of a top-level window, remembering the request.
+void move_system_window(Window& w, int x, int y);
+// The display reports the top-level window at (x, y): unless that is one of
+// the layer's own moves, a window manager moved it, and the window gets
+// WM_MOVING (which may correct the place), its new rectangle and WM_MOVE.
+void moved_by_display(HWND window, int x, int y);
+void restore_from_iconic(HWND window);
 
 // Cursors and sound (user_cursor.cpp, user_beep.cpp).
 // Win32 cursor masks (AND, XOR) to SDL's (data, mask); width a multiple of 8.
-void win32ToSdlCursorMasks(const BYTE* andMask, const BYTE* xorMask, int width, int height,
-                           std::vector<Uint8>& data, std::vector<Uint8>& mask);
-void releaseCursors();
-void closeAudio();
+void win32_to_sdl_cursor_masks(const BYTE* and_mask, const BYTE* xor_mask, int width, int height,
+                               std::vector<Uint8>& data, std::vector<Uint8>& mask);
+void release_cursors();
+void close_audio();
 
 // Closes every window and SDL (user_state.cpp).
 void shutdown();

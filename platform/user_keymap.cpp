@@ -3,7 +3,7 @@
 
 namespace vora::platform::user {
 
-int virtualKeyFor(const SDL_Keysym& key) {
+int virtual_key_for(const SDL_Keysym& key) {
     SDL_Scancode sc = key.scancode;
     // Digits of the main keyboard by position, as Windows names them on
     // every layout.
@@ -77,7 +77,7 @@ int virtualKeyFor(const SDL_Keysym& key) {
 }
 
 // The left or right variant of a modifier key (VK_LSHIFT...), 0 for others.
-int sidedVirtualKeyFor(SDL_Scancode sc) {
+int sided_virtual_key_for(SDL_Scancode sc) {
     switch (sc) {
     case SDL_SCANCODE_LSHIFT:
         return VK_LSHIFT;

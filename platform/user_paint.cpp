@@ -10,49 +10,49 @@ namespace vora::platform::user {
 
 namespace {
 
-bool isEmpty(const RECT& r) {
+bool is_empty(const RECT& r) {
     return r.right <= r.left || r.bottom <= r.top;
 }
 
 RECT intersect(const RECT& a, const RECT& b) {
     RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
            std::min(a.bottom, b.bottom)};
-    return isEmpty(r) ? RECT{} : r;
+    return is_empty(r) ? RECT{} : r;
 }
 
 RECT unite(const RECT& a, const RECT& b) {
-    if (isEmpty(a)) return b;
-    if (isEmpty(b)) return a;
+    if (is_empty(a)) return b;
+    if (is_empty(b)) return a;
     return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
                 std::max(a.bottom, b.bottom)};
 }
 
-RECT clientRectOf(const Window& w) {
-    Insets in = insetsOf(w);
+RECT client_rect_of(const Window& w) {
+    Insets in = insets_of(w);
     return RECT{0, 0, std::max(0, int(w.rect.right - w.rect.left) - in.left - in.right),
                 std::max(0, int(w.rect.bottom - w.rect.top) - in.top - in.bottom)};
 }
 
 // Draws window w with its top-left corner at (ox, oy) of the composed
 // surface, inside `clip` (surface coordinates), then its children.
-void composeWindow(cairo_t* cr, HDC dc, const Window& w, int ox, int oy, const RECT& clip) {
+void compose_window(cairo_t* cr, HDC dc, const Window& w, int ox, int oy, const RECT& clip) {
     RECT area = intersect(
         RECT{ox, oy, ox + int(w.rect.right - w.rect.left), oy + int(w.rect.bottom - w.rect.top)},
         clip);
-    if (isEmpty(area)) return;
+    if (is_empty(area)) return;
     gdi::set_dc_origin(dc, ox, oy);
     gdi::set_dc_clip(dc, &area);
-    drawFrame(dc, w);
-    Insets in = insetsOf(w);
-    RECT client = clientRectOf(w);
+    draw_frame(dc, w);
+    Insets in = insets_of(w);
+    RECT client = client_rect_of(w);
     int cx = ox + in.left;
     int cy = oy + in.top;
-    RECT clientArea = intersect(RECT{cx, cy, cx + client.right, cy + client.bottom}, area);
-    if (isEmpty(clientArea)) return;
+    RECT client_area = intersect(RECT{cx, cy, cx + client.right, cy + client.bottom}, area);
+    if (is_empty(client_area)) return;
     if (w.client) {
         cairo_save(cr);
-        cairo_rectangle(cr, clientArea.left, clientArea.top, clientArea.right - clientArea.left,
-                        clientArea.bottom - clientArea.top);
+        cairo_rectangle(cr, client_area.left, client_area.top, client_area.right - client_area.left,
+                        client_area.bottom - client_area.top);
         cairo_clip(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
         cairo_set_source_surface(cr, w.client.get(), cx, cy);
@@ -63,13 +63,14 @@ void composeWindow(cairo_t* cr, HDC dc, const Window& w, int ox, int oy, const R
     for (auto it = w.children.rbegin(); it != w.children.rend(); ++it) {
         const Window* child = find(*it);
         if (child != nullptr && child->visible)
-            composeWindow(cr, dc, *child, cx + child->rect.left, cy + child->rect.top, clientArea);
+            compose_window(cr, dc, *child, cx + child->rect.left, cy + child->rect.top,
+                           client_area);
     }
 }
 
 void present(Window& top) {
-    composeTopLevel(top);
-    top.needsPresent = false;
+    compose_top_level(top);
+    top.needs_present = false;
     SDL_Surface* target = SDL_GetWindowSurface(top.sdl);
     if (target == nullptr || !top.composed) return;
     cairo_surface_t* composed = top.composed.get();
@@ -82,44 +83,44 @@ void present(Window& top) {
     SDL_BlitSurface(source, nullptr, target, nullptr);
     SDL_FreeSurface(source);
     SDL_UpdateWindowSurface(top.sdl);
-    applyNativeShape(top, false); // again if SDL has changed the X11 window meanwhile
+    apply_native_shape(top, false); // again if SDL has changed the X11 window meanwhile
 }
 
-HWND findIn(const Window& w) {
+HWND find_in(const Window& w) {
     if (!w.visible) return nullptr;
-    if (!isEmpty(w.update)) return w.handle;
+    if (!is_empty(w.update)) return w.handle;
     for (HWND child : w.children)
         if (const Window* c = find(child))
-            if (HWND found = findIn(*c)) return found;
+            if (HWND found = find_in(*c)) return found;
     return nullptr;
 }
 
-void invalidateTree(HWND window, const RECT* rect, bool erase, bool children) {
-    invalidateClient(window, rect, erase);
+void invalidate_tree(HWND window, const RECT* rect, bool erase, bool children) {
+    invalidate_client(window, rect, erase);
     Window* w = find(window);
     if (!children || w == nullptr) return;
-    for (HWND child : w->children) invalidateTree(child, nullptr, erase, true);
+    for (HWND child : w->children) invalidate_tree(child, nullptr, erase, true);
 }
 
-void validateTree(HWND window, bool children) {
+void validate_tree(HWND window, bool children) {
     Window* w = find(window);
     if (w == nullptr) return;
     w->update = RECT{};
     w->erase = false;
     if (children)
-        for (HWND child : w->children) validateTree(child, true);
+        for (HWND child : w->children) validate_tree(child, true);
 }
 
-HDC windowDc(Window& w) {
+HDC window_dc(Window& w) {
     HDC dc = gdi::create_surface_dc(w.client.get());
-    if (dc != nullptr) state().windowDcs[dc] = w.handle;
+    if (dc != nullptr) state().window_dcs[dc] = w.handle;
     return dc;
 }
 
 } // namespace
 
-void resizeClientSurface(Window& w) {
-    RECT client = clientRectOf(w);
+void resize_client_surface(Window& w) {
+    RECT client = client_rect_of(w);
     if (w.client && cairo_image_surface_get_width(w.client.get()) == client.right &&
         cairo_image_surface_get_height(w.client.get()) == client.bottom)
         return;
@@ -134,15 +135,18 @@ void resizeClientSurface(Window& w) {
     cairo_destroy(cr);
     cairo_surface_flush(next.get());
     w.client = std::move(next);
-    invalidateClient(w.handle, nullptr, true);
-    markPresent(w.handle);
+    // DCs obtained before the resize draw into the new buffer.
+    for (const auto& [dc, owner] : state().window_dcs)
+        if (owner == w.handle) gdi::set_dc_surface(dc, w.client.get());
+    invalidate_client(w.handle, nullptr, true);
+    mark_present(w.handle);
 }
 
-void markPresent(HWND window) {
-    if (Window* top = find(topLevelOf(window))) top->needsPresent = true;
+void mark_present(HWND window) {
+    if (Window* top = find(top_level_of(window))) top->needs_present = true;
 }
 
-void composeTopLevel(Window& top) {
+void compose_top_level(Window& top) {
     int width = std::max(1, int(top.rect.right - top.rect.left));
     int height = std::max(1, int(top.rect.bottom - top.rect.top));
     if (!top.composed || cairo_image_surface_get_width(top.composed.get()) != width ||
@@ -150,39 +154,39 @@ void composeTopLevel(Window& top) {
         top.composed.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
     cairo_t* cr = cairo_create(top.composed.get());
     HDC dc = gdi::create_surface_dc(top.composed.get());
-    composeWindow(cr, dc, top, 0, 0, RECT{0, 0, width, height});
+    compose_window(cr, dc, top, 0, 0, RECT{0, 0, width, height});
     gdi::free_surface_dc(dc);
     cairo_destroy(cr);
     cairo_surface_flush(top.composed.get());
 }
 
-void presentAll() {
-    std::vector<HWND> tops = state().topLevels;
+void present_all() {
+    std::vector<HWND> tops = state().top_levels;
     for (HWND handle : tops) {
         Window* top = find(handle);
-        if (top != nullptr && top->needsPresent && top->visible && top->sdl != nullptr)
+        if (top != nullptr && top->needs_present && top->visible && top->sdl != nullptr)
             present(*top);
     }
 }
 
-void invalidateClient(HWND window, const RECT* rect, bool erase) {
+void invalidate_client(HWND window, const RECT* rect, bool erase) {
     Window* w = find(window);
     if (w == nullptr) return;
-    RECT client = clientRectOf(*w);
+    RECT client = client_rect_of(*w);
     RECT part = rect != nullptr ? intersect(*rect, client) : client;
-    if (isEmpty(part)) return;
+    if (is_empty(part)) return;
     w->update = unite(w->update, part);
     w->erase = w->erase || erase;
 }
 
-HWND findWindowNeedingPaint(HWND filter) {
+HWND find_window_needing_paint(HWND filter) {
     if (filter != nullptr) {
         Window* w = find(filter);
-        return w != nullptr && effectivelyVisible(*w) && !isEmpty(w->update) ? filter : nullptr;
+        return w != nullptr && effectively_visible(*w) && !is_empty(w->update) ? filter : nullptr;
     }
-    for (HWND handle : state().topLevels)
+    for (HWND handle : state().top_levels)
         if (const Window* top = find(handle); top != nullptr && !top->iconic)
-            if (HWND found = findIn(*top)) return found;
+            if (HWND found = find_in(*top)) return found;
     return nullptr;
 }
 
@@ -192,18 +196,18 @@ using namespace vora::platform::user;
 
 BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
     if (window == nullptr) {
-        for (HWND top : state().topLevels) invalidateTree(top, nullptr, erase != 0, true);
+        for (HWND top : state().top_levels) invalidate_tree(top, nullptr, erase != 0, true);
         return TRUE;
     }
     if (find(window) == nullptr) return FALSE;
-    invalidateClient(window, rect, erase != 0);
+    invalidate_client(window, rect, erase != 0);
     return TRUE;
 }
 
 BOOL WINAPI RedrawWindow(HWND window, const RECT* rect, HRGN region, UINT flags) {
     std::vector<HWND> targets;
     if (window == nullptr)
-        targets = state().topLevels;
+        targets = state().top_levels;
     else if (find(window) != nullptr)
         targets.push_back(window);
     else
@@ -219,11 +223,11 @@ BOOL WINAPI RedrawWindow(HWND window, const RECT* rect, HRGN region, UINT flags)
     bool children = (flags & RDW_ALLCHILDREN) != 0 || window == nullptr;
     for (HWND target : targets) {
         if ((flags & RDW_INVALIDATE) != 0)
-            invalidateTree(target, part, (flags & RDW_ERASE) != 0, children);
-        if ((flags & RDW_VALIDATE) != 0) validateTree(target, children);
+            invalidate_tree(target, part, (flags & RDW_ERASE) != 0, children);
+        if ((flags & RDW_VALIDATE) != 0) validate_tree(target, children);
         if ((flags & RDW_NOERASE) != 0)
             if (Window* w = find(target)) w->erase = false;
-        if ((flags & (RDW_FRAME | RDW_INVALIDATE)) != 0) markPresent(target);
+        if ((flags & (RDW_FRAME | RDW_INVALIDATE)) != 0) mark_present(target);
         if ((flags & RDW_UPDATENOW) != 0) {
             UpdateWindow(target);
             if (Window* w = find(target); w != nullptr && children) {
@@ -238,7 +242,7 @@ BOOL WINAPI RedrawWindow(HWND window, const RECT* rect, HRGN region, UINT flags)
 BOOL WINAPI UpdateWindow(HWND window) {
     Window* w = find(window);
     if (w == nullptr) return FALSE;
-    if (effectivelyVisible(*w) && w->update.right > w->update.left &&
+    if (effectively_visible(*w) && w->update.right > w->update.left &&
         w->update.bottom > w->update.top)
         SendMessageA(window, WM_PAINT, 0, 0);
     return TRUE;
@@ -248,7 +252,7 @@ HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint) {
     Window* w = find(window);
     if (w == nullptr || paint == nullptr) return nullptr;
     *paint = PAINTSTRUCT{};
-    HDC dc = windowDc(*w);
+    HDC dc = window_dc(*w);
     if (dc == nullptr) return nullptr;
     paint->hdc = dc;
     paint->rcPaint = w->update;
@@ -270,18 +274,18 @@ BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT* paint) {
 
 HDC WINAPI GetDC(HWND window) {
     if (window == nullptr) {
-        ensureVideo();
+        ensure_video();
         HDC dc = gdi::create_screen_dc();
-        if (dc != nullptr) state().windowDcs[dc] = nullptr;
+        if (dc != nullptr) state().window_dcs[dc] = nullptr;
         return dc;
     }
     Window* w = find(window);
-    return w != nullptr ? windowDc(*w) : nullptr;
+    return w != nullptr ? window_dc(*w) : nullptr;
 }
 
 int WINAPI ReleaseDC(HWND window, HDC dc) {
     (void)window;
-    auto& dcs = state().windowDcs;
+    auto& dcs = state().window_dcs;
     auto it = dcs.find(dc);
     if (it == dcs.end()) return 0;
     HWND owner = it->second;
@@ -290,7 +294,7 @@ int WINAPI ReleaseDC(HWND window, HDC dc) {
         DeleteDC(dc);
     } else {
         gdi::free_surface_dc(dc);
-        markPresent(owner);
+        mark_present(owner);
     }
     return 1;
 }

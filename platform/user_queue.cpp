@@ -7,38 +7,38 @@ namespace vora::platform::user {
 
 namespace {
 
-bool inRange(UINT message, UINT low, UINT high) {
+bool in_range(UINT message, UINT low, UINT high) {
     return (low == 0 && high == 0) || (message >= low && message <= high);
 }
 
 // Takes the next message as Windows orders them: posted messages (input
 // included, in arrival order), WM_QUIT, WM_PAINT, then WM_TIMER.
-bool takeMessage(MSG* msg, HWND window, UINT low, UINT high, bool remove) {
+bool take_message(MSG* msg, HWND window, UINT low, UINT high, bool remove) {
     State& s = state();
-    if (s.videoReady) {
-        drainSdlEvents();
-        translateInput();
-        followDrag();
+    if (s.video_ready) {
+        drain_sdl_events();
+        translate_input();
+        follow_drag();
     }
     for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
-        if ((window == nullptr || it->hwnd == window) && inRange(it->message, low, high)) {
+        if ((window == nullptr || it->hwnd == window) && in_range(it->message, low, high)) {
             *msg = *it;
             if (remove) s.posted.erase(it);
             return true;
         }
     }
-    if (s.quitPosted && inRange(WM_QUIT, low, high)) {
-        *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0, GetTickCount(), s.cursor};
-        if (remove) s.quitPosted = false;
+    if (s.quit_posted && in_range(WM_QUIT, low, high)) {
+        *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(s.quit_code), 0, GetTickCount(), s.cursor};
+        if (remove) s.quit_posted = false;
         return true;
     }
-    if (inRange(WM_PAINT, low, high)) {
-        if (HWND dirty = findWindowNeedingPaint(window)) {
+    if (in_range(WM_PAINT, low, high)) {
+        if (HWND dirty = find_window_needing_paint(window)) {
             *msg = MSG{dirty, WM_PAINT, 0, 0, GetTickCount(), s.cursor};
             return true;
         }
     }
-    if (inRange(WM_TIMER, low, high) && takeDueTimer(window, msg, remove)) return true;
+    if (in_range(WM_TIMER, low, high) && take_due_timer(window, msg, remove)) return true;
     return false;
 }
 
@@ -47,19 +47,23 @@ bool takeMessage(MSG* msg, HWND window, UINT low, UINT high, bool remove) {
 
 using namespace vora::platform::user;
 
-BOOL WINAPI GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax) {
+BOOL WINAPI GetMessageA(LPMSG msg, HWND window, UINT filter_min, UINT filter_max) {
     if (msg == nullptr) return -1;
-    ensureVideo();
+    ensure_video();
     for (;;) {
-        if (takeMessage(msg, window, filterMin, filterMax, true))
+        if (take_message(msg, window, filter_min, filter_max, true))
             return msg->message == WM_QUIT ? FALSE : TRUE;
-        presentAll();
-        std::int64_t wait = msUntilNextTimer();
-        if (followingDrag() && (wait < 0 || wait > 10)) wait = 10;
+        present_all();
+        std::int64_t wait = ms_until_next_timer();
+        if (following_drag() && (wait < 0 || wait > 10)) wait = 10;
+        if (state().manual_clock && wait > 0) {
+            sleep_ms(static_cast<std::uint32_t>(wait)); // a test's clock: no real wait
+            continue;
+        }
         SDL_Window* any = nullptr;
-        if (!state().topLevels.empty()) any = find(state().topLevels.front())->sdl;
-        if (wait != 0 && x11::waitForInput(any, static_cast<int>(wait))) continue;
-        if (!state().videoReady) {
+        if (!state().top_levels.empty()) any = find(state().top_levels.front())->sdl;
+        if (wait != 0 && x11::wait_for_input(any, static_cast<int>(wait))) continue;
+        if (!state().video_ready) {
             SDL_Delay(static_cast<Uint32>(wait < 0 ? 10 : wait));
         } else if (wait < 0) {
             SDL_WaitEvent(nullptr);
@@ -69,10 +73,12 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax) 
     }
 }
 
-BOOL WINAPI PeekMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags) {
+BOOL WINAPI PeekMessageA(LPMSG msg, HWND window, UINT filter_min, UINT filter_max,
+                         UINT remove_flags) {
     if (msg == nullptr) return FALSE;
-    if (takeMessage(msg, window, filterMin, filterMax, (removeFlags & PM_REMOVE) != 0)) return TRUE;
-    presentAll();
+    if (take_message(msg, window, filter_min, filter_max, (remove_flags & PM_REMOVE) != 0))
+        return TRUE;
+    present_all();
     return FALSE;
 }
 
@@ -84,18 +90,18 @@ LRESULT WINAPI DispatchMessageA(const MSG* msg) {
         return 0;
     }
     if (find(msg->hwnd) == nullptr) return 0;
-    return callProc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+    return call_proc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 
-void WINAPI PostQuitMessage(int exitCode) {
+void WINAPI PostQuitMessage(int exit_code) {
     State& s = state();
-    s.quitPosted = true;
-    s.quitCode = exitCode;
+    s.quit_posted = true;
+    s.quit_code = exit_code;
 }
 
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (find(window) == nullptr) return 0;
-    return callProc(window, message, wParam, lParam);
+    return call_proc(window, message, wParam, lParam);
 }
 
 BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,8 +115,8 @@ BOOL WINAPI TranslateMessage(const MSG* msg) {
     if (msg == nullptr || msg->message != WM_KEYDOWN) return FALSE;
     State& s = state();
     int vk = static_cast<int>(msg->wParam);
-    bool shift = s.keyDown[VK_SHIFT] != 0;
-    bool control = s.keyDown[VK_CONTROL] != 0;
+    bool shift = s.key_down[VK_SHIFT] != 0;
+    bool control = s.key_down[VK_CONTROL] != 0;
     bool caps = (SDL_GetModState() & KMOD_CAPS) != 0;
     int c = 0;
     if (vk >= 'A' && vk <= 'Z') {

@@ -1,26 +1,24 @@
 // The message queue: order of posted messages, paints after invalidation and
-// their coalescing, timer cadence, the blocking wait.
+// their coalescing, quitting.
 #include "platform/user_test_support.h"
-
-#include <ctime>
 
 namespace {
 
-using vora::platform::test_support::countOf;
-using vora::platform::test_support::messagesOf;
+using vora::platform::test_support::count_of;
+using vora::platform::test_support::messages_of;
 using vora::platform::test_support::reaction;
 using vora::platform::test_support::received;
 using vora::platform::test_support::UserLayerTest;
 
 TEST_F(UserLayerTest, PostedMessagesComeInOrderBeforePaint) {
-    HWND w = createMain();
+    HWND w = create_main();
     pump();
     received().clear();
     InvalidateRect(w, nullptr, FALSE);
     PostMessageA(w, WM_USER + 1, 0, 0);
     PostMessageA(w, WM_USER + 2, 0, 0);
     pump();
-    std::vector<UINT> m = messagesOf(w);
+    std::vector<UINT> m = messages_of(w);
     ASSERT_EQ(m.size(), 3u);
     EXPECT_EQ(m[0], WM_USER + 1u);
     EXPECT_EQ(m[1], WM_USER + 2u);
@@ -28,7 +26,7 @@ TEST_F(UserLayerTest, PostedMessagesComeInOrderBeforePaint) {
 }
 
 TEST_F(UserLayerTest, SendMessageCallsTheProcedureAtOnce) {
-    HWND w = createMain();
+    HWND w = create_main();
     reaction() = [](HWND, UINT m, WPARAM wp, LPARAM, LRESULT& r) {
         r = static_cast<LRESULT>(wp * 2);
         return m == WM_USER;
@@ -39,48 +37,48 @@ TEST_F(UserLayerTest, SendMessageCallsTheProcedureAtOnce) {
 }
 
 TEST_F(UserLayerTest, NewWindowIsPaintedOnceAndInvalidationsCoalesce) {
-    HWND w = createMain();
-    RECT paintArea{};
+    HWND w = create_main();
+    RECT paint_area{};
     int erases = 0;
     reaction() = [&](HWND, UINT m, WPARAM, LPARAM, LRESULT& r) {
         if (m == WM_ERASEBKGND) ++erases;
         if (m != WM_PAINT) return false;
         PAINTSTRUCT ps;
         BeginPaint(w, &ps);
-        paintArea = ps.rcPaint;
+        paint_area = ps.rcPaint;
         EndPaint(w, &ps);
         r = 0;
         return true;
     };
     pump();
-    EXPECT_EQ(countOf(w, WM_PAINT), 1);
+    EXPECT_EQ(count_of(w, WM_PAINT), 1);
     EXPECT_EQ(erases, 1) << "a new window is erased before its first paint";
     pump();
-    EXPECT_EQ(countOf(w, WM_PAINT), 1) << "a validated window is not painted again";
+    EXPECT_EQ(count_of(w, WM_PAINT), 1) << "a validated window is not painted again";
 
     RECT a{10, 10, 20, 20};
     RECT b{50, 5, 60, 15};
     InvalidateRect(w, &a, FALSE);
     InvalidateRect(w, &b, FALSE);
     pump();
-    EXPECT_EQ(countOf(w, WM_PAINT), 2);
+    EXPECT_EQ(count_of(w, WM_PAINT), 2);
     EXPECT_EQ(erases, 1);
-    EXPECT_EQ(paintArea.left, 10);
-    EXPECT_EQ(paintArea.top, 5);
-    EXPECT_EQ(paintArea.right, 60);
-    EXPECT_EQ(paintArea.bottom, 20);
+    EXPECT_EQ(paint_area.left, 10);
+    EXPECT_EQ(paint_area.top, 5);
+    EXPECT_EQ(paint_area.right, 60);
+    EXPECT_EQ(paint_area.bottom, 20);
 }
 
 TEST_F(UserLayerTest, RedrawWindowInvalidatesTheWholeWindowAndUpdateWindowPaintsNow) {
-    HWND w = createMain();
+    HWND w = create_main();
     pump();
     received().clear();
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE);
-    EXPECT_EQ(countOf(w, WM_PAINT), 0) << "the paint waits for the loop";
+    EXPECT_EQ(count_of(w, WM_PAINT), 0) << "the paint waits for the loop";
     UpdateWindow(w);
-    EXPECT_EQ(countOf(w, WM_PAINT), 1);
+    EXPECT_EQ(count_of(w, WM_PAINT), 1);
     pump();
-    EXPECT_EQ(countOf(w, WM_PAINT), 1);
+    EXPECT_EQ(count_of(w, WM_PAINT), 1);
 }
 
 TEST_F(UserLayerTest, HiddenWindowsAreNotPainted) {
@@ -88,14 +86,14 @@ TEST_F(UserLayerTest, HiddenWindowsAreNotPainted) {
                              nullptr);
     InvalidateRect(w, nullptr, TRUE);
     pump();
-    EXPECT_EQ(countOf(w, WM_PAINT), 0);
+    EXPECT_EQ(count_of(w, WM_PAINT), 0);
     ShowWindow(w, SW_SHOWNA);
     pump();
-    EXPECT_EQ(countOf(w, WM_PAINT), 1);
+    EXPECT_EQ(count_of(w, WM_PAINT), 1);
 }
 
 TEST_F(UserLayerTest, PaintDrawsIntoTheWindowClientArea) {
-    HWND w = createMain();
+    HWND w = create_main();
     reaction() = [&](HWND, UINT m, WPARAM, LPARAM, LRESULT&) {
         if (m != WM_PAINT) return false;
         PAINTSTRUCT ps;
@@ -112,61 +110,15 @@ TEST_F(UserLayerTest, PaintDrawsIntoTheWindowClientArea) {
     ClientToScreen(w, &origin);
     RECT wr{};
     GetWindowRect(w, &wr);
-    POINT inWindow{origin.x - wr.left + 5, origin.y - wr.top + 5};
-    EXPECT_EQ(vora::platform::testing::windowPixel(w, inWindow), RGB(255, 0, 0));
-    POINT below{inWindow.x, inWindow.y + 10};
-    EXPECT_EQ(vora::platform::testing::windowPixel(w, below), GetSysColor(COLOR_BTNFACE))
+    POINT in_window{origin.x - wr.left + 5, origin.y - wr.top + 5};
+    EXPECT_EQ(vora::platform::testing::window_pixel(w, in_window), RGB(255, 0, 0));
+    POINT below{in_window.x, in_window.y + 10};
+    EXPECT_EQ(vora::platform::testing::window_pixel(w, below), GetSysColor(COLOR_BTNFACE))
         << "the class background brush erased the rest";
 }
 
-TEST_F(UserLayerTest, TimerTicksAtItsPeriodUntilKilled) {
-    HWND w = createMain();
-    ASSERT_NE(SetTimer(w, 1, 50, nullptr), 0u);
-    runFor(520);
-    int ticks = countOf(w, WM_TIMER);
-    EXPECT_GE(ticks, 6) << "about one tick per 50 ms";
-    EXPECT_LE(ticks, 11);
-    for (auto& r : received()) {
-        if (r.message == WM_TIMER) {
-            EXPECT_EQ(r.wParam, 1u);
-        }
-    }
-    EXPECT_TRUE(KillTimer(w, 1));
-    EXPECT_FALSE(KillTimer(w, 1));
-    received().clear();
-    runFor(120);
-    EXPECT_EQ(countOf(w, WM_TIMER), 0);
-}
-
-TEST_F(UserLayerTest, GetMessageWaitsForTheTimerWithoutSpinning) {
-    HWND w = createMain();
-    pump();
-    SetTimer(w, 7, 300, nullptr);
-    std::clock_t cpuBefore = std::clock();
-    DWORD before = GetTickCount();
-    MSG msg;
-    ASSERT_TRUE(GetMessageA(&msg, nullptr, 0, 0));
-    DWORD waited = GetTickCount() - before;
-    double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-    EXPECT_EQ(msg.message, WM_TIMER);
-    EXPECT_EQ(msg.wParam, 7u);
-    EXPECT_GE(waited, 290u);
-    EXPECT_LT(cpuMs, 150.0) << "the wait must sleep, not poll hard";
-}
-
-TEST_F(UserLayerTest, TimerWithoutWindowCallsItsProcedure) {
-    static int calls = 0;
-    calls = 0;
-    createMain();
-    UINT_PTR id = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) { ++calls; });
-    EXPECT_NE(id, 0u);
-    runFor(110);
-    EXPECT_GE(calls, 3);
-    KillTimer(nullptr, id);
-}
-
 TEST_F(UserLayerTest, QuitComesAfterPostedMessages) {
-    HWND w = createMain();
+    HWND w = create_main();
     pump();
     PostQuitMessage(9);
     PostMessageA(w, WM_USER, 0, 0);

@@ -6,19 +6,19 @@
 namespace vora::platform::user {
 
 namespace {
-std::unique_ptr<State>& statePointer() {
+std::unique_ptr<State>& state_pointer() {
     static std::unique_ptr<State> s = std::make_unique<State>();
     return s;
 }
 } // namespace
 
 State& state() {
-    return *statePointer();
+    return *state_pointer();
 }
 
-bool ensureVideo() {
+bool ensure_video() {
     State& s = state();
-    if (s.videoReady) return true;
+    if (s.video_ready) return true;
     // A killed game must die (SDL would turn SIGTERM into an event), window
     // surfaces stay plain X11 images (a renderer would re-create the window),
     // and the screen saver is none of the game's business.
@@ -30,7 +30,7 @@ bool ensureVideo() {
     SDL_StopTextInput();
     SDL_Rect bounds;
     if (SDL_GetDisplayBounds(0, &bounds) == 0) gdi::set_screen_size(bounds.w, bounds.h);
-    s.videoReady = true;
+    s.video_ready = true;
     return true;
 }
 
@@ -41,19 +41,19 @@ Window* find(HWND window) {
     return it == windows.end() ? nullptr : it->second.get();
 }
 
-HWND topLevelOf(HWND window) {
+HWND top_level_of(HWND window) {
     Window* w = find(window);
     while (w != nullptr && w->parent != nullptr) w = find(w->parent);
     return w == nullptr ? nullptr : w->handle;
 }
 
-HWND newHandle() {
+HWND new_handle() {
     State& s = state();
-    s.nextHandle += 2;
-    return reinterpret_cast<HWND>(s.nextHandle);
+    s.next_handle += 2;
+    return reinterpret_cast<HWND>(s.next_handle);
 }
 
-LRESULT callProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT call_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = find(window);
     if (w == nullptr || w->proc == nullptr) return 0;
     WNDPROC proc = w->proc; // the window may be gone when the procedure returns
@@ -62,17 +62,17 @@ LRESULT callProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void shutdown() {
     State& s = state();
-    for (auto& [dc, window] : s.windowDcs) {
+    for (auto& [dc, window] : s.window_dcs) {
         if (window != nullptr)
             gdi::free_surface_dc(dc);
         else
             DeleteDC(dc);
     }
-    for (auto& [handle, w] : s.windows) releaseWindow(*w);
-    releaseCursors();
-    closeAudio();
+    for (auto& [handle, w] : s.windows) release_window(*w);
+    release_cursors();
+    close_audio();
     SDL_Quit();
-    statePointer() = std::make_unique<State>();
+    state_pointer() = std::make_unique<State>();
 }
 
 } // namespace vora::platform::user

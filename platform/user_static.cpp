@@ -8,22 +8,22 @@ namespace vora::platform::user {
 
 namespace {
 
-void paintStatic(HWND window) {
-    paintControl(window, [](HDC dc, const Window& w, const RECT& r) {
+void paint_static(HWND window) {
+    paint_control(window, [](HDC dc, const Window& w, const RECT& r) {
         bool enabled = (w.style & WS_DISABLED) == 0;
         SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-        drawLines(dc, w.text, r, TextPlace{w.style & (SS_CENTER | SS_RIGHT), false});
+        draw_lines(dc, w.text, r, TextPlace{w.style & (SS_CENTER | SS_RIGHT), false, true});
     });
 }
 
 } // namespace
 
-LRESULT CALLBACK staticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK static_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = find(window);
     if (w == nullptr) return 0;
     switch (message) {
     case WM_PAINT:
-        paintStatic(window);
+        paint_static(window);
         return 0;
     case WM_ERASEBKGND:
         return 1;
@@ -46,8 +46,8 @@ LRESULT CALLBACK staticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-bool isMouseTransparent(const Window& w) {
-    return w.proc == staticProc && (w.style & SS_NOTIFY) == 0;
+bool is_mouse_transparent(const Window& w) {
+    return w.proc == static_proc && (w.style & SS_NOTIFY) == 0;
 }
 
 } // namespace vora::platform::user

@@ -1,6 +1,7 @@
 // Shared by the USER layer's tests: a fixture that runs the layer headless
-// (SDL's offscreen video driver, dummy audio) and stops it after each test,
-// and a window procedure that records the messages it receives.
+// (SDL's offscreen video driver, dummy audio) on a manual clock and stops it
+// after each test, and a window procedure that records the messages it
+// receives.
 #pragma once
 
 #include "platform/gdi_internal.h"
@@ -9,10 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <functional>
-#include <thread>
 #include <vector>
 
 namespace vora::platform::test_support {
@@ -37,21 +36,21 @@ inline std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>& reaction() {
     return r;
 }
 
-inline LRESULT CALLBACK recorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+inline LRESULT CALLBACK recorder_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     received().push_back(Received{window, message, wParam, lParam});
     LRESULT result = 0;
     if (reaction() && reaction()(window, message, wParam, lParam, result)) return result;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-inline std::vector<UINT> messagesOf(HWND window) {
+inline std::vector<UINT> messages_of(HWND window) {
     std::vector<UINT> out;
     for (const Received& r : received())
         if (r.window == window) out.push_back(r.message);
     return out;
 }
 
-inline int countOf(HWND window, UINT message) {
+inline int count_of(HWND window, UINT message) {
     int n = 0;
     for (const Received& r : received())
         if (r.window == window && r.message == message) ++n;
@@ -65,9 +64,10 @@ protected:
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         received().clear();
         reaction() = nullptr;
+        vora::platform::testing::use_manual_clock(1000);
         WNDCLASSEXA wc{};
         wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = recorderProc;
+        wc.lpfnWndProc = recorder_proc;
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = "Recorder";
@@ -76,12 +76,12 @@ protected:
 
     void TearDown() override {
         reaction() = nullptr;
-        vora::platform::testing::setMessageBoxAnswerer({});
-        vora::platform::testing::shutdownLayer();
+        vora::platform::testing::set_message_box_answerer({});
+        vora::platform::testing::shutdown_layer();
     }
 
     // A captioned top-level window of the "Recorder" class, shown.
-    HWND createMain(int x = 100, int y = 80, int width = 300, int height = 200) {
+    HWND create_main(int x = 100, int y = 80, int width = 300, int height = 200) {
         HWND w = CreateWindowExA(WS_EX_LEFT, "Recorder", "Main",
                                  WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, width, height,
                                  nullptr, nullptr, nullptr, nullptr);
@@ -102,12 +102,12 @@ protected:
         }
     }
 
-    // Runs the message loop for `ms` milliseconds.
-    static void runFor(DWORD ms) {
-        DWORD end = GetTickCount() + ms;
-        while (static_cast<int>(end - GetTickCount()) > 0) {
+    // Runs the message loop for `ms` milliseconds of the manual clock, one
+    // millisecond at a time.
+    static void run_for(DWORD ms) {
+        for (DWORD i = 0; i < ms; ++i) {
             pump();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            vora::platform::testing::advance_clock(1);
         }
         pump();
     }
@@ -119,7 +119,7 @@ class ReleaseFontCachesAtExit : public ::testing::Environment {
 public:
     void TearDown() override { gdi::release_font_caches(); }
 };
-inline ::testing::Environment* const releaseFontCachesAtExit =
+inline ::testing::Environment* const release_font_caches_at_exit =
     ::testing::AddGlobalTestEnvironment(new ReleaseFontCachesAtExit);
 
 } // namespace vora::platform::test_support

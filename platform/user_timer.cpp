@@ -1,5 +1,6 @@
 // Timers (SetTimer, KillTimer) delivered as WM_TIMER when nothing else waits,
-// and the millisecond clocks.
+// and the millisecond clock behind them (the system's steady clock, or a
+// test's manual clock).
 #include "platform/user_internal.h"
 
 #include <algorithm>
@@ -8,43 +9,60 @@
 namespace vora::platform::user {
 
 namespace {
-constexpr UINT kMinimumInterval = 10;
+constexpr UINT minimum_interval = 10;
 }
 
-std::uint64_t nowMs() {
+std::uint64_t now_ms() {
+    const State& s = state();
+    if (s.manual_clock) return s.manual_now;
     using namespace std::chrono;
     return static_cast<std::uint64_t>(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-bool takeDueTimer(HWND filter, MSG* msg, bool remove) {
+void sleep_ms(std::uint32_t ms) {
     State& s = state();
-    std::uint64_t now = nowMs();
-    for (Timer& t : s.timers) {
-        if (t.due > now || (filter != nullptr && t.window != filter)) continue;
-        *msg =
-            MSG{t.window, WM_TIMER, t.id, reinterpret_cast<LPARAM>(t.proc), static_cast<DWORD>(now),
-                s.cursor};
-        if (remove) {
-            // Keep the cadence; a late tick does not bring the next ones forward.
-            t.due += t.interval;
-            if (t.due <= now) t.due = now + t.interval;
-        }
-        return true;
-    }
-    return false;
+    if (s.manual_clock)
+        s.manual_now += ms;
+    else
+        SDL_Delay(ms);
 }
 
-std::int64_t msUntilNextTimer() {
+// The due timer that has waited longest comes first, so that a fast timer
+// whose handler outlasts its period cannot starve the others.
+bool take_due_timer(HWND filter, MSG* msg, bool remove) {
+    State& s = state();
+    std::uint64_t now = now_ms();
+    Timer* next = nullptr;
+    for (Timer& t : s.timers) {
+        if (t.due > now || (filter != nullptr && t.window != filter)) continue;
+        if (next == nullptr || t.due < next->due) next = &t;
+    }
+    if (next == nullptr) return false;
+    *msg = MSG{next->window,
+               WM_TIMER,
+               next->id,
+               reinterpret_cast<LPARAM>(next->proc),
+               static_cast<DWORD>(now),
+               s.cursor};
+    if (remove) {
+        // Keep the cadence; a late tick does not bring the next ones forward.
+        next->due += next->interval;
+        if (next->due <= now) next->due = now + next->interval;
+    }
+    return true;
+}
+
+std::int64_t ms_until_next_timer() {
     const State& s = state();
     if (s.timers.empty()) return -1;
     std::uint64_t next = s.timers.front().due;
     for (const Timer& t : s.timers) next = std::min(next, t.due);
-    std::uint64_t now = nowMs();
+    std::uint64_t now = now_ms();
     return next <= now ? 0 : static_cast<std::int64_t>(next - now);
 }
 
-void killTimersOf(HWND window) {
+void kill_timers_of(HWND window) {
     std::erase_if(state().timers, [window](const Timer& t) { return t.window == window; });
 }
 
@@ -52,17 +70,17 @@ void killTimersOf(HWND window) {
 
 using namespace vora::platform::user;
 
-UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC proc) {
+UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapse_ms, TIMERPROC proc) {
     if (window != nullptr && find(window) == nullptr) return 0;
     State& s = state();
-    UINT interval = std::max(elapseMs, kMinimumInterval);
+    UINT interval = std::max(elapse_ms, minimum_interval);
     if (window == nullptr) {
         // Without a window Windows chooses the identifier.
         id = 1;
         for (const Timer& t : s.timers)
             if (t.window == nullptr) id = std::max(id, t.id + 1);
     }
-    std::uint64_t due = nowMs() + interval;
+    std::uint64_t due = now_ms() + interval;
     for (Timer& t : s.timers) {
         if (t.window == window && t.id == id) {
             t.interval = interval;
@@ -85,5 +103,5 @@ BOOL WINAPI KillTimer(HWND window, UINT_PTR id) {
 }
 
 DWORD WINAPI GetTickCount() {
-    return static_cast<DWORD>(nowMs());
+    return static_cast<DWORD>(now_ms());
 }

@@ -6,18 +6,18 @@
 
 namespace {
 
-using vora::platform::test_support::countOf;
-using vora::platform::test_support::messagesOf;
+using vora::platform::test_support::count_of;
+using vora::platform::test_support::messages_of;
 using vora::platform::test_support::reaction;
 using vora::platform::test_support::received;
 using vora::platform::test_support::UserLayerTest;
 
 TEST_F(UserLayerTest, CreationSendsNcCreateThenCreateBeforeReturning) {
-    HWND seenInCreate = nullptr;
+    HWND seen_in_create = nullptr;
     CREATESTRUCTA seen{};
     reaction() = [&](HWND w, UINT m, WPARAM, LPARAM l, LRESULT&) {
         if (m == WM_CREATE) {
-            seenInCreate = w;
+            seen_in_create = w;
             seen = *reinterpret_cast<CREATESTRUCTA*>(l);
         }
         return false;
@@ -25,11 +25,11 @@ TEST_F(UserLayerTest, CreationSendsNcCreateThenCreateBeforeReturning) {
     HWND w = CreateWindowExA(0, "Recorder", "Title", WS_CAPTION | WS_SYSMENU, 10, 20, 300, 200,
                              nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(w, nullptr);
-    std::vector<UINT> m = messagesOf(w);
+    std::vector<UINT> m = messages_of(w);
     ASSERT_GE(m.size(), 2u);
     EXPECT_EQ(m[0], WM_NCCREATE);
     EXPECT_EQ(m[1], WM_CREATE);
-    EXPECT_EQ(seenInCreate, w);
+    EXPECT_EQ(seen_in_create, w);
     EXPECT_EQ(seen.x, 10);
     EXPECT_EQ(seen.cy, 200);
     EXPECT_STREQ(seen.lpszName, "Title");
@@ -57,7 +57,7 @@ TEST_F(UserLayerTest, UnknownClassCreatesNothing) {
 }
 
 TEST_F(UserLayerTest, CaptionedWindowHasClientAreaInsideLayerFrame) {
-    HWND w = createMain(100, 80, 300, 200);
+    HWND w = create_main(100, 80, 300, 200);
     RECT window{};
     RECT client{};
     ASSERT_TRUE(GetWindowRect(w, &window));
@@ -97,17 +97,17 @@ TEST_F(UserLayerTest, PopupWithoutBorderHasClientEqualToWindow) {
 }
 
 TEST_F(UserLayerTest, ChildCoordinatesFollowParentClientArea) {
-    HWND w = createMain(100, 80, 300, 200);
+    HWND w = create_main(100, 80, 300, 200);
     HWND child = CreateWindowExA(0, "Recorder", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 30, 40, 50,
                                  20, w, reinterpret_cast<HMENU>(7), nullptr, nullptr);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(GetParent(child), w);
-    POINT parentOrigin{0, 0};
-    ClientToScreen(w, &parentOrigin);
+    POINT parent_origin{0, 0};
+    ClientToScreen(w, &parent_origin);
     RECT r{};
     GetWindowRect(child, &r);
-    EXPECT_EQ(r.left, parentOrigin.x + 30);
-    EXPECT_EQ(r.top, parentOrigin.y + 40);
+    EXPECT_EQ(r.left, parent_origin.x + 30);
+    EXPECT_EQ(r.top, parent_origin.y + 40);
     EXPECT_EQ(r.right - r.left, 50);
     POINT inside{0, 0};
     ClientToScreen(child, &inside);
@@ -119,7 +119,7 @@ TEST_F(UserLayerTest, ChildCoordinatesFollowParentClientArea) {
 }
 
 TEST_F(UserLayerTest, DestroySendsDestroyToParentThenChildrenAndQuitEndsTheLoop) {
-    HWND w = createMain();
+    HWND w = create_main();
     reaction() = [w](HWND window, UINT m, WPARAM, LPARAM, LRESULT&) {
         if (m == WM_DESTROY && window == w) PostQuitMessage(3);
         return false;
@@ -148,13 +148,13 @@ TEST_F(UserLayerTest, DestroySendsDestroyToParentThenChildrenAndQuitEndsTheLoop)
 }
 
 TEST_F(UserLayerTest, OwnedWindowsGoWithTheirOwner) {
-    HWND w = createMain();
+    HWND w = create_main();
     HWND owned =
         CreateWindowExA(0, "Recorder", "", WS_POPUP, 0, 0, 10, 10, w, nullptr, nullptr, nullptr);
     ASSERT_TRUE(IsWindow(owned));
     DestroyWindow(w);
     EXPECT_FALSE(IsWindow(owned));
-    EXPECT_EQ(countOf(owned, WM_DESTROY), 1);
+    EXPECT_EQ(count_of(owned, WM_DESTROY), 1);
 }
 
 TEST_F(UserLayerTest, SetWindowPosMovesSizesShowsAndHides) {
@@ -168,8 +168,8 @@ TEST_F(UserLayerTest, SetWindowPosMovesSizesShowsAndHides) {
     GetWindowRect(w, &r);
     EXPECT_EQ(r.left, 20);
     EXPECT_EQ(r.bottom, 150);
-    EXPECT_EQ(countOf(w, WM_SIZE), 1);
-    EXPECT_EQ(countOf(w, WM_MOVE), 1);
+    EXPECT_EQ(count_of(w, WM_SIZE), 1);
+    EXPECT_EQ(count_of(w, WM_MOVE), 1);
     SetWindowPos(w, nullptr, 5, 6, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
     GetWindowRect(w, &r);
     EXPECT_EQ(r.left, 5);
@@ -190,11 +190,11 @@ TEST_F(UserLayerTest, ShowWindowReturnsPreviousVisibility) {
 }
 
 TEST_F(UserLayerTest, CloseWindowMinimisesAndRestoreGivesItBack) {
-    HWND w = createMain();
+    HWND w = create_main();
     received().clear();
     EXPECT_TRUE(CloseWindow(w));
     EXPECT_TRUE(IsIconic(w));
-    ASSERT_EQ(countOf(w, WM_SIZE), 1);
+    ASSERT_EQ(count_of(w, WM_SIZE), 1);
     EXPECT_EQ(received().back().wParam, SIZE_MINIMIZED);
     ShowWindow(w, SW_RESTORE);
     EXPECT_FALSE(IsIconic(w));
@@ -202,16 +202,16 @@ TEST_F(UserLayerTest, CloseWindowMinimisesAndRestoreGivesItBack) {
 }
 
 TEST_F(UserLayerTest, EnableWindowReturnsWhetherItWasDisabled) {
-    HWND w = createMain();
+    HWND w = create_main();
     EXPECT_FALSE(EnableWindow(w, FALSE));
     EXPECT_FALSE(IsWindowEnabled(w));
     EXPECT_TRUE(EnableWindow(w, TRUE));
     EXPECT_TRUE(IsWindowEnabled(w));
-    EXPECT_EQ(countOf(w, WM_ENABLE), 2);
+    EXPECT_EQ(count_of(w, WM_ENABLE), 2);
 }
 
 TEST_F(UserLayerTest, WindowTextRoundTripsAndIsCutToTheBuffer) {
-    HWND w = createMain();
+    HWND w = create_main();
     EXPECT_TRUE(SetWindowTextA(w, "Caf\xE9 12"));
     char buffer[64];
     EXPECT_EQ(GetWindowTextA(w, buffer, sizeof buffer), 7);
@@ -222,14 +222,14 @@ TEST_F(UserLayerTest, WindowTextRoundTripsAndIsCutToTheBuffer) {
 }
 
 TEST_F(UserLayerTest, TitleReachesTheSystemInUtf8) {
-    HWND w = createMain();
+    HWND w = create_main();
     SetWindowTextA(w, "Caf\xE9 \x80");
     SDL_Window* sdl = vora::platform::user::find(w)->sdl;
     EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Caf\xC3\xA9 \xE2\x82\xAC");
 }
 
 TEST_F(UserLayerTest, FocusMovesWithKillAndSetFocusMessages) {
-    HWND w = createMain();
+    HWND w = create_main();
     EXPECT_EQ(GetFocus(), w) << "showing a window activates it";
     HWND child = CreateWindowExA(0, "Recorder", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, w, nullptr,
                                  nullptr, nullptr);
@@ -246,7 +246,7 @@ TEST_F(UserLayerTest, FocusMovesWithKillAndSetFocusMessages) {
 }
 
 TEST_F(UserLayerTest, ScreenSizeIsTheDisplaySize) {
-    createMain();
+    create_main();
     EXPECT_GT(GetSystemMetrics(SM_CXSCREEN), 0);
     EXPECT_GT(GetSystemMetrics(SM_CYSCREEN), 0);
     HDC screen = GetDC(nullptr);

@@ -7,14 +7,14 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    std::string commandLine;
+    std::string command_line;
     for (int i = 1; i < argc; ++i) {
-        if (i > 1) commandLine += ' ';
-        commandLine += argv[i];
+        if (i > 1) command_line += ' ';
+        command_line += argv[i];
     }
-    static int instanceTag = 0;
-    auto instance = reinterpret_cast<HINSTANCE>(&instanceTag);
-    int code = WinMain(instance, nullptr, commandLine.data(), SW_SHOWDEFAULT);
+    static int instance_tag = 0;
+    auto instance = reinterpret_cast<HINSTANCE>(&instance_tag);
+    int code = WinMain(instance, nullptr, command_line.data(), SW_SHOWDEFAULT);
     vora::platform::user::shutdown();
     gdi::release_font_caches();
     return code;

@@ -17,25 +17,31 @@ struct ShapeRect {
 };
 
 // The X11 window of an SDL window; 0 when SDL does not run on X11.
-unsigned long nativeWindow(SDL_Window* window);
+unsigned long native_window(SDL_Window* window);
 
 // Sets the window's bounding and input shapes to the rectangles (window
 // coordinates); nullptr removes the shape. Does nothing off X11 or when the
 // X server has no SHAPE extension.
-void setShape(SDL_Window* window, const std::vector<ShapeRect>* rects);
+void set_shape(SDL_Window* window, const std::vector<ShapeRect>* rects);
 
 } // namespace vora::platform::user::x11
 
 namespace vora::platform::user::x11 {
 
+// Presents the window to the window manager as a tooltip or (splash true) a
+// splash window that never takes the keyboard: _NET_WM_WINDOW_TYPE, WM_HINTS
+// without input, and no WM_TAKE_FOCUS. Call it before the window is first
+// shown. Does nothing off X11.
+void mark_no_focus_popup(SDL_Window* window, bool splash);
+
 // Waits until the X11 connection behind the SDL window has input, at most
-// timeoutMs milliseconds (-1: no limit). Returns false, without waiting, when
+// timeout_ms milliseconds (-1: no limit). Returns false, without waiting, when
 // SDL does not run on X11. (SDL's own wait wakes itself by sending events to
 // a window of its choice, which may be a window being destroyed.)
-bool waitForInput(SDL_Window* window, int timeoutMs);
+bool wait_for_input(SDL_Window* window, int timeout_ms);
 
 // Where the pointer is on the screen, asked of the X server (SDL's global
 // mouse state can lag behind). False off X11.
-bool pointerPosition(SDL_Window* window, int& x, int& y);
+bool pointer_position(SDL_Window* window, int& x, int& y);
 
 } // namespace vora::platform::user::x11

@@ -427,10 +427,11 @@ HDC WINAPI GetDC(HWND window);
 int WINAPI ReleaseDC(HWND window, HDC dc);
 
 // Gives a top-level window the shape of the region, in window coordinates
-// (caption and frame included); the window owns the region from then on and
-// frees it when replaced or destroyed. NULL removes the shape. Outside the
-// shape nothing is drawn and clicks reach what lies below (X11 SHAPE, bounding
-// and input). Child windows cannot be shaped here (0).
+// (caption and frame included). On success the region belongs to the system,
+// as on Windows: every later call with that handle (DeleteObject included)
+// fails, and the window frees the shape when replaced or destroyed. NULL removes the shape. Outside
+// the shape nothing is drawn and clicks reach what lies below (X11 SHAPE, bounding and input).
+// Child windows cannot be shaped here (0).
 int WINAPI SetWindowRgn(HWND window, HRGN region, BOOL redraw);
 
 // ---- Timers, keyboard, time, sound --------------------------------------------------------
@@ -477,5 +478,22 @@ HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);
 // layer when it returns.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
 
+// The unsuffixed names are the ANSI forms, as <windows.h> gives them to a
+// program built without UNICODE.
+using WNDCLASSEX = WNDCLASSEXA;
+using CREATESTRUCT = CREATESTRUCTA;
+using LPCREATESTRUCT = CREATESTRUCTA*;
+#define RegisterClassEx RegisterClassExA
+#define CreateWindowEx CreateWindowExA
+#define DefWindowProc DefWindowProcA
+#define GetMessage GetMessageA
+#define PeekMessage PeekMessageA
+#define DispatchMessage DispatchMessageA
+#define SendMessage SendMessageA
+#define PostMessage PostMessageA
+#define SetWindowText SetWindowTextA
+#define GetWindowText GetWindowTextA
+#define GetWindowTextLength GetWindowTextLengthA
+#define MessageBox MessageBoxA
 #define LoadCursor LoadCursorA
 #define LoadIcon LoadIconA

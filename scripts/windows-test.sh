@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Windows version of the game with the mingw-w64 cross compiler and
 # runs its tests under Wine: every unit test program through CTest under a
-# private Xvfb display, then the platform demonstration's end-to-end scenario
-# against the Windows demo. Works without a display or a terminal; every
+# private Xvfb display, the comparison of the layer's font widths with Wine's
+# (font_widths, built for both systems: within 5 %), then the platform
+# demonstration's end-to-end scenario against the Windows demo (bare and under
+# openbox). Works without a display or a terminal; every
 # Wine call has a time limit; stops the Wine server and the X server it started.
 #
 # The Wine prefix is build/wineprefix, made on first use. VORA_WINE_TEST_TIMEOUT
@@ -132,11 +134,42 @@ server_started=1
 timeout 30 "$WINESERVER" -p </dev/null >/dev/null 2>&1
 wine_quiet 120 cmd /c exit
 timeout -k 10 3600 ctest --test-dir "$BUILD" --output-on-failure -j "$JOBS" --timeout "$TEST_TIMEOUT"
+
+# The same texts in the same fonts, measured by the layer (the Linux build of
+# font_widths) and by Wine: every width within 5 %.
+echo "--- font widths: the layer against Wine"
+LINUX_BUILD=$ROOT/build/release
+if [[ ! -f $LINUX_BUILD/CMakeCache.txt ]]; then
+    cmake -S . -B "$LINUX_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORA_WERROR=ON
+fi
+cmake --build "$LINUX_BUILD" --target font_widths
+FONT_DIR=$(mktemp -d)
+(cd "$FONT_DIR" && "$LINUX_BUILD/tests/platform_demo/font_widths" layer.out)
+(cd "$FONT_DIR" && wine_quiet 120 "$BUILD/tests/platform_demo/font_widths.exe" wine.out)
+font_status=0
+awk -F'|' '
+    NR == FNR { sub(/\r$/, ""); wine[FNR] = $0; next }
+    {
+        split(wine[FNR], w, "|"); split(w[6], ws, " "); split($6, ls, " ")
+        n++
+        d = (ls[1] - ws[1]) / (ws[1] > 0 ? ws[1] : 1); if (d < 0) d = -d
+        if (d > worst) worst = d
+        if (d > 0.05) { bad++; printf "  %s %s %sx%s \"%s\": layer %s px, Wine %s px\n", $1, $2, $3, $4, $5, ls[1], ws[1] }
+    }
+    END {
+        printf "  %d measures, %d beyond 5 %%, largest difference %.1f %%\n", n, bad, worst * 100
+        exit (n == 0 || bad > 0)
+    }' "$FONT_DIR/wine.out" "$FONT_DIR/layer.out" || font_status=$?
+rm -rf "$FONT_DIR"
 stop_wine
 stop_xvfb
+if ((font_status != 0)); then
+    echo "windows-test: the layer's font widths differ from Wine's" >&2
+    exit 1
+fi
 
-# The demonstration's scenario, unchanged, with the Windows demo started
-# through Wine. It makes its own Xvfb display; a Wine server started there ends
+# The demonstration's scenario, unchanged (bare, then under openbox), with the
+# Windows demo started through Wine. It makes its own Xvfb display; a Wine server started there ends
 # with it.
 E2E=tests/e2e/platform_demo_e2e.sh
 DEMO=$BUILD/tests/platform_demo/platform_demo.exe
@@ -146,7 +179,7 @@ if [[ -f $E2E && -f $DEMO ]]; then
     # timeout leads a process group of its own: whatever the scenario leaves
     # running in it (its X server, after a failure) is stopped with it.
     VORA_DEMO_CMD="$WINE $DEMO" VORA_E2E_TIMEOUT=30 \
-        timeout -k 10 600 bash "$E2E" "$BUILD" </dev/null &
+        timeout -k 10 900 bash "$E2E" "$BUILD" </dev/null &
     e2e_pid=$!
     e2e_status=0
     wait "$e2e_pid" || e2e_status=$?

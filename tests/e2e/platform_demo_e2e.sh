@@ -1,23 +1,38 @@
 #!/usr/bin/env bash
 # End-to-end check of the windowing layer with its demonstration program
-# under Xvfb: the hexagonal window shape, a button click, a message box
-# answered with the keyboard (Enter: Yes, then Escape: Cancel), the idle cost of a 200 ms
-# timer, and quitting.
+# under Xvfb: the hexagonal window shape, a button click, a disabled popup
+# that leaves the keyboard to the main window, a message box answered with
+# the keyboard (Enter: Yes, then Escape: Cancel), a move made from outside
+# (as a window manager does), the idle cost of a 200 ms timer, dragging the
+# caption, and quitting. The scenario runs twice: on a bare X server, then
+# with the openbox window manager running, as players have one.
 #
 # Usage: platform_demo_e2e.sh <build-dir>
 # VORA_DEMO_CMD overrides the command that starts the demo (for instance
 # "wine /path/platform_demo.exe"); it runs in a scratch directory where the
 # demo writes platform_demo.out. VORA_E2E_TIMEOUT (seconds, default 20) bounds
-# each wait; VORA_E2E_KEEP=1 keeps the scratch directory and its screenshots.
+# each wait; VORA_E2E_KEEP=1 keeps the scratch directory and its screenshots;
+# VORA_E2E_WM ("bare openbox" by default) chooses the runs.
 set -euo pipefail
 
-BUILD=$(cd "${1:?usage: $0 <build-dir>}" && pwd)
+if [[ ${1:-} != --run ]]; then
+    BUILD_ARG=${1:?usage: $0 <build-dir>}
+    status=0
+    for wm in ${VORA_E2E_WM:-bare openbox}; do
+        echo "--- platform demo, $wm"
+        bash "$0" --run "$wm" "$BUILD_ARG" || status=1
+    done
+    exit "$status"
+fi
+WM=$2
+BUILD=$(cd "$3" && pwd)
 read -r -a DEMO_CMD <<<"${VORA_DEMO_CMD:-$BUILD/tests/platform_demo/platform_demo}"
 TIMEOUT=${VORA_E2E_TIMEOUT:-20}
 WORK=$(mktemp -d /tmp/platform_demo_e2e.XXXXXX)
 OUT=$WORK/platform_demo.out
 FAILURES=0
 XVFB_PID=
+WM_PID=
 DEMO_PID=
 
 cleanup() {
@@ -25,6 +40,10 @@ cleanup() {
     if [[ -n $DEMO_PID ]]; then
         kill "$DEMO_PID" 2>/dev/null
         wait "$DEMO_PID" 2>/dev/null
+    fi
+    if [[ -n $WM_PID ]]; then
+        kill "$WM_PID" 2>/dev/null
+        wait "$WM_PID" 2>/dev/null
     fi
     if [[ -n $XVFB_PID ]]; then
         kill "$XVFB_PID" 2>/dev/null
@@ -81,6 +100,27 @@ wait_for display_known || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$(head -1 "$WORK/display")"
 wait_for xdotool getdisplaygeometry >/dev/null || { echo "FAIL: Xvfb did not answer"; exit 1; }
 
+# ---- the window manager, for the second run
+if [[ $WM == openbox ]]; then
+    wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *'window id'* ]]; }
+    for attempt in 1 2 3; do
+        openbox --sm-disable </dev/null >"$WORK/openbox.log" 2>&1 &
+        WM_PID=$!
+        if wait_for wm_running; then break; fi
+        echo "openbox did not start (attempt $attempt):"
+        cat "$WORK/openbox.log"
+        kill "$WM_PID" 2>/dev/null || true
+        wait "$WM_PID" 2>/dev/null || true
+        WM_PID=
+        sleep 1
+    done
+    if [[ -z $WM_PID ]]; then
+        fail "openbox did not start"
+        exit 1
+    fi
+    pass "openbox manages the display"
+fi
+
 # ---- the demo
 (cd "$WORK" && exec "${DEMO_CMD[@]}") >"$WORK/demo.log" 2>&1 &
 DEMO_PID=$!
@@ -119,6 +159,19 @@ shot colour
 PANEL=$(pixel "$WORK/colour.png" "$PANEL_X" "$PANEL_Y")
 if [[ $PANEL == 28B43C ]]; then pass "the panel turned green"; else fail "panel after the click: expected 28B43C, found $PANEL"; fi
 
+# ---- keys typed while the disabled popup shows reach the main window (no
+# focus given by the script: the window manager, or the click, chose it)
+TIP_ID=
+tip_shown() { TIP_ID=$(xdotool search --onlyvisible --name '^Tip$' | head -1) && [[ -n $TIP_ID ]]; }
+if wait_for tip_shown; then pass "the popup appeared"; else fail "the popup did not appear"; fi
+sleep 0.3
+xdotool key k
+if wait_for has_line key=K; then
+    pass "a key typed with the popup shown reached the main window"
+else
+    fail "a key typed with the popup shown did not reach the main window"
+fi
+
 # ---- message boxes answered with the keyboard
 answer_box() { # key, expected answer
     local before box
@@ -145,6 +198,29 @@ answer_box() { # key, expected answer
 answer_box Return yes
 answer_box Escape cancel
 
+# ---- a move made from outside the program, as a window manager makes it:
+# the program learns its new place (WM_MOVE) and clicks land where they should
+IFS=, read -r WIN_LEFT WIN_TOP WIN_RIGHT _ <<<"$(value window)"
+geometry() { xdotool getwindowgeometry --shell "$WINDOW_ID" | grep "^$1=" | cut -d= -f2; }
+START_X=$(geometry X)
+START_Y=$(geometry Y)
+xdotool windowmove "$WINDOW_ID" $((START_X + 70)) $((START_Y + 40))
+moved_on() { [[ $(geometry X) == $((START_X + 70)) && $(value moved) == "$((WIN_LEFT + 70)),$((WIN_TOP + 40))" ]]; }
+if wait_for moved_on; then
+    pass "a move from outside reached the program (WM_MOVE at $(value moved))"
+else
+    fail "a move from outside: the program reports '$(value moved)', expected $((WIN_LEFT + 70)),$((WIN_TOP + 40))"
+fi
+sleep 0.3
+before_clicks=$(report | grep -c '^clicked=colour' || true)
+click_at $((COLOUR_X + 70)) $((COLOUR_Y + 40))
+clicked_again() { (($(report | grep -c '^clicked=colour') > before_clicks)); }
+if wait_for clicked_again; then
+    pass "after the move the Colour button takes clicks at its new place"
+else
+    fail "after the move the Colour button did not take a click at its new place"
+fi
+
 # ---- idle cost: a 200 ms timer and nothing else
 if [[ -r /proc/$DEMO_PID/stat ]]; then
     cpu_ticks() { awk '{print $14 + $15}' "/proc/$DEMO_PID/stat"; }
@@ -164,12 +240,10 @@ else
 fi
 
 # ---- dragging the caption moves the window
-IFS=, read -r WIN_LEFT WIN_TOP WIN_RIGHT _ <<<"$(value window)"
-geometry() { xdotool getwindowgeometry --shell "$WINDOW_ID" | grep "^$1=" | cut -d= -f2; }
-DRAG_X=$(((WIN_LEFT + WIN_RIGHT) / 2))
-DRAG_Y=$((WIN_TOP + 12))
 BEFORE_X=$(geometry X)
 BEFORE_Y=$(geometry Y)
+DRAG_X=$(((WIN_LEFT + WIN_RIGHT) / 2 + BEFORE_X - START_X))
+DRAG_Y=$((WIN_TOP + 12 + BEFORE_Y - START_Y))
 xdotool mousemove "$DRAG_X" "$DRAG_Y" mousedown 1
 for step in 1 2 3; do
     sleep 0.1
@@ -187,7 +261,7 @@ else
 fi
 
 # ---- quitting (the Quit button has moved with the window)
-click_at $((QUIT_X + MOVED_X)) $((QUIT_Y + MOVED_Y))
+click_at $((QUIT_X + $(geometry X) - START_X)) $((QUIT_Y + $(geometry Y) - START_Y))
 if wait_for has_line quit=1 && wait_for bash -c "! kill -0 $DEMO_PID"; then
     wait "$DEMO_PID" && CODE=0 || CODE=$?
     DEMO_PID=
@@ -197,7 +271,7 @@ else
 fi
 
 if ((FAILURES > 0)); then
-    echo "platform demo end-to-end: $FAILURES failure(s)"
+    echo "platform demo end-to-end ($WM): $FAILURES failure(s)"
     exit 1
 fi
-echo "platform demo end-to-end: all checks passed"
+echo "platform demo end-to-end ($WM): all checks passed"

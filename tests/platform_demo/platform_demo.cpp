@@ -1,6 +1,7 @@
 // Demonstration of the windowing layer, written against the Win32 interface
 // alone so that it builds the same for Windows: a captioned window cut to a
-// hexagon, buttons, static texts, a 200 ms timer and a message box. It
+// hexagon, buttons, static texts, a 200 ms timer, a message box and a
+// disabled tooltip-like popup shown by the Colour button. It
 // reports what an outside observer needs (screen points of its parts, what
 // the user did) as key=value lines in a file, "platform_demo.out" in the
 // current directory unless the command line names another.
@@ -26,6 +27,7 @@ char reportPath[512] = "platform_demo.out";
 COLORREF panel = kBlue;
 int ticks = 0;
 HWND mainWindow = nullptr;
+HWND tipWindow = nullptr;
 
 void report(const char* line) {
     if (FILE* f = std::fopen(reportPath, "a")) {
@@ -72,6 +74,19 @@ void ask() {
     SetWindowTextA(GetDlgItem(mainWindow, kStatusText), line);
 }
 
+// A disabled popup beside the window, as a tooltip is shown: it must not take
+// the keyboard from the main window.
+void showTip() {
+    if (tipWindow == nullptr) {
+        tipWindow = CreateWindowExA(0, "static", "Tip", WS_POPUP | WS_DISABLED | WS_BORDER, 0, 0,
+                                    60, 20, nullptr, nullptr, nullptr, nullptr);
+        if (tipWindow == nullptr) return;
+    }
+    RECT r;
+    GetWindowRect(mainWindow, &r);
+    SetWindowPos(tipWindow, HWND_TOP, r.right + 10, r.top + 40, 60, 20, SWP_SHOWWINDOW);
+}
+
 LRESULT CALLBACK demoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -90,6 +105,22 @@ LRESULT CALLBACK demoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
     case WM_ERASEBKGND:
         return 1;
+    case WM_KEYDOWN:
+        if (wParam >= 'A' && wParam <= 'Z') {
+            char line[32];
+            std::snprintf(line, sizeof line, "key=%c", static_cast<char>(wParam));
+            report(line);
+        }
+        return 0;
+    case WM_MOVE: {
+        RECT r;
+        GetWindowRect(window, &r);
+        char line[64];
+        std::snprintf(line, sizeof line, "moved=%ld,%ld", static_cast<long>(r.left),
+                      static_cast<long>(r.top));
+        report(line);
+        return 0;
+    }
     case WM_TIMER: {
         char text[32];
         std::snprintf(text, sizeof text, "Ticks: %d", ++ticks);
@@ -103,6 +134,7 @@ LRESULT CALLBACK demoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             panel = panel == kBlue ? kGreen : kBlue;
             SetWindowTextA(GetDlgItem(window, kStatusText), "Colour changed");
             InvalidateRect(window, nullptr, FALSE);
+            showTip();
             report("clicked=colour");
             break;
         case kAskButton:

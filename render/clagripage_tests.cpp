@@ -1,0 +1,358 @@
+// Tests of the grid page: difficulty steps, placing the local origin, and the
+// two drawing passes checked by pixels at cell centres.
+#include "render/clagripage.h"
+
+#include "render/gripageimage.h"
+#include "render/gripagereglages.h"
+#include "render/render_testing.h"
+
+#include "foundation/depile.h"
+#include "grid/vocalculinit.h"
+#include "lattice/topoitem.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using rendertest::chargegrille;
+using rendertest::scene;
+
+class gripage : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { globinitvocalcul(); }
+    void SetUp() override { reglagesdejeu(); }
+};
+
+TEST_F(gripage, difficulty_steps_along_the_ladder_and_stops_at_its_ends) {
+    clagripage g;
+    ASSERT_TRUE(chargegrille(g, "1251-2"));
+    const struct {
+        short depuis;
+        short pas;
+        short attendu;
+    } cas[] = {{100, '+', 120}, {100, '-', 95}, {120, '+', 120}, {75, '-', 75},
+               {75, '+', 80},   {90, 0, 90},    {97, '+', 100},  {97, '-', 95}};
+    for (const auto& c : cas) {
+        g.fixedifficulte(c.depuis);
+        g.diffichange(c.pas);
+        // A grid without level 7 keeps 100 for 120.
+        const short attendu = c.attendu == 120 && !g.yaniveausept() ? 100 : c.attendu;
+        EXPECT_EQ(g.getdifficulte(), attendu) << c.depuis << " " << static_cast<char>(c.pas);
+        EXPECT_EQ(g.getseuilvoulu(), attendu);
+    }
+}
+
+TEST_F(gripage, grids_near_the_page_sides_re_anchor_on_a_centred_page) {
+    cladevout d;
+    d.setdpi(96, 96);
+    d.setfeuillepix(800, 600);
+    d.setpagepix(800, 600);
+    d.centrajuste();
+    clagripage g;
+    const struct {
+        float x;
+        unsigned char centrale;
+        unsigned char double5;
+        short locx;
+    } cas[] = {
+        {-73.5f, 1, 0, 0},   {-72.0f, 1, 0, 400 - 272}, {-77.9f, 1, 0, 0},   {75.0f, 1, 0, 800},
+        {-75.0f, 1, 1, 400}, {75.0f, 1, 1, 400},        {-75.0f, 0, 0, 117}, {10.0f, 1, 0, 437},
+    };
+    for (const auto& c : cas) {
+        pagecentrale = c.centrale;
+        doublacinq = c.double5;
+        g.setposmm(c.x, 10);
+        g.setlocagrille(&d);
+        EXPECT_EQ(d.getlocx(), c.locx) << c.x;
+        EXPECT_EQ(d.getlocy(), 300 - 37) << c.x;
+    }
+}
+
+TEST_F(gripage, positions_as_text_and_the_solution_place) {
+    clagripage g;
+    g.setallpos("1.5,-2,30,40,-5,6.25,");
+    EXPECT_STREQ(g.getallpos().text(), "1.5,-2,30,40,-5,6.25,");
+    cladevout d;
+    d.setdpi(254, 254);
+    d.setfeuillepix(200, 200);
+    d.setpagepix(200, 200);
+    d.centrajuste();
+    g.setlocagrideux(0, &d);
+    EXPECT_EQ(d.getlocx(), 115);
+    g.setlocagrideux(1, &d);
+    EXPECT_EQ(d.getlocx(), 400);
+    EXPECT_EQ(d.getlocy(), -300);
+    g.setlocagrilib(&d);
+    EXPECT_EQ(d.getlocx(), 50);
+}
+
+int rouge(COLORREF c) {
+    return static_cast<int>(c & 0xFF);
+}
+int vert(COLORREF c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+int bleu(COLORREF c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
+TEST_F(gripage, the_frame_in_millimetres_and_a_turned_grid) {
+    clagripage g;
+    ASSERT_TRUE(chargegrille(g, "1251-1"));
+    cladevout d;
+    d.setdpi(254, 254);
+    g.settaillemmpix(0, 40);
+    g.fautcoordentableaux();
+    short x1 = 0;
+    short y1 = 0;
+    short x2 = 0;
+    short y2 = 0;
+    g.posicadremax(x1, y1, x2, y2);
+    g.cadreblocsel(&d);
+    // 10 pixels a millimetre.
+    EXPECT_EQ(blokadre.x1, x1 / 10);
+    EXPECT_EQ(blokadre.y2, y2 / 10);
+    const short avant = g.getcacentrix(1);
+    g.setangle(60);
+    EXPECT_EQ(g.getangledessin(), 60);
+    EXPECT_EQ(g.getangle(), 60);
+    g.fautcoordentableaux();
+    EXPECT_NE(g.getcacentrix(1), avant);
+    g.setangle(0);
+    g.fautcoordentableaux();
+    EXPECT_EQ(g.getcacentrix(1), avant);
+}
+
+// Nesting depth of the wait cursor, as the hooks see it.
+int* compteur() {
+    static int n = 0;
+    return &n;
+}
+bool noir(COLORREF c) {
+    return rouge(c) < 0x50 && vert(c) < 0x50 && bleu(c) < 0x50;
+}
+bool magenta(COLORREF c) {
+    return rouge(c) > 0xC0 && bleu(c) > 0xC0 && vert(c) < 0x60;
+}
+bool bleuvif(COLORREF c) {
+    return bleu(c) > 0xC0 && rouge(c) < 0x60 && vert(c) < 0x60;
+}
+
+TEST_F(gripage, cells_show_givens_in_black_entries_in_magenta_and_marks_in_blue) {
+    for (short mode : {short{6}, short{7}, short{8}, short{10}}) {
+        scene s("1251-1", mode);
+        s.couleur = 0x008000;
+        s.dessine();
+        clagripage& g = s.page;
+        int donnees = 0;
+        int jouees = 0;
+        int marquees = 0;
+        int vides = 0;
+        for (short c = 1; c <= g.getnbcases(); ++c) {
+            const POINT p = s.centre(c);
+            const int r = 5;
+            if (g.casestfixe(c)) {
+                ++donnees;
+                EXPECT_TRUE(s.autour(p, r, noir)) << "given, mode " << mode << " cell " << c;
+                EXPECT_FALSE(s.autour(p, r, magenta)) << "mode " << mode << " cell " << c;
+            } else if (g.casenonvide(c)) {
+                ++jouees;
+                EXPECT_TRUE(s.autour(p, r, magenta)) << "played, mode " << mode << " cell " << c;
+                EXPECT_FALSE(s.autour(p, r, noir)) << "mode " << mode << " cell " << c;
+            } else if (g.getpuser(c) != 0) {
+                ++marquees;
+                EXPECT_TRUE(s.autour(p, 12, bleuvif)) << "marks, mode " << mode << " cell " << c;
+            } else {
+                ++vides;
+                EXPECT_EQ(s.image->at(p.x, p.y), 0x99FFFFu) << "mode " << mode << " cell " << c;
+            }
+        }
+        EXPECT_GT(donnees, 0);
+        EXPECT_EQ(jouees, 3);
+        EXPECT_EQ(marquees, 3);
+        EXPECT_GT(vides, 0);
+    }
+}
+
+TEST_F(gripage, the_contour_and_the_arrows_lie_on_top) {
+    scene s("1251-1", 6);
+    clagripage& g = s.page;
+    ASSERT_GT(g.getsegmentsexternes().effectif(), 0);
+    // The middle of an outer contour segment is in the contour colour.
+    clavochemin c;
+    c.getdirections().settaillangle(g.gettaillepix(), g.getangle());
+    gstring seg(g.getsegmentsexternes().adr(1));
+    gstring fin(seg.adr());
+    fin.replaceone(":", "");
+    *std::strchr(seg.adr(), ':') = 0;
+    const short x = static_cast<short>((c.valducheminx(seg.adr()) + c.valducheminx(fin.adr())) / 2);
+    const short y = static_cast<short>((c.valducheminy(seg.adr()) + c.valducheminy(fin.adr())) / 2);
+    const POINT p = s.pixel(x, y);
+    EXPECT_EQ(s.image->at(p.x, p.y), 0xFF0000u);
+    // Open arrows red, closed ones light grey.
+    const int w = s.image->larg();
+    const int h = s.image->haut();
+    EXPECT_EQ(s.image->at(w - 10, h / 2), 0x0000FFu);
+    EXPECT_EQ(s.image->at(10, h / 2), 0xCCCCCCu);
+    EXPECT_EQ(s.image->at(w / 2, 10), 0xCCCCCCu);
+    EXPECT_EQ(s.image->at(w / 2, h - 10), 0x0000FFu);
+}
+
+TEST_F(gripage, closed_arrows_both_ways_are_not_drawn) {
+    scene s("1251-1", 6);
+    flechokdroite = 0;
+    flechokbas = 0;
+    s.dessine();
+    const int w = s.image->larg();
+    const int h = s.image->haut();
+    for (POINT p : {POINT{w - 10, h / 2}, POINT{10, h / 2}, POINT{w / 2, 10}, POINT{w / 2, h - 10}})
+        EXPECT_EQ(s.image->at(p.x, p.y), s.fond->at(p.x, p.y));
+}
+
+TEST_F(gripage, outside_play_only_the_givens_show) {
+    scene s("1251-1", 6);
+    mainone = 0;
+    s.dessine();
+    for (short c = 1; c <= s.page.getnbcases(); ++c) {
+        if (s.page.casestfixe(c) || s.page.casestvide(c)) continue;
+        EXPECT_FALSE(s.autour(s.centre(c), 5, magenta)) << c;
+        EXPECT_FALSE(s.autour(s.centre(c), 5, noir)) << c;
+    }
+}
+
+TEST_F(gripage, pencil_marks_write_one_digit_per_mark) {
+    scene s("1251-1", 6);
+    s.couleur = 0x008000;
+    s.dessine();
+    clagripage& g = s.page;
+    auto bleus = [&](short c) {
+        int n = 0;
+        const POINT p = s.centre(c);
+        for (int y = p.y - 15; y <= p.y + 15; ++y)
+            for (int x = p.x - 15; x <= p.x + 15; ++x) n += bleuvif(s.image->at(x, y)) ? 1 : 0;
+        return n;
+    };
+    // An empty cell without marks, and without the marks of a neighbour
+    // reaching into its square.
+    short cellule = 0;
+    for (short c = 1; c <= g.getnbcases() && cellule == 0; ++c)
+        if (g.casestvide(c) && g.getpuser(c) == 0 && bleus(c) == 0) cellule = c;
+    ASSERT_GT(cellule, 0);
+    g.swapossuser(cellule, 1);
+    g.swapossuser(cellule, 6);
+    s.dessine();
+    EXPECT_GT(bleus(cellule), 0);
+    // Mark 1 at the top, mark 6 at the bottom right: blue near both places.
+    for (short v : {short{1}, short{6}}) {
+        short x = 0;
+        short y = 0;
+        g.givepossofuser(cellule, v, x, y);
+        EXPECT_TRUE(s.autour(s.pixel(x, static_cast<short>(y + 5 - 4)), 4, bleuvif)) << v;
+    }
+    short x = 0;
+    short y = 0;
+    g.givepossofuser(cellule, 3, x, y);
+    EXPECT_FALSE(s.autour(s.pixel(x, static_cast<short>(y + 5 - 4)), 2, bleuvif));
+}
+
+TEST_F(gripage, the_constraint_display_joins_neighbours_in_green) {
+    scene s("1251-1", 6);
+    s.couleur = 0x008000;
+    s.dessine();
+    contraffi = 1;
+    s.dessine();
+    int verts = 0;
+    for (int y = 0; y < s.image->haut(); ++y)
+        for (int x = 0; x < s.image->larg(); ++x) verts += s.image->at(x, y) == 0x00FF00u ? 1 : 0;
+    EXPECT_GT(verts, 200);
+    // No pencil marks under the constraint display.
+    for (short c = 1; c <= s.page.getnbcases(); ++c)
+        if (s.page.getpuser(c) != 0 && s.page.casestvide(c)) {
+            EXPECT_FALSE(s.autour(s.centre(c), 12, bleuvif)) << c;
+        }
+}
+
+TEST_F(gripage, links_of_mode_7_join_every_pair_of_edge_neighbours) {
+    scene s("1251-1", 7);
+    clagripage& g = s.page;
+    gstring voisins;
+    gstring mot;
+    int liens = 0;
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        topogivetroisvoisicase(&voisins, g.getcases().adr(c));
+        while (voisins.notempty()) {
+            depilemot(mot, voisins.adr());
+            const short n = g.numerodelacase(mot.adr());
+            if (n <= c) continue;
+            ++liens;
+            const POINT p = s.pixel(static_cast<short>((g.getcacentrix(c) + g.getcacentrix(n)) / 2),
+                                    static_cast<short>((g.getcacentry(c) + g.getcacentry(n)) / 2));
+            EXPECT_EQ(s.image->at(p.x, p.y), 0xFF0000u) << c << "-" << n;
+        }
+    }
+    EXPECT_GT(liens, 10);
+}
+
+TEST_F(gripage, passes_leave_the_device_and_its_dc_as_they_found_them) {
+    scene s("1251-1", 6);
+    HGDIOBJ pen0 = GetStockObject(BLACK_PEN);
+    HGDIOBJ brush0 = GetStockObject(WHITE_BRUSH);
+    SelectObject(s.fond->dc(), pen0);
+    SelectObject(s.fond->dc(), brush0);
+    SelectObject(s.image->dc(), pen0);
+    SelectObject(s.image->dc(), brush0);
+    s.d.setlocxy(7, 9);
+    crochetsgripage.sablierdeb = [] { ++*compteur(); };
+    crochetsgripage.sablierfin = [] { --*compteur(); };
+    s.dessine();
+    EXPECT_EQ(s.d.getlocx(), 7);
+    EXPECT_EQ(s.d.getlocy(), 9);
+    EXPECT_STREQ(s.d.getpile(), "");
+    EXPECT_EQ(grillant, 0);
+    EXPECT_EQ(*compteur(), 0);
+    for (HDC dc : {s.fond->dc(), s.image->dc()}) {
+        EXPECT_EQ(SelectObject(dc, GetStockObject(NULL_PEN)), pen0);
+        EXPECT_EQ(SelectObject(dc, GetStockObject(NULL_BRUSH)), brush0);
+    }
+    // Drawing again makes no new objects: the shared ones are reused or
+    // replaced.
+    const long avant = rendertest::objetsgdivivants();
+    s.dessine();
+    EXPECT_LE(rendertest::objetsgdivivants(), avant + 3);
+    libereressources();
+    EXPECT_LE(rendertest::objetsgdivivants(), avant);
+}
+
+TEST_F(gripage, the_rules_pages_hide_the_pencil_marks) {
+    scene s("1251-1", 6);
+    s.couleur = 0x008000;
+    s.dessine();
+    crochetsgripage.reglesaffichees = [] { return true; };
+    s.dessine();
+    for (short c = 1; c <= s.page.getnbcases(); ++c)
+        if (s.page.getpuser(c) != 0 && s.page.casestvide(c)) {
+            EXPECT_FALSE(s.autour(s.centre(c), 12, bleuvif)) << c;
+        }
+}
+
+TEST_F(gripage, hexaplacer_marks_a_lattice_point) {
+    scene s("1251-1", 6);
+    s.page.fautunelivopoint();
+    const short index = 1;
+    short x = 0;
+    short y = 0;
+    s.page.giveposipoint(s.page.getpoints().adr(index), x, y);
+    s.d.sethdc(s.image->dc());
+    hexaplacer(&s.page, &s.d, index, 0x00A5FF);
+    finusageressources();
+    // Corner A of the hexagon around the point, in orange.
+    const POINT p = s.pixel(static_cast<short>(x + s.page.gettaillepix()), y);
+    EXPECT_TRUE(s.autour(p, 2, [](COLORREF c) { return c == 0x00A5FFu; }));
+    hexaplacer(&s.page, &s.d, 0, 0x00A5FF);
+    hexaplacer(&s.page, &s.d, static_cast<short>(s.page.getnbpoints() + 1), 0x00A5FF);
+    EXPECT_STREQ(s.d.getpile(), "");
+}
+
+} // namespace

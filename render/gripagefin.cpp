@@ -1,0 +1,176 @@
+// clagripage: the top pass (values, pencil marks, constraint display,
+// hexagon dots, the contour and the scroll arrows).
+#include "render/clagripage.h"
+
+#include "render/gripagereglages.h"
+#include "render/ressources.h"
+
+#include <algorithm>
+
+void grichiffroulettres(short, clagripage* g, cladevout* dev, int colour, short cell,
+                        short character, float factor, short angle) {
+    const short h = static_cast<short>(g->gethauteurchiffre() * factor);
+    mapolice.createbis(h, static_cast<short>(h / 2), static_cast<short>(angle * 10), 0, 200,
+                       "Arial");
+    mapolice.colornoback(colour);
+    mapolice.useon(dev->gethdc());
+    mapolice.setcentrage(1);
+    const char texte[2] = {static_cast<char>(character), 0};
+    mapolice.printpix(dev->devx(g->getcacentrix(cell)), dev->devy(g->getcacentry(cell)), texte);
+}
+
+void dessinsegment(clagripage* g, const char* segment) {
+    clavochemin c;
+    c.getdirections().settaillangle(g->gettaillepix(), g->getangle());
+    gstring debut(segment);
+    gstring fin(segment);
+    char* deuxpoints = debut.adr();
+    while (*deuxpoints != 0 && *deuxpoints != ':') ++deuxpoints;
+    *deuxpoints = 0;
+    fin.replaceone(":", "");
+    const short x1 = c.valducheminx(debut.adr());
+    const short y1 = c.valducheminy(debut.adr());
+    const short x2 = c.valducheminx(fin.adr());
+    const short y2 = c.valducheminy(fin.adr());
+    g->getdevice()->atrasegpur(x1, y1, x2, y2);
+}
+
+void clagripage::affipossofuser(short cell) {
+    const short masque = getpuser(cell);
+    if (masque == 0) return;
+    short coup = 0;
+    switch (taillechoisie) {
+    case 40:
+        coup = 5;
+        break;
+    case 50:
+        coup = 6;
+        break;
+    case 60:
+        coup = 8;
+        break;
+    case 70:
+        coup = 9;
+        break;
+    default:
+        break;
+    }
+    cladevout& d = dev();
+    mapolice.create(static_cast<short>(taillechoisie / 4), static_cast<short>(taillechoisie / 8), 0,
+                    0, 200, "Arial");
+    mapolice.colornoback(0xFF0000);
+    mapolice.useon(d.gethdc());
+    mapolice.setcentrage(1);
+    for (short i = 1; i <= 6; ++i) {
+        if ((masque & (1 << (i - 1))) == 0) continue;
+        short x = 0;
+        short y = 0;
+        givepossofuser(cell, i, x, y);
+        const char texte[2] = {static_cast<char>('0' + i), 0};
+        mapolice.print(d.devx(x), d.devy(static_cast<short>(y + coup)), texte);
+    }
+}
+
+void clagripage::dessincontourtritop(short, short solution, short width, int colour) {
+    if (!testaffi(6)) return;
+    cladevout& d = dev();
+    fautdeslistesegtour();
+    if (solution != 0) width = static_cast<short>(width * 3 / 4);
+    d.setgeocrayonpix(1, colour);
+    const lichavo& internes = getsegmentsinternes();
+    for (short i = 1; i <= internes.effectif(); ++i) dessinsegment(this, internes.adr(i));
+    d.setgeocrayonpix(width, colour);
+    const lichavo& externes = getsegmentsexternes();
+    for (short i = 1; i <= externes.effectif(); ++i) dessinsegment(this, externes.adr(i));
+    moncrayon.clear();
+}
+
+void clagripage::dessinevaleurs() {
+    cladevout& d = dev();
+    const float facteur = testaffi(7, 10) ? 0.75f : 1.0f;
+    for (short c = 1; c <= getnbcases(); ++c) {
+        const bool fixe = casestfixe(c);
+        const short v = mainone || fixe ? getcaseval(c) : 0;
+        if (v <= 0) continue;
+        const int couleur = mainone && !fixe ? grischiffrejoue : grischiffrefixe;
+        grichiffroulettres(slot, this, &d, couleur, c, boncarac(slot, v), facteur, 0);
+    }
+}
+
+void clagripage::dessinemarques() {
+    cladevout& d = dev();
+    if (contraffi) {
+        d.setgeocrayonpix(1, 0x00FF00);
+        d.setcreabrosse(0x00FF00);
+        for (short c = 1; c <= getnbcases(); ++c) {
+            for (short k = 0; k < 12; ++k) {
+                const short n = casevoisine(c, k);
+                if (n > 0 && n < c)
+                    d.atrasegpur(getcacentrix(c), getcacentry(c), getcacentrix(n), getcacentry(n));
+            }
+            d.devecerclepix(getcacentrix(c), getcacentry(c), 4);
+        }
+        return;
+    }
+    if (crochetsgripage.reglesaffichees && crochetsgripage.reglesaffichees()) return;
+    for (short c = 1; c <= getnbcases(); ++c)
+        if (casestvide(c)) affipossofuser(c);
+}
+
+void clagripage::dessinefleches() {
+    cladevout& d = dev();
+    const unsigned char ouvertes[4] = {flechokdroite, flechokgauche, flechokhaut, flechokbas};
+    const bool montrees[4] = {flechokdroite || flechokgauche, flechokdroite || flechokgauche,
+                              flechokhaut || flechokbas, flechokhaut || flechokbas};
+    for (short f = 0; f < 4; ++f) {
+        if (!montrees[f]) continue;
+        POINT p[4];
+        for (short i = 0; i < 4; ++i)
+            p[i] = POINT{flechepoly[f][i].x - d.getlocx(), d.getlocy() - flechepoly[f][i].y};
+        d.setcreabrosse(ouvertes[f] ? 0x0000FF : grisvingt);
+        d.devepolygopix(0, 0, p, 4);
+    }
+}
+
+void clagripage::dessingrifin(cladevout* dv, short solution, int, int contourcolour) {
+    device = dv;
+    cladevout& d = *dv;
+    if (crochetsgripage.sablierdeb) crochetsgripage.sablierdeb();
+    grillant = 1;
+    d.locapush();
+    setlocagrideux(solution, dv);
+    const short w = std::max<short>(1, static_cast<short>(taillepixel / 40));
+    dessinevaleurs();
+    dessinemarques();
+    if (mainone && !testaffi(8)) {
+        d.setgeocrayonpix(w, 0);
+        const short r = d.poursixcent(10);
+        for (short h = 1; h <= getnbhexacompletes(); ++h)
+            d.devecerclepix(gethexacentrix(h), gethexacentry(h), r);
+    }
+    dessincontourtritop(slot, solution, static_cast<short>(taillepixel / 12 + 1), contourcolour);
+    dessinefleches();
+    finusageressources();
+    d.locapop();
+    grillant = 0;
+    if (crochetsgripage.sablierfin) crochetsgripage.sablierfin();
+}
+
+void hexaplacer(clagripage* g, cladevout* dev, short index, int colour) {
+    g->fautunelivopoint();
+    if (index < 1 || index > g->getpoints().effectif()) return;
+    dev->locapush();
+    g->setlocagrille(dev);
+    dev->transpabrosse();
+    dev->setgeocrayonmilli(std::max<short>(1, static_cast<short>(g->gettaillepixel() / 40)),
+                           colour);
+    short x = 0;
+    short y = 0;
+    g->giveposipoint(g->getpoints().adr(index), x, y);
+    const short t = g->gettaillepix();
+    if (g->testaffi(8))
+        dev->devecerclepix(x, y, static_cast<short>(0.88 * t + 0.5));
+    else
+        dev->devehexagopix(x, y, 0, t);
+    dev->locapop();
+}
