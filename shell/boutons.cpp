@@ -62,6 +62,11 @@ HWND bouton(short id) {
     return nullptr;
 }
 
+void oublieboutons() {
+    boutonscrees.clear();
+    boitecase = nullptr;
+}
+
 HWND boitenomcase() {
     return boitecase;
 }

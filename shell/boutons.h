@@ -44,6 +44,8 @@ void showwinboutons(int montrer);
 // Enable and disable the buttons for the mode, the cell size and the undo
 // history.
 void boutaffiches();
+// Forget the column once the main window (and so every button) is gone.
+void oublieboutons();
 // The cell-name box under the pointer.
 HWND boitenomcase();
 // A created button by id (the first, for the text boxes); null when absent.

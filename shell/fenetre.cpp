@@ -223,6 +223,7 @@ int bouclemessages() {
 }
 
 void finjeu() {
+    oublieboutons();
     destrucursou();
     libererbitmaps();
 }
