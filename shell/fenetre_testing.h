@@ -10,9 +10,11 @@
 #include "shell/miseenpage.h"
 #include "shell/peinture.h"
 
-#include "platform/gdi_internal.h"
 #include "platform/messagebox/message_box.h"
+#ifndef _WIN32
+#include "platform/gdi_internal.h"
 #include "platform/user_testing.h"
+#endif
 #include "render/bitmapmemoire.h"
 #include "render/ressources.h"
 #include "shell/core/paramuser_testing.h"
@@ -38,11 +40,14 @@ struct bipjoue {
 class partie : public ::testing::Test {
 protected:
     void SetUp() override {
+#ifndef _WIN32
+        // The layer's headless display, on a clock that Beep advances.
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
+        vora::platform::testing::use_manual_clock(1000);
+#endif
         ancien = std::filesystem::current_path();
         std::filesystem::current_path(std::filesystem::path(dossier.fichier("")));
-        vora::platform::testing::use_manual_clock(1000);
         vora::platform::set_message_box_answerer(
             [this](const vora::platform::MessageBoxQuestion& q) {
                 questions.push_back(q.text);
@@ -92,7 +97,9 @@ protected:
         SendMessageA(fenetre, droit ? WM_RBUTTONUP : WM_LBUTTONUP, 0, l);
         peins();
     }
-    void clicase(short cellule) { clic(centre(cellule)); }
+    void clicase(short cellule) {
+        clic(centre(cellule));
+    }
     void presse(short id) {
         SendMessageA(fenetre, WM_COMMAND, static_cast<WPARAM>(id), 0);
         peins();
@@ -160,8 +167,10 @@ class arretcouche : public ::testing::Environment {
 public:
     void TearDown() override {
         libereressources();
+#ifndef _WIN32
         vora::platform::testing::shutdown_layer();
         vora::platform::gdi::release_font_caches();
+#endif
     }
 };
 inline ::testing::Environment* const arret = ::testing::AddGlobalTestEnvironment(new arretcouche);
