@@ -1,6 +1,7 @@
 // The button column: creation at fixed positions, showing and enabling.
 #include "shell/boutons.h"
 
+#include "shell/clagdtooltip.h"
 #include "shell/etatjeu.h"
 
 #include <vector>
@@ -23,6 +24,7 @@ HWND creabouton(HINSTANCE instance, short id, const char* titre, short x, short 
         CreateWindowExA(WS_EX_LEFT, "button", titre, WS_CHILD | WS_BORDER, x, y, w, h, jeu.fenetre,
                         reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), instance, nullptr);
     if (b != nullptr) boutonscrees.push_back({id, b});
+    tooltip.addboutcoo(id, x, static_cast<short>(x + w), y, static_cast<short>(y + h));
     return b;
 }
 
@@ -64,6 +66,7 @@ HWND bouton(short id) {
 
 void oublieboutons() {
     boutonscrees.clear();
+    tooltip.videzones();
     boitecase = nullptr;
 }
 

@@ -3,6 +3,7 @@
 
 #include "shell/boites.h"
 #include "shell/boutons.h"
+#include "shell/clagdtooltip.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
 #include "shell/peinture.h"
@@ -109,6 +110,7 @@ void executer(HWND window, short id) {
         break;
     case idpause:
         if (question(8, MB_ICONEXCLAMATION | MB_DEFBUTTON2)) {
+            tooltip.virefentooltip();
             CloseWindow(window);
             fenetreduction(true);
         }
@@ -122,6 +124,7 @@ void executer(HWND window, short id) {
         break;
     case idlangue: {
         paramjeu.langue = paramjeu.langue == languefrancais ? langueanglais : languefrancais;
+        textipenvoi();
         blocagedujeu();
         chronomactiver(false);
         gstring titre;

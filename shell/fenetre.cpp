@@ -4,6 +4,7 @@
 
 #include "shell/boites.h"
 #include "shell/boutons.h"
+#include "shell/clagdtooltip.h"
 #include "shell/commandes.h"
 #include "shell/curseurs.h"
 #include "shell/etatjeu.h"
@@ -92,10 +93,18 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_ERASEBKGND:
         return true;
-    case WM_SETCURSOR:
+    case WM_SETCURSOR: {
         fixecursouris(true);
+        if (!principale) return true;
+        POINT p{};
+        GetCursorPos(&p);
+        ScreenToClient(window, &p);
+        const auto x = static_cast<short>(p.x);
+        const auto y = static_cast<short>(p.y);
+        tooltip.danszoclifen(window, x, y, anymode(modejeu, 0) ? boutriproche(x, y) : 0);
         resultat = 1;
         return true;
+    }
     case WM_COMMAND:
         if (HIWORD(wParam) == 0) commande(jeu.fenetre, static_cast<short>(LOWORD(wParam)));
         return true;
@@ -106,6 +115,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         nomcasesous(pointdu(lParam));
         return true;
     case WM_LBUTTONDOWN:
+        tooltip.virefentooltip();
         jeu.appuigauche = pointdu(lParam);
         resultat = 1;
         return true;
@@ -184,6 +194,9 @@ HWND demarrage(HINSTANCE instance, int montrer) {
         }
         inscrite = true;
     }
+    tooltip.clear();
+    tooltip.creawinklassetooltip(instance);
+    tooltip.setdecalage(25, 0);
     const RECT r = taillegrifen();
     marqueurcreation = 2;
     HWND w = CreateWindowExA(
@@ -196,6 +209,8 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     }
     EnableWindow(w, TRUE);
     jeu.fenetre = w;
+    tooltip.sethwndprin(w);
+    textipenvoi();
     creacursouris();
     ShowWindow(w, SW_HIDE);
     setgriwinposition();
@@ -223,6 +238,7 @@ int bouclemessages() {
 }
 
 void finjeu() {
+    tooltip.scratch();
     oublieboutons();
     destrucursou();
     libererbitmaps();

@@ -3,6 +3,7 @@
 // model, the undo history, the beeps and the painted picture.
 #include "shell/fenetre_testing.h"
 
+#include "shell/clagdtooltip.h"
 #include "shell/selecteur.h"
 
 #include "render/gripagereglages.h"
@@ -293,6 +294,33 @@ TEST_F(partie, KeysChooseTheValueAndTabStepsIt) {
     peins();
     SendMessageA(fenetre, WM_TIMER, 1, 0);
     EXPECT_EQ(jeu.valeurcourante, 5);
+}
+
+// The pointer resting on a button or a selector triangle shows its tooltip,
+// in the language in force.
+TEST_F(partie, TooltipsFollowThePointerAndTheLanguage) {
+    auto survole = [this](POINT p) {
+        vora::platform::testing::send_mouse_move(fenetre, p);
+        peins();
+    };
+    RECT plus{};
+    GetWindowRect(bouton(idplus), &plus);
+    POINT p{plus.left + 5, plus.top + 5};
+    ScreenToClient(fenetre, &p);
+    survole(p);
+    EXPECT_TRUE(tooltip.estvisible());
+    EXPECT_STREQ(tooltip.textelabel(), "  Agrandir  ");
+    EXPECT_EQ(vora::platform::testing::window_role(tooltip.popup()),
+              vora::platform::testing::WindowRole::tooltip);
+    survole(triangle(3));
+    EXPECT_STREQ(tooltip.textelabel(), "  S\xE9lec. chiffre 3  ");
+    reponses = {IDOK};
+    presse(idlangue);
+    EXPECT_EQ(questions.back(), "English");
+    survole(p);
+    EXPECT_STREQ(tooltip.textelabel(), "  Bigger  ");
+    survole(POINT{5, 5});
+    EXPECT_FALSE(tooltip.estvisible());
 }
 #endif
 
