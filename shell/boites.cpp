@@ -18,3 +18,8 @@ int boitemessage(short number, UINT type, const char* a, const char* b) {
 int boitetexte(const char* text, const char* caption, UINT type) {
     return vora::platform::show_message_box(jeu.fenetre, text, caption, type | MB_SYSTEMMODAL);
 }
+
+void languedesboites() {
+    SetThreadUILanguage(
+        MAKELANGID(paramjeu.langue == langueanglais ? LANG_ENGLISH : LANG_FRENCH, SUBLANG_DEFAULT));
+}

@@ -10,3 +10,5 @@
 int boitemessage(short number, UINT type, const char* a = nullptr, const char* b = nullptr);
 // A box with a text of its own (the language's name, a start-up failure).
 int boitetexte(const char* text, const char* caption, UINT type);
+// The boxes' buttons in the game's language (Oui / Non or Yes / No).
+void languedesboites();

@@ -125,6 +125,7 @@ void executer(HWND window, short id) {
     case idlangue: {
         paramjeu.langue = paramjeu.langue == languefrancais ? langueanglais : languefrancais;
         textipenvoi();
+        languedesboites();
         blocagedujeu();
         chronomactiver(false);
         gstring titre;

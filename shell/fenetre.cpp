@@ -174,6 +174,7 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     nomfichierparam(nom);
     getparamuser(paramjeu, nom.adr());
     if (paramjeu.grillecourante == 0) paramjeu.grillecourante = 1;
+    languedesboites();
     setappli(3);
 
     WNDCLASSEXA classe{};
