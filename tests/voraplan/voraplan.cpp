@@ -2,7 +2,9 @@
 // end-to-end scenario: client pixels of two empty cells with a value each
 // that the rule allows (the second still allowed once the first is
 // entered), of the selector's triangles and of the buttons it clicks.
-// Usage: voraplan GRID
+// With "solution", it prints instead every empty cell with its value in the
+// grid's solution ("S x y value" lines).
+// Usage: voraplan GRID [solution]
 #include "shell/boutons.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
@@ -13,6 +15,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -29,6 +33,24 @@ short permise(short c) {
     return 0;
 }
 
+// Fill the empty cells by trial, the given values kept.
+bool resous(short c) {
+    if (c > grilleram.getnbcases()) return true;
+    if (!grilleram.casestvide(c)) return resous(static_cast<short>(c + 1));
+    for (short v = 1; v <= 6; ++v) {
+        bool libre = true;
+        for (short i = 0; i < 12 && libre; ++i) {
+            const short n = grilleram.casevoisine(c, i);
+            libre = n == 0 || grilleram.getcaseval(n) != v;
+        }
+        if (!libre) continue;
+        grilleram.setcaseval(c, v);
+        if (resous(static_cast<short>(c + 1))) return true;
+    }
+    grilleram.setcaseval(c, 0);
+    return false;
+}
+
 void imprime(const char* quoi, short c, short v) {
     const miseenpage& m = miseenpagecourante();
     std::printf("%s %d %d %d\n", quoi, m.originex + grilleram.getcacentrix(c),
@@ -43,6 +65,14 @@ int main(int argc, char** argv) {
     nomgrinit();
     if (!grillecharger(nullptr, grille, nullptr, false)) return 1;
     recalculemiseenpage();
+    if (argc > 2 && std::string(argv[2]) == "solution") {
+        std::vector<short> vides;
+        for (short c = 1; c <= grilleram.getnbcases(); ++c)
+            if (grilleram.casestvide(c)) vides.push_back(c);
+        if (!resous(1)) return 1;
+        for (short c : vides) imprime("S", c, grilleram.getcaseval(c));
+        return 0;
+    }
     const short a = premierevide(0);
     const short va = permise(a);
     grilleram.setcaseval(a, va);
