@@ -32,6 +32,14 @@ void lancerunpaint(HWND window) {
 }
 
 void finmessage(HWND window) {
+    // A new grid or cell size: the window takes its new size before the
+    // repaint (resizing from inside a paint is not honoured everywhere).
+    if (!jeu.miseenpagevalide && jeu.pret && jeu.nidpositionnement == 0) {
+        jetterfond();
+        recalculemiseenpage();
+        setgriwinposition();
+        jeu.repeindre = true;
+    }
     if (jeu.repeindre && jeu.nidpositionnement == 0) {
         jeu.repeindre = false;
         if (jeu.fenetremontrable) lancerunpaint(window);

@@ -51,12 +51,15 @@ click 62 260
 shot
 if (($(count m $((CX + BX)) $((CY + BY))) > 5)); then pass "redo filled B"; else fail "B empty after redo"; fi
 
-# "X", then yes (the letter of "Oui") to its question: the game ends.
+# "X", then yes to its question: the game ends. The box's buttons are
+# "Oui" / "Non" or "Yes" / "No" (Wine's own language): "o" and "y" each choose
+# yes in one language and nothing in the other.
 read -r XX XY <<<"$(pos X)"
 click "$XX" "$XY"
 sleep 0.5
 shot
 boxkey o
+if kill -0 "$GAME_PID" 2>/dev/null; then boxkey y; fi
 if wait_for bash -c "! kill -0 $GAME_PID"; then
     wait "$GAME_PID" 2>/dev/null || true
     GAME_PID=

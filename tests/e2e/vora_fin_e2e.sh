@@ -35,6 +35,7 @@ if ((BOXES > 0)); then pass "congratulation shown"; else fail "no congratulation
 boxkey Return
 sleep 0.5
 boxkey o
+if ! grep -qs "gv1:A=" "$WORK/V-O-RA 110.TXT"; then boxkey y; fi
 if wait_for grep -q "gv1:A=" "$WORK/V-O-RA 110.TXT"; then
     if grep "gv1:A=" "$WORK/V-O-RA 110.TXT" | grep -q G; then
         fail "the saved state still has empty cells"
@@ -48,6 +49,7 @@ read -r XX XY <<<"$(grep '^X ' "$WORK/boutons.txt" | cut -d' ' -f2-)"
 click "$XX" "$XY"
 sleep 0.5
 boxkey o
+if kill -0 "$GAME_PID" 2>/dev/null; then boxkey y; fi
 if wait_for bash -c "! kill -0 $GAME_PID"; then
     wait "$GAME_PID" 2>/dev/null || true
     GAME_PID=
