@@ -44,8 +44,6 @@ wait_for() {
     done
 }
 
-"${PLAN_CMD[@]}" "${PLAN_ARGS[@]}" | tr -d '\r' >"$WORK/plan.txt"
-pos() { grep "^$1 " "$WORK/plan.txt" | cut -d' ' -f2-; }
 
 DISPLAY_NUMBER=$((200 + RANDOM % 100))
 while [[ -e /tmp/.X11-unix/X$DISPLAY_NUMBER || -e /tmp/.X$DISPLAY_NUMBER-lock ]]; do
@@ -58,6 +56,11 @@ wait_for xdpyinfo >/dev/null || {
     fail "Xvfb did not start"
     exit 1
 }
+
+# The positions, once the display exists (under Wine the first program
+# started fixes the display of the Wine session).
+"${PLAN_CMD[@]}" "${PLAN_ARGS[@]}" | tr -d '\r' >"$WORK/plan.txt"
+pos() { grep "^$1 " "$WORK/plan.txt" | cut -d' ' -f2-; }
 
 cd "$WORK"
 "${GAME_CMD[@]}" >"$WORK/game.log" 2>&1 &
