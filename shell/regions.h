@@ -1,0 +1,138 @@
+// The main window's shape and the scrolling of the grid in play: the layout
+// (regionsdisposition.h), the grid region, the main region, and the scroll
+// commands. The shell owns one regionsjeu for the whole run and passes, at
+// each call, what it reads from the shell's state (entreesregions); the
+// layout-valid and repaint-pending flags stay the shell's.
+//
+// How the shell calls it (`regions` its regionsjeu, `e` an entreesregions
+// filled from its state just before the call):
+// - Start-up, step 15, after grillecharger and settailleprin: clear the
+//   layout-valid flag, then `regions.calcuregmini(jeu.fenetre)`: the window
+//   gets the empty shape until the first paint. Until the first layout,
+//   disposition() and taillegrifen give the 980 x 820 play window.
+// - Paint of the main window, step 2 (layout not valid): drop the window
+//   background bitmap, `regions.recalcureg(e)`, set the layout-valid flag,
+//   then place the window (taillegrifen, mainwinposornot): width
+//   regions.disposition().W, height regions.taillegrifen(the last button's
+//   bottom).cy. From then on the window device's local origin is the grid
+//   origin (the grid passes give it back as they found it): WM_MOUSEMOVE and
+//   the clicks convert to grid-local coordinates with it. The window device
+//   must not be installed again (devinstalle) before the grid is drawn: the
+//   grid's position is kept relative to the device's page reference point.
+// - Paint, step 5, just before the BitBlt, every paint in play:
+//   `regions.appliqueregprin(jeu.fenetre)`.
+// - Left button release, before the cell logic: `short c =
+//   regions.flechetouchee(client point)`; when c is not 0,
+//   `regions.decalagribouton(c)`, clear the layout-valid flag, reaffigri(),
+//   and the click is used.
+// - WM_COMMAND ids 2, 3, 4, 5: `regions.decalagribouton(id)`, clear the
+//   layout-valid flag, reaffigri().
+// - A drag of more than 24 pixels between press and release (no cell, a
+//   lattice point): `regions.decalagrisouris(release x - press x, release y
+//   - press y, grilleram.gettaillepix())` in grid-local coordinates (y
+//   upwards), clear the layout-valid flag, reaffigri().
+// - Cell size "+" / "-", a grid loaded, the parameters read: clear the
+//   layout-valid flag (the next paint lays out and shapes again; a smaller
+//   grid puts its offsets back in bounds there).
+// - The window moved (WM_MOVING, WM_MOVE, after storing its position): when
+//   `regions.debordementchange(e)`, clear the layout-valid flag and
+//   reaffigri(): near the screen's right or bottom edge the grid overflows
+//   and gets its arrows.
+// - Rules opened ("?"): `regions.fermefleches()`, then SetWindowRgn(window,
+//   NULL, TRUE) and the rules placement, 800 + 2 dx by 600 + dx + dy with
+//   dx, dy = regions.regionprincipale().getdx() / getdy().
+// - The arrows hint (paint step 9): regions.flecheaffichee().
+// - WM_DESTROY: `regions.libere()`. A regionsjeu kept in a global outlives
+//   the drawing layer's tables at exit: it must hold no region by then.
+#pragma once
+
+#include "shell/clawinregion.h"
+#include "shell/regionsdisposition.h"
+
+#include "render/cladevout.h"
+#include "render/clagripage.h"
+
+// What the layout reads from the shell's state.
+struct entreesregions {
+    HWND fenetre = nullptr;       // the main window
+    clagripage* grille = nullptr; // grid page 0, the grid in play (borrowed)
+    cladevout* dev = nullptr;     // the window device fenecrout (borrowed)
+    short gauche = 60;            // the stored window position (screen pixels)
+    short haut = 60;
+    short basboutons = 0; // the last button's bottom, as the column places it
+    short ecranw = 0;     // GetSystemMetrics(SM_CXSCREEN)
+    short ecranh = 0;     // GetSystemMetrics(SM_CYSCREEN)
+};
+
+class regionsjeu {
+public:
+    // The layout: the grid's frame in whole pixels (the model's, not
+    // rounded through millimetres), layout values, overflows; the
+    // offsets bounded and the arrows set (decalaccordfleches); the device's
+    // local origin and the grid's position put on the grid origin moved by
+    // the offsets; the arrows' triangles and open flags given to the drawing
+    // (flechepoly, flechok*). A grid without pixel coordinates keeps the
+    // previous layout. The window is not moved: the caller places it.
+    void calcuposiregion(const entreesregions& e);
+    // The grid region: the grid's complete hexagons enlarged by 20 % (in
+    // display mode 8 circles at cells and hexagons), the triangles of the
+    // shown arrows, cut to the grid area; window coordinates.
+    void crearegiongrille(const entreesregions& e);
+    // The main region: a strip of the caption (110 wide from dx + 20), the
+    // button column (50 wide from dx + 30, down to its bottom + 10) and the
+    // grid region; sets the region height Hr.
+    void composeregionprin(const entreesregions& e);
+    // The grid's pixel coordinates, dx and dy measured on the window, then
+    // calcuposiregion, crearegiongrille and composeregionprin.
+    void recalcureg(const entreesregions& e);
+    // dx and dy measured on the window, and the main region (empty until the
+    // first recalcureg) applied: the start-up shape.
+    void calcuregmini(HWND fenetre);
+    // Gives the window a copy of the main region as its shape (the window
+    // owns the copy). Redraws only when the region changed since it was last
+    // applied, so that a paint that applies it does not ask for another.
+    void appliqueregprin(HWND fenetre);
+
+    // Bound the offsets by the current layout and set the arrows.
+    void decalaccordfleches(short pas);
+    // One step: 2 sx + 1 (the grid moves right), 3 sx - 1, 4 sy - 1 (the
+    // grid moves down), 5 sy + 1; other values do nothing. Bounded by the
+    // next layout.
+    void decalagribouton(short direction);
+    // A drag of (dx, dy) pixels, y upwards, at lattice step pas: sx += dx /
+    // pas, sy += dy / pas. Bounded by the next layout.
+    void decalagrisouris(short dx, short dy, short pas);
+    // Arrow command (2..5) of an open arrow's zone holding the client point;
+    // 0 for none.
+    short flechetouchee(POINT client) const { return ::flechetouchee(fleches, client); }
+    // Every arrow closed (the rules pages have none), here and for the
+    // drawing.
+    void fermefleches();
+    // Whether the window's position in e gives other overflows than the
+    // current layout's (the layout is then to be made again).
+    bool debordementchange(const entreesregions& e) const;
+    // Deletes both regions (the next composition makes them again).
+    void libere();
+    // Whether some arrow is open.
+    bool flecheaffichee() const;
+
+    // The play window's size: the layout width, and the largest of the last
+    // button's bottom, the layout height and the region height + 15.
+    SIZE taillegrifen(short dernierbas) const;
+
+    const dispositionjeu& disposition() const { return dispo; }
+    const defilementjeu& defilement() const { return defil; }
+    const flechesjeu& getfleches() const { return fleches; }
+    const clawinregion& regionprincipale() const { return regprin; }
+    const clawinregion& regiongrille() const { return reggrille; }
+
+private:
+    void donnefleches() const;
+
+    clawinregion regprin;
+    clawinregion reggrille;
+    dispositionjeu dispo;
+    defilementjeu defil;
+    flechesjeu fleches;
+    bool regprinchangee = true;
+};
