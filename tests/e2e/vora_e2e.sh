@@ -2,7 +2,8 @@
 # End-to-end scenario of the game under Xvfb, driven with xdotool and checked
 # on screenshots: load grid 2 through its question, choose a value on the
 # selector and enter it, choose one with the keyboard and enter it, undo,
-# redo, then leave through "X" and its question.
+# redo, stay idle for ten seconds (the CPU time it costs is bounded), then
+# leave through "X" and its question.
 #
 # Usage: vora_e2e.sh <build-dir>
 # VORA_GAME_CMD overrides the command that starts the game (for instance
@@ -50,6 +51,24 @@ if (($(count m $((CX + BX)) $((CY + BY))) == 0)); then pass "undo emptied B"; el
 click 62 260
 shot
 if (($(count m $((CX + BX)) $((CY + BY))) > 5)); then pass "redo filled B"; else fail "B empty after redo"; fi
+
+# Idle with the game open and its 200 ms timer running: under 1 % of one core
+# over ten seconds, that is under a tenth of a second of CPU time.
+if [[ -r /proc/$GAME_PID/stat ]]; then
+    cpu_ticks() { awk '{print $14 + $15}' "/proc/$GAME_PID/stat"; }
+    sleep 1
+    START=$(cpu_ticks)
+    sleep 10
+    USED=$(($(cpu_ticks) - START))
+    HZ=$(getconf CLK_TCK)
+    if ((USED * 10 < HZ)); then
+        pass "idle: $USED of $((HZ / 10)) allowed CPU ticks in 10 s"
+    else
+        fail "idle used $USED CPU ticks in 10 s (limit $((HZ / 10)))"
+    fi
+else
+    fail "cannot read /proc/$GAME_PID/stat for the idle check"
+fi
 
 # "X", then yes to its question: the game ends. The box's buttons are
 # "Oui" / "Non" or "Yes" / "No" (Wine's own language): "o" and "y" each choose
