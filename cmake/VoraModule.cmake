@@ -11,6 +11,14 @@ if(VORA_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The fuzzing build: every library instrumented for libFuzzer's coverage and
+# sanitized; the fuzz targets link libFuzzer itself.
+if(VORA_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # Applies the project's warning set to a target.
 function(vora_warnings target)
     target_compile_options(${target} PRIVATE ${VORA_WARNINGS})

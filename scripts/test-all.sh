@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of the project from a fresh checkout: installs what is
 # missing, then builds and runs the unit tests in the normal build and in the
-# sanitizer build, then the end-to-end scenarios and the Windows build's tests
-# where they exist.
+# sanitizer build, then every fuzz target for a short time, then the end-to-end
+# scenarios and the Windows build's tests where they exist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -23,6 +23,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp \
     ctest --test-dir build/asan --output-on-failure -j "$JOBS"
+
+echo "=== fuzzing (each target briefly, from its seeds)"
+bash scripts/fuzz.sh all "${VORA_FUZZ_SECONDS:-15}"
 
 shopt -s nullglob
 e2e=(tests/e2e/*_e2e.sh)

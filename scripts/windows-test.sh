@@ -191,4 +191,25 @@ if [[ -f $E2E && -f $DEMO ]]; then
     fi
 fi
 
+# The game's scenarios with the Windows game and its positions program
+# started through Wine.
+GAME=$BUILD/shell/vora.exe
+PLAN=$BUILD/tests/voraplan.exe
+for E2E in tests/e2e/vora_e2e.sh tests/e2e/vora_fin_e2e.sh; do
+    [[ -f $E2E && -f $GAME && -f $PLAN ]] || continue
+    echo "--- $E2E under Wine"
+    server_started=1
+    VORA_GAME_CMD="$WINE $GAME" VORA_PLAN_CMD="$WINE $PLAN" VORA_E2E_TIMEOUT=40 \
+        timeout -k 10 600 bash "$E2E" "$BUILD" </dev/null &
+    e2e_pid=$!
+    e2e_status=0
+    wait "$e2e_pid" || e2e_status=$?
+    kill -- -"$e2e_pid" 2>/dev/null || true
+    stop_wine
+    if ((e2e_status != 0)); then
+        echo "windows-test: $E2E failed under Wine" >&2
+        exit "$e2e_status"
+    fi
+done
+
 echo "Windows build: all tests passed"

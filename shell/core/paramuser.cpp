@@ -67,9 +67,18 @@ std::vector<std::string> lignesdufichier(const char* path, bool& lu) {
     std::ifstream f(path ? path : "", std::ios::binary);
     lu = static_cast<bool>(f);
     if (!lu) return lignes;
-    std::string tout(static_cast<size_t>(fichiermax), '\0');
-    f.read(tout.data(), fichiermax);
-    tout.resize(static_cast<size_t>(f.gcount()));
+    // Read in pieces: a usual file is a few kilobytes, and setting aside the
+    // whole limit for it would cost more than reading it.
+    std::string tout;
+    std::vector<char> morceau(64 * 1024);
+    while (static_cast<std::streamsize>(tout.size()) < fichiermax) {
+        const std::streamsize voulu =
+            std::min(static_cast<std::streamsize>(morceau.size()),
+                     fichiermax - static_cast<std::streamsize>(tout.size()));
+        f.read(morceau.data(), voulu);
+        tout.append(morceau.data(), static_cast<size_t>(f.gcount()));
+        if (!f) break;
+    }
     size_t i = 0;
     while (i < tout.size()) {
         size_t fin = tout.find_first_of("\r\n", i);

@@ -230,4 +230,19 @@ TEST(Getparamuser, StatesRunFromAUntilALetterIsMissing) {
     EXPECT_TRUE(t.isempty()) << "characters no state holds";
 }
 
+// The file is read in pieces up to 16 MiB: a line ending at the limit counts,
+// a line after it does not.
+TEST(Getparamuser, ReadingStopsAfterSixteenMebibytes) {
+    const size_t limite = 16 * 1024 * 1024;
+    const std::string avant = "usr=avant\r\n";
+    std::string remplissage;
+    while (remplissage.size() + 1000 <= limite - avant.size())
+        remplissage += std::string(998, 'x') + "\r\n";
+    remplissage += std::string(limite - avant.size() - remplissage.size(), '\n');
+    claparamuser p;
+    lis(p, remplissage + avant + "usr=apres\r\n");
+    ASSERT_EQ(p.lignesusr.effectif(), 1);
+    EXPECT_STREQ(p.lignesusr.adr(1), "usr=avant");
+}
+
 } // namespace

@@ -1,0 +1,25 @@
+// Message boxes of the shell.
+#include "shell/boites.h"
+
+#include "shell/etatjeu.h"
+
+#include "platform/messagebox/message_box.h"
+#include "shell/core/createmsg.h"
+#include "shell/core/textesvora.h"
+
+int boitemessage(short number, UINT type, const char* a, const char* b) {
+    gstring texte;
+    createmsg(&texte, number, paramjeu.langue, a, b, grilleram.getmodaffi() == 8);
+    gstring titre;
+    titreprogramme(titre);
+    return boitetexte(texte.adr(), titre.adr(), type);
+}
+
+int boitetexte(const char* text, const char* caption, UINT type) {
+    return vora::platform::show_message_box(jeu.fenetre, text, caption, type | MB_SYSTEMMODAL);
+}
+
+void languedesboites() {
+    SetThreadUILanguage(
+        MAKELANGID(paramjeu.langue == langueanglais ? LANG_ENGLISH : LANG_FRENCH, SUBLANG_DEFAULT));
+}

@@ -1,0 +1,196 @@
+// The tooltip popup, its zones and its texts in French and English.
+#include "shell/clagdtooltip.h"
+
+#include "shell/etatjeu.h"
+
+#include <cstdlib>
+#include <string>
+
+clagdtooltip tooltip;
+
+namespace {
+constexpr const char* classetooltip = "GDTTIP";
+} // namespace
+
+void clagdtooltip::clear() {
+    textes.clear();
+    zones.clear();
+    idcourant = 0;
+    idaffiche = 0;
+    decalx = 15;
+    decaly = 20;
+    largeurlabel = 100;
+    hauteurlabel = 18;
+    visible = false;
+    texteaffiche.clear();
+}
+
+void clagdtooltip::scratch() {
+    clear();
+    if (fenetrepopup != nullptr && IsWindow(fenetrepopup)) DestroyWindow(fenetrepopup);
+    fenetrepopup = nullptr;
+    label = nullptr;
+    principale = nullptr;
+}
+
+void clagdtooltip::creawinklassetooltip(HINSTANCE inst) {
+    instance = inst;
+    static bool inscrite = false;
+    if (inscrite) return;
+    WNDCLASSEXA c{};
+    c.cbSize = sizeof(c);
+    c.style = CS_HREDRAW | CS_VREDRAW;
+    c.lpfnWndProc = tooltyproc;
+    c.hInstance = inst;
+    c.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    c.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    c.lpszClassName = classetooltip;
+    if (RegisterClassExA(&c) == 0) std::exit(0);
+    inscrite = true;
+}
+
+void clagdtooltip::settextip(short id, const char* text) {
+    const std::string t = std::string("  ") + text + "  ";
+    textes.setparam(std::to_string(id).c_str(), t.c_str());
+}
+
+void clagdtooltip::settextip(short id, const char* text, short n) {
+    settextip(id, (std::string(text) + std::to_string(n)).c_str());
+}
+
+void clagdtooltip::cleartextips() {
+    textes.clear();
+}
+
+void clagdtooltip::addboutcoo(short id, short x1, short x2, short y1, short y2) {
+    zones.push_back({id, x1, x2, y1, y2});
+}
+
+void clagdtooltip::virefentooltip() {
+    if (!visible) return;
+    SetWindowPos(fenetrepopup, nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    visible = false;
+}
+
+void clagdtooltip::danszoclifen(HWND window, short x, short y, short valeurtriangle) {
+    short id = 0;
+    for (const zone& z : zones)
+        if (x >= z.x1 && x <= z.x2 && y >= z.y1 && y <= z.y2) {
+            id = z.id;
+            break;
+        }
+    if (valeurtriangle != 0) id = static_cast<short>(idbase + valeurtriangle);
+    if (id != idcourant) {
+        virefentooltip();
+        idcourant = id;
+    }
+    if (idcourant != 0 && !visible) tooltipaffiloc(window, x, y);
+}
+
+void clagdtooltip::tooltipaffiloc(HWND window, short x, short y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    tooltipaffichecr(static_cast<short>(p.x), static_cast<short>(p.y));
+}
+
+void clagdtooltip::tooltipaffichecr(short x, short y) {
+    gstring lu;
+    if (textes.getparam(lu, std::to_string(idcourant).c_str()) == 0 || lu.isempty()) {
+        idcourant = 0;
+        return;
+    }
+    // The list gives values without their leading blanks: put them back.
+    gstring texte;
+    texte.set("  ", lu.adr());
+    if (fenetrepopup == nullptr) {
+        fenetrepopup = CreateWindowExA(0, classetooltip, "", WS_POPUP | WS_DISABLED, 0, 0, 10, 10,
+                                       nullptr, nullptr, instance, nullptr);
+        if (fenetrepopup == nullptr) return;
+        label = CreateWindowExA(
+            0, "static", "", WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER, 1, 1, 10, 10,
+            fenetrepopup, reinterpret_cast<HMENU>(static_cast<intptr_t>(1)), instance, nullptr);
+        SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                     0);
+    }
+    HDC dc = GetDC(label);
+    HGDIOBJ ancienne = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE s{};
+    GetTextExtentPoint32A(dc, texte.adr(), static_cast<int>(std::string(texte.adr()).size()), &s);
+    SelectObject(dc, ancienne);
+    ReleaseDC(label, dc);
+    largeurlabel = static_cast<short>(s.cx - 10 > 20 ? s.cx - 10 : 20);
+    hauteurlabel = 18;
+    SetWindowTextA(label, texte.adr());
+    texteaffiche.set(texte.adr());
+    idaffiche = idcourant;
+    SetWindowPos(fenetrepopup, nullptr, x + decalx, y + decaly, largeurlabel + 2, hauteurlabel + 2,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    SetWindowPos(label, nullptr, 1, 1, largeurlabel, hauteurlabel,
+                 SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
+    visible = true;
+}
+
+LRESULT CALLBACK tooltyproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps{};
+        HDC dc = BeginPaint(window, &ps);
+        RECT r{};
+        GetClientRect(window, &r);
+        HBRUSH b = CreateSolidBrush(0x999999);
+        FillRect(dc, &r, b);
+        DeleteObject(b);
+        EndPaint(window, &ps);
+        return 0;
+    }
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_CREATE:
+    case WM_DESTROY:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_CHAR:
+    case WM_COMMAND:
+    case WM_LBUTTONDOWN:
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void textipenvoi() {
+    tooltip.setidnuzero(13);
+    tooltip.virefentooltip();
+    tooltip.cleartextips();
+    const bool en = paramjeu.langue == langueanglais;
+    if (anymode(moderegles, 0)) {
+        tooltip.settextip(22, en ? "Return to the grid" : "Retour \xE0 la grille");
+        tooltip.settextip(24, en ? "Previous page"
+                                 : "Page pr\xE9"
+                                   "c\xE9"
+                                   "dente");
+        tooltip.settextip(25, en ? "Next page" : "Page suivante");
+        return;
+    }
+    tooltip.settextip(8, en ? "Undo"
+                            : "D\xE9"
+                              "faire");
+    tooltip.settextip(9, en ? "Re-do" : "Refaire");
+    tooltip.settextip(10, en ? "Bigger" : "Agrandir");
+    tooltip.settextip(20, en ? "Smaller" : "Diminuer");
+    tooltip.settextip(12, en ? "Information..." : "Informations...");
+    tooltip.settextip(13, en ? "Erase" : "Effacer");
+    for (short v = 1; v <= 6; ++v)
+        tooltip.settextip(static_cast<short>(13 + v), en ? "Select number " : "S\xE9lec. chiffre ",
+                          v);
+    tooltip.settextip(21, en ? "Exit" : "Quitter");
+    tooltip.settextip(26, en ? "Return to fixed numbers" : "Revenir aux valeurs fixes");
+    tooltip.settextip(28, "Pause");
+    tooltip.settextip(29, en ? "Save" : "Enregistrer");
+    static const short ids[] = {34, 31, 33, 32, 30};
+    for (short g = 1; g <= 5; ++g)
+        tooltip.settextip(ids[g - 1], en ? "Select grid #" : "S\xE9lec. grille ", g);
+    tooltip.settextip(36, en ? "Language" : "Langue");
+}

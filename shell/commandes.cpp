@@ -1,0 +1,157 @@
+// The button commands.
+#include "shell/commandes.h"
+
+#include "shell/boites.h"
+#include "shell/boutons.h"
+#include "shell/clagdtooltip.h"
+#include "shell/etatjeu.h"
+#include "shell/jeu.h"
+#include "shell/peinture.h"
+#include "shell/selecteur.h"
+
+#include "grid/clagrivora.h"
+#include "shell/core/actionmemoire.h"
+#include "shell/core/textesvora.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+void changetaille(short taille) {
+    paramjeu.taillecase = taille;
+    reaffigri();
+    jeu.boutonsarafraichir = true;
+    settailleprin(taille);
+    jetterfond();
+    grilleram.setmodaffi(grilleram.getmodaffi());
+}
+
+// A yes/no question asked with the game locked and the chronometer stopped.
+bool question(short numero, UINT icone) {
+    blocagedujeu();
+    chronomactiver(false);
+    const bool oui = boitemessage(numero, MB_YESNO | icone) == IDYES;
+    deblocagedujeu();
+    chronomactiver(true);
+    return oui;
+}
+
+void informations() {
+    blocagedujeu();
+    chronomactiver(false);
+    const std::string nom = grilleram.getnom();
+    const std::string cases = std::to_string(grilleram.getnbcases());
+    bool suite = true;
+    for (const short numero : {short{7}, short{15}, short{14}, short{3}, short{13}}) {
+        const int r = numero == 7 ? boitemessage(7, MB_OKCANCEL | MB_ICONINFORMATION, nom.c_str(),
+                                                 cases.c_str())
+                                  : boitemessage(numero, MB_OKCANCEL | MB_ICONINFORMATION);
+        if (r != IDOK) {
+            suite = false;
+            break;
+        }
+    }
+    if (suite) boitemessage(2, MB_OK | MB_ICONINFORMATION);
+    deblocagedujeu();
+    chronomactiver(true);
+}
+
+void executer(HWND window, short id) {
+    const short g = grilledubouton(id);
+    if (g != 0) {
+        if (g <= jeu.nbgrilles && grillecharger(window, g, nullptr, true)) reaffigri();
+        return;
+    }
+    switch (id) {
+    case idannuler:
+        refaitaction(historique, grilleram, pasdefaire);
+        grilleram.ajustepossicase();
+        reaffigri();
+        break;
+    case idrefaire:
+        refaitaction(historique, grilleram, pasrefaire);
+        grilleram.ajustepossicase();
+        reaffigri();
+        break;
+    case idplus:
+        changetaille(std::min<short>(static_cast<short>(paramjeu.taillecase + taillecasepas),
+                                     taillecasemax));
+        break;
+    case idmoins:
+        changetaille(std::max<short>(static_cast<short>(paramjeu.taillecase - taillecasepas),
+                                     taillecasemin));
+        break;
+    case idinfo:
+        informations();
+        break;
+    case idzero:
+        nombreclic(0);
+        break;
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+        nombreclic(static_cast<short>(id - 13));
+        break;
+    case idquitter:
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case idfixe:
+        if (question(10, MB_ICONEXCLAMATION | MB_DEFBUTTON2)) {
+            grilleram.retourafixe();
+            grilleram.ajustepossicase();
+            reaffigri();
+            historique.clear();
+            paramjeu.chronos.remiseazero(paramjeu.grillecourante, etatchronocourant());
+        }
+        break;
+    case idpause:
+        if (question(8, MB_ICONEXCLAMATION | MB_DEFBUTTON2)) {
+            tooltip.virefentooltip();
+            CloseWindow(window);
+            fenetreduction(true);
+        }
+        break;
+    case idsauver:
+        if (question(11, MB_ICONQUESTION) && paramjeu.grillecourante > 0) {
+            blocagedujeu();
+            sauvejeu();
+            deblocagedujeu();
+        }
+        break;
+    case idlangue: {
+        paramjeu.langue = paramjeu.langue == languefrancais ? langueanglais : languefrancais;
+        textipenvoi();
+        languedesboites();
+        blocagedujeu();
+        chronomactiver(false);
+        gstring titre;
+        titreprogramme(titre);
+        boitetexte(paramjeu.langue == langueanglais ? "English"
+                                                    : "Fran\xE7"
+                                                      "ais",
+                   titre.adr(), MB_OK | MB_ICONINFORMATION);
+        deblocagedujeu();
+        chronomactiver(true);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void commande(HWND window, short id) {
+    if (jeu.verrousboutons > 0) {
+        bipsrefus();
+        return;
+    }
+    boutonbloquer();
+    executer(window, id);
+    boutonlaisser();
+    if (GetFocus() != window) SetFocus(window);
+}

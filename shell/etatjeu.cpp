@@ -1,0 +1,118 @@
+// The shell's process-wide state, modes, locks, chronometer rule, palette and
+// beeper.
+#include "shell/etatjeu.h"
+
+#include "render/couleurs.h"
+#include "render/gripagereglages.h"
+
+etatjeu jeu;
+clagripage grilleram;
+defairefaire historique;
+claparamuser paramjeu;
+
+namespace {
+std::function<void(DWORD, DWORD)> observateurbips;
+} // namespace
+
+void setmode(short m) {
+    jeu.mode = m;
+    jeu.sousmode = 0;
+    mainone = 1;
+    contraffi = 0;
+    jeu.compteurcontraintes = 0;
+    pdevactu = &fenecrout;
+    pdevactu->setechelle(1.0f);
+    couleursdumode();
+    chronomevaluer();
+}
+
+bool anymode(short a, short b) {
+    return jeu.mode > 0 && (jeu.mode == a || jeu.mode == b);
+}
+
+void setappli(short a) {
+    jeu.appli = a;
+    contraffi = 0;
+}
+
+void blocagedujeu() {
+    ++jeu.verrousjeu;
+    chronomevaluer();
+}
+
+void deblocagedujeu() {
+    if (jeu.verrousjeu > 0) --jeu.verrousjeu;
+    chronomevaluer();
+}
+
+void boutonbloquer() {
+    ++jeu.verrousboutons;
+}
+
+void boutonlaisser() {
+    if (jeu.verrousboutons > 0) --jeu.verrousboutons;
+}
+
+void reaffigri() {
+    jeu.repeindre = true;
+}
+
+etatchrono etatchronocourant() {
+    etatchrono e;
+    e.affichage = paramjeu.chronoaffiche;
+    e.actif = jeu.chronoactif;
+    e.minimise = jeu.minimise;
+    e.verrous = jeu.verrousjeu;
+    e.mode = jeu.mode;
+    e.grille = paramjeu.grillecourante;
+    e.grillefinie = grilleram.getnbcases() > 0 && grilleram.cestfini() != 0;
+    return e;
+}
+
+void chronomevaluer() {
+    paramjeu.chronos.chronomevaluer(etatchronocourant());
+}
+
+void chronomactiver(bool actif) {
+    jeu.chronoactif = actif;
+    chronomevaluer();
+}
+
+void fenetreduction(bool minimise) {
+    jeu.minimise = minimise;
+    chronomevaluer();
+}
+
+void jeucouleurs() {
+    reglagesdejeu();
+    crochetsgripage.reglesaffichees = [] { return anymode(moderegles, 0); };
+}
+
+void grisoubleu() {
+    // Outside play the cells are not tinted: the grid reads as a picture.
+    grisfondcase = anymode(modejeu, 0) ? clair(0x00FFFF) : 0xFFFFFF;
+}
+
+void couleursdumode() {
+    grischiffrefixe = 0;
+    grischiffrejoue = 0xFF00FF;
+    cjeutourcase = 0;
+    griscontour = nuancegris(80);
+    grisinterne = nuancegris(30);
+    grisvingt = nuancegris(20);
+    grisoubleu();
+}
+
+void bip(DWORD frequence, DWORD duree) {
+    if (observateurbips) observateurbips(frequence, duree);
+    Beep(frequence, duree);
+}
+
+void fixeobservateurbips(std::function<void(DWORD, DWORD)> observateur) {
+    observateurbips = std::move(observateur);
+}
+
+void bipsrefus() {
+    bip(800, 5);
+    bip(1200, 5);
+}

@@ -1,0 +1,254 @@
+// The main window procedure: its message table and the steps run at the end
+// of every handled message.
+#include "shell/fenetre.h"
+
+#include "shell/boites.h"
+#include "shell/boutons.h"
+#include "shell/clagdtooltip.h"
+#include "shell/commandes.h"
+#include "shell/curseurs.h"
+#include "shell/etatjeu.h"
+#include "shell/jeu.h"
+#include "shell/miseenpage.h"
+#include "shell/peinture.h"
+#include "shell/selecteur.h"
+
+#include "grid/vocalculinit.h"
+#include "lattice/catalogue/grillecatalogue.h"
+#include "shell/core/textesvora.h"
+
+namespace {
+
+constexpr UINT_PTR timerchrono = 1;
+short marqueurcreation = 0;
+
+POINT pointdu(LPARAM l) {
+    return POINT{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+}
+
+void lancerunpaint(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE);
+    jeu.repeindre = false;
+}
+
+void finmessage(HWND window) {
+    // A new grid or cell size: the window takes its new size before the
+    // repaint (resizing from inside a paint is not honoured everywhere).
+    if (!jeu.miseenpagevalide && jeu.pret && jeu.nidpositionnement == 0) {
+        jetterfond();
+        recalculemiseenpage();
+        setgriwinposition();
+        jeu.repeindre = true;
+    }
+    if (jeu.repeindre && jeu.nidpositionnement == 0) {
+        jeu.repeindre = false;
+        if (jeu.fenetremontrable) lancerunpaint(window);
+    }
+    const bool iconique = IsIconic(window) != FALSE;
+    if (iconique != jeu.minimise) fenetreduction(iconique);
+    captouchauvol();
+}
+
+// The label of the cell under the pointer into the cell-name box.
+void nomcasesous(POINT client) {
+    if (!anymode(modejeu, 0) || !jeu.miseenpagevalide) return;
+    const POINT l = pointlocal(client);
+    const short c = grilleram.caseproche(static_cast<short>(l.x), static_cast<short>(l.y));
+    if (c == jeu.derniercaseaffichee) return;
+    jeu.derniercaseaffichee = c;
+    gstring texte;
+    if (c != 0) grilleram.ecricalignouv(&texte, 1, c, "");
+    if (boitenomcase() != nullptr) SetWindowTextA(boitenomcase(), texte.adr());
+}
+
+// Handle the message; false when it goes to DefWindowProcA.
+bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resultat) {
+    const bool principale = window == jeu.fenetre || marqueurcreation == 2;
+    resultat = 0;
+    switch (message) {
+    case WM_CREATE:
+        if (marqueurcreation == 2) {
+            if (paramjeu.chronoaffiche) SetTimer(window, timerchrono, 200, nullptr);
+            marqueurcreation = 0;
+        }
+        resultat = 1;
+        return true;
+    case WM_DESTROY:
+        if (!principale) return false;
+        KillTimer(window, timerchrono);
+        destrucursou();
+        PostQuitMessage(0);
+        return true;
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED) jeu.minimise = true;
+        if (wParam == SIZE_MAXIMIZED) jeu.minimise = false;
+        return true;
+    case WM_PAINT:
+        if (!principale) return false;
+        peindre(window);
+        resultat = 1;
+        return true;
+    case WM_CLOSE:
+        if (!principale) return false;
+        blocagedujeu();
+        chronomactiver(false);
+        if (boitemessage(9, MB_YESNO | MB_ICONHAND | MB_DEFBUTTON2) == IDYES) {
+            DestroyWindow(window);
+            return true;
+        }
+        deblocagedujeu();
+        chronomactiver(true);
+        return true;
+    case WM_ERASEBKGND:
+        return true;
+    case WM_SETCURSOR: {
+        fixecursouris(true);
+        if (!principale) return true;
+        POINT p{};
+        GetCursorPos(&p);
+        ScreenToClient(window, &p);
+        const auto x = static_cast<short>(p.x);
+        const auto y = static_cast<short>(p.y);
+        tooltip.danszoclifen(window, x, y, anymode(modejeu, 0) ? boutriproche(x, y) : 0);
+        resultat = 1;
+        return true;
+    }
+    case WM_COMMAND:
+        if (HIWORD(wParam) == 0) commande(jeu.fenetre, static_cast<short>(LOWORD(wParam)));
+        return true;
+    case WM_TIMER:
+        return true;
+    case WM_MOUSEMOVE:
+        fixecursouris(true);
+        nomcasesous(pointdu(lParam));
+        return true;
+    case WM_LBUTTONDOWN:
+        tooltip.virefentooltip();
+        jeu.appuigauche = pointdu(lParam);
+        resultat = 1;
+        return true;
+    case WM_LBUTTONUP:
+        clicgauche(pointdu(lParam));
+        resultat = 1;
+        return true;
+    case WM_RBUTTONDOWN:
+        jeu.appuidroit = pointdu(lParam);
+        resultat = 1;
+        return true;
+    case WM_RBUTTONUP:
+        clicdroit();
+        return true;
+    case WM_MOVING: {
+        if (!principale) return false;
+        const auto* r = reinterpret_cast<const RECT*>(lParam);
+        if (r != nullptr) {
+            paramjeu.left = static_cast<short>(r->left);
+            paramjeu.top = static_cast<short>(r->top);
+        }
+        resultat = 1;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK WindProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT resultat = 0;
+    if (!traite(window, message, wParam, lParam, resultat))
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (window == jeu.fenetre && IsWindow(window)) finmessage(window);
+    return resultat;
+}
+
+HWND demarrage(HINSTANCE instance, int montrer) {
+    jeu = etatjeu{};
+    jeu.instance = instance;
+    grilleload(0, &grilleram, "X");
+    gstring titre;
+    titreprogramme(titre);
+    globinitvocalcul();
+    paramjeu = claparamuser(5);
+    historique.clear();
+    jeucouleurs();
+    setappli(0);
+    setmode(modesansgrille);
+    nomgrinit();
+    jeu.nbgrilles = paramjeu.nbgrilles;
+    jeu.valeurcourante = 1;
+    gstring nom;
+    nomfichierparam(nom);
+    getparamuser(paramjeu, nom.adr());
+    if (paramjeu.grillecourante == 0) paramjeu.grillecourante = 1;
+    languedesboites();
+    setappli(3);
+
+    WNDCLASSEXA classe{};
+    classe.cbSize = sizeof(classe);
+    classe.lpfnWndProc = WindProc;
+    classe.hInstance = instance;
+    classe.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    classe.hIconSm = classe.hIcon;
+    classe.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    classe.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_BTNFACE + 1));
+    classe.lpszClassName = "VORAFENETRE";
+    // The class is registered once per process (tests start the game again).
+    static bool inscrite = false;
+    if (!inscrite) {
+        if (RegisterClassExA(&classe) == 0) {
+            boitetexte("Window Registration Failed!", "Error!", MB_ICONEXCLAMATION);
+            return nullptr;
+        }
+        inscrite = true;
+    }
+    tooltip.clear();
+    tooltip.creawinklassetooltip(instance);
+    tooltip.setdecalage(25, 0);
+    const RECT r = taillegrifen();
+    marqueurcreation = 2;
+    HWND w = CreateWindowExA(
+        WS_EX_LEFT, "VORAFENETRE", titre.adr(), WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, r.left,
+        r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
+    marqueurcreation = 0;
+    if (w == nullptr) {
+        boitetexte("Window Creation Failed!", "Error!", MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    EnableWindow(w, TRUE);
+    jeu.fenetre = w;
+    tooltip.sethwndprin(w);
+    textipenvoi();
+    creacursouris();
+    ShowWindow(w, SW_HIDE);
+    setgriwinposition();
+    grillecharger(w, paramjeu.grillecourante, nullptr, false);
+    settailleprin(paramjeu.taillecase);
+    recalculemiseenpage();
+    jeu.boutonscreables = true;
+    jeu.fenetremontrable = true;
+    setgriwinposition();
+    createwinboutons(instance, montrer);
+    creacursouris();
+    jeu.pret = true;
+    ShowWindow(w, montrer);
+    UpdateWindow(w);
+    return w;
+}
+
+int bouclemessages() {
+    MSG m{};
+    while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+        TranslateMessage(&m);
+        DispatchMessageA(&m);
+    }
+    return static_cast<int>(m.wParam);
+}
+
+void finjeu() {
+    tooltip.scratch();
+    oublieboutons();
+    destrucursou();
+    libererbitmaps();
+}

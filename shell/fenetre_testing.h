@@ -1,0 +1,178 @@
+// The game started in-process under the headless display for the shell's
+// scenario tests: message boxes answered from a queue, beeps recorded,
+// clicks and commands sent to the main window, the painted picture read.
+#pragma once
+
+#include "shell/boutons.h"
+#include "shell/curseurs.h"
+#include "shell/etatjeu.h"
+#include "shell/fenetre.h"
+#include "shell/miseenpage.h"
+#include "shell/peinture.h"
+
+#include "platform/messagebox/message_box.h"
+#ifndef _WIN32
+#include "platform/gdi_internal.h"
+#include "platform/user_testing.h"
+#endif
+#include "render/bitmapmemoire.h"
+#include "render/ressources.h"
+#include "shell/core/paramuser_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace shelltest {
+
+struct bipjoue {
+    DWORD frequence;
+    DWORD duree;
+    short curseur; // the cursor shown while it played
+    bool operator==(const bipjoue&) const = default;
+};
+
+// One run of the game, in a fresh directory (its parameter file lands there).
+class partie : public ::testing::Test {
+protected:
+    void SetUp() override {
+#ifndef _WIN32
+        // The layer's headless display, on a clock that Beep advances.
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        vora::platform::testing::use_manual_clock(1000);
+#endif
+        ancien = std::filesystem::current_path();
+        std::filesystem::current_path(std::filesystem::path(dossier.fichier("")));
+        vora::platform::set_message_box_answerer(
+            [this](const vora::platform::MessageBoxQuestion& q) {
+                questions.push_back(q.text);
+                if (pendantboite) {
+                    auto f = std::move(pendantboite);
+                    pendantboite = nullptr;
+                    f();
+                }
+                if (reponses.empty()) return IDNO;
+                const int r = reponses.front();
+                reponses.pop_front();
+                return r;
+            });
+        fixeobservateurbips([this](DWORD f, DWORD d) { bips.push_back({f, d, curseurcourant()}); });
+        fenetre = demarrage(nullptr, SW_SHOW);
+        ASSERT_NE(fenetre, nullptr);
+        peins();
+    }
+
+    void TearDown() override {
+        if (IsWindow(fenetre)) DestroyWindow(fenetre);
+        MSG m{};
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        finjeu();
+        fixeobservateurbips({});
+        vora::platform::set_message_box_answerer({});
+        std::filesystem::current_path(ancien);
+    }
+
+    // Dispatch what is queued, then paint what is invalid.
+    void peins() {
+        MSG m{};
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        UpdateWindow(fenetre);
+    }
+    // The client pixel of a grid-local point.
+    POINT client(short x, short y) const {
+        const miseenpage& m = miseenpagecourante();
+        return POINT{m.originex + x, m.originey - y};
+    }
+    POINT centre(short cellule) const {
+        return client(grilleram.getcacentrix(cellule), grilleram.getcacentry(cellule));
+    }
+    void clic(POINT p, bool droit = false) {
+        const LPARAM l = MAKELPARAM(p.x, p.y);
+        SendMessageA(fenetre, droit ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, 0, l);
+        SendMessageA(fenetre, droit ? WM_RBUTTONUP : WM_LBUTTONUP, 0, l);
+        peins();
+    }
+    void clicase(short cellule) {
+        clic(centre(cellule));
+    }
+    void presse(short id) {
+        SendMessageA(fenetre, WM_COMMAND, static_cast<WPARAM>(id), 0);
+        peins();
+    }
+    // The first empty cell, and a value allowed / refused there.
+    short casevide() const {
+        for (short c = 1; c <= grilleram.getnbcases(); ++c)
+            if (grilleram.casestvide(c)) return c;
+        return 0;
+    }
+    static short valeur(short cellule, bool permise) {
+        grilleram.ajustepossicase();
+        for (short v = 1; v <= 6; ++v)
+            if ((grilleram.isautorisee(cellule, v) != 0) == permise) return v;
+        return 0;
+    }
+    // Pixels near a cell's centre in the last painted picture: dark ones
+    // (the antialiased digits of the givens), or of one colour.
+    int sombres(short cellule, int rayon) const {
+        const bitmapmemoire* image = imagepeinte();
+        if (image == nullptr) return 0;
+        const POINT p = centre(cellule);
+        int n = 0;
+        for (int y = p.y - rayon; y <= p.y + rayon; ++y)
+            for (int x = p.x - rayon; x <= p.x + rayon; ++x) {
+                const COLORREF c = image->at(x, y);
+                if ((c & 0xFF) < 0x50 && ((c >> 8) & 0xFF) < 0x50 && ((c >> 16) & 0xFF) < 0x50) ++n;
+            }
+        return n;
+    }
+    // Pixels of colour near a cell's centre in the last painted picture.
+    int pixels(short cellule, COLORREF couleur, int rayon = 10) const {
+        const bitmapmemoire* image = imagepeinte();
+        if (image == nullptr) return 0;
+        const POINT p = centre(cellule);
+        int n = 0;
+        for (int y = p.y - rayon; y <= p.y + rayon; ++y)
+            for (int x = p.x - rayon; x <= p.x + rayon; ++x)
+                if (image->at(x, y) == couleur) ++n;
+        return n;
+    }
+    std::vector<DWORD> frequences() const {
+        std::vector<DWORD> f;
+        for (const bipjoue& b : bips) f.push_back(b.frequence);
+        return f;
+    }
+    std::vector<std::string> historiquetextes() const {
+        std::vector<std::string> h;
+        for (short i = 1; i <= historique.effectif(); ++i) h.emplace_back(historique.adr(i));
+        return h;
+    }
+
+    dossiertemporaire dossier;
+    std::filesystem::path ancien;
+    HWND fenetre = nullptr;
+    std::deque<int> reponses;
+    std::vector<std::string> questions;
+    std::vector<bipjoue> bips;
+    std::function<void()> pendantboite; // run inside the next box
+};
+
+// Frees the shared drawing objects and stops the layer after the last test,
+// so that the leak checker sees a clean process.
+class arretcouche : public ::testing::Environment {
+public:
+    void TearDown() override {
+        libereressources();
+#ifndef _WIN32
+        vora::platform::testing::shutdown_layer();
+        vora::platform::gdi::release_font_caches();
+#endif
+    }
+};
+inline ::testing::Environment* const arret = ::testing::AddGlobalTestEnvironment(new arretcouche);
+
+} // namespace shelltest

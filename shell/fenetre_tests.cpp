@@ -1,0 +1,337 @@
+// Scenarios of the game played through its main window: messages sent to
+// WindProc, boxes answered through the test hook, results read from the grid
+// model, the undo history, the beeps and the painted picture.
+#include "shell/fenetre_testing.h"
+
+#include "shell/clagdtooltip.h"
+#include "shell/selecteur.h"
+
+#include "render/gripagereglages.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace shelltest {
+namespace {
+
+constexpr COLORREF magenta = 0xFF00FF;
+
+// The client point of the selector's triangle of value v.
+POINT triangle(short v) {
+    for (short k = 0; k < 6; ++k)
+        if (valeurboutri(k) == v) {
+            const RECT r = cadreboutri();
+            const POINT c{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            static const POINT d[6] = {{15, -8}, {0, -17}, {-15, -8}, {-15, 8}, {0, 17}, {15, 8}};
+            return POINT{c.x + d[k].x, c.y + d[k].y};
+        }
+    return POINT{0, 0};
+}
+
+// Fill the empty cells by trial (each value its neighbours leave), the
+// given values kept; false when the grid has no solution.
+bool resous(short c = 1) {
+    if (c > grilleram.getnbcases()) return true;
+    if (!grilleram.casestvide(c)) return resous(static_cast<short>(c + 1));
+    for (short v = 1; v <= 6; ++v) {
+        bool libre = true;
+        for (short i = 0; i < 12 && libre; ++i) {
+            const short n = grilleram.casevoisine(c, i);
+            libre = n == 0 || grilleram.getcaseval(n) != v;
+        }
+        if (!libre) continue;
+        grilleram.setcaseval(c, v);
+        if (resous(static_cast<short>(c + 1))) return true;
+    }
+    grilleram.setcaseval(c, 0);
+    return false;
+}
+
+TEST_F(partie, StartsOnGridOneInPlayWithTheColumnAndTheGridPainted) {
+    EXPECT_EQ(jeu.mode, modejeu);
+    EXPECT_EQ(paramjeu.grillecourante, 1);
+    EXPECT_GT(grilleram.getnbcases(), 0);
+    ASSERT_NE(imagepeinte(), nullptr);
+    for (short id : {idlangue, idplus, idmoins, idinfo, idzero, idfixe, idpause, idsauver,
+                     idquitter, idannuler, idrefaire})
+        EXPECT_NE(bouton(id), nullptr) << id;
+    EXPECT_FALSE(IsWindowEnabled(bouton(idannuler)));
+    EXPECT_FALSE(IsWindowEnabled(bouton(idplus)) == FALSE);
+    EXPECT_FALSE(IsWindowEnabled(bouton(idmoins)));
+    // A given's digit is black on the cell fill.
+    for (short c = 1; c <= grilleram.getnbcases(); ++c)
+        if (grilleram.casestfixe(c)) {
+            EXPECT_GT(sombres(c, 6), 3);
+            break;
+        }
+}
+
+TEST_F(partie, AValueChosenOnTheSelectorIsEnteredShownAndRecorded) {
+    const short c = casevide();
+    const short v = valeur(c, true);
+    ASSERT_GT(v, 0);
+    clic(triangle(v));
+    EXPECT_EQ(jeu.valeurcourante, v);
+    EXPECT_EQ(pixels(c, magenta), 0);
+    clicase(c);
+    EXPECT_EQ(grilleram.getcaseval(c), v);
+    EXPECT_EQ(historiquetextes(),
+              std::vector<std::string>{"v" + std::to_string(v) + "," + std::to_string(c)});
+    EXPECT_GT(pixels(c, magenta), 5);
+    EXPECT_TRUE(IsWindowEnabled(bouton(idannuler)));
+    EXPECT_TRUE(bips.empty());
+}
+
+TEST_F(partie, ARefusedValueBeepsAndChangesNothing) {
+    const short c = casevide();
+    const short v = valeur(c, false);
+    ASSERT_GT(v, 0);
+    clic(triangle(v));
+    bips.clear();
+    clicase(c);
+    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_EQ(historique.effectif(), 0);
+    std::vector<bipjoue> attendus = {{800, 5, v}, {1200, 5, v}};
+    EXPECT_EQ(bips, attendus);
+    // A player's value with another value chosen is refused too.
+    const short w = valeur(c, true);
+    clic(triangle(w));
+    clicase(c);
+    const short autre = w == 1 ? 2 : 1;
+    clic(triangle(autre));
+    bips.clear();
+    clicase(c);
+    EXPECT_EQ(grilleram.getcaseval(c), w);
+    attendus = {{800, 5, autre}, {1200, 5, autre}};
+    EXPECT_EQ(bips, attendus);
+}
+
+TEST_F(partie, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
+    const short c = casevide();
+    const short v = valeur(c, true);
+    clic(triangle(v));
+    clicase(c);
+    bips.clear();
+    clicase(c);
+    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_EQ(pixels(c, magenta), 0);
+    // Three falling beeps under the erase cursor; the value cursor after.
+    const std::vector<bipjoue> signal = {{250, 80, 10}, {200, 80, 10}, {150, 80, 10}};
+    EXPECT_EQ(bips, signal);
+    EXPECT_EQ(curseurcourant(), v);
+    // Entered then erased: the two entries cancel.
+    EXPECT_EQ(historique.effectif(), 0);
+    // The eraser empties a player's value too, and the erasure is recorded.
+    clicase(c);
+    presse(idzero);
+    EXPECT_EQ(jeu.valeurcourante, 0);
+    clicase(c);
+    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_EQ(historique.effectif(), 0);
+    // A given cell selects its value instead.
+    for (short g = 1; g <= grilleram.getnbcases(); ++g)
+        if (grilleram.casestfixe(g)) {
+            clicase(g);
+            EXPECT_EQ(jeu.valeurcourante, grilleram.getcaseval(g));
+            EXPECT_EQ(grilleram.getcaseval(g), grilleram.getcaseval(g));
+            break;
+        }
+}
+
+TEST_F(partie, UndoAndRedoWalkTheHistoryAndTheButtonsFollow) {
+    const short a = casevide();
+    const short va = valeur(a, true);
+    clic(triangle(va));
+    clicase(a);
+    const short b = casevide();
+    const short vb = valeur(b, true);
+    clic(triangle(vb));
+    clicase(b);
+    ASSERT_EQ(historique.effectif(), 2);
+    presse(idannuler);
+    EXPECT_TRUE(grilleram.casestvide(b));
+    EXPECT_EQ(grilleram.getcaseval(a), va);
+    EXPECT_EQ(pixels(b, magenta), 0);
+    EXPECT_TRUE(IsWindowEnabled(bouton(idrefaire)));
+    presse(idannuler);
+    EXPECT_TRUE(grilleram.casestvide(a));
+    EXPECT_FALSE(IsWindowEnabled(bouton(idannuler)));
+    presse(idannuler); // nothing left to undo
+    EXPECT_EQ(historique.getposition(), 0);
+    presse(idrefaire);
+    presse(idrefaire);
+    EXPECT_EQ(grilleram.getcaseval(a), va);
+    EXPECT_EQ(grilleram.getcaseval(b), vb);
+    EXPECT_GT(pixels(b, magenta), 5);
+    EXPECT_FALSE(IsWindowEnabled(bouton(idrefaire)));
+    // A new entry after an undo drops the undone one.
+    presse(idannuler);
+    clic(triangle(vb));
+    clicase(b);
+    EXPECT_EQ(historique.effectif(), 2);
+    EXPECT_FALSE(IsWindowEnabled(bouton(idrefaire)));
+}
+
+TEST_F(partie, RightClicksTogglePencilMarksAndTheFillFlagSetsAllSix) {
+    const short c = casevide();
+    short x = 0;
+    short y = 0;
+    grilleram.givepossofuser(c, 3, x, y);
+    clic(client(x, y), true);
+    EXPECT_EQ(grilleram.getpuser(c), 1 << 2);
+    clic(client(x, y), true);
+    EXPECT_EQ(grilleram.getpuser(c), 0);
+    paramjeu.remplitmarques = true;
+    clic(centre(c), true);
+    EXPECT_EQ(grilleram.getpuser(c), 63);
+    EXPECT_GT(pixels(c, 0xFF0000, 16), 5); // the marks are blue
+    // The eraser clears a cell's marks with a low beep.
+    presse(idzero);
+    bips.clear();
+    clicase(c);
+    EXPECT_EQ(grilleram.getpuser(c), 0);
+    const std::vector<bipjoue> bas = {{200, 50, 0}};
+    EXPECT_EQ(bips, bas);
+}
+
+TEST_F(partie, AGridIsLoadedOnlyWhenThePlayerSaysYes) {
+    const std::string nom1 = grilleram.getnom();
+    reponses = {IDNO};
+    presse(idbouttongrille(2));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find('2'), std::string::npos);
+    EXPECT_EQ(paramjeu.grillecourante, 1);
+    EXPECT_EQ(grilleram.getnom(), nom1);
+    const short c = casevide();
+    clic(triangle(valeur(c, true)));
+    clicase(c);
+    reponses = {IDYES};
+    presse(idbouttongrille(2));
+    EXPECT_EQ(paramjeu.grillecourante, 2);
+    EXPECT_NE(grilleram.getnom(), nom1);
+    EXPECT_EQ(historique.effectif(), 0);
+    EXPECT_EQ(jeu.verrousjeu, 0);
+    EXPECT_EQ(jeu.verrousboutons, 0);
+}
+
+TEST_F(partie, ACommandWhileABoxIsOpenIsRefusedWithTwoBeeps) {
+    const short taille = paramjeu.taillecase;
+    pendantboite = [this] {
+        EXPECT_EQ(jeu.verrousjeu, 1);
+        SendMessageA(fenetre, WM_COMMAND, idplus, 0);
+    };
+    reponses = {IDNO};
+    presse(idbouttongrille(3));
+    EXPECT_EQ(paramjeu.taillecase, taille);
+    EXPECT_EQ(frequences(), (std::vector<DWORD>{800, 1200}));
+    bips.clear();
+    presse(idplus);
+    EXPECT_EQ(paramjeu.taillecase, taille + 10);
+    EXPECT_TRUE(bips.empty());
+}
+
+TEST_F(partie, FinishingTheGridCongratulatesAndOffersToSave) {
+    // Everything but one cell solved; the player enters the last value.
+    std::vector<short> vides;
+    for (short c = 1; c <= grilleram.getnbcases(); ++c)
+        if (grilleram.casestvide(c)) vides.push_back(c);
+    ASSERT_TRUE(resous());
+    const short derniere = vides.back();
+    const short v = grilleram.getcaseval(derniere);
+    grilleram.setcaseval(derniere, 0);
+    clic(triangle(v));
+    bips.clear();
+    reponses = {IDOK, IDYES};
+    clicase(derniere);
+    EXPECT_EQ(grilleram.getcaseval(derniere), v);
+    EXPECT_EQ(grilleram.cestfini(), 1);
+    ASSERT_GE(bips.size(), 3u);
+    EXPECT_EQ(bips[0].frequence, 800u);
+    EXPECT_EQ(bips[1].frequence, 1200u);
+    EXPECT_EQ(bips[2].frequence, 1600u);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_NE(questions[0].find('1'), std::string::npos);
+    // The yes saved the finished grid's state in the parameter file.
+    gstring nom;
+    nomfichierparam(nom);
+    const std::string contenu = litfichier(nom.adr());
+    EXPECT_NE(contenu.find("gri=1"), std::string::npos);
+    EXPECT_NE(contenu.find("gv1:A="), std::string::npos);
+    EXPECT_FALSE(jeu.grillefinie);
+}
+
+TEST_F(partie, SaveWritesTheStateThatTheNextStartRestores) {
+    const short c = casevide();
+    const short v = valeur(c, true);
+    clic(triangle(v));
+    clicase(c);
+    reponses = {IDYES};
+    presse(idsauver);
+    reponses = {IDYES};
+    presse(idquitter);
+    EXPECT_FALSE(IsWindow(fenetre));
+    finjeu();
+    fenetre = demarrage(nullptr, SW_SHOW);
+    ASSERT_NE(fenetre, nullptr);
+    peins();
+    EXPECT_EQ(grilleram.getcaseval(c), v);
+    EXPECT_GT(pixels(c, magenta), 5);
+}
+
+#ifndef _WIN32
+// Keys come from the display through the layer's test input.
+TEST_F(partie, KeysChooseTheValueAndTabStepsIt) {
+    vora::platform::testing::send_key('4', true);
+    peins();
+    SendMessageA(fenetre, WM_TIMER, 1, 0);
+    EXPECT_EQ(jeu.valeurcourante, 4);
+    vora::platform::testing::send_key('4', false);
+    vora::platform::testing::send_key(VK_TAB, true);
+    peins();
+    SendMessageA(fenetre, WM_TIMER, 1, 0);
+    EXPECT_EQ(jeu.valeurcourante, 5);
+    vora::platform::testing::send_key(VK_TAB, false);
+    peins();
+    SendMessageA(fenetre, WM_TIMER, 1, 0);
+    EXPECT_EQ(jeu.valeurcourante, 5);
+}
+
+// The pointer resting on a button or a selector triangle shows its tooltip,
+// in the language in force.
+TEST_F(partie, TooltipsFollowThePointerAndTheLanguage) {
+    auto survole = [this](POINT p) {
+        vora::platform::testing::send_mouse_move(fenetre, p);
+        peins();
+    };
+    RECT plus{};
+    GetWindowRect(bouton(idplus), &plus);
+    POINT p{plus.left + 5, plus.top + 5};
+    ScreenToClient(fenetre, &p);
+    survole(p);
+    EXPECT_TRUE(tooltip.estvisible());
+    EXPECT_STREQ(tooltip.textelabel(), "  Agrandir  ");
+    EXPECT_EQ(vora::platform::testing::window_role(tooltip.popup()),
+              vora::platform::testing::WindowRole::tooltip);
+    survole(triangle(3));
+    EXPECT_STREQ(tooltip.textelabel(), "  S\xE9lec. chiffre 3  ");
+    reponses = {IDOK};
+    presse(idlangue);
+    EXPECT_EQ(questions.back(), "English");
+    survole(p);
+    EXPECT_STREQ(tooltip.textelabel(), "  Bigger  ");
+    survole(POINT{5, 5});
+    EXPECT_FALSE(tooltip.estvisible());
+}
+#endif
+
+TEST_F(partie, SixSelectionsOfSixTurnTheConstraintDisplayOn) {
+    for (int i = 0; i < 5; ++i) clic(triangle(6));
+    EXPECT_EQ(contraffi, 0);
+    clic(triangle(6));
+    EXPECT_EQ(contraffi, 1);
+    clic(triangle(3));
+    EXPECT_EQ(contraffi, 0);
+}
+
+} // namespace
+} // namespace shelltest

@@ -1,0 +1,197 @@
+// Loading a grid, entering values, clicks on the grid and saving.
+#include "shell/jeu.h"
+
+#include "shell/boites.h"
+#include "shell/curseurs.h"
+#include "shell/etatjeu.h"
+#include "shell/miseenpage.h"
+#include "shell/selecteur.h"
+
+#include "lattice/catalogue/grillecatalogue.h"
+#include "render/gripagereglages.h"
+#include "shell/core/actionmemoire.h"
+#include "shell/core/etatsauve.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// The number-th name of the comma-separated playable list; empty when none.
+std::string nomgrille(short number) {
+    const std::string liste = nomdegrinu.adr();
+    short i = 1;
+    std::size_t debut = 0;
+    while (debut <= liste.size()) {
+        std::size_t fin = liste.find(',', debut);
+        if (fin == std::string::npos) fin = liste.size();
+        if (i == number) {
+            std::string nom = liste.substr(debut, fin - debut);
+            const auto a = nom.find_first_not_of(' ');
+            const auto b = nom.find_last_not_of(' ');
+            return a == std::string::npos ? std::string() : nom.substr(a, b - a + 1);
+        }
+        ++i;
+        debut = fin + 1;
+    }
+    return {};
+}
+
+void signaleffacer() {
+    signaleffacement(true);
+    bip(250, 80);
+    bip(200, 80);
+    bip(150, 80);
+    signaleffacement(false);
+}
+
+} // namespace
+
+void settailleprin(short size) {
+    taillechoisie = size;
+    grilleram.settaillemmpix(0, size);
+    grilleram.debutmodaffichagrille();
+    jeu.miseenpagevalide = false;
+}
+
+bool grillecharger(HWND, short number, const char* definition, bool ask) {
+    sablierdeb();
+    const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
+    bool oui = true;
+    if (ask) {
+        blocagedujeu();
+        chronomactiver(false);
+        const std::string n = std::to_string(number);
+        oui = boitemessage(number == paramjeu.grillecourante ? 5 : 4, MB_YESNO | MB_ICONQUESTION,
+                           n.c_str()) == IDYES;
+    }
+    bool charge = false;
+    if (oui && !nom.empty()) {
+        if (grilleload(0, &grilleram, nom.c_str()) != 0) {
+            charge = true;
+            paramjeu.grillecourante = number;
+            jeu.grillefinie = false;
+            setmode(modejeu);
+            grilleram.setmodaffi(6);
+            jeu.marqueurs[0] = jeu.marqueurs[1] = jeu.marqueurs[2] = 0;
+            gstring etat;
+            grilluserfromram(paramjeu, etat, number);
+            restaureplateau(grilleram, niveauchoisi(paramjeu, number), etat.adr());
+            settailleprin(paramjeu.taillecase);
+            grilleram.ajustepossicase();
+            historique.clear();
+            jeu.derniercaseaffichee = -1;
+            reaffigri();
+        }
+    }
+    if (ask) {
+        deblocagedujeu();
+        chronomactiver(true);
+    }
+    chronomevaluer();
+    sablierfin();
+    return charge;
+}
+
+POINT pointlocal(POINT client) {
+    const miseenpage& m = miseenpagecourante();
+    return POINT{client.x - m.originex, m.originey - client.y};
+}
+
+void posevaleur() {
+    const short c = jeu.casecourante;
+    const short v = jeu.valeurcourante;
+    if (grilleram.casestvide(c)) {
+        if (v > 0 && grilleram.isautorisee(c, v) != 0) {
+            grilleram.setcaseval(c, v);
+            memorisaction(historique, actionpose, v, c);
+            if (grilleram.cestfini() != 0) {
+                jeu.grillefinie = true;
+                reaffigri();
+            }
+        } else if (v == 0 && grilleram.yadespossusers() != 0) {
+            grilleram.razpuser(c);
+            bip(200, 50);
+            reaffigri();
+        } else {
+            bipsrefus();
+        }
+        return;
+    }
+    const short ancienne = grilleram.getcaseval(c);
+    if (grilleram.casestfixe(c)) {
+        jeu.valeurcourante = ancienne;
+        if (ancienne >= 1 && ancienne <= 6) cliquechiffre('F', ancienne);
+        return;
+    }
+    if (v == 0 || v == ancienne) {
+        grilleram.setcaseval(c, 0);
+        if (v == 0) grilleram.defixercase(c);
+        memorisaction(historique, actioneffacement, ancienne, c);
+        reaffigri();
+        signaleffacer();
+        return;
+    }
+    bipsrefus();
+}
+
+void clicgauche(POINT p) {
+    if (!anymode(modejeu, 0)) return;
+    assuremiseenpage();
+    const POINT a = pointlocal(jeu.appuigauche);
+    const auto ax = static_cast<short>(a.x);
+    const auto ay = static_cast<short>(a.y);
+    const short cellule = grilleram.caseproche(ax, ay);
+    const short point = cellule == 0 ? grilleram.pointproche(ax, ay) : 0;
+    if (cellule != 0) {
+        jeu.casecourante = cellule;
+        reaffigri();
+        grilleram.ajustepossicase();
+        posevaleur();
+    } else if (point == 0) {
+        const short v = boutriproche(static_cast<short>(p.x), static_cast<short>(p.y));
+        if (v != 0) cliquechiffre('T', v);
+    } else {
+        const long ecart = std::labs(p.x - jeu.appuigauche.x) + std::labs(p.y - jeu.appuigauche.y);
+        if (ecart <= 5) {
+            if (jeu.marqueurs[0] == point) {
+                jeu.marqueurs[0] = jeu.marqueurs[1] = jeu.marqueurs[2] = 0;
+            } else {
+                jeu.marqueurs[2] = jeu.marqueurs[1];
+                jeu.marqueurs[1] = jeu.marqueurs[0];
+                jeu.marqueurs[0] = point;
+            }
+            reaffigri();
+        }
+    }
+    grilleram.cestfini();
+}
+
+void clicdroit() {
+    if (!anymode(modejeu, 0)) return;
+    assuremiseenpage();
+    const POINT a = pointlocal(jeu.appuidroit);
+    const auto ax = static_cast<short>(a.x);
+    const auto ay = static_cast<short>(a.y);
+    const short cellule = grilleram.caseproche(ax, ay);
+    if (cellule == 0) return;
+    jeu.casecourante = cellule;
+    reaffigri();
+    if (paramjeu.remplitmarques && grilleram.getpuser(cellule) == 0) {
+        for (short v = 1; v <= 6; ++v) grilleram.swapossuser(cellule, v);
+        return;
+    }
+    const short v = grilleram.possiproche(cellule, ax, ay);
+    if (v != 0) grilleram.swapossuser(cellule, v);
+}
+
+void sauvejeu() {
+    if (paramjeu.grillecourante == 0) return;
+    gstring etat;
+    grilleram.getactudata(3, &etat);
+    memogrilluser(paramjeu, paramjeu.grillecourante, etat.adr());
+    gstring nom;
+    nomfichierparam(nom);
+    if (!ecriparamusernew(paramjeu, nom.adr()))
+        boitemessage(17, MB_OK | MB_ICONEXCLAMATION, nom.adr());
+}

@@ -1,0 +1,140 @@
+// The paint sequence of the main window.
+#include "shell/peinture.h"
+
+#include "shell/boites.h"
+#include "shell/boutons.h"
+#include "shell/curseurs.h"
+#include "shell/etatjeu.h"
+#include "shell/jeu.h"
+#include "shell/miseenpage.h"
+#include "shell/selecteur.h"
+
+#include "render/bitmapmemoire.h"
+#include "render/gripagereglages.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+std::unique_ptr<bitmapmemoire> fond;
+std::unique_ptr<bitmapmemoire> tout;
+
+void creagrillefond(short w, short h) {
+    if (fond && fond->larg() == w && fond->haut() == h) return;
+    fond = std::make_unique<bitmapmemoire>(w, h, GetSysColor(COLOR_BTNFACE));
+    if (anymode(modejeu, 0)) {
+        fenecrout.sethdc(fond->dc());
+        grilleram.dessingrifond(&fenecrout, 0, 0xFF0000, 0xFF0000);
+    }
+}
+
+void creagrilletout() {
+    if (!tout || tout->larg() != fond->larg() || tout->haut() != fond->haut())
+        tout = std::make_unique<bitmapmemoire>(fond->larg(), fond->haut());
+    tout->copiede(*fond);
+    if (!anymode(modejeu, 0)) return;
+    fenecrout.sethdc(tout->dc());
+    grilleram.dessingrifin(&fenecrout, 0, 0xFF0000, 0xFF0000);
+    static const int couleurs[3] = {0x0000FF, 0x00FF00, 0x00A5FF};
+    for (int i = 2; i >= 0; --i)
+        if (jeu.marqueurs[i] != 0)
+            hexaplacer(&grilleram, &fenecrout, jeu.marqueurs[i], couleurs[i]);
+}
+
+// The column's frame, version, grid star, level and current value.
+void decorecolonne(HDC dc) {
+    const short c = colonne.centrex;
+    HPEN stylo = CreatePen(PS_SOLID, 1, 0);
+    HBRUSH brosse = CreateSolidBrush(0xFFFF00);
+    HGDIOBJ s0 = SelectObject(dc, stylo);
+    HGDIOBJ b0 = SelectObject(dc, brosse);
+    Rectangle(dc, 30, 0, 80, colonne.bas + 10);
+    HFONT petite = CreateFontA(16, 5, 0, 0, 600, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+    HGDIOBJ f0 = SelectObject(dc, petite);
+    const UINT a0 = SetTextAlign(dc, TA_CENTER | TA_TOP);
+    const int m0 = SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, 0xFF0000);
+    TextOutA(dc, c, colonne.premierey - 16, "V.3.6", 5);
+    if (colonne.grillesy > 0 && paramjeu.grillecourante > 0) {
+        const int y = colonne.grillesy + paramjeu.grillecourante * colonne.hauteur -
+                      colonne.hauteur * 4 / 10 - 8;
+        TextOutA(dc, 75, y, "*", 1);
+    }
+    gstring niveau;
+    grilleram.libniveaubis(&niveau, 15, false);
+    const std::string texteniveau = std::string("Niv.") + niveau.adr();
+    TextOutA(dc, c, colonne.niveauy - 8, texteniveau.c_str(), static_cast<int>(texteniveau.size()));
+    HFONT grande = CreateFontA(24, 8, 0, 0, 600, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+    SelectObject(dc, grande);
+    const char valeur[2] = {boncarac(0, jeu.valeurcourante), 0};
+    TextOutA(dc, c, colonne.valeury - 12, valeur, 1);
+    SetBkMode(dc, m0);
+    SetTextAlign(dc, a0);
+    SelectObject(dc, f0);
+    SelectObject(dc, b0);
+    SelectObject(dc, s0);
+    DeleteObject(grande);
+    DeleteObject(petite);
+    DeleteObject(brosse);
+    DeleteObject(stylo);
+    dessinboutri(dc);
+}
+
+void felicitations() {
+    bip(800, 80);
+    bip(1200, 35);
+    bip(1600, 35);
+    blocagedujeu();
+    const std::string n = std::to_string(paramjeu.grillecourante);
+    boitemessage(6, MB_OK | MB_ICONINFORMATION, n.c_str());
+    if (boitemessage(12, MB_YESNO | MB_ICONQUESTION) == IDYES) sauvejeu();
+    deblocagedujeu();
+}
+
+} // namespace
+
+void jetterfond() {
+    fond.reset();
+}
+
+void libererbitmaps() {
+    fond.reset();
+    tout.reset();
+}
+
+const bitmapmemoire* imagepeinte() {
+    return tout.get();
+}
+
+void peindre(HWND window) {
+    sablierdeb();
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(window, &ps);
+    if (!jeu.miseenpagevalide) {
+        jetterfond();
+        recalculemiseenpage();
+        setgriwinposition();
+    }
+    if (jeu.pret) {
+        const miseenpage& m = miseenpagecourante();
+        grilleram.setdevice(0, &fenecrout);
+        creagrillefond(m.largeur, m.hauteur);
+        creagrilletout();
+        fenecrout.sethdc(dc);
+        BitBlt(dc, 0, 0, m.largeur, m.hauteur, tout->dc(), 0, 0, SRCCOPY);
+        boutaffiches();
+        if (anymode(modejeu, 0)) {
+            calcuboutri(colonne.selecteurhaut);
+            decorecolonne(dc);
+        }
+    }
+    EndPaint(window, &ps);
+    sablierfin();
+    if (jeu.grillefinie) {
+        jeu.grillefinie = false;
+        felicitations();
+    }
+}

@@ -1,0 +1,15 @@
+// The main window's paint: the grid drawn through two kept memory bitmaps
+// (the grid background, kept until the layout changes, and the full picture)
+// and copied in one transfer, then the button column's decoration and the
+// value selector; the congratulation sequence when the grid was finished.
+#pragma once
+
+#include "platform/win32.h"
+
+void peindre(HWND window);
+// Drop the kept background bitmap (drawn again at the next paint).
+void jetterfond();
+// Free both kept bitmaps (at exit).
+void libererbitmaps();
+// The picture the last paint copied to the window (null before any paint).
+const class bitmapmemoire* imagepeinte();

@@ -1,0 +1,120 @@
+# Shared by the game's end-to-end scenarios (sourced): the scratch directory,
+# Xvfb, the game started in it, screenshots, magenta counts, clicks in client
+# coordinates and keys for the window or for the open message box.
+# Expects BUILD_ARG and PLAN_ARGS (the arguments of the positions program)
+# to be set; leaves the positions in $WORK/plan.txt (read with pos).
+BUILD=$(cd "$BUILD_ARG" && pwd)
+read -r -a GAME_CMD <<<"${VORA_GAME_CMD:-$BUILD/shell/vora}"
+read -r -a PLAN_CMD <<<"${VORA_PLAN_CMD:-$BUILD/tests/voraplan}"
+TIMEOUT=${VORA_E2E_TIMEOUT:-40}
+WORK=$(mktemp -d /tmp/vora_e2e.XXXXXX)
+FAILURES=0
+XVFB_PID=
+GAME_PID=
+
+cleanup() {
+    set +e
+    if [[ -n $GAME_PID ]]; then
+        kill "$GAME_PID" 2>/dev/null
+        wait "$GAME_PID" 2>/dev/null
+    fi
+    if [[ -n $XVFB_PID ]]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    fi
+    if [[ ${VORA_E2E_KEEP:-0} == 1 || $FAILURES -gt 0 ]]; then
+        echo "screenshots kept in $WORK"
+    else
+        rm -rf "$WORK"
+    fi
+    return 0
+}
+trap cleanup EXIT
+
+pass() { echo "PASS: $*"; }
+fail() {
+    echo "FAIL: $*"
+    FAILURES=$((FAILURES + 1))
+}
+wait_for() {
+    local end=$((SECONDS + TIMEOUT))
+    until "$@" 2>/dev/null; do
+        ((SECONDS < end)) || return 1
+        sleep 0.1
+    done
+}
+
+
+DISPLAY_NUMBER=$((200 + RANDOM % 100))
+while [[ -e /tmp/.X11-unix/X$DISPLAY_NUMBER || -e /tmp/.X$DISPLAY_NUMBER-lock ]]; do
+    DISPLAY_NUMBER=$((200 + RANDOM % 100))
+done
+export DISPLAY=:$DISPLAY_NUMBER
+Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+wait_for xdpyinfo >/dev/null || {
+    fail "Xvfb did not start"
+    exit 1
+}
+
+# The positions, once the display exists (under Wine the first program
+# started fixes the display of the Wine session).
+"${PLAN_CMD[@]}" "${PLAN_ARGS[@]}" | tr -d '\r' >"$WORK/plan.txt"
+pos() { grep "^$1 " "$WORK/plan.txt" | cut -d' ' -f2-; }
+
+cd "$WORK"
+"${GAME_CMD[@]}" >"$WORK/game.log" 2>&1 &
+GAME_PID=$!
+WINDOW=
+find_window() { WINDOW=$(xdotool search --onlyvisible --name '^V-O-RA' | head -1) && [[ -n $WINDOW ]]; }
+wait_for find_window || {
+    fail "the game's window did not appear"
+    exit 1
+}
+sleep 1
+N=0
+shot() {
+    N=$((N + 1))
+    SHOT=$WORK/shot$N.png
+    sleep 0.6
+    import -window root "$SHOT"
+}
+# Magenta pixels (the player's digits, antialiased: red and blue high, green
+# low) in the square of half-side 9 around a screen point of the last
+# screenshot.
+count() {
+    convert "$SHOT" -crop 19x19+$(($2 - 9))+$(($3 - 9)) -depth 8 txt:- |
+        sed -nE 's/.*#([0-9A-F]{2})([0-9A-F]{2})([0-9A-F]{2}).*/\1 \2 \3/p' |
+        while read -r r g b; do
+            if ((16#$r > 0xB0 && 16#$g < 0x80 && 16#$b > 0xB0)); then echo; fi
+        done | wc -l
+}
+
+# The client area's origin: the button column's cyan frame starts at client
+# x 30, y 0.
+shot
+read -r CX CY <<<"$(convert "$SHOT" -crop 700x700+0+0 txt:- | grep -m1 '#00FFFF' |
+    sed -E 's/^([0-9]+),([0-9]+):.*/\1 \2/')"
+if [[ -z ${CX:-} ]]; then
+    fail "no button column on the screen"
+    exit 1
+fi
+CX=$((CX - 30))
+click() {
+    xdotool mousemove $((CX + $1)) $((CY + $2)) click 1
+    sleep 0.3
+}
+key() {
+    xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
+    xdotool key "$@"
+    sleep 0.6
+}
+# A key for the message box that is open (the newest window of the title).
+boxkey() {
+    local box
+    box=$(xdotool search --onlyvisible --name '^V-O-RA' | grep -vx "$WINDOW" | tail -1)
+    if [[ -n $box ]]; then xdotool windowfocus --sync "$box" 2>/dev/null || true; fi
+    xdotool key "$@"
+    sleep 0.6
+}
+

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# End-to-end scenario of the game under Xvfb, driven with xdotool and checked
+# on screenshots: load grid 2 through its question, choose a value on the
+# selector and enter it, choose one with the keyboard and enter it, undo,
+# redo, stay idle for ten seconds (the CPU time it costs is bounded), then
+# leave through "X" and its question.
+#
+# Usage: vora_e2e.sh <build-dir>
+# VORA_GAME_CMD overrides the command that starts the game (for instance
+# "wine /path/vora.exe"); VORA_PLAN_CMD the one that prints the positions.
+# The game runs in a scratch directory (its parameter file lands there).
+# VORA_E2E_TIMEOUT (seconds, default 40) bounds each wait; VORA_E2E_KEEP=1
+# keeps the scratch directory and its screenshots.
+set -euo pipefail
+
+BUILD_ARG=${1:?usage: $0 <build-dir>}
+PLAN_ARGS=(2)
+# shellcheck source=tests/e2e/vora_common.sh
+source "$(dirname "$0")/vora_common.sh"
+
+# Two cells with their values, the selector's triangles and the buttons.
+read -r AX AY AV <<<"$(pos A)"
+read -r BX BY BV <<<"$(pos B)"
+
+# Grid 2 through its question (Enter: yes).
+read -r GX GY <<<"$(pos GR2)"
+click "$GX" "$GY"
+sleep 0.5
+boxkey Return
+shot
+if (($(count m $((CX + AX)) $((CY + AY))) == 0)); then pass "grid 2 loaded, cell A empty"; else fail "cell A not empty after loading"; fi
+
+# Value AV from the selector, entered in A.
+read -r TX TY <<<"$(pos "T$AV")"
+click "$TX" "$TY"
+click "$AX" "$AY"
+shot
+if (($(count m $((CX + AX)) $((CY + AY))) > 5)); then pass "selector value $AV entered in A"; else fail "no magenta digit in A"; fi
+
+# Value BV with the keyboard, entered in B.
+key "$BV"
+sleep 0.4
+click "$BX" "$BY"
+shot
+if (($(count m $((CX + BX)) $((CY + BY))) > 5)); then pass "key $BV entered in B"; else fail "no magenta digit in B"; fi
+
+# Undo ("<" at 47, 260) empties B; redo (">" at 62, 260) fills it again.
+click 47 260
+shot
+if (($(count m $((CX + BX)) $((CY + BY))) == 0)); then pass "undo emptied B"; else fail "B still filled after undo"; fi
+click 62 260
+shot
+if (($(count m $((CX + BX)) $((CY + BY))) > 5)); then pass "redo filled B"; else fail "B empty after redo"; fi
+
+# Idle with the game open and its 200 ms timer running: under 1 % of one core
+# over ten seconds, that is under a tenth of a second of CPU time.
+if [[ -r /proc/$GAME_PID/stat ]]; then
+    cpu_ticks() { awk '{print $14 + $15}' "/proc/$GAME_PID/stat"; }
+    sleep 1
+    START=$(cpu_ticks)
+    sleep 10
+    USED=$(($(cpu_ticks) - START))
+    HZ=$(getconf CLK_TCK)
+    if ((USED * 10 < HZ)); then
+        pass "idle: $USED of $((HZ / 10)) allowed CPU ticks in 10 s"
+    else
+        fail "idle used $USED CPU ticks in 10 s (limit $((HZ / 10)))"
+    fi
+else
+    fail "cannot read /proc/$GAME_PID/stat for the idle check"
+fi
+
+# "X", then yes to its question: the game ends. The box's buttons are
+# "Oui" / "Non" or "Yes" / "No" (Wine's own language): "o" and "y" each choose
+# yes in one language and nothing in the other.
+read -r XX XY <<<"$(pos X)"
+click "$XX" "$XY"
+sleep 0.5
+shot
+boxkey o
+if kill -0 "$GAME_PID" 2>/dev/null; then boxkey y; fi
+if wait_for bash -c "! kill -0 $GAME_PID"; then
+    wait "$GAME_PID" 2>/dev/null || true
+    GAME_PID=
+    pass "left through X and its question"
+else
+    fail "the game did not end after X"
+fi
+
+((FAILURES == 0)) || exit 1
+echo "all steps passed"

@@ -1,0 +1,95 @@
+// Prints where the game draws a grid at the default cell size, for the
+// end-to-end scenario: client pixels of two empty cells with a value each
+// that the rule allows (the second still allowed once the first is
+// entered), of the selector's triangles and of the buttons it clicks.
+// With "solution", it prints instead every empty cell with its value in the
+// grid's solution ("S x y value" lines).
+// Usage: voraplan GRID [solution]
+#include "shell/boutons.h"
+#include "shell/etatjeu.h"
+#include "shell/jeu.h"
+#include "shell/miseenpage.h"
+
+#include "grid/vocalculinit.h"
+#include "lattice/catalogue/grillecatalogue.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+short premierevide(short apres) {
+    for (short c = static_cast<short>(apres + 1); c <= grilleram.getnbcases(); ++c)
+        if (grilleram.casestvide(c)) return c;
+    return 0;
+}
+
+short permise(short c) {
+    grilleram.ajustepossicase();
+    for (short v = 1; v <= 6; ++v)
+        if (grilleram.isautorisee(c, v) != 0) return v;
+    return 0;
+}
+
+// Fill the empty cells by trial, the given values kept.
+bool resous(short c) {
+    if (c > grilleram.getnbcases()) return true;
+    if (!grilleram.casestvide(c)) return resous(static_cast<short>(c + 1));
+    for (short v = 1; v <= 6; ++v) {
+        bool libre = true;
+        for (short i = 0; i < 12 && libre; ++i) {
+            const short n = grilleram.casevoisine(c, i);
+            libre = n == 0 || grilleram.getcaseval(n) != v;
+        }
+        if (!libre) continue;
+        grilleram.setcaseval(c, v);
+        if (resous(static_cast<short>(c + 1))) return true;
+    }
+    grilleram.setcaseval(c, 0);
+    return false;
+}
+
+void imprime(const char* quoi, short c, short v) {
+    const miseenpage& m = miseenpagecourante();
+    std::printf("%s %d %d %d\n", quoi, m.originex + grilleram.getcacentrix(c),
+                m.originey - grilleram.getcacentry(c), v);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const short grille = argc > 1 ? static_cast<short>(std::atoi(argv[1])) : 1;
+    globinitvocalcul();
+    nomgrinit();
+    if (!grillecharger(nullptr, grille, nullptr, false)) return 1;
+    recalculemiseenpage();
+    if (argc > 2 && std::string(argv[2]) == "solution") {
+        std::vector<short> vides;
+        for (short c = 1; c <= grilleram.getnbcases(); ++c)
+            if (grilleram.casestvide(c)) vides.push_back(c);
+        if (!resous(1)) return 1;
+        for (short c : vides) imprime("S", c, grilleram.getcaseval(c));
+        return 0;
+    }
+    const short a = premierevide(0);
+    const short va = permise(a);
+    grilleram.setcaseval(a, va);
+    short b = premierevide(a);
+    short vb = permise(b);
+    while (b != 0 && vb == 0) {
+        b = premierevide(b);
+        vb = permise(b);
+    }
+    if (a == 0 || va == 0 || b == 0) return 1;
+    imprime("A", a, va);
+    imprime("B", b, vb);
+    static const int dx[6] = {15, 0, -15, -15, 0, 15};
+    static const int dy[6] = {-8, -17, -8, 8, 17, 8};
+    static const int valeurs[6] = {1, 6, 5, 4, 3, 2};
+    for (int k = 0; k < 6; ++k) std::printf("T%d %d %d\n", valeurs[k], 55 + dx[k], 320 + dy[k]);
+    std::printf("GR%d 55 %d\n", grille, 40 + 20 * (grille - 1) + 10);
+    std::printf("X 55 475\n");
+    return 0;
+}
