@@ -30,6 +30,29 @@ bool claminibitmap::stretchblt(HDC dc, short x, short y, short w, short h, short
     return fait != FALSE;
 }
 
+bool claminibitmap::reduire(HDC dc, short w, short h) {
+    if (bitmap == nullptr || w <= 0 || h <= 0) return false;
+    HBITMAP petit = CreateCompatibleBitmap(dc, w, h);
+    if (petit == nullptr) return false;
+    HDC mem = CreateCompatibleDC(dc);
+    HGDIOBJ avant = SelectObject(mem, petit);
+    const int mode = SetStretchBltMode(mem, HALFTONE);
+    const bool fait = stretchblt(mem, 0, 0, w, h, 0, 0, 0, 0);
+    SetStretchBltMode(mem, mode);
+    SelectObject(mem, avant);
+    DeleteDC(mem);
+    if (!fait) {
+        DeleteObject(petit);
+        return false;
+    }
+    clear();
+    bitmap = petit;
+    possede = true;
+    larg = w;
+    haut = h;
+    return true;
+}
+
 void claminibitmap::clear() {
     if (possede && bitmap != nullptr) DeleteObject(bitmap);
     bitmap = nullptr;

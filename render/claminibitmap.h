@@ -18,6 +18,10 @@ public:
     // a temporary memory DC; a source size of 0 x 0 means the whole bitmap.
     bool stretchblt(HDC dc, short x, short y, short w, short h, short xs, short ys, short ws,
                     short hs);
+    // Replace the bitmap by a w x h copy of it (HALFTONE stretch, made
+    // compatible with dc); false, keeping it, when there is none or the copy
+    // fails.
+    bool reduire(HDC dc, short w, short h);
     // Delete an owned bitmap and zero the size.
     void clear();
 

@@ -51,6 +51,8 @@ public:
     void printpix(short x, short y, const char* text);
 
     HFONT get() const { return police; }
+    // The face the held font was made with by create (empty otherwise).
+    const std::string& getnomface() const { return nomface; }
     short getdx() const { return dx; }
     short getdy() const { return dy; }
 

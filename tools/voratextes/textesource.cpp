@@ -169,4 +169,44 @@ std::string sourcetextes(const std::vector<textecle>& textes) {
     return o.str();
 }
 
+bool sourceregles(const std::vector<textecle>& textes, std::string& source, std::string& erreur) {
+    std::ostringstream o;
+    o << "// The rules pages' texts, scrambled. Written by voratextes (voratextes regles\n"
+         "// tools/voratextes/regles.txt render/reglesdonnees.cpp); not edited by hand.\n"
+         "#include \"render/reglesdonnees.h\"\n\n"
+         "const lignecryptee reglesdonnees[] = {\n";
+    gstring crypte;
+    for (const auto& [cle, texte] : textes) {
+        int page = 0;
+        int langue = 0;
+        std::string ligne;
+        if (cle == "police") {
+            ligne = "p " + texte;
+        } else {
+            const size_t point1 = cle.find('.');
+            const size_t point2 = cle.find('.', point1 == std::string::npos ? 0 : point1 + 1);
+            const std::string num = cle.substr(1, point1 == std::string::npos ? 0 : point1 - 1);
+            const std::string lng =
+                point2 == std::string::npos ? "" : cle.substr(point1 + 1, point2 - point1 - 1);
+            page = num.size() == 1 && num[0] >= '1' && num[0] <= '9' ? num[0] - '0' : 0;
+            langue = lng == "en" ? 1 : 0;
+            if (cle[0] != 'p' || page == 0 || (lng != "fr" && lng != "en")) {
+                erreur = "key " + cle + ": expected police or p<page>.<fr|en>.<n>";
+                return false;
+            }
+            if (texte.empty() || std::string("acTthbrfs").find(texte[0]) == std::string::npos ||
+                (texte.size() > 1 && texte[1] != ' ')) {
+                erreur = "key " + cle + ": a line starts with its kind (a c T t h b r f s)";
+                return false;
+            }
+            ligne = texte.size() == 1 ? texte + " " : texte;
+        }
+        crypvora(&crypte, ligne.c_str());
+        o << "    {" << page << ", " << langue << ", " << litteralcpp(crypte.adr()) << "},\n";
+    }
+    o << "};\n\nconst short nbreglesdonnees = " << textes.size() << ";\n";
+    source = o.str();
+    return true;
+}
+
 } // namespace voratextes

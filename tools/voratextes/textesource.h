@@ -31,4 +31,11 @@ std::string litteralcpp(const std::string& texte);
 // scrambled with crypvora, keys plain.
 std::string sourcetextes(const std::vector<textecle>& textes);
 
+// The C++ source of reglesdonnees (render/reglesdonnees.h) from the rules
+// pages' description: keys "police" (the rules font's face) and
+// "p<page>.<fr|en>.<n>" (a line of page 1..9 in that language, its kind
+// letter first), each text scrambled in the order of the description. False
+// with a message for another key or a line without its kind letter.
+bool sourceregles(const std::vector<textecle>& textes, std::string& source, std::string& erreur);
+
 } // namespace voratextes

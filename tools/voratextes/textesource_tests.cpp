@@ -1,5 +1,6 @@
 // Tests of the texts' writer: Windows-1252 conversion, literals, the source's
-// round trip, and that the game holds exactly the described texts.
+// round trip, and that the game holds exactly the described texts; the
+// rules pages' writer.
 #include "tools/voratextes/textesource.h"
 
 #include "shell/core/textesdonnees.h"
@@ -58,6 +59,29 @@ TEST(Description, TheSourceDecodesBackToTheTexts) {
     EXPECT_NE(source.find("{\"a\", \""), std::string::npos);
     EXPECT_EQ(source.find("mots"), std::string::npos) << "no plain text in the source";
     EXPECT_NE(source.find("const short nbtextesdonnees = 1;"), std::string::npos);
+}
+
+TEST(Regles, KeysAndKindsAreChecked) {
+    std::string source;
+    std::string erreur;
+    ASSERT_TRUE(voratextes::sourceregles(
+        {{"police", "Arial"}, {"p3.en.1", "t Title"}, {"p9.fr.2", "b"}}, source, erreur))
+        << erreur;
+    EXPECT_NE(source.find("{3, 1, \""), std::string::npos);
+    EXPECT_NE(source.find("{9, 0, \""), std::string::npos);
+    EXPECT_EQ(source.find("Title"), std::string::npos) << "no plain text in the source";
+    EXPECT_NE(source.find("const short nbreglesdonnees = 3;"), std::string::npos);
+    for (const voratextes::textecle& mauvais :
+         std::vector<voratextes::textecle>{{"p0.fr.1", "b x"},
+                                           {"p10.fr.1", "b x"},
+                                           {"p2.de.1", "b x"},
+                                           {"q2.fr.1", "b x"},
+                                           {"p2.fr.1", "x text"},
+                                           {"p2.fr.1", "btext"},
+                                           {"p2.fr.1", ""}}) {
+        EXPECT_FALSE(voratextes::sourceregles({mauvais}, source, erreur)) << mauvais.first;
+        EXPECT_FALSE(erreur.empty());
+    }
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// voratextes: writes the C++ source of the game's own texts, scrambled, from
-// their description.
+// voratextes: writes the C++ source of the game's own texts, or of the rules
+// pages' texts, scrambled, from their description.
 #include "tools/voratextes/textesource.h"
 
 #include <cstdio>
@@ -7,8 +7,10 @@
 #include <fstream>
 
 int main(int argc, char** argv) {
-    if (argc != 4 || std::strcmp(argv[1], "build") != 0) {
-        std::fprintf(stderr, "usage: voratextes build DESCRIPTION OUTPUT.cpp\n");
+    const bool regles = argc == 4 && std::strcmp(argv[1], "regles") == 0;
+    if (argc != 4 || (std::strcmp(argv[1], "build") != 0 && !regles)) {
+        std::fprintf(stderr, "usage: voratextes build DESCRIPTION OUTPUT.cpp\n"
+                             "       voratextes regles DESCRIPTION OUTPUT.cpp\n");
         return 2;
     }
     std::vector<voratextes::textecle> textes;
@@ -17,8 +19,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "voratextes: %s\n", erreur.c_str());
         return 1;
     }
+    std::string source;
+    if (!regles) {
+        source = voratextes::sourcetextes(textes);
+    } else if (!voratextes::sourceregles(textes, source, erreur)) {
+        std::fprintf(stderr, "voratextes: %s\n", erreur.c_str());
+        return 1;
+    }
     std::ofstream f(argv[3], std::ios::binary);
-    f << voratextes::sourcetextes(textes);
+    f << source;
     f.close();
     if (!f) {
         std::fprintf(stderr, "voratextes: cannot write %s\n", argv[3]);

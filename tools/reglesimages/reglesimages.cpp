@@ -1,0 +1,504 @@
+// reglesimages: draws the nine pictures of the rules pages (2364 x 1771, 8
+// bits per pixel, BMP) and the application icon (PNG and ICO) with the game's
+// own grid drawing. The same run always writes the same bytes.
+//
+// Usage: reglesimages FOLDER
+#include "tools/reglesimages/imagesbmp.h"
+
+#include "render/bitmapmemoire.h"
+#include "render/gripageimage.h"
+#include "render/gripagereglages.h"
+#include "render/ressources.h"
+
+#include "grid/vocalculinit.h"
+#include "lattice/catalogue/grillecatalogue.h"
+
+#ifndef _WIN32
+#include "platform/gdi_internal.h"
+#endif
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int largeur = 2364;
+constexpr int hauteur = 1771;
+constexpr int rouge = 0x0000FF;
+constexpr int orange = 0x00A5FF;
+constexpr int vert = 0x00A000;
+constexpr int magenta = 0xFF00FF;
+constexpr int gris = 0x999999;
+
+// A catalogue grid drawn as the game paints it, copied onto a picture.
+struct grilledessin {
+    clagripage page;
+    cladevout d;
+    std::unique_ptr<bitmapmemoire> fond;
+    std::unique_ptr<bitmapmemoire> image;
+    int x0 = 0; // where the grid's bitmap lies on the picture
+    int y0 = 0;
+
+    // Load name in display mode, with the largest hexagon size (a multiple
+    // of 10, at most 160) whose picture fits w x h; prepare plays on it.
+    grilledessin(const char* nom, short mode, int w, int h,
+                 const std::function<void(clagripage&)>& prepare) {
+        if (!grilleload(0, &page, nom)) std::fprintf(stderr, "reglesimages: no grid %s\n", nom);
+        prepare(page);
+        short taille = 160;
+        SIZE s = tailleimage(page, taille, mode, 12);
+        while (taille > 20 && (s.cx > w || s.cy > h)) {
+            taille = static_cast<short>(taille - 10);
+            s = tailleimage(page, taille, mode, 12);
+        }
+        taillechoisie = taille;
+        fond = std::make_unique<bitmapmemoire>(s.cx, s.cy);
+        image = std::make_unique<bitmapmemoire>(s.cx, s.cy);
+        placegrille(page, d, *fond, 12);
+        dessinefond(page, d, *fond);
+        peintgrille(page, d, *fond, *image);
+    }
+    // The picture point of a grid point (y upwards).
+    POINT point(short x, short y) {
+        page.setlocagrille(&d);
+        POINT p{x0 + d.devx(x), y0 + d.devy(y)};
+        d.setlocxy(0, 0);
+        return p;
+    }
+    POINT cellule(short c) { return point(page.getcacentrix(c), page.getcacentry(c)); }
+    POINT hexagone(short h) { return point(page.gethexacentrix(h), page.gethexacentry(h)); }
+    // Copy onto dc, centred in the box (x, y, w, h).
+    void pose(HDC dc, int x, int y, int w, int h) {
+        x0 = x + (w - image->larg()) / 2;
+        y0 = y + (h - image->haut()) / 2;
+        BitBlt(dc, x0, y0, image->larg(), image->haut(), image->dc(), 0, 0, SRCCOPY);
+    }
+};
+
+// The values a cell may still take: those no neighbour holds (mask, bit
+// v - 1 for value v).
+short libres(clagripage& g, short c) {
+    short m = 63;
+    for (short k = 0; k < 12; ++k) {
+        const short n = g.casevoisine(c, k);
+        if (n > 0 && g.getcaseval(n) > 0) m = static_cast<short>(m & ~(1 << (g.getcaseval(n) - 1)));
+    }
+    return m;
+}
+
+// Fill every empty cell with the grid's solution: a search that always takes
+// the empty cell with the fewest values left.
+bool solution(clagripage& g) {
+    short meilleure = 0;
+    int moins = 7;
+    short masque = 0;
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        if (!g.casestvide(c)) continue;
+        const short m = libres(g, c);
+        int n = 0;
+        for (short v = 0; v < 6; ++v) n += (m >> v) & 1;
+        if (n == 0) return false;
+        if (n < moins) {
+            moins = n;
+            meilleure = c;
+            masque = m;
+        }
+    }
+    if (meilleure == 0) return true;
+    for (short v = 1; v <= 6; ++v) {
+        if ((masque & (1 << (v - 1))) == 0) continue;
+        g.setcaseval(meilleure, v);
+        if (solution(g)) return true;
+    }
+    g.setcaseval(meilleure, 0);
+    return false;
+}
+
+HPEN plume(HDC dc, int largeurpx, int couleur) {
+    LOGBRUSH lb{BS_SOLID, static_cast<COLORREF>(couleur), 0};
+    HPEN p = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                          static_cast<DWORD>(largeurpx), &lb, 0, nullptr);
+    return static_cast<HPEN>(SelectObject(dc, p));
+}
+
+void rendplume(HDC dc, HPEN avant) {
+    DeleteObject(SelectObject(dc, avant));
+}
+
+// A thick arrow from (x1, y1) to (x2, y2) with its head at the end.
+void fleche(HDC dc, POINT a, POINT b, int couleur) {
+    HPEN avant = plume(dc, 12, couleur);
+    MoveToEx(dc, a.x, a.y, nullptr);
+    LineTo(dc, b.x, b.y);
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double l = std::sqrt(dx * dx + dy * dy);
+    if (l > 0) {
+        const double ux = dx / l;
+        const double uy = dy / l;
+        const POINT tete[3] = {
+            b,
+            {static_cast<LONG>(b.x - 50 * ux - 26 * uy),
+             static_cast<LONG>(b.y - 50 * uy + 26 * ux)},
+            {static_cast<LONG>(b.x - 50 * ux + 26 * uy),
+             static_cast<LONG>(b.y - 50 * uy - 26 * ux)},
+        };
+        HBRUSH br = CreateSolidBrush(static_cast<COLORREF>(couleur));
+        HGDIOBJ ab = SelectObject(dc, br);
+        Polygon(dc, tete, 3);
+        DeleteObject(SelectObject(dc, ab));
+    }
+    rendplume(dc, avant);
+}
+
+void texte(HDC dc, int x, int y, int h, const char* t, int couleur, int graisse = 600) {
+    HFONT f = CreateFontA(-h, 0, 0, 0, graisse, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    HGDIOBJ av = SelectObject(dc, f);
+    SetTextColor(dc, static_cast<COLORREF>(couleur));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_CENTER | TA_TOP);
+    TextOutA(dc, x, y - h / 2, t, static_cast<int>(std::string(t).size()));
+    DeleteObject(SelectObject(dc, av));
+}
+
+// A push button of the game's column, three times its size on screen.
+void bouton(HDC dc, int x, int y, int w, int h, const char* t) {
+    HPEN avant = plume(dc, 3, 0x404040);
+    HBRUSH br = CreateSolidBrush(0xE0E0E0);
+    HGDIOBJ ab = SelectObject(dc, br);
+    Rectangle(dc, x, y, x + w, y + h);
+    DeleteObject(SelectObject(dc, ab));
+    rendplume(dc, avant);
+    texte(dc, x + w / 2, y + h / 2, h * 3 / 5, t, 0);
+}
+
+// A hexagon outline of that radius (corners at 0, 60, ... degrees).
+void contourhexagone(HDC dc, POINT c, int r, int l, int couleur) {
+    POINT p[7];
+    for (int k = 0; k <= 6; ++k) {
+        const double a = k * 3.14159265358979 / 3;
+        p[k] = {static_cast<LONG>(std::lround(c.x + r * std::cos(a))),
+                static_cast<LONG>(std::lround(c.y - r * std::sin(a)))};
+    }
+    HPEN avant = plume(dc, l, couleur);
+    Polyline(dc, p, 7);
+    rendplume(dc, avant);
+}
+
+// The value selector of the button column at three times its screen size:
+// six triangles around (cx, cy), 1 at upper right then clockwise, the
+// current value in magenta.
+void selecteur(HDC dc, int cx, int cy, int courant) {
+    static const int valeurs[6] = {1, 6, 5, 4, 3, 2};
+    const int r = 90 * 2;
+    HPEN avant = plume(dc, 6, gris);
+    HBRUSH br = CreateSolidBrush(0xF0F0F0);
+    HGDIOBJ ab = SelectObject(dc, br);
+    for (int k = 0; k < 6; ++k) {
+        const double a1 = k * 3.14159265358979 / 3;
+        const double a2 = (k + 1) * 3.14159265358979 / 3;
+        const POINT t[4] = {
+            {cx, cy},
+            {static_cast<LONG>(cx + r * std::cos(a1)), static_cast<LONG>(cy - r * std::sin(a1))},
+            {static_cast<LONG>(cx + r * std::cos(a2)), static_cast<LONG>(cy - r * std::sin(a2))},
+            {cx, cy}};
+        Polygon(dc, t, 4);
+    }
+    DeleteObject(SelectObject(dc, ab));
+    rendplume(dc, avant);
+    for (int k = 0; k < 6; ++k) {
+        const double a = (k + 0.5) * 3.14159265358979 / 3;
+        const std::string t(1, static_cast<char>('0' + valeurs[k]));
+        texte(dc, static_cast<int>(cx + r * 0.55 * std::cos(a)),
+              static_cast<int>(cy - r * 0.55 * std::sin(a)), 64, t.c_str(),
+              valeurs[k] == courant ? magenta : 0);
+    }
+}
+
+void cercle(HDC dc, POINT c, int r, int l, int couleur) {
+    HPEN avant = plume(dc, l, couleur);
+    HGDIOBJ ab = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
+    Ellipse(dc, c.x - r, c.y - r, c.x + r, c.y + r);
+    SelectObject(dc, ab);
+    rendplume(dc, avant);
+}
+
+// The first empty cell after `apres`, 0 when none.
+short casevide(clagripage& g, short apres = 0) {
+    for (short c = static_cast<short>(apres + 1); c <= g.getnbcases(); ++c)
+        if (g.casestvide(c)) return c;
+    return 0;
+}
+
+// The nine pages: the left part of each picture holds the illustration
+// (the right part stays plain for the texts written over it).
+void page1(HDC dc) {
+    grilledessin g("1709-6", 6, 1000, 880, [](clagripage& p) { joueexemple(p, 8, 3); });
+    g.pose(dc, 40, 760, 1000, 880);
+    grilledessin h("1251-1", 8, 560, 560, [](clagripage& p) { joueexemple(p, 4, 2); });
+    h.pose(dc, 1320, 920, 560, 560);
+}
+
+void page2(HDC dc) {
+    grilledessin g("1251-1", 6, 980, 1100, [](clagripage& p) { solution(p); });
+    g.pose(dc, 40, 380, 980, 1100);
+    const short hx = 1;
+    contourhexagone(dc, g.hexagone(hx), g.page.gettaillepix() + 8, 14, orange);
+    fleche(dc, {300, 380},
+           {g.hexagone(hx).x - g.page.gettaillepix() / 2,
+            g.hexagone(hx).y - g.page.gettaillepix() / 2},
+           orange);
+    texte(dc, 300, 330, 70, "1 2 3 4 5 6", orange);
+}
+
+void page3(HDC dc) {
+    grilledessin g("1938-1", 6, 980, 760, [](clagripage& p) { joueexemple(p, 6, 0); });
+    g.pose(dc, 40, 360, 980, 760);
+    const char* noms[5] = {"Gr1", "Gr2", "Gr3", "Gr4", "Gr5"};
+    for (int i = 0; i < 5; ++i) bouton(dc, 150, 1180 + i * 66, 100, 60, noms[i]);
+    texte(dc, 300, 1180 + 66 + 30, 60, "*", rouge);
+    texte(dc, 200, 1180 + 5 * 66 + 40, 50, "Niv.", 0xFF0000);
+    bouton(dc, 520, 1300, 66, 66, "F");
+    // From "F" to a value the player entered: F takes those away.
+    for (short c = 1; c <= g.page.getnbcases(); ++c) {
+        if (g.page.casestvide(c) || g.page.casestfixe(c)) continue;
+        // The head stops short of the digit.
+        const POINT a{553, 1290};
+        const POINT b = g.cellule(c);
+        const double l = std::hypot(a.x - b.x, a.y - b.y);
+        const double k = l > 0 ? g.page.gettaillepix() * 0.45 / l : 0;
+        fleche(dc, a,
+               {static_cast<LONG>(b.x + (a.x - b.x) * k), static_cast<LONG>(b.y + (a.y - b.y) * k)},
+               vert);
+        break;
+    }
+}
+
+void page4(HDC dc) {
+    selecteur(dc, 240, 760, 3);
+    texte(dc, 240, 480, 110, "3", magenta);
+    grilledessin g("1251-1", 6, 660, 760, [](clagripage& p) { joueexemple(p, 2, 0); });
+    g.pose(dc, 400, 380, 660, 760);
+    short c = casevide(g.page);
+    while (c > 0 && (libres(g.page, c) & 4) == 0) c = casevide(g.page, c);
+    if (c > 0) {
+        g.page.setcaseval(c, 3);
+        peintgrille(g.page, g.d, *g.fond, *g.image);
+        BitBlt(dc, g.x0, g.y0, g.image->larg(), g.image->haut(), g.image->dc(), 0, 0, SRCCOPY);
+        fleche(dc, {330, 700}, g.cellule(c), magenta);
+    }
+    for (int k = 1; k <= 6; ++k) {
+        const std::string t(1, static_cast<char>('0' + k));
+        bouton(dc, 80 + (k - 1) * 150, 1260, 110, 110, t.c_str());
+    }
+    bouton(dc, 380, 1420, 200, 110, "Tab");
+}
+
+void page5(HDC dc) {
+    grilledessin g("1251-1", 10, 980, 900, [](clagripage& p) { joueexemple(p, 6, 0); });
+    g.pose(dc, 40, 360, 980, 900);
+    bouton(dc, 160, 1320, 90, 90, "0");
+    bouton(dc, 420, 1320, 66, 90, "<");
+    bouton(dc, 486, 1320, 66, 90, ">");
+    const short c = casevide(g.page);
+    if (c > 0) {
+        const POINT p = g.cellule(c);
+        HPEN avant = plume(dc, 12, rouge);
+        MoveToEx(dc, p.x - 30, p.y - 30, nullptr);
+        LineTo(dc, p.x + 30, p.y + 30);
+        MoveToEx(dc, p.x + 30, p.y - 30, nullptr);
+        LineTo(dc, p.x - 30, p.y + 30);
+        rendplume(dc, avant);
+        fleche(dc, {205, 1300}, {p.x - 10, p.y + 40}, rouge);
+    }
+}
+
+void page6(HDC dc) {
+    grilledessin g("1251-1", 6, 640, 620, [](clagripage& p) { joueexemple(p, 2, 8); });
+    g.pose(dc, 40, 340, 640, 620);
+    grilledessin h("1251-1", 8, 640, 620, [](clagripage& p) { joueexemple(p, 2, 8); });
+    h.pose(dc, 380, 960, 640, 620);
+}
+
+void page7(HDC dc) {
+    const POINT c{300, 700};
+    cercle(dc, c, 220, 16, 0x404040);
+    for (int k = 0; k < 12; ++k) {
+        const double a = k * 3.14159265358979 / 6;
+        HPEN avant = plume(dc, 8, 0x404040);
+        MoveToEx(dc, static_cast<int>(c.x + 180 * std::cos(a)),
+                 static_cast<int>(c.y - 180 * std::sin(a)), nullptr);
+        LineTo(dc, static_cast<int>(c.x + 205 * std::cos(a)),
+               static_cast<int>(c.y - 205 * std::sin(a)));
+        rendplume(dc, avant);
+    }
+    fleche(dc, c, {c.x, c.y - 160}, 0x404040);
+    fleche(dc, c, {c.x + 120, c.y + 40}, rouge);
+    bouton(dc, 640, 560, 80, 80, "P");
+    bouton(dc, 640, 680, 80, 80, "S");
+    bouton(dc, 640, 820, 80, 80, "X");
+    grilledessin g("1251-1", 7, 700, 560, [](clagripage& p) { joueexemple(p, 4, 0); });
+    g.pose(dc, 200, 1020, 700, 560);
+}
+
+void page8(HDC dc) {
+    grilledessin g("1803-17", 6, 1600, 1600, [](clagripage& p) { joueexemple(p, 6, 2); });
+    // The window shows part of the grid: a frame, and the arrows on the
+    // sides where the grid goes on.
+    const int fx = 60;
+    const int fy = 360;
+    const int fw = 880;
+    const int fh = 820;
+    g.x0 = fx - 40;
+    g.y0 = fy - 40;
+    BitBlt(dc, fx, fy, fw, fh, g.image->dc(), 40, 40, SRCCOPY);
+    HPEN avant = plume(dc, 8, 0x404040);
+    HGDIOBJ ab = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
+    Rectangle(dc, fx, fy, fx + fw, fy + fh);
+    SelectObject(dc, ab);
+    rendplume(dc, avant);
+    auto triangle = [&](POINT a, POINT b, POINT c, int couleur) {
+        HBRUSH br = CreateSolidBrush(static_cast<COLORREF>(couleur));
+        HGDIOBJ sb = SelectObject(dc, br);
+        HPEN av = plume(dc, 2, couleur);
+        const POINT t[3] = {a, b, c};
+        Polygon(dc, t, 3);
+        rendplume(dc, av);
+        DeleteObject(SelectObject(dc, sb));
+    };
+    const int my = fy + fh / 2;
+    const int mx = fx + fw / 2;
+    triangle({fx + fw - 60, my - 45}, {fx + fw - 60, my + 45}, {fx + fw - 12, my}, rouge);
+    triangle({fx + 60, my - 45}, {fx + 60, my + 45}, {fx + 12, my}, 0xCCCCCC);
+    triangle({mx - 45, fy + fh - 60}, {mx + 45, fy + fh - 60}, {mx, fy + fh - 12}, rouge);
+    triangle({mx - 45, fy + 60}, {mx + 45, fy + 60}, {mx, fy + 12}, 0xCCCCCC);
+    const int r = g.page.gettaillepix();
+    const int couleurs[3] = {rouge, vert, orange};
+    short pris[3] = {0, 0, 0};
+    for (short k = 0; k < 3; ++k) {
+        long meilleur = -1;
+        for (short h = 1; h <= g.page.getnbhexacompletes(); ++h) {
+            if (h == pris[0] || h == pris[1]) continue;
+            const POINT p = g.hexagone(h);
+            const long cible_x = fx + fw / 2 + (k - 1) * 2 * r;
+            const long dist = std::abs(p.x - cible_x) + std::abs(p.y - (fy + fh / 2 - k * r));
+            if (meilleur < 0 || dist < meilleur) {
+                meilleur = dist;
+                pris[k] = h;
+            }
+        }
+        if (pris[k] > 0) contourhexagone(dc, g.hexagone(pris[k]), r, 8, couleurs[k]);
+    }
+    bouton(dc, 140, 1300, 60, 70, "-");
+    bouton(dc, 200, 1300, 60, 70, "+");
+    bouton(dc, 420, 1300, 170, 70, "FR/EN");
+    bouton(dc, 700, 1300, 70, 70, "I");
+}
+
+void page9(HDC dc) {
+    grilledessin g("1709-6", 6, 980, 1150, [](clagripage& p) {
+        solution(p);
+        // Empty a third of the cells the player filled, and note the
+        // candidates of some of them.
+        for (short c = 1; c <= p.getnbcases(); ++c)
+            if (!p.casestfixe(c) && c % 3 != 0) p.setcaseval(c, 0);
+        short marques = 0;
+        for (short c = 1; c <= p.getnbcases() && marques < 5; ++c) {
+            if (!p.casestvide(c) || c % 4 != 1) continue;
+            for (short v = 1; v <= 6; ++v)
+                if ((libres(p, c) & (1 << (v - 1))) != 0) p.swapossuser(c, v);
+            ++marques;
+        }
+    });
+    g.pose(dc, 40, 360, 980, 1150);
+    // A cell with a single value left.
+    for (short c = 1; c <= g.page.getnbcases(); ++c) {
+        const short m = libres(g.page, c);
+        if (g.page.casestvide(c) && g.page.getpuser(c) == 0 && m != 0 && (m & (m - 1)) == 0) {
+            cercle(dc, g.cellule(c), g.page.gettaillepix() / 3, 10, orange);
+            break;
+        }
+    }
+}
+
+bool ecritpage(const std::filesystem::path& dossier, int n, void (*dessin)(HDC)) {
+    bitmapmemoire toile(largeur, hauteur, 0xFFFFFF);
+    dessin(toile.dc());
+    finusageressources();
+    const auto bytes = encodebmp8(toile.image());
+    const std::filesystem::path chemin = dossier / ("regle" + std::to_string(n) + ".bmp");
+    if (!ecrirefichier(chemin.string(), bytes)) {
+        std::fprintf(stderr, "reglesimages: cannot write %s\n", chemin.string().c_str());
+        return false;
+    }
+    return true;
+}
+
+// The application icon: one hexagon of the game, its six cells filled with
+// the values 1 to 6, on a transparent ground.
+bool ecriticone(const std::filesystem::path& dossier) {
+    const int t = 256;
+    bitmapmemoire b(t, t, 0xFF00FE);
+    HDC dc = b.dc();
+    const POINT c{t / 2, t / 2};
+    const int r = 120;
+    static const int fonds[6] = {0x99FFFF, 0xFFE0B0, 0x99FFFF, 0xFFE0B0, 0x99FFFF, 0xFFE0B0};
+    static const int valeurs[6] = {1, 6, 5, 4, 3, 2};
+    for (int k = 0; k < 6; ++k) {
+        const double a1 = k * 3.14159265358979 / 3;
+        const double a2 = (k + 1) * 3.14159265358979 / 3;
+        const POINT p[3] = {c,
+                            {static_cast<LONG>(std::lround(c.x + r * std::cos(a1))),
+                             static_cast<LONG>(std::lround(c.y - r * std::sin(a1)))},
+                            {static_cast<LONG>(std::lround(c.x + r * std::cos(a2))),
+                             static_cast<LONG>(std::lround(c.y - r * std::sin(a2)))}};
+        HBRUSH br = CreateSolidBrush(static_cast<COLORREF>(fonds[k]));
+        HGDIOBJ ab = SelectObject(dc, br);
+        HPEN avant = plume(dc, 6, 0);
+        Polygon(dc, p, 3);
+        rendplume(dc, avant);
+        DeleteObject(SelectObject(dc, ab));
+    }
+    contourhexagone(dc, c, r, 10, 0xFF0000);
+    for (int k = 0; k < 6; ++k) {
+        const double a = (k + 0.5) * 3.14159265358979 / 3;
+        const std::string s(1, static_cast<char>('0' + valeurs[k]));
+        texte(dc, static_cast<int>(c.x + r * 0.58 * std::cos(a)),
+              static_cast<int>(c.y - r * 0.58 * std::sin(a)), 56, s.c_str(), k == 0 ? magenta : 0,
+              700);
+    }
+    const imagergb image = b.image();
+    const bool ok =
+        ecrirefichier((dossier / "vora.png").string(), encodepngalpha(image, 0xFF00FE)) &&
+        ecrirefichier((dossier / "vora.ico").string(), encodeico(image, 0xFF00FE));
+    if (!ok) std::fprintf(stderr, "reglesimages: cannot write the icon\n");
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: reglesimages FOLDER\n");
+        return 2;
+    }
+    const std::filesystem::path dossier = argv[1];
+    std::error_code err;
+    std::filesystem::create_directories(dossier, err);
+    globinitvocalcul();
+    void (*pages[9])(HDC) = {page1, page2, page3, page4, page5, page6, page7, page8, page9};
+    bool ok = true;
+    for (int n = 1; n <= 9; ++n) ok = ecritpage(dossier, n, pages[n - 1]) && ok;
+    ok = ecriticone(dossier) && ok;
+    libereressources();
+#ifndef _WIN32
+    gdi::release_font_caches();
+#endif
+    std::printf("%s: nine rules pictures and the icon\n", ok ? "written" : "FAILED");
+    return ok ? 0 : 1;
+}
