@@ -55,11 +55,14 @@ void ouvrirregles(HWND window) {
     tooltip.virefentooltip();
     contraffi = 0;
     jeu.compteurcontraintes = 0;
-    gardee.grille = anymode(modejeu, 0) && paramjeu.grillecourante > 0;
-    if (gardee.grille) {
-        chronomactiver(false);
-        grilleram.getactudata(3, &gardee.etat);
-        gardee.position = historique.moveto(gardee.pile);
+    // Already in the rules (a repeated command): what was kept stays kept.
+    if (!anymode(moderegles, 0)) {
+        gardee.grille = anymode(modejeu, 0) && paramjeu.grillecourante > 0;
+        if (gardee.grille) {
+            chronomactiver(false);
+            grilleram.getactudata(3, &gardee.etat);
+            gardee.position = historique.moveto(gardee.pile);
+        }
     }
     regleouvrir();
     setmode(moderegles);

@@ -87,6 +87,8 @@ TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     for (short id : {idinfo, idzero, idannuler, idlangue, idregles})
         EXPECT_FALSE(visible(id)) << id;
 
+    presse(idregles); // sent again: page 1 again, the game still kept
+    EXPECT_EQ(reglepage, 1);
     for (short i = 2; i <= 9; ++i) {
         presse(idpagesuiv);
         EXPECT_EQ(reglepage, i);
@@ -152,6 +154,17 @@ TEST_F(partie, TheRulesButtonsHaveTheirTooltips) {
     EXPECT_STREQ(tooltip.textelabel(), "  Agrandir  ");
 }
 #endif
+
+// With no grid in play, "R" leaves the rules for the idle shell.
+TEST_F(partie, WithoutAGridTheRulesReturnToNoGrid) {
+    setmode(modesansgrille);
+    presse(idregles);
+    EXPECT_EQ(jeu.mode, moderegles);
+    presse(idretour);
+    EXPECT_EQ(jeu.mode, modesansgrille);
+    EXPECT_EQ(historique.effectif(), 0);
+    EXPECT_FALSE(visible(idretour));
+}
 
 } // namespace
 } // namespace shelltest
