@@ -44,15 +44,27 @@ wait_for() {
     done
 }
 
-
-DISPLAY_NUMBER=$((200 + RANDOM % 100))
-while [[ -e /tmp/.X11-unix/X$DISPLAY_NUMBER || -e /tmp/.X$DISPLAY_NUMBER-lock ]]; do
-    DISPLAY_NUMBER=$((200 + RANDOM % 100))
-done
-export DISPLAY=:$DISPLAY_NUMBER
-Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-wait_for xdpyinfo >/dev/null || {
+# A display of our own: when another run takes the same number between the
+# check and the start, our Xvfb exits at once, and another number is tried.
+start_xvfb() {
+    for _ in 1 2 3 4 5; do
+        DISPLAY_NUMBER=$((200 + RANDOM % 100))
+        while [[ -e /tmp/.X11-unix/X$DISPLAY_NUMBER || -e /tmp/.X$DISPLAY_NUMBER-lock ]]; do
+            DISPLAY_NUMBER=$((200 + RANDOM % 100))
+        done
+        export DISPLAY=:$DISPLAY_NUMBER
+        Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        if wait_for xdpyinfo >/dev/null && sleep 0.5 && kill -0 "$XVFB_PID" 2>/dev/null; then
+            return 0
+        fi
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+        XVFB_PID=
+    done
+    return 1
+}
+start_xvfb || {
     fail "Xvfb did not start"
     exit 1
 }
