@@ -4,6 +4,8 @@
 #include "shell/clagdtooltip.h"
 #include "shell/etatjeu.h"
 
+#include "render/pageregle.h"
+
 #include <vector>
 
 colonneboutons colonne;
@@ -94,7 +96,9 @@ void createwinboutons(HINSTANCE instance, int montrer) {
     }
     creabouton(instance, idmoins, "-", static_cast<short>(c - 15), y, 15, h);
     creabouton(instance, idplus, "+", c, y, 15, h);
-    y = static_cast<short>(y + 2 * h); // "?" keeps its row until the rules pages exist
+    y = static_cast<short>(y + h);
+    creabouton(instance, idregles, "?", static_cast<short>(c - 10), y, 20, h);
+    y = static_cast<short>(y + h);
     creabouton(instance, idinfo, "I", static_cast<short>(c - 10), y, 20, h);
     const short basinfo = static_cast<short>(y + h);
     boitecase = creastatic(instance, "", static_cast<short>(c - 25), static_cast<short>(y + 30), 50,
@@ -119,28 +123,53 @@ void createwinboutons(HINSTANCE instance, int montrer) {
     y = static_cast<short>(y + h + 10);
     creabouton(instance, idquitter, "X", static_cast<short>(c - 10), y, 20, h);
     colonne.bas = static_cast<short>(y + h);
+    creabouton(instance, idpageprec, "<", 30, 530, 30, 30);
+    creabouton(instance, idpagesuiv, ">", 730, 530, 30, 30);
+    creabouton(instance, idretour, "R", 30, 490, 30, 30);
     showwinboutons(montrer);
     jeu.boutonsarafraichir = true;
     boutaffiches();
 }
 
+namespace {
+
+bool boutonregles(short id) {
+    return id == idretour || id == idpageprec || id == idpagesuiv;
+}
+
+void montre(short id, bool oui) {
+    for (const auto& b : boutonscrees)
+        if (b.id == id) ShowWindow(b.fenetre, oui ? SW_SHOW : SW_HIDE);
+}
+
+} // namespace
+
 void showwinboutons(int montrer) {
-    for (const auto& b : boutonscrees) ShowWindow(b.fenetre, montrer);
+    for (const auto& b : boutonscrees)
+        if (!boutonregles(b.id)) ShowWindow(b.fenetre, montrer);
 }
 
 void boutaffiches() {
     static int actifavant = -1;
     static int jouantavant = -1;
+    static int pageavant = -1;
     const bool actifs = !anymode(moderegles, 0);
     const bool jouant = anymode(modejeu, 0);
-    if (actifs != actifavant || jouant != jouantavant || jeu.boutonsarafraichir) {
+    if (actifs != actifavant || jouant != jouantavant || reglepage != pageavant ||
+        jeu.boutonsarafraichir) {
         actifavant = actifs;
         jouantavant = jouant;
+        pageavant = reglepage;
         jeu.boutonsarafraichir = false;
         active(idlangue, actifs);
         for (short g = 1; g <= 5; ++g) active(idbouttongrille(g), actifs);
         active(idtexte, actifs);
         active(idquitter, true);
+        active(idregles, true);
+        active(idretour, true);
+        montre(idpagesuiv, !actifs && reglemontresuivante());
+        montre(idpageprec, !actifs && reglemontreprecedente());
+        montre(idretour, !actifs);
         active(idplus, actifs && paramjeu.taillecase < taillecasemax);
         active(idmoins, actifs && paramjeu.taillecase > taillecasemin);
         for (short id : {idzero, idinfo, idfixe, idpause, idsauver}) active(id, jouant);

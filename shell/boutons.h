@@ -5,18 +5,22 @@
 #include "platform/win32.h"
 
 // Command ids of the buttons.
-inline constexpr short idannuler = 8;  // "<" undo
-inline constexpr short idrefaire = 9;  // ">" redo
-inline constexpr short idplus = 10;    // "+"
-inline constexpr short idinfo = 12;    // "I"
-inline constexpr short idzero = 13;    // "0"
-inline constexpr short idmoins = 20;   // "-"
-inline constexpr short idquitter = 21; // "X"
-inline constexpr short idfixe = 26;    // "F"
-inline constexpr short idpause = 28;   // "P"
-inline constexpr short idsauver = 29;  // "S"
-inline constexpr short idlangue = 36;  // "FR/EN"
-inline constexpr short idtexte = 27;   // the static text boxes
+inline constexpr short idannuler = 8;   // "<" undo
+inline constexpr short idrefaire = 9;   // ">" redo
+inline constexpr short idplus = 10;     // "+"
+inline constexpr short idinfo = 12;     // "I"
+inline constexpr short idzero = 13;     // "0"
+inline constexpr short idmoins = 20;    // "-"
+inline constexpr short idquitter = 21;  // "X"
+inline constexpr short idretour = 22;   // "R" (rules): back to the grid
+inline constexpr short idregles = 23;   // "?" the rules pages
+inline constexpr short idpageprec = 24; // "<" (rules): previous page
+inline constexpr short idpagesuiv = 25; // ">" (rules): next page
+inline constexpr short idfixe = 26;     // "F"
+inline constexpr short idpause = 28;    // "P"
+inline constexpr short idsauver = 29;   // "S"
+inline constexpr short idlangue = 36;   // "FR/EN"
+inline constexpr short idtexte = 27;    // the static text boxes
 // The grid buttons' ids for grids 1..5: "Gr1" 34, "Gr2" 31, "Gr3" 33,
 // "Gr4" 32, "Gr5" 30.
 short idbouttongrille(short grille);
@@ -39,10 +43,11 @@ extern colonneboutons colonne;
 // Create the whole column as children of the main window (only once the
 // shell allows it), show it with the given show command and refresh it.
 void createwinboutons(HINSTANCE instance, int montrer);
-// Show or hide every play button and text box.
+// Show or hide every play button and text box (the rules buttons follow the
+// mode through boutaffiches).
 void showwinboutons(int montrer);
 // Enable and disable the buttons for the mode, the cell size and the undo
-// history.
+// history; show the rules buttons in the rules mode only.
 void boutaffiches();
 // Forget the column once the main window (and so every button) is gone.
 void oublieboutons();

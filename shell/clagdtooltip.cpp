@@ -186,6 +186,9 @@ void textipenvoi() {
         tooltip.settextip(static_cast<short>(13 + v), en ? "Select number " : "S\xE9lec. chiffre ",
                           v);
     tooltip.settextip(21, en ? "Exit" : "Quitter");
+    tooltip.settextip(23, en ? "Game rules"
+                             : "R\xE8"
+                               "gle du jeu");
     tooltip.settextip(26, en ? "Return to fixed numbers" : "Revenir aux valeurs fixes");
     tooltip.settextip(28, "Pause");
     tooltip.settextip(29, en ? "Save" : "Enregistrer");

@@ -6,11 +6,15 @@
 #include "shell/clagdtooltip.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
+#include "shell/miseenpage.h"
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
 
 #include "grid/clagrivora.h"
+#include "render/gripagereglages.h"
+#include "render/pageregle.h"
 #include "shell/core/actionmemoire.h"
+#include "shell/core/etatsauve.h"
 #include "shell/core/textesvora.h"
 
 #include <algorithm>
@@ -35,6 +39,62 @@ bool question(short numero, UINT icone) {
     deblocagedujeu();
     chronomactiver(true);
     return oui;
+}
+
+// What the rules pages keep of the game while they are shown: whether a grid
+// was in play, its state of play and its parked undo history.
+struct partiegardee {
+    bool grille = false;
+    gstring etat;
+    lichavo pile;
+    short position = 0;
+};
+partiegardee gardee;
+
+void ouvrirregles(HWND window) {
+    tooltip.virefentooltip();
+    contraffi = 0;
+    jeu.compteurcontraintes = 0;
+    // Already in the rules (a repeated command): what was kept stays kept.
+    if (!anymode(moderegles, 0)) {
+        gardee.grille = anymode(modejeu, 0) && paramjeu.grillecourante > 0;
+        if (gardee.grille) {
+            chronomactiver(false);
+            grilleram.getactudata(3, &gardee.etat);
+            gardee.position = historique.moveto(gardee.pile);
+        }
+    }
+    regleouvrir();
+    setmode(moderegles);
+    textipenvoi();
+    showwinboutons(SW_HIDE);
+    jeu.boutonsarafraichir = true;
+    boutaffiches();
+    SetWindowRgn(window, nullptr, TRUE);
+    mainwinposornot();
+    reaffigri();
+}
+
+void quitterregles(HWND window) {
+    tooltip.virefentooltip();
+    liberepagesregles();
+    const short g = paramjeu.grillecourante;
+    if (gardee.grille && g > 0 && grillecharger(window, g, nullptr, false)) {
+        restaureplateau(grilleram, niveauchoisi(paramjeu, g), gardee.etat.adr());
+        grilleram.ajustepossicase();
+        historique.setfrom(gardee.position, gardee.pile);
+    } else {
+        setmode(modesansgrille);
+        historique.clear();
+    }
+    gardee = partiegardee{};
+    textipenvoi();
+    showwinboutons(SW_SHOW);
+    jeu.boutonsarafraichir = true;
+    boutaffiches();
+    chronomactiver(true);
+    jeu.miseenpagevalide = false;
+    reaffigri();
 }
 
 void informations() {
@@ -95,6 +155,20 @@ void executer(HWND window, short id) {
     case 18:
     case 19:
         nombreclic(static_cast<short>(id - 13));
+        break;
+    case idregles:
+        ouvrirregles(window);
+        break;
+    case idretour:
+        if (anymode(moderegles, 0)) quitterregles(window);
+        break;
+    case idpageprec:
+        regleprecedente();
+        reaffigri();
+        break;
+    case idpagesuiv:
+        reglesuivante();
+        reaffigri();
         break;
     case idquitter:
         SendMessageA(window, WM_CLOSE, 0, 0);

@@ -15,6 +15,7 @@
 
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
+#include "render/pageregle.h"
 #include "shell/core/textesvora.h"
 
 namespace {
@@ -251,4 +252,5 @@ void finjeu() {
     oublieboutons();
     destrucursou();
     libererbitmaps();
+    liberepagesregles();
 }

@@ -17,6 +17,7 @@
 #endif
 #include "render/bitmapmemoire.h"
 #include "render/ressources.h"
+#include "resources/ressourcesregles.h"
 #include "shell/core/paramuser_testing.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,7 @@ protected:
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         vora::platform::testing::use_manual_clock(1000);
 #endif
+        enregistreimagesregles();
         ancien = std::filesystem::current_path();
         std::filesystem::current_path(std::filesystem::path(dossier.fichier("")));
         vora::platform::set_message_box_answerer(

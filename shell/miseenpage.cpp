@@ -4,6 +4,8 @@
 #include "shell/boutons.h"
 #include "shell/etatjeu.h"
 
+#include "render/pageregle.h"
+
 #include <algorithm>
 
 namespace {
@@ -64,7 +66,14 @@ RECT taillegrifen() {
 
 void mainwinposornot() {
     if (jeu.fenetre == nullptr) return;
-    const RECT r = taillegrifen();
+    RECT r = taillegrifen();
+    if (anymode(moderegles, 0)) {
+        // The rules pages: a client area of exactly one page.
+        const LONG cadrex = r.right - r.left - courante.largeur;
+        const LONG cadrey = r.bottom - r.top - courante.hauteur;
+        r.right = r.left + fenetreglewid + cadrex;
+        r.bottom = r.top + fenetreglehgt + cadrey;
+    }
     SetWindowPos(jeu.fenetre, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE |
                      (jeu.fenetremontrable ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));

@@ -25,6 +25,7 @@ void assuremiseenpage();
 // Window rectangle (screen) for the play layout: stored position, client
 // size plus the frame.
 RECT taillegrifen();
-// Place the main window at the play layout (shown once it may be).
+// Place the main window at the play layout, or around one rules page in the
+// rules mode (shown once it may be).
 void mainwinposornot();
 void setgriwinposition();

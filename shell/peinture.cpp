@@ -11,6 +11,8 @@
 
 #include "render/bitmapmemoire.h"
 #include "render/gripagereglages.h"
+#include "render/pageregle.h"
+#include "shell/core/createmsg.h"
 
 #include <memory>
 #include <string>
@@ -94,6 +96,16 @@ void felicitations() {
     deblocagedujeu();
 }
 
+// The rules page shown, drawn into the back picture of one page's size.
+void peindreregles(HDC dc) {
+    if (!tout || tout->larg() != fenetreglewid || tout->haut() != fenetreglehgt)
+        tout = std::make_unique<bitmapmemoire>(fenetreglewid, fenetreglehgt);
+    reglelangue = paramjeu.langue == langueanglais ? 1 : 0;
+    pagereglaffi(tout->dc(), reglepage);
+    BitBlt(dc, 0, 0, fenetreglewid, fenetreglehgt, tout->dc(), 0, 0, SRCCOPY);
+    boutaffiches();
+}
+
 } // namespace
 
 void jetterfond() {
@@ -118,7 +130,9 @@ void peindre(HWND window) {
         recalculemiseenpage();
         setgriwinposition();
     }
-    if (jeu.pret) {
+    if (jeu.pret && anymode(moderegles, 0)) {
+        peindreregles(dc);
+    } else if (jeu.pret) {
         const miseenpage& m = miseenpagecourante();
         grilleram.setdevice(0, &fenecrout);
         creagrillefond(m.largeur, m.hauteur);

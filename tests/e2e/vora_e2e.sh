@@ -2,7 +2,8 @@
 # End-to-end scenario of the game under Xvfb, driven with xdotool and checked
 # on screenshots: load grid 2 through its question, choose a value on the
 # selector and enter it, choose one with the keyboard and enter it, undo,
-# redo, stay idle for ten seconds (the CPU time it costs is bounded), then
+# redo, open the rules pages with "?", page on with ">", come back with "R"
+# (entries and undo history kept: an undo empties B again), stay idle for ten seconds (the CPU time it costs is bounded), then
 # leave through "X" and its question.
 #
 # Usage: vora_e2e.sh <build-dir>
@@ -51,6 +52,32 @@ if (($(count m $((CX + BX)) $((CY + BY))) == 0)); then pass "undo emptied B"; el
 click 62 260
 shot
 if (($(count m $((CX + BX)) $((CY + BY))) > 5)); then pass "redo filled B"; else fail "B empty after redo"; fi
+
+# "?" (client 55, 190): page 1 over the whole 800 x 600 client area, no
+# button column; ">" (745, 545): page 2; "R" (45, 505): the grid as it was.
+cyan() {
+    convert "$SHOT" -crop 50x480+$((CX + 30))+$((CY + 5)) -depth 8 txt:- | grep -c '#00FFFF' || true
+}
+page() { convert "$SHOT" -crop 800x600+"$CX"+"$CY" +repage "$WORK/page$1.png"; }
+click 55 190
+shot
+page 1
+if (($(cyan) == 0)); then pass "\"?\" shows the rules page"; else fail "the column is still shown after \"?\""; fi
+click 745 545
+shot
+page 2
+DIFF=$(compare -metric AE "$WORK/page1.png" "$WORK/page2.png" null: 2>&1 || true)
+if ((${DIFF%% *} > 10000)); then pass "\">\" turns to page 2 ($DIFF pixels differ)"; else fail "page 2 looks like page 1 ($DIFF)"; fi
+click 45 505
+shot
+if (($(cyan) > 1000 && $(count m $((CX + BX)) $((CY + BY))) > 5)); then
+    pass "\"R\" returns to the grid with B filled"
+else
+    fail "\"R\" did not bring the grid back as it was"
+fi
+click 47 260
+shot
+if (($(count m $((CX + BX)) $((CY + BY))) == 0)); then pass "undo after the rules emptied B"; else fail "B still filled after undo following the rules"; fi
 
 # Idle with the game open and its 200 ms timer running: under 1 % of one core
 # over ten seconds, that is under a tenth of a second of CPU time.
