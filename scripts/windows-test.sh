@@ -191,15 +191,18 @@ if [[ -f $E2E && -f $DEMO ]]; then
     fi
 fi
 
-# The game's scenarios with the Windows game and its positions program
-# started through Wine.
+# The game's scenarios (bare, then under openbox) with the Windows game and
+# its positions program started through Wine.
 GAME=$BUILD/shell/vora.exe
 PLAN=$BUILD/tests/voraplan.exe
-for E2E in tests/e2e/vora_e2e.sh tests/e2e/vora_fin_e2e.sh; do
+for E2E in tests/e2e/vora_e2e.sh tests/e2e/vora_fin_e2e.sh tests/e2e/vora_forme_e2e.sh; do
     [[ -f $E2E && -f $GAME && -f $PLAN ]] || continue
     echo "--- $E2E under Wine"
     server_started=1
+    # Each run (bare, then under openbox) has its own display: the scenario
+    # stops the Wine server between them.
     VORA_GAME_CMD="$WINE $GAME" VORA_PLAN_CMD="$WINE $PLAN" VORA_E2E_TIMEOUT=40 \
+        VORA_WINESERVER="$WINESERVER" \
         timeout -k 10 600 bash "$E2E" "$BUILD" </dev/null &
     e2e_pid=$!
     e2e_status=0

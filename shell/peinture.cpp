@@ -138,6 +138,7 @@ void peindre(HWND window) {
         creagrillefond(m.largeur, m.hauteur);
         creagrilletout();
         fenecrout.sethdc(dc);
+        if (anymode(modejeu, 0)) regionsdujeu().appliqueregprin(window);
         BitBlt(dc, 0, 0, m.largeur, m.hauteur, tout->dc(), 0, 0, SRCCOPY);
         boutaffiches();
         if (anymode(modejeu, 0)) {
