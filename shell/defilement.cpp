@@ -2,6 +2,7 @@
 // window.
 #include "shell/defilement.h"
 
+#include "shell/boites.h"
 #include "shell/etatjeu.h"
 #include "shell/miseenpage.h"
 
@@ -34,6 +35,14 @@ void defilesouris(POINT appui, POINT relache) {
                                    static_cast<short>(relache.y - appui.y),
                                    grilleram.gettaillepix());
     relayer();
+}
+
+void expliquefleches() {
+    if (!jeu.indicefleches || !anymode(modejeu, 0) || !regionsdujeu().flecheaffichee()) return;
+    jeu.indicefleches = false;
+    blocagedujeu();
+    boitemessage(2, MB_OK | MB_ICONINFORMATION);
+    deblocagedujeu();
 }
 
 void fenetredeplacee() {

@@ -15,6 +15,9 @@ void defilebouton(short commande);
 // A drag from press to release, grid-local pixels (y upwards): the grid
 // follows it, bounded by the next layout, and is repainted.
 void defilesouris(POINT appui, POINT relache);
+// After a paint: the first time arrows show in a run, message 2 explains
+// them.
+void expliquefleches();
 // The window was moved to the stored position: when that changes how far
 // the grid overflows the screen, it is laid out again (arrows appear or go).
 void fenetredeplacee();

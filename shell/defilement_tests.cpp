@@ -104,7 +104,13 @@ TEST_F(forme, TheLoadedGridShapesTheWindow) {
 
 TEST_F(forme, ArrowsShowOnlyWhenTheGridOverflows) {
     EXPECT_FALSE(regionsdujeu().flecheaffichee());
+    EXPECT_TRUE(questions.empty());
     debordement();
+    ASSERT_EQ(questions.size(), 1u) << "the arrows are explained when they first show";
+    const std::string explication = questions.back();
+    reponses = {IDOK, IDOK, IDOK, IDOK, IDOK, IDOK};
+    presse(idinfo);
+    EXPECT_EQ(questions.back(), explication) << "message 2, as the information's last page";
     EXPECT_TRUE(ouverte(flechedroite));
     EXPECT_TRUE(ouverte(flechebas));
     EXPECT_FALSE(ouverte(flechegauche));
@@ -119,6 +125,10 @@ TEST_F(forme, ArrowsShowOnlyWhenTheGridOverflows) {
     deplace(1000);
     EXPECT_FALSE(regionsdujeu().flecheaffichee());
     EXPECT_EQ(regionsdujeu().defilement().sx, 0.0f);
+    const std::size_t vues = questions.size();
+    deplace(300);
+    EXPECT_TRUE(regionsdujeu().flecheaffichee());
+    EXPECT_EQ(questions.size(), vues) << "explained once a run";
 }
 
 TEST_F(forme, ArrowClicksScrollOneStepAndStopAtTheBound) {

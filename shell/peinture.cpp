@@ -4,6 +4,7 @@
 #include "shell/boites.h"
 #include "shell/boutons.h"
 #include "shell/curseurs.h"
+#include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
@@ -148,6 +149,7 @@ void peindre(HWND window) {
     }
     EndPaint(window, &ps);
     sablierfin();
+    expliquefleches();
     if (jeu.grillefinie) {
         jeu.grillefinie = false;
         felicitations();

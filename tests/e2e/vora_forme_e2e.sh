@@ -3,8 +3,9 @@
 # Xvfb, on a small screen (640 x 480) whose root is filled with one colour:
 # outside the window's shape (beside the button column, right of the caption
 # strip) the root shows through, on a cell and on the column the game does;
-# grid 5 at the largest cell size overflows the screen: the right and down
-# arrows show (red), the left and up ones are closed; a click on the right
+# grid 5 at the largest cell size overflows the screen: a box explains the
+# arrows once, the right and down arrows show (red), the left and up ones
+# are closed; a click on the right
 # arrow scrolls the grid (the picture changes, the left arrow opens); further
 # clicks stop at the bound (the right arrow closes); a click on the down
 # arrow opens the up arrow.
@@ -79,7 +80,18 @@ read -r GX GY <<<"$("${PLAN_CMD[@]}" 5 | tr -d '\r' | grep '^GR5 ' | cut -d' ' -
 click "$GX" "$GY"
 sleep 0.5
 boxkey Return
-for _ in 1 2 3; do click 62 170; done
+# The first time arrows show, a box explains them (answered with Enter).
+box_open() { xdotool search --onlyvisible --name '^V-O-RA' | grep -vxq "$WINDOW"; }
+box_soon() { TIMEOUT=5 wait_for box_open; }
+BOXES=0
+for _ in 1 2 3; do
+    click 62 170
+    if box_soon; then
+        BOXES=$((BOXES + 1))
+        boxkey Return
+    fi
+done
+if ((BOXES == 1)); then pass "the arrows were explained once"; else fail "$BOXES explanation boxes"; fi
 shot
 if open_arrow right && open_arrow down && ! open_arrow left && ! open_arrow up; then
     pass "grid 5 at the largest size: the right and down arrows show"
