@@ -73,6 +73,7 @@ void ouvrirregles(HWND window) {
     boutaffiches();
     regionsdujeu().fermefleches();
     SetWindowRgn(window, nullptr, TRUE);
+    regionsdujeu().formeretiree();
     mainwinposornot();
     reaffigri();
 }

@@ -159,12 +159,26 @@ key() {
     xdotool key "$@"
     sleep 0.6
 }
-# A key for the message box that is open (the newest window of the title).
+# A message box of the game: the newest window of the title but the main one.
+BOX=
+box_open() {
+    BOX=$(xdotool search --onlyvisible --name '^V-O-RA' | grep -vx "$WINDOW" | tail -1) &&
+        [[ -n $BOX ]]
+}
+box_gone() { ! xdotool search --onlyvisible --name '^V-O-RA' | grep -qx "$1"; }
+# A key for the message box, once one is open (a loaded machine, or Wine,
+# may take a while to show it, and a moment more to take keys). A box that
+# the key closes may stay on the screen a while (Wine takes it away once the
+# game is done with what follows): it is waited for, a few seconds at most.
 boxkey() {
-    local box
-    box=$(xdotool search --onlyvisible --name '^V-O-RA' | grep -vx "$WINDOW" | tail -1)
-    if [[ -n $box ]]; then xdotool windowfocus --sync "$box" 2>/dev/null || true; fi
+    local box=
+    if wait_for box_open; then
+        box=$BOX
+        sleep 0.5
+        xdotool windowfocus --sync "$box" 2>/dev/null || true
+    fi
     xdotool key "$@"
     sleep 0.6
+    if [[ -n $box ]]; then TIMEOUT=5 wait_for box_gone "$box" || true; fi
 }
 
