@@ -3,8 +3,9 @@
 # runs its tests under Wine: every unit test program through CTest under a
 # private Xvfb display, the comparison of the layer's font widths with Wine's
 # (font_widths, built for both systems: within 5 %), then the platform
-# demonstration's end-to-end scenario against the Windows demo (bare and under
-# openbox). Works without a display or a terminal; every
+# demonstration's end-to-end scenario against the Windows demo and the game's
+# scenarios against the Windows game (each bare and under openbox). Works
+# without a display or a terminal; every
 # Wine call has a time limit; stops the Wine server and the X server it started.
 #
 # The Wine prefix is build/wineprefix, made on first use. VORA_WINE_TEST_TIMEOUT
