@@ -17,8 +17,9 @@ constexpr int header = 3;
 constexpr int deleted = 2; // in the learnt field of a clause that reduce() drops
 
 constexpr double activity_decay = 0.95;
-constexpr long restart_unit = 100; // conflicts per unit of the Luby sequence
-constexpr long reduce_step = 300;  // each reduction waits this many conflicts more
+constexpr long restart_unit = 100;  // conflicts per unit of the Luby sequence
+constexpr long reduce_first = 2000; // conflicts before the first reduction of learnt clauses
+constexpr long reduce_step = 300;   // each reduction waits this many conflicts more
 
 // The Luby sequence 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, ... (i from 1).
 long luby(long i) {
@@ -37,7 +38,7 @@ cdcl::cdcl(int variables)
     : variables_(variables), values_(2 * variables, 0), level_(variables, 0), reasons_(variables),
       binaries_(2 * variables), watches_(2 * variables), activity_(variables, 0),
       heap_position_(variables, -1), phase_(variables, 1), seen_(variables, 0),
-      model_(variables, 0) {
+      model_(variables, 0), next_reduce_(reduce_first) {
     for (int x = 0; x < variables; ++x) heap_insert(x);
 }
 
@@ -393,7 +394,7 @@ cdcl::answer cdcl::solve(long max_decisions) {
             backtrack(0);
             until_restart = restart_unit * luby(++restarts);
             if (conflicts_ >= next_reduce_) {
-                next_reduce_ = conflicts_ + 2000 + reduce_step * ++reductions_;
+                next_reduce_ = conflicts_ + reduce_first + reduce_step * ++reductions_;
                 reduce();
             }
             continue;

@@ -3,7 +3,6 @@
 // saving, Luby restarts and periodic reduction of the learnt clauses by literal block distance.
 #pragma once
 
-#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -97,7 +96,7 @@ private:
     std::vector<signed char> model_;
     long decisions_ = 0;
     long conflicts_ = 0;
-    long next_reduce_ = 2000;
+    long next_reduce_;
     long reductions_ = 0;
 };
 
