@@ -17,20 +17,13 @@ constexpr int header = 3;
 constexpr int deleted = 2; // in the learnt field of a clause that reduce() drops
 
 constexpr double activity_decay = 0.95;
-constexpr long restart_unit = 100;  // conflicts per unit of the Luby sequence
 constexpr long reduce_first = 2000; // conflicts before the first reduction of learnt clauses
 constexpr long reduce_step = 300;   // each reduction waits this many conflicts more
 
-// The Luby sequence 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, ... (i from 1).
-long luby(long i) {
-    long size = 1;
-    while (size < i + 1) size = 2 * size + 1;
-    for (;;) {
-        if (i == size) return (size + 1) / 2;
-        size /= 2;
-        if (i > size) i -= size;
-    }
-}
+// Restarts when the clauses learnt lately are worse (higher block distance) than the average.
+constexpr double recent_window = 32;   // conflicts the recent average follows
+constexpr double restart_margin = 0.8; // restart when 0.8 times the recent average exceeds all's
+constexpr long min_restart_gap = 50;   // conflicts between two restarts at least
 
 } // namespace
 
@@ -158,24 +151,40 @@ int cdcl::reason_literals(int variable, int (&pair)[2], const int*& begin) const
     return 2;
 }
 
-// A literal of a learnt clause is redundant when every other literal of its reason is in the
-// clause already or fixed at level 0.
-bool cdcl::redundant(int literal) const {
-    const int x = literal >> 1;
-    if (reasons_[x].clause < 0 && reasons_[x].other < 0) return false;
-    int pair[2];
-    const int* l = nullptr;
-    const int n = reason_literals(x, pair, l);
-    for (int k = 0; k < n; ++k) {
-        const int y = l[k] >> 1;
-        if (y != x && !seen_[y] && level_[y] > 0) return false;
+// A literal of a learnt clause is redundant when the literals its value follows from, and
+// theirs in turn, lead back only to literals of the clause or of level 0; `levels` holds a bit
+// (level mod 32) for each level of the clause, to give up early on literals of other levels.
+// Literals proven redundant stay marked in seen_ (and listed in analysed_), the others are
+// unmarked again.
+bool cdcl::redundant(int literal, unsigned levels) {
+    stack_.assign(1, literal >> 1);
+    const std::size_t marked = analysed_.size();
+    while (!stack_.empty()) {
+        const int x = stack_.back();
+        stack_.pop_back();
+        int pair[2];
+        const int* l = nullptr;
+        const int n = reason_literals(x, pair, l);
+        for (int k = 0; k < n; ++k) {
+            const int y = l[k] >> 1;
+            if (y == x || seen_[y] || level_[y] == 0) continue;
+            const bool implied = reasons_[y].clause >= 0 || reasons_[y].other >= 0;
+            if (!implied || (levels & (1u << (level_[y] & 31))) == 0) {
+                for (std::size_t i = marked; i < analysed_.size(); ++i) seen_[analysed_[i]] = 0;
+                analysed_.resize(marked);
+                return false;
+            }
+            seen_[y] = 1;
+            stack_.push_back(y);
+            analysed_.push_back(y);
+        }
     }
     return true;
 }
 
 // First-UIP analysis of the conflict in conflict_: the learnt clause (its asserting literal first,
-// a literal of the level to return to second) and that level.
-void cdcl::analyse(std::vector<int>& learnt, int& back_level) {
+// a literal of the level to return to second), that level and the clause's block distance.
+void cdcl::analyse(std::vector<int>& learnt, int& back_level, int& lbd) {
     learnt.assign(1, -1);
     analysed_.clear();
     int pending = 0;
@@ -206,12 +215,22 @@ void cdcl::analyse(std::vector<int>& learnt, int& back_level) {
     }
     learnt[0] = p ^ 1;
 
+    unsigned levels = 0;
+    for (std::size_t i = 1; i < learnt.size(); ++i) levels |= 1u << (level_[learnt[i] >> 1] & 31);
     std::size_t kept = 1;
     for (std::size_t i = 1; i < learnt.size(); ++i) {
-        if (!redundant(learnt[i])) learnt[kept++] = learnt[i];
+        const int x = learnt[i] >> 1;
+        const bool implied = reasons_[x].clause >= 0 || reasons_[x].other >= 0;
+        if (!implied || !redundant(learnt[i], levels)) learnt[kept++] = learnt[i];
     }
     learnt.resize(kept);
     for (int y : analysed_) seen_[y] = 0;
+
+    // Literal block distance: the number of decision levels among the clause's literals.
+    stack_.clear();
+    for (int q : learnt) stack_.push_back(level_[q >> 1]);
+    std::sort(stack_.begin(), stack_.end());
+    lbd = static_cast<int>(std::unique(stack_.begin(), stack_.end()) - stack_.begin());
 
     back_level = 0;
     for (std::size_t i = 1; i < learnt.size(); ++i) {
@@ -241,18 +260,13 @@ void cdcl::backtrack(int level) {
 
 // Stores a learnt clause of two literals or more, asserts its first literal and returns its
 // start in the arena (-1 for a binary clause).
-int cdcl::add_learnt(const std::vector<int>& learnt) {
+int cdcl::add_learnt(const std::vector<int>& learnt, int lbd) {
     if (learnt.size() == 2) {
         binaries_[learnt[0]].push_back(learnt[1]);
         binaries_[learnt[1]].push_back(learnt[0]);
         assign(learnt[0], {-1, learnt[1]});
         return -1;
     }
-    std::vector<int>& levels = analysed_;
-    levels.clear();
-    for (int l : learnt) levels.push_back(level_[l >> 1]);
-    std::sort(levels.begin(), levels.end());
-    const int lbd = static_cast<int>(std::unique(levels.begin(), levels.end()) - levels.begin());
     const int start = static_cast<int>(arena_.size());
     arena_.push_back(static_cast<int>(learnt.size()));
     arena_.push_back(1);
@@ -369,8 +383,7 @@ int cdcl::pick_branch() {
 cdcl::answer cdcl::solve(long max_decisions) {
     if (!ok_) return answer::unsatisfiable;
     std::vector<int> learnt;
-    long restarts = 0;
-    long until_restart = restart_unit * luby(++restarts);
+    long since_restart = 0;
     for (;;) {
         if (!propagate()) {
             ++conflicts_;
@@ -379,20 +392,26 @@ cdcl::answer cdcl::solve(long max_decisions) {
                 return answer::unsatisfiable;
             }
             int back_level = 0;
-            analyse(learnt, back_level);
+            int lbd = 0;
+            analyse(learnt, back_level, lbd);
             backtrack(back_level);
             if (learnt.size() == 1) {
                 assign(learnt[0], {});
             } else {
-                add_learnt(learnt);
+                add_learnt(learnt, lbd);
             }
             bump_step_ /= activity_decay;
-            --until_restart;
+            ++since_restart;
+            recent_lbd_ += (lbd - recent_lbd_) / recent_window;
+            lbd_sum_ += lbd;
             continue;
         }
-        if (until_restart <= 0 || conflicts_ >= next_reduce_) {
+        const bool restart = since_restart >= min_restart_gap &&
+                             recent_lbd_ * restart_margin >
+                                 static_cast<double>(lbd_sum_) / static_cast<double>(conflicts_);
+        if (restart || conflicts_ >= next_reduce_) {
             backtrack(0);
-            until_restart = restart_unit * luby(++restarts);
+            since_restart = 0;
             if (conflicts_ >= next_reduce_) {
                 next_reduce_ = conflicts_ + reduce_first + reduce_step * ++reductions_;
                 reduce();

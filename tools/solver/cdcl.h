@@ -1,6 +1,7 @@
 // A compact conflict-driven clause-learning SAT solver: two watched literals (binary clauses kept
 // apart), first-UIP learning with clause minimisation, variable activities (VSIDS) with phase
-// saving, Luby restarts and periodic reduction of the learnt clauses by literal block distance.
+// saving, restarts when the latest learnt clauses span more decision levels than the average, and
+// periodic reduction of the learnt clauses by literal block distance (the number of levels).
 #pragma once
 
 #include <span>
@@ -53,12 +54,12 @@ private:
     signed char value(int literal) const { return values_[literal]; }
     void assign(int literal, reason why);
     bool propagate(); // false on a conflict, which it leaves in conflict_
-    void analyse(std::vector<int>& learnt, int& back_level);
-    bool redundant(int literal) const;
+    void analyse(std::vector<int>& learnt, int& back_level, int& lbd);
+    bool redundant(int literal, unsigned levels);
     void backtrack(int level);
     int decision_level() const { return static_cast<int>(levels_start_.size()); }
     void attach(int clause);
-    int add_learnt(const std::vector<int>& learnt);
+    int add_learnt(const std::vector<int>& learnt, int lbd);
     void reduce();
     void bump(int variable);
     int pick_branch();
@@ -92,12 +93,15 @@ private:
 
     std::vector<char> seen_;
     std::vector<int> analysed_;
+    std::vector<int> stack_;
     std::vector<int> scratch_; // the clause add_clause() is adding
     std::vector<signed char> model_;
     long decisions_ = 0;
     long conflicts_ = 0;
     long next_reduce_;
     long reductions_ = 0;
+    double recent_lbd_ = 0; // moving average of the block distance of the latest learnt clauses
+    long lbd_sum_ = 0;      // of every learnt clause
 };
 
 } // namespace solver
