@@ -264,6 +264,12 @@ TEST_F(niveau, TheLevelTextHasATooltipInBothLanguages) {
     survole(POINT{5, 5});
     survole(POINT{(z.left + z.right) / 2, (z.top + z.bottom) / 2});
     EXPECT_STREQ(tooltip.textelabel(), "  Level: left click up, right click down  ");
+    // The question does not open under the tooltip.
+    bool visiblependant = true;
+    pendantboite = [&visiblependant] { visiblependant = tooltip.estvisible(); };
+    reponses = {IDNO};
+    clicniveautexte(true);
+    EXPECT_FALSE(visiblependant);
 }
 #endif
 
