@@ -13,6 +13,7 @@
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
 #include "shell/niveauchoix.h"
+#include "shell/paramdefaut.h"
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
 
@@ -181,9 +182,7 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     fendemarrage.creafendem(instance);
     paramjeu = claparamuser(5);
     historique.clear();
-    jeucouleurs();
-    setappli(0);
-    setmode(modesansgrille);
+    paramdefaut();
     nomgrinit();
     jeu.nbgrilles = paramjeu.nbgrilles;
     jeu.valeurcourante = 1;
@@ -192,7 +191,6 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     getparamuser(paramjeu, nom.adr());
     if (paramjeu.grillecourante == 0) paramjeu.grillecourante = 1;
     languedesboites();
-    setappli(3);
     fendemarrage.fixesurecran(static_cast<short>(paramjeu.left + 180),
                               static_cast<short>(paramjeu.top + 180));
     fendemarrage.simplaffidem(true);
