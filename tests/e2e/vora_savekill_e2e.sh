@@ -50,15 +50,25 @@ find_box() {
 
 saved=0
 midwrite=0
+slow=0
 for ((round = 1; round <= ROUNDS; round++)); do
     rm -f "$FILE.new"
     inode=$(stat -c %i "$FILE")
     "${GAME_CMD[@]}" >>"$WORK/game.log" 2>&1 &
     GAME_PID=$!
-    wait_for find_window || {
-        fail "round $round: the game's window did not appear"
-        break
-    }
+    if ! wait_for find_window; then
+        # Seen once on a loaded machine: say where the game waits, kill it
+        # (the file must still be whole), and go on.
+        slow=$((slow + 1))
+        echo "round $round: no window after ${TIMEOUT} s; the game waits in" \
+            "$(cat "/proc/$GAME_PID/wchan" 2>/dev/null || echo '?')"
+        { kill -9 "$GAME_PID" && wait "$GAME_PID"; } 2>/dev/null || true
+        GAME_PID=
+        if ! { [[ $(stat -c %i "$FILE") == "$inode" ]] && cmp -s "$FILE" "$WORK/old.txt"; }; then
+            fail "round $round: the file changed before any save"
+        fi
+        continue
+    fi
     sleep 0.5
     click "$SX" "$SY"
     wait_for find_box || {
@@ -71,8 +81,7 @@ for ((round = 1; round <= ROUNDS; round++)); do
     sleep "0.$(printf '%03d' $((RANDOM % 40)))" && kill -9 "$GAME_PID" 2>/dev/null &
     killer=$!
     xdotool key Return
-    wait "$killer" 2>/dev/null || true
-    { wait "$GAME_PID"; } 2>/dev/null || true
+    { wait "$killer" && wait "$GAME_PID"; } 2>/dev/null || true
     GAME_PID=
     [[ -e "$FILE.new" ]] && midwrite=$((midwrite + 1))
     # The save renames a new file over the old one: the same inode must
@@ -88,7 +97,9 @@ for ((round = 1; round <= ROUNDS; round++)); do
         cp "$WORK/old.txt" "$FILE"
     fi
 done
-echo "game save kill test: $ROUNDS kills, $saved new files, $midwrite kills during a write"
+echo "game save kill test: $ROUNDS kills, $saved new files, $midwrite kills during a write," \
+    "$slow starts without a window"
+if ((slow > 2)); then fail "$slow starts showed no window"; fi
 if ((saved > 0)); then pass "the game saved in some rounds"; else fail "no round saved: the save was never reached"; fi
 ((FAILURES == 0)) || exit 1
 echo "all steps passed"
