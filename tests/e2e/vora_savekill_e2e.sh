@@ -57,11 +57,14 @@ for ((round = 1; round <= ROUNDS; round++)); do
     "${GAME_CMD[@]}" >>"$WORK/game.log" 2>&1 &
     GAME_PID=$!
     if ! wait_for find_window; then
-        # Seen once on a loaded machine: say where the game waits, kill it
-        # (the file must still be whole), and go on.
+        # Seen on a loaded machine, about once in 30 starts right after a
+        # killed game: the game waits in its message loop with no window on
+        # the display. Say so, kill it (the file must still be whole), and go
+        # on; more than a fifth of the rounds fails the test.
         slow=$((slow + 1))
         echo "round $round: no window after ${TIMEOUT} s; the game waits in" \
-            "$(cat "/proc/$GAME_PID/wchan" 2>/dev/null || echo '?')"
+            "$(cat "/proc/$GAME_PID/wchan" 2>/dev/null || echo '?');" \
+            "$(xwininfo -root -children 2>/dev/null | grep -c '^ *0x') windows on the display"
         { kill -9 "$GAME_PID" && wait "$GAME_PID"; } 2>/dev/null || true
         GAME_PID=
         if ! { [[ $(stat -c %i "$FILE") == "$inode" ]] && cmp -s "$FILE" "$WORK/old.txt"; }; then
@@ -76,9 +79,12 @@ for ((round = 1; round <= ROUNDS; round++)); do
         break
     }
     xdotool windowfocus --sync "$BOX" 2>/dev/null || true
-    # The kill is set off just before the answer and lands 0 to 39 ms later:
-    # before the save, during it or after it, a different point each time.
-    sleep "0.$(printf '%03d' $((RANDOM % 40)))" && kill -9 "$GAME_PID" 2>/dev/null &
+    # The kill is set off just before the answer and lands a random moment
+    # later, up to 20 ms in the first round and up to 310 ms in the 30th:
+    # before the save, during it or after it, even on a slow machine.
+    delay=$((RANDOM % (10 + 10 * round)))
+    ((delay < 1000)) || delay=999
+    sleep "0.$(printf '%03d' "$delay")" && kill -9 "$GAME_PID" 2>/dev/null &
     killer=$!
     xdotool key Return
     { wait "$killer" && wait "$GAME_PID"; } 2>/dev/null || true
@@ -99,7 +105,7 @@ for ((round = 1; round <= ROUNDS; round++)); do
 done
 echo "game save kill test: $ROUNDS kills, $saved new files, $midwrite kills during a write," \
     "$slow starts without a window"
-if ((slow > 2)); then fail "$slow starts showed no window"; fi
+if ((slow * 5 > ROUNDS)); then fail "$slow starts showed no window"; fi
 if ((saved > 0)); then pass "the game saved in some rounds"; else fail "no round saved: the save was never reached"; fi
 ((FAILURES == 0)) || exit 1
 echo "all steps passed"
