@@ -6,6 +6,7 @@
 #include "shell/curseurs.h"
 #include "shell/defilement.h"
 #include "shell/etatjeu.h"
+#include "shell/fendemarrage.h"
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
 #include "shell/selecteur.h"
@@ -148,6 +149,7 @@ void peindre(HWND window) {
         }
     }
     EndPaint(window, &ps);
+    if (jeu.pret) fendemarrage.fixafficentremain(false);
     sablierfin();
     expliquefleches();
     if (jeu.grillefinie) {
