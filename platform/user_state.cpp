@@ -2,6 +2,7 @@
 // calls of window procedures.
 #include "platform/gdi_internal.h"
 #include "platform/user_internal.h"
+#include "platform/user_x11.h"
 
 namespace vora::platform::user {
 
@@ -27,6 +28,10 @@ bool ensure_video() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    // A window that the window manager or the server has just destroyed can
+    // still be named in a request SDL makes for a late event; that must not
+    // end the game.
+    x11::survive_protocol_errors();
     SDL_StopTextInput();
     SDL_Rect bounds;
     if (SDL_GetDisplayBounds(0, &bounds) == 0) gdi::set_screen_size(bounds.w, bounds.h);

@@ -45,3 +45,15 @@ bool wait_for_input(SDL_Window* window, int timeout_ms);
 bool pointer_position(SDL_Window* window, int& x, int& y);
 
 } // namespace vora::platform::user::x11
+
+namespace vora::platform::user::x11 {
+
+// Makes protocol errors from the X server (a window destroyed while events
+// about it are still handled, for example) reported on stderr and survived,
+// instead of Xlib's default of ending the process. Call once SDL's video runs.
+void survive_protocol_errors();
+
+// How many protocol errors were survived since the process started.
+unsigned long survived_protocol_errors();
+
+} // namespace vora::platform::user::x11
