@@ -101,7 +101,8 @@ cd "$WORK" || exit 1
 
 windows() { xdotool search --onlyvisible --name '^V-O-RA' 2>/dev/null; }
 some_window() { [[ -n $(windows) ]]; }
-some_box() { [[ -n $(windows | grep -vx "$MAIN") ]]; }
+some_box() { windows | grep -qvx "$MAIN"; }
+game_gone() { ! kill -0 "$GAME_PID"; }
 geometry() { # x y width height of a window
     xdotool getwindowgeometry "$1" 2>/dev/null |
         sed -n 's/.*Position: \(-*[0-9]*\),\(-*[0-9]*\).*/\1 \2/p; s/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p' |
@@ -253,7 +254,6 @@ sample_rss() {
 ACTIONS=0 ANSWERED=0 RESTARTS=0
 start_game
 calibrate
-START=$SECONDS
 END=$((SECONDS + DURATION))
 NEXT_SAMPLE=$SECONDS
 while ((SECONDS < END)); do
@@ -322,7 +322,7 @@ quit_game() {
     read_geometry
     click_client 55 475 1
     answer_yes
-    wait_for 30 eval '! kill -0 "$GAME_PID"' || fail "the game did not quit through \"X\""
+    wait_for 30 game_gone || fail "the game did not quit through \"X\""
     check_end
 }
 
