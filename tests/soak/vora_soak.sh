@@ -12,10 +12,9 @@
 #   seconds: 600 unless VORA_SOAK_SECONDS says otherwise
 #   seed:    of the random actions; 17 unless VORA_SOAK_SEED says otherwise
 # VORA_SOAK_GROWTH_KB (default 16384) is the bound on the growth of the
-# resident memory: the last sample of an instance minus its sample at the end
-# of its warm-up (a fifth of its life, at least 30 s), for every instance that
-# lived at least a quarter of the run and 40 s (a rules page holds its
-# pictures, several MB, while it is shown: the bound leaves room for that).
+# resident memory of every instance that lived at least a quarter of the run
+# and 40 s: the median of its samples over the last fifth of its life minus
+# the median over the fifth that follows its warm-up (see below).
 # VORA_SOAK_KEEP=1 keeps the scratch directory.
 # A quit answered "yes" is part of the game: the exit status must be 0 and the
 # log clean, and the game is started again in the same directory.
@@ -360,19 +359,32 @@ old=$(sed -n "s/^tps$grille=//p" "$WORK/saved.txt" | tr -d '\r')
 new=$(sed -n "s/^tps$grille=//p" "$PARAM" | tr -d '\r')
 ((${new:-0} >= ${old:-0})) || fail "grid $grille's time went back from $old to $new"
 
-# Memory: per instance that lived long enough, last sample minus the sample at
-# the end of its warm-up (a fifth of its life, at least 30 s: the first rules
-# pages, grids and cell sizes shown fill the caches).
+# Memory: per instance that lived long enough, the median of the samples of
+# the last fifth of its life minus the median of those of the fifth that
+# follows its warm-up (a fifth of its life, at least 30 s: the first rules
+# pages, grids and cell sizes shown fill the caches). Medians, since a rules
+# page holds its pictures while it is shown.
 minlife=$((DURATION / 4 > 40 ? DURATION / 4 : 40))
 report=$(awk -v minlife="$minlife" '
+    function median(i, from, to,    m, k, j, v, x) {
+        m = 0
+        for (k = 1; k <= n[i]; k++)
+            if (t[i, k] >= from && t[i, k] <= to) v[++m] = kb[i, k]
+        for (k = 2; k <= m; k++)
+            for (j = k; j > 1 && v[j - 1] > v[j]; j--) { x = v[j]; v[j] = v[j - 1]; v[j - 1] = x }
+        return m == 0 ? 0 : v[int((m + 1) / 2)]
+    }
     { n[$1]++; t[$1, n[$1]] = $2; kb[$1, n[$1]] = $3 }
     END {
         for (i in n) {
-            life = t[i, n[i]] - t[i, 1]
+            first = t[i, 1]
+            last = t[i, n[i]]
+            life = last - first
             if (life < minlife) continue
-            warm = life / 5 > 30 ? life / 5 : 30
-            for (w = 1; t[i, w] - t[i, 1] < warm; w++) {}
-            printf "%d %d %d %d %d\n", i, life, kb[i, w], kb[i, n[i]], kb[i, n[i]] - kb[i, w]
+            warm = first + (life / 5 > 30 ? life / 5 : 30)
+            a = median(i, warm, warm + life / 5)
+            b = median(i, last - life / 5, last)
+            printf "%d %d %d %d %d\n", i, life, a, b, b - a
         }
     }' "$RSS_LOG")
 if [[ -z $report ]]; then
@@ -380,8 +392,8 @@ if [[ -z $report ]]; then
 fi
 while read -r inst life warm last growth; do
     [[ -z ${inst:-} ]] && continue
-    echo "memory: instance $inst lived ${life} s; RSS ${warm} kB after warm-up, ${last} kB at" \
-        "the end: growth ${growth} kB (bound ${GROWTH_KB} kB)"
+    echo "memory: instance $inst lived ${life} s; RSS (median) ${warm} kB after warm-up," \
+        "${last} kB at the end: growth ${growth} kB (bound ${GROWTH_KB} kB)"
     ((growth <= GROWTH_KB)) || fail "instance $inst: RSS grew by ${growth} kB"
 done <<<"$report"
 
