@@ -251,6 +251,7 @@ sample_rss() {
 }
 
 ACTIONS=0 ANSWERED=0 RESTARTS=0
+declare -A SENT=()
 start_game
 calibrate
 END=$((SECONDS + DURATION))
@@ -285,7 +286,9 @@ while ((SECONDS < END)); do
     elif ((roll < 72)); then
         press "${KEYS[RANDOM % ${#KEYS[@]}]}"
     elif ((roll < 97)); then
-        read -r x y <<<"${AT[${COMMANDS[RANDOM % ${#COMMANDS[@]}]}]}"
+        name=${COMMANDS[RANDOM % ${#COMMANDS[@]}]}
+        SENT[$name]=$((${SENT[$name]:-0} + 1))
+        read -r x y <<<"${AT[$name]}"
         click_client "$x" "$y" 1
     else
         # A short drag from anywhere in the window (the caption moves it).
@@ -296,6 +299,7 @@ while ((SECONDS < END)); do
     sleep "0.$((RANDOM % 3 + 1))"
 done
 echo "soak: $ACTIONS actions, $ANSWERED answers to message boxes, $RESTARTS quits answered yes"
+echo "commands clicked: $(for c in "${!SENT[@]}"; do echo "$c ${SENT[$c]}"; done | sort | paste -sd, -)"
 
 # The end: every box closed, the rules left, a grid loaded, then "S" and "yes".
 final_save() {
