@@ -13,8 +13,7 @@
 #   seed:    of the random actions; 17 unless VORA_SOAK_SEED says otherwise
 # VORA_SOAK_GROWTH_KB (default 16384) is the bound on the growth of the
 # resident memory of every instance that lived at least a quarter of the run
-# and 40 s: the median of its samples over the last fifth of its life minus
-# the median over the fifth that follows its warm-up (see below).
+# and 40 s, at equal window size after its warm-up (see below).
 # VORA_SOAK_KEEP=1 keeps the scratch directory.
 # A quit answered "yes" is part of the game: the exit status must be 0 and the
 # log clean, and the game is started again in the same directory.
@@ -244,10 +243,13 @@ close_boxes() {
 
 RSS_LOG=$WORK/rss.txt
 : >"$RSS_LOG"
+# A sample: instance, time, resident kB, window size (the drawing's buffers
+# follow the window: a larger cell size or grid holds more memory).
 sample_rss() {
-    local kb
+    local kb g
     kb=$(awk '/^VmRSS:/ { print $2 }' "/proc/$GAME_PID/status" 2>/dev/null) || return 0
-    [[ -n $kb ]] && echo "$INSTANCE $SECONDS $kb" >>"$RSS_LOG"
+    read -r -a g <<<"$(geometry "$MAIN")"
+    [[ -n $kb ]] && echo "$INSTANCE $SECONDS $kb ${g[2]:-0}x${g[3]:-0}" >>"$RSS_LOG"
 }
 
 ACTIONS=0 ANSWERED=0 RESTARTS=0
@@ -363,41 +365,52 @@ old=$(sed -n "s/^tps$grille=//p" "$WORK/saved.txt" | tr -d '\r')
 new=$(sed -n "s/^tps$grille=//p" "$PARAM" | tr -d '\r')
 ((${new:-0} >= ${old:-0})) || fail "grid $grille's time went back from $old to $new"
 
-# Memory: per instance that lived long enough, the median of the samples of
-# the last fifth of its life minus the median of those of the fifth that
-# follows its warm-up (a fifth of its life, at least 30 s: the first rules
-# pages, grids and cell sizes shown fill the caches). Medians, since a rules
-# page holds its pictures while it is shown.
+# Memory: per instance that lived long enough and per window size it kept for
+# at least 10 samples after its warm-up (a fifth of its life, at least 30 s:
+# the first grids, cell sizes and rules pages shown fill the caches), the
+# median of the last third of those samples minus the median of the first
+# third; the largest of these growths counts. Medians, since a rules page
+# holds its pictures while it is shown.
 minlife=$((DURATION / 4 > 40 ? DURATION / 4 : 40))
 report=$(awk -v minlife="$minlife" '
-    function median(i, from, to,    m, k, j, v, x) {
+    function median(a, from, to,    m, k, j, v, x) {
         m = 0
-        for (k = 1; k <= n[i]; k++)
-            if (t[i, k] >= from && t[i, k] <= to) v[++m] = kb[i, k]
+        for (k = from; k <= to; k++) v[++m] = a[k]
         for (k = 2; k <= m; k++)
             for (j = k; j > 1 && v[j - 1] > v[j]; j--) { x = v[j]; v[j] = v[j - 1]; v[j - 1] = x }
-        return m == 0 ? 0 : v[int((m + 1) / 2)]
+        return v[int((m + 1) / 2)]
     }
-    { n[$1]++; t[$1, n[$1]] = $2; kb[$1, n[$1]] = $3 }
+    { n[$1]++; t[$1, n[$1]] = $2; kb[$1, n[$1]] = $3; size[$1, n[$1]] = $4 }
     END {
         for (i in n) {
             first = t[i, 1]
-            last = t[i, n[i]]
-            life = last - first
+            life = t[i, n[i]] - first
             if (life < minlife) continue
             warm = first + (life / 5 > 30 ? life / 5 : 30)
-            a = median(i, warm, warm + life / 5)
-            b = median(i, last - life / 5, last)
-            printf "%d %d %d %d %d\n", i, life, a, b, b - a
+            split("", count)
+            for (k = 1; k <= n[i]; k++) if (t[i, k] >= warm) count[size[i, k]]++
+            best = ""; worst = -1e9; samples = 0
+            for (z in count) {
+                if (count[z] < 10) continue
+                split("", a)
+                m = 0
+                for (k = 1; k <= n[i]; k++) if (t[i, k] >= warm && size[i, k] == z) a[++m] = kb[i, k]
+                third = int(m / 3)
+                low = median(a, 1, third)
+                high = median(a, m - third + 1, m)
+                if (high - low > worst) { worst = high - low; best = z; samples = m; lo = low; hi = high }
+            }
+            if (best != "") printf "%d %d %s %d %d %d %d\n", i, life, best, samples, lo, hi, worst
         }
     }' "$RSS_LOG")
 if [[ -z $report ]]; then
-    echo "memory: no instance lived ${minlife} s (no growth measured)"
+    echo "memory: no instance lived ${minlife} s at one window size (no growth measured)"
 fi
-while read -r inst life warm last growth; do
+while read -r inst life size samples low high growth; do
     [[ -z ${inst:-} ]] && continue
-    echo "memory: instance $inst lived ${life} s; RSS (median) ${warm} kB after warm-up," \
-        "${last} kB at the end: growth ${growth} kB (bound ${GROWTH_KB} kB)"
+    echo "memory: instance $inst lived ${life} s; largest growth at window size $size" \
+        "($samples samples): RSS (median) ${low} kB, then ${high} kB: ${growth} kB" \
+        "(bound ${GROWTH_KB} kB)"
     ((growth <= GROWTH_KB)) || fail "instance $inst: RSS grew by ${growth} kB"
 done <<<"$report"
 
