@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test of the project from a fresh checkout: installs what is
 # missing, then builds and runs the unit tests in the normal build and in the
-# sanitizer build, then every fuzz target for a short time, then the end-to-end
-# scenarios and the Windows build's tests where they exist.
+# sanitizer build, then every fuzz target for a short time, then a minute of
+# the soak of the game (sanitizer build), then the end-to-end scenarios and the
+# Windows build's tests where they exist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -26,6 +27,9 @@ LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp \
 
 echo "=== fuzzing (each target briefly, from its seeds)"
 bash scripts/fuzz.sh all "${VORA_FUZZ_SECONDS:-15}"
+
+echo "=== soak of the running game (sanitizer build)"
+bash tests/soak/vora_soak.sh "$ROOT/build/asan" "${VORA_SOAK_SECONDS:-60}"
 
 shopt -s nullglob
 e2e=(tests/e2e/*_e2e.sh)
