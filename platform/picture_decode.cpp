@@ -1,4 +1,4 @@
-// BMP and PNG decoding into RGB24 Cairo surfaces.
+// BMP and PNG decoding into RGB24 (or, keeping transparency, ARGB32) Cairo surfaces.
 #include "platform/picture_decode.h"
 
 #include <bit>
@@ -130,7 +130,8 @@ cairo_status_t read_png(void* closure, unsigned char* data, unsigned int length)
     return CAIRO_STATUS_SUCCESS;
 }
 
-cairo_surface_t* decode_png(const unsigned char* bytes, std::size_t size) {
+// The PNG laid over white on an RGB24 surface, or as it is on an ARGB32 one.
+cairo_surface_t* decode_png(const unsigned char* bytes, std::size_t size, bool alpha) {
     static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (size < 8 || std::memcmp(bytes, signature, 8) != 0) return nullptr;
     Reader reader{bytes, size, 0};
@@ -139,12 +140,14 @@ cairo_surface_t* decode_png(const unsigned char* bytes, std::size_t size) {
         cairo_surface_destroy(png);
         return nullptr;
     }
-    cairo_surface_t* surface =
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, cairo_image_surface_get_width(png),
-                                   cairo_image_surface_get_height(png));
+    cairo_surface_t* surface = cairo_image_surface_create(
+        alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, cairo_image_surface_get_width(png),
+        cairo_image_surface_get_height(png));
     cairo_t* cr = cairo_create(surface);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
+    if (!alpha) {
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_paint(cr);
+    }
     cairo_set_source_surface(cr, png, 0, 0);
     cairo_paint(cr);
     cairo_destroy(cr);
@@ -158,7 +161,23 @@ cairo_surface_t* decode_png(const unsigned char* bytes, std::size_t size) {
 cairo_surface_t* decode_picture(const unsigned char* bytes, std::size_t size) {
     if (bytes == nullptr) return nullptr;
     if (cairo_surface_t* bmp = decode_bmp(bytes, size)) return bmp;
-    return decode_png(bytes, size);
+    return decode_png(bytes, size, false);
+}
+
+cairo_surface_t* decode_picture_with_alpha(const unsigned char* bytes, std::size_t size) {
+    if (bytes == nullptr) return nullptr;
+    cairo_surface_t* bmp = decode_bmp(bytes, size);
+    if (bmp == nullptr) return decode_png(bytes, size, true);
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(bmp),
+                                   cairo_image_surface_get_height(bmp));
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_surface(cr, bmp, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(bmp);
+    cairo_surface_flush(surface);
+    return surface;
 }
 
 } // namespace vora::platform::gdi

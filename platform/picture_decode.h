@@ -14,6 +14,9 @@ namespace vora::platform::gdi {
 // BI_BITFIELDS at 32 bits), bottom-up or top-down; compressed BMPs are
 // refused. PNG: any PNG Cairo reads; transparent pixels are laid over white.
 cairo_surface_t* decode_picture(const unsigned char* bytes, std::size_t size);
+// The same picture with its transparency, for icons: a new CAIRO_FORMAT_ARGB32
+// surface (premultiplied, as Cairo keeps it); BMP pictures are opaque.
+cairo_surface_t* decode_picture_with_alpha(const unsigned char* bytes, std::size_t size);
 
 } // namespace vora::platform::gdi
 
