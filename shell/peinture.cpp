@@ -8,6 +8,7 @@
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
 #include "shell/selecteur.h"
+#include "shell/tracepeinture.h"
 
 #include "render/bitmapmemoire.h"
 #include "render/gripagereglages.h"
@@ -147,6 +148,7 @@ void peindre(HWND window) {
     }
     EndPaint(window, &ps);
     sablierfin();
+    if (jeu.pret && anymode(modejeu, 0)) tracepeinturegrille();
     if (jeu.grillefinie) {
         jeu.grillefinie = false;
         felicitations();
