@@ -7,8 +7,8 @@
 // registration, keeping the picture's transparency.
 //
 // Formats: BMP (Windows DIB file: 1, 4, 8, 24 or 32 bits per pixel,
-// uncompressed, bottom-up or top-down) and PNG. The format is recognised from
-// the first bytes.
+// uncompressed, bottom-up or top-down, or 8 bits run-length encoded) and PNG.
+// The format is recognised from the first bytes.
 #pragma once
 
 #include <cstddef>
