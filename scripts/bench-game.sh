@@ -280,6 +280,7 @@ run_other() {
 }
 
 "$BUILD/tests/voraplan" 5 size 70 | tr -d '\r' >"$WORK/plan5"
+LOAD_START=$(cut -d' ' -f1-3 /proc/loadavg)
 
 for i in $(seq "$RUNS"); do
     echo "--- run $i of $RUNS"
@@ -316,6 +317,7 @@ bytes_mb() { awk -v b="$1" 'BEGIN {printf "%.1f", b / 1048576}'; }
 
 echo
 echo "Median / worst of $RUNS runs (click-to-paint: two clicks a run), $(nproc) cores, $(date -u +%F)"
+echo "load average at the start: $LOAD_START; at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 printf '| %-34s | %-17s | %-17s | %-17s | %-17s |\n' "measure" "vora (Linux)" "vora.exe (Wine)" \
     "solo" "gnome-sudoku"
