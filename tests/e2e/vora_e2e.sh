@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end scenario of the game under Xvfb, driven with xdotool and checked
 # on screenshots: the window carries the program's icon; load grid 2 through
-# its question, choose a value on the
-# selector and enter it, choose one with the keyboard and enter it, undo,
-# redo, open the rules pages with "?", page on with ">", come back with "R"
-# (entries and undo history kept: an undo empties B again), stay idle for ten seconds (the CPU time it costs is bounded), then
-# leave through "X" and its question.
+# its question, choose a value on the selector and enter it, choose one with
+# the keyboard and enter it, undo, redo, open the rules pages with "?", page
+# on with ">", come back with "R" (entries and undo history kept: an undo
+# empties B again), stay idle for ten seconds (the CPU time it costs is
+# bounded), then leave through "X" and its question.
 #
 # Usage: vora_e2e.sh <build-dir>
 # VORA_GAME_CMD overrides the command that starts the game (for instance
