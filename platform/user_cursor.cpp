@@ -6,6 +6,23 @@
 #include <algorithm>
 #include <memory>
 
+namespace {
+// A copy of `picture` scaled to size x size (ARGB32), for the caller to
+// destroy.
+cairo_surface_t* scaled_copy(cairo_surface_t* picture, int size) {
+    cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
+    cairo_t* cr = cairo_create(out);
+    cairo_scale(cr, static_cast<double>(size) / cairo_image_surface_get_width(picture),
+                static_cast<double>(size) / cairo_image_surface_get_height(picture));
+    cairo_set_source_surface(cr, picture, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BEST);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(out);
+    return out;
+}
+} // namespace
+
 // A cursor or icon of the layer. Icons have no SDL cursor, nor have cursors
 // under a video driver without cursors (offscreen): they are handles all the
 // same, so that a program runs unchanged there. An icon loaded from a
@@ -14,17 +31,7 @@
 // It owns its SDL cursor and pictures.
 struct HICON__ {
     explicit HICON__(SDL_Cursor* c) : cursor(c) {}
-    explicit HICON__(cairo_surface_t* p) : picture(p) {
-        small = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 16, 16);
-        cairo_t* cr = cairo_create(small);
-        cairo_scale(cr, 16.0 / cairo_image_surface_get_width(p),
-                    16.0 / cairo_image_surface_get_height(p));
-        cairo_set_source_surface(cr, p, 0, 0);
-        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BEST);
-        cairo_paint(cr);
-        cairo_destroy(cr);
-        cairo_surface_flush(small);
-    }
+    explicit HICON__(cairo_surface_t* p) : picture(p), small(scaled_copy(p, 16)) {}
     ~HICON__() {
         if (cursor != nullptr) SDL_FreeCursor(cursor);
         if (picture != nullptr) cairo_surface_destroy(picture);
@@ -34,7 +41,7 @@ struct HICON__ {
     HICON__& operator=(const HICON__&) = delete;
     SDL_Cursor* const cursor = nullptr;
     cairo_surface_t* const picture = nullptr;
-    cairo_surface_t* small = nullptr;
+    cairo_surface_t* const small = nullptr;
 };
 
 namespace vora::platform::user {

@@ -68,14 +68,29 @@ cleanup() {
         kill "$XVFB_PID" 2>/dev/null
         wait "$XVFB_PID" 2>/dev/null
     fi
-    rm -rf "$WORK"
+    if ((KEEP)); then echo "kept: $WORK"; else rm -rf "$WORK"; fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+KEEP=0
 die() {
     echo "bench-game: $*" >&2
+    KEEP=1
     exit 1
+}
+# The game's run failed: what it is doing, then die.
+lost() {
+    local pid=$1 trace=$2
+    shift 2
+    if alive "$pid"; then echo "(the game is still running)" >&2; else
+        local status=0
+        wait "$pid" 2>/dev/null || status=$?
+        echo "(the game ended, status $status)" >&2
+    fi
+    tail -5 "$trace" >&2
+    import -window root "$WORK/failure.png" 2>/dev/null || true
+    die "$@"
 }
 now_us() { date +%s%6N; }
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
@@ -206,14 +221,15 @@ run_game() {
     (cd "$dir" && VORA_TRACE_PAINT=1 exec "$@" 2>"$trace" >/dev/null) &
     local pid=$!
     PIDS+=("$pid")
-    wait_start "$t0" "--name ^V-O-RA" "$trace" || die "$label: the game did not show its grid"
+    wait_start "$t0" "--name ^V-O-RA" "$trace" ||
+        lost "$pid" "$trace" "$label: no window or no first paint (window after ${W_US:-?} us)"
     record "$label" window "$W_US"
     record "$label" paint "$P_US"
     sleep 1.5
-    alive "$pid" || die "$label: the game ended after starting"
+    alive "$pid" || lost "$pid" "$trace" "$label: the game ended after starting"
     record "$label" rss "$(rss_kb "$pid")"
 
-    find_client || die "$label: no button column on the screen"
+    find_client || lost "$pid" "$trace" "$label: no button column on the screen"
     # An empty cell and a value it allows, at cell size 70: enter it, then
     # erase it (the same value clicked again), each click timed by the game.
     read -r _ AX AY AV < <(grep '^A ' "$WORK/plan5")
@@ -229,17 +245,17 @@ run_game() {
             (($(clicks_traced "$trace") > n)) && break
             sleep 0.1
         done
-        (($(clicks_traced "$trace") > n)) || die "$label: no paint after a click on a cell"
+        (($(clicks_traced "$trace") > n)) || lost "$pid" "$trace" "$label: no paint after a click"
         record "$label" click "$(grep '^vora-trace click-to-paint ' "$trace" | tail -1 |
             tr -d '\r' | awk '{print $3}')"
     done
-    alive "$pid" || die "$label: the game ended after the clicks"
+    alive "$pid" || lost "$pid" "$trace" "$label: the game ended after the clicks"
 
     # "?" at client (55, 190), then ">" at (745, 545) through the nine pages.
     click 55 190 0.8
     for _ in $(seq 8); do click 745 545 0.5; done
     sleep 1
-    alive "$pid" || die "$label: the game ended in the rules pages"
+    alive "$pid" || lost "$pid" "$trace" "$label: the game ended in the rules pages"
     record "$label" rssrules "$(rss_kb "$pid")"
 
     # "R" at (45, 505): back in play, then idle.
@@ -249,7 +265,7 @@ run_game() {
     local c0
     c0=$(cpu_ticks "$pid")
     sleep "$idle"
-    alive "$pid" || die "$label: the game ended while idle"
+    alive "$pid" || lost "$pid" "$trace" "$label: the game ended while idle"
     record "$label" idlems $((($(cpu_ticks "$pid") - c0) * 1000 / $(getconf CLK_TCK)))
     kill "$pid"
     wait "$pid" 2>/dev/null || true
