@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/solver/backtrack.h"
 #include "tools/solver/hexshape.h"
 #include "tools/solver/solver.h"
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tools/satbench/cnf.h"
+#include "tools/solver/backtrack.h"
 #include "tools/solver/hexshape.h"
 #include "tools/solver/solver.h"
 

@@ -7,6 +7,7 @@
 #include <numeric>
 #include <random>
 
+#include "tools/solver/backtrack.h"
 #include "tools/solver/grader.h"
 #include "tools/solver/solver.h"
 

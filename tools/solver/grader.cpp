@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "tools/solver/backtrack.h"
 #include "tools/solver/solver.h"
 
 namespace solver {
@@ -203,7 +204,7 @@ bool board::subset() {
 // cell takes its value there. Returns the search's nodes.
 long board::trial() {
     const cellvalues placed = values();
-    const solve_result r = solve(s_, placed, 2);
+    const solve_result r = backtrack_solve(s_, placed, 2);
     if (r.solutions != 1) {
         broken_ = true;
         return r.nodes;

@@ -1,9 +1,7 @@
-// The counting solver: how many fillings of a shape agree with given values, up to a limit, and
-// random complete fillings for the generator.
+// The counting solver: how many fillings of a shape agree with given values, up to a limit.
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 #include "tools/solver/shape.h"
 #include "tools/solver/valuemask.h"
@@ -14,18 +12,16 @@ struct solve_result {
     int solutions = 0;   // solutions found, never more than the limit asked for
     cellvalues first;    // the first solution found; empty when there is none
     bool settled = true; // false when the search stopped at its node limit before it was done
-    long nodes = 0;      // search nodes visited, over every restart
+    long nodes = 0;      // search nodes visited: backtracking nodes, then clause-search decisions
 };
 
 // Counts the fillings of `s` that keep the values of `givens` (one entry per cell, 0 for an empty
 // cell; an entry above 6 counts as empty), stopping as soon as `limit` (at least 1) are found.
 // A positive `max_nodes` bounds the search; when it is reached the search is not settled and
-// reports no solution. The search restarts with other choices on a schedule; its random choices
-// come from a fixed seed, so the same call gives the same result on every platform.
+// reports no solution. The search first backtracks (backtrack.h) for as many nodes as the shape
+// has cells; when that does not settle the count, a clause-learning SAT search over the cells'
+// values (cdcl.h) makes it, with at most `max_nodes` decisions. Neither is random in a way that
+// varies: the same call gives the same result on every platform.
 solve_result solve(const shape& s, const cellvalues& givens, int limit = 2, long max_nodes = 0);
-
-// A complete valid filling of `s` chosen by randomised backtracking driven by `rng`; empty when
-// the shape has none. The same generator state gives the same filling on every platform.
-cellvalues random_filling(const shape& s, std::mt19937& rng);
 
 } // namespace solver

@@ -1,0 +1,25 @@
+// The backtracking search over candidate masks: the grader's search by trial, whose node count
+// measures a puzzle's effort, and random complete fillings for the generator.
+#pragma once
+
+#include <random>
+
+#include "tools/solver/shape.h"
+#include "tools/solver/solver.h"
+#include "tools/solver/valuemask.h"
+
+namespace solver {
+
+// Counts the fillings of `s` that keep `givens` (as solve() reads them) up to `limit` (at least
+// 1) by depth-first search; `nodes` is the number of search nodes it visited. A positive
+// `max_nodes` bounds it as it bounds solve(). Its tie-breaking
+// choices come from a fixed seed, so the same call gives the same nodes on every platform. Its
+// time may grow steeply on large shapes: count with solve() unless the node count is the point.
+solve_result backtrack_solve(const shape& s, const cellvalues& givens, int limit = 2,
+                             long max_nodes = 0);
+
+// A complete valid filling of `s` chosen by randomised backtracking driven by `rng`; empty when
+// the shape has none. The same generator state gives the same filling on every platform.
+cellvalues random_filling(const shape& s, std::mt19937& rng);
+
+} // namespace solver
