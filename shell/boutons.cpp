@@ -18,6 +18,7 @@ struct boutoncree {
 };
 std::vector<boutoncree> boutonscrees;
 HWND boitecase = nullptr;
+HWND boitechronometre = nullptr;
 
 HWND creabouton(HINSTANCE instance, short id, const char* titre, short x, short y, short w,
                 short h) {
@@ -70,10 +71,15 @@ void oublieboutons() {
     boutonscrees.clear();
     tooltip.videzones();
     boitecase = nullptr;
+    boitechronometre = nullptr;
 }
 
 HWND boitenomcase() {
     return boitecase;
+}
+
+HWND boitechrono() {
+    return boitechronometre;
 }
 
 void createwinboutons(HINSTANCE instance, int montrer) {
@@ -92,6 +98,9 @@ void createwinboutons(HINSTANCE instance, int montrer) {
             y = static_cast<short>(y + h);
         }
         colonne.niveauy = static_cast<short>(y + 10);
+        tooltip.addboutcoo(idniveau, static_cast<short>(c - 25), static_cast<short>(c + 25),
+                           static_cast<short>(colonne.niveauy - 8),
+                           static_cast<short>(colonne.niveauy + 8));
         y = static_cast<short>(y + 20);
     }
     creabouton(instance, idmoins, "-", static_cast<short>(c - 15), y, 15, h);
@@ -113,7 +122,11 @@ void createwinboutons(HINSTANCE instance, int montrer) {
     y = static_cast<short>(y + 60);
     creabouton(instance, idzero, "0", static_cast<short>(c - 15), y, 30, h);
     y = static_cast<short>(y + h + 5);
-    if (paramjeu.chronoaffiche) y = static_cast<short>(y + h - 5);
+    if (paramjeu.chronoaffiche) {
+        boitechronometre =
+            creastatic(instance, "", static_cast<short>(c - 25), y, 50, static_cast<short>(h - 5));
+        y = static_cast<short>(y + h - 5);
+    }
     y = static_cast<short>(y + 5);
     creabouton(instance, idfixe, "F", static_cast<short>(c - 10), y, 20, h);
     y = static_cast<short>(y + h);

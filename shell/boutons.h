@@ -21,6 +21,7 @@ inline constexpr short idpause = 28;    // "P"
 inline constexpr short idsauver = 29;   // "S"
 inline constexpr short idlangue = 36;   // "FR/EN"
 inline constexpr short idtexte = 27;    // the static text boxes
+inline constexpr short idniveau = 37;   // the level text (a tooltip zone, not a window)
 // The grid buttons' ids for grids 1..5: "Gr1" 34, "Gr2" 31, "Gr3" 33,
 // "Gr4" 32, "Gr5" 30.
 short idbouttongrille(short grille);
@@ -53,5 +54,7 @@ void boutaffiches();
 void oublieboutons();
 // The cell-name box under the pointer.
 HWND boitenomcase();
+// The chronometer box; null when the chronometer display is off.
+HWND boitechrono();
 // A created button by id (the first, for the text boxes); null when absent.
 HWND bouton(short id);

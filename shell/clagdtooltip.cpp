@@ -1,6 +1,7 @@
 // The tooltip popup, its zones and its texts in French and English.
 #include "shell/clagdtooltip.h"
 
+#include "shell/boutons.h"
 #include "shell/etatjeu.h"
 
 #include <cstdlib>
@@ -196,4 +197,6 @@ void textipenvoi() {
     for (short g = 1; g <= 5; ++g)
         tooltip.settextip(ids[g - 1], en ? "Select grid #" : "S\xE9lec. grille ", g);
     tooltip.settextip(36, en ? "Language" : "Langue");
+    tooltip.settextip(idniveau, en ? "Level: left click up, right click down"
+                                   : "Niveau : clic gauche +1, clic droit -1");
 }

@@ -4,18 +4,23 @@
 
 #include "shell/boites.h"
 #include "shell/boutons.h"
+#include "shell/chronoaffiche.h"
 #include "shell/clagdtooltip.h"
 #include "shell/commandes.h"
 #include "shell/curseurs.h"
 #include "shell/etatjeu.h"
+#include "shell/fendemarrage.h"
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
+#include "shell/niveauchoix.h"
+#include "shell/paramdefaut.h"
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
 #include "shell/tracepeinture.h"
 
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
+#include "render/couleurs.h"
 #include "render/pageregle.h"
 #include "resources/ressourcesregles.h"
 #include "shell/core/textesvora.h"
@@ -120,6 +125,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (HIWORD(wParam) == 0) commande(jeu.fenetre, static_cast<short>(LOWORD(wParam)));
         return true;
     case WM_TIMER:
+        if (wParam == timerchrono) affichronocourt();
         return true;
     case WM_MOUSEMOVE:
         fixecursouris(true);
@@ -132,7 +138,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         resultat = 1;
         return true;
     case WM_LBUTTONUP:
-        clicgauche(pointdu(lParam));
+        if (!clicniveau(pointdu(lParam), true)) clicgauche(pointdu(lParam));
         resultat = 1;
         return true;
     case WM_RBUTTONDOWN:
@@ -140,7 +146,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         resultat = 1;
         return true;
     case WM_RBUTTONUP:
-        clicdroit();
+        if (!clicniveau(pointdu(lParam), false)) clicdroit();
         return true;
     case WM_MOVING: {
         if (!principale) return false;
@@ -174,11 +180,12 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     gstring titre;
     titreprogramme(titre);
     globinitvocalcul();
+    fendemarrage.clear();
+    fendemarrage.fixetaille(400, 150, static_cast<COLORREF>(clair(0xFF0000)));
+    fendemarrage.creafendem(instance);
     paramjeu = claparamuser(5);
     historique.clear();
-    jeucouleurs();
-    setappli(0);
-    setmode(modesansgrille);
+    paramdefaut();
     nomgrinit();
     jeu.nbgrilles = paramjeu.nbgrilles;
     jeu.valeurcourante = 1;
@@ -187,7 +194,9 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     getparamuser(paramjeu, nom.adr());
     if (paramjeu.grillecourante == 0) paramjeu.grillecourante = 1;
     languedesboites();
-    setappli(3);
+    fendemarrage.fixesurecran(static_cast<short>(paramjeu.left + 180),
+                              static_cast<short>(paramjeu.top + 180));
+    fendemarrage.simplaffidem(true);
 
     WNDCLASSEXA classe{};
     classe.cbSize = sizeof(classe);
@@ -229,6 +238,7 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     }
     EnableWindow(w, TRUE);
     jeu.fenetre = w;
+    fendemarrage.sethwndprin(w);
     tooltip.sethwndprin(w);
     textipenvoi();
     creacursouris();
@@ -258,6 +268,7 @@ int bouclemessages() {
 }
 
 void finjeu() {
+    fendemarrage.scratch();
     tooltip.scratch();
     oublieboutons();
     destrucursou();

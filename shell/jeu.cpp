@@ -2,8 +2,10 @@
 #include "shell/jeu.h"
 
 #include "shell/boites.h"
+#include "shell/chronoaffiche.h"
 #include "shell/curseurs.h"
 #include "shell/etatjeu.h"
+#include "shell/fendemarrage.h"
 #include "shell/miseenpage.h"
 #include "shell/selecteur.h"
 
@@ -45,6 +47,14 @@ void signaleffacer() {
     signaleffacement(false);
 }
 
+// The splash window 180 pixels right of and below the main window.
+void montrefendem() {
+    RECT r{paramjeu.left, paramjeu.top, 0, 0};
+    if (jeu.fenetre != nullptr) GetWindowRect(jeu.fenetre, &r);
+    fendemarrage.fixesurecran(static_cast<short>(r.left + 180), static_cast<short>(r.top + 180));
+    fendemarrage.simplaffidem(true);
+}
+
 } // namespace
 
 void settailleprin(short size) {
@@ -67,6 +77,7 @@ bool grillecharger(HWND, short number, const char* definition, bool ask) {
     }
     bool charge = false;
     if (oui && !nom.empty()) {
+        montrefendem();
         if (grilleload(0, &grilleram, nom.c_str()) != 0) {
             charge = true;
             paramjeu.grillecourante = number;
@@ -81,6 +92,7 @@ bool grillecharger(HWND, short number, const char* definition, bool ask) {
             grilleram.ajustepossicase();
             historique.clear();
             jeu.derniercaseaffichee = -1;
+            affichronocourt();
             reaffigri();
         }
     }

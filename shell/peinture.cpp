@@ -5,6 +5,7 @@
 #include "shell/boutons.h"
 #include "shell/curseurs.h"
 #include "shell/etatjeu.h"
+#include "shell/fendemarrage.h"
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
 #include "shell/selecteur.h"
@@ -147,6 +148,7 @@ void peindre(HWND window) {
         }
     }
     EndPaint(window, &ps);
+    if (jeu.pret) fendemarrage.fixafficentremain(false);
     sablierfin();
     if (jeu.pret && anymode(modejeu, 0)) tracepeinturegrille();
     if (jeu.grillefinie) {

@@ -33,8 +33,9 @@ void verifiebornes(const claparamuser& p, const std::string& quoi) {
         EXPECT_LE(niveauchoisi(p, i), 7) << quoi;
         EXPECT_GE(p.chronos.getsec(i), 0) << quoi;
     }
-    for (short i = 1; i <= p.lignesusr.effectif(); ++i)
-        EXPECT_EQ(std::string(p.lignesusr.adr(i)).substr(0, 3), "usr") << quoi;
+    EXPECT_LE(p.lignesusr.effectif(), lignesusrmax) << quoi;
+    for (int i = 1; i <= p.lignesusr.effectif(); ++i)
+        EXPECT_EQ(std::string(p.lignesusr.adr(static_cast<short>(i))).substr(0, 3), "usr") << quoi;
 }
 
 // Read content, check the bounds, save, and check that reading the saved
@@ -71,6 +72,13 @@ struct casabime {
     std::string contenu;
     std::function<void(const claparamuser&, const std::string&)> verifie;
 };
+
+// n lines "usr=1" to "usr=n".
+std::string manylignesusr(int n) {
+    std::string s = "ver=3.6\r\n";
+    for (int i = 1; i <= n; ++i) s += "usr=" + std::to_string(i) + "\r\n";
+    return s;
+}
 
 TEST(DamagedFiles, ATableOfCraftedFiles) {
     const std::string megaoctet(1 << 20, 'G');
@@ -132,6 +140,13 @@ TEST(DamagedFiles, ATableOfCraftedFiles) {
          }},
         {"lines without =", "gri\r\n=\r\n=5\r\ntop 7\r\nusr\r\nver=3\r\ngri=4\r\n",
          [](const claparamuser& p, const std::string&) { EXPECT_EQ(p.grillecourante, 4); }},
+        {"more usr lines than a list holds", manylignesusr(40000),
+         [](const claparamuser& p, const std::string& s) {
+             EXPECT_EQ(p.lignesusr.effectif(), lignesusrmax);
+             EXPECT_NE(s.find("usr=1\r\n"), std::string::npos);
+             EXPECT_NE(s.find("usr=32000\r\n"), std::string::npos);
+             EXPECT_EQ(s.find("usr=32001\r\n"), std::string::npos);
+         }},
         {"duplicated keys", "ver=3.6\r\ngri=2\r\ngri=3\r\ntca=70\r\ntca=40\r\nusr=a\r\nusr=a\r\n",
          [](const claparamuser& p, const std::string& s) {
              EXPECT_EQ(p.grillecourante, 2) << "the first counts";

@@ -243,9 +243,9 @@ bool getparamuser(claparamuser& state, const char* path) {
     bool lu = false;
     clesfichier f;
     for (const std::string& l : lignesdufichier(path, lu)) {
-        if (debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr ="))
-            state.lignesusr.padd(l.c_str());
-        else
+        if (debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr =")) {
+            if (state.lignesusr.effectif() < lignesusrmax) state.lignesusr.padd(l.c_str());
+        } else
             f.ajoute(l);
     }
     lisreglages(state, f);
@@ -296,7 +296,9 @@ std::string contenuparamuser(const claparamuser& state) {
                 ecrit(out, "niv" + numero + "=" + std::to_string(niveau));
         }
     }
-    for (short i = 1; i <= state.lignesusr.effectif(); ++i) ecrit(out, state.lignesusr.adr(i));
+    // An int index: a list at its 16-bit capacity would overflow a short.
+    for (int i = 1; i <= state.lignesusr.effectif(); ++i)
+        ecrit(out, state.lignesusr.adr(static_cast<short>(i)));
     return out;
 }
 

@@ -37,6 +37,9 @@ inline constexpr short taillecasepas = 10;
 // The longest state of play a file can hold: 26 pieces ("A".."Z") of 60.
 inline constexpr short longueurpiece = 60;
 inline constexpr short longueuretatmax = 26 * longueurpiece;
+// The most "usr=" lines a file keeps (the first ones; the lists' indices are
+// 16-bit).
+inline constexpr short lignesusrmax = 32000;
 
 // The shell state kept in the parameter file. The initial values are the
 // defaults.
@@ -81,8 +84,9 @@ void fixeniveauchoisi(claparamuser& state, short i, short level);
 // sense: a key with a bad value (not a number, out of range, overflowing)
 // keeps its default, a state of play with characters that no state holds or
 // longer than 26 pieces is dropped, lines without "=" and lines over 64 KiB
-// are ignored, the first of duplicated keys counts, and reading stops after
-// 16 MiB. Returns whether the file could be read.
+// are ignored, the first of duplicated keys counts, only the first
+// lignesusrmax "usr=" lines are kept, and reading stops after 16 MiB. Returns whether the file
+// could be read.
 bool getparamuser(claparamuser& state, const char* path);
 
 // The file's content as ecriparamusernew writes it (lines end with CR LF).

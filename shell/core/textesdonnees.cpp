@@ -6,6 +6,8 @@ const textecrypte textesdonnees[] = {
     {"titre", "/|TL/V"},
     {"commentaire",
      "V/|T<-<%e;eK8hlu{!9q^e<_\\O<eP4rO<,P$re|\351^fP,re<u{h _B!9ulhrqBu^'l!B\351re<OrhL/"},
+    {"demarrage.fr", "_B!9u<5QX\\qrh "},
+    {"demarrage.en", "rh^_Yu,yMqdX@h{"},
     {"m2.fr.1", "_\\Orh0=rhj_<<rq\352!Bu!Bp_<,B'jfrhre{h fNe<,"},
     {"m2.fr.2", "Orhj_<,B'jfrh XNo<fPhH\351 fP&roo<xf9RNu_hl=BhNqrhtf\350&;u<_NhAXBO"},
     {"m2.fr.3", "<e%=B'lhrq<Ory%olhHulhZ_lul*%=<<P'{ul/j_<,j'lero<_~uZhj_"},
@@ -80,4 +82,4 @@ const textecrypte textesdonnees[] = {
     {"m17.en.2", "rh9e<sr\"{hPe<'{h>_l*?yrht'ju<eP4rO<vr<%o"},
 };
 
-const short nbtextesdonnees = 66;
+const short nbtextesdonnees = 68;

@@ -1,0 +1,14 @@
+// paramdefaut: the shell's default state.
+#include "shell/paramdefaut.h"
+
+#include "shell/etatjeu.h"
+#include "shell/jeu.h"
+
+void paramdefaut() {
+    setappli(0);
+    jeu.casecourante = 1;
+    settailleprin(taillecasedefaut);
+    jeucouleurs();
+    setappli(3);
+    setmode(modesansgrille);
+}
