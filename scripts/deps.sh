@@ -7,7 +7,7 @@ VORA_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev googletest libbenchmark-dev
     libsdl2-dev libcairo2-dev libx11-dev libxext-dev fonts-liberation
-    xvfb xauth xdotool imagemagick openbox x11-utils desktop-file-utils
+    xvfb xauth xdotool imagemagick openbox x11-utils x11-xserver-utils desktop-file-utils
     g++-mingw-w64-x86-64-posix wine64
     clang libclang-rt-14-dev
 )

@@ -3,8 +3,9 @@
 # runs its tests under Wine: every unit test program through CTest under a
 # private Xvfb display, the comparison of the layer's font widths with Wine's
 # (font_widths, built for both systems: within 5 %), then the platform
-# demonstration's end-to-end scenario against the Windows demo (bare and under
-# openbox). Works without a display or a terminal; every
+# demonstration's end-to-end scenario against the Windows demo and the game's
+# scenarios against the Windows game (each bare and under openbox). Works
+# without a display or a terminal; every
 # Wine call has a time limit; stops the Wine server and the X server it started.
 #
 # The Wine prefix is build/wineprefix, made on first use. VORA_WINE_TEST_TIMEOUT
@@ -191,15 +192,19 @@ if [[ -f $E2E && -f $DEMO ]]; then
     fi
 fi
 
-# The game's scenarios with the Windows game and its positions program
-# started through Wine.
+# The game's scenarios (bare, then under openbox) with the Windows game and
+# its positions program started through Wine.
 GAME=$BUILD/shell/vora.exe
 PLAN=$BUILD/tests/voraplan.exe
-for E2E in tests/e2e/vora_e2e.sh tests/e2e/vora_fin_e2e.sh tests/e2e/vora_param_e2e.sh; do
+for E2E in tests/e2e/vora_e2e.sh tests/e2e/vora_fin_e2e.sh tests/e2e/vora_param_e2e.sh \
+    tests/e2e/vora_forme_e2e.sh; do
     [[ -f $E2E && -f $GAME && -f $PLAN ]] || continue
     echo "--- $E2E under Wine"
     server_started=1
+    # Each run (bare, then under openbox) has its own display: the scenario
+    # stops the Wine server between them.
     VORA_GAME_CMD="$WINE $GAME" VORA_PLAN_CMD="$WINE $PLAN" VORA_E2E_TIMEOUT=40 \
+        VORA_WINESERVER="$WINESERVER" \
         timeout -k 10 600 bash "$E2E" "$BUILD" </dev/null &
     e2e_pid=$!
     e2e_status=0

@@ -4,6 +4,7 @@
 #include "shell/boites.h"
 #include "shell/boutons.h"
 #include "shell/clagdtooltip.h"
+#include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
@@ -70,7 +71,9 @@ void ouvrirregles(HWND window) {
     showwinboutons(SW_HIDE);
     jeu.boutonsarafraichir = true;
     boutaffiches();
+    regionsdujeu().fermefleches();
     SetWindowRgn(window, nullptr, TRUE);
+    regionsdujeu().formeretiree();
     mainwinposornot();
     reaffigri();
 }
@@ -124,6 +127,12 @@ void executer(HWND window, short id) {
         return;
     }
     switch (id) {
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+        defilebouton(id);
+        break;
     case idannuler:
         refaitaction(historique, grilleram, pasdefaire);
         grilleram.ajustepossicase();

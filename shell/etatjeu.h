@@ -44,6 +44,7 @@ struct etatjeu {
     POINT appuigauche{0, 0};
     POINT appuidroit{0, 0};
     short derniercaseaffichee = -1;
+    bool indicefleches = true; // the arrows are explained the first time they show
 };
 
 extern etatjeu jeu;

@@ -8,6 +8,7 @@
 #include "shell/clagdtooltip.h"
 #include "shell/commandes.h"
 #include "shell/curseurs.h"
+#include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/fendemarrage.h"
 #include "shell/jeu.h"
@@ -85,6 +86,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (!principale) return false;
         KillTimer(window, timerchrono);
         destrucursou();
+        regionsdujeu().libere();
         PostQuitMessage(0);
         return true;
     case WM_SIZE:
@@ -154,6 +156,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (r != nullptr) {
             paramjeu.left = static_cast<short>(r->left);
             paramjeu.top = static_cast<short>(r->top);
+            fenetredeplacee();
         }
         resultat = 1;
         return true;
@@ -246,7 +249,9 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     setgriwinposition();
     grillecharger(w, paramjeu.grillecourante, nullptr, false);
     settailleprin(paramjeu.taillecase);
-    recalculemiseenpage();
+    // No shape until the first paint lays the grid out (buttons made).
+    jeu.miseenpagevalide = false;
+    if (anymode(modejeu, 0)) regionsdujeu().calcuregmini(w);
     jeu.boutonscreables = true;
     jeu.fenetremontrable = true;
     setgriwinposition();
@@ -274,4 +279,5 @@ void finjeu() {
     destrucursou();
     libererbitmaps();
     liberepagesregles();
+    oublieregions();
 }

@@ -331,7 +331,8 @@ TEST_F(partie, TooltipsFollowThePointerAndTheLanguage) {
     EXPECT_EQ(questions.back(), "English");
     survole(p);
     EXPECT_STREQ(tooltip.textelabel(), "  Bigger  ");
-    survole(POINT{5, 5});
+    // Over the grid (inside the window's shape), away from every tool.
+    survole(client(grilleram.gethexacentrix(1), grilleram.gethexacentry(1)));
     EXPECT_FALSE(tooltip.estvisible());
 }
 #endif

@@ -4,6 +4,7 @@
 #include "shell/boites.h"
 #include "shell/chronoaffiche.h"
 #include "shell/curseurs.h"
+#include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/fendemarrage.h"
 #include "shell/miseenpage.h"
@@ -150,6 +151,7 @@ void posevaleur() {
 void clicgauche(POINT p) {
     if (!anymode(modejeu, 0)) return;
     assuremiseenpage();
+    if (clicfleche(p)) return;
     const POINT a = pointlocal(jeu.appuigauche);
     const auto ax = static_cast<short>(a.x);
     const auto ay = static_cast<short>(a.y);
@@ -165,7 +167,9 @@ void clicgauche(POINT p) {
         if (v != 0) cliquechiffre('T', v);
     } else {
         const long ecart = std::labs(p.x - jeu.appuigauche.x) + std::labs(p.y - jeu.appuigauche.y);
-        if (ecart <= 5) {
+        if (ecart > 24) {
+            defilesouris(a, pointlocal(p));
+        } else if (ecart <= 5) {
             if (jeu.marqueurs[0] == point) {
                 jeu.marqueurs[0] = jeu.marqueurs[1] = jeu.marqueurs[2] = 0;
             } else {

@@ -1,4 +1,5 @@
-// The play layout and the window's placement.
+// The play layout and the window's placement, on the shape computations of
+// regions.h.
 #include "shell/miseenpage.h"
 
 #include "shell/boutons.h"
@@ -6,38 +7,65 @@
 
 #include "render/pageregle.h"
 
-#include <algorithm>
+#include <memory>
 
 namespace {
 miseenpage courante;
+// Made on first use, dropped by oublieregions (before the drawing layer's
+// tables go at exit).
+std::unique_ptr<regionsjeu> lesregions;
+
+short s16(long v) {
+    return static_cast<short>(v);
+}
 } // namespace
 
 const miseenpage& miseenpagecourante() {
     return courante;
 }
 
+regionsjeu& regionsdujeu() {
+    if (!lesregions) lesregions = std::make_unique<regionsjeu>();
+    return *lesregions;
+}
+
+void oublieregions() {
+    lesregions.reset();
+}
+
+entreesregions entreesdujeu() {
+    entreesregions e;
+    e.fenetre = jeu.fenetre;
+    e.grille = &grilleram;
+    e.dev = &fenecrout;
+    e.gauche = paramjeu.left;
+    e.haut = paramjeu.top;
+    e.basboutons = colonne.bas;
+    e.ecranw = s16(GetSystemMetrics(SM_CXSCREEN));
+    e.ecranh = s16(GetSystemMetrics(SM_CYSCREEN));
+    return e;
+}
+
 void recalculemiseenpage() {
-    short x1 = 0;
-    short y1 = 0;
-    short x2 = 0;
-    short y2 = 0;
-    if (grilleram.getnbcases() > 0) {
-        grilleram.fautcoordentableaux();
-        grilleram.posicadremax(x1, y1, x2, y2);
-    }
-    const int marge = margegrille + grilleram.gettaillepixel();
-    courante.originex = static_cast<short>(bordgrille + marge - x1);
-    courante.originey = static_cast<short>(marge + y2);
-    courante.largeur = static_cast<short>(std::max<int>(bordgrille + 2 * marge + (x2 - x1), 400));
-    courante.hauteur = static_cast<short>(
-        std::max<int>(2 * marge + (y2 - y1), std::max<int>(colonne.bas, 485) + 15));
+    regionsjeu& regions = regionsdujeu();
+    const entreesregions e = entreesdujeu();
+    grilleram.setdevice(0, &fenecrout);
+    // The layout gives the client size the device is installed on; the
+    // grid is then placed on the installed device.
+    regions.recalcureg(e);
+    const SIZE t = regions.taillegrifen(colonne.bas);
+    const short dx = regions.regionprincipale().getdx();
+    const short dy = regions.regionprincipale().getdy();
+    courante.largeur = s16(t.cx - 2 * dx);
+    courante.hauteur = s16(t.cy - dx - dy);
     if (jeu.fenetre != nullptr) {
         HDC dc = GetDC(jeu.fenetre);
         devinstalle(dc, courante.largeur, courante.hauteur);
         ReleaseDC(jeu.fenetre, dc);
+        regions.recalcureg(e);
     }
-    grilleram.setdevice(0, &fenecrout);
-    grilleram.movegrille(courante.originex, courante.originey);
+    courante.originex = fenecrout.getlocx();
+    courante.originey = fenecrout.getlocy();
     jeu.miseenpagevalide = true;
 }
 
@@ -46,22 +74,8 @@ void assuremiseenpage() {
 }
 
 RECT taillegrifen() {
-    RECT r{0, 0, courante.largeur, courante.hauteur};
-    LONG extrax = 12;
-    LONG extray = 38;
-    if (jeu.fenetre != nullptr) {
-        RECT f{};
-        RECT c{};
-        GetWindowRect(jeu.fenetre, &f);
-        GetClientRect(jeu.fenetre, &c);
-        extrax = (f.right - f.left) - c.right;
-        extray = (f.bottom - f.top) - c.bottom;
-    }
-    r.left = paramjeu.left;
-    r.top = paramjeu.top;
-    r.right = paramjeu.left + courante.largeur + extrax;
-    r.bottom = paramjeu.top + courante.hauteur + extray;
-    return r;
+    const SIZE t = regionsdujeu().taillegrifen(colonne.bas);
+    return RECT{paramjeu.left, paramjeu.top, paramjeu.left + t.cx, paramjeu.top + t.cy};
 }
 
 void mainwinposornot() {
@@ -69,10 +83,10 @@ void mainwinposornot() {
     RECT r = taillegrifen();
     if (anymode(moderegles, 0)) {
         // The rules pages: a client area of exactly one page.
-        const LONG cadrex = r.right - r.left - courante.largeur;
-        const LONG cadrey = r.bottom - r.top - courante.hauteur;
-        r.right = r.left + fenetreglewid + cadrex;
-        r.bottom = r.top + fenetreglehgt + cadrey;
+        const short dx = regionsdujeu().regionprincipale().getdx();
+        const short dy = regionsdujeu().regionprincipale().getdy();
+        r.right = r.left + fenetreglewid + 2 * dx;
+        r.bottom = r.top + fenetreglehgt + dx + dy;
     }
     SetWindowPos(jeu.fenetre, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE |

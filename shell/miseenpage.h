@@ -1,29 +1,34 @@
-// The play layout: where the grid lies in the client area and the window's
-// size around the grid and the button column.
+// The play layout: where the grid lies in the client area, the window's
+// size around the grid and the button column, its shape, and the window's
+// placement.
 #pragma once
 
 #include "platform/win32.h"
 
+#include "shell/regions.h"
+
 struct miseenpage {
     short originex = 0; // client pixel of the grid's local origin
     short originey = 0;
-    short largeur = 980; // client size
-    short hauteur = 500;
+    short largeur = 968; // client size
+    short hauteur = 782;
 };
 
-// Left edge of the grid area; the grid's cells keep one cell size plus
-// this from the edges, room for the triangles drawn around them.
-inline constexpr short bordgrille = 100;
-inline constexpr short margegrille = 10;
-
 const miseenpage& miseenpagecourante();
-// Recompute the layout from the grid's frame at its current size, set up
-// the window devices on the client area and place the grid page on it.
+// The shape and scrolling state of the main window (one for the run).
+regionsjeu& regionsdujeu();
+// Drops the shape and scrolling state (the next regionsdujeu starts afresh).
+void oublieregions();
+// What the shape computations read from the shell's state now.
+entreesregions entreesdujeu();
+// Recompute the layout from the grid's frame at its current size and the
+// scroll offsets, set up the window device on the client area, place the
+// grid page on it and build the window's shape (applied by the next paint).
 void recalculemiseenpage();
 // The same only when the layout is not valid.
 void assuremiseenpage();
-// Window rectangle (screen) for the play layout: stored position, client
-// size plus the frame.
+// Window rectangle (screen) for the play layout: stored position, the
+// layout's window size.
 RECT taillegrifen();
 // Place the main window at the play layout, or around one rules page in the
 // rules mode (shown once it may be).

@@ -4,6 +4,7 @@
 #include "shell/boites.h"
 #include "shell/boutons.h"
 #include "shell/curseurs.h"
+#include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/fendemarrage.h"
 #include "shell/jeu.h"
@@ -140,6 +141,7 @@ void peindre(HWND window) {
         creagrillefond(m.largeur, m.hauteur);
         creagrilletout();
         fenecrout.sethdc(dc);
+        if (anymode(modejeu, 0)) regionsdujeu().appliqueregprin(window);
         BitBlt(dc, 0, 0, m.largeur, m.hauteur, tout->dc(), 0, 0, SRCCOPY);
         boutaffiches();
         if (anymode(modejeu, 0)) {
@@ -151,6 +153,7 @@ void peindre(HWND window) {
     if (jeu.pret) fendemarrage.fixafficentremain(false);
     sablierfin();
     if (jeu.pret && anymode(modejeu, 0)) tracepeinturegrille();
+    expliquefleches();
     if (jeu.grillefinie) {
         jeu.grillefinie = false;
         felicitations();

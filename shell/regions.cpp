@@ -113,13 +113,15 @@ void regionsjeu::recalcureg(const entreesregions& e) {
 
 void regionsjeu::calcuregmini(HWND fenetre) {
     regprin.decalaset(fenetre);
+    regprinchangee = true;
     appliqueregprin(fenetre);
 }
 
 void regionsjeu::appliqueregprin(HWND fenetre) {
+    if (!regprinchangee) return;
     HRGN c = regprin.copie();
     if (c == nullptr) return;
-    if (SetWindowRgn(fenetre, c, regprinchangee ? TRUE : FALSE))
+    if (SetWindowRgn(fenetre, c, TRUE))
         regprinchangee = false;
     else
         DeleteObject(c);

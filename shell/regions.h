@@ -20,7 +20,9 @@
 //   must not be installed again (devinstalle) before the grid is drawn: the
 //   grid's position is kept relative to the device's page reference point.
 // - Paint, step 5, just before the BitBlt, every paint in play:
-//   `regions.appliqueregprin(jeu.fenetre)`.
+//   `regions.appliqueregprin(jeu.fenetre)` (the window gets the shape when
+//   it changed: setting a window's shape again moves the window's frame
+//   and, under Wine, the keyboard focus).
 // - Left button release, before the cell logic: `short c =
 //   regions.flechetouchee(client point)`; when c is not 0,
 //   `regions.decalagribouton(c)`, clear the layout-valid flag, reaffigri(),
@@ -39,8 +41,8 @@
 //   reaffigri(): near the screen's right or bottom edge the grid overflows
 //   and gets its arrows.
 // - Rules opened ("?"): `regions.fermefleches()`, then SetWindowRgn(window,
-//   NULL, TRUE) and the rules placement, 800 + 2 dx by 600 + dx + dy with
-//   dx, dy = regions.regionprincipale().getdx() / getdy().
+//   NULL, TRUE) and `regions.formeretiree()` and the rules placement, 800 + 2 dx by 600 + dx + dy
+//   with dx, dy = regions.regionprincipale().getdx() / getdy().
 // - The arrows hint (paint step 9): regions.flecheaffichee().
 // - WM_DESTROY: `regions.libere()`. A regionsjeu kept in a global outlives
 //   the drawing layer's tables at exit: it must hold no region by then.
@@ -89,9 +91,13 @@ public:
     // first recalcureg) applied: the start-up shape.
     void calcuregmini(HWND fenetre);
     // Gives the window a copy of the main region as its shape (the window
-    // owns the copy). Redraws only when the region changed since it was last
-    // applied, so that a paint that applies it does not ask for another.
+    // owns the copy), with a redraw, when the region changed since it was
+    // last applied; else does nothing (so that a paint that applies it does
+    // not ask for another).
     void appliqueregprin(HWND fenetre);
+    // The window's shape was taken away by someone else (the rules pages):
+    // the next appliqueregprin gives it back.
+    void formeretiree() { regprinchangee = true; }
 
     // Bound the offsets by the current layout and set the arrows.
     void decalaccordfleches(short pas);

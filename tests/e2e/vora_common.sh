@@ -1,8 +1,30 @@
-# Shared by the game's end-to-end scenarios (sourced): the scratch directory,
-# Xvfb, the game started in it, screenshots, magenta counts, clicks in client
-# coordinates and keys for the window or for the open message box.
+# Shared by the game's end-to-end scenarios (sourced): the runs on a bare X
+# server and under a window manager, the scratch directory, Xvfb (its root
+# filled with ROOT_COLOUR), the game started in it, screenshots, magenta
+# counts, clicks in client coordinates and keys for the window or for the
+# open message box.
 # Expects BUILD_ARG and PLAN_ARGS (the arguments of the positions program)
-# to be set; leaves the positions in $WORK/plan.txt (read with pos).
+# to be set, and may set SCREEN (WIDTHxHEIGHT, default 1280x900); leaves the
+# positions in $WORK/plan.txt (read with pos).
+# VORA_E2E_WM ("bare openbox" by default) chooses the runs: the scenario
+# runs once for each, as a child of this one; VORA_WINESERVER, when set, is
+# the Wine server stopped after each run.
+if [[ -z ${VORA_E2E_RUN:-} ]]; then
+    run_status=0
+    for wm in ${VORA_E2E_WM:-bare openbox}; do
+        echo "--- $(basename "$0"), $wm"
+        VORA_E2E_RUN=$wm bash "$0" "$@" || run_status=1
+        # A Wine session keeps the display it started on: end it.
+        if [[ -n ${VORA_WINESERVER:-} ]]; then
+            timeout 30 "$VORA_WINESERVER" -k >/dev/null 2>&1 || true
+            timeout 30 "$VORA_WINESERVER" -w >/dev/null 2>&1 || true
+        fi
+    done
+    exit "$run_status"
+fi
+WM=$VORA_E2E_RUN
+SCREEN=${SCREEN:-1280x900}
+ROOT_COLOUR=208020
 BUILD=$(cd "$BUILD_ARG" && pwd)
 read -r -a GAME_CMD <<<"${VORA_GAME_CMD:-$BUILD/shell/vora}"
 read -r -a PLAN_CMD <<<"${VORA_PLAN_CMD:-$BUILD/tests/voraplan}"
@@ -10,6 +32,7 @@ TIMEOUT=${VORA_E2E_TIMEOUT:-40}
 WORK=$(mktemp -d /tmp/vora_e2e.XXXXXX)
 FAILURES=0
 XVFB_PID=
+WM_PID=
 GAME_PID=
 
 cleanup() {
@@ -17,6 +40,10 @@ cleanup() {
     if [[ -n $GAME_PID ]]; then
         kill "$GAME_PID" 2>/dev/null
         wait "$GAME_PID" 2>/dev/null
+    fi
+    if [[ -n $WM_PID ]]; then
+        kill "$WM_PID" 2>/dev/null
+        wait "$WM_PID" 2>/dev/null
     fi
     if [[ -n $XVFB_PID ]]; then
         kill "$XVFB_PID" 2>/dev/null
@@ -53,7 +80,7 @@ start_xvfb() {
             DISPLAY_NUMBER=$((200 + RANDOM % 100))
         done
         export DISPLAY=:$DISPLAY_NUMBER
-        Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb "$DISPLAY" -screen 0 "${SCREEN}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         XVFB_PID=$!
         if wait_for xdpyinfo >/dev/null && sleep 0.5 && kill -0 "$XVFB_PID" 2>/dev/null; then
             return 0
@@ -68,6 +95,17 @@ start_xvfb || {
     fail "Xvfb did not start"
     exit 1
 }
+xsetroot -solid "#$ROOT_COLOUR"
+
+if [[ $WM == openbox ]]; then
+    wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *'window id'* ]]; }
+    openbox --sm-disable </dev/null >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    wait_for wm_running || {
+        fail "openbox did not start"
+        exit 1
+    }
+fi
 
 # The positions, once the display exists (under Wine the first program
 # started fixes the display of the Wine session).
@@ -121,12 +159,26 @@ key() {
     xdotool key "$@"
     sleep 0.6
 }
-# A key for the message box that is open (the newest window of the title).
+# A message box of the game: the newest window of the title but the main one.
+BOX=
+box_open() {
+    BOX=$(xdotool search --onlyvisible --name '^V-O-RA' | grep -vx "$WINDOW" | tail -1) &&
+        [[ -n $BOX ]]
+}
+box_gone() { ! xdotool search --onlyvisible --name '^V-O-RA' | grep -qx "$1"; }
+# A key for the message box, once one is open (a loaded machine, or Wine,
+# may take a while to show it, and a moment more to take keys). A box that
+# the key closes may stay on the screen a while (Wine takes it away once the
+# game is done with what follows): it is waited for, a few seconds at most.
 boxkey() {
-    local box
-    box=$(xdotool search --onlyvisible --name '^V-O-RA' | grep -vx "$WINDOW" | tail -1)
-    if [[ -n $box ]]; then xdotool windowfocus --sync "$box" 2>/dev/null || true; fi
+    local box=
+    if wait_for box_open; then
+        box=$BOX
+        sleep 0.5
+        xdotool windowfocus --sync "$box" 2>/dev/null || true
+    fi
     xdotool key "$@"
     sleep 0.6
+    if [[ -n $box ]]; then TIMEOUT=5 wait_for box_gone "$box" || true; fi
 }
 

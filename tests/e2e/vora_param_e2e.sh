@@ -14,6 +14,8 @@ set -euo pipefail
 
 BUILD_ARG=${1:?usage: $0 <build-dir>}
 PLAN_ARGS=(1)
+# The parameter file does not depend on the window manager: one bare run.
+VORA_E2E_WM=${VORA_E2E_WM:-bare}
 # shellcheck source=tests/e2e/vora_common.sh
 source "$(dirname "$0")/vora_common.sh"
 FILE="$WORK/V-O-RA 110.TXT"

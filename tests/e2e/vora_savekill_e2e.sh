@@ -13,6 +13,8 @@ set -euo pipefail
 
 BUILD_ARG=${1:?usage: $0 <build-dir>}
 PLAN_ARGS=(1)
+# The kills are about the file, not the window manager: one bare run.
+VORA_E2E_WM=${VORA_E2E_WM:-bare}
 # shellcheck source=tests/e2e/vora_common.sh
 source "$(dirname "$0")/vora_common.sh"
 ROUNDS=${VORA_SAVEKILL_ROUNDS:-30}

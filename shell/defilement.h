@@ -1,0 +1,23 @@
+// Scrolling the grid in play and keeping the window's shape in step with
+// the window's place: the arrows, the drag, the arrow commands and a moved
+// window.
+#pragma once
+
+#include "platform/win32.h"
+
+// The left button released at a client point: when it lies in an open
+// arrow's zone, the grid moves one step that way (repainted) and the click
+// is used (true).
+bool clicfleche(POINT client);
+// Arrow command 2 (grid right), 3 (left), 4 (down), 5 (up): one step,
+// bounded by the next layout; the grid is laid out again and repainted.
+void defilebouton(short commande);
+// A drag from press to release, grid-local pixels (y upwards): the grid
+// follows it, bounded by the next layout, and is repainted.
+void defilesouris(POINT appui, POINT relache);
+// After a paint: the first time arrows show in a run, message 2 explains
+// them.
+void expliquefleches();
+// The window was moved to the stored position: when that changes how far
+// the grid overflows the screen, it is laid out again (arrows appear or go).
+void fenetredeplacee();

@@ -1,0 +1,201 @@
+// Scenarios of the shaped main window and its scrolling, played through its
+// window procedure: the shape after a grid is loaded, the arrows of a grid
+// that overflows the screen (a window moved near the screen's corner), arrow
+// clicks and commands up to the bounds, drags bounded by the next layout,
+// and the plain window of the rules pages.
+#include "shell/fenetre_testing.h"
+
+#include "shell/defilement.h"
+#include "shell/jeu.h"
+
+namespace shelltest {
+namespace {
+
+constexpr COLORREF rouge = 0x0000FF; // an open arrow
+
+class forme : public partie {
+protected:
+    // Whether a client point lies inside the main window's shape.
+    bool dedans(POINT p) const {
+        const clawinregion& r = regionsdujeu().regionprincipale();
+        const POINT w{p.x + r.getdx(), p.y + r.getdy()};
+#ifdef _WIN32
+        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+        const bool oui = GetWindowRgn(fenetre, rgn) == ERROR || PtInRegion(rgn, w.x, w.y) != FALSE;
+        DeleteObject(rgn);
+        return oui;
+#else
+        return vora::platform::testing::window_shape_contains(fenetre, w);
+#endif
+    }
+    // The window moved (as its caption is dragged) so that its top-left
+    // corner is `reste` pixels from the screen's right and bottom edges.
+    void deplace(short reste) {
+        RECT r{};
+        GetWindowRect(fenetre, &r);
+        const LONG x = GetSystemMetrics(SM_CXSCREEN) - reste;
+        const LONG y = GetSystemMetrics(SM_CYSCREEN) - reste;
+        RECT n{x, y, x + r.right - r.left, y + r.bottom - r.top};
+        SendMessageA(fenetre, WM_MOVING, 0, reinterpret_cast<LPARAM>(&n));
+        peins();
+    }
+    // Grid 5 (the largest) at the smallest cell size, its window near the
+    // screen's bottom-right corner: it overflows both ways.
+    void debordement() {
+        ASSERT_TRUE(grillecharger(fenetre, 5, nullptr, false));
+        peins();
+        deplace(300);
+        const dispositionjeu& d = regionsdujeu().disposition();
+        ASSERT_GT(d.Ox, 0);
+        ASSERT_GT(d.Oy, 0);
+    }
+    static float borneX() {
+        return -static_cast<float>(regionsdujeu().disposition().Ox) /
+               static_cast<float>(grilleram.gettaillepix());
+    }
+    static POINT milieu(flecheindex k) {
+        const RECT& z = regionsdujeu().getfleches().zone[k];
+        return POINT{(z.left + z.right) / 2, (z.top + z.bottom) / 2};
+    }
+    static bool ouverte(flecheindex k) {
+        return regionsdujeu().getfleches().ouverte[k] != 0;
+    }
+    // The arrow as the player sees it: its zone's middle painted red.
+    bool rougeau(flecheindex k) const {
+        const POINT p = milieu(k);
+        return imagepeinte() != nullptr && imagepeinte()->at(p.x, p.y) == rouge;
+    }
+    void glisse(POINT de, POINT a) {
+        SendMessageA(fenetre, WM_LBUTTONDOWN, 0, MAKELPARAM(de.x, de.y));
+        SendMessageA(fenetre, WM_LBUTTONUP, 0, MAKELPARAM(a.x, a.y));
+        peins();
+    }
+    // A lattice point (a hexagon's centre) from which a drag of (ex, ey)
+    // client pixels ends outside every arrow's zone.
+    POINT departglisse(short ex, short ey) const {
+        for (short h = 1; h <= grilleram.getnbhexacompletes(); ++h) {
+            const POINT p = client(grilleram.gethexacentrix(h), grilleram.gethexacentry(h));
+            if (regionsdujeu().flechetouchee(POINT{p.x + ex, p.y + ey}) == 0) return p;
+        }
+        return POINT{0, 0};
+    }
+};
+
+TEST_F(forme, TheLoadedGridShapesTheWindow) {
+    const POINT hexagone = client(grilleram.gethexacentrix(1), grilleram.gethexacentry(1));
+    EXPECT_TRUE(dedans(hexagone)) << "a cell's hexagon";
+    EXPECT_TRUE(dedans(POINT{55, 5})) << "the button column";
+    EXPECT_TRUE(dedans(POINT{55, colonne.bas + 5})) << "the column down to its bottom + 10";
+    EXPECT_TRUE(dedans(POINT{40, -5})) << "the caption strip";
+    EXPECT_FALSE(dedans(POINT{5, 5})) << "left of the column";
+    EXPECT_FALSE(dedans(POINT{200, -5})) << "the caption right of its strip";
+    EXPECT_FALSE(dedans(POINT{55, colonne.bas + 20})) << "below the column";
+    // The grid area's corner beyond the grid's outer hexagons.
+    const dispositionjeu& d = regionsdujeu().disposition();
+    EXPECT_FALSE(dedans(POINT{dispositionjeu::L + d.e.gauche + d.e.droite - 2, 2}));
+    // Another grid, a larger cell size: the shape follows.
+    ASSERT_TRUE(grillecharger(fenetre, 5, nullptr, false));
+    presse(idplus);
+    const POINT autre = client(grilleram.gethexacentrix(grilleram.getnbhexacompletes()),
+                               grilleram.gethexacentry(grilleram.getnbhexacompletes()));
+    EXPECT_TRUE(dedans(autre));
+    EXPECT_FALSE(regionsdujeu().flecheaffichee()) << "it fits on the screen";
+}
+
+TEST_F(forme, ArrowsShowOnlyWhenTheGridOverflows) {
+    EXPECT_FALSE(regionsdujeu().flecheaffichee());
+    EXPECT_TRUE(questions.empty());
+    debordement();
+    ASSERT_EQ(questions.size(), 1u) << "the arrows are explained when they first show";
+    const std::string explication = questions.back();
+    reponses = {IDOK, IDOK, IDOK, IDOK, IDOK, IDOK};
+    presse(idinfo);
+    EXPECT_EQ(questions.back(), explication) << "message 2, as the information's last page";
+    EXPECT_TRUE(ouverte(flechedroite));
+    EXPECT_TRUE(ouverte(flechebas));
+    EXPECT_FALSE(ouverte(flechegauche));
+    EXPECT_FALSE(ouverte(flechehaut));
+    EXPECT_TRUE(rougeau(flechedroite));
+    EXPECT_TRUE(rougeau(flechebas));
+    EXPECT_FALSE(rougeau(flechegauche)) << "closed arrows are grey";
+    EXPECT_TRUE(dedans(milieu(flechedroite))) << "the arrows are part of the shape";
+    EXPECT_TRUE(dedans(milieu(flechegauche)));
+    // Back where it fits: no arrows, offsets 0, whatever was scrolled.
+    presse(3);
+    deplace(1000);
+    EXPECT_FALSE(regionsdujeu().flecheaffichee());
+    EXPECT_EQ(regionsdujeu().defilement().sx, 0.0f);
+    const std::size_t vues = questions.size();
+    deplace(300);
+    EXPECT_TRUE(regionsdujeu().flecheaffichee());
+    EXPECT_EQ(questions.size(), vues) << "explained once a run";
+}
+
+TEST_F(forme, ArrowClicksScrollOneStepAndStopAtTheBound) {
+    debordement();
+    const short x0 = miseenpagecourante().originex;
+    const short pas = grilleram.gettaillepix();
+    const float borne = borneX();
+    clic(milieu(flechedroite));
+    EXPECT_EQ(regionsdujeu().defilement().sx, std::max(-1.0f, borne));
+    EXPECT_EQ(miseenpagecourante().originex, x0 + decalpixels(std::max(-1.0f, borne), pas))
+        << "the grid moved left";
+    EXPECT_TRUE(ouverte(flechegauche));
+    EXPECT_TRUE(rougeau(flechegauche));
+    for (int i = 0; i < 40 && ouverte(flechedroite); ++i) clic(milieu(flechedroite));
+    EXPECT_FALSE(ouverte(flechedroite));
+    EXPECT_EQ(regionsdujeu().defilement().sx, borne);
+    EXPECT_EQ(miseenpagecourante().originex, x0 - regionsdujeu().disposition().Ox);
+    // The closed arrow's zone no longer scrolls; the commands still do.
+    clic(milieu(flechedroite));
+    EXPECT_EQ(regionsdujeu().defilement().sx, borne);
+    presse(2);
+    EXPECT_EQ(regionsdujeu().defilement().sx, std::min(0.0f, borne + 1));
+    presse(5);
+    EXPECT_GT(regionsdujeu().defilement().sy, 0.0f);
+    EXPECT_TRUE(ouverte(flechehaut));
+}
+
+TEST_F(forme, DragsScrollWithinTheBounds) {
+    debordement();
+    const short pas = grilleram.gettaillepix();
+    // Half a step to the left: the grid follows the pointer.
+    const short demi = static_cast<short>(pas / 2 + 25);
+    POINT de = departglisse(static_cast<short>(-demi), 0);
+    ASSERT_NE(de.x, 0);
+    glisse(de, POINT{de.x - demi, de.y});
+    EXPECT_FLOAT_EQ(regionsdujeu().defilement().sx,
+                    std::max(borneX(), -static_cast<float>(demi) / static_cast<float>(pas)));
+    // Far to the left: held at the bound.
+    de = departglisse(-2000, 0);
+    glisse(de, POINT{de.x - 2000, de.y});
+    EXPECT_EQ(regionsdujeu().defilement().sx, borneX());
+    EXPECT_FALSE(ouverte(flechedroite));
+    // Far up (y upwards: the grid moves up, sy grows): held at its bound.
+    de = departglisse(0, -2000);
+    glisse(de, POINT{de.x, de.y - 2000});
+    EXPECT_EQ(regionsdujeu().defilement().sy,
+              static_cast<float>(regionsdujeu().disposition().Oy) / static_cast<float>(pas));
+    EXPECT_FALSE(ouverte(flechebas));
+    // Between 6 and 24 pixels nothing moves.
+    const defilementjeu avant = regionsdujeu().defilement();
+    de = departglisse(15, 0);
+    glisse(de, POINT{de.x + 15, de.y});
+    EXPECT_EQ(regionsdujeu().defilement().sx, avant.sx);
+    EXPECT_EQ(regionsdujeu().defilement().sy, avant.sy);
+}
+
+TEST_F(forme, TheRulesUseAPlainWindowAndRGivesTheShapeBack) {
+    debordement();
+    presse(idregles);
+    EXPECT_TRUE(dedans(POINT{5, 5}));
+    EXPECT_TRUE(dedans(POINT{700, 500}));
+    EXPECT_FALSE(regionsdujeu().flecheaffichee());
+    presse(idretour);
+    EXPECT_FALSE(dedans(POINT{5, 5}));
+    EXPECT_TRUE(dedans(POINT{55, 5}));
+    EXPECT_TRUE(ouverte(flechedroite)) << "the arrows come back with the grid";
+}
+
+} // namespace
+} // namespace shelltest
