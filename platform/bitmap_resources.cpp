@@ -1,6 +1,7 @@
 // The registry of bitmap resources and LoadImageA.
 #include "platform/bitmap_resources.h"
 
+#include "platform/gdi_internal.h"
 #include "platform/gdi_objects.h"
 #include "platform/picture_decode.h"
 
@@ -24,12 +25,23 @@ std::map<int, Entry>& registry() {
     return entries;
 }
 
-cairo_surface_t* decode_file(const std::string& path) {
+using Decoder = cairo_surface_t* (*)(const unsigned char*, std::size_t);
+
+cairo_surface_t* decode_file(const std::string& path, Decoder decode = decode_picture) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return nullptr;
     const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
                                            std::istreambuf_iterator<char>());
-    return decode_picture(bytes.data(), bytes.size());
+    return decode(bytes.data(), bytes.size());
+}
+
+// Resource `id` decoded, or nullptr when it is not registered or unreadable.
+cairo_surface_t* decode_resource(int id, Decoder decode) {
+    const auto found = registry().find(id);
+    if (found == registry().end()) return nullptr;
+    const Entry& entry = found->second;
+    return entry.bytes != nullptr ? decode(entry.bytes, entry.size)
+                                  : decode_file(entry.path, decode);
 }
 
 // `picture` stretched to w x h (it is destroyed); the same surface when the
@@ -65,6 +77,10 @@ void clear_bitmap_resources() {
     registry().clear();
 }
 
+cairo_surface_t* load_icon_resource(int id) {
+    return decode_resource(id, decode_picture_with_alpha);
+}
+
 } // namespace vora::platform::gdi
 
 HANDLE WINAPI LoadImageA(HINSTANCE hInst, LPCSTR name, UINT type, int cx, int cy, UINT fu_load) {
@@ -76,11 +92,8 @@ HANDLE WINAPI LoadImageA(HINSTANCE hInst, LPCSTR name, UINT type, int cx, int cy
         picture = gdi::decode_file(name);
     } else {
         if (!IS_INTRESOURCE(name)) return nullptr;
-        const auto found = gdi::registry().find(LOWORD(reinterpret_cast<ULONG_PTR>(name)));
-        if (found == gdi::registry().end()) return nullptr;
-        const gdi::Entry& entry = found->second;
-        picture = entry.bytes != nullptr ? gdi::decode_picture(entry.bytes, entry.size)
-                                         : gdi::decode_file(entry.path);
+        picture =
+            gdi::decode_resource(LOWORD(reinterpret_cast<ULONG_PTR>(name)), gdi::decode_picture);
     }
     if (picture == nullptr) return nullptr;
     picture = gdi::resized(picture, cx != 0 ? cx : cairo_image_surface_get_width(picture),

@@ -2,11 +2,13 @@
 // bitmap resource in the executable; here the program registers each one by
 // its numeric id before loading it, and
 // LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, flags)
-// decodes it into a new HBITMAP (the instance is not used).
+// decodes it into a new HBITMAP (the instance is not used). Icon resources
+// share the ids: LoadIconA(instance, MAKEINTRESOURCEA(id)) reads the same
+// registration, keeping the picture's transparency.
 //
 // Formats: BMP (Windows DIB file: 1, 4, 8, 24 or 32 bits per pixel,
-// uncompressed, bottom-up or top-down) and PNG. The format is recognised from
-// the first bytes.
+// uncompressed, bottom-up or top-down, or 8 bits run-length encoded) and PNG.
+// The format is recognised from the first bytes.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,5 @@
-// LoadImageA through the bitmap resource registry: BMP bytes, PNG files,
-// stretching and refusals.
+// LoadImageA through the bitmap resource registry: BMP bytes (run-length
+// encoded too), PNG files, stretching and refusals.
 #include "platform/bitmap_resources.h"
 
 #include "platform/gdi_internal.h"
@@ -175,6 +175,48 @@ TEST_F(BitmapResources, UnknownIdsBadBytesAndOtherImageTypesFail) {
               nullptr);
     gdi::register_bitmap_file(8, "/no/such/file.png");
     EXPECT_EQ(load(8), nullptr);
+}
+
+// An 8-bit BI_RLE8 BMP file of w x h (negative h: top-down) with `palette`
+// and the run-length data `rle`.
+std::vector<unsigned char> rle8(int w, int h, const std::vector<COLORREF>& palette,
+                                const std::vector<unsigned char>& rle) {
+    std::vector<unsigned char> v = bmp(
+        w, 1, 8, false, [](int, int) { return 0u; }, palette);
+    const std::size_t offset = 14 + 40 + 4 * palette.size();
+    v.resize(offset);
+    v.insert(v.end(), rle.begin(), rle.end());
+    put32(v, 2, static_cast<std::uint32_t>(v.size()));
+    put32(v, 22, static_cast<std::uint32_t>(h));
+    put32(v, 30, 1); // BI_RLE8
+    put32(v, 34, static_cast<std::uint32_t>(rle.size()));
+    return v;
+}
+
+TEST_F(BitmapResources, RunLengthEncodedBmpLoads) {
+    // Rows bottom-up. Bottom: a run of two greens, three literal indices
+    // (padded to four bytes), end of row. Middle: a move one right and one
+    // up, skipping it (index 0). Top: a run of three blacks from x = 1, end of
+    // the picture.
+    const std::vector<unsigned char> data = {2, 1, 0, 3, 2, 0, 2, 0, 0, 0, 0, 2, 1, 1, 3, 3, 0, 1};
+    static const std::vector<unsigned char> bytes = rle8(5, 3, {red, green, blue, black}, data);
+    gdi::register_bitmap_bytes(3, bytes.data(), bytes.size());
+    HBITMAP b = load(3);
+    ASSERT_NE(b, nullptr);
+    const COLORREF expected[3][5] = {{red, black, black, black, red},
+                                     {red, red, red, red, red},
+                                     {green, green, blue, red, blue}};
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(pixel_of(b, x, y), expected[y][x]) << x << "," << y;
+    DeleteObject(b);
+
+    std::vector<unsigned char> cut(data.begin(), data.end() - 2);
+    static const std::vector<unsigned char> unfinished = rle8(5, 3, {red}, cut);
+    gdi::register_bitmap_bytes(4, unfinished.data(), unfinished.size());
+    EXPECT_EQ(load(4), nullptr) << "the data ends before the last row does";
+    static const std::vector<unsigned char> top_down = rle8(5, -3, {red}, data);
+    gdi::register_bitmap_bytes(5, top_down.data(), top_down.size());
+    EXPECT_EQ(load(5), nullptr) << "run-length pictures are bottom-up";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Pixel transfers: BitBlt and StretchBlt (SRCCOPY, the four stretch modes),
 // SetPixel and GetPixel, working on the pixels of the Cairo image surfaces.
+#include "platform/gdi_internal.h"
 #include "platform/gdi_objects.h"
 
 #include <algorithm>
@@ -222,4 +223,23 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
     const int sx = x + dc->origin.x, sy = y + dc->origin.y;
     if (!px.valid() || !px.inside(sx, sy)) return CLR_INVALID;
     return to_colorref(px.get(sx, sy));
+}
+
+void vora::platform::gdi::draw_picture(HDC hdc, cairo_surface_t* picture, int x, int y, int w,
+                                       int h) {
+    Dc* dc = find<Dc>(hdc);
+    if (dc == nullptr || picture == nullptr || w <= 0 || h <= 0) return;
+    const int pw = cairo_image_surface_get_width(picture);
+    const int ph = cairo_image_surface_get_height(picture);
+    if (pw <= 0 || ph <= 0) return;
+    cairo_t* cr = dc->context();
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, static_cast<double>(w) / pw, static_cast<double>(h) / ph);
+    cairo_set_source_surface(cr, picture, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_rectangle(cr, 0, 0, pw, ph);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_surface_flush(dc->target);
 }

@@ -87,6 +87,15 @@ void release_font_caches();
 // before reading and marks it dirty after writing pixels directly.
 cairo_surface_t* bitmap_surface(HBITMAP bitmap);
 
+// Resource `id` as registered for LoadImageA (bitmap_resources.h), decoded
+// with its transparency into a new CAIRO_FORMAT_ARGB32 surface that the caller
+// destroys; nullptr when the id is not registered or its picture unreadable.
+cairo_surface_t* load_icon_resource(int id);
+// Lays `picture` (an image surface, borrowed; ARGB32 blends over what is
+// there) over the DC at (x, y) through its origin and clip, scaled to w x h.
+// Ignored for an unknown DC.
+void draw_picture(HDC dc, cairo_surface_t* picture, int x, int y, int w, int h);
+
 } // namespace vora::platform::gdi
 
 namespace gdi = vora::platform::gdi; // the spelling used throughout the layer

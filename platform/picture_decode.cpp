@@ -1,6 +1,7 @@
-// BMP and PNG decoding into RGB24 Cairo surfaces.
+// BMP and PNG decoding into RGB24 (or, keeping transparency, ARGB32) Cairo surfaces.
 #include "platform/picture_decode.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -11,6 +12,7 @@ namespace vora::platform::gdi {
 namespace {
 
 constexpr std::uint32_t bi_rgb = 0;
+constexpr std::uint32_t bi_rle8 = 1;
 constexpr std::uint32_t bi_bitfields = 3;
 
 std::uint32_t u16(const unsigned char* p) {
@@ -26,6 +28,43 @@ std::uint32_t channel(std::uint32_t pixel, std::uint32_t mask) {
     const int shift = std::countr_zero(mask);
     const std::uint32_t max = mask >> shift;
     return ((pixel & mask) >> shift) * 255 / max;
+}
+
+// Expands BI_RLE8 data (n bytes at p) into w x h palette indices, rows in the
+// file's order (bottom-up); pixels the data skips or leaves out, or that fall
+// outside the picture, keep index 0 or are dropped. False when the data ends
+// inside a command or before the end of the picture's last row.
+bool expand_rle8(const unsigned char* p, std::size_t n, std::size_t w, std::size_t h,
+                 std::vector<unsigned char>& out) {
+    out.assign(w * h, 0);
+    std::size_t x = 0, y = 0, i = 0;
+    auto put = [&](unsigned char index) {
+        if (x < w && y < h) out[y * w + x] = index;
+        ++x;
+    };
+    while (y < h) {
+        if (n - i < 2) return false;
+        const unsigned count = p[i], code = p[i + 1];
+        i += 2;
+        if (count > 0) { // a run of `count` pixels of index `code`
+            for (unsigned k = 0; k < count; ++k) put(static_cast<unsigned char>(code));
+        } else if (code == 0) { // end of the row
+            x = 0;
+            ++y;
+        } else if (code == 1) { // end of the picture
+            break;
+        } else if (code == 2) { // move right and up
+            if (n - i < 2) return false;
+            x += p[i];
+            y += p[i + 1];
+            i += 2;
+        } else { // `code` literal indices, padded to an even count
+            if (n - i < code) return false;
+            for (unsigned k = 0; k < code; ++k) put(p[i + k]);
+            i += std::min<std::size_t>(n - i, code + (code & 1));
+        }
+    }
+    return true;
 }
 
 cairo_surface_t* decode_bmp(const unsigned char* bytes, std::size_t size) {
@@ -60,6 +99,8 @@ cairo_surface_t* decode_bmp(const unsigned char* bytes, std::size_t size) {
         const std::size_t at = 14 + 40;
         if (at + 12 > size) return nullptr;
         for (int i = 0; i < 3; ++i) masks[i] = u32(bytes + at + 4 * static_cast<std::size_t>(i));
+    } else if (compression == bi_rle8) {
+        if (bpp != 8 || top_down) return nullptr;
     } else if (compression != bi_rgb) {
         return nullptr;
     }
@@ -81,8 +122,17 @@ cairo_surface_t* decode_bmp(const unsigned char* bytes, std::size_t size) {
     }
 
     const auto w = static_cast<std::size_t>(width), h = static_cast<std::size_t>(height);
-    const std::size_t stride = (w * bpp + 31) / 32 * 4;
-    if (bits_offset > size || stride * h > size - bits_offset) return nullptr;
+    std::size_t stride = (w * bpp + 31) / 32 * 4;
+    const unsigned char* bits = bytes + bits_offset;
+    std::vector<unsigned char> expanded; // BI_RLE8: the indices, one byte each
+    if (bits_offset > size) return nullptr;
+    if (compression == bi_rle8) {
+        if (!expand_rle8(bits, size - bits_offset, w, h, expanded)) return nullptr;
+        bits = expanded.data();
+        stride = w;
+    } else if (stride * h > size - bits_offset) {
+        return nullptr;
+    }
 
     cairo_surface_t* surface =
         cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(w), static_cast<int>(h));
@@ -93,7 +143,7 @@ cairo_surface_t* decode_bmp(const unsigned char* bytes, std::size_t size) {
     unsigned char* data = cairo_image_surface_get_data(surface);
     const auto out_stride = static_cast<std::size_t>(cairo_image_surface_get_stride(surface));
     for (std::size_t y = 0; y < h; ++y) {
-        const unsigned char* row = bytes + bits_offset + (top_down ? y : h - 1 - y) * stride;
+        const unsigned char* row = bits + (top_down ? y : h - 1 - y) * stride;
         auto* out = reinterpret_cast<std::uint32_t*>(data + y * out_stride);
         for (std::size_t x = 0; x < w; ++x) {
             std::uint32_t rgb = 0;
@@ -130,7 +180,8 @@ cairo_status_t read_png(void* closure, unsigned char* data, unsigned int length)
     return CAIRO_STATUS_SUCCESS;
 }
 
-cairo_surface_t* decode_png(const unsigned char* bytes, std::size_t size) {
+// The PNG laid over white on an RGB24 surface, or as it is on an ARGB32 one.
+cairo_surface_t* decode_png(const unsigned char* bytes, std::size_t size, bool alpha) {
     static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (size < 8 || std::memcmp(bytes, signature, 8) != 0) return nullptr;
     Reader reader{bytes, size, 0};
@@ -139,12 +190,14 @@ cairo_surface_t* decode_png(const unsigned char* bytes, std::size_t size) {
         cairo_surface_destroy(png);
         return nullptr;
     }
-    cairo_surface_t* surface =
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, cairo_image_surface_get_width(png),
-                                   cairo_image_surface_get_height(png));
+    cairo_surface_t* surface = cairo_image_surface_create(
+        alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, cairo_image_surface_get_width(png),
+        cairo_image_surface_get_height(png));
     cairo_t* cr = cairo_create(surface);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
+    if (!alpha) {
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_paint(cr);
+    }
     cairo_set_source_surface(cr, png, 0, 0);
     cairo_paint(cr);
     cairo_destroy(cr);
@@ -158,7 +211,23 @@ cairo_surface_t* decode_png(const unsigned char* bytes, std::size_t size) {
 cairo_surface_t* decode_picture(const unsigned char* bytes, std::size_t size) {
     if (bytes == nullptr) return nullptr;
     if (cairo_surface_t* bmp = decode_bmp(bytes, size)) return bmp;
-    return decode_png(bytes, size);
+    return decode_png(bytes, size, false);
+}
+
+cairo_surface_t* decode_picture_with_alpha(const unsigned char* bytes, std::size_t size) {
+    if (bytes == nullptr) return nullptr;
+    cairo_surface_t* bmp = decode_bmp(bytes, size);
+    if (bmp == nullptr) return decode_png(bytes, size, true);
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(bmp),
+                                   cairo_image_surface_get_height(bmp));
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_surface(cr, bmp, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(bmp);
+    cairo_surface_flush(surface);
+    return surface;
 }
 
 } // namespace vora::platform::gdi

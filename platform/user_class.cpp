@@ -13,7 +13,7 @@ std::string lower_case(const char* name) {
 }
 
 ATOM add_class(const char* name, UINT style, WNDPROC proc, HINSTANCE instance, HICON icon,
-               HCURSOR cursor, HBRUSH background) {
+               HICON small_icon, HCURSOR cursor, HBRUSH background) {
     State& s = state();
     std::string key = lower_case(name);
     if (key.empty() || s.classes.count(key) != 0) return 0;
@@ -23,6 +23,7 @@ ATOM add_class(const char* name, UINT style, WNDPROC proc, HINSTANCE instance, H
     cls->proc = proc;
     cls->instance = instance;
     cls->icon = icon;
+    cls->small_icon = small_icon;
     cls->cursor = cursor;
     cls->background = background;
     cls->atom = s.next_atom++;
@@ -35,8 +36,9 @@ ATOM add_class(const char* name, UINT style, WNDPROC proc, HINSTANCE instance, H
 void register_built_in_classes() {
     State& s = state();
     if (s.classes.count("button") != 0) return;
-    add_class("button", CS_HREDRAW | CS_VREDRAW, button_proc, nullptr, nullptr, nullptr, nullptr);
-    add_class("static", 0, static_proc, nullptr, nullptr, nullptr, nullptr);
+    add_class("button", CS_HREDRAW | CS_VREDRAW, button_proc, nullptr, nullptr, nullptr, nullptr,
+              nullptr);
+    add_class("static", 0, static_proc, nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
 const WindowClass* find_class(const char* name) {
@@ -63,5 +65,5 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
     if (reinterpret_cast<std::uintptr_t>(wc->lpszClassName) <= 0xFFFF) return 0;
     register_built_in_classes();
     return add_class(wc->lpszClassName, wc->style, wc->lpfnWndProc, wc->hInstance, wc->hIcon,
-                     wc->hCursor, wc->hbrBackground);
+                     wc->hIconSm, wc->hCursor, wc->hbrBackground);
 }

@@ -1,22 +1,47 @@
 // Cursors (standard ones, and monochrome ones made from Win32 AND/XOR masks)
-// and the application icon.
+// and icons (the generic application icon, and icon resources).
+#include "platform/gdi_internal.h"
 #include "platform/user_internal.h"
 
 #include <algorithm>
 #include <memory>
 
+namespace {
+// A copy of `picture` scaled to size x size (ARGB32), for the caller to
+// destroy.
+cairo_surface_t* scaled_copy(cairo_surface_t* picture, int size) {
+    cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
+    cairo_t* cr = cairo_create(out);
+    cairo_scale(cr, static_cast<double>(size) / cairo_image_surface_get_width(picture),
+                static_cast<double>(size) / cairo_image_surface_get_height(picture));
+    cairo_set_source_surface(cr, picture, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BEST);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(out);
+    return out;
+}
+} // namespace
+
 // A cursor or icon of the layer. Icons have no SDL cursor, nor have cursors
 // under a video driver without cursors (offscreen): they are handles all the
-// same, so that a program runs unchanged there.
-// It owns its SDL cursor.
+// same, so that a program runs unchanged there. An icon loaded from a
+// resource holds its picture and the 16 x 16 copy drawn in captions (ARGB32,
+// premultiplied); the generic application icon has none.
+// It owns its SDL cursor and pictures.
 struct HICON__ {
     explicit HICON__(SDL_Cursor* c) : cursor(c) {}
+    explicit HICON__(cairo_surface_t* p) : picture(p), small(scaled_copy(p, 16)) {}
     ~HICON__() {
         if (cursor != nullptr) SDL_FreeCursor(cursor);
+        if (picture != nullptr) cairo_surface_destroy(picture);
+        if (small != nullptr) cairo_surface_destroy(small);
     }
     HICON__(const HICON__&) = delete;
     HICON__& operator=(const HICON__&) = delete;
-    SDL_Cursor* const cursor;
+    SDL_Cursor* const cursor = nullptr;
+    cairo_surface_t* const picture = nullptr;
+    cairo_surface_t* const small = nullptr;
 };
 
 namespace vora::platform::user {
@@ -26,6 +51,7 @@ namespace {
 struct Cursors {
     std::map<std::uintptr_t, std::unique_ptr<HICON__>> standard; // shared, by resource number
     std::map<HCURSOR, std::unique_ptr<HICON__>> created;         // by handle
+    std::map<int, std::unique_ptr<HICON__>> icons;               // shared, by resource number
     HCURSOR current = nullptr;
 };
 
@@ -34,7 +60,7 @@ Cursors& cursors() {
     return c;
 }
 
-HICON__ application_icon{nullptr};
+HICON__ application_icon{static_cast<SDL_Cursor*>(nullptr)};
 
 SDL_SystemCursor system_cursor_for(std::uintptr_t id) {
     switch (id) {
@@ -68,6 +94,46 @@ void win32_to_sdl_cursor_masks(const BYTE* and_mask, const BYTE* xor_mask, int w
 
 void release_cursors() {
     cursors() = Cursors{};
+}
+
+cairo_surface_t* icon_picture(HICON icon, bool small) {
+    if (icon == nullptr) return nullptr;
+    return small ? icon->small : icon->picture;
+}
+
+bool show_window_icon(SDL_Window* sdl, HICON icon) {
+    cairo_surface_t* p = icon_picture(icon, false);
+    if (sdl == nullptr || p == nullptr) return false;
+    const int w = cairo_image_surface_get_width(p);
+    const int h = cairo_image_surface_get_height(p);
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (s == nullptr) return false;
+    // Cairo keeps colours multiplied by their alpha; SDL and the display
+    // (_NET_WM_ICON) want them straight.
+    cairo_surface_flush(p);
+    const unsigned char* rows = cairo_image_surface_get_data(p);
+    const int stride = cairo_image_surface_get_stride(p);
+    for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const std::uint32_t*>(rows + y * stride);
+        auto* out =
+            reinterpret_cast<std::uint32_t*>(static_cast<unsigned char*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t px = in[x];
+            const std::uint32_t a = px >> 24;
+            std::uint32_t straight = 0;
+            if (a != 0) {
+                straight = a << 24;
+                for (int shift = 0; shift < 24; shift += 8) {
+                    const std::uint32_t c = (px >> shift) & 0xFF;
+                    straight |= std::min<std::uint32_t>(255, (c * 255 + a / 2) / a) << shift;
+                }
+            }
+            out[x] = straight;
+        }
+    }
+    SDL_SetWindowIcon(sdl, s);
+    SDL_FreeSurface(s);
+    return true;
 }
 
 } // namespace vora::platform::user
@@ -133,6 +199,16 @@ BOOL WINAPI DestroyCursor(HCURSOR cursor) {
 }
 
 HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name) {
-    if (instance != nullptr || name != IDI_APPLICATION) return nullptr;
-    return &application_icon;
+    if (name == nullptr || !IS_INTRESOURCE(name)) return nullptr;
+    if (instance == nullptr && name == IDI_APPLICATION) return &application_icon;
+    const int id = LOWORD(reinterpret_cast<ULONG_PTR>(name));
+    auto& icons = cursors().icons;
+    auto it = icons.find(id);
+    if (it != icons.end()) return it->second.get();
+    cairo_surface_t* picture = gdi::load_icon_resource(id);
+    if (picture == nullptr) return nullptr;
+    auto icon = std::make_unique<HICON__>(picture);
+    HICON handle = icon.get();
+    icons.emplace(id, std::move(icon));
+    return handle;
 }

@@ -42,9 +42,17 @@ void draw_box_glyph(HDC dc, const RECT& box, bool close, bool pressed) {
     SelectObject(dc, old);
     DeleteObject(pen);
 }
-// The small icon at the left of a caption with a system menu: the generic
-// application icon (a window with its title bar), 16 x 16 pixels at (x, y).
-void draw_small_icon(HDC dc, int x, int y) {
+// The small icon at the left of a caption with a system menu, 16 x 16 pixels
+// at (x, y): the class's small icon (else its icon) when it has a picture,
+// else the generic application icon (a window with its title bar).
+void draw_small_icon(HDC dc, int x, int y, const WindowClass* cls) {
+    if (cls != nullptr) {
+        HICON icon = cls->small_icon != nullptr ? cls->small_icon : cls->icon;
+        if (cairo_surface_t* picture = icon_picture(icon, true)) {
+            gdi::draw_picture(dc, picture, x, y, small_icon, small_icon);
+            return;
+        }
+    }
     RECT outline{x + 1, y + 2, x + 15, y + 14};
     HBRUSH border = CreateSolidBrush(RGB(40, 40, 40));
     FillRect(dc, &outline, border);
@@ -128,7 +136,7 @@ void draw_frame(HDC dc, const Window& w) {
         int title_left = frame_px + 6;
         if ((w.style & WS_SYSMENU) != 0) {
             draw_small_icon(dc, frame_px + icon_left,
-                            frame_px + (caption_height_px - small_icon) / 2);
+                            frame_px + (caption_height_px - small_icon) / 2, w.cls);
             title_left = frame_px + icon_left + small_icon + 5;
         }
         TextOutA(dc, title_left, frame_px + (caption_height_px - extent.cy) / 2, w.text.c_str(),

@@ -33,6 +33,7 @@ struct WindowClass {
     WNDPROC proc = nullptr;
     HINSTANCE instance = nullptr;
     HICON icon = nullptr;
+    HICON small_icon = nullptr; // hIconSm; when null, captions use `icon`
     HCURSOR cursor = nullptr;
     HBRUSH background = nullptr;
     ATOM atom = 0;
@@ -70,6 +71,7 @@ struct Window {
     bool visible = false;
     bool iconic = false;
     bool destroying = false;
+    HICON shown_icon = nullptr; // top-level: the icon given to the display
     Role role = Role::normal;
     std::vector<HWND> children; // z-order, topmost first
 
@@ -269,6 +271,13 @@ void win32_to_sdl_cursor_masks(const BYTE* and_mask, const BYTE* xor_mask, int w
                                std::vector<Uint8>& data, std::vector<Uint8>& mask);
 void release_cursors();
 void close_audio();
+// The picture of an icon loaded from a resource, full size or the 16 x 16 one
+// of captions (ARGB32, premultiplied, owned by the icon); nullptr for the
+// generic application icon, a cursor or no icon.
+cairo_surface_t* icon_picture(HICON icon, bool small);
+// Gives the icon's picture to the display as the window's icon (on X11,
+// _NET_WM_ICON); false, doing nothing, for an icon without a picture.
+bool show_window_icon(SDL_Window* sdl, HICON icon);
 
 // Closes every window and SDL (user_state.cpp).
 void shutdown();

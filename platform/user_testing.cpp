@@ -98,6 +98,11 @@ void focus_by_display(HWND top_level) {
     push_window_event(top_level, SDL_WINDOWEVENT_FOCUS_GAINED, 0, 0);
 }
 
+HICON window_icon(HWND top_level) {
+    Window* w = find(top_level);
+    return w == nullptr ? nullptr : w->shown_icon;
+}
+
 WindowRole window_role(HWND top_level) {
     Window* w = find(top_level);
     if (w == nullptr) return WindowRole::normal;

@@ -50,6 +50,9 @@ void focus_by_display(HWND top_level);
 // How the layer presents a top-level window to the window manager.
 enum class WindowRole { normal, tooltip, splash };
 WindowRole window_role(HWND top_level);
+// The icon the layer gave the display for a top-level window (its class's
+// icon, when that was loaded from a resource), or nullptr.
+HICON window_icon(HWND top_level);
 
 // The clock behind GetTickCount, timers and Beep's wait. A manual clock starts
 // at `start_ms` and moves only by advance_clock (and by Beep, which advances it

@@ -160,6 +160,7 @@ HWND WINAPI CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_nam
             s.windows.erase(handle);
             return nullptr;
         }
+        if (w.cls != nullptr && show_window_icon(w.sdl, w.cls->icon)) w.shown_icon = w.cls->icon;
         w.requested_moves.push_back(POINT{w.rect.left, w.rect.top});
         s.top_levels.push_back(handle);
         apply_native_shape(w, true);

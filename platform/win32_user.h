@@ -469,7 +469,10 @@ HCURSOR WINAPI CreateCursor(HINSTANCE instance, int hotX, int hotY, int width, i
                             const void* andMask, const void* xorMask);
 HCURSOR WINAPI SetCursor(HCURSOR cursor);
 BOOL WINAPI DestroyCursor(HCURSOR cursor);
-// IDI_APPLICATION with a NULL instance; shared.
+// IDI_APPLICATION with a NULL instance: the generic icon. Otherwise the icon
+// resource MAKEINTRESOURCEA(id), registered as bitmap_resources.h says (the
+// instance is not used), or nullptr when there is none. Shared, as on
+// Windows: no DestroyIcon.
 HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);
 
 // The program's entry point, which it defines. On systems other than Windows

@@ -1,5 +1,6 @@
-// Registering the rules pages' pictures that the program holds (systems
-// other than Windows; on Windows the resource script puts them in the .exe).
+// Registering the rules pages' pictures and the icon that the program holds
+// (systems other than Windows; on Windows the resource script puts them in
+// the .exe).
 #include "resources/ressourcesregles.h"
 
 #ifndef _WIN32
@@ -18,6 +19,7 @@ extern const unsigned char vora_regle_debut6[], vora_regle_fin6[];
 extern const unsigned char vora_regle_debut7[], vora_regle_fin7[];
 extern const unsigned char vora_regle_debut8[], vora_regle_fin8[];
 extern const unsigned char vora_regle_debut9[], vora_regle_fin9[];
+extern const unsigned char vora_icone_debut[], vora_icone_fin[];
 }
 
 void enregistreimagesregles() {
@@ -33,6 +35,8 @@ void enregistreimagesregles() {
         const auto taille = static_cast<std::size_t>(bornes[p - 1][1] - debut);
         gdi::register_bitmap_bytes(p, debut, taille);
     }
+    gdi::register_bitmap_bytes(iconevora, vora_icone_debut,
+                               static_cast<std::size_t>(vora_icone_fin - vora_icone_debut));
 }
 #else
 void enregistreimagesregles() {}

@@ -10,7 +10,8 @@ inline constexpr short derniereimageregle = 9;
 inline constexpr short iconevora = 100;
 
 // Makes the nine pictures loadable by LoadImageA(instance,
-// MAKEINTRESOURCEA(p), IMAGE_BITMAP, ...). On Windows they are resources of
-// the executable already and this does nothing; elsewhere the pictures are
-// held in the program and registered with the drawing layer. Idempotent.
+// MAKEINTRESOURCEA(p), IMAGE_BITMAP, ...) and the icon by LoadIconA(instance,
+// MAKEINTRESOURCEA(iconevora)). On Windows they are resources of the
+// executable already and this does nothing; elsewhere the pictures are held
+// in the program and registered with the drawing layer. Idempotent.
 void enregistreimagesregles();

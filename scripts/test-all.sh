@@ -2,8 +2,8 @@
 # Runs every test of the project from a fresh checkout: installs what is
 # missing, then builds and runs the unit tests in the normal build and in the
 # sanitizer build, then every fuzz target for a short time, then a minute of
-# the soak of the game (sanitizer build), then the end-to-end scenarios and the
-# Windows build's tests where they exist.
+# the soak of the game (sanitizer build), then the end-to-end scenarios, the
+# benchmark script's short run and the Windows build's tests where they exist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -40,6 +40,9 @@ if ((${#e2e[@]})); then
         bash "$script" "$ROOT/build/release"
     done
 fi
+
+echo "=== the benchmark script, short (nothing crashes; no timing checked)"
+bash scripts/bench-game.sh --short
 
 if [[ -f scripts/windows-test.sh ]]; then
     echo "=== Windows build under Wine"

@@ -17,11 +17,13 @@
 #include "shell/paramdefaut.h"
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
+#include "shell/tracepeinture.h"
 
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 #include "render/couleurs.h"
 #include "render/pageregle.h"
+#include "resources/ressourcesregles.h"
 #include "shell/core/textesvora.h"
 
 namespace {
@@ -132,6 +134,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         nomcasesous(pointdu(lParam));
         return true;
     case WM_LBUTTONDOWN:
+        tracepression();
         tooltip.virefentooltip();
         jeu.appuigauche = pointdu(lParam);
         resultat = 1;
@@ -202,8 +205,15 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     classe.cbSize = sizeof(classe);
     classe.lpfnWndProc = WindProc;
     classe.hInstance = instance;
-    classe.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    classe.hIconSm = classe.hIcon;
+    // The program's icon; the system takes the small one from the same
+    // resource.
+    HINSTANCE module = instance;
+#ifdef _WIN32
+    if (module == nullptr) module = GetModuleHandleA(nullptr);
+#endif
+    classe.hIcon = LoadIconA(module, MAKEINTRESOURCEA(iconevora));
+    if (classe.hIcon == nullptr) classe.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    classe.hIconSm = nullptr;
     classe.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     classe.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<intptr_t>(COLOR_BTNFACE + 1));
     classe.lpszClassName = "VORAFENETRE";

@@ -66,6 +66,18 @@ TEST_F(partie, StartsOnGridOneInPlayWithTheColumnAndTheGridPainted) {
         }
 }
 
+TEST_F(partie, TheWindowCarriesTheProgramsIcon) {
+#ifdef _WIN32
+    const HICON attendue = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconevora));
+    ASSERT_NE(attendue, nullptr) << "the resource script compiles the icon in";
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(fenetre, GCLP_HICON)), attendue);
+#else
+    const HICON attendue = LoadIconA(nullptr, MAKEINTRESOURCEA(iconevora));
+    ASSERT_NE(attendue, nullptr) << "the program registers its icon";
+    EXPECT_EQ(vora::platform::testing::window_icon(fenetre), attendue);
+#endif
+}
+
 TEST_F(partie, AValueChosenOnTheSelectorIsEnteredShownAndRecorded) {
     const short c = casevide();
     const short v = valeur(c, true);

@@ -10,6 +10,7 @@
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
 #include "shell/selecteur.h"
+#include "shell/tracepeinture.h"
 
 #include "render/bitmapmemoire.h"
 #include "render/gripagereglages.h"
@@ -151,6 +152,7 @@ void peindre(HWND window) {
     EndPaint(window, &ps);
     if (jeu.pret) fendemarrage.fixafficentremain(false);
     sablierfin();
+    if (jeu.pret && anymode(modejeu, 0)) tracepeinturegrille();
     expliquefleches();
     if (jeu.grillefinie) {
         jeu.grillefinie = false;

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end scenario of the game under Xvfb, driven with xdotool and checked
-# on screenshots: load grid 2 through its question, choose a value on the
-# selector and enter it, choose one with the keyboard and enter it, undo,
-# redo, open the rules pages with "?", page on with ">", come back with "R"
-# (entries and undo history kept: an undo empties B again), stay idle for ten seconds (the CPU time it costs is bounded), then
-# leave through "X" and its question.
+# on screenshots: the window carries the program's icon; load grid 2 through
+# its question, choose a value on the selector and enter it, choose one with
+# the keyboard and enter it, undo, redo, open the rules pages with "?", page
+# on with ">", come back with "R" (entries and undo history kept: an undo
+# empties B again), stay idle for ten seconds (the CPU time it costs is
+# bounded), then leave through "X" and its question.
 #
 # Usage: vora_e2e.sh <build-dir>
 # VORA_GAME_CMD overrides the command that starts the game (for instance
@@ -22,6 +23,14 @@ source "$(dirname "$0")/vora_common.sh"
 # Two cells with their values, the selector's triangles and the buttons.
 read -r AX AY AV <<<"$(pos A)"
 read -r BX BY BV <<<"$(pos B)"
+
+# The window carries the program's icon for the window manager
+# (_NET_WM_ICON: width, height, then the pixels).
+if xprop -id "$WINDOW" -notype 32c _NET_WM_ICON 2>/dev/null | grep -Eq '= [1-9][0-9]*, [1-9]'; then
+    pass "the window has the program's icon"
+else
+    fail "no icon on the window (_NET_WM_ICON)"
+fi
 
 # Grid 2 through its question (Enter: yes).
 read -r GX GY <<<"$(pos GR2)"

@@ -3,8 +3,9 @@
 // that the rule allows (the second still allowed once the first is
 // entered), of the selector's triangles and of the buttons it clicks.
 // With "solution", it prints instead every empty cell with its value in the
-// grid's solution ("S x y value" lines).
-// Usage: voraplan GRID [solution]
+// grid's solution ("S x y value" lines). With "size N", the cells are placed
+// at cell size N instead of the default one.
+// Usage: voraplan GRID [solution | size N]
 #include "shell/boutons.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
@@ -64,6 +65,10 @@ int main(int argc, char** argv) {
     globinitvocalcul();
     nomgrinit();
     if (!grillecharger(nullptr, grille, nullptr, false)) return 1;
+    if (argc > 3 && std::string(argv[2]) == "size") {
+        paramjeu.taillecase = static_cast<short>(std::atoi(argv[3]));
+        settailleprin(paramjeu.taillecase);
+    }
     recalculemiseenpage();
     if (argc > 2 && std::string(argv[2]) == "solution") {
         std::vector<short> vides;

@@ -18,15 +18,16 @@ void ajoute32(std::vector<unsigned char>& o, std::uint32_t v) {
     ajoute16(o, v >> 16);
 }
 
-// BITMAPINFOHEADER of a w x h picture at bpp bits per pixel.
+// BITMAPINFOHEADER of a w x h picture at bpp bits per pixel, uncompressed
+// (BI_RGB, 0) or run-length encoded (BI_RLE8, 1).
 void entetedib(std::vector<unsigned char>& o, int w, int h, int bpp, std::uint32_t taille,
-               std::uint32_t couleurs) {
+               std::uint32_t couleurs, std::uint32_t compression = 0) {
     ajoute32(o, 40);
     ajoute32(o, static_cast<std::uint32_t>(w));
     ajoute32(o, static_cast<std::uint32_t>(h));
     ajoute16(o, 1);
     ajoute16(o, static_cast<unsigned>(bpp));
-    ajoute32(o, 0); // BI_RGB
+    ajoute32(o, compression);
     ajoute32(o, taille);
     ajoute32(o, 3937); // 100 dpi
     ajoute32(o, 3937);
@@ -60,8 +61,23 @@ std::vector<unsigned char> encodebmp8(const imagergb& image) {
             if (ecart(c, palette[k]) < ecart(c, palette[meilleur])) meilleur = k;
         index[c] = static_cast<unsigned char>(meilleur);
     }
-    const int ligne = (image.larg + 3) / 4 * 4;
-    const std::uint32_t donnees = static_cast<std::uint32_t>(ligne) * image.haut;
+    // Rows bottom-up, each as runs of one index (count, index) and an end of
+    // row (0, 0); an end of picture (0, 1) closes the last one.
+    std::vector<unsigned char> rle;
+    for (int y = image.haut - 1; y >= 0; --y) {
+        int x = 0;
+        while (x < image.larg) {
+            const unsigned char i = index[image.at(x, y) & 0xFFFFFF];
+            int n = 1;
+            while (x + n < image.larg && n < 255 && index[image.at(x + n, y) & 0xFFFFFF] == i) ++n;
+            rle.push_back(static_cast<unsigned char>(n));
+            rle.push_back(i);
+            x += n;
+        }
+        rle.push_back(0);
+        rle.push_back(y > 0 ? 0 : 1);
+    }
+    const auto donnees = static_cast<std::uint32_t>(rle.size());
     const std::uint32_t debut = 14 + 40 + 256 * 4;
     std::vector<unsigned char> o;
     o.push_back('B');
@@ -69,7 +85,7 @@ std::vector<unsigned char> encodebmp8(const imagergb& image) {
     ajoute32(o, debut + donnees);
     ajoute32(o, 0);
     ajoute32(o, debut);
-    entetedib(o, image.larg, image.haut, 8, donnees, 256);
+    entetedib(o, image.larg, image.haut, 8, donnees, 256, 1);
     for (size_t k = 0; k < 256; ++k) {
         const std::uint32_t c = k < palette.size() ? palette[k] : 0;
         o.push_back(static_cast<unsigned char>((c >> 16) & 0xFF)); // blue
@@ -77,10 +93,7 @@ std::vector<unsigned char> encodebmp8(const imagergb& image) {
         o.push_back(static_cast<unsigned char>(c & 0xFF));         // red
         o.push_back(0);
     }
-    for (int y = image.haut - 1; y >= 0; --y) {
-        for (int x = 0; x < image.larg; ++x) o.push_back(index[image.at(x, y) & 0xFFFFFF]);
-        for (int x = image.larg; x < ligne; ++x) o.push_back(0);
-    }
+    o.insert(o.end(), rle.begin(), rle.end());
     return o;
 }
 

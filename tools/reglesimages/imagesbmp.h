@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-// The bytes of an 8-bit BMP file (bottom-up, uncompressed) of the picture:
-// its 256 most frequent colours (ties: the smaller value first) make the
-// palette and every other colour takes the nearest of them. The same picture
+// The bytes of an 8-bit BMP file (bottom-up, run-length encoded: BI_RLE8) of
+// the picture: its 256 most frequent colours (ties: the smaller value first)
+// make the palette and every other colour takes the nearest of them. The same picture
 // always gives the same bytes.
 std::vector<unsigned char> encodebmp8(const imagergb& image);
 // The bytes of an ICO file holding the picture (at most 256 x 256) as one
