@@ -1,6 +1,7 @@
 // Message boxes of the shell.
 #include "shell/boites.h"
 
+#include "shell/clagdtooltip.h"
 #include "shell/etatjeu.h"
 
 #include "platform/messagebox/message_box.h"
@@ -16,6 +17,8 @@ int boitemessage(short number, UINT type, const char* a, const char* b) {
 }
 
 int boitetexte(const char* text, const char* caption, UINT type) {
+    // A box never opens under a tooltip left by the button that asked for it.
+    tooltip.virefentooltip();
     return vora::platform::show_message_box(jeu.fenetre, text, caption, type | MB_SYSTEMMODAL);
 }
 

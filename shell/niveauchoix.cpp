@@ -5,7 +5,6 @@
 #include "shell/boites.h"
 #include "shell/boutons.h"
 #include "shell/chronoaffiche.h"
-#include "shell/clagdtooltip.h"
 #include "shell/etatjeu.h"
 #include "shell/peinture.h"
 
@@ -41,7 +40,6 @@ bool clicniveau(POINT p, bool monter) {
     gstring anglais;
     clagrivora::texteniv(suivant, nullptr, &francais, &anglais);
     const std::string grille = std::to_string(paramjeu.grillecourante);
-    tooltip.virefentooltip();
     blocagedujeu();
     chronomactiver(false);
     const bool oui = boitemessage(16, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2,

@@ -270,6 +270,14 @@ TEST_F(niveau, TheLevelTextHasATooltipInBothLanguages) {
     reponses = {IDNO};
     clicniveautexte(true);
     EXPECT_FALSE(visiblependant);
+    // Nor does any other box, such as a grid button's question.
+    survole(POINT{(z.left + z.right) / 2, (z.top + z.bottom) / 2});
+    ASSERT_TRUE(tooltip.estvisible());
+    visiblependant = true;
+    pendantboite = [&visiblependant] { visiblependant = tooltip.estvisible(); };
+    reponses = {IDNO};
+    presse(idbouttongrille(paramjeu.grillecourante == 5 ? 4 : 5));
+    EXPECT_FALSE(visiblependant);
 }
 #endif
 
