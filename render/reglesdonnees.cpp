@@ -78,7 +78,9 @@ const lignecryptee reglesdonnees[] = {
     {3, 0, "ju<e$_t<9&;u<e%=lhlulfAhpu<q94r_NhHu<fPh^o9"},
     {3, 0, "<\253<Ie!B\350lht_Z'ju<\273<\340AhAXN!%qlhq^94!QohHu"},
     {3, 0, "e<frh\\'~uP=<ul!<\351ju~\351oNAh\253hg/H'Pv%f9RNu<\273!hnf"},
-    {3, 0, "h~_juNolhHX\\q\351ul*AhYX9qlh9f<]<_<Or"},
+    {3, 0, "uNolhHX\\q\351ul*<\\\\hZf9&AhYX9qlh9f<]<_<Orh~_j"},
+    {3, 0, "^_N&;u<F[M<OBX9!</[Qo8Ahl=Bhb'~*<frhZyPq^u<"},
+    {3, 0, "e<4Pfr=Be<e%q{hr<t_Z\351re!%AhP\"B\350lhZX\\<9oY_{'%q<a<4"},
     {3, 0, "r!<4Pfr=Be<3%=\351ulhthL_juNolhHX\\q\351ul"},
     {3, 0,
      "ulhq_ "
@@ -101,7 +103,9 @@ const lignecryptee reglesdonnees[] = {
     {3, 1, "y%[\\hNqHuBh9!lhA={!%qllAh?yrh^o9O$e<fr4rf<'lh"},
     {3, 1, "uPe@z<!%hyneO9_AXj'Zz!<Ahq^94!Qohto%$<z[/~uB]"},
     {3, 1, "rfoh{yrhtu>uBh~_j=reAh?yrh;'^yro<!;u<fr4"},
-    {3, 1, "^'~u\\*AhPorh"},
+    {3, 1, "<X\\hb'~*<&;_\\,re<'{sAhPorh^'~u\\*<T<&j'Z"},
+    {3, 1, "y{hZf9&KheIXM<_t!ro<_Ahqfr<{hZf9&KhRIohB'^"},
+    {3, 1, "<4PfNulhPorhroPerO!oAhZX\\<9oY_{'%q5h@XN"},
     {3, 1, "\\O<\"j_@uHh~_j=reth*'~u\\h~_j=re<_"},
     {3, 1,
      "<{uBhPhZX\\<9oY_{'%qXhPqHhlu{e<'{e<&;o%q%$r!ro<vP&Kh{X<iro%*lh?yrh/"
@@ -372,4 +376,4 @@ const lignecryptee reglesdonnees[] = {
      "rhBuPe%q9q^hPf>_@e<fr_He<!%h{yrh\\u6!<4PfNu!$lhM4ro@h^o9O<'lhlXj4rO<[9!;XN!<,Nule9q^a<e%"},
 };
 
-const short nbreglesdonnees = 343;
+const short nbreglesdonnees = 347;
