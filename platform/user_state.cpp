@@ -17,6 +17,25 @@ State& state() {
     return *state_pointer();
 }
 
+namespace {
+// Starts SDL's video. On a display named by DISPLAY, and unless the user or
+// a test chose a driver, X11 is asked for by name and asked again for a
+// while when the server does not answer at once: SDL's own order would
+// otherwise fall through to a driver without any window on the screen
+// (offscreen), and the game would run unseen.
+bool start_video() {
+    if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && SDL_getenv("DISPLAY") != nullptr) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+            SDL_Delay(100);
+        }
+        SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+    }
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+} // namespace
+
 bool ensure_video() {
     State& s = state();
     if (s.video_ready) return true;
@@ -27,7 +46,7 @@ bool ensure_video() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (!start_video()) return false;
     // A window that the window manager or the server has just destroyed can
     // still be named in a request SDL makes for a late event; that must not
     // end the game.
