@@ -25,4 +25,6 @@ if ((${#missing[@]})); then
     if [[ $(id -u) -ne 0 ]]; then SUDO=sudo; fi
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+    # The downloaded archives are not needed once installed (about a gigabyte).
+    $SUDO apt-get clean
 fi

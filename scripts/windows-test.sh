@@ -120,7 +120,7 @@ make_prefix() {
 echo "--- cross build (mingw-w64) in $BUILD"
 cmake -S . -B "$BUILD" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORA_WERROR=ON
+    -DCMAKE_BUILD_TYPE=Release -DVORA_WERROR=ON
 cmake --build "$BUILD" -j "$JOBS"
 
 make_prefix
