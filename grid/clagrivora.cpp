@@ -40,7 +40,7 @@ void clagrivora::clear(char mode) {
     killtabledescases();
     killtabledeshexas();
     videlistevoisidouze();
-    fbase = fpoints = fcoord = fvalfix = fsegtour = fcasautour = 0;
+    fbase = fdeclasse = fpoints = fcoord = fvalfix = fsegtour = fcasautour = 0;
     if (mode == 'C') niveauvoulu = niveaueffectif = 6;
     if (mode == 'N') {
         lignesdef.clear();

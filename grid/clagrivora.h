@@ -264,7 +264,8 @@ public:
     // the cell table exists.
     bool yaniveausept();
     // The correction from the grid's shape: min(3, 6 - the greatest number of
-    // neighbouring hexagon centres any hexagon has).
+    // neighbouring hexagon centres any hexagon has). It depends on the
+    // hexagons only: computed once per definition.
     void declassecalc();
     // The level's number in decimal, its French label (Windows-1252) and its
     // English label; "xxx" for a level outside 1..7.
@@ -410,6 +411,7 @@ private:
     paralivo livalcafixes;      // cell name = "value,code"
 
     unsigned char fbase = 0;
+    unsigned char fdeclasse = 0; // declassement is that of the current base
     unsigned char fpoints = 0;
     unsigned char ftabhexas = 0;
     unsigned char ftabcases = 0;

@@ -52,7 +52,9 @@ short clagrivora::fixenivoulu(short code) {
 
 void clagrivora::declassecalc() {
     fautbasexhaustive();
+    if (fdeclasse) return;
     declassement = valeurdeclasst(&livohexa);
+    fdeclasse = 1;
 }
 
 void clagrivora::bonsniveaux(short level) {

@@ -58,6 +58,13 @@ TEST(Levels, AFullNeighbourhoodNeedsNoCorrection) {
     chargegrille(deux, {"X", "XA"});
     deux.declassecalc();
     EXPECT_EQ(deux.getdeclassement(), 3) << "6 - 1 neighbour, at most 3";
+
+    // The correction is kept per definition: the same object given another
+    // definition computes it again.
+    chargegrille(g, {"X", "XA"});
+    g.bonsniveaux(2);
+    EXPECT_EQ(g.getdeclassement(), 3);
+    EXPECT_EQ(g.getniveaueffectif(), 5);
 }
 
 TEST(Levels, CodeHundredTwentyWithoutHundredIsNoLevelSeven) {
