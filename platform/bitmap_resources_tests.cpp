@@ -219,4 +219,35 @@ TEST_F(BitmapResources, RunLengthEncodedBmpLoads) {
     EXPECT_EQ(load(5), nullptr) << "run-length pictures are bottom-up";
 }
 
+TEST_F(BitmapResources, PicturesOfMoreThanSixteenMegapixelsAreRefused) {
+    // A run-length BMP of a few bytes ends at once and leaves the rest of the
+    // picture at index 0: the largest allowed decodes, one pixel more does not.
+    const std::vector<unsigned char> end = {0, 1};
+    static const std::vector<unsigned char> largest = rle8(4096, 4096, {red}, end);
+    gdi::register_bitmap_bytes(3, largest.data(), largest.size());
+    HBITMAP b = load(3);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(pixel_of(b, 4095, 4095), red);
+    DeleteObject(b);
+    static const std::vector<unsigned char> wider = rle8(4097, 4096, {red}, end);
+    gdi::register_bitmap_bytes(4, wider.data(), wider.size());
+    EXPECT_EQ(load(4), nullptr);
+
+    // A PNG one pixel too large, however small its file.
+    cairo_surface_t* grand = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 4097, 4096);
+    static std::vector<unsigned char> png;
+    cairo_surface_write_to_png_stream(
+        grand,
+        [](void* closure, const unsigned char* data, unsigned int length) {
+            auto* v = static_cast<std::vector<unsigned char>*>(closure);
+            v->insert(v->end(), data, data + length);
+            return CAIRO_STATUS_SUCCESS;
+        },
+        &png);
+    cairo_surface_destroy(grand);
+    ASSERT_GT(png.size(), 24u);
+    gdi::register_bitmap_bytes(5, png.data(), png.size());
+    EXPECT_EQ(load(5), nullptr);
+}
+
 } // namespace

@@ -15,6 +15,10 @@ constexpr std::uint32_t bi_rgb = 0;
 constexpr std::uint32_t bi_rle8 = 1;
 constexpr std::uint32_t bi_bitfields = 3;
 
+// Pictures above this many pixels (a 64 MB surface) are refused: a
+// run-length BMP or a PNG of a few bytes can claim a picture of gigabytes.
+constexpr std::size_t max_pixels = std::size_t{1} << 24;
+
 std::uint32_t u16(const unsigned char* p) {
     return p[0] | (p[1] << 8);
 }
@@ -93,6 +97,8 @@ cairo_surface_t* decode_bmp(const unsigned char* bytes, std::size_t size) {
     const bool top_down = height < 0;
     if (top_down) height = -height;
     if (width <= 0 || height <= 0 || width > 32767 || height > 32767) return nullptr;
+    if (static_cast<std::size_t>(width) * static_cast<std::size_t>(height) > max_pixels)
+        return nullptr;
 
     std::uint32_t masks[3] = {0xFF0000, 0x00FF00, 0x0000FF};
     if (compression == bi_bitfields && bpp == 32) {
@@ -184,6 +190,14 @@ cairo_status_t read_png(void* closure, unsigned char* data, unsigned int length)
 cairo_surface_t* decode_png(const unsigned char* bytes, std::size_t size, bool alpha) {
     static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (size < 8 || std::memcmp(bytes, signature, 8) != 0) return nullptr;
+    // The first chunk is IHDR: its width and height, big-endian, at 16 and 20.
+    if (size >= 24 && std::memcmp(bytes + 12, "IHDR", 4) == 0) {
+        const auto be32 = [](const unsigned char* p) {
+            return (static_cast<std::size_t>(p[0]) << 24) | (std::size_t{p[1]} << 16) |
+                   (std::size_t{p[2]} << 8) | p[3];
+        };
+        if (be32(bytes + 16) * be32(bytes + 20) > max_pixels) return nullptr;
+    }
     Reader reader{bytes, size, 0};
     cairo_surface_t* png = cairo_image_surface_create_from_png_stream(read_png, &reader);
     if (cairo_surface_status(png) != CAIRO_STATUS_SUCCESS) {

@@ -13,7 +13,7 @@ namespace vora::platform::gdi {
 // BMP: 1, 4 and 8 bits per pixel with a palette, 24 and 32 bits (BI_RGB, or
 // BI_BITFIELDS at 32 bits), bottom-up or top-down; 8 bits run-length encoded
 // (BI_RLE8, bottom-up); other compressions are refused. PNG: any PNG Cairo reads; transparent
-// pixels are laid over white.
+// pixels are laid over white. Pictures of more than 16 M pixels are refused.
 cairo_surface_t* decode_picture(const unsigned char* bytes, std::size_t size);
 // The same picture with its transparency, for icons: a new CAIRO_FORMAT_ARGB32
 // surface (premultiplied, as Cairo keeps it); BMP pictures are opaque.
