@@ -24,8 +24,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Release: the optimisation of RelWithDebInfo without its debug information,
 # and stripped programs (Wine has no use for DWARF, and the test programs
 # would take a gigabyte with it).
-set(CMAKE_C_FLAGS_RELEASE_INIT "-O2 -DNDEBUG")
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-O2 -DNDEBUG")
+set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of the C compiler for Release")
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of the C++ compiler for Release")
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 
 # -static makes the linker take libwinpthread.a instead of its import library.
