@@ -25,6 +25,24 @@ COLORREF pixelpage(short p, int x, int y) {
     return c;
 }
 
+// How many pixels of page p's picture (reduced to the window's size) are not
+// the plain white ground in the client rectangle r.
+int tachesdanspage(short p, RECT r) {
+    const claminibitmap* page = reglebitmap(p);
+    if (page == nullptr) return -1;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ avant = SelectObject(dc, page->get());
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            if (GetRValue(c) < 0xF0 || GetGValue(c) < 0xF0 || GetBValue(c) < 0xF0) ++n;
+        }
+    SelectObject(dc, avant);
+    DeleteDC(dc);
+    return n;
+}
+
 // Over a 20 x 15 sampling of the window's picture, at the points where the
 // pictures of pages a and b differ: how many show a's pixel, and b's.
 std::pair<int, int> pointsdesimages(short a, short b) {
@@ -127,6 +145,27 @@ TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     presse(idrefaire);
     presse(idrefaire);
     EXPECT_EQ(historique.getposition(), 2);
+}
+
+// The window's "R", "<" and ">" lie over the pictures: on every page the
+// ground under them, and a few pixels around, is plain, so that no part of
+// an illustration (a button, a label, a grid) hides behind them.
+TEST_F(partie, NoPictureDrawsUnderTheRulesButtons) {
+    presse(idregles);
+    for (short p = 1; p <= 9; ++p) {
+        ASSERT_EQ(reglepage, p);
+        for (short id : {idretour, idpageprec, idpagesuiv}) {
+            RECT r{};
+            GetWindowRect(bouton(id), &r);
+            POINT a{r.left - 6, r.top - 6};
+            POINT b{r.right + 6, r.bottom + 6};
+            ScreenToClient(fenetre, &a);
+            ScreenToClient(fenetre, &b);
+            EXPECT_EQ(tachesdanspage(p, RECT{a.x, a.y, b.x, b.y}), 0)
+                << "page " << p << ", button " << id;
+        }
+        presse(idpagesuiv);
+    }
 }
 
 #ifndef _WIN32

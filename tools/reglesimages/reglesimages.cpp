@@ -3,6 +3,7 @@
 // own grid drawing. The same run always writes the same bytes.
 //
 // Usage: reglesimages FOLDER
+#include "tools/reglesimages/exemples.h"
 #include "tools/reglesimages/imagesbmp.h"
 
 #include "render/bitmapmemoire.h"
@@ -17,6 +18,7 @@
 #include "platform/gdi_internal.h"
 #endif
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -35,7 +38,8 @@ constexpr int vert = 0x00A000;
 constexpr int magenta = 0xFF00FF;
 constexpr int gris = 0x999999;
 
-// A catalogue grid drawn as the game paints it, copied onto a picture.
+// A catalogue grid drawn as the game paints it (its cells as triangles),
+// copied onto a picture.
 struct grilledessin {
     clagripage page;
     cladevout d;
@@ -44,19 +48,20 @@ struct grilledessin {
     int x0 = 0; // where the grid's bitmap lies on the picture
     int y0 = 0;
 
-    // Load name in display mode, with the largest hexagon size (a multiple
-    // of 10, at most 160) whose picture fits w x h; prepare plays on it.
-    grilledessin(const char* nom, short mode, int w, int h,
-                 const std::function<void(clagripage&)>& prepare) {
+    // Load name with the largest hexagon size (a multiple of 10, at most
+    // plusgrand) whose picture fits w x h, then let prepare play on it.
+    grilledessin(const char* nom, int w, int h, const std::function<void(clagripage&)>& prepare,
+                 short plusgrand = 160) {
+        constexpr short mode = 6;
         if (!grilleload(0, &page, nom)) std::fprintf(stderr, "reglesimages: no grid %s\n", nom);
-        prepare(page);
-        short taille = 160;
+        short taille = plusgrand;
         SIZE s = tailleimage(page, taille, mode, 12);
         while (taille > 20 && (s.cx > w || s.cy > h)) {
             taille = static_cast<short>(taille - 10);
             s = tailleimage(page, taille, mode, 12);
         }
         taillechoisie = taille;
+        prepare(page);
         fond = std::make_unique<bitmapmemoire>(s.cx, s.cy);
         image = std::make_unique<bitmapmemoire>(s.cx, s.cy);
         placegrille(page, d, *fond, 12);
@@ -79,45 +84,6 @@ struct grilledessin {
         BitBlt(dc, x0, y0, image->larg(), image->haut(), image->dc(), 0, 0, SRCCOPY);
     }
 };
-
-// The values a cell may still take: those no neighbour holds (mask, bit
-// v - 1 for value v).
-short libres(clagripage& g, short c) {
-    short m = 63;
-    for (short k = 0; k < 12; ++k) {
-        const short n = g.casevoisine(c, k);
-        if (n > 0 && g.getcaseval(n) > 0) m = static_cast<short>(m & ~(1 << (g.getcaseval(n) - 1)));
-    }
-    return m;
-}
-
-// Fill every empty cell with the grid's solution: a search that always takes
-// the empty cell with the fewest values left.
-bool solution(clagripage& g) {
-    short meilleure = 0;
-    int moins = 7;
-    short masque = 0;
-    for (short c = 1; c <= g.getnbcases(); ++c) {
-        if (!g.casestvide(c)) continue;
-        const short m = libres(g, c);
-        int n = 0;
-        for (short v = 0; v < 6; ++v) n += (m >> v) & 1;
-        if (n == 0) return false;
-        if (n < moins) {
-            moins = n;
-            meilleure = c;
-            masque = m;
-        }
-    }
-    if (meilleure == 0) return true;
-    for (short v = 1; v <= 6; ++v) {
-        if ((masque & (1 << (v - 1))) == 0) continue;
-        g.setcaseval(meilleure, v);
-        if (solution(g)) return true;
-    }
-    g.setcaseval(meilleure, 0);
-    return false;
-}
 
 HPEN plume(HDC dc, int largeurpx, int couleur) {
     LOGBRUSH lb{BS_SOLID, static_cast<COLORREF>(couleur), 0};
@@ -228,84 +194,148 @@ void cercle(HDC dc, POINT c, int r, int l, int couleur) {
     rendplume(dc, avant);
 }
 
-// The first empty cell after `apres`, 0 when none.
-short casevide(clagripage& g, short apres = 0) {
-    for (short c = static_cast<short>(apres + 1); c <= g.getnbcases(); ++c)
-        if (g.casestvide(c)) return c;
-    return 0;
+// The distance from point p to the segment a-b.
+double distancesegment(POINT p, POINT a, POINT b) {
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double l2 = dx * dx + dy * dy;
+    const double t =
+        l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// The point on the way from a to cell c's centre that stops short of its
+// digit.
+POINT devantcase(grilledessin& g, POINT a, short c) {
+    const POINT b = g.cellule(c);
+    const double l = std::hypot(a.x - b.x, a.y - b.y);
+    const double k = l > 0 ? g.page.gettaillepix() * 0.45 / l : 0;
+    return {static_cast<LONG>(b.x + (a.x - b.x) * k), static_cast<LONG>(b.y + (a.y - b.y) * k)};
+}
+
+// How far the arrow from a to cell c passes from the other digits of the
+// grid.
+double degagement(grilledessin& g, POINT a, short c) {
+    const POINT b = devantcase(g, a, c);
+    double d = 1e9;
+    for (short n = 1; n <= g.page.getnbcases(); ++n)
+        if (n != c && !g.page.casestvide(n)) d = std::min(d, distancesegment(g.cellule(n), a, b));
+    return d;
+}
+
+// Of the candidate cells, the nearest to a whose arrow from a passes clear
+// of every other digit of the grid (else the one whose arrow passes
+// farthest from them); 0 when there are no candidates.
+short ciblelibre(grilledessin& g, POINT a, std::vector<short> candidates) {
+    std::sort(candidates.begin(), candidates.end(), [&](short u, short v) {
+        const POINT pu = g.cellule(u);
+        const POINT pv = g.cellule(v);
+        return std::hypot(pu.x - a.x, pu.y - a.y) < std::hypot(pv.x - a.x, pv.y - a.y);
+    });
+    // A digit with room around it, and half the arrow's head.
+    const double marge = g.page.gettaillepix() * 0.45 + 30;
+    short meilleure = 0;
+    double plusloin = -1;
+    for (short c : candidates) {
+        const double d = degagement(g, a, c);
+        if (d > marge) return c;
+        if (d > plusloin) {
+            plusloin = d;
+            meilleure = c;
+        }
+    }
+    return meilleure;
 }
 
 // The nine pages: the left part of each picture holds the illustration
-// (the right part stays plain for the texts written over it).
+// (the right part stays plain for the texts written over it). The rules
+// window puts its "R" and "<" buttons over the lower left corner (below
+// y = coinhaut, left of x = coindroite) and its footer line under
+// y = piedhaut: the illustrations keep clear of both.
+constexpr int coindroite = 210;
+constexpr int coinhaut = 1410;
+constexpr int piedhaut = 1550;
+
 void page1(HDC dc) {
-    grilledessin g("1709-6", 6, 1000, 880, [](clagripage& p) { joueexemple(p, 8, 3); });
-    g.pose(dc, 40, 760, 1000, 880);
-    grilledessin h("1251-1", 8, 560, 560, [](clagripage& p) { joueexemple(p, 4, 2); });
+    grilledessin g("1709-6", 1000, coinhaut - 740, [](clagripage& p) { joueexemple(p, 8, 3); });
+    g.pose(dc, 40, 740, 1000, coinhaut - 740);
+    grilledessin h("1251-1", 560, 560, [](clagripage& p) { joueexemple(p, 4, 2); });
     h.pose(dc, 1320, 920, 560, 560);
 }
 
 void page2(HDC dc) {
-    grilledessin g("1251-1", 6, 980, 1100, [](clagripage& p) { solution(p); });
-    g.pose(dc, 40, 380, 980, 1100);
-    const short hx = 1;
-    contourhexagone(dc, g.hexagone(hx), g.page.gettaillepix() + 8, 14, orange);
-    fleche(dc, {300, 380},
-           {g.hexagone(hx).x - g.page.gettaillepix() / 2,
-            g.hexagone(hx).y - g.page.gettaillepix() / 2},
-           orange);
-    texte(dc, 300, 330, 70, "1 2 3 4 5 6", orange);
+    short hx = 0;
+    grilledessin g("1251-1", 980, 1000, [&hx](clagripage& p) { hx = partieencours(p); });
+    g.pose(dc, 40, 400, 980, 1000);
+    if (hx == 0) return;
+    // The hexagon outlined, and an arrow from the six values down to its
+    // top side.
+    const POINT c = g.hexagone(hx);
+    const int r = g.page.gettaillepix() + 8;
+    contourhexagone(dc, c, r, 14, orange);
+    fleche(dc, {c.x, 380}, {c.x, static_cast<LONG>(c.y - r * 0.87 - 12)}, orange);
+    texte(dc, c.x, 330, 70, "1 2 3 4 5 6", orange);
 }
 
 void page3(HDC dc) {
-    grilledessin g("1938-1", 6, 980, 760, [](clagripage& p) { joueexemple(p, 6, 0); });
+    grilledessin g("1938-1", 980, 760, [](clagripage& p) { joueexemple(p, 6, 0); });
     g.pose(dc, 40, 360, 980, 760);
+    // The grid buttons of the column, right of the window's own buttons.
     const char* noms[5] = {"Gr1", "Gr2", "Gr3", "Gr4", "Gr5"};
-    for (int i = 0; i < 5; ++i) bouton(dc, 150, 1180 + i * 66, 100, 60, noms[i]);
-    texte(dc, 300, 1180 + 66 + 30, 60, "*", rouge);
-    texte(dc, 200, 1180 + 5 * 66 + 40, 50, "Niv.", 0xFF0000);
-    bouton(dc, 520, 1300, 66, 66, "F");
-    // From "F" to a value the player entered: F takes those away.
-    for (short c = 1; c <= g.page.getnbcases(); ++c) {
-        if (g.page.casestvide(c) || g.page.casestfixe(c)) continue;
-        // The head stops short of the digit.
-        const POINT a{553, 1290};
-        const POINT b = g.cellule(c);
-        const double l = std::hypot(a.x - b.x, a.y - b.y);
-        const double k = l > 0 ? g.page.gettaillepix() * 0.45 / l : 0;
-        fleche(dc, a,
-               {static_cast<LONG>(b.x + (a.x - b.x) * k), static_cast<LONG>(b.y + (a.y - b.y) * k)},
-               vert);
-        break;
-    }
+    const int gx = coindroite + 60;
+    const int gy = 1150;
+    for (int i = 0; i < 5; ++i) bouton(dc, gx, gy + i * 58, 100, 54, noms[i]);
+    texte(dc, gx + 150, gy + 58 + 27, 60, "*", rouge);
+    texte(dc, gx + 50, gy + 5 * 58 + 30, 50, "Niv.", 0xFF0000);
+    // From "F" to a value the player entered (F takes those away), clear of
+    // the given values.
+    bouton(dc, 620, 1250, 66, 66, "F");
+    const POINT a{653, 1240};
+    std::vector<short> jouees;
+    for (short c = 1; c <= g.page.getnbcases(); ++c)
+        if (!g.page.casestvide(c) && !g.page.casestfixe(c)) jouees.push_back(c);
+    const short c = ciblelibre(g, a, jouees);
+    if (c > 0) fleche(dc, a, devantcase(g, a, c), vert);
 }
 
 void page4(HDC dc) {
-    selecteur(dc, 240, 760, 3);
-    texte(dc, 240, 480, 110, "3", magenta);
-    grilledessin g("1251-1", 6, 660, 760, [](clagripage& p) { joueexemple(p, 2, 0); });
+    constexpr int sx = 240;
+    constexpr int sy = 900;
+    selecteur(dc, sx, sy, 3);
+    texte(dc, sx, 620, 110, "3", magenta);
+    grilledessin g("1251-1", 660, 760, [](clagripage& p) { joueexemple(p, 2, 0); });
     g.pose(dc, 400, 380, 660, 760);
-    short c = casevide(g.page);
-    while (c > 0 && (libres(g.page, c) & 4) == 0) c = casevide(g.page, c);
+    // From the selector's triangle of 3 (at the bottom, beside its digit)
+    // to an empty cell that takes 3, its head short of the entered digit.
+    const POINT a{sx + 45, sy + 120};
+    std::vector<short> possibles;
+    for (short c = 1; c <= g.page.getnbcases(); ++c)
+        if (g.page.casestvide(c) && (libres(g.page, c) & 4) != 0) possibles.push_back(c);
+    const short c = ciblelibre(g, a, possibles);
     if (c > 0) {
         g.page.setcaseval(c, 3);
         peintgrille(g.page, g.d, *g.fond, *g.image);
         BitBlt(dc, g.x0, g.y0, g.image->larg(), g.image->haut(), g.image->dc(), 0, 0, SRCCOPY);
-        fleche(dc, {330, 700}, g.cellule(c), magenta);
+        fleche(dc, a, devantcase(g, a, c), magenta);
     }
     for (int k = 1; k <= 6; ++k) {
         const std::string t(1, static_cast<char>('0' + k));
-        bouton(dc, 80 + (k - 1) * 150, 1260, 110, 110, t.c_str());
+        bouton(dc, 80 + (k - 1) * 150, 1220, 110, 110, t.c_str());
     }
-    bouton(dc, 380, 1420, 200, 110, "Tab");
+    bouton(dc, 380, 1370, 200, 110, "Tab");
 }
 
 void page5(HDC dc) {
-    grilledessin g("1251-1", 10, 980, 900, [](clagripage& p) { joueexemple(p, 6, 0); });
+    grilledessin g("1251-1", 980, 900, [](clagripage& p) { joueexemple(p, 6, 0); });
     g.pose(dc, 40, 360, 980, 900);
-    bouton(dc, 160, 1320, 90, 90, "0");
-    bouton(dc, 420, 1320, 66, 90, "<");
-    bouton(dc, 486, 1320, 66, 90, ">");
-    const short c = casevide(g.page);
+    bouton(dc, 160, 1290, 90, 90, "0");
+    bouton(dc, 420, 1290, 66, 90, "<");
+    bouton(dc, 486, 1290, 66, 90, ">");
+    const POINT a{205, 1270};
+    std::vector<short> vides;
+    for (short c = 1; c <= g.page.getnbcases(); ++c)
+        if (g.page.casestvide(c)) vides.push_back(c);
+    const short c = ciblelibre(g, a, vides);
     if (c > 0) {
         const POINT p = g.cellule(c);
         HPEN avant = plume(dc, 12, rouge);
@@ -314,15 +344,47 @@ void page5(HDC dc) {
         MoveToEx(dc, p.x + 30, p.y - 30, nullptr);
         LineTo(dc, p.x - 30, p.y + 30);
         rendplume(dc, avant);
-        fleche(dc, {205, 1300}, {p.x - 10, p.y + 40}, rouge);
+        fleche(dc, a, devantcase(g, a, c), rouge);
     }
 }
 
+// A grey frame (x, y, w, h) of that pen width.
+void cadre(HDC dc, int x, int y, int w, int h, int l) {
+    HPEN avant = plume(dc, l, 0x404040);
+    HGDIOBJ ab = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
+    Rectangle(dc, x, y, x + w, y + h);
+    SelectObject(dc, ab);
+    rendplume(dc, avant);
+}
+
 void page6(HDC dc) {
-    grilledessin g("1251-1", 6, 640, 620, [](clagripage& p) { joueexemple(p, 2, 8); });
+    const auto joue = [](clagripage& p) { joueexemple(p, 2, 8); };
+    grilledessin g("1251-1", 640, 620, joue);
     g.pose(dc, 40, 340, 640, 620);
-    grilledessin h("1251-1", 8, 640, 620, [](clagripage& p) { joueexemple(p, 2, 8); });
-    h.pose(dc, 380, 960, 640, 620);
+    // The same grid far larger, framed around a cell that holds all six
+    // marks: the marks' places close up.
+    grilledessin h("1251-1", 4000, 4000, joue, 400);
+    short c = 0;
+    for (short k = 1; k <= h.page.getnbcases() && c == 0; ++k)
+        if (h.page.casestvide(k) && h.page.getpuser(k) == 63) c = k;
+    if (c == 0) return;
+    const int fx = 400;
+    const int fy = 1000;
+    const int fw = 620;
+    const int fh = piedhaut - 10 - fy;
+    const POINT p = h.cellule(c);
+    const int sx = std::clamp(static_cast<int>(p.x) - fw / 2, 0, h.image->larg() - fw);
+    const int sy = std::clamp(static_cast<int>(p.y) - fh / 2, 0, h.image->haut() - fh);
+    BitBlt(dc, fx, fy, fw, fh, h.image->dc(), sx, sy, SRCCOPY);
+    cadre(dc, fx, fy, fw, fh, 8);
+    // The same cell framed on the small grid, and a line to the close-up.
+    const POINT q = g.cellule(c);
+    const int r = g.page.gettaillepix() / 2;
+    cadre(dc, q.x - r, q.y - r, 2 * r, 2 * r, 5);
+    HPEN avant = plume(dc, 5, 0x404040);
+    MoveToEx(dc, q.x, q.y + r, nullptr);
+    LineTo(dc, fx + fw / 2, fy);
+    rendplume(dc, avant);
 }
 
 void page7(HDC dc) {
@@ -342,12 +404,12 @@ void page7(HDC dc) {
     bouton(dc, 640, 560, 80, 80, "P");
     bouton(dc, 640, 680, 80, 80, "S");
     bouton(dc, 640, 820, 80, 80, "X");
-    grilledessin g("1251-1", 7, 700, 560, [](clagripage& p) { joueexemple(p, 4, 0); });
-    g.pose(dc, 200, 1020, 700, 560);
+    grilledessin g("1251-1", 700, piedhaut - 1000, [](clagripage& p) { joueexemple(p, 4, 0); });
+    g.pose(dc, coindroite, 1000, 700, piedhaut - 1000);
 }
 
 void page8(HDC dc) {
-    grilledessin g("1803-17", 6, 1600, 1600, [](clagripage& p) { joueexemple(p, 6, 2); });
+    grilledessin g("1803-17", 1600, 1600, [](clagripage& p) { joueexemple(p, 6, 2); });
     // The window shows part of the grid: a frame, and the arrows on the
     // sides where the grid goes on.
     const int fx = 60;
@@ -357,11 +419,7 @@ void page8(HDC dc) {
     g.x0 = fx - 40;
     g.y0 = fy - 40;
     BitBlt(dc, fx, fy, fw, fh, g.image->dc(), 40, 40, SRCCOPY);
-    HPEN avant = plume(dc, 8, 0x404040);
-    HGDIOBJ ab = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
-    Rectangle(dc, fx, fy, fx + fw, fy + fh);
-    SelectObject(dc, ab);
-    rendplume(dc, avant);
+    cadre(dc, fx, fy, fw, fh, 8);
     auto triangle = [&](POINT a, POINT b, POINT c, int couleur) {
         HBRUSH br = CreateSolidBrush(static_cast<COLORREF>(couleur));
         HGDIOBJ sb = SelectObject(dc, br);
@@ -401,7 +459,7 @@ void page8(HDC dc) {
 }
 
 void page9(HDC dc) {
-    grilledessin g("1709-6", 6, 980, 1150, [](clagripage& p) {
+    grilledessin g("1709-6", 980, 1150, [](clagripage& p) {
         solution(p);
         // Empty a third of the cells the player filled, and note the
         // candidates of some of them.
