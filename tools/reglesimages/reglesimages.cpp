@@ -19,6 +19,7 @@
 #endif
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -96,29 +97,33 @@ void rendplume(HDC dc, HPEN avant) {
     DeleteObject(SelectObject(dc, avant));
 }
 
-// A thick arrow from (x1, y1) to (x2, y2) with its head at the end.
-void fleche(HDC dc, POINT a, POINT b, int couleur) {
-    HPEN avant = plume(dc, 12, couleur);
-    MoveToEx(dc, a.x, a.y, nullptr);
-    LineTo(dc, b.x, b.y);
+// The head of an arrow from a to b: a triangle with its point at b.
+std::array<POINT, 3> tetefleche(POINT a, POINT b) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
-    const double l = std::sqrt(dx * dx + dy * dy);
-    if (l > 0) {
-        const double ux = dx / l;
-        const double uy = dy / l;
-        const POINT tete[3] = {
-            b,
-            {static_cast<LONG>(b.x - 50 * ux - 26 * uy),
-             static_cast<LONG>(b.y - 50 * uy + 26 * ux)},
-            {static_cast<LONG>(b.x - 50 * ux + 26 * uy),
-             static_cast<LONG>(b.y - 50 * uy - 26 * ux)},
-        };
-        HBRUSH br = CreateSolidBrush(static_cast<COLORREF>(couleur));
-        HGDIOBJ ab = SelectObject(dc, br);
-        Polygon(dc, tete, 3);
-        DeleteObject(SelectObject(dc, ab));
-    }
+    const double l = std::max(1.0, std::hypot(dx, dy));
+    const double ux = dx / l;
+    const double uy = dy / l;
+    return {b,
+            POINT{static_cast<LONG>(b.x - 50 * ux - 26 * uy),
+                  static_cast<LONG>(b.y - 50 * uy + 26 * ux)},
+            POINT{static_cast<LONG>(b.x - 50 * ux + 26 * uy),
+                  static_cast<LONG>(b.y - 50 * uy - 26 * ux)}};
+}
+
+// The width of an arrow's pen.
+constexpr int largeurfleche = 12;
+
+// A thick arrow from a to b with its head at b.
+void fleche(HDC dc, POINT a, POINT b, int couleur) {
+    HPEN avant = plume(dc, largeurfleche, couleur);
+    MoveToEx(dc, a.x, a.y, nullptr);
+    LineTo(dc, b.x, b.y);
+    const std::array<POINT, 3> tete = tetefleche(a, b);
+    HBRUSH br = CreateSolidBrush(static_cast<COLORREF>(couleur));
+    HGDIOBJ ab = SelectObject(dc, br);
+    Polygon(dc, tete.data(), 3);
+    DeleteObject(SelectObject(dc, ab));
     rendplume(dc, avant);
 }
 
@@ -158,8 +163,9 @@ void contourhexagone(HDC dc, POINT c, int r, int l, int couleur) {
 
 // The value selector of the button column at three times its screen size:
 // six triangles around (cx, cy), 1 at upper right then clockwise, the
-// current value in magenta.
-void selecteur(HDC dc, int cx, int cy, int courant) {
+// current value in magenta. Returns where the current value's digit is
+// written (its centre).
+POINT selecteur(HDC dc, int cx, int cy, int courant) {
     static const int valeurs[6] = {1, 6, 5, 4, 3, 2};
     const int r = 90 * 2;
     HPEN avant = plume(dc, 6, gris);
@@ -177,13 +183,16 @@ void selecteur(HDC dc, int cx, int cy, int courant) {
     }
     DeleteObject(SelectObject(dc, ab));
     rendplume(dc, avant);
+    POINT chiffre{cx, cy};
     for (int k = 0; k < 6; ++k) {
         const double a = (k + 0.5) * 3.14159265358979 / 3;
         const std::string t(1, static_cast<char>('0' + valeurs[k]));
-        texte(dc, static_cast<int>(cx + r * 0.55 * std::cos(a)),
-              static_cast<int>(cy - r * 0.55 * std::sin(a)), 64, t.c_str(),
-              valeurs[k] == courant ? magenta : 0);
+        const POINT p{static_cast<LONG>(std::lround(cx + r * 0.55 * std::cos(a))),
+                      static_cast<LONG>(std::lround(cy - r * 0.55 * std::sin(a)))};
+        texte(dc, p.x, p.y, 64, t.c_str(), valeurs[k] == courant ? magenta : 0);
+        if (valeurs[k] == courant) chiffre = p;
     }
+    return chiffre;
 }
 
 void cercle(HDC dc, POINT c, int r, int l, int couleur) {
@@ -209,18 +218,41 @@ double distancesegment(POINT p, POINT a, POINT b) {
 POINT devantcase(grilledessin& g, POINT a, short c) {
     const POINT b = g.cellule(c);
     const double l = std::hypot(a.x - b.x, a.y - b.y);
-    const double k = l > 0 ? g.page.gettaillepix() * 0.45 / l : 0;
+    const double k = l > 0 ? g.page.gettaillepix() * 0.42 / l : 0;
     return {static_cast<LONG>(b.x + (a.x - b.x) * k), static_cast<LONG>(b.y + (a.y - b.y) * k)};
 }
 
-// How far the arrow from a to cell c passes from the other digits of the
-// grid.
+// How far the arrow from a to cell c passes from the centres of the digits
+// of the grid (its shaft and its head, with their pen; the head only for
+// the digit of c itself, which it points at).
 double degagement(grilledessin& g, POINT a, short c) {
     const POINT b = devantcase(g, a, c);
+    const std::array<POINT, 3> t = tetefleche(a, b);
     double d = 1e9;
-    for (short n = 1; n <= g.page.getnbcases(); ++n)
-        if (n != c && !g.page.casestvide(n)) d = std::min(d, distancesegment(g.cellule(n), a, b));
-    return d;
+    for (short n = 1; n <= g.page.getnbcases(); ++n) {
+        if (n != c && g.page.casestvide(n)) continue;
+        const POINT p = g.cellule(n);
+        // Inside the head: the three edges turn the same way around p.
+        double cotes[3];
+        for (int k = 0; k < 3; ++k) {
+            const POINT u = t[k];
+            const POINT v = t[(k + 1) % 3];
+            cotes[k] = static_cast<double>(v.x - u.x) * (p.y - u.y) -
+                       static_cast<double>(v.y - u.y) * (p.x - u.x);
+        }
+        const bool dedans = (cotes[0] >= 0 && cotes[1] >= 0 && cotes[2] >= 0) ||
+                            (cotes[0] <= 0 && cotes[1] <= 0 && cotes[2] <= 0);
+        if (dedans) return 0;
+        d = std::min({d, n == c ? d : distancesegment(p, a, b), distancesegment(p, t[0], t[1]),
+                      distancesegment(p, t[1], t[2]), distancesegment(p, t[2], t[0])});
+    }
+    return d - largeurfleche / 2.0;
+}
+
+// How far an arrow must pass from a digit's centre: the digit's ink
+// reaches about a quarter of the hexagon size from it.
+double margefleche(grilledessin& g) {
+    return g.page.gettaillepix() * 0.25;
 }
 
 // Of the candidate cells, the nearest to a whose arrow from a passes clear
@@ -232,13 +264,11 @@ short ciblelibre(grilledessin& g, POINT a, std::vector<short> candidates) {
         const POINT pv = g.cellule(v);
         return std::hypot(pu.x - a.x, pu.y - a.y) < std::hypot(pv.x - a.x, pv.y - a.y);
     });
-    // A digit with room around it, and half the arrow's head.
-    const double marge = g.page.gettaillepix() * 0.45 + 30;
     short meilleure = 0;
     double plusloin = -1;
     for (short c : candidates) {
         const double d = degagement(g, a, c);
-        if (d > marge) return c;
+        if (d > margefleche(g)) return c;
         if (d > plusloin) {
             plusloin = d;
             meilleure = c;
@@ -247,27 +277,39 @@ short ciblelibre(grilledessin& g, POINT a, std::vector<short> candidates) {
     return meilleure;
 }
 
+// An arrow from a to cell c, its head short of the cell's digit; false
+// (with a message) when it passes over another digit of the grid.
+bool flechecase(HDC dc, grilledessin& g, POINT a, short c, int couleur) {
+    fleche(dc, a, devantcase(g, a, c), couleur);
+    if (degagement(g, a, c) > margefleche(g)) return true;
+    std::fprintf(stderr, "reglesimages: the arrow to cell %d passes over a digit\n", c);
+    return false;
+}
+
 // The nine pages: the left part of each picture holds the illustration
 // (the right part stays plain for the texts written over it). The rules
 // window puts its "R" and "<" buttons over the lower left corner (below
 // y = coinhaut, left of x = coindroite) and its footer line under
-// y = piedhaut: the illustrations keep clear of both.
+// y = piedhaut: the illustrations keep clear of both. Each page returns
+// false when its illustration is not what it should show (an arrow over a
+// digit, no cell to point at).
 constexpr int coindroite = 210;
 constexpr int coinhaut = 1410;
 constexpr int piedhaut = 1550;
 
-void page1(HDC dc) {
+bool page1(HDC dc) {
     grilledessin g("1709-6", 1000, coinhaut - 740, [](clagripage& p) { joueexemple(p, 8, 3); });
     g.pose(dc, 40, 740, 1000, coinhaut - 740);
     grilledessin h("1251-1", 560, 560, [](clagripage& p) { joueexemple(p, 4, 2); });
     h.pose(dc, 1320, 920, 560, 560);
+    return true;
 }
 
-void page2(HDC dc) {
+bool page2(HDC dc) {
     short hx = 0;
     grilledessin g("1251-1", 980, 1000, [&hx](clagripage& p) { hx = partieencours(p); });
     g.pose(dc, 40, 400, 980, 1000);
-    if (hx == 0) return;
+    if (hx == 0) return false;
     // The hexagon outlined, and an arrow from the six values down to its
     // top side.
     const POINT c = g.hexagone(hx);
@@ -275,9 +317,10 @@ void page2(HDC dc) {
     contourhexagone(dc, c, r, 14, orange);
     fleche(dc, {c.x, 380}, {c.x, static_cast<LONG>(c.y - r * 0.87 - 12)}, orange);
     texte(dc, c.x, 330, 70, "1 2 3 4 5 6", orange);
+    return true;
 }
 
-void page3(HDC dc) {
+bool page3(HDC dc) {
     grilledessin g("1938-1", 980, 760, [](clagripage& p) { joueexemple(p, 6, 0); });
     g.pose(dc, 40, 360, 980, 760);
     // The grid buttons of the column, right of the window's own buttons.
@@ -295,37 +338,40 @@ void page3(HDC dc) {
     for (short c = 1; c <= g.page.getnbcases(); ++c)
         if (!g.page.casestvide(c) && !g.page.casestfixe(c)) jouees.push_back(c);
     const short c = ciblelibre(g, a, jouees);
-    if (c > 0) fleche(dc, a, devantcase(g, a, c), vert);
+    return c > 0 && flechecase(dc, g, a, c, vert);
 }
 
-void page4(HDC dc) {
+bool page4(HDC dc) {
     constexpr int sx = 240;
-    constexpr int sy = 900;
-    selecteur(dc, sx, sy, 3);
-    texte(dc, sx, 620, 110, "3", magenta);
+    constexpr int sy = 1000;
+    const POINT trois = selecteur(dc, sx, sy, 3);
+    texte(dc, sx, 720, 110, "3", magenta);
     grilledessin g("1251-1", 660, 760, [](clagripage& p) { joueexemple(p, 2, 0); });
     g.pose(dc, 400, 380, 660, 760);
-    // From the selector's triangle of 3 (at the bottom, beside its digit)
-    // to an empty cell that takes 3, its head short of the entered digit.
-    const POINT a{sx + 45, sy + 120};
+    // From the selector's triangle of 3, beside its digit on the grid's
+    // side, to an empty cell that takes 3, its head short of the entered
+    // digit.
+    const POINT a{trois.x + 45, trois.y + 20};
     std::vector<short> possibles;
     for (short c = 1; c <= g.page.getnbcases(); ++c)
         if (g.page.casestvide(c) && (libres(g.page, c) & 4) != 0) possibles.push_back(c);
     const short c = ciblelibre(g, a, possibles);
+    bool bonne = false;
     if (c > 0) {
         g.page.setcaseval(c, 3);
         peintgrille(g.page, g.d, *g.fond, *g.image);
         BitBlt(dc, g.x0, g.y0, g.image->larg(), g.image->haut(), g.image->dc(), 0, 0, SRCCOPY);
-        fleche(dc, a, devantcase(g, a, c), magenta);
+        bonne = flechecase(dc, g, a, c, magenta);
     }
     for (int k = 1; k <= 6; ++k) {
         const std::string t(1, static_cast<char>('0' + k));
-        bouton(dc, 80 + (k - 1) * 150, 1220, 110, 110, t.c_str());
+        bouton(dc, 80 + (k - 1) * 150, 1240, 110, 100, t.c_str());
     }
-    bouton(dc, 380, 1370, 200, 110, "Tab");
+    bouton(dc, 380, 1380, 200, 100, "Tab");
+    return bonne;
 }
 
-void page5(HDC dc) {
+bool page5(HDC dc) {
     grilledessin g("1251-1", 980, 900, [](clagripage& p) { joueexemple(p, 6, 0); });
     g.pose(dc, 40, 360, 980, 900);
     bouton(dc, 160, 1290, 90, 90, "0");
@@ -344,8 +390,9 @@ void page5(HDC dc) {
         MoveToEx(dc, p.x + 30, p.y - 30, nullptr);
         LineTo(dc, p.x - 30, p.y + 30);
         rendplume(dc, avant);
-        fleche(dc, a, devantcase(g, a, c), rouge);
+        return flechecase(dc, g, a, c, rouge);
     }
+    return false;
 }
 
 // A grey frame (x, y, w, h) of that pen width.
@@ -357,7 +404,7 @@ void cadre(HDC dc, int x, int y, int w, int h, int l) {
     rendplume(dc, avant);
 }
 
-void page6(HDC dc) {
+bool page6(HDC dc) {
     const auto joue = [](clagripage& p) { joueexemple(p, 2, 8); };
     grilledessin g("1251-1", 640, 620, joue);
     g.pose(dc, 40, 340, 640, 620);
@@ -367,7 +414,7 @@ void page6(HDC dc) {
     short c = 0;
     for (short k = 1; k <= h.page.getnbcases() && c == 0; ++k)
         if (h.page.casestvide(k) && h.page.getpuser(k) == 63) c = k;
-    if (c == 0) return;
+    if (c == 0) return false;
     const int fx = 400;
     const int fy = 1000;
     const int fw = 620;
@@ -385,9 +432,10 @@ void page6(HDC dc) {
     MoveToEx(dc, q.x, q.y + r, nullptr);
     LineTo(dc, fx + fw / 2, fy);
     rendplume(dc, avant);
+    return true;
 }
 
-void page7(HDC dc) {
+bool page7(HDC dc) {
     const POINT c{300, 700};
     cercle(dc, c, 220, 16, 0x404040);
     for (int k = 0; k < 12; ++k) {
@@ -406,9 +454,10 @@ void page7(HDC dc) {
     bouton(dc, 640, 820, 80, 80, "X");
     grilledessin g("1251-1", 700, piedhaut - 1000, [](clagripage& p) { joueexemple(p, 4, 0); });
     g.pose(dc, coindroite, 1000, 700, piedhaut - 1000);
+    return true;
 }
 
-void page8(HDC dc) {
+bool page8(HDC dc) {
     grilledessin g("1803-17", 1600, 1600, [](clagripage& p) { joueexemple(p, 6, 2); });
     // The window shows part of the grid: a frame, and the arrows on the
     // sides where the grid goes on.
@@ -456,9 +505,10 @@ void page8(HDC dc) {
     bouton(dc, 200, 1300, 60, 70, "+");
     bouton(dc, 420, 1300, 170, 70, "FR/EN");
     bouton(dc, 700, 1300, 70, 70, "I");
+    return true;
 }
 
-void page9(HDC dc) {
+bool page9(HDC dc) {
     grilledessin g("1709-6", 980, 1150, [](clagripage& p) {
         solution(p);
         // Empty a third of the cells the player filled, and note the
@@ -482,19 +532,21 @@ void page9(HDC dc) {
             break;
         }
     }
+    return true;
 }
 
-bool ecritpage(const std::filesystem::path& dossier, int n, void (*dessin)(HDC)) {
+bool ecritpage(const std::filesystem::path& dossier, int n, bool (*dessin)(HDC)) {
     bitmapmemoire toile(largeur, hauteur, 0xFFFFFF);
-    dessin(toile.dc());
+    const bool dessinee = dessin(toile.dc());
     finusageressources();
+    if (!dessinee) std::fprintf(stderr, "reglesimages: page %d is not drawn as it should be\n", n);
     const auto bytes = encodebmp8(toile.image());
     const std::filesystem::path chemin = dossier / ("regle" + std::to_string(n) + ".bmp");
     if (!ecrirefichier(chemin.string(), bytes)) {
         std::fprintf(stderr, "reglesimages: cannot write %s\n", chemin.string().c_str());
         return false;
     }
-    return true;
+    return dessinee;
 }
 
 // The application icon: one hexagon of the game, its six cells filled with
@@ -549,7 +601,7 @@ int main(int argc, char** argv) {
     std::error_code err;
     std::filesystem::create_directories(dossier, err);
     globinitvocalcul();
-    void (*pages[9])(HDC) = {page1, page2, page3, page4, page5, page6, page7, page8, page9};
+    bool (*pages[9])(HDC) = {page1, page2, page3, page4, page5, page6, page7, page8, page9};
     bool ok = true;
     for (int n = 1; n <= 9; ++n) ok = ecritpage(dossier, n, pages[n - 1]) && ok;
     ok = ecriticone(dossier) && ok;
