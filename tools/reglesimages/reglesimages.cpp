@@ -256,8 +256,8 @@ double margefleche(grilledessin& g) {
 }
 
 // Of the candidate cells, the nearest to a whose arrow from a passes clear
-// of every other digit of the grid (else the one whose arrow passes
-// farthest from them); 0 when there are no candidates.
+// of the grid's digits (else the one whose arrow passes farthest from
+// them); 0 when there are no candidates.
 short ciblelibre(grilledessin& g, POINT a, std::vector<short> candidates) {
     std::sort(candidates.begin(), candidates.end(), [&](short u, short v) {
         const POINT pu = g.cellule(u);
@@ -278,7 +278,8 @@ short ciblelibre(grilledessin& g, POINT a, std::vector<short> candidates) {
 }
 
 // An arrow from a to cell c, its head short of the cell's digit; false
-// (with a message) when it passes over another digit of the grid.
+// (with a message) when it passes over a digit of the grid or its head
+// covers the one of c.
 bool flechecase(HDC dc, grilledessin& g, POINT a, short c, int couleur) {
     fleche(dc, a, devantcase(g, a, c), couleur);
     if (degagement(g, a, c) > margefleche(g)) return true;
