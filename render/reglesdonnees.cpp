@@ -8,15 +8,16 @@ const lignecryptee reglesdonnees[] = {
     {1, 0, "hH=<3r=Zh|\350^fr"},
     {1, 0, "V/|T?hL/"},
     {1, 0,
-     "Bh\340hj_<,B'jfr*<rrhAXN!%q<#<o%=~orhZulh "
-     "_^ulh\340h{XN!<$%$rq{*lhbuN<<\"P,re<a<(<\"P,rhl=94Pq{uoh1h _^u<\"B\351Z\351Hu\\!rM<K<or!%="},
+     "hn,<\"B\351ZM<`\351vN!oh/'\\*<Koh\311&;_ "
+     "h%=<U\\!B\351rh5hBu{XNo<\340<fPh^o9fju!olhbuN<<\"P,re<a<(<XNhtf\350&;u<OBX9!rM<D<XNhtf\350&;"
+     "u<,P=ZyrM<9^hl=94"},
     {1, 1, "_^X\\h^_YuPh?yrh;u6"},
     {1, 1, "<!;u<,P$r<Zh|=julh%"},
     {1, 1, "V/|T?hL/"},
     {1, 1,
-     "h^o9O!h?yrhWhA={!%q<X "
-     "u\\e<!;ulu<\"P,re<_^_9q<_{hPq@h{'Yu!rlhb'\\u<\"P,re5hmh\\u6!<\"P,rM<D<\"Bu~'%=lh "
-     "_^uoh|hA_Zs<!%h{y"},
+     "qohn_^u<\\ "
+     "M<P%$rM<U\\O!h|M<Ul&<XBhMq{uBa<vP&Kh{X<!;u<,B'H*lhb'\\u<\"P,re5hmh%o<K9,;!<_Bo%[oh1h%o<rr<{"
+     "hPoBX>M<9P,rhFX>"},
     {2, 0, "B'jfr,{hp_<"},
     {2, 0, "r!<Ore<yrJP,%qre;hFulh{o9_\\,julh"},
     {2, 0, "OrhZ_lulh{o9_\\,NfP'Bul*AhDqrh^o9fju<ul!<<P'{u<"},

@@ -19,6 +19,8 @@
 #include "shell/core/textesvora.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -43,12 +45,14 @@ bool question(short numero, UINT icone) {
 }
 
 // What the rules pages keep of the game while they are shown: whether a grid
-// was in play, its state of play and its parked undo history.
+// was in play, its state of play, its parked undo history and the three point
+// markers (reloading the grid clears them).
 struct partiegardee {
     bool grille = false;
     gstring etat;
     lichavo pile;
     short position = 0;
+    std::array<short, 3> marqueurs{};
 };
 partiegardee gardee;
 
@@ -63,6 +67,7 @@ void ouvrirregles(HWND window) {
             chronomactiver(false);
             grilleram.getactudata(3, &gardee.etat);
             gardee.position = historique.moveto(gardee.pile);
+            std::copy(std::begin(jeu.marqueurs), std::end(jeu.marqueurs), gardee.marqueurs.begin());
         }
     }
     regleouvrir();
@@ -86,6 +91,7 @@ void quitterregles(HWND window) {
         restaureplateau(grilleram, niveauchoisi(paramjeu, g), gardee.etat.adr());
         grilleram.ajustepossicase();
         historique.setfrom(gardee.position, gardee.pile);
+        std::copy(gardee.marqueurs.begin(), gardee.marqueurs.end(), std::begin(jeu.marqueurs));
     } else {
         setmode(modesansgrille);
         historique.clear();
@@ -237,4 +243,32 @@ void commande(HWND window, short id) {
     executer(window, id);
     boutonlaisser();
     if (GetFocus() != window) SetFocus(window);
+}
+
+bool toucheregles(HWND window, WPARAM touche) {
+    if (!anymode(moderegles, 0)) return false;
+    switch (touche) {
+    case VK_RIGHT:
+    case VK_NEXT:
+        commande(window, idpagesuiv);
+        return true;
+    case VK_LEFT:
+    case VK_PRIOR:
+        commande(window, idpageprec);
+        return true;
+    case VK_HOME:
+        regleouvrir();
+        reaffigri();
+        return true;
+    case VK_END:
+        regledernierepage();
+        reaffigri();
+        return true;
+    case VK_ESCAPE:
+    case VK_RETURN:
+        commande(window, idretour);
+        return true;
+    default:
+        return false;
+    }
 }
