@@ -121,7 +121,8 @@ std::string pagegrille() {
         if (!grilleram.casestvide(c)) ++remplies;
     gstring temps;
     paramjeu.chronos.grille(g).affiduresec(temps, en);
-    const std::string duree = temps.adr();
+    std::string duree = temps.adr();
+    duree.erase(0, std::min(duree.size(), duree.find_first_not_of(' ')));
     gstring t;
     std::string page;
     textemessage(t, 7, std::to_string(g).c_str(), en ? anglais.adr() : francais.adr());
@@ -129,7 +130,7 @@ std::string pagegrille() {
     textemessage(t, 26, std::to_string(remplies).c_str(),
                  std::to_string(grilleram.getnbcases()).c_str());
     page += std::string("\n") + t.adr();
-    textemessage(t, 27, duree.substr(duree.find_first_not_of(' ')).c_str());
+    textemessage(t, 27, duree.c_str());
     page += std::string("\n") + t.adr();
     return page;
 }
