@@ -229,25 +229,6 @@ TEST_F(partie, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
     }
 }
 
-#ifndef _WIN32
-// A key typed by the player reaches the rules pages after a click on ">".
-TEST_F(partie, TypedKeysReachTheRulesPagesAfterAClickOnAButton) {
-    presse(idregles);
-    vora::platform::testing::send_mouse_button(bouton(idpagesuiv), POINT{5, 5}, 1, true);
-    vora::platform::testing::send_mouse_button(bouton(idpagesuiv), POINT{5, 5}, 1, false);
-    peins();
-    ASSERT_EQ(reglepage, 2);
-    vora::platform::testing::send_key(VK_NEXT, true);
-    vora::platform::testing::send_key(VK_NEXT, false);
-    peins();
-    EXPECT_EQ(reglepage, 3);
-    vora::platform::testing::send_key(VK_ESCAPE, true);
-    vora::platform::testing::send_key(VK_ESCAPE, false);
-    peins();
-    EXPECT_EQ(jeu.mode, modejeu);
-}
-#endif
-
 // With no grid in play, "R" leaves the rules for the idle shell.
 TEST_F(partie, WithoutAGridTheRulesReturnToNoGrid) {
     setmode(modesansgrille);
