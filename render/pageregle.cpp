@@ -43,6 +43,10 @@ void regleouvrir() {
     reglepage = reglepadeb;
 }
 
+void regledernierepage() {
+    reglepage = reglepafin;
+}
+
 void reglesuivante() {
     if (reglepage < reglepafin) ++reglepage;
     if (reglepage > reglepafin) reglepage = reglepafin;

@@ -8,7 +8,8 @@
 //    also compiles the pictures and the icon into it);
 //  - "?": regleouvrir() (page 1), then size the window to fenetreglewid x
 //    fenetreglehgt client pixels and repaint;
-//  - "<" / ">": regleprecedente() / reglesuivante(), then repaint; the
+//  - "<" / ">": regleprecedente() / reglesuivante(), then repaint (the
+//    keys Home / End: regleouvrir() / regledernierepage()); the
 //    buttons are shown while reglemontreprecedente() /
 //    reglemontresuivante() are true;
 //  - the paint in rules mode: pagereglaffi(dc, reglepage) with the window's
@@ -37,8 +38,10 @@ extern short reglelangue; // 0 French, 1 English
 extern HINSTANCE regleinstance;
 extern gstring reglepoli; // face of the rules font (decoded on first use)
 
-// Page 1 (the "?" command).
+// Page 1 (the "?" command, and the Home key).
 void regleouvrir();
+// The last page (the End key).
+void regledernierepage();
 // The next / previous page, stopping at reglepafin / reglepadeb.
 void reglesuivante();
 void regleprecedente();

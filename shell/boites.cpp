@@ -8,9 +8,13 @@
 #include "shell/core/createmsg.h"
 #include "shell/core/textesvora.h"
 
+void textemessage(gstring& out, short number, const char* a, const char* b) {
+    createmsg(&out, number, paramjeu.langue, a, b, grilleram.getmodaffi() == 8);
+}
+
 int boitemessage(short number, UINT type, const char* a, const char* b) {
     gstring texte;
-    createmsg(&texte, number, paramjeu.langue, a, b, grilleram.getmodaffi() == 8);
+    textemessage(texte, number, a, b);
     gstring titre;
     titreprogramme(titre);
     return boitetexte(texte.adr(), titre.adr(), type);

@@ -7,6 +7,8 @@
 void affichronocourt() {
     if (!paramjeu.chronoaffiche) return;
     gstring texte;
-    if (!paramjeu.chronos.affichronocourt(paramjeu.grillecourante, jeu.pret, texte)) return;
+    if (!paramjeu.chronos.affichronocourt(paramjeu.grillecourante, jeu.pret, texte,
+                                          paramjeu.langue == langueanglais))
+        return;
     if (HWND boite = boitechrono()) SetWindowTextA(boite, texte.adr());
 }

@@ -167,12 +167,22 @@ void textipenvoi() {
     tooltip.cleartextips();
     const bool en = paramjeu.langue == langueanglais;
     if (anymode(moderegles, 0)) {
-        tooltip.settextip(22, en ? "Return to the grid" : "Retour \xE0 la grille");
-        tooltip.settextip(24, en ? "Previous page"
+        tooltip.settextip(22, en ? "Return to the grid (Esc, Enter)"
+                                 : "Retour \xE0 la grille (\xC9"
+                                   "chap, Entr\xE9"
+                                   "e)");
+        tooltip.settextip(24, en ? "Previous page (Left arrow, Page Up, Home: first)"
                                  : "Page pr\xE9"
                                    "c\xE9"
-                                   "dente");
-        tooltip.settextip(25, en ? "Next page" : "Page suivante");
+                                   "dente (fl\xE8"
+                                   "che gauche, Pg pr\xE9"
+                                   "c, D\xE9"
+                                   "but : premi\xE8"
+                                   "re)");
+        tooltip.settextip(25, en ? "Next page (Right arrow, Page Down, End: last)"
+                                 : "Page suivante (fl\xE8"
+                                   "che droite, Pg suiv, Fin : derni\xE8"
+                                   "re)");
         return;
     }
     tooltip.settextip(8, en ? "Undo"

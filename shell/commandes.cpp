@@ -3,6 +3,7 @@
 
 #include "shell/boites.h"
 #include "shell/boutons.h"
+#include "shell/chronoaffiche.h"
 #include "shell/clagdtooltip.h"
 #include "shell/defilement.h"
 #include "shell/etatjeu.h"
@@ -19,7 +20,10 @@
 #include "shell/core/textesvora.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -43,12 +47,14 @@ bool question(short numero, UINT icone) {
 }
 
 // What the rules pages keep of the game while they are shown: whether a grid
-// was in play, its state of play and its parked undo history.
+// was in play, its state of play, its parked undo history and the three point
+// markers (reloading the grid clears them).
 struct partiegardee {
     bool grille = false;
     gstring etat;
     lichavo pile;
     short position = 0;
+    std::array<short, 3> marqueurs{};
 };
 partiegardee gardee;
 
@@ -63,6 +69,7 @@ void ouvrirregles(HWND window) {
             chronomactiver(false);
             grilleram.getactudata(3, &gardee.etat);
             gardee.position = historique.moveto(gardee.pile);
+            std::copy(std::begin(jeu.marqueurs), std::end(jeu.marqueurs), gardee.marqueurs.begin());
         }
     }
     regleouvrir();
@@ -86,6 +93,7 @@ void quitterregles(HWND window) {
         restaureplateau(grilleram, niveauchoisi(paramjeu, g), gardee.etat.adr());
         grilleram.ajustepossicase();
         historique.setfrom(gardee.position, gardee.pile);
+        std::copy(gardee.marqueurs.begin(), gardee.marqueurs.end(), std::begin(jeu.marqueurs));
     } else {
         setmode(modesansgrille);
         historique.clear();
@@ -100,22 +108,61 @@ void quitterregles(HWND window) {
     reaffigri();
 }
 
+// The first page of the information sequence: the grid's number and level,
+// its cells filled out of the total and its time.
+std::string pagegrille() {
+    const bool en = paramjeu.langue == langueanglais;
+    const short g = paramjeu.grillecourante;
+    gstring francais;
+    gstring anglais;
+    clagrivora::texteniv(grilleram.getniveauvoulu(), nullptr, &francais, &anglais);
+    short remplies = 0;
+    for (short c = 1; c <= grilleram.getnbcases(); ++c)
+        if (!grilleram.casestvide(c)) ++remplies;
+    gstring temps;
+    paramjeu.chronos.grille(g).affiduresec(temps, en);
+    std::string duree = temps.adr();
+    duree.erase(0, std::min(duree.size(), duree.find_first_not_of(' ')));
+    gstring t;
+    std::string page;
+    textemessage(t, 7, std::to_string(g).c_str(), en ? anglais.adr() : francais.adr());
+    page += t.adr();
+    textemessage(t, 26, std::to_string(remplies).c_str(),
+                 std::to_string(grilleram.getnbcases()).c_str());
+    page += std::string("\n") + t.adr();
+    textemessage(t, 27, duree.c_str());
+    page += std::string("\n") + t.adr();
+    return page;
+}
+
+// "I": the grid's page, then the help pages (the arrows' page only while the
+// grid is larger than the window), each saying which page it is and what its
+// buttons do; Cancel (or Escape) goes back to the game.
 void informations() {
     blocagedujeu();
     chronomactiver(false);
-    const std::string nom = grilleram.getnom();
-    const std::string cases = std::to_string(grilleram.getnbcases());
-    bool suite = true;
-    for (const short numero : {short{7}, short{15}, short{14}, short{3}, short{13}}) {
-        const int r = numero == 7 ? boitemessage(7, MB_OKCANCEL | MB_ICONINFORMATION, nom.c_str(),
-                                                 cases.c_str())
-                                  : boitemessage(numero, MB_OKCANCEL | MB_ICONINFORMATION);
-        if (r != IDOK) {
-            suite = false;
-            break;
-        }
+    std::vector<std::string> pages{pagegrille()};
+    for (const short numero : {short{15}, short{14}, short{3}, short{13}}) {
+        gstring t;
+        textemessage(t, numero);
+        pages.emplace_back(t.adr());
     }
-    if (suite) boitemessage(2, MB_OK | MB_ICONINFORMATION);
+    if (regionsdujeu().flecheaffichee()) {
+        gstring t;
+        textemessage(t, 2);
+        pages.emplace_back(t.adr());
+    }
+    gstring titre;
+    titreprogramme(titre);
+    const std::string total = std::to_string(pages.size());
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const bool derniere = i + 1 == pages.size();
+        gstring pied;
+        textemessage(pied, derniere ? 29 : 28, std::to_string(i + 1).c_str(), total.c_str());
+        const std::string texte = pages[i] + "\n\n" + pied.adr();
+        const UINT boutons = derniere ? MB_OK : MB_OKCANCEL;
+        if (boitetexte(texte.c_str(), titre.adr(), boutons | MB_ICONINFORMATION) != IDOK) break;
+    }
     deblocagedujeu();
     chronomactiver(true);
 }
@@ -209,6 +256,8 @@ void executer(HWND window, short id) {
         paramjeu.langue = paramjeu.langue == languefrancais ? langueanglais : languefrancais;
         textipenvoi();
         languedesboites();
+        affichronocourt();
+        reaffigri();
         blocagedujeu();
         chronomactiver(false);
         gstring titre;
@@ -237,4 +286,32 @@ void commande(HWND window, short id) {
     executer(window, id);
     boutonlaisser();
     if (GetFocus() != window) SetFocus(window);
+}
+
+bool toucheregles(HWND window, WPARAM touche) {
+    if (!anymode(moderegles, 0)) return false;
+    switch (touche) {
+    case VK_RIGHT:
+    case VK_NEXT:
+        commande(window, idpagesuiv);
+        return true;
+    case VK_LEFT:
+    case VK_PRIOR:
+        commande(window, idpageprec);
+        return true;
+    case VK_HOME:
+        regleouvrir();
+        reaffigri();
+        return true;
+    case VK_END:
+        regledernierepage();
+        reaffigri();
+        return true;
+    case VK_ESCAPE:
+    case VK_RETURN:
+        commande(window, idretour);
+        return true;
+    default:
+        return false;
+    }
 }

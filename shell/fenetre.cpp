@@ -129,6 +129,8 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_TIMER:
         if (wParam == timerchrono) affichronocourt();
         return true;
+    case WM_KEYDOWN:
+        return principale && toucheregles(jeu.fenetre, wParam);
     case WM_MOUSEMOVE:
         fixecursouris(true);
         nomcasesous(pointdu(lParam));

@@ -7,6 +7,7 @@
 #include "shell/selecteur.h"
 
 #include "render/gripagereglages.h"
+#include "shell/core/chronogrilles.h"
 
 #include <fstream>
 #include <sstream>
@@ -336,6 +337,68 @@ TEST_F(partie, TooltipsFollowThePointerAndTheLanguage) {
     EXPECT_FALSE(tooltip.estvisible());
 }
 #endif
+
+// "I" on a grid that fits the window: the grid's page (number, level, cells
+// filled, time) and four help pages, each numbered, OK going on and Cancel
+// going back to the game; in English every page is English.
+TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
+    ASSERT_FALSE(regionsdujeu().flecheaffichee());
+    const short c = casevide();
+    jeu.valeurcourante = valeur(c, true);
+    clicase(c);
+    paramjeu.chronos.grille(1).ajoutsec(124);
+    short remplies = 0;
+    for (short k = 1; k <= grilleram.getnbcases(); ++k)
+        if (!grilleram.casestvide(k)) ++remplies;
+    const std::string cases =
+        std::to_string(remplies) + " sur " + std::to_string(grilleram.getnbcases());
+    gstring francais;
+    gstring anglais;
+    clagrivora::texteniv(grilleram.getniveauvoulu(), nullptr, &francais, &anglais);
+
+    reponses = {IDOK, IDOK, IDOK, IDOK, IDOK};
+    presse(idinfo);
+    ASSERT_EQ(questions.size(), 5u) << "no arrows page: the grid fits";
+    const std::string& grille = questions[0];
+    for (const std::string& attendu :
+         {std::string("Grille n\xB0") + "1\n", std::string("Niveau : ") + francais.adr() + "\n",
+          "Cases remplies : " + cases + "\n", std::string("grille : 02mn 04s\n")})
+        EXPECT_NE(grille.find(attendu), std::string::npos) << attendu << " in " << grille;
+    EXPECT_EQ(grille.find("1251"), std::string::npos) << "the catalogue's name means nothing";
+    for (std::size_t i = 0; i < 5; ++i) {
+        const std::string page = "Page " + std::to_string(i + 1) + "/5. OK : ";
+        EXPECT_NE(questions[i].find(page), std::string::npos) << questions[i];
+        EXPECT_EQ(questions[i].find("plus grande que la fen"), std::string::npos) << i;
+    }
+    EXPECT_NE(questions[3].find("Annuler : retour au jeu."), std::string::npos);
+    EXPECT_NE(questions[4].find("OK : retour au jeu."), std::string::npos);
+    EXPECT_EQ(questions[4].find("Annuler"), std::string::npos) << "the last page has OK only";
+    EXPECT_EQ(jeu.verrousjeu, 0);
+    EXPECT_NE(chronoquitourne(etatchronocourant()), 0) << "the chronometer runs again";
+
+    // English; Cancel on the second page ends the sequence there.
+    reponses = {IDOK};
+    presse(idlangue);
+    char boite[32] = {};
+    GetWindowTextA(boitechrono(), boite, sizeof boite);
+    EXPECT_STREQ(boite, " 02m 04s") << "the chronometer box follows the language at once";
+    questions.clear();
+    reponses = {IDOK, IDCANCEL, IDOK};
+    presse(idinfo);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].rfind("Grid #1\nLevel: " + std::string(anglais.adr()) +
+                                     "\nCells filled: " + std::to_string(remplies) + " of " +
+                                     std::to_string(grilleram.getnbcases()) +
+                                     "\nTime spent on this grid: 02m 04s\n\nPage 1/5. OK: next "
+                                     "page, Cancel: back to the game.",
+                                 0),
+              0u)
+        << questions[0];
+    for (const std::string& q : questions)
+        for (char ch : q) EXPECT_LT(static_cast<unsigned char>(ch), 0x80) << q;
+    EXPECT_EQ(jeu.verrousjeu, 0);
+    EXPECT_NE(chronoquitourne(etatchronocourant()), 0);
+}
 
 TEST_F(partie, SixSelectionsOfSixTurnTheConstraintDisplayOn) {
     for (int i = 0; i < 5; ++i) clic(triangle(6));

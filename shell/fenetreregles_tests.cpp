@@ -8,7 +8,9 @@
 #include "render/pageregle.h"
 #include "shell/core/chronogrilles.h"
 
+#include <iterator>
 #include <utility>
+#include <vector>
 
 namespace shelltest {
 namespace {
@@ -185,14 +187,86 @@ TEST_F(partie, TheRulesButtonsHaveTheirTooltips) {
     presse(idregles);
     EXPECT_FALSE(tooltip.estvisible());
     survole(idpagesuiv);
-    EXPECT_STREQ(tooltip.textelabel(), "  Page suivante  ");
+    EXPECT_STREQ(tooltip.textelabel(), "  Page suivante (fl\xE8"
+                                       "che droite, Pg suiv, Fin : derni\xE8"
+                                       "re)  ");
     survole(idretour);
-    EXPECT_STREQ(tooltip.textelabel(), "  Retour \xE0 la grille  ");
+    EXPECT_STREQ(tooltip.textelabel(), "  Retour \xE0 la grille (\xC9"
+                                       "chap, Entr\xE9"
+                                       "e)  ");
     presse(idretour);
     survole(idplus);
     EXPECT_STREQ(tooltip.textelabel(), "  Agrandir  ");
 }
 #endif
+
+// Pixels of one colour in the last painted picture.
+int pixelsdecouleur(COLORREF couleur) {
+    const bitmapmemoire* image = imagepeinte();
+    if (image == nullptr) return 0;
+    int n = 0;
+    for (int y = 0; y < image->haut(); ++y)
+        for (int x = 0; x < image->larg(); ++x)
+            if (image->at(x, y) == couleur) ++n;
+    return n;
+}
+
+// The point markers set on the grid are still there, and drawn, after a
+// visit to the rules pages.
+TEST_F(partie, ThePointMarkersOutliveTheRulesPages) {
+    for (short h : {short{1}, short{2}})
+        clic(client(grilleram.gethexacentrix(h), grilleram.gethexacentry(h)));
+    ASSERT_NE(jeu.marqueurs[0], 0);
+    ASSERT_NE(jeu.marqueurs[1], 0);
+    const std::vector<short> avant(std::begin(jeu.marqueurs), std::end(jeu.marqueurs));
+    const int vertsavant = pixelsdecouleur(0x00FF00);
+    const int rougesavant = pixelsdecouleur(0x0000FF);
+    ASSERT_GT(vertsavant, 0) << "the previous marker is drawn in green";
+
+    presse(idregles);
+    presse(idpagesuiv);
+    presse(idretour);
+    const std::vector<short> apres(std::begin(jeu.marqueurs), std::end(jeu.marqueurs));
+    EXPECT_EQ(apres, avant);
+    EXPECT_EQ(pixelsdecouleur(0x00FF00), vertsavant);
+    EXPECT_EQ(pixelsdecouleur(0x0000FF), rougesavant);
+}
+
+// Over the rules pages the keys turn the pages and give the grid back; in
+// play they leave the mode alone.
+TEST_F(partie, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
+    auto touche = [this](int vk) {
+        SendMessageA(fenetre, WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
+        peins();
+    };
+    touche(VK_ESCAPE);
+    touche(VK_RETURN);
+    EXPECT_EQ(jeu.mode, modejeu) << "no key opens or leaves anything in play";
+
+    for (int retour : {VK_ESCAPE, VK_RETURN}) {
+        presse(idregles);
+        struct pas {
+            int touche;
+            short page;
+        };
+        const pas suite[] = {{VK_RIGHT, 2}, {VK_NEXT, 3}, {VK_LEFT, 2}, {VK_PRIOR, 1},
+                             {VK_PRIOR, 1}, {VK_LEFT, 1}, {VK_END, 9},  {VK_RIGHT, 9},
+                             {VK_NEXT, 9},  {VK_HOME, 1}, {'A', 1},     {VK_UP, 1}};
+        for (const pas& p : suite) {
+            touche(p.touche);
+            EXPECT_EQ(reglepage, p.page) << "key " << p.touche;
+            EXPECT_EQ(jeu.mode, moderegles) << "key " << p.touche;
+        }
+        touche(VK_END);
+        EXPECT_FALSE(visible(idpagesuiv)) << "the buttons follow the page";
+        EXPECT_TRUE(visible(idpageprec));
+        touche(retour);
+        EXPECT_EQ(jeu.mode, modejeu) << "key " << retour;
+        EXPECT_TRUE(visible(idregles));
+        EXPECT_FALSE(visible(idretour));
+        EXPECT_NE(chronoquitourne(etatchronocourant()), 0);
+    }
+}
 
 // With no grid in play, "R" leaves the rules for the idle shell.
 TEST_F(partie, WithoutAGridTheRulesReturnToNoGrid) {

@@ -69,7 +69,8 @@ void decorecolonne(HDC dc) {
     }
     gstring niveau;
     grilleram.libniveaubis(&niveau, 15, false);
-    const std::string texteniveau = std::string("Niv.") + niveau.adr();
+    const std::string texteniveau =
+        std::string(paramjeu.langue == langueanglais ? "Lvl " : "Niv.") + niveau.adr();
     TextOutA(dc, c, colonne.niveauy - 8, texteniveau.c_str(), static_cast<int>(texteniveau.size()));
     HFONT grande = CreateFontA(24, 8, 0, 0, 600, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");

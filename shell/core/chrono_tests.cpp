@@ -25,26 +25,34 @@ protected:
     void TearDown() override { fixesourcetick(nullptr); }
 };
 
-std::string texte(std::int32_t secondes, bool jours = false) {
+std::string texte(std::int32_t secondes, bool jours = false, bool anglais = false) {
     durelapsed d;
     if (jours) d.enjours();
     d.ajoutsec(secondes);
     gstring t;
-    d.affiduresec(t);
+    d.affiduresec(t, anglais);
     return t.adr();
 }
 
 TEST_F(Chrono, DisplayText) {
     const struct {
         std::int32_t secondes;
-        const char* attendu;
+        const char* francais;
+        const char* anglais;
     } cas[] = {
-        {0, " 00s"},         {5, " 05s"},        {59, " 59s"},      {60, "01mn 00s"},
-        {75, "01mn 15s"},    {3599, "59mn 59s"}, {3600, "1h 00mn"}, {3725, "1h 02mn"},
-        {90000, "25h 00mn"}, {-40, " 00s"},
+        {0, " 00s", " 00s"},           {5, " 05s", " 05s"},
+        {59, " 59s", " 59s"},          {60, "01mn 00s", "01m 00s"},
+        {75, "01mn 15s", "01m 15s"},   {124, "02mn 04s", "02m 04s"},
+        {3599, "59mn 59s", "59m 59s"}, {3600, "1h 00mn", "1h 00m"},
+        {3725, "1h 02mn", "1h 02m"},   {90000, "25h 00mn", "25h 00m"},
+        {-40, " 00s", " 00s"},
     };
-    for (const auto& c : cas) EXPECT_EQ(texte(c.secondes), c.attendu) << c.secondes;
+    for (const auto& c : cas) {
+        EXPECT_EQ(texte(c.secondes), c.francais) << c.secondes;
+        EXPECT_EQ(texte(c.secondes, false, true), c.anglais) << c.secondes;
+    }
     EXPECT_EQ(texte(90000 + 120, true), "1j 1h 02mn") << "days mode";
+    EXPECT_EQ(texte(90000 + 120, true, true), "1d 1h 02m") << "days mode";
     EXPECT_EQ(texte(2 * 86400 + 7, true), "2j 0h  07s") << "days without hours or minutes";
     durelapsed d;
     d.sansec();
@@ -177,6 +185,8 @@ TEST_F(Chrono, TheBoxTextIsRewrittenOnlyWhenItChanges) {
     c.grille(1).ajoutsec(3600);
     EXPECT_TRUE(c.affichronocourt(1, true, t));
     EXPECT_STREQ(t.adr(), " 1h 00mn") << "4 - 7 / 2 = 1 blank";
+    EXPECT_TRUE(c.affichronocourt(1, true, t, true)) << "the language changed";
+    EXPECT_STREQ(t.adr(), " 1h 00m") << "4 - 6 / 2 = 1 blank";
     EXPECT_FALSE(c.affichronocourt(1, false, t));
     EXPECT_TRUE(c.affichronocourt(1, true, t)) << "the remembered text was emptied";
 }

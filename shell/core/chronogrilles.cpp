@@ -42,14 +42,14 @@ void chronogrilles::remiseazero(short i, const etatchrono& etat) {
     chronomevaluer(etat);
 }
 
-bool chronogrilles::affichronocourt(short i, bool pret, gstring& out) {
+bool chronogrilles::affichronocourt(short i, bool pret, gstring& out, bool anglais) {
     out.clear();
     if (!pret) {
         dernieraffiche.clear();
         return false;
     }
     gstring texte;
-    grille(i).affiduresec(texte);
+    grille(i).affiduresec(texte, anglais);
     const short blancs = static_cast<short>(4 - texte.len() / 2);
     if (blancs > 0) out.addncarac(blancs, ' ');
     out.cat(texte.adr());

@@ -50,12 +50,13 @@ public:
     void chronomevaluer(const etatchrono& etat);
     // Clear grid i's chronometer (its time back to 0), then chronomevaluer.
     void remiseazero(short i, const etatchrono& etat);
-    // The short text of grid i's chronometer: the display text padded on the
-    // left with (4 - length / 2) blanks when that is positive. Returns
+    // The short text of grid i's chronometer: the display text (in English
+    // when anglais is set) padded on the left with (4 - length / 2) blanks
+    // when that is positive. Returns
     // whether it differs from the text returned last time (the box is then
     // rewritten with out). With pret false (the shell is not ready) the
     // remembered text is emptied, out is emptied and false is returned.
-    bool affichronocourt(short i, bool pret, gstring& out);
+    bool affichronocourt(short i, bool pret, gstring& out, bool anglais = false);
 
 private:
     std::vector<durelapsed> chronos;

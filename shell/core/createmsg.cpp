@@ -65,7 +65,7 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
         break;
     case 4:
         if (en) {
-            m.plain("Load Grid #", m.a(), " ?");
+            m.plain("Load grid #", m.a(), "?");
         } else {
             m.piece(1);
             m.plain(m.a(), " ?");
@@ -75,7 +75,7 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
         if (en) {
             m.plain("Grid #", m.a(), " is already in use.");
             m.plain("\n\n", "Reload grid #", m.a());
-            m.plain(" ?");
+            m.plain("?");
         } else {
             m.piece(1);
             m.plain(m.a(), " ");
@@ -90,23 +90,19 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
         m.plain("\n", "*** BRAVO ***");
         break;
     case 7:
-        m.plain(en ? "Grid: " : "Grille ", m.a(), "\n");
-        m.plain(m.b(), en ? " cells." : " cases.");
-        break;
     case 8:
     case 9:
+    case 10:
     case 16:
     case 17:
         m.pieces(1, 2, "\n");
         break;
-    case 10:
-        if (en)
-            m.pieces(1, 2, "\n");
-        else
-            m.plain("Retour valeurs fixes?");
-        break;
     case 11:
     case 12:
+    case 26:
+    case 27:
+    case 28:
+    case 29:
         m.piece(1);
         break;
     case 13:

@@ -12,7 +12,7 @@ inline constexpr short languefrancais = 0;
 inline constexpr short langueanglais = 1;
 
 // The highest message number.
-inline constexpr short nbmessages = 17;
+inline constexpr short nbmessages = 29;
 
 // out becomes the text of message number in the language (languefrancais or
 // langueanglais; any other value gives French). a and b are the arguments
@@ -21,14 +21,19 @@ inline constexpr short nbmessages = 17;
 //  3  information, page 4 (pencil marks); ronds: the grid page shows round
 //     cells (its display option 8)
 //  4  question before loading grid a        5  before reloading grid a
-//  6  grid a is finished                    7  information, page 1: grid
-//                                              name a, b cells
+//  6  grid a is finished                    7  information, first page:
+//                                              grid number a, level label b
 //  8  pause   9  quit   10  back to the given values   11  save
 //  12 save after finishing   13, 14, 15  information, pages 5, 3 and 2
 //  16 question before changing grid b's level to a (level label); the
 //     player's entries in that grid are erased
 //  17 saving failed: the file a could not be written, the previous file is
 //     kept
-// Any other number gives the empty text.
+//  26 information, first page: a cells filled out of b
+//  27 information, first page: the time a spent on the grid
+//  28 information footer: page a of b, OK goes on, Cancel stops
+//  29 information footer of the last page a of b: OK goes back to the game
+// Any other number gives the empty text. French texts put a blank before
+// "?", "!", ":" and ";"; English texts put none.
 void createmsg(gstring* out, short number, short langue, const char* a = nullptr,
                const char* b = nullptr, bool ronds = false);

@@ -16,8 +16,12 @@ std::string msg(short n, short langue, const char* a = "3", const char* b = "24"
     return t.adr();
 }
 
+// The messages of this game; the numbers between them belong to none yet.
+constexpr short numeros[] = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                             12, 13, 14, 15, 16, 17, 26, 27, 28, 29};
+
 TEST(Createmsg, EveryMessageExistsInBothLanguages) {
-    for (short n = 2; n <= nbmessages; ++n) {
+    for (short n : numeros) {
         const std::string fr = msg(n, languefrancais);
         const std::string en = msg(n, langueanglais);
         EXPECT_GE(fr.size(), 10u) << n;
@@ -38,16 +42,23 @@ TEST(Createmsg, EveryMessageExistsInBothLanguages) {
 }
 
 TEST(Createmsg, PlainPiecesAndArguments) {
-    EXPECT_EQ(msg(4, langueanglais, "3"), "Load Grid #3 ?");
+    EXPECT_EQ(msg(4, langueanglais, "3"), "Load grid #3?");
     EXPECT_EQ(msg(4, languefrancais, "3"), "Charger la grille n\xB0"
                                            "3 ?");
-    EXPECT_EQ(msg(5, langueanglais, "2"), "Grid #2 is already in use.\n\nReload grid #2 ?");
+    EXPECT_EQ(msg(5, langueanglais, "2"), "Grid #2 is already in use.\n\nReload grid #2?");
     EXPECT_EQ(msg(5, languefrancais, "2"), "La grille n\xB0"
                                            "2 est d\xE9j\xE0 en cours.\n\nRecharger la grille n\xB0"
                                            "2 ?");
-    EXPECT_EQ(msg(7, langueanglais, "1251-1", "24"), "Grid: 1251-1\n24 cells.");
-    EXPECT_EQ(msg(7, languefrancais, "1251-1", "24"), "Grille 1251-1\n24 cases.");
-    EXPECT_EQ(msg(10, languefrancais), "Retour valeurs fixes?");
+    EXPECT_EQ(msg(7, langueanglais, "2", "3-middle"), "Grid #2\nLevel: 3-middle");
+    EXPECT_EQ(msg(7, languefrancais, "2", "3-moyen"), "Grille n\xB0"
+                                                      "2\nNiveau : 3-moyen");
+    EXPECT_EQ(msg(26, langueanglais, "12", "24"), "Cells filled: 12 of 24");
+    EXPECT_EQ(msg(27, languefrancais, "02mn 04s"), "Temps pass\xE9 sur cette grille : 02mn 04s");
+    EXPECT_EQ(msg(28, langueanglais, "2", "5"),
+              "Page 2/5. OK: next page, Cancel: back to the game.");
+    EXPECT_EQ(msg(29, languefrancais, "5", "5"), "Page 5/5. OK : retour au jeu.");
+    EXPECT_EQ(msg(10, languefrancais).substr(0, 30), "Revenir aux valeurs donn\xE9"
+                                                     "es ?\n");
     for (short langue : {languefrancais, langueanglais}) {
         const std::string bravo = msg(6, langue, "4");
         EXPECT_NE(bravo.find('4'), std::string::npos);
@@ -64,13 +75,41 @@ TEST(Createmsg, PlainPiecesAndArguments) {
 }
 
 TEST(Createmsg, UnknownNumbersAndLanguages) {
-    for (short n : {short(-1), short(0), short(1), short(18), short(32767)})
+    for (short n : {short(-1), short(0), short(1), short(nbmessages + 1), short(32767)})
         EXPECT_EQ(msg(n, langueanglais), "") << n;
     EXPECT_EQ(msg(11, 7), msg(11, languefrancais)) << "any other language flag is French";
     gstring t("x");
     createmsg(&t, 4, langueanglais);
-    EXPECT_EQ(std::string(t.adr()), "Load Grid # ?") << "missing arguments count as empty";
+    EXPECT_EQ(std::string(t.adr()), "Load grid #?") << "missing arguments count as empty";
     createmsg(nullptr, 4, langueanglais);
+}
+
+// Each language's typography over every message, whatever its arguments: a
+// blank before "?", "!", ":" and ";" in French (and never a line starting
+// with one), none in English; the English texts are plain ASCII, so no French
+// letter or sign slips into them.
+TEST(Createmsg, EachLanguageKeepsItsTypography) {
+    const struct {
+        const char* a;
+        const char* b;
+    } arguments[] = {{"3", "24"}, {"1h 02m", "7-diabolic"}};
+    for (short n = 1; n <= nbmessages; ++n)
+        for (const auto& arg : arguments)
+            for (bool ronds : {false, true}) {
+                const std::string fr = msg(n, languefrancais, arg.a, arg.b, ronds);
+                const std::string en = msg(n, langueanglais, arg.a, arg.b, ronds);
+                for (std::size_t i = 0; i < fr.size(); ++i) {
+                    if (std::string("?!:;").find(fr[i]) == std::string::npos) continue;
+                    EXPECT_TRUE(i > 0 && fr[i - 1] == ' ') << n << ": \"" << fr << "\" at " << i;
+                }
+                for (std::size_t i = 0; i < en.size(); ++i) {
+                    const auto c = static_cast<unsigned char>(en[i]);
+                    EXPECT_LT(c, 0x80) << n << ": \"" << en << "\" at " << i;
+                    if (std::string("?!:;").find(en[i]) == std::string::npos) continue;
+                    EXPECT_TRUE(i > 0 && en[i - 1] != ' ' && en[i - 1] != '\n')
+                        << n << ": \"" << en << "\" at " << i;
+                }
+            }
 }
 
 TEST(Titre, TheProgramTitleEndsWithTheVersion) {

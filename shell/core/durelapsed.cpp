@@ -85,15 +85,15 @@ void durelapsed::durecoulesec() {
     }
 }
 
-void durelapsed::affiduresec(gstring& out) {
+void durelapsed::affiduresec(gstring& out, bool anglais) {
     durecoulesec();
     const bool avecjours = !heuresmode && jours > 0;
     const bool avecheures = avecjours || heures > 0;
     const bool avecminutes = heures > 0 || minutes != 0;
     const bool avecsecondes = heures == 0 && !sanssecondes;
     out.clear();
-    if (avecjours) out.cat(vi(jours), "j ");
+    if (avecjours) out.cat(vi(jours), anglais ? "d " : "j ");
     if (avecheures) out.cat(vi(heures), "h ");
-    if (avecminutes) out.cat(vi(minutes, 2), "mn");
+    if (avecminutes) out.cat(vi(minutes, 2), anglais ? "m" : "mn");
     if (avecsecondes) out.cat(" ", vi(secondes, 2), "s");
 }

@@ -39,7 +39,9 @@ public:
     void durecoulesec();
     // out becomes the display text: " 05s", "01mn 15s", "1h 02mn", "2j 3h 04mn"
     // (days only when not in hours mode; seconds are not shown once hours are).
-    void affiduresec(gstring& out);
+    // In English the minutes are "m" and the days "d": " 05s", "01m 15s",
+    // "1h 02m", "2d 3h 04m".
+    void affiduresec(gstring& out, bool anglais = false);
 
     short getjours() const { return jours; }
     short getheures() const { return heures; }
