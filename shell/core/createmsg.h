@@ -12,7 +12,7 @@ inline constexpr short languefrancais = 0;
 inline constexpr short langueanglais = 1;
 
 // The highest message number.
-inline constexpr short nbmessages = 17;
+inline constexpr short nbmessages = 20;
 
 // out becomes the text of message number in the language (languefrancais or
 // langueanglais; any other value gives French). a and b are the arguments
@@ -29,6 +29,10 @@ inline constexpr short nbmessages = 17;
 //     player's entries in that grid are erased
 //  17 saving failed: the file a could not be written, the previous file is
 //     kept
+//  18 another copy of the game already uses the parameter file a: this copy
+//     ends
+//  19 the parameter file a is damaged; it is kept aside as b
+//  20 the parameter file a is damaged and could not be renamed
 // Any other number gives the empty text.
 void createmsg(gstring* out, short number, short langue, const char* a = nullptr,
                const char* b = nullptr, bool ronds = false);

@@ -56,6 +56,12 @@ TEST(Createmsg, PlainPiecesAndArguments) {
         EXPECT_NE(niveau.find("5-difficile"), std::string::npos);
         EXPECT_NE(niveau.find('2'), std::string::npos);
         EXPECT_NE(msg(17, langue, "V-O-RA 110.TXT").find("V-O-RA 110.TXT"), std::string::npos);
+        for (short n : {short(18), short(19), short(20)})
+            EXPECT_NE(msg(n, langue, "V-O-RA 110.TXT").find("V-O-RA 110.TXT"), std::string::npos)
+                << n;
+        EXPECT_NE(msg(19, langue, "a", "V-O-RA 110.damaged-3.TXT").find("damaged-3"),
+                  std::string::npos)
+            << "the name the file is kept under";
         EXPECT_NE(msg(3, langue, "", "", true), msg(3, langue, "", "", false))
             << "round cells have their own piece";
     }
@@ -64,7 +70,7 @@ TEST(Createmsg, PlainPiecesAndArguments) {
 }
 
 TEST(Createmsg, UnknownNumbersAndLanguages) {
-    for (short n : {short(-1), short(0), short(1), short(18), short(32767)})
+    for (short n : {short(-1), short(0), short(1), short(nbmessages + 1), short(32767)})
         EXPECT_EQ(msg(n, langueanglais), "") << n;
     EXPECT_EQ(msg(11, 7), msg(11, languefrancais)) << "any other language flag is French";
     gstring t("x");

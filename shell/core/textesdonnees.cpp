@@ -80,6 +80,30 @@ const textecrypte textesdonnees[] = {
     {"m17.fr.2", "~_\\!<ul!<&%qluB4\351h{ujh0=rf!_pu<<9&;'ro<u\\or,9e{o\351hP= _B"},
     {"m17.en.1", "<9frhyiNs~z<&%=jO<q%!<vrh>o9!{u\\*?yrh^_Yu<&%=jO<q%!<vrhl_~uHa<!;u<"},
     {"m17.en.2", "rh9e<sr\"{hPe<'{h>_l*?yrht'ju<eP4rO<vr<%o"},
+    {"m18.fr.1", "%el'ro<_~uZhju<<9&;'ro<\253<iNs~h\273*L/V/|T<ul!<O\3513\340h%=~uB!<OPqlhZu<O"},
+    {"m18.fr.2",
+     "Bhjulh _B!9ulhHu<f$_N!Bu<a<or4rqri<\340<fPhtu\\\352{orhH\351d\340<XN4ro{u!uxu{!rhZX "
+     "'rhlu<<roYu<ePqlhB'rq<u\\or,9e{orooh XNo<qrh _lhr<t_Z"},
+    {"m18.en.1", "'lhtXjOro<[9!;h{yrht'ju<z_=K4y*L/V/|T<'lhPfBuPO@hB=\\q9q^h9q<!;"},
+    {"m18.en.2", "<!;u<X{yro<X\\u$e<,P$re5h^X<vP&Kh{X<!;u<[9qHX>hPfBuPO@h%\"rq!u?y9e<&%\"@hZf%ere<["
+                 "9!;XN!<eP49q^hPq@!;'\\,ohlX<_lh\\X{h{X<uB_l"},
+    {"m19.fr.1",
+     "f<qrh uN!<\"Pe<\352{orhj=<u\\hrq{'ro!9pu<<9&;'ro<\253<iNs~h\273hre{hPv\356$\351h5h"},
+    {"m19.fr.2",
+     "RN.9f<_<\"Nhrq<f9orM<u{hlulhB\351^fP,re<\"Po<O\351<P={h "
+     "XNo<frhBul!r*)f<ul!<,PoH\351<OrhZ\364{\351<e%=lhju<q%$<\253<iNs>h\273*<rrhduNhBu orqHhZu<"},
+    {"m19.en.1", "5h9!<&Pq\\X{hAu<or_Hh>y%fr*?yrht'ju<z_=K4yh9e<OP$P,rO"},
+    {"m19.en.2", "XNfHhBuPO<Xth9!ohPqHh9!lhHut_Nf{hlu{!9q^e<<%o<!;u<ore{*)!<'lhKu "
+                 "!<_l'Hu<_lhyiNs>z!h?yrh^_Yu<!Psre<= h>yP!<'{hZ"},
+    {"m20.fr.1",
+     "{orhj=<u\\hrq{'roohr!<'jh\\.Ph _lh "
+     "=<\352{orhBu\\XY$\351*pu<<9&;'ro<\253<iNs~h\273hre{hPv\356$\351h5h9f<qrh uN!<\"Pe<\352"},
+    {"m20.fr.2", "~_\\!<O$u\\or,9e{oro<e9h~XNe<4%=ju_hju<,PoHuBh5h\253hah\273hju<or$ "
+                 "fP&roP*pu<3r=<or\"Bu\\O<&rh0=$'jhPh =<u\\hj'Bu!hxX 'ri<&rht'Zy9uBhP'jfr=Be<_"},
+    {"m20.en.1",
+     "or_Hh>y%frM<_\\O<'{hZXNfHh\\X{hAu<orqP$rO!<?yrht'ju<z_=K4yh9e<OP$P,rO5h9!<&Pq\\X{hAu"},
+    {"m20.en.2", ";uBu<vr<%orhl_~'\\,<'th@XNh>_\\!<!%hKur\"<'{a<zaz<[9fjhBu "
+                 "fP&rh9!![?yrh^_Yu<!Psre<= h>yP!<'{hZXNfHhBuPO<Xth9!!hxX ]<!;_{ht'ju<ujer"},
 };
 
-const short nbtextesdonnees = 68;
+const short nbtextesdonnees = 80;
