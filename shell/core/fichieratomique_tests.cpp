@@ -9,8 +9,6 @@
 #include <filesystem>
 
 #ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 
@@ -49,25 +47,11 @@ TEST(Remplacefichier, AFailureKeepsTheOldFileWhole) {
     fs::create_directories(f + ".new/occupe");
     ASSERT_TRUE(remplacefichier(f, "nouveau\r\n"));
     ASSERT_TRUE(remplacefichier(f, "ancien\r\n"));
-#ifdef _WIN32
     {
-        // An editor holding the file open: it cannot be replaced.
-        std::ifstream ouvert(f, std::ios::binary);
-        EXPECT_FALSE(remplacefichier(f, "nouveau\r\n"));
+        // A full disk, or (Windows) an editor holding the file open.
+        const echececriture echec(f);
+        EXPECT_FALSE(remplacefichier(f, std::string(100000, 'n')));
     }
-#else
-    // The disk full after a few bytes: writing the temporary file fails
-    // half-way.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit avant{};
-    getrlimit(RLIMIT_FSIZE, &avant);
-    rlimit petit = avant;
-    petit.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &petit);
-    const bool ecrit = remplacefichier(f, std::string(100000, 'n'));
-    setrlimit(RLIMIT_FSIZE, &avant);
-    EXPECT_FALSE(ecrit);
-#endif
     EXPECT_EQ(litfichier(f), "ancien\r\n");
     EXPECT_EQ(restes(f), 0) << "the half-written temporary file is removed";
     EXPECT_TRUE(fs::is_directory(f + ".new")) << "what it did not create is not removed";
