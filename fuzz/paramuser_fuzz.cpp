@@ -1,9 +1,10 @@
 // Fuzz target: the user parameter file read by getparamuser, written back and
-// read again: every value within what the game can use, and the second read
-// equal to the first.
+// read again: every value within what the game can use, the second read
+// equal to the first, and a sound file written back sound.
 #include "fuzz/fuzzcheck.h"
 
 #include "lattice/catalogue/grillecatalogue.h"
+#include "shell/core/paramabime.h"
 #include "shell/core/paramuser.h"
 
 #include "foundation/textcompare.h"
@@ -88,5 +89,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(getparamuser(q, chemin().c_str()));
     FUZZ_CHECK(memes(p, q));
     FUZZ_CHECK(contenuparamuser(q) == contenuparamuser(p));
+    // A file read as sound is written back sound: the game never writes a
+    // file that it would keep aside at the next start.
+    const std::string_view lu(reinterpret_cast<const char*>(data), size);
+    FUZZ_CHECK(contenuabime(lu) || !contenuabime(contenuparamuser(p)));
     return 0;
 }

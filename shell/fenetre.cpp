@@ -15,6 +15,7 @@
 #include "shell/miseenpage.h"
 #include "shell/niveauchoix.h"
 #include "shell/paramdefaut.h"
+#include "shell/paramdemarrage.h"
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
 #include "shell/tracepeinture.h"
@@ -194,11 +195,8 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     nomgrinit();
     jeu.nbgrilles = paramjeu.nbgrilles;
     jeu.valeurcourante = 1;
-    gstring nom;
-    nomfichierparam(nom);
-    getparamuser(paramjeu, nom.adr());
+    if (!lisparametres()) return nullptr;
     if (paramjeu.grillecourante == 0) paramjeu.grillecourante = 1;
-    languedesboites();
     fendemarrage.fixesurecran(static_cast<short>(paramjeu.left + 180),
                               static_cast<short>(paramjeu.top + 180));
     fendemarrage.simplaffidem(true);
@@ -275,6 +273,7 @@ int bouclemessages() {
 }
 
 void finjeu() {
+    rendparametres();
     fendemarrage.scratch();
     tooltip.scratch();
     oublieboutons();

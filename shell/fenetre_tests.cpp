@@ -8,6 +8,8 @@
 
 #include "render/gripagereglages.h"
 #include "shell/core/chronogrilles.h"
+#include "shell/core/paramabime.h"
+#include "shell/core/verrouparam.h"
 
 #include <fstream>
 #include <sstream>
@@ -289,6 +291,59 @@ TEST_F(partie, SaveWritesTheStateThatTheNextStartRestores) {
     peins();
     EXPECT_EQ(grilleram.getcaseval(c), v);
     EXPECT_GT(pixels(c, magenta), 5);
+}
+
+// A second copy started while this one holds the parameter file is told so
+// and ends, writing nothing; a damaged file is kept aside and told once, and
+// the game plays on and saves.
+TEST_F(partie, ASecondCopyAndADamagedFileAtStartUp) {
+    const short c = casevide();
+    const short v = valeur(c, true);
+    clic(triangle(v));
+    clicase(c);
+    reponses = {IDYES};
+    presse(idsauver);
+    gstring nom;
+    nomfichierparam(nom);
+    const std::string sauve = litfichier(nom.adr());
+    ASSERT_NE(sauve.find("gv1:A="), std::string::npos);
+    {
+        // The copy already running, as far as the file goes.
+        claverrouparam autre;
+        DestroyWindow(fenetre);
+        finjeu();
+        ASSERT_EQ(autre.prendre(nom.adr()), claverrouparam::issue::tenu);
+        questions.clear();
+        reponses = {IDOK};
+        EXPECT_EQ(demarrage(nullptr, SW_SHOW), nullptr);
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_NE(questions[0].find("d\xE9j\xE0 ouvert"), std::string::npos) << questions[0];
+        EXPECT_EQ(litfichier(nom.adr()), sauve);
+        finjeu();
+    }
+    const std::string abime = sauve + std::string(40, '\0') + "\x01\xFF";
+    ecrisfichier(nom.adr(), abime);
+    questions.clear();
+    reponses = {IDOK};
+    fenetre = demarrage(nullptr, SW_SHOW);
+    ASSERT_NE(fenetre, nullptr);
+    peins();
+    const std::string aside = nomdecote(nom.adr(), 1);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find(aside), std::string::npos) << questions[0];
+    EXPECT_EQ(litfichier(aside), abime);
+    EXPECT_FALSE(std::filesystem::exists(nom.adr()));
+    EXPECT_EQ(grilleram.getcaseval(c), v) << "what could be read is taken up";
+    reponses = {IDYES};
+    presse(idsauver);
+    EXPECT_FALSE(fichierabime(nom.adr()));
+    DestroyWindow(fenetre);
+    finjeu();
+    questions.clear();
+    fenetre = demarrage(nullptr, SW_SHOW);
+    ASSERT_NE(fenetre, nullptr);
+    EXPECT_TRUE(questions.empty()) << "told once";
+    EXPECT_EQ(litfichier(aside), abime);
 }
 
 #ifndef _WIN32

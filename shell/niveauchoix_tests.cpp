@@ -223,19 +223,12 @@ TEST_F(niveau, ASaveThatCannotBeWrittenIsToldAndTheGameGoesOn) {
     const std::string precedent = litfichier(nom.adr());
     ASSERT_FALSE(precedent.empty());
     joue();
-    // A read-only directory; its owner may still write there when it is
-    // the administrator, so the new file's name is taken as well.
-    std::filesystem::create_directory(std::string(nom.adr()) + ".new");
-    std::filesystem::permissions(".",
-                                 std::filesystem::perms::owner_write |
-                                     std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
     questions.clear();
     reponses = {IDYES, IDOK};
-    presse(idsauver);
-    std::filesystem::permissions(".", std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add);
+    {
+        const echececriture echec(nom.adr());
+        presse(idsauver);
+    }
     ASSERT_EQ(questions.size(), 2u);
     gstring attendu;
     createmsg(&attendu, 17, paramjeu.langue, nom.adr());

@@ -95,6 +95,9 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
     case 10:
     case 16:
     case 17:
+    case 18:
+    case 19:
+    case 20:
         m.pieces(1, 2, "\n");
         break;
     case 11:

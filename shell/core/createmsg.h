@@ -29,6 +29,10 @@ inline constexpr short nbmessages = 29;
 //     player's entries in that grid are erased
 //  17 saving failed: the file a could not be written, the previous file is
 //     kept
+//  18 another copy of the game already uses the parameter file a: this copy
+//     ends
+//  19 the parameter file a is damaged; it is kept aside as b
+//  20 the parameter file a is damaged and could not be renamed
 //  26 information, first page: a cells filled out of b
 //  27 information, first page: the time a spent on the grid
 //  28 information footer: page a of b, OK goes on, Cancel stops

@@ -17,8 +17,8 @@ std::string msg(short n, short langue, const char* a = "3", const char* b = "24"
 }
 
 // The messages of this game; the numbers between them belong to none yet.
-constexpr short numeros[] = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
-                             12, 13, 14, 15, 16, 17, 26, 27, 28, 29};
+constexpr short numeros[] = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                             14, 15, 16, 17, 18, 19, 20, 26, 27, 28, 29};
 
 TEST(Createmsg, EveryMessageExistsInBothLanguages) {
     for (short n : numeros) {
@@ -67,6 +67,12 @@ TEST(Createmsg, PlainPiecesAndArguments) {
         EXPECT_NE(niveau.find("5-difficile"), std::string::npos);
         EXPECT_NE(niveau.find('2'), std::string::npos);
         EXPECT_NE(msg(17, langue, "V-O-RA 110.TXT").find("V-O-RA 110.TXT"), std::string::npos);
+        for (short n : {short(18), short(19), short(20)})
+            EXPECT_NE(msg(n, langue, "V-O-RA 110.TXT").find("V-O-RA 110.TXT"), std::string::npos)
+                << n;
+        EXPECT_NE(msg(19, langue, "a", "V-O-RA 110.damaged-3.TXT").find("damaged-3"),
+                  std::string::npos)
+            << "the name the file is kept under";
         EXPECT_NE(msg(3, langue, "", "", true), msg(3, langue, "", "", false))
             << "round cells have their own piece";
     }

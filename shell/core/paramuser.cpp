@@ -61,7 +61,8 @@ bool etatvalide(const std::string& text) {
 }
 
 // The file's lines as the reader sees them: cut at the first NUL, right-
-// trimmed of blanks; empty lines and lines over lignemax dropped.
+// trimmed of blanks; empty lines and lines over lignemax but "usr=" lines
+// dropped.
 std::vector<std::string> lignesdufichier(const char* path, bool& lu) {
     std::vector<std::string> lignes;
     std::ifstream f(path ? path : "", std::ios::binary);
@@ -83,7 +84,9 @@ std::vector<std::string> lignesdufichier(const char* path, bool& lu) {
     while (i < tout.size()) {
         size_t fin = tout.find_first_of("\r\n", i);
         if (fin == std::string::npos) fin = tout.size();
-        if (fin - i <= lignemax) {
+        // A "usr=" line is kept whatever its length: it is the player's.
+        if (fin - i <= lignemax || debuli(tout.c_str() + i, "usr=") ||
+            debuli(tout.c_str() + i, "usr =")) {
             std::string l = tout.substr(i, fin - i);
             l.resize(std::strlen(l.c_str()));
             l.erase(l.find_last_not_of(' ') + 1);

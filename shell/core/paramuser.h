@@ -84,9 +84,11 @@ void fixeniveauchoisi(claparamuser& state, short i, short level);
 // sense: a key with a bad value (not a number, out of range, overflowing)
 // keeps its default, a state of play with characters that no state holds or
 // longer than 26 pieces is dropped, lines without "=" and lines over 64 KiB
-// are ignored, the first of duplicated keys counts, only the first
-// lignesusrmax "usr=" lines are kept, and reading stops after 16 MiB. Returns whether the file
-// could be read.
+// (but "usr=" lines, kept whatever their length) are ignored, the first of
+// duplicated keys counts, only the first lignesusrmax "usr=" lines are kept,
+// and reading stops after 16 MiB. Returns whether the file could be read.
+// (The shell keeps aside a file from which this would
+// lose more than bad values: paramabime.h.)
 bool getparamuser(claparamuser& state, const char* path);
 
 // The file's content as ecriparamusernew writes it (lines end with CR LF).

@@ -1,11 +1,16 @@
 // Helpers of the parameter file tests: a temporary directory removed at the
-// end of the test, and whole-file reading and writing.
+// end of the test, whole-file reading and writing, and a save made to fail.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 // A fresh directory under the system's temporary directory, removed with
 // everything in it when the object goes.
@@ -44,3 +49,36 @@ inline void ecrisfichier(const std::string& path, const std::string& content) {
     std::ofstream f(path, std::ios::binary);
     f << content;
 }
+
+// While it lives, replacing the file at path fails, also for the
+// administrator. Linux: the files the process writes cannot grow past 16
+// bytes (RLIMIT_FSIZE; SIGXFSZ ignored), as on a full disk. Windows: path is
+// held open without delete sharing, as by an editor.
+class echececriture {
+public:
+    explicit echececriture([[maybe_unused]] const std::string& path) {
+#ifdef _WIN32
+        ouvert.open(path, std::ios::binary);
+#else
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &avant);
+        rlimit petit = avant;
+        petit.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &petit);
+#endif
+    }
+    ~echececriture() {
+#ifndef _WIN32
+        setrlimit(RLIMIT_FSIZE, &avant);
+#endif
+    }
+    echececriture(const echececriture&) = delete;
+    echececriture& operator=(const echececriture&) = delete;
+
+private:
+#ifdef _WIN32
+    std::ifstream ouvert;
+#else
+    rlimit avant{};
+#endif
+};

@@ -54,7 +54,7 @@ saved=0
 midwrite=0
 slow=0
 for ((round = 1; round <= ROUNDS; round++)); do
-    rm -f "$FILE.new"
+    rm -f "$FILE".new-*
     inode=$(stat -c %i "$FILE")
     "${GAME_CMD[@]}" >>"$WORK/game.log" 2>&1 &
     GAME_PID=$!
@@ -91,7 +91,8 @@ for ((round = 1; round <= ROUNDS; round++)); do
     xdotool key Return
     { wait "$killer" && wait "$GAME_PID"; } 2>/dev/null || true
     GAME_PID=
-    [[ -e "$FILE.new" ]] && midwrite=$((midwrite + 1))
+    # A kill during the write leaves the save's temporary file behind.
+    compgen -G "$FILE.new-*" >/dev/null && midwrite=$((midwrite + 1))
     # The save renames a new file over the old one: the same inode must
     # hold the old content, a new one a whole file.
     if [[ $(stat -c %i "$FILE") == "$inode" ]] && cmp -s "$FILE" "$WORK/old.txt"; then

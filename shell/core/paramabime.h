@@ -1,0 +1,30 @@
+// A damaged parameter file: telling one from a file the game (or a player's
+// editor) wrote, and keeping it aside before the next save replaces it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Whether content, a parameter file's bytes, is damaged: the reader would
+// lose more than bad values in it. That is when it holds a control byte
+// below 32 other than tab, CR, LF and the end-of-file mark 26 (NUL
+// included), is over 16 MiB, has a line over 64 KiB that is not a "usr="
+// line, has more "usr=" lines than are kept (lignesusrmax), or has lines of
+// which none is one the game knows (its title line "***-...-***", a "usr="
+// line, or a key the game writes or has written). Empty files, empty lines,
+// any line end, missing title or comment lines, bytes from 127 up, the old
+// layout and unknown keys among known ones are not damage.
+bool contenuabime(std::string_view content);
+
+// Whether the file at path is damaged (contenuabime); false when it cannot
+// be read.
+bool fichierabime(const std::string& path);
+
+// The name the damaged file at path is kept under, n-th of its kind: "P.TXT"
+// gives "P.damaged-n.TXT" (a name without extension takes ".damaged-n").
+std::string nomdecote(const std::string& path, int n);
+
+// Rename the file at path to the first nomdecote(path, n), n from 1, that no
+// file holds (an earlier one is never replaced); aside receives that name.
+// Returns false, path unchanged, when it could not be renamed.
+bool metsdecote(const std::string& path, std::string& aside);

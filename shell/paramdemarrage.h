@@ -1,0 +1,17 @@
+// The parameter file at start-up and at the end: its lock, its reading, and
+// a damaged file kept aside before a save could replace it.
+#pragma once
+
+// Take the parameter file's lock (verrouparam.h) and read the file into the
+// parameter state. When another copy of the game holds the lock, message 18
+// (in the language the file gives) tells the player and false is returned:
+// this copy must end without writing anything. When the file is damaged
+// (paramabime.h), it is renamed aside and message 19 says where, or message
+// 20 says it could not be; the game goes on with what could be read. When
+// the lock file cannot be made (a directory that cannot be written), the game
+// goes on unlocked, as it could not save there anyway.
+bool lisparametres();
+
+// Give the lock back (at the end of the game; the system gives it back too
+// when the process ends).
+void rendparametres();
