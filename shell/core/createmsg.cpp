@@ -70,6 +70,10 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
             m.piece(1);
             m.plain(m.a(), " ?");
         }
+        if (m.b()[0] != '\0') {
+            m.plain("\n\n");
+            m.piece(2);
+        }
         break;
     case 5:
         if (en) {
@@ -84,6 +88,8 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
             m.piece(3);
             m.plain(m.a(), " ?");
         }
+        m.plain("\n");
+        m.piece(4);
         break;
     case 6:
         m.piece(1);
@@ -94,16 +100,20 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
         m.plain(m.b(), en ? " cells." : " cases.");
         break;
     case 8:
-    case 9:
     case 16:
     case 17:
         m.pieces(1, 2, "\n");
         break;
+    case 9:
+        m.pieces(1, 4, "\n");
+        break;
     case 10:
-        if (en)
+        if (en) {
             m.pieces(1, 2, "\n");
-        else
-            m.plain("Retour valeurs fixes?");
+        } else {
+            m.plain("Retour valeurs fixes?", "\n");
+            m.piece(2);
+        }
         break;
     case 11:
     case 12:
@@ -112,6 +122,7 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
     case 13:
     case 14:
     case 15:
+    case 22:
         m.pieces(1, 3, "\n");
         break;
     default:

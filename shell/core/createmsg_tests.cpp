@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -38,16 +39,34 @@ TEST(Createmsg, EveryMessageExistsInBothLanguages) {
 }
 
 TEST(Createmsg, PlainPiecesAndArguments) {
-    EXPECT_EQ(msg(4, langueanglais, "3"), "Load Grid #3 ?");
-    EXPECT_EQ(msg(4, languefrancais, "3"), "Charger la grille n\xB0"
-                                           "3 ?");
-    EXPECT_EQ(msg(5, langueanglais, "2"), "Grid #2 is already in use.\n\nReload grid #2 ?");
-    EXPECT_EQ(msg(5, languefrancais, "2"), "La grille n\xB0"
-                                           "2 est d\xE9j\xE0 en cours.\n\nRecharger la grille n\xB0"
-                                           "2 ?");
+    EXPECT_EQ(msg(4, langueanglais, "3", ""), "Load Grid #3 ?");
+    EXPECT_EQ(msg(4, languefrancais, "3", ""), "Charger la grille n\xB0"
+                                               "3 ?");
+    EXPECT_EQ(msg(4, langueanglais, "3", "1"),
+              "Load Grid #3 ?\n\nGrid #1 stays in memory as you leave it.");
+    // The reload question's plain pieces, then what the reload keeps.
+    EXPECT_EQ(msg(5, langueanglais, "2"),
+              "Grid #2 is already in use.\n\nReload grid #2 ?\nYour entries, pencil marks, undo "
+              "history and time are kept.");
+    EXPECT_EQ(msg(5, languefrancais, "2")
+                  .rfind("La grille n\xB0"
+                         "2 est d\xE9j\xE0 en cours.\n\nRecharger la grille n\xB0"
+                         "2 ?\n",
+                         0),
+              0u);
     EXPECT_EQ(msg(7, langueanglais, "1251-1", "24"), "Grid: 1251-1\n24 cells.");
     EXPECT_EQ(msg(7, languefrancais, "1251-1", "24"), "Grille 1251-1\n24 cases.");
-    EXPECT_EQ(msg(10, languefrancais), "Retour valeurs fixes?");
+    EXPECT_EQ(msg(10, languefrancais).rfind("Retour valeurs fixes?\n", 0), 0u);
+    // The questions that can drop play say what happens to it.
+    EXPECT_NE(msg(9, langueanglais).find("No: the game closes without saving"), std::string::npos);
+    EXPECT_NE(msg(10, langueanglais).find("time set back to zero"), std::string::npos);
+    EXPECT_NE(msg(16, langueanglais).find("undo history"), std::string::npos);
+    for (short langue : {languefrancais, langueanglais}) {
+        const std::string quitter = msg(9, langue);
+        EXPECT_EQ(std::count(quitter.begin(), quitter.end(), '\n'), 3) << langue;
+        EXPECT_GE(msg(22, langue).size(), 40u) << langue;
+        EXPECT_NE(msg(22, langue), msg(22, static_cast<short>(1 - langue)));
+    }
     for (short langue : {languefrancais, langueanglais}) {
         const std::string bravo = msg(6, langue, "4");
         EXPECT_NE(bravo.find('4'), std::string::npos);

@@ -30,9 +30,14 @@ const textecrypte textesdonnees[] = {
     {"m3.en.3", "_Zu<'\\h{yrhZujf$e<&9oZfr*M_Zy<4PfNu<yPe<'{e<X>q<\"j"},
     {"m3.en.4", "<&rfjh;'Hulh9!lhY_Bsl*8h~_j=rhrq{uBuHh9q<!;u"},
     {"m4.fr.1", "<,B'jfrh\\\260xyPo^uBhj_"},
+    {"m4.fr.2", "9orh{ujfrh0=rh~XNe<fPhj_9elu_*p_<,B'jfrh\\\260_=K[<ore{u<u\\hY\351YX"},
+    {"m4.en.2", "YXB]<_lh@XNhjuP4rh9!!u*o9O<1_=K[<e{_@e<'\\hY"},
     {"m5.fr.1", "jfrh\\\260p_<,B'"},
     {"m5.fr.2", "u\\hZXNol*re{hH\351d\340<"},
     {"m5.fr.3", "_<,B'jfrh\\\260|uZyPo^uBhj"},
+    {"m5.fr.4",
+     "_\\qNfP!9X\\hr!<frh{uY\"lhlX\\!<&%qluB4\351e!$LXlhl_9e9ulM<4%e<q%!reohj.;'l!%o9RNu<O"},
+    {"m5.en.4", "HX<y9e{XB]<_\\O<!9$rhPorhKu !!q7XNo<u\\!B'reoh u\\&9f<$PoKeohN"},
     {"m6.fr.1", "{XN!re<fre<&Pere<e%q{hBuY\"j're!hp_<,B'jfrh\\\260_=K4<ul!<!roY'\\\351rh5"},
     {"m6.en.1", "hr4ro@hZujf<'lht'jfrO!5*o9O<1_=K4<'lht'\\'lyrO"},
     {"m8.fr.1", "h _NerhWr/_9orhNq"},
@@ -41,11 +46,21 @@ const textecrypte textesdonnees[] = {
     {"m8.en.1", "vBuPsW<?_Ku<_"},
     {"m8.en.2", "X\\XYu{uBhl!%\"lhNq{'jh@XNhZXYu<vP&K*?yrh>'\\O%[<'lhY'\\'Y'luHhPqHh{yrhZyB"},
     {"m9.fr.1", "ju<3r=<#2=9!{uBh"},
-    {"m9.fr.2", "q9uBhrqBu^'l!BuYu\\!<eroPh uBON*xu<RN'<_<\351{\351<3%=\351hHu =9e<frhHuB"},
+    {"m9.fr.2", "<u\\or,9e{o\351uoh =9e<frhduNhlu<<roYu!!V=9h5hj_<\"Po{'rhHu<&;_0=rh^o9fju<ul"},
+    {"m9.fr.3", "hPh\351!\351hdXN\351<Or\"N'lhju<Oro\\'ro<u\\or,9e{or$rq{*bX\\h5hju<3r=<erhtuB$rhl_"
+                "\\e<u\\or,9e{oro<&rh0=9"},
+    {"m9.fr.4", "q{'\\=ri<\340<3%=ro!%8q\\=juBh5h~XNe<&"},
     {"m9.en.1", "u<,P$r#2=9!<!;"},
-    {"m9.en.2", "hj_l!<eP4rh>'jf<vrhjXl!!r8q@!;'\\,<\"j_@uHhl'\\&rh{y"},
+    {"m9.en.2", "_~uHM<!;u\\h{yrh^_Yu<&jXlul*7ula<u~uB]<,B'H.lh fP]<'lhl"},
+    {"m9.en.3", ";_{h>_lh fP]rO<e9qZu<!;u<fPe{hl_~u![bX5h{yrh^_Yu<&jXlulh>'{y%={hl_~'\\,<"},
+    {"m9.en.4", "X\\h fP]9q^*x_\\&rf5h^X<"},
+    {"m10.fr.2", "j_{'%q<ul!<49O\351hr!<e%q<!r$ "
+                 "e<or49u\\!<\340<i\351o%hzhjulh\\X{ulhBul!rq{*LXlh~_juNolhHu<&r!{u<,B'jfrhlX\\!<"
+                 "ut<P&\351ulM<e%q<y9e{XB'0=rhH.Pq\\="},
     {"m10.en.1", "<,94rq<4PfNul#*X<vP&Kh{X<!;u"},
-    {"m10.en.2", "<!;'lh^o9O<[9fjhAu<uB_luH*M4ro@h~_j=rh@XNhrq{uBuHh9q"},
+    {"m10.en.2", "%o@hr$ "
+                 "!9uHhPqHh9!lh{'Yu<er!<vP&Kh{X<iro%?<!;u<\"rqZ'jhY_Bslhl!P]!!M4ro@h~_j=rh@XNhrq{"
+                 "uBuHh9q<!;'lh^o9O<[9fjhAu<uB_luHM<'{e<=\\O%h;'l"},
     {"m11.fr.1", "fju<u{hjulhB\351^fP,re<#MqBu^'l!BuBhZu{!rh^o9"},
     {"m11.en.1", "\\O<!;u<er!{'\\,l#a_~u<!;'lh^o9O<_"},
     {"m12.fr.1", "B'jfrh{uB$9q\351u<#MqBu^'l!BuBhj_<,"},
@@ -72,14 +87,23 @@ const textecrypte textesdonnees[] = {
     {"m15.en.2", "\\uBh\\u~uBh;XjO<!;u<eP$rh~_j=rM?[%h{o9_\\,julh{yP!<e;_Bu<_<&%o"},
     {"m15.en.3", "He<uP&;h~_j=rh%qZu!flX<u~uB]<yrJP,%q<y%"},
     {"m16.fr.1", "Ns>hP=<q94r_Nh_=K4<#n_lero<fPh^o9fju<q\260i"},
-    {"m16.fr.2", ",B'jfrhluBX\\!<ut<P&\351ul*LXlhl_9e9ulhH_\\e<&r!{u<"},
+    {"m16.fr.2", "!{u<,B'jfrhluBX\\!<ut<P&\351e<u{hlX\\h{uY\"lhBu~'rqHoPh\340h_\351BX!rLXlhl_"
+                 "9e9ulM<4%e<q%!re<u{hj.;'l!%o9RNu<O$_\\qNfP!9X\\hHu<&"},
     {"m16.en.1", "hP!<fr4rf<iNs~#nfP]<,B'Hh'iNs>"},
-    {"m16.en.2", ",B'Hh>'jf<vrhroPerO!<7XNo<u\\!B're<'\\h{y9e"},
+    {"m16.en.2", "h^o9O<[9fjhAu<uB_luHhPqHh9!lh{'Yu<er!<vP&Kh{X<iro%*7XNo<u\\!B'reoh "
+                 "u\\&9f<$PoKe<_\\O<=\\O%h;'l!%o@h9q<!;'l"},
     {"m17.fr.1",
      "'ro<\253<iNs~h\273h\\.Ph _lh =<\352{orh\351&B'{*p.rqBu^'l!BuYu\\!<_<\351Zy%=\351h5hju<<9&;"},
     {"m17.fr.2", "~_\\!<ul!<&%qluB4\351h{ujh0=rf!_pu<<9&;'ro<u\\or,9e{o\351hP= _B"},
     {"m17.en.1", "<9frhyiNs~z<&%=jO<q%!<vrh>o9!{u\\*?yrh^_Yu<&%=jO<q%!<vrhl_~uHa<!;u<"},
     {"m17.en.2", "rh9e<sr\"{hPe<'{h>_l*?yrht'ju<eP4rO<vr<%o"},
+    {"m22.fr.1", "u\\or,9e{oro<#2=9!{uBhl_\\e<"},
+    {"m22.fr.2", "Or\"N'lhju<Oro\\'ro<u\\or,9e{or$rq{hre{h "
+                 "uBON*V=9h5hju<3r=<erhtuB$rhr!<&rh0=9hPh\351!\351hdXN\351<"},
+    {"m22.fr.3", "u_hH_\\e<frhduN*bX\\h5h~XNe<ore{"},
+    {"m22.en.1", "N!<eP49q^#2=9!<[9!;X"},
+    {"m22.en.2", "fP]rO<e9qZu<!;u<fPe{hl_~u<'lhjXl!! 7ula<!;u<,P$rhZf%ere<_\\O<[;_{h>_lh"},
+    {"m22.en.3", "'\\h{yrh^_Yu!<bX5h@XNhl!P]"},
 };
 
-const short nbtextesdonnees = 68;
+const short nbtextesdonnees = 83;
