@@ -1,4 +1,5 @@
-// Recording and compaction of the undo history; undo and redo on the grid.
+// Recording in the undo history (the cancelling pair, the length bound);
+// undo and redo on the grid.
 #include "shell/core/actionmemoire.h"
 
 #include "grid/clagrivora.h"

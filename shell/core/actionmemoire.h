@@ -7,8 +7,10 @@
 // - refaitaction(history, grid, 6) for "<" and refaitaction(history, grid, 5)
 //   for ">", then repaints and enables "<" and ">" from peutreculer and
 //   peutavancer;
-// - history.clear() when a grid is loaded, when "F" returns the grid to its
-//   givens and when "R" leaves the rules with no current grid;
+// - history.clear() when a grid is loaded for the first time in the run, when
+//   "F" returns the grid to its givens, when a level is chosen and when "R"
+//   leaves the rules with no current grid; a grid left for another keeps its
+//   history aside (partiesgrilles.h) until it is loaded again;
 // - position = history.moveto(parked) when the rules open and, after the grid
 //   is reloaded on leaving them, history.setfrom(position, parked).
 #pragma once

@@ -3,6 +3,8 @@
 # chronometer box advances; a click on the level text asks and changes the
 # level; a value entered and "S" write the file; the game closed and started
 # again in the same directory shows the same grid, entries, level and time;
+# a value entered after that save and kept by quitting through "X" (yes)
+# shows at the next start;
 # a damaged file starts the game with its defaults; a save into a directory
 # that cannot be written shows the failure box, keeps the old file, and the
 # game goes on.
@@ -19,6 +21,7 @@ source "$(dirname "$0")/vora_common.sh"
 FILE="$WORK/V-O-RA 110.TXT"
 
 read -r AX AY AV <<<"$(pos A)"
+read -r BX BY BV <<<"$(pos B)"
 read -r SX SY <<<"$(pos S)"
 read -r NX NY <<<"$(pos NIV)"
 read -r KX KY KW KH <<<"$(pos CHRONO)"
@@ -112,6 +115,20 @@ boxkey Return
 sleep 1
 NEW_TPS=$(sed -nE 's/^tps1=([0-9]+).*/\1/p' "$FILE")
 if [[ -n $NEW_TPS && $NEW_TPS -ge $SAVED_TPS ]]; then pass "the time goes on from the saved one ($SAVED_TPS s, then $NEW_TPS s)"; else fail "the time restarted: $SAVED_TPS s saved, ${NEW_TPS:-none} s after"; fi
+
+# A value entered in B after that save, then "X" answered yes: the play is
+# kept, and the next start shows it.
+read -r TX TY <<<"$(pos "T$BV")"
+click "$TX" "$TY"
+click "$BX" "$BY"
+sleep 0.5
+shot
+if (($(count m $((CX + BX)) $((CY + BY))) > 5)); then pass "the entry in B shows"; else fail "no magenta digit in B"; fi
+quit_game && pass "closed through X, yes" || fail "the game did not end"
+start_game || fail "the game did not start again"
+if (($(count m $((CX + BX)) $((CY + BY))) > 5)); then pass "the entry in B, made after the last \"S\", is kept by quitting"; else fail "the entry in B was lost at quitting"; fi
+if (($(count m $((CX + AX)) $((CY + AY))) > 5)); then pass "the entry in A is still there"; else fail "no magenta digit in A after quitting"; fi
+cp "$SHOT" "$WORK/kept-at-quit.png"
 quit_game || fail "the game did not end"
 
 # A damaged file: the game starts on grid 1 with its defaults.
@@ -151,6 +168,8 @@ sleep 0.5
 yes
 shot
 if (($(count m $((CX + AX)) $((CY + AY))) == 0)); then pass "the game still plays (a level change emptied A)"; else fail "the game does not respond after the failure"; fi
+# The directory writable again: quitting saves.
+rmdir "$FILE.new"
 quit_game || fail "the game did not end"
 
 ((FAILURES == 0)) || exit 1
