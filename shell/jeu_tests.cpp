@@ -101,16 +101,19 @@ protected:
     }
 };
 
-TEST_F(laisse, AGridLeftIsTakenUpAgainAsThePlayerLeftIt) {
+TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     joue(30);
     const vuegrille grille1 = vue();
     ASSERT_EQ(grille1.historique.size(), 4u) << "the erasure is kept";
     ASSERT_EQ(grille1.position, 3);
-
     questions.clear();
+    charge(1);
+    EXPECT_EQ(vue(), grille1) << "a reload keeps the play";
+
     charge(2);
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], message(4, "2", "1")) << "the question says grid 1 is kept";
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0], message(5, "1")) << "the reload question says what it keeps";
+    EXPECT_EQ(questions[1], message(4, "2", "1")) << "the question says grid 1 is kept";
     EXPECT_TRUE(historiquetextes().empty());
     EXPECT_EQ(jeu.marqueurs, (std::array<short, 3>{0, 0, 0}));
     const short c2 = casevide();
@@ -149,18 +152,8 @@ TEST_F(laisse, AGridLeftIsTakenUpAgainAsThePlayerLeftIt) {
     EXPECT_NE(contenu.find("gv2:A="), std::string::npos);
 }
 
-TEST_F(laisse, ReloadingTheGridInPlayKeepsItsPlayAndSaysSo) {
-    joue(12);
-    const vuegrille avant = vue();
-    questions.clear();
-    charge(1);
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], message(5, "1"));
-    EXPECT_EQ(vue(), avant);
-    EXPECT_EQ(paramjeu.chronos.getsec(1), 12);
-}
-
-// The quit question's answers, and a save that fails at quitting.
+// The quit question's answers, a save that fails at quitting, and the
+// session's end.
 TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
     struct cas {
         const char* nom;
@@ -168,14 +161,16 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
         std::vector<int> reponsesquitter;
         size_t nbquestions;
         bool fermee;
-        bool gardee; // the next start shows the entry
+        bool gardee;  // the next start shows the entry
+        bool session; // the session ends instead of "X"
     };
     const cas table[] = {
-        {"yes saves and quits", false, {IDYES}, 1, true, true},
-        {"no quits without saving", false, {IDNO}, 1, true, false},
-        {"cancel stays", false, {IDCANCEL}, 1, false, false},
-        {"a failed save is told, and no stays", true, {IDYES, IDOK, IDNO}, 3, false, false},
-        {"a failed save is told, and yes quits", true, {IDYES, IDOK, IDYES}, 3, true, false},
+        {"yes saves and quits", false, {IDYES}, 1, true, true, false},
+        {"no quits without saving", false, {IDNO}, 1, true, false, false},
+        {"cancel stays", false, {IDCANCEL}, 1, false, false, false},
+        {"a failed save is told, and no stays", true, {IDYES, IDOK, IDNO}, 3, false, false, false},
+        {"a failed save is told, and yes quits", true, {IDYES, IDOK, IDYES}, 3, true, false, false},
+        {"the session's end saves without a question", false, {}, 0, true, true, true},
     };
     gstring nom;
     nomfichierparam(nom);
@@ -189,9 +184,17 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
         if (k.sansecriture) std::filesystem::create_directory(std::string(nom.adr()) + ".new");
         questions.clear();
         reponses = {k.reponsesquitter.begin(), k.reponsesquitter.end()};
-        presse(idquitter);
+        if (k.session) {
+            EXPECT_EQ(SendMessageA(fenetre, WM_QUERYENDSESSION, 0, 0), TRUE);
+            SendMessageA(fenetre, WM_ENDSESSION, TRUE, 0);
+            DestroyWindow(fenetre); // the system ends the process
+        } else {
+            presse(idquitter);
+        }
         ASSERT_EQ(questions.size(), k.nbquestions) << k.nom;
-        EXPECT_EQ(questions[0], message(9)) << k.nom;
+        if (k.nbquestions > 0) {
+            EXPECT_EQ(questions[0], message(9)) << k.nom;
+        }
         if (k.sansecriture) {
             EXPECT_EQ(questions[1], message(17, nom.adr())) << k.nom;
             EXPECT_EQ(questions[2], message(22)) << k.nom;
@@ -210,20 +213,6 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
             EXPECT_GT(pixels(c, magenta), 5) << k.nom;
         }
     }
-}
-
-TEST_F(laisse, TheSessionsEndSavesWithoutAQuestion) {
-    const short c = casevide();
-    const short v = valeur(c, true);
-    entre(c, v);
-    questions.clear();
-    EXPECT_EQ(SendMessageA(fenetre, WM_QUERYENDSESSION, 0, 0), TRUE);
-    SendMessageA(fenetre, WM_ENDSESSION, TRUE, 0);
-    EXPECT_TRUE(questions.empty());
-    ASSERT_TRUE(fichierecrit());
-    DestroyWindow(fenetre);
-    redemarre();
-    EXPECT_EQ(grilleram.getcaseval(c), v);
 }
 
 } // namespace
