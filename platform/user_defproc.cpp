@@ -57,6 +57,7 @@ LRESULT set_cursor_for(HWND window, WPARAM wParam, LPARAM lParam) {
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCCREATE:
+    case WM_QUERYENDSESSION:
         return TRUE;
     case WM_CLOSE:
         DestroyWindow(window);

@@ -279,6 +279,14 @@ cairo_surface_t* icon_picture(HICON icon, bool small);
 // _NET_WM_ICON); false, doing nothing, for an icon without a picture.
 bool show_window_icon(SDL_Window* sdl, HICON icon);
 
+// The session's end (user_session.cpp): watch_session_end turns SIGTERM and
+// SIGHUP (when their action is the default one) into a request that
+// end_session_if_asked, called by GetMessageA before it takes a message,
+// carries out once: WM_ENDSESSION (wParam TRUE) sent to every normal
+// top-level window, then PostQuitMessage(0). Returns whether it did.
+void watch_session_end();
+bool end_session_if_asked();
+
 // Closes every window and SDL (user_state.cpp).
 void shutdown();
 

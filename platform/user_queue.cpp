@@ -51,6 +51,7 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND window, UINT filter_min, UINT filter_max
     if (msg == nullptr) return -1;
     ensure_video();
     for (;;) {
+        end_session_if_asked();
         if (take_message(msg, window, filter_min, filter_max, true))
             return msg->message == WM_QUIT ? FALSE : TRUE;
         present_all();

@@ -2,6 +2,8 @@
 // their coalescing, quitting.
 #include "platform/user_test_support.h"
 
+#include <csignal>
+
 namespace {
 
 using vora::platform::test_support::count_of;
@@ -127,6 +129,25 @@ TEST_F(UserLayerTest, QuitComesAfterPostedMessages) {
     EXPECT_EQ(msg.message, WM_USER);
     EXPECT_FALSE(GetMessageA(&msg, nullptr, 0, 0));
     EXPECT_EQ(msg.wParam, 9u);
+}
+
+// The session ends (SIGTERM): every top-level window hears WM_ENDSESSION
+// once, then the message loop ends.
+TEST_F(UserLayerTest, ATerminationSignalEndsTheSessionThenTheLoop) {
+    HWND w = create_main();
+    pump();
+    received().clear();
+    std::raise(SIGTERM);
+    MSG m{};
+    int n = 0;
+    while (GetMessageA(&m, nullptr, 0, 0) && ++n < 1000) DispatchMessageA(&m);
+    EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
+    ASSERT_EQ(count_of(w, WM_ENDSESSION), 1);
+    for (const auto& r : received()) {
+        if (r.message == WM_ENDSESSION) {
+            EXPECT_NE(r.wParam, 0u);
+        }
+    }
 }
 
 } // namespace

@@ -39,7 +39,8 @@ bool start_video() {
 bool ensure_video() {
     State& s = state();
     if (s.video_ready) return true;
-    // A killed game must die (SDL would turn SIGTERM into an event), window
+    // SDL's signal handlers stay out (the layer watches the session's end
+    // itself, user_session.cpp; a second SIGTERM kills), window
     // surfaces stay plain X11 images (a renderer would re-create the window),
     // and the screen saver is none of the game's business.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -47,6 +48,7 @@ bool ensure_video() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (!start_video()) return false;
+    watch_session_end();
     // A window that the window manager or the server has just destroyed can
     // still be named in a request SDL makes for a late event; that must not
     // end the game.

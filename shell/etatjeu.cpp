@@ -8,6 +8,7 @@
 etatjeu jeu;
 clagripage grilleram;
 defairefaire historique;
+partiesgrilles partieslaissees;
 claparamuser paramjeu;
 
 namespace {

@@ -8,7 +8,9 @@
 #include "render/clagripage.h"
 #include "shell/core/defairefaire.h"
 #include "shell/core/paramuser.h"
+#include "shell/core/partiesgrilles.h"
 
+#include <array>
 #include <functional>
 
 // Application modes.
@@ -37,7 +39,7 @@ struct etatjeu {
     bool minimise = false;
     bool grillefinie = false;
     bool chronoactif = true;
-    short marqueurs[3] = {0, 0, 0}; // lattice points: newest, previous, oldest
+    std::array<short, 3> marqueurs{0, 0, 0}; // lattice points: newest, previous, oldest
     short compteurcontraintes = 0;
     bool boutonsarafraichir = true;
     // Press points of the last left and right presses, client pixels.
@@ -51,6 +53,8 @@ extern etatjeu jeu;
 // The grid in play (page slot 0).
 extern clagripage grilleram;
 extern defairefaire historique;
+// The undo histories and markers of the grids left during the run.
+extern partiesgrilles partieslaissees;
 extern claparamuser paramjeu;
 
 // Mode word: stores m, clears the sub-mode, puts the display flags the drawing

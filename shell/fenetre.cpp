@@ -101,14 +101,17 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_CLOSE:
         if (!principale) return false;
-        blocagedujeu();
-        chronomactiver(false);
-        if (boitemessage(9, MB_YESNO | MB_ICONHAND | MB_DEFBUTTON2) == IDYES) {
-            DestroyWindow(window);
-            return true;
-        }
-        deblocagedujeu();
-        chronomactiver(true);
+        if (quitterdemande()) DestroyWindow(window);
+        return true;
+    case WM_QUERYENDSESSION:
+        if (!principale) return false;
+        resultat = TRUE;
+        return true;
+    case WM_ENDSESSION:
+        // The session ends and the process with it: no one may be there to
+        // answer, so the play is saved without a question.
+        if (!principale) return false;
+        if (wParam != FALSE) sauvejeu(true);
         return true;
     case WM_ERASEBKGND:
         return true;
@@ -191,6 +194,7 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     fendemarrage.creafendem(instance);
     paramjeu = claparamuser(5);
     historique.clear();
+    partieslaissees.vide();
     paramdefaut();
     nomgrinit();
     jeu.nbgrilles = paramjeu.nbgrilles;

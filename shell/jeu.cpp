@@ -73,11 +73,14 @@ bool grillecharger(HWND, short number, const char* definition, bool ask) {
         blocagedujeu();
         chronomactiver(false);
         const std::string n = std::to_string(number);
+        const short courante = anymode(modejeu, 0) ? paramjeu.grillecourante : short(0);
+        const std::string laissee = courante > 0 ? std::to_string(courante) : std::string();
         oui = boitemessage(number == paramjeu.grillecourante ? 5 : 4, MB_YESNO | MB_ICONQUESTION,
-                           n.c_str()) == IDYES;
+                           n.c_str(), laissee.c_str()) == IDYES;
     }
     bool charge = false;
     if (oui && !nom.empty()) {
+        if (anymode(modejeu, 0)) laissegrille();
         montrefendem();
         if (grilleload(0, &grilleram, nom.c_str()) != 0) {
             charge = true;
@@ -92,6 +95,7 @@ bool grillecharger(HWND, short number, const char* definition, bool ask) {
             settailleprin(paramjeu.taillecase);
             grilleram.ajustepossicase();
             historique.clear();
+            partieslaissees.reprend(number, historique, jeu.marqueurs);
             jeu.derniercaseaffichee = -1;
             affichronocourt();
             reaffigri();
@@ -201,13 +205,46 @@ void clicdroit() {
     if (v != 0) grilleram.swapossuser(cellule, v);
 }
 
-void sauvejeu() {
-    if (paramjeu.grillecourante == 0) return;
+void laissegrille() {
+    const short g = paramjeu.grillecourante;
+    if (g <= 0) return;
     gstring etat;
     grilleram.getactudata(3, &etat);
-    memogrilluser(paramjeu, paramjeu.grillecourante, etat.adr());
+    memogrilluser(paramjeu, g, etat.adr());
+    partieslaissees.garde(g, historique, jeu.marqueurs);
+}
+
+bool sauvejeu(bool silencieux) {
+    if (paramjeu.grillecourante > 0) {
+        gstring etat;
+        grilleram.getactudata(3, &etat);
+        memogrilluser(paramjeu, paramjeu.grillecourante, etat.adr());
+    }
     gstring nom;
     nomfichierparam(nom);
-    if (!ecriparamusernew(paramjeu, nom.adr()))
-        boitemessage(17, MB_OK | MB_ICONEXCLAMATION, nom.adr());
+    if (ecriparamusernew(paramjeu, nom.adr())) return true;
+    if (!silencieux) boitemessage(17, MB_OK | MB_ICONEXCLAMATION, nom.adr());
+    return false;
+}
+
+bool quitterdemande() {
+    blocagedujeu();
+    chronomactiver(false);
+    bool quitter = false;
+    switch (boitemessage(9, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3)) {
+    case IDYES:
+        quitter =
+            sauvejeu() || boitemessage(22, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+        break;
+    case IDNO:
+        quitter = true;
+        break;
+    default:
+        break;
+    }
+    if (!quitter) {
+        deblocagedujeu();
+        chronomactiver(true);
+    }
+    return quitter;
 }

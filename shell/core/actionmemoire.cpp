@@ -1,4 +1,5 @@
-// Recording and compaction of the undo history; undo and redo on the grid.
+// Recording in the undo history (the cancelling pair, the length bound);
+// undo and redo on the grid.
 #include "shell/core/actionmemoire.h"
 
 #include "grid/clagrivora.h"
@@ -51,18 +52,9 @@ void memorisaction(defairefaire& history, short kind, short value, short cell) {
         history.viredeuxder();
     }
 
-    n = history.effectif();
-    if (n > 3) {
-        gstring efface;
-        for (short i = static_cast<short>(n - 3); i >= 1; --i) {
-            if (i > history.effectif() || !effacement(history.adr(i))) continue;
-            efface.set(history.adr(i));
-            history.kill(i);
-            for (short j = static_cast<short>(i - 1); j >= 1; --j) {
-                if (strugal(history.adr(j), efface.adr())) history.kill(j);
-            }
-        }
-    }
+    // The oldest entries go once the history is full; what is left still
+    // leads back, step by step, through positions the player saw.
+    while (history.effectif() > historiquemax) history.kill(1);
     history.gaffeniv();
 }
 

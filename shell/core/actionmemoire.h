@@ -7,8 +7,10 @@
 // - refaitaction(history, grid, 6) for "<" and refaitaction(history, grid, 5)
 //   for ">", then repaints and enables "<" and ">" from peutreculer and
 //   peutavancer;
-// - history.clear() when a grid is loaded, when "F" returns the grid to its
-//   givens and when "R" leaves the rules with no current grid;
+// - history.clear() when a grid is loaded for the first time in the run, when
+//   "F" returns the grid to its givens, when a level is chosen and when "R"
+//   leaves the rules with no current grid; a grid left for another keeps its
+//   history aside (partiesgrilles.h) until it is loaded again;
 // - position = history.moveto(parked) when the rules open and, after the grid
 //   is reloaded on leaving them, history.setfrom(position, parked).
 #pragma once
@@ -22,11 +24,15 @@ inline constexpr short actioneffacement = 2; // a player's value erased
 inline constexpr short pasrefaire = 5;       // refaitaction: redo one step
 inline constexpr short pasdefaire = 6;       // refaitaction: undo one step
 
+// The most entries the history keeps; beyond it the oldest are dropped.
+inline constexpr short historiquemax = 4000;
+
 // Record the action "v<value>,<cell>" (kind 1) or "/v<value>,<cell>" (kind 2)
-// with ajoute; any other kind records nothing. An entry followed by its
-// opposite removes both. Erasures older than the three latest entries are
-// then removed, each with the identical erasures before it. The position ends
-// at the last entry.
+// with ajoute; any other kind records nothing. An entry followed at once by
+// its opposite removes both; every other entry, erasures included, stays, so
+// that undoing walks back exactly through the positions the player saw (as
+// far as the historiquemax latest entries reach). The position ends at the
+// last entry.
 void memorisaction(defairefaire& history, short kind, short value, short cell);
 
 // Direction 5 redoes, 6 undoes one step of the history on the grid's cell

@@ -70,6 +70,10 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
             m.piece(1);
             m.plain(m.a(), " ?");
         }
+        if (m.b()[0] != '\0') {
+            m.plain("\n\n");
+            m.piece(2);
+        }
         break;
     case 5:
         if (en) {
@@ -84,6 +88,8 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
             m.piece(3);
             m.plain(m.a(), " ?");
         }
+        m.plain("\n");
+        m.piece(4);
         break;
     case 6:
         m.piece(1);
@@ -91,7 +97,6 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
         break;
     case 7:
     case 8:
-    case 9:
     case 10:
     case 16:
     case 17:
@@ -99,6 +104,9 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
     case 19:
     case 20:
         m.pieces(1, 2, "\n");
+        break;
+    case 9:
+        m.pieces(1, 4, "\n");
         break;
     case 11:
     case 12:
@@ -111,6 +119,7 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
     case 13:
     case 14:
     case 15:
+    case 22:
         m.pieces(1, 3, "\n");
         break;
     default:

@@ -20,10 +20,13 @@ inline constexpr short nbmessages = 29;
 //  2  the arrows' hint, also the last page of the information sequence
 //  3  information, page 4 (pencil marks); ronds: the grid page shows round
 //     cells (its display option 8)
-//  4  question before loading grid a        5  before reloading grid a
+//  4  question before loading grid a; with b, the grid in play b is said
+//     to stay in memory as it is left
+//  5  before reloading grid a (its play is said to be kept)
 //  6  grid a is finished                    7  information, first page:
 //                                              grid number a, level label b
-//  8  pause   9  quit   10  back to the given values   11  save
+//  8  pause   9  quit (yes: save and quit, no: quit without saving,
+//     cancel: stay)   10  back to the given values (what it drops)   11  save
 //  12 save after finishing   13, 14, 15  information, pages 5, 3 and 2
 //  16 question before changing grid b's level to a (level label); the
 //     player's entries in that grid are erased
@@ -33,6 +36,7 @@ inline constexpr short nbmessages = 29;
 //     ends
 //  19 the parameter file a is damaged; it is kept aside as b
 //  20 the parameter file a is damaged and could not be renamed
+//  22 after a save at quitting failed: quit without saving (yes) or stay
 //  26 information, first page: a cells filled out of b
 //  27 information, first page: the time a spent on the grid
 //  28 information footer: page a of b, OK goes on, Cancel stops

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -18,7 +19,7 @@ std::string msg(short n, short langue, const char* a = "3", const char* b = "24"
 
 // The messages of this game; the numbers between them belong to none yet.
 constexpr short numeros[] = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                             14, 15, 16, 17, 18, 19, 20, 26, 27, 28, 29};
+                             14, 15, 16, 17, 18, 19, 20, 22, 26, 27, 28, 29};
 
 TEST(Createmsg, EveryMessageExistsInBothLanguages) {
     for (short n : numeros) {
@@ -42,13 +43,21 @@ TEST(Createmsg, EveryMessageExistsInBothLanguages) {
 }
 
 TEST(Createmsg, PlainPiecesAndArguments) {
-    EXPECT_EQ(msg(4, langueanglais, "3"), "Load grid #3?");
-    EXPECT_EQ(msg(4, languefrancais, "3"), "Charger la grille n\xB0"
-                                           "3 ?");
-    EXPECT_EQ(msg(5, langueanglais, "2"), "Grid #2 is already in use.\n\nReload grid #2?");
-    EXPECT_EQ(msg(5, languefrancais, "2"), "La grille n\xB0"
-                                           "2 est d\xE9j\xE0 en cours.\n\nRecharger la grille n\xB0"
-                                           "2 ?");
+    EXPECT_EQ(msg(4, langueanglais, "3", ""), "Load grid #3?");
+    EXPECT_EQ(msg(4, languefrancais, "3", ""), "Charger la grille n\xB0"
+                                               "3 ?");
+    EXPECT_EQ(msg(4, langueanglais, "3", "1"),
+              "Load grid #3?\n\nGrid #1 stays in memory as you leave it.");
+    // The reload question's plain pieces, then what the reload keeps.
+    EXPECT_EQ(msg(5, langueanglais, "2"),
+              "Grid #2 is already in use.\n\nReload grid #2?\nYour entries, pencil marks, undo "
+              "history and time are kept.");
+    EXPECT_EQ(msg(5, languefrancais, "2")
+                  .rfind("La grille n\xB0"
+                         "2 est d\xE9j\xE0 en cours.\n\nRecharger la grille n\xB0"
+                         "2 ?\n",
+                         0),
+              0u);
     EXPECT_EQ(msg(7, langueanglais, "2", "3-middle"), "Grid #2\nLevel: 3-middle");
     EXPECT_EQ(msg(7, languefrancais, "2", "3-moyen"), "Grille n\xB0"
                                                       "2\nNiveau : 3-moyen");
@@ -57,8 +66,21 @@ TEST(Createmsg, PlainPiecesAndArguments) {
     EXPECT_EQ(msg(28, langueanglais, "2", "5"),
               "Page 2/5. OK: next page, Cancel: back to the game.");
     EXPECT_EQ(msg(29, languefrancais, "5", "5"), "Page 5/5. OK : retour au jeu.");
-    EXPECT_EQ(msg(10, languefrancais).substr(0, 30), "Revenir aux valeurs donn\xE9"
-                                                     "es ?\n");
+    EXPECT_EQ(msg(10, languefrancais)
+                  .rfind("Revenir aux valeurs donn\xE9"
+                         "es ?\n",
+                         0),
+              0u);
+    // The questions that can drop play say what happens to it.
+    EXPECT_NE(msg(9, langueanglais).find("No: the game closes without saving"), std::string::npos);
+    EXPECT_NE(msg(10, langueanglais).find("time set back to zero"), std::string::npos);
+    EXPECT_NE(msg(16, langueanglais).find("undo history"), std::string::npos);
+    for (short langue : {languefrancais, langueanglais}) {
+        const std::string quitter = msg(9, langue);
+        EXPECT_EQ(std::count(quitter.begin(), quitter.end(), '\n'), 3) << langue;
+        EXPECT_GE(msg(22, langue).size(), 40u) << langue;
+        EXPECT_NE(msg(22, langue), msg(22, static_cast<short>(1 - langue)));
+    }
     for (short langue : {languefrancais, langueanglais}) {
         const std::string bravo = msg(6, langue, "4");
         EXPECT_NE(bravo.find('4'), std::string::npos);

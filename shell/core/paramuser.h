@@ -8,11 +8,16 @@
 //   getparamuser(state, the name from nomfichierparam); then settailleprin
 //   (state.taillecase), and the layout is marked invalid. state.left and
 //   state.top place the window (the shell keeps them on the screen).
+// - leaving grid g for another (or reloading it): getactudata(3, text),
+//   memogrilluser(state, g, text), so that the grid comes back as it was
+//   left and the next write keeps it;
 // - loading grid i: grilluserfromram(state, text, i) and restaureplateau
 //   (etatsauve.h) with niveauchoisi(state, i).
-// - "S", or yes after finishing a grid: getactudata(3, text),
-//   memogrilluser(state, current grid, text), then ecriparamusernew; when it
-//   returns false, message 17 tells the player (the old file is kept).
+// - "S", yes after finishing a grid, yes to the quit question, and the end
+//   of the session: getactudata(3, text), memogrilluser(state, current grid,
+//   text), then ecriparamusernew; when it returns false, message 17 tells the
+//   player (the old file is kept; at quitting message 22 then asks whether
+//   to quit all the same; at the session's end nothing is asked).
 // - the window moved: state.left and state.top; "+"/"-": state.taillecase;
 //   "FR/EN": state.langue.
 // - a level chosen for grid i (after message 16): fixeniveauchoisi(state, i,

@@ -1,0 +1,226 @@
+// What becomes of the player's play, through the game's main window: a grid
+// left and taken up again, the reload of the grid in play, the quit question
+// with its three answers and a failing save, and the session's end.
+#include "shell/fenetre_testing.h"
+
+#include "shell/jeu.h"
+
+#include "shell/core/horloge.h"
+#include "shell/core/paramuser_testing.h"
+#include "shell/core/textesvora.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace shelltest {
+namespace {
+
+constexpr COLORREF magenta = 0xFF00FF;
+
+std::uint32_t tickessai = 0;
+std::uint32_t tickdessai() {
+    return tickessai;
+}
+
+// What the player sees of a grid and can take back.
+struct vuegrille {
+    std::string etat; // entries and pencil marks
+    std::vector<std::string> historique;
+    short position = 0;
+    std::array<short, 3> marqueurs{};
+    bool operator==(const vuegrille&) const = default;
+};
+
+class laisse : public partie {
+protected:
+    void SetUp() override {
+        tickessai = 5000;
+        fixesourcetick(tickdessai);
+        partie::SetUp();
+    }
+    void TearDown() override {
+        partie::TearDown();
+        fixesourcetick(nullptr);
+    }
+    // The value v entered in cell c, as the player does: on the selector's
+    // command, then a click on the cell.
+    void entre(short c, short v) {
+        presse(static_cast<short>(13 + v));
+        clicase(c);
+        ASSERT_EQ(grilleram.getcaseval(c), v);
+    }
+    // Two entries, the first erased again and given pencil marks, a third
+    // entry, an undo, markers, then time passes.
+    void joue(std::uint32_t secondes) {
+        const short a = casevide();
+        premiere = a;
+        vpremiere = valeur(a, true);
+        entre(a, vpremiere);
+        const short b = casevide();
+        entre(b, valeur(b, true));
+        presse(idzero);
+        clicase(a);
+        ASSERT_EQ(grilleram.getcaseval(a), 0);
+        paramjeu.remplitmarques = true;
+        clic(centre(a), true);
+        ASSERT_EQ(grilleram.getpuser(a), 63);
+        auto d = static_cast<short>(a + 1);
+        while (!grilleram.casestvide(d)) ++d;
+        entre(d, valeur(d, true));
+        presse(idannuler);
+        jeu.marqueurs = {3, 2, 0};
+        peins();
+        tickessai += secondes * 1000;
+    }
+    vuegrille vue() {
+        gstring t;
+        grilleram.getactudata(3, &t);
+        return {t.adr(), historiquetextes(), historique.getposition(), jeu.marqueurs};
+    }
+    void charge(short g) {
+        reponses = {IDYES};
+        presse(idbouttongrille(g));
+        ASSERT_EQ(paramjeu.grillecourante, g);
+    }
+    std::string message(short n, const char* a = nullptr, const char* b = nullptr) {
+        gstring t;
+        createmsg(&t, n, paramjeu.langue, a, b);
+        return t.adr();
+    }
+    bool fichierecrit() {
+        gstring nom;
+        nomfichierparam(nom);
+        return std::filesystem::exists(nom.adr());
+    }
+    short premiere = 0; // joue's first cell and value
+    short vpremiere = 0;
+    // The next start of the game, in the same directory.
+    void redemarre() {
+        finjeu();
+        fenetre = demarrage(nullptr, SW_SHOW);
+        ASSERT_NE(fenetre, nullptr);
+        peins();
+    }
+};
+
+TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
+    joue(30);
+    const vuegrille grille1 = vue();
+    ASSERT_EQ(grille1.historique.size(), 4u) << "the erasure is kept";
+    ASSERT_EQ(grille1.position, 3);
+    questions.clear();
+    charge(1);
+    EXPECT_EQ(vue(), grille1) << "a reload keeps the play";
+
+    charge(2);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0], message(5, "1")) << "the reload question says what it keeps";
+    EXPECT_EQ(questions[1], message(4, "2", "1")) << "the question says grid 1 is kept";
+    EXPECT_TRUE(historiquetextes().empty());
+    EXPECT_EQ(jeu.marqueurs, (std::array<short, 3>{0, 0, 0}));
+    const short c2 = casevide();
+    entre(c2, valeur(c2, true));
+    tickessai += 10000;
+    const vuegrille grille2 = vue();
+
+    charge(1);
+    EXPECT_EQ(vue(), grille1);
+    EXPECT_EQ(paramjeu.chronos.getsec(1), 30) << "grid 1's time, without grid 2's";
+    EXPECT_EQ(paramjeu.chronos.getsec(2), 10);
+    EXPECT_FALSE(fichierecrit()) << "kept in memory, nothing written";
+    // What the player sees: the entry in magenta; undo and redo go on.
+    for (short c = 1; c <= grilleram.getnbcases(); ++c) {
+        if (!grilleram.casestfixe(c) && grilleram.getcaseval(c) != 0) {
+            EXPECT_GT(pixels(c, magenta), 5) << c;
+        }
+    }
+    presse(idrefaire);
+    presse(idannuler);
+    presse(idannuler);
+    presse(idannuler);
+    EXPECT_EQ(historique.getposition(), 1);
+    EXPECT_EQ(grilleram.getcaseval(premiere), vpremiere)
+        << "undoing the erasure put the value back";
+
+    charge(2);
+    EXPECT_EQ(vue(), grille2);
+    // "S" now writes both grids as they were left.
+    reponses = {IDYES};
+    presse(idsauver);
+    gstring nom;
+    nomfichierparam(nom);
+    const std::string contenu = litfichier(nom.adr());
+    EXPECT_NE(contenu.find("gv1:A="), std::string::npos);
+    EXPECT_NE(contenu.find("gv2:A="), std::string::npos);
+}
+
+// The quit question's answers, a save that fails at quitting, and the
+// session's end.
+TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
+    struct cas {
+        const char* nom;
+        bool sansecriture; // the directory refuses the file
+        std::vector<int> reponsesquitter;
+        size_t nbquestions;
+        bool fermee;
+        bool gardee;  // the next start shows the entry
+        bool session; // the session ends instead of "X"
+    };
+    const cas table[] = {
+        {"yes saves and quits", false, {IDYES}, 1, true, true, false},
+        {"no quits without saving", false, {IDNO}, 1, true, false, false},
+        {"cancel stays", false, {IDCANCEL}, 1, false, false, false},
+        {"a failed save is told, and no stays", true, {IDYES, IDOK, IDNO}, 3, false, false, false},
+        {"a failed save is told, and yes quits", true, {IDYES, IDOK, IDYES}, 3, true, false, false},
+        {"the session's end saves without a question", false, {}, 0, true, true, true},
+    };
+    gstring nom;
+    nomfichierparam(nom);
+    for (const cas& k : table) {
+        std::filesystem::remove(nom.adr());
+        redemarre();
+        const short c = casevide();
+        const short v = valeur(c, true);
+        entre(c, v);
+        // A save that fails: an empty file that cannot be replaced.
+        std::optional<echececriture> echec;
+        if (k.sansecriture) {
+            ecrisfichier(nom.adr(), "");
+            echec.emplace(nom.adr());
+        }
+        questions.clear();
+        reponses = {k.reponsesquitter.begin(), k.reponsesquitter.end()};
+        if (k.session) {
+            EXPECT_EQ(SendMessageA(fenetre, WM_QUERYENDSESSION, 0, 0), TRUE);
+            SendMessageA(fenetre, WM_ENDSESSION, TRUE, 0);
+            DestroyWindow(fenetre); // the system ends the process
+        } else {
+            presse(idquitter);
+        }
+        echec.reset();
+        ASSERT_EQ(questions.size(), k.nbquestions) << k.nom;
+        if (k.nbquestions > 0) {
+            EXPECT_EQ(questions[0], message(9)) << k.nom;
+        }
+        if (k.sansecriture) {
+            EXPECT_EQ(questions[1], message(17, nom.adr())) << k.nom;
+            EXPECT_EQ(questions[2], message(22)) << k.nom;
+        }
+        EXPECT_EQ(IsWindow(fenetre) == FALSE, k.fermee) << k.nom;
+        if (!k.fermee) {
+            EXPECT_EQ(jeu.verrousjeu, 0) << k.nom;
+            EXPECT_EQ(grilleram.getcaseval(c), v) << k.nom;
+            continue;
+        }
+        EXPECT_EQ(fichierecrit() && !litfichier(nom.adr()).empty(), k.gardee) << k.nom;
+        if (!k.gardee) std::filesystem::remove(nom.adr()); // an empty file reads as damaged
+        redemarre();
+        EXPECT_EQ(grilleram.getcaseval(c), k.gardee ? v : 0) << k.nom;
+        if (k.gardee) {
+            EXPECT_GT(pixels(c, magenta), 5) << k.nom;
+        }
+    }
+}
+
+} // namespace
+} // namespace shelltest
