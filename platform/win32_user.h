@@ -443,7 +443,8 @@ BOOL WINAPI KillTimer(HWND window, UINT_PTR id);
 SHORT WINAPI GetAsyncKeyState(int virtualKey);
 DWORD WINAPI GetTickCount();
 // Plays a square wave and returns after its duration; without a sound device
-// it only waits. FALSE for a frequency outside 37..32767 Hz.
+// it only waits. FALSE for a frequency outside 37..32767 Hz. Safe to call from
+// any thread (it uses none of the layer's state), one call at a time.
 BOOL WINAPI Beep(DWORD frequency, DWORD durationMs);
 // Chooses the language of the message box buttons (English or French); by
 // default the language of the environment (LANG).

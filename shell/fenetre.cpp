@@ -2,6 +2,7 @@
 // of every handled message.
 #include "shell/fenetre.h"
 
+#include "shell/bipeur.h"
 #include "shell/boites.h"
 #include "shell/boutons.h"
 #include "shell/chronoaffiche.h"
@@ -273,6 +274,7 @@ int bouclemessages() {
 }
 
 void finjeu() {
+    bipeurjeu().arrete();
     fendemarrage.scratch();
     tooltip.scratch();
     oublieboutons();

@@ -8,6 +8,7 @@
 
 #include "render/gripagereglages.h"
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
 
@@ -148,6 +149,32 @@ TEST_F(partie, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
             EXPECT_EQ(grilleram.getcaseval(g), grilleram.getcaseval(g));
             break;
         }
+}
+
+// The beeps play while the game goes on: the click that erases (three beeps
+// of 80 ms) and the one refused (two of 5 ms) return, painted, at once, on
+// the game's clock as on the steady one.
+TEST_F(partie, BeepsNeverHoldTheClickNorItsPaint) {
+    const short c = casevide();
+    const short v = valeur(c, true);
+    clic(triangle(v));
+    clicase(c);
+    const short refusee = valeur(casevide(), false);
+    for (const bool efface : {true, false}) {
+        const POINT p = centre(efface ? c : casevide());
+        if (!efface) clic(triangle(refusee));
+        bips.clear();
+        const DWORD avant = GetTickCount();
+        const auto avantreel = std::chrono::steady_clock::now();
+        clic(p);
+        const auto reel = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - avantreel);
+        EXPECT_EQ(bips.size(), efface ? 3u : 2u);
+        EXPECT_LT(GetTickCount() - avant, 5u) << (efface ? "erasing" : "refused");
+        EXPECT_LT(reel.count(), 200) << (efface ? "erasing" : "refused");
+    }
+    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_EQ(pixels(c, magenta), 0);
 }
 
 TEST_F(partie, UndoAndRedoWalkTheHistoryAndTheButtonsFollow) {
