@@ -61,6 +61,11 @@ HICON window_icon(HWND top_level);
 void use_manual_clock(std::uint64_t start_ms);
 void advance_clock(std::uint64_t ms);
 
+// Makes `area` (screen coordinates) the work area that SystemParametersInfoA
+// reports and the layer keeps its boxes in, as a window manager's panels
+// would; nullptr gives back the display's.
+void set_work_area(const RECT* area);
+
 // The colour of a pixel of a top-level window, frame and children included,
 // as the layer composes it (window coordinates, shape not applied).
 COLORREF window_pixel(HWND top_level, POINT window_point);

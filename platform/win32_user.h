@@ -411,6 +411,10 @@ BOOL WINAPI ClientToScreen(HWND window, LPPOINT point);
 BOOL WINAPI ScreenToClient(HWND window, LPPOINT point);
 BOOL WINAPI GetCursorPos(LPPOINT point);
 int WINAPI GetSystemMetrics(int index);
+constexpr UINT SPI_GETWORKAREA = 0x0030;
+// SPI_GETWORKAREA only: the screen's part that windows may cover (without
+// the window manager's panels), screen coordinates, into the RECT at value.
+BOOL WINAPI SystemParametersInfoA(UINT action, UINT param, LPVOID value, UINT win_ini);
 
 // ---- Painting ---------------------------------------------------------------------------
 

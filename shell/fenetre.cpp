@@ -36,6 +36,17 @@ POINT pointdu(LPARAM l) {
     return POINT{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
 }
 
+// The tooltip for the pointer where it now is; a click holds it back first.
+void survolbulle(HWND window, bool clic) {
+    POINT p{};
+    GetCursorPos(&p);
+    ScreenToClient(window, &p);
+    const auto x = static_cast<short>(p.x);
+    const auto y = static_cast<short>(p.y);
+    if (clic) tooltip.retiens(x, y);
+    tooltip.danszoclifen(window, x, y, anymode(modejeu, 0) ? boutriproche(x, y) : 0);
+}
+
 void lancerunpaint(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE);
     jeu.repeindre = false;
@@ -115,12 +126,9 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_SETCURSOR: {
         fixecursouris(true);
         if (!principale) return true;
-        POINT p{};
-        GetCursorPos(&p);
-        ScreenToClient(window, &p);
-        const auto x = static_cast<short>(p.x);
-        const auto y = static_cast<short>(p.y);
-        tooltip.danszoclifen(window, x, y, anymode(modejeu, 0) ? boutriproche(x, y) : 0);
+        // A button pressed over the window or one of its buttons.
+        const auto souris = HIWORD(static_cast<DWORD>(lParam));
+        survolbulle(window, souris == WM_LBUTTONDOWN || souris == WM_RBUTTONDOWN);
         resultat = 1;
         return true;
     }
@@ -129,6 +137,10 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_TIMER:
         if (wParam == timerchrono) affichronocourt();
+        if (wParam == timerrepos && principale) {
+            tooltip.reposatteint(window);
+            survolbulle(window, false);
+        }
         return true;
     case WM_MOUSEMOVE:
         fixecursouris(true);
@@ -136,7 +148,8 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_LBUTTONDOWN:
         tracepression();
-        tooltip.virefentooltip();
+        tooltip.retiens(static_cast<short>(pointdu(lParam).x),
+                        static_cast<short>(pointdu(lParam).y));
         jeu.appuigauche = pointdu(lParam);
         resultat = 1;
         return true;
