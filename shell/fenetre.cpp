@@ -137,6 +137,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_TIMER:
         if (wParam == timerchrono) affichronocourt();
+        if (wParam == timereffacement && principale) finsignaleffacer();
         if (wParam == timerrepos && principale) {
             tooltip.reposatteint(window);
             survolbulle(window, false);
@@ -288,6 +289,7 @@ int bouclemessages() {
 
 void finjeu() {
     bipeurjeu().arrete();
+    finsignaleffacer();
     fendemarrage.scratch();
     tooltip.scratch();
     oublieboutons();

@@ -129,9 +129,17 @@ TEST_F(partie, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
     clicase(c);
     EXPECT_TRUE(grilleram.casestvide(c));
     EXPECT_EQ(pixels(c, magenta), 0);
-    // Three falling beeps under the erase cursor; the value cursor after.
+    // Three falling beeps under the erase cursor, which stays while they
+    // play; the value cursor after.
     const std::vector<bipjoue> signal = {{250, 80, 10}, {200, 80, 10}, {150, 80, 10}};
     EXPECT_EQ(bips, signal);
+    EXPECT_EQ(curseurcourant(), 10);
+#ifdef _WIN32
+    Sleep(300);
+#else
+    vora::platform::testing::advance_clock(240);
+#endif
+    peins();
     EXPECT_EQ(curseurcourant(), v);
     // Entered then erased: the two entries cancel.
     EXPECT_EQ(historique.effectif(), 0);

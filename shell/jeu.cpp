@@ -45,7 +45,8 @@ void signaleffacer() {
     bip(250, 80);
     bip(200, 80);
     bip(150, 80);
-    signaleffacement(false);
+    if (jeu.fenetre == nullptr || SetTimer(jeu.fenetre, timereffacement, 240, nullptr) == 0)
+        finsignaleffacer();
 }
 
 // The splash window 180 pixels right of and below the main window.
@@ -210,4 +211,9 @@ void sauvejeu() {
     nomfichierparam(nom);
     if (!ecriparamusernew(paramjeu, nom.adr()))
         boitemessage(17, MB_OK | MB_ICONEXCLAMATION, nom.adr());
+}
+
+void finsignaleffacer() {
+    if (jeu.fenetre != nullptr) KillTimer(jeu.fenetre, timereffacement);
+    signaleffacement(false);
 }
