@@ -86,5 +86,8 @@ BOOL WINAPI Beep(DWORD frequency, DWORD duration_ms) {
     if (frequency < 37 || frequency > 32767) return FALSE;
     Clock::time_point end = Clock::now() + std::chrono::milliseconds(duration_ms);
     if (!play(frequency, duration_ms, end)) wait_until(end);
+    // SDL keeps per-thread data (its error text) for the calling thread,
+    // which it frees only for its own threads: free it now.
+    SDL_TLSCleanup();
     return TRUE;
 }
