@@ -1,16 +1,26 @@
 // Beep: a square wave played through SDL audio, blocking for its duration as
 // on Windows. The device is opened for each beep and closed after it, so an
 // idle program keeps no audio thread busy; without a device Beep only waits.
+// Beep touches none of the layer's state and waits on the steady clock, not
+// the layer's (a test's manual clock): it may be called from a thread other
+// than the message loop's, which the game's beeper does so that the loop
+// never waits for a sound.
 #include "platform/user_internal.h"
 
+#include <chrono>
 #include <cstdint>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace vora::platform::user {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 struct Audio {
+    std::mutex guard; // Beep's thread against close_audio's
     bool tried = false;
     bool ready = false;
 };
@@ -20,23 +30,19 @@ Audio& audio() {
     return a;
 }
 
-bool start_audio() {
+void wait_until(Clock::time_point end) {
+    std::this_thread::sleep_until(end);
+}
+
+// Plays the tone; false when no device can be opened.
+bool play(DWORD frequency, DWORD duration_ms, Clock::time_point end) {
     Audio& a = audio();
+    std::lock_guard<std::mutex> lock(a.guard);
     if (!a.tried) {
         a.tried = true;
         a.ready = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     }
-    return a.ready;
-}
-
-void wait_until(std::uint64_t end) {
-    for (std::uint64_t now = now_ms(); now < end; now = now_ms())
-        sleep_ms(static_cast<std::uint32_t>(end - now));
-}
-
-// Plays the tone; false when no device can be opened.
-bool play(DWORD frequency, DWORD duration_ms, std::uint64_t end) {
-    if (!start_audio()) return false;
+    if (!a.ready) return false;
     SDL_AudioSpec want{};
     want.freq = 44100;
     want.format = AUDIO_S16SYS;
@@ -55,8 +61,9 @@ bool play(DWORD frequency, DWORD duration_ms, std::uint64_t end) {
     SDL_PauseAudioDevice(device, 0);
     wait_until(end);
     // Let the device finish what it holds (a little later than asked).
-    std::uint64_t limit = now_ms() + 200;
-    while (SDL_GetQueuedAudioSize(device) > 0 && now_ms() < limit) sleep_ms(2);
+    Clock::time_point limit = Clock::now() + std::chrono::milliseconds(200);
+    while (SDL_GetQueuedAudioSize(device) > 0 && Clock::now() < limit)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     SDL_CloseAudioDevice(device);
     return true;
 }
@@ -65,8 +72,10 @@ bool play(DWORD frequency, DWORD duration_ms, std::uint64_t end) {
 
 void close_audio() {
     Audio& a = audio();
+    std::lock_guard<std::mutex> lock(a.guard);
     if (a.ready) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    a = Audio{};
+    a.tried = false;
+    a.ready = false;
 }
 
 } // namespace vora::platform::user
@@ -75,7 +84,10 @@ using namespace vora::platform::user;
 
 BOOL WINAPI Beep(DWORD frequency, DWORD duration_ms) {
     if (frequency < 37 || frequency > 32767) return FALSE;
-    std::uint64_t end = now_ms() + duration_ms;
+    Clock::time_point end = Clock::now() + std::chrono::milliseconds(duration_ms);
     if (!play(frequency, duration_ms, end)) wait_until(end);
+    // SDL keeps per-thread data (its error text) for the calling thread,
+    // which it frees only for its own threads: free it now.
+    SDL_TLSCleanup();
     return TRUE;
 }

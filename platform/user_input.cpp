@@ -236,6 +236,10 @@ void handle_window_event(const SDL_WindowEvent& e) {
     State& s = state();
     switch (e.event) {
     case SDL_WINDOWEVENT_EXPOSED:
+    // A size the display applied after the layer presented the window (a
+    // popup resized while hidden): its surface, made again at that size,
+    // gets the whole picture, not one cut at the former size.
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
         w->needs_present = true;
         break;
     case SDL_WINDOWEVENT_MOVED:

@@ -22,6 +22,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -146,6 +147,8 @@ struct State {
     // The clock: the system's steady clock unless a test drives it by hand.
     bool manual_clock = false;
     std::uint64_t manual_now = 0;
+    // A test's work area, in place of the display's.
+    std::optional<RECT> work_area;
 };
 
 State& state();
@@ -264,6 +267,13 @@ void move_system_window(Window& w, int x, int y);
 // WM_MOVING (which may correct the place), its new rectangle and WM_MOVE.
 void moved_by_display(HWND window, int x, int y);
 void restore_from_iconic(HWND window);
+// The screen's part that windows may cover (SPI_GETWORKAREA): the display's
+// usable bounds (on X11 the window manager's _NET_WORKAREA), else the screen.
+RECT work_area();
+// The top-left corner of a box of `size` placed at `wanted` and moved the
+// least to lie inside `area`; a box larger than the area keeps its top-left
+// corner on the area's.
+POINT keep_inside(POINT wanted, SIZE size, const RECT& area);
 
 // Cursors and sound (user_cursor.cpp, user_beep.cpp).
 // Win32 cursor masks (AND, XOR) to SDL's (data, mask); width a multiple of 8.

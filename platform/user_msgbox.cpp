@@ -199,10 +199,14 @@ HWND create_box(Box& box, HWND owner, const char* caption, const std::vector<int
     Insets in = insets_for(style, ex_style, false);
     int width = client_width + in.left + in.right;
     int height = client_height + in.top + in.bottom;
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT area = work_area();
     if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &area);
-    int x = std::max<int>(0, (area.left + area.right - width) / 2);
-    int y = std::max<int>(0, (area.top + area.bottom - height) / 2);
+    // Centred on the owner, then moved inside the work area.
+    POINT at = keep_inside(
+        POINT{(area.left + area.right - width) / 2, (area.top + area.bottom - height) / 2},
+        SIZE{width, height}, work_area());
+    int x = at.x;
+    int y = at.y;
 
     HWND window = CreateWindowExA(ex_style, box_class_name, caption != nullptr ? caption : "Error",
                                   style, x, y, width, height, owner, nullptr, nullptr, nullptr);

@@ -188,3 +188,65 @@ TEST_F(UserLayerTest, KeyboardChoosesTheButtonsAsOnWindows) {
 }
 
 } // namespace
+
+namespace {
+
+bool inside(const RECT& r, const RECT& area) {
+    return r.left >= area.left && r.top >= area.top && r.right <= area.right &&
+           r.bottom <= area.bottom;
+}
+
+// The box opens centred on its owner, moved the least into the work area
+// (here the screen less a panel of 30 pixels at the top and one of 40 at the
+// bottom), wherever the owner lies: at every edge and corner, partly off the
+// screen, or with no owner; a long text makes a box wider than the owner.
+TEST_F(UserLayerTest, BoxesOpenInsideTheWorkAreaWhereverTheOwnerIs) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const RECT area{0, 30, width, height - 40};
+    hooks::set_work_area(&area);
+    RECT reported{};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &reported, 0));
+    EXPECT_TRUE(reported.left == area.left && reported.top == area.top &&
+                reported.right == area.right && reported.bottom == area.bottom);
+    struct Case {
+        const char* where;
+        int x, y; // the owner's top-left corner
+    };
+    const Case cases[] = {
+        {"middle", width / 2 - 150, height / 2 - 100},
+        {"left edge", -250, height / 2},
+        {"right edge", width - 40, height / 2},
+        {"top edge", width / 2, -180},
+        {"bottom edge", width / 2, height - 20},
+        {"top left", -200, -150},
+        {"top right", width - 30, -150},
+        {"bottom left", -280, height - 10},
+        {"bottom right", width - 10, height - 10},
+    };
+    const std::string wide(30, 'W');
+    const std::string text = "Grid: " + wide + "\n" + wide + " " + wide + "\n\n\n\n\n\nEnd";
+    for (const Case& c : cases)
+        for (bool owned : {true, false}) {
+            HWND w = create_main(c.x, c.y);
+            RECT box{};
+            hooks::set_message_box_answerer([&](const hooks::MessageBoxQuestion& q) {
+                GetWindowRect(q.box, &box);
+                return IDOK;
+            });
+            MessageBoxA(owned ? w : nullptr, text.c_str(), "V", MB_OK | MB_ICONINFORMATION);
+            EXPECT_TRUE(inside(box, area))
+                << c.where << (owned ? "" : ", no owner") << ": box at " << box.left << ","
+                << box.top << " to " << box.right << "," << box.bottom;
+            if (owned && std::string(c.where) == "middle") {
+                RECT owner{};
+                GetWindowRect(w, &owner);
+                EXPECT_NEAR((box.left + box.right) / 2, (owner.left + owner.right) / 2, 1);
+                EXPECT_NEAR((box.top + box.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
+            }
+            DestroyWindow(w);
+        }
+    hooks::set_work_area(nullptr);
+}
+
+} // namespace

@@ -1,4 +1,5 @@
 // Showing, hiding, minimising, moving, sizing and stacking windows.
+#include "platform/gdi_internal.h"
 #include "platform/user_internal.h"
 
 #include <algorithm>
@@ -56,6 +57,25 @@ void moved_by_display(HWND window, int x, int y) {
                    next.top + (w->rect.bottom - w->rect.top)};
     if (next.left != x || next.top != y) move_system_window(*w, next.left, next.top);
     call_proc(window, WM_MOVE, 0, move_param(*w));
+}
+
+RECT work_area() {
+    State& s = state();
+    if (s.work_area) return *s.work_area;
+    ensure_video();
+    SIZE screen = gdi::screen_size();
+    SDL_Rect usable{};
+    if (s.video_ready && SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 &&
+        usable.h > 0)
+        return RECT{usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+    return RECT{0, 0, screen.cx, screen.cy};
+}
+
+POINT keep_inside(POINT wanted, SIZE size, const RECT& area) {
+    POINT p = wanted;
+    p.x = std::max<LONG>(std::min<LONG>(p.x, area.right - size.cx), area.left);
+    p.y = std::max<LONG>(std::min<LONG>(p.y, area.bottom - size.cy), area.top);
+    return p;
 }
 
 void restore_from_iconic(HWND window) {
@@ -190,5 +210,11 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insert_after, int x, int y, int width
         call_proc(window, WM_MOVE, 0, move_param(*still));
     if ((flags & SWP_SHOWWINDOW) != 0) show_window(window, true, (flags & SWP_NOACTIVATE) == 0);
     if ((flags & SWP_HIDEWINDOW) != 0) show_window(window, false, false);
+    return TRUE;
+}
+
+BOOL WINAPI SystemParametersInfoA(UINT action, UINT, LPVOID value, UINT) {
+    if (action != SPI_GETWORKAREA || value == nullptr) return FALSE;
+    *static_cast<RECT*>(value) = work_area();
     return TRUE;
 }

@@ -122,6 +122,13 @@ void use_manual_clock(std::uint64_t start_ms) {
     s.manual_now = start_ms;
 }
 
+void set_work_area(const RECT* area) {
+    if (area != nullptr)
+        state().work_area = *area;
+    else
+        state().work_area.reset();
+}
+
 void advance_clock(std::uint64_t ms) {
     state().manual_now += ms;
 }

@@ -54,12 +54,17 @@ WindowRole window_role(HWND top_level);
 // icon, when that was loaded from a resource), or nullptr.
 HICON window_icon(HWND top_level);
 
-// The clock behind GetTickCount, timers and Beep's wait. A manual clock starts
-// at `start_ms` and moves only by advance_clock (and by Beep, which advances it
-// by its duration instead of waiting); GetMessageA must not wait on it (use
-// PeekMessageA). shutdown_layer goes back to the system's steady clock.
+// The clock behind GetTickCount and timers. A manual clock starts at
+// `start_ms` and moves only by advance_clock; GetMessageA must not wait on it
+// (use PeekMessageA). Beep waits on the steady clock whatever this one is.
+// shutdown_layer goes back to the system's steady clock.
 void use_manual_clock(std::uint64_t start_ms);
 void advance_clock(std::uint64_t ms);
+
+// Makes `area` (screen coordinates) the work area that SystemParametersInfoA
+// reports and the layer keeps its boxes in, as a window manager's panels
+// would; nullptr gives back the display's.
+void set_work_area(const RECT* area);
 
 // The colour of a pixel of a top-level window, frame and children included,
 // as the layer composes it (window coordinates, shape not applied).

@@ -413,6 +413,10 @@ BOOL WINAPI ClientToScreen(HWND window, LPPOINT point);
 BOOL WINAPI ScreenToClient(HWND window, LPPOINT point);
 BOOL WINAPI GetCursorPos(LPPOINT point);
 int WINAPI GetSystemMetrics(int index);
+constexpr UINT SPI_GETWORKAREA = 0x0030;
+// SPI_GETWORKAREA only: the screen's part that windows may cover (without
+// the window manager's panels), screen coordinates, into the RECT at value.
+BOOL WINAPI SystemParametersInfoA(UINT action, UINT param, LPVOID value, UINT win_ini);
 
 // ---- Painting ---------------------------------------------------------------------------
 
@@ -445,7 +449,8 @@ BOOL WINAPI KillTimer(HWND window, UINT_PTR id);
 SHORT WINAPI GetAsyncKeyState(int virtualKey);
 DWORD WINAPI GetTickCount();
 // Plays a square wave and returns after its duration; without a sound device
-// it only waits. FALSE for a frequency outside 37..32767 Hz.
+// it only waits. FALSE for a frequency outside 37..32767 Hz. Safe to call from
+// any thread (it uses none of the layer's state), one call at a time.
 BOOL WINAPI Beep(DWORD frequency, DWORD durationMs);
 // Chooses the language of the message box buttons (English or French); by
 // default the language of the environment (LANG).

@@ -4,6 +4,8 @@
 #include "shell/boutons.h"
 #include "shell/etatjeu.h"
 
+#include "platform/messagebox/work_area.h"
+
 #include <cstdlib>
 #include <string>
 
@@ -18,6 +20,8 @@ void clagdtooltip::clear() {
     zones.clear();
     idcourant = 0;
     idaffiche = 0;
+    retenu = false;
+    posretenue = POINT{-1, -1};
     decalx = 15;
     decaly = 20;
     largeurlabel = 100;
@@ -74,19 +78,42 @@ void clagdtooltip::virefentooltip() {
     visible = false;
 }
 
+void clagdtooltip::retiens(short x, short y) {
+    virefentooltip();
+    retenu = true;
+    posretenue = POINT{x, y};
+    if (principale != nullptr) KillTimer(principale, timerrepos);
+}
+
 void clagdtooltip::danszoclifen(HWND window, short x, short y, short valeurtriangle) {
     short id = 0;
-    for (const zone& z : zones)
-        if (x >= z.x1 && x <= z.x2 && y >= z.y1 && y <= z.y2) {
-            id = z.id;
-            break;
-        }
+    for (const zone& z : zones) {
+        if (x < z.x1 || x > z.x2 || y < z.y1 || y > z.y2) continue;
+        // A button hidden for the mode (the rules' ">" on the last page) has
+        // no tooltip; the zones without a window (the level) always have.
+        const HWND b = GetDlgItem(window, z.id);
+        if (b != nullptr && !IsWindowVisible(b)) continue;
+        id = z.id;
+        break;
+    }
     if (valeurtriangle != 0) id = static_cast<short>(idbase + valeurtriangle);
     if (id != idcourant) {
         virefentooltip();
         idcourant = id;
     }
+    if (retenu) {
+        if (x != posretenue.x || y != posretenue.y) {
+            posretenue = POINT{x, y};
+            SetTimer(window, timerrepos, delairepos, nullptr);
+        }
+        return;
+    }
     if (idcourant != 0 && !visible) tooltipaffiloc(window, x, y);
+}
+
+void clagdtooltip::reposatteint(HWND window) {
+    KillTimer(window, timerrepos);
+    retenu = false;
 }
 
 void clagdtooltip::tooltipaffiloc(HWND window, short x, short y) {
@@ -125,7 +152,10 @@ void clagdtooltip::tooltipaffichecr(short x, short y) {
     SetWindowTextA(label, texte.adr());
     texteaffiche.set(texte.adr());
     idaffiche = idcourant;
-    SetWindowPos(fenetrepopup, nullptr, x + decalx, y + decaly, largeurlabel + 2, hauteurlabel + 2,
+    // Beside the pointer, moved inside the work area near a screen edge.
+    const RECT place = vora::platform::inside_work_area(
+        RECT{x + decalx, y + decaly, x + decalx + largeurlabel + 2, y + decaly + hauteurlabel + 2});
+    SetWindowPos(fenetrepopup, nullptr, place.left, place.top, largeurlabel + 2, hauteurlabel + 2,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     SetWindowPos(label, nullptr, 1, 1, largeurlabel, hauteurlabel,
                  SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);

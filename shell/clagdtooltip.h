@@ -37,16 +37,24 @@ public:
     void setidnuzero(short base) { idbase = base; }
     // Hide the popup when it is shown.
     void virefentooltip();
+    // A click (on any button, or anywhere in the window) at client (x, y):
+    // hide the popup and hold it back until the pointer rests again.
+    void retiens(short x, short y);
     // The pointer at client (x, y) of window: choose the id under it (the
-    // selector's triangle value is passed in, 0 for none), hide the popup
-    // when it changed, show it near the pointer when an id with a text is
-    // current.
+    // selector's triangle value is passed in, 0 for none; the zone of a
+    // hidden button counts for nothing), hide the popup when it changed,
+    // show it near the pointer when an id with a text is current. While held
+    // back by a click, each move of the pointer starts the rest timer of the
+    // window (timerrepos) again instead.
     void danszoclifen(HWND window, short x, short y, short valeurtriangle);
+    // The rest timer went off: the next danszoclifen may show the popup.
+    void reposatteint(HWND window);
     // Show the current id's text at screen (x, y) plus the offset.
     void tooltipaffichecr(short x, short y);
     void tooltipaffiloc(HWND window, short x, short y);
 
     short getidcourant() const { return idcourant; }
+    bool estretenu() const { return retenu; }
     bool estvisible() const { return visible; }
     // The label's text (empty before any).
     const char* textelabel() const { return texteaffiche.adr(); }
@@ -66,12 +74,19 @@ private:
     short largeurlabel = 100;
     short hauteurlabel = 18;
     bool visible = false;
+    bool retenu = false; // held back by a click until the pointer rests
+    POINT posretenue{-1, -1};
     HWND principale = nullptr;
     HWND fenetrepopup = nullptr;
     HWND label = nullptr;
     HINSTANCE instance = nullptr;
     gstring texteaffiche;
 };
+
+// The main window's timer that tells the pointer rests (after a click).
+inline constexpr UINT_PTR timerrepos = 2;
+// How long the pointer must stay still to rest, in milliseconds.
+inline constexpr UINT delairepos = 400;
 
 LRESULT CALLBACK tooltyproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -2,6 +2,8 @@
 // beeper.
 #include "shell/etatjeu.h"
 
+#include "shell/bipeur.h"
+
 #include "render/couleurs.h"
 #include "render/gripagereglages.h"
 
@@ -106,7 +108,7 @@ void couleursdumode() {
 
 void bip(DWORD frequence, DWORD duree) {
     if (observateurbips) observateurbips(frequence, duree);
-    Beep(frequence, duree);
+    bipeurjeu().joue(frequence, duree);
 }
 
 void fixeobservateurbips(std::function<void(DWORD, DWORD)> observateur) {

@@ -85,8 +85,9 @@ void jeucouleurs();
 void grisoubleu();
 void couleursdumode();
 
-// Beep through Beep(); every beep is also given to the observer when one is
-// set (tests watch the beeps this way).
+// Beep through Beep() on the beeper's thread (bipeur.h), after the beeps
+// still playing; returns at once. Every beep is also given to the observer
+// when one is set (tests watch the beeps this way).
 void bip(DWORD frequence, DWORD duree);
 void fixeobservateurbips(std::function<void(DWORD, DWORD)> observateur);
 // The refusal beeps: 800 Hz then 1200 Hz, 5 ms each.

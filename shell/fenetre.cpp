@@ -2,6 +2,7 @@
 // of every handled message.
 #include "shell/fenetre.h"
 
+#include "shell/bipeur.h"
 #include "shell/boites.h"
 #include "shell/boutons.h"
 #include "shell/chronoaffiche.h"
@@ -34,6 +35,17 @@ short marqueurcreation = 0;
 
 POINT pointdu(LPARAM l) {
     return POINT{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+}
+
+// The tooltip for the pointer where it now is; a click holds it back first.
+void survolbulle(HWND window, bool clic) {
+    POINT p{};
+    GetCursorPos(&p);
+    ScreenToClient(window, &p);
+    const auto x = static_cast<short>(p.x);
+    const auto y = static_cast<short>(p.y);
+    if (clic) tooltip.retiens(x, y);
+    tooltip.danszoclifen(window, x, y, anymode(modejeu, 0) ? boutriproche(x, y) : 0);
 }
 
 void lancerunpaint(HWND window) {
@@ -118,12 +130,9 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_SETCURSOR: {
         fixecursouris(true);
         if (!principale) return true;
-        POINT p{};
-        GetCursorPos(&p);
-        ScreenToClient(window, &p);
-        const auto x = static_cast<short>(p.x);
-        const auto y = static_cast<short>(p.y);
-        tooltip.danszoclifen(window, x, y, anymode(modejeu, 0) ? boutriproche(x, y) : 0);
+        // A button pressed over the window or one of its buttons.
+        const auto souris = HIWORD(static_cast<DWORD>(lParam));
+        survolbulle(window, souris == WM_LBUTTONDOWN || souris == WM_RBUTTONDOWN);
         resultat = 1;
         return true;
     }
@@ -132,6 +141,11 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_TIMER:
         if (wParam == timerchrono) affichronocourt();
+        if (wParam == timereffacement && principale) finsignaleffacer();
+        if (wParam == timerrepos && principale) {
+            tooltip.reposatteint(window);
+            survolbulle(window, false);
+        }
         return true;
     case WM_KEYDOWN:
         return principale && toucheregles(jeu.fenetre, wParam);
@@ -141,7 +155,8 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_LBUTTONDOWN:
         tracepression();
-        tooltip.virefentooltip();
+        tooltip.retiens(static_cast<short>(pointdu(lParam).x),
+                        static_cast<short>(pointdu(lParam).y));
         jeu.appuigauche = pointdu(lParam);
         resultat = 1;
         return true;
@@ -277,6 +292,8 @@ int bouclemessages() {
 }
 
 void finjeu() {
+    bipeurjeu().arrete();
+    finsignaleffacer();
     rendparametres();
     fendemarrage.scratch();
     tooltip.scratch();

@@ -42,7 +42,7 @@ class partie : public ::testing::Test {
 protected:
     void SetUp() override {
 #ifndef _WIN32
-        // The layer's headless display, on a clock that Beep advances.
+        // The layer's headless display, on a manual clock.
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         vora::platform::testing::use_manual_clock(1000);

@@ -3,6 +3,7 @@
 // model, the undo history, the beeps and the painted picture.
 #include "shell/fenetre_testing.h"
 
+#include "shell/boites.h"
 #include "shell/clagdtooltip.h"
 #include "shell/selecteur.h"
 
@@ -11,6 +12,7 @@
 #include "shell/core/paramabime.h"
 #include "shell/core/verrouparam.h"
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
 
@@ -130,9 +132,17 @@ TEST_F(partie, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
     clicase(c);
     EXPECT_TRUE(grilleram.casestvide(c));
     EXPECT_EQ(pixels(c, magenta), 0);
-    // Three falling beeps under the erase cursor; the value cursor after.
+    // Three falling beeps under the erase cursor, which stays while they
+    // play; the value cursor after.
     const std::vector<bipjoue> signal = {{250, 80, 10}, {200, 80, 10}, {150, 80, 10}};
     EXPECT_EQ(bips, signal);
+    EXPECT_EQ(curseurcourant(), 10);
+#ifdef _WIN32
+    Sleep(300);
+#else
+    vora::platform::testing::advance_clock(240);
+#endif
+    peins();
     EXPECT_EQ(curseurcourant(), v);
     // Entered then erased: the two entries cancel.
     EXPECT_EQ(historique.effectif(), 0);
@@ -151,6 +161,108 @@ TEST_F(partie, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
             EXPECT_EQ(grilleram.getcaseval(g), grilleram.getcaseval(g));
             break;
         }
+}
+
+bool dedans(const RECT& r, const RECT& zone) {
+    return r.right > r.left && r.left >= zone.left && r.top >= zone.top && r.right <= zone.right &&
+           r.bottom <= zone.bottom;
+}
+
+// A real box (no answerer): a timer running in the box's own loop notes
+// where the box is and presses OK.
+RECT boiteouverte{};
+void CALLBACK noteboite(HWND, UINT, UINT_PTR id, DWORD) {
+    const HWND focus = GetFocus();
+    const HWND boite = focus != nullptr ? GetParent(focus) : nullptr;
+    if (boite == nullptr) return;
+    KillTimer(nullptr, id);
+    GetWindowRect(boite, &boiteouverte);
+    PostMessageA(boite, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+// With the window dragged so that the pointer resting on "+" lies at each
+// edge and corner of the work area, the tooltip and the message boxes (each
+// centred on the window, which runs off the screen) open inside it. The
+// layer's work area is given panels at the top and bottom.
+TEST_F(partie, BoxesAndTooltipsStayInsideTheWorkArea) {
+#ifndef _WIN32
+    const RECT panneaux{0, 30, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - 40};
+    vora::platform::testing::set_work_area(&panneaux);
+#endif
+    RECT zone{};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &zone, 0));
+    RECT plus{};
+    RECT fen{};
+    GetWindowRect(bouton(idplus), &plus);
+    GetWindowRect(fenetre, &fen);
+    const POINT depuiscoin{plus.left - fen.left + 5, plus.top - fen.top + 5};
+    const LONG mx = (zone.left + zone.right) / 2;
+    const LONG my = (zone.top + zone.bottom) / 2;
+    const LONG g = zone.left + 2;
+    const LONG d = zone.right - 3;
+    const LONG h = zone.top + 2;
+    const LONG b = zone.bottom - 3;
+    const struct {
+        const char* ou;
+        POINT pointeur; // on the screen
+    } cas[] = {{"left", {g, my}},       {"right", {d, my}},      {"top", {mx, h}},
+               {"bottom", {mx, b}},     {"top left", {g, h}},    {"top right", {d, h}},
+               {"bottom left", {g, b}}, {"bottom right", {d, b}}};
+    vora::platform::set_message_box_answerer({});
+    for (const auto& c : cas) {
+        SetWindowPos(fenetre, nullptr, c.pointeur.x - depuiscoin.x, c.pointeur.y - depuiscoin.y, 0,
+                     0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        POINT p = c.pointeur;
+        ScreenToClient(fenetre, &p);
+        tooltip.virefentooltip();
+        tooltip.danszoclifen(fenetre, static_cast<short>(p.x), static_cast<short>(p.y), 0);
+        ASSERT_TRUE(tooltip.estvisible()) << c.ou;
+        RECT r{};
+        GetWindowRect(tooltip.popup(), &r);
+        EXPECT_TRUE(dedans(r, zone)) << c.ou << ": tooltip at " << r.left << "," << r.top;
+        boiteouverte = RECT{};
+        SetTimer(nullptr, 0, 10, noteboite);
+        boitemessage(7, MB_OKCANCEL | MB_ICONINFORMATION, "compact 2 (a long grid name)", "1350");
+        EXPECT_TRUE(dedans(boiteouverte, zone))
+            << c.ou << ": box at " << boiteouverte.left << "," << boiteouverte.top << " to "
+            << boiteouverte.right << "," << boiteouverte.bottom;
+    }
+#ifndef _WIN32
+    vora::platform::testing::set_work_area(nullptr);
+#endif
+}
+
+// The beeps play while the game goes on: the click that erases (three beeps
+// of 80 ms) and the one refused (two of 5 ms) return, painted, at once, on
+// the game's clock as on the steady one.
+TEST_F(partie, BeepsNeverHoldTheClickNorItsPaint) {
+    const short c = casevide();
+    const short v = valeur(c, true);
+    clic(triangle(v));
+    clicase(c);
+    const short refusee = valeur(casevide(), false);
+#ifdef _WIN32
+    // The system's clock: the click's own work, well below the 240 ms of beeps.
+    constexpr DWORD delaimax = 200;
+#else
+    // The layer's manual clock: nothing but a wait can move it.
+    constexpr DWORD delaimax = 5;
+#endif
+    for (const bool efface : {true, false}) {
+        const POINT p = centre(efface ? c : casevide());
+        if (!efface) clic(triangle(refusee));
+        bips.clear();
+        const DWORD avant = GetTickCount();
+        const auto avantreel = std::chrono::steady_clock::now();
+        clic(p);
+        const auto reel = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - avantreel);
+        EXPECT_EQ(bips.size(), efface ? 3u : 2u);
+        EXPECT_LT(GetTickCount() - avant, delaimax) << (efface ? "erasing" : "refused");
+        EXPECT_LT(reel.count(), 200) << (efface ? "erasing" : "refused");
+    }
+    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_EQ(pixels(c, magenta), 0);
 }
 
 TEST_F(partie, UndoAndRedoWalkTheHistoryAndTheButtonsFollow) {
@@ -454,6 +566,45 @@ TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     EXPECT_EQ(jeu.verrousjeu, 0);
     EXPECT_NE(chronoquitourne(etatchronocourant()), 0);
 }
+
+#ifndef _WIN32
+// A click on a button hides its tooltip, which stays hidden while the
+// pointer stays or moves, and comes back once the pointer rests.
+TEST_F(partie, AClickHidesTheTooltipUntilThePointerRestsAgain) {
+    namespace hooks = vora::platform::testing;
+    RECT zero{};
+    GetWindowRect(bouton(idzero), &zero);
+    POINT p{zero.left + 5, zero.top + 5};
+    ScreenToClient(fenetre, &p);
+    hooks::send_mouse_move(fenetre, p);
+    peins();
+    ASSERT_TRUE(tooltip.estvisible());
+    EXPECT_STREQ(tooltip.textelabel(), "  Effacer  ");
+    const POINT surbouton{5, 5};
+    hooks::send_mouse_button(bouton(idzero), surbouton, 1, true);
+    hooks::send_mouse_button(bouton(idzero), surbouton, 1, false);
+    peins();
+    EXPECT_EQ(jeu.valeurcourante, 0) << "the click went to the button";
+    EXPECT_FALSE(tooltip.estvisible()) << "hidden by the click";
+    hooks::advance_clock(2 * delairepos);
+    peins();
+    EXPECT_FALSE(tooltip.estvisible()) << "the pointer has not moved since the click";
+    for (int i = 1; i <= 3; ++i) {
+        hooks::send_mouse_move(fenetre, POINT{p.x + i, p.y});
+        peins();
+        hooks::advance_clock(delairepos / 2);
+        peins();
+        EXPECT_FALSE(tooltip.estvisible()) << "moving, step " << i;
+    }
+    hooks::advance_clock(delairepos);
+    peins();
+    EXPECT_TRUE(tooltip.estvisible()) << "the pointer rests";
+    EXPECT_STREQ(tooltip.textelabel(), "  Effacer  ");
+    // A click in the window (on the grid) hides it too.
+    clicase(casevide());
+    EXPECT_FALSE(tooltip.estvisible());
+}
+#endif
 
 TEST_F(partie, SixSelectionsOfSixTurnTheConstraintDisplayOn) {
     for (int i = 0; i < 5; ++i) clic(triangle(6));

@@ -268,6 +268,35 @@ TEST_F(partie, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
     }
 }
 
+#ifndef _WIN32
+// Turning to the last page with ">" hides ">" and its tooltip: the pointer
+// resting where the button was shows none.
+TEST_F(partie, NoNextPageTooltipOnTheLastPage) {
+    namespace hooks = vora::platform::testing;
+    presse(idregles);
+    for (int i = 0; i < 7; ++i) presse(idpagesuiv);
+    RECT r{};
+    GetWindowRect(bouton(idpagesuiv), &r);
+    POINT p{r.left + 5, r.top + 5};
+    ScreenToClient(fenetre, &p);
+    hooks::send_mouse_move(fenetre, p);
+    peins();
+    ASSERT_TRUE(tooltip.estvisible());
+    EXPECT_EQ(std::string(tooltip.textelabel()).rfind("  Page suivante", 0), 0u);
+    hooks::send_mouse_button(bouton(idpagesuiv), POINT{5, 5}, 1, true);
+    hooks::send_mouse_button(bouton(idpagesuiv), POINT{5, 5}, 1, false);
+    peins();
+    EXPECT_EQ(reglepage, 9);
+    EXPECT_FALSE(IsWindowVisible(bouton(idpagesuiv)));
+    hooks::send_mouse_move(fenetre, POINT{p.x + 1, p.y});
+    peins();
+    hooks::advance_clock(2 * delairepos);
+    peins();
+    EXPECT_FALSE(tooltip.estvisible());
+    EXPECT_EQ(tooltip.getidcourant(), 0);
+}
+#endif
+
 // With no grid in play, "R" leaves the rules for the idle shell.
 TEST_F(partie, WithoutAGridTheRulesReturnToNoGrid) {
     setmode(modesansgrille);

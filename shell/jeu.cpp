@@ -45,7 +45,8 @@ void signaleffacer() {
     bip(250, 80);
     bip(200, 80);
     bip(150, 80);
-    signaleffacement(false);
+    if (jeu.fenetre == nullptr || SetTimer(jeu.fenetre, timereffacement, 240, nullptr) == 0)
+        finsignaleffacer();
 }
 
 // The splash window 180 pixels right of and below the main window.
@@ -247,4 +248,9 @@ bool quitterdemande() {
         chronomactiver(true);
     }
     return quitter;
+}
+
+void finsignaleffacer() {
+    if (jeu.fenetre != nullptr) KillTimer(jeu.fenetre, timereffacement);
+    signaleffacement(false);
 }

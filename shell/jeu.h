@@ -17,6 +17,11 @@ void settailleprin(short size);
 // Enter the current value in the current cell (beeps on refusal, the erase
 // signal on erasure).
 void posevaleur();
+// The main window's timer that ends the erase signal: the erase cursor
+// stays while the erasing's beeps play (beside the game), then the value's
+// cursor comes back (finsignaleffacer).
+inline constexpr UINT_PTR timereffacement = 3;
+void finsignaleffacer();
 // The left button released at client point p (pressed at jeu.appuigauche).
 void clicgauche(POINT p);
 // The right button released (pressed at jeu.appuidroit).
