@@ -196,6 +196,10 @@ fi
 # its positions program started through Wine.
 GAME=$BUILD/shell/vora.exe
 PLAN=$BUILD/tests/voraplan.exe
+# The prefix's %APPDATA% (Wine sets it from the prefix's user): the scenarios
+# link the game's data folder there to their scratch directory.
+VORA_WINE_APPDATA=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming
+export VORA_WINE_APPDATA
 for E2E in tests/e2e/vora_e2e.sh tests/e2e/vora_fin_e2e.sh tests/e2e/vora_param_e2e.sh \
     tests/e2e/vora_forme_e2e.sh; do
     [[ -f $E2E && -f $GAME && -f $PLAN ]] || continue

@@ -9,6 +9,7 @@
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
+#include "shell/paramdemarrage.h"
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
 
@@ -21,8 +22,10 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <iterator>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -109,7 +112,7 @@ void quitterregles(HWND window) {
 }
 
 // The first page of the information sequence: the grid's number and level,
-// its cells filled out of the total and its time.
+// its cells filled out of the total, its time and the parameter file in use.
 std::string pagegrille() {
     const bool en = paramjeu.langue == langueanglais;
     const short g = paramjeu.grillecourante;
@@ -131,6 +134,10 @@ std::string pagegrille() {
                  std::to_string(grilleram.getnbcases()).c_str());
     page += std::string("\n") + t.adr();
     textemessage(t, 27, duree.c_str());
+    page += std::string("\n") + t.adr();
+    std::error_code e;
+    const std::filesystem::path fichier = std::filesystem::absolute(fichierparam(), e);
+    textemessage(t, 21, (e ? fichierparam() : fichier.string()).c_str());
     page += std::string("\n") + t.adr();
     return page;
 }

@@ -8,6 +8,7 @@
 #include "shell/etatjeu.h"
 #include "shell/fenetre.h"
 #include "shell/miseenpage.h"
+#include "shell/paramdemarrage.h"
 #include "shell/peinture.h"
 
 #include "platform/messagebox/message_box.h"
@@ -48,6 +49,14 @@ protected:
         vora::platform::testing::use_manual_clock(1000);
 #endif
         enregistreimagesregles();
+        // The user's data folder inside the test's directory, never the real
+        // one: the parameter file lands in it unless the test put one in the
+        // current directory.
+#ifdef _WIN32
+        _putenv_s("APPDATA", dossier.fichier("donnees").c_str());
+#else
+        setenv("XDG_DATA_HOME", dossier.fichier("donnees").c_str(), 1);
+#endif
         ancien = std::filesystem::current_path();
         std::filesystem::current_path(std::filesystem::path(dossier.fichier("")));
         vora::platform::set_message_box_answerer(

@@ -379,9 +379,8 @@ TEST_F(partie, FinishingTheGridCongratulatesAndOffersToSave) {
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_NE(questions[0].find('1'), std::string::npos);
     // The yes saved the finished grid's state in the parameter file.
-    gstring nom;
-    nomfichierparam(nom);
-    const std::string contenu = litfichier(nom.adr());
+    const std::string nom = fichierparam();
+    const std::string contenu = litfichier(nom);
     EXPECT_NE(contenu.find("gri=1"), std::string::npos);
     EXPECT_NE(contenu.find("gv1:A="), std::string::npos);
     EXPECT_FALSE(jeu.grillefinie);
@@ -415,40 +414,39 @@ TEST_F(partie, ASecondCopyAndADamagedFileAtStartUp) {
     clicase(c);
     reponses = {IDYES};
     presse(idsauver);
-    gstring nom;
-    nomfichierparam(nom);
-    const std::string sauve = litfichier(nom.adr());
+    const std::string nom = fichierparam();
+    const std::string sauve = litfichier(nom);
     ASSERT_NE(sauve.find("gv1:A="), std::string::npos);
     {
         // The copy already running, as far as the file goes.
         claverrouparam autre;
         DestroyWindow(fenetre);
         finjeu();
-        ASSERT_EQ(autre.prendre(nom.adr()), claverrouparam::issue::tenu);
+        ASSERT_EQ(autre.prendre(nom), claverrouparam::issue::tenu);
         questions.clear();
         reponses = {IDOK};
         EXPECT_EQ(demarrage(nullptr, SW_SHOW), nullptr);
         ASSERT_EQ(questions.size(), 1u);
         EXPECT_NE(questions[0].find("d\xE9j\xE0 ouvert"), std::string::npos) << questions[0];
-        EXPECT_EQ(litfichier(nom.adr()), sauve);
+        EXPECT_EQ(litfichier(nom), sauve);
         finjeu();
     }
     const std::string abime = sauve + std::string(40, '\0') + "\x01\xFF";
-    ecrisfichier(nom.adr(), abime);
+    ecrisfichier(nom, abime);
     questions.clear();
     reponses = {IDOK};
     fenetre = demarrage(nullptr, SW_SHOW);
     ASSERT_NE(fenetre, nullptr);
     peins();
-    const std::string aside = nomdecote(nom.adr(), 1);
+    const std::string aside = nomdecote(nom, 1);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_NE(questions[0].find(aside), std::string::npos) << questions[0];
     EXPECT_EQ(litfichier(aside), abime);
-    EXPECT_FALSE(std::filesystem::exists(nom.adr()));
+    EXPECT_FALSE(std::filesystem::exists(nom));
     EXPECT_EQ(grilleram.getcaseval(c), v) << "what could be read is taken up";
     reponses = {IDYES};
     presse(idsauver);
-    EXPECT_FALSE(fichierabime(nom.adr()));
+    EXPECT_FALSE(fichierabime(nom));
     DestroyWindow(fenetre);
     finjeu();
     questions.clear();
@@ -456,6 +454,40 @@ TEST_F(partie, ASecondCopyAndADamagedFileAtStartUp) {
     ASSERT_NE(fenetre, nullptr);
     EXPECT_TRUE(questions.empty()) << "told once";
     EXPECT_EQ(litfichier(aside), abime);
+}
+
+// Without a parameter file in the current directory the game keeps it in the
+// user's data folder, made at start-up; a file in the current directory is
+// the one read, saved and named by "I" from then on, and the data folder's
+// is left alone.
+TEST_F(partie, TheCurrentDirectorysFileComesBeforeTheDataFolders) {
+    const std::string donnees = dossier.fichier("donnees/vora/V-O-RA 110.TXT");
+    EXPECT_EQ(fichierparam(), donnees);
+    reponses = {IDYES};
+    presse(idsauver);
+    const std::string sauve = litfichier(donnees);
+    ASSERT_NE(sauve.find("gri=1"), std::string::npos);
+    DestroyWindow(fenetre);
+    finjeu();
+    const std::string ici = "V-O-RA 110.TXT";
+    ecrisfichier(ici, "gri=2\r\nusr=mine\r\n");
+    fenetre = demarrage(nullptr, SW_SHOW);
+    ASSERT_NE(fenetre, nullptr);
+    peins();
+    EXPECT_EQ(fichierparam(), ici);
+    EXPECT_EQ(paramjeu.grillecourante, 2);
+    questions.clear();
+    reponses = {IDYES, IDCANCEL};
+    presse(idsauver);
+    presse(idinfo);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_NE(questions[1].find("Fichier des parties : " + dossier.fichier(ici) + "\n"),
+              std::string::npos)
+        << questions[1];
+    const std::string garde = litfichier(ici);
+    EXPECT_NE(garde.find("gri=2"), std::string::npos);
+    EXPECT_NE(garde.find("usr=mine"), std::string::npos);
+    EXPECT_EQ(litfichier(donnees), sauve);
 }
 
 #ifndef _WIN32
@@ -529,7 +561,8 @@ TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     const std::string& grille = questions[0];
     for (const std::string& attendu :
          {std::string("Grille n\xB0") + "1\n", std::string("Niveau : ") + francais.adr() + "\n",
-          "Cases remplies : " + cases + "\n", std::string("grille : 02mn 04s\n")})
+          "Cases remplies : " + cases + "\n", std::string("grille : 02mn 04s\n"),
+          "Fichier des parties : " + dossier.fichier("donnees/vora/V-O-RA 110.TXT") + "\n"})
         EXPECT_NE(grille.find(attendu), std::string::npos) << attendu << " in " << grille;
     EXPECT_EQ(grille.find("1251"), std::string::npos) << "the catalogue's name means nothing";
     for (std::size_t i = 0; i < 5; ++i) {
@@ -556,8 +589,9 @@ TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     EXPECT_EQ(questions[0].rfind("Grid #1\nLevel: " + std::string(anglais.adr()) +
                                      "\nCells filled: " + std::to_string(remplies) + " of " +
                                      std::to_string(grilleram.getnbcases()) +
-                                     "\nTime spent on this grid: 02m 04s\n\nPage 1/5. OK: next "
-                                     "page, Cancel: back to the game.",
+                                     "\nTime spent on this grid: 02m 04s\nSaved games file: " +
+                                     dossier.fichier("donnees/vora/V-O-RA 110.TXT") +
+                                     "\n\nPage 1/5. OK: next page, Cancel: back to the game.",
                                  0),
               0u)
         << questions[0];

@@ -8,6 +8,7 @@
 #include "shell/etatjeu.h"
 #include "shell/fendemarrage.h"
 #include "shell/miseenpage.h"
+#include "shell/paramdemarrage.h"
 #include "shell/selecteur.h"
 
 #include "lattice/catalogue/grillecatalogue.h"
@@ -221,10 +222,9 @@ bool sauvejeu(bool silencieux) {
         grilleram.getactudata(3, &etat);
         memogrilluser(paramjeu, paramjeu.grillecourante, etat.adr());
     }
-    gstring nom;
-    nomfichierparam(nom);
-    if (ecriparamusernew(paramjeu, nom.adr())) return true;
-    if (!silencieux) boitemessage(17, MB_OK | MB_ICONEXCLAMATION, nom.adr());
+    const char* nom = fichierparam().c_str();
+    if (ecriparamusernew(paramjeu, nom)) return true;
+    if (!silencieux) boitemessage(17, MB_OK | MB_ICONEXCLAMATION, nom);
     return false;
 }
 

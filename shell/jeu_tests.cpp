@@ -88,9 +88,8 @@ protected:
         return t.adr();
     }
     bool fichierecrit() {
-        gstring nom;
-        nomfichierparam(nom);
-        return std::filesystem::exists(nom.adr());
+        const std::string nom = fichierparam();
+        return std::filesystem::exists(nom);
     }
     short premiere = 0; // joue's first cell and value
     short vpremiere = 0;
@@ -147,9 +146,8 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     // "S" now writes both grids as they were left.
     reponses = {IDYES};
     presse(idsauver);
-    gstring nom;
-    nomfichierparam(nom);
-    const std::string contenu = litfichier(nom.adr());
+    const std::string nom = fichierparam();
+    const std::string contenu = litfichier(nom);
     EXPECT_NE(contenu.find("gv1:A="), std::string::npos);
     EXPECT_NE(contenu.find("gv2:A="), std::string::npos);
 }
@@ -174,10 +172,9 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
         {"a failed save is told, and yes quits", true, {IDYES, IDOK, IDYES}, 3, true, false, false},
         {"the session's end saves without a question", false, {}, 0, true, true, true},
     };
-    gstring nom;
-    nomfichierparam(nom);
+    const std::string nom = fichierparam();
     for (const cas& k : table) {
-        std::filesystem::remove(nom.adr());
+        std::filesystem::remove(nom);
         redemarre();
         const short c = casevide();
         const short v = valeur(c, true);
@@ -185,8 +182,8 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
         // A save that fails: an empty file that cannot be replaced.
         std::optional<echececriture> echec;
         if (k.sansecriture) {
-            ecrisfichier(nom.adr(), "");
-            echec.emplace(nom.adr());
+            ecrisfichier(nom, "");
+            echec.emplace(nom);
         }
         questions.clear();
         reponses = {k.reponsesquitter.begin(), k.reponsesquitter.end()};
@@ -203,7 +200,7 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
             EXPECT_EQ(questions[0], message(9)) << k.nom;
         }
         if (k.sansecriture) {
-            EXPECT_EQ(questions[1], message(17, nom.adr())) << k.nom;
+            EXPECT_EQ(questions[1], message(17, nom.c_str())) << k.nom;
             EXPECT_EQ(questions[2], message(22)) << k.nom;
         }
         EXPECT_EQ(IsWindow(fenetre) == FALSE, k.fermee) << k.nom;
@@ -212,8 +209,8 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
             EXPECT_EQ(grilleram.getcaseval(c), v) << k.nom;
             continue;
         }
-        EXPECT_EQ(fichierecrit() && !litfichier(nom.adr()).empty(), k.gardee) << k.nom;
-        if (!k.gardee) std::filesystem::remove(nom.adr()); // an empty file reads as damaged
+        EXPECT_EQ(fichierecrit() && !litfichier(nom).empty(), k.gardee) << k.nom;
+        if (!k.gardee) std::filesystem::remove(nom); // an empty file reads as damaged
         redemarre();
         EXPECT_EQ(grilleram.getcaseval(c), k.gardee ? v : 0) << k.nom;
         if (k.gardee) {

@@ -133,9 +133,8 @@ TEST_F(niveau, AYesEmptiesTheGridClearsUndoResetsTheTimeAndIsSaved) {
     // "S" writes the chosen level.
     reponses = {IDYES};
     presse(idsauver);
-    gstring nom;
-    nomfichierparam(nom);
-    EXPECT_NE(litfichier(nom.adr()).find("niv1=" + std::to_string(apres)), std::string::npos);
+    const std::string nom = fichierparam();
+    EXPECT_NE(litfichier(nom).find("niv1=" + std::to_string(apres)), std::string::npos);
     // The next start restores the level before the saved state.
     const short donneesapres = donnees();
     reponses = {IDYES};
@@ -216,24 +215,23 @@ TEST_F(niveau, TheSplashIsShownWhileStartingAndLoadingAndHiddenByThePaint) {
 }
 
 TEST_F(niveau, ASaveThatCannotBeWrittenIsToldAndTheGameGoesOn) {
-    gstring nom;
-    nomfichierparam(nom);
+    const std::string nom = fichierparam();
     reponses = {IDYES};
     presse(idsauver);
-    const std::string precedent = litfichier(nom.adr());
+    const std::string precedent = litfichier(nom);
     ASSERT_FALSE(precedent.empty());
     joue();
     questions.clear();
     reponses = {IDYES, IDOK};
     {
-        const echececriture echec(nom.adr());
+        const echececriture echec(nom);
         presse(idsauver);
     }
     ASSERT_EQ(questions.size(), 2u);
     gstring attendu;
-    createmsg(&attendu, 17, paramjeu.langue, nom.adr());
+    createmsg(&attendu, 17, paramjeu.langue, nom.c_str());
     EXPECT_EQ(questions[1], attendu.adr());
-    EXPECT_EQ(litfichier(nom.adr()), precedent);
+    EXPECT_EQ(litfichier(nom), precedent);
     EXPECT_EQ(jeu.verrousjeu, 0);
     EXPECT_EQ(jeu.mode, modejeu);
     // The game goes on: undo takes the entry back.

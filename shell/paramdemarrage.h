@@ -2,7 +2,11 @@
 // a damaged file kept aside before a save could replace it.
 #pragma once
 
-// Take the parameter file's lock (verrouparam.h) and read the file into the
+#include <string>
+
+// Choose the parameter file (cheminparam.h: the one in the current directory
+// when it exists, else the one in the user's data folder, whose folder is
+// made then), take its lock (verrouparam.h) and read the file into the
 // parameter state. When another copy of the game holds the lock, message 18
 // (in the language the file gives) tells the player and false is returned:
 // this copy must end without writing anything. When the file is damaged
@@ -11,6 +15,10 @@
 // the lock file cannot be made (a directory that cannot be written), the game
 // goes on unlocked, as it could not save there anyway.
 bool lisparametres();
+
+// The parameter file in use, as chosen by the last lisparametres: what "S"
+// writes and what the "I" box names.
+const std::string& fichierparam();
 
 // Give the lock back (at the end of the game; the system gives it back too
 // when the process ends).

@@ -110,6 +110,7 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
         break;
     case 11:
     case 12:
+    case 21:
     case 26:
     case 27:
     case 28:

@@ -62,6 +62,7 @@ TEST(Createmsg, PlainPiecesAndArguments) {
     EXPECT_EQ(msg(7, languefrancais, "2", "3-moyen"), "Grille n\xB0"
                                                       "2\nNiveau : 3-moyen");
     EXPECT_EQ(msg(26, langueanglais, "12", "24"), "Cells filled: 12 of 24");
+    EXPECT_EQ(msg(21, langueanglais, "/h/V.TXT"), "Saved games file: /h/V.TXT");
     EXPECT_EQ(msg(27, languefrancais, "02mn 04s"), "Temps pass\xE9 sur cette grille : 02mn 04s");
     EXPECT_EQ(msg(28, langueanglais, "2", "5"),
               "Page 2/5. OK: next page, Cancel: back to the game.");

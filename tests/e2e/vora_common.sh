@@ -30,6 +30,16 @@ read -r -a GAME_CMD <<<"${VORA_GAME_CMD:-$BUILD/shell/vora}"
 read -r -a PLAN_CMD <<<"${VORA_PLAN_CMD:-$BUILD/tests/voraplan}"
 TIMEOUT=${VORA_E2E_TIMEOUT:-40}
 WORK=$(mktemp -d /tmp/vora_e2e.XXXXXX)
+# The game's data folder is the scratch directory itself (through a link), so
+# that the parameter file is $WORK's whether the game takes the current
+# directory's file or the data folder's. Under Wine, VORA_WINE_APPDATA is the
+# prefix's %APPDATA% folder, which Wine sets whatever the environment says.
+mkdir "$WORK/data" && ln -s "$WORK" "$WORK/data/vora"
+export XDG_DATA_HOME=$WORK/data
+if [[ -n ${VORA_WINE_APPDATA:-} ]]; then
+    mkdir -p "$VORA_WINE_APPDATA"
+    ln -sfn "$WORK" "$VORA_WINE_APPDATA/V-O-RA"
+fi
 FAILURES=0
 XVFB_PID=
 WM_PID=
@@ -48,6 +58,9 @@ cleanup() {
     if [[ -n $XVFB_PID ]]; then
         kill "$XVFB_PID" 2>/dev/null
         wait "$XVFB_PID" 2>/dev/null
+    fi
+    if [[ -n ${VORA_WINE_APPDATA:-} && -L $VORA_WINE_APPDATA/V-O-RA ]]; then
+        rm -f "$VORA_WINE_APPDATA/V-O-RA"
     fi
     if [[ ${VORA_E2E_KEEP:-0} == 1 || $FAILURES -gt 0 ]]; then
         echo "screenshots kept in $WORK"

@@ -27,6 +27,10 @@ ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 GAME=$BUILD/shell/vora
 WORK=$(mktemp -d /tmp/vora_soak.XXXXXX)
 PARAM="$WORK/V-O-RA 110.TXT"
+# The data folder is the scratch directory (through a link): the parameter
+# file is $PARAM from the first start on.
+mkdir "$WORK/data" && ln -s "$WORK" "$WORK/data/vora"
+export XDG_DATA_HOME=$WORK/data
 FAILURES=0
 XVFB_PID=
 GAME_PID=
