@@ -1,5 +1,6 @@
 # Installs the build BUILD_DIR into PREFIX (emptied first) and checks what
-# lands there: the desktop entry (valid by desktop-file-validate), the icon,
+# lands there: the desktop entry (valid by desktop-file-validate), the icons,
+# the manual page, the AppStream metadata, the copyright file,
 # and the game when EXPECT_EXE is 1.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -7,9 +8,13 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFI
 if(NOT r EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${r}")
 endif()
-set(expected share/applications/vora.desktop share/icons/hicolor/256x256/apps/vora.png)
+set(expected share/applications/vora.desktop share/man/man6/vora.6.gz
+    share/metainfo/io.github.vora.Vora.metainfo.xml share/doc/vora/copyright)
+foreach(t 16 32 48 64 128 256)
+    list(APPEND expected share/icons/hicolor/${t}x${t}/apps/vora.png)
+endforeach()
 if(EXPECT_EXE)
-    list(APPEND expected bin/vora)
+    list(APPEND expected games/vora)
 endif()
 foreach(f IN LISTS expected)
     if(NOT EXISTS ${PREFIX}/${f})

@@ -86,11 +86,13 @@ wait_for() {
 
 # A display of our own: when another run takes the same number between the
 # check and the start, our Xvfb exits at once, and another number is tried.
+# VORA_E2E_DISPLAYS ("FIRST COUNT", default "200 100") bounds the numbers.
+read -r DISPLAY_FIRST DISPLAY_COUNT <<<"${VORA_E2E_DISPLAYS:-200 100}"
 start_xvfb() {
     for _ in 1 2 3 4 5; do
-        DISPLAY_NUMBER=$((200 + RANDOM % 100))
+        DISPLAY_NUMBER=$((DISPLAY_FIRST + RANDOM % DISPLAY_COUNT))
         while [[ -e /tmp/.X11-unix/X$DISPLAY_NUMBER || -e /tmp/.X$DISPLAY_NUMBER-lock ]]; do
-            DISPLAY_NUMBER=$((200 + RANDOM % 100))
+            DISPLAY_NUMBER=$((DISPLAY_FIRST + RANDOM % DISPLAY_COUNT))
         done
         export DISPLAY=:$DISPLAY_NUMBER
         Xvfb "$DISPLAY" -screen 0 "${SCREEN}x24" -nolisten tcp -noreset >/dev/null 2>&1 &

@@ -2,7 +2,8 @@
 // bits per pixel, BMP) and the application icon (PNG and ICO) with the game's
 // own grid drawing. The same run always writes the same bytes.
 //
-// Usage: reglesimages FOLDER
+// Usage: reglesimages FOLDER, or reglesimages --icone SIZE FILE (the icon
+// alone at one size)
 #include "tools/reglesimages/exemples.h"
 #include "tools/reglesimages/imagesbmp.h"
 
@@ -550,14 +551,17 @@ bool ecritpage(const std::filesystem::path& dossier, int n, bool (*dessin)(HDC))
     return dessinee;
 }
 
-// The application icon: one hexagon of the game, its six cells filled with
-// the values 1 to 6, on a transparent ground.
-bool ecriticone(const std::filesystem::path& dossier) {
-    const int t = 256;
+// The application icon, t pixels square: one hexagon of the game, its six
+// cells filled with the values 1 to 6, on a transparent ground (the
+// transparent colour is 0xFF00FE). The 256-pixel icon is the reference; the
+// others are drawn at their size with its proportions.
+imagergb dessineicone(int t) {
+    const double e = t / 256.0;
+    const auto mesure = [e](double v) { return std::max(1, static_cast<int>(std::lround(v * e))); };
     bitmapmemoire b(t, t, 0xFF00FE);
     HDC dc = b.dc();
     const POINT c{t / 2, t / 2};
-    const int r = 120;
+    const int r = mesure(120);
     static const int fonds[6] = {0x99FFFF, 0xFFE0B0, 0x99FFFF, 0xFFE0B0, 0x99FFFF, 0xFFE0B0};
     static const int valeurs[6] = {1, 6, 5, 4, 3, 2};
     for (int k = 0; k < 6; ++k) {
@@ -570,20 +574,24 @@ bool ecriticone(const std::filesystem::path& dossier) {
                              static_cast<LONG>(std::lround(c.y - r * std::sin(a2)))}};
         HBRUSH br = CreateSolidBrush(static_cast<COLORREF>(fonds[k]));
         HGDIOBJ ab = SelectObject(dc, br);
-        HPEN avant = plume(dc, 6, 0);
+        HPEN avant = plume(dc, mesure(6), 0);
         Polygon(dc, p, 3);
         rendplume(dc, avant);
         DeleteObject(SelectObject(dc, ab));
     }
-    contourhexagone(dc, c, r, 10, 0xFF0000);
+    contourhexagone(dc, c, r, mesure(10), 0xFF0000);
     for (int k = 0; k < 6; ++k) {
         const double a = (k + 0.5) * 3.14159265358979 / 3;
         const std::string s(1, static_cast<char>('0' + valeurs[k]));
         texte(dc, static_cast<int>(c.x + r * 0.58 * std::cos(a)),
-              static_cast<int>(c.y - r * 0.58 * std::sin(a)), 56, s.c_str(), k == 0 ? magenta : 0,
-              700);
+              static_cast<int>(c.y - r * 0.58 * std::sin(a)), mesure(56), s.c_str(),
+              k == 0 ? magenta : 0, 700);
     }
-    const imagergb image = b.image();
+    return b.image();
+}
+
+bool ecriticone(const std::filesystem::path& dossier) {
+    const imagergb image = dessineicone(256);
     const bool ok =
         ecrirefichier((dossier / "vora.png").string(), encodepngalpha(image, 0xFF00FE)) &&
         ecrirefichier((dossier / "vora.ico").string(), encodeico(image, 0xFF00FE));
@@ -593,9 +601,26 @@ bool ecriticone(const std::filesystem::path& dossier) {
 
 } // namespace
 
+// "reglesimages FOLDER": the nine pictures and the icon (PNG and ICO) into
+// FOLDER. "reglesimages --icone SIZE FILE": the icon alone, SIZE pixels
+// square (8 to 1024), as a PNG file (the desktop's icon sizes).
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--icone") {
+        const int t = std::atoi(argv[2]);
+        if (t < 8 || t > 1024) {
+            std::fprintf(stderr, "reglesimages: icon size %s out of 8..1024\n", argv[2]);
+            return 2;
+        }
+        const bool ok = ecrirefichier(argv[3], encodepngalpha(dessineicone(t), 0xFF00FE));
+        libereressources();
+#ifndef _WIN32
+        gdi::release_font_caches();
+#endif
+        if (!ok) std::fprintf(stderr, "reglesimages: cannot write %s\n", argv[3]);
+        return ok ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: reglesimages FOLDER\n");
+        std::fprintf(stderr, "usage: reglesimages FOLDER | reglesimages --icone SIZE FILE\n");
         return 2;
     }
     const std::filesystem::path dossier = argv[1];
