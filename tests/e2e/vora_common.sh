@@ -34,11 +34,17 @@ WORK=$(mktemp -d /tmp/vora_e2e.XXXXXX)
 # that the parameter file is $WORK's whether the game takes the current
 # directory's file or the data folder's. Under Wine, VORA_WINE_APPDATA is the
 # prefix's %APPDATA% folder, which Wine sets whatever the environment says.
-mkdir "$WORK/data" && ln -s "$WORK" "$WORK/data/vora"
-export XDG_DATA_HOME=$WORK/data
-if [[ -n ${VORA_WINE_APPDATA:-} ]]; then
-    mkdir -p "$VORA_WINE_APPDATA"
-    ln -sfn "$WORK" "$VORA_WINE_APPDATA/V-O-RA"
+# A scenario that defines prepare_game makes its own places instead (it runs
+# once $WORK exists, and may set GAME_DIR, the game's current directory).
+if declare -F prepare_game >/dev/null; then
+    prepare_game
+else
+    mkdir "$WORK/data" && ln -s "$WORK" "$WORK/data/vora"
+    export XDG_DATA_HOME=$WORK/data
+    if [[ -n ${VORA_WINE_APPDATA:-} ]]; then
+        mkdir -p "$VORA_WINE_APPDATA"
+        ln -sfn "$WORK" "$VORA_WINE_APPDATA/V-O-RA"
+    fi
 fi
 FAILURES=0
 XVFB_PID=
@@ -127,7 +133,7 @@ fi
 "${PLAN_CMD[@]}" "${PLAN_ARGS[@]}" | tr -d '\r' >"$WORK/plan.txt"
 pos() { grep "^$1 " "$WORK/plan.txt" | cut -d' ' -f2-; }
 
-cd "$WORK"
+cd "${GAME_DIR:-$WORK}"
 "${GAME_CMD[@]}" >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 WINDOW=
