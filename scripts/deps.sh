@@ -10,6 +10,7 @@ VORA_PACKAGES=(
     xvfb xauth xdotool imagemagick openbox x11-utils x11-xserver-utils desktop-file-utils
     g++-mingw-w64-x86-64-posix wine64
     clang libclang-rt-14-dev
+    dpkg-dev lintian appstream man-db nsis
 )
 
 missing=()

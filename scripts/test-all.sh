@@ -2,8 +2,9 @@
 # Runs every test of the project from a fresh checkout: installs what is
 # missing, then builds and runs the unit tests in the normal build and in the
 # sanitizer build, then every fuzz target for a short time, then a minute of
-# the soak of the game (sanitizer build), then the end-to-end scenarios, the
-# benchmark script's short run and the Windows build's tests where they exist.
+# the soak of the game (sanitizer build), then the end-to-end scenarios (the
+# Debian package's among them), the benchmark script's short run, and the
+# Windows build's tests and its installer's round trip where they exist.
 #
 # A build folder is removed once the phases that use it are over (the fuzz
 # build after the fuzzing, the sanitizer build after the soak), so that the
@@ -54,8 +55,12 @@ e2e=(tests/e2e/*_e2e.sh)
 if ((${#e2e[@]})); then
     echo "=== end-to-end scenarios (free: $(free_space))"
     for script in "${e2e[@]}"; do
+        # The Windows installer's round trip runs with the Windows build.
+        [[ $script == */vora_nsis_e2e.sh ]] && continue
         echo "--- $script"
-        bash "$script" "$ROOT/build/release"
+        # The Debian package's scenario also installs and purges it on the
+        # machine (as root).
+        VORA_DEB_SYSTEM=1 bash "$script" "$ROOT/build/release"
     done
 fi
 
@@ -65,6 +70,8 @@ bash scripts/bench-game.sh --short
 if [[ -f scripts/windows-test.sh ]]; then
     echo "=== Windows build under Wine (free: $(free_space))"
     bash scripts/windows-test.sh
+    echo "=== the Windows installer under Wine (free: $(free_space))"
+    bash tests/e2e/vora_nsis_e2e.sh "$ROOT/build/windows"
 fi
 
 echo "all tests passed"
