@@ -19,6 +19,7 @@
 #include "render/bitmapmemoire.h"
 #include "render/ressources.h"
 #include "resources/ressourcesregles.h"
+#include "shell/core/cheminparam.h"
 #include "shell/core/paramuser_testing.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,12 @@ protected:
         std::filesystem::current_path(ancien);
     }
 
+    // The parameter file in the test's data folder.
+    static std::string fichierdonnees() {
+        const systemeparam sys = systemecourant();
+        return cheminparam("V-O-RA 110.TXT", false,
+                           dossierdonnees(sys, [](const char* v) { return std::getenv(v); }), sys);
+    }
     // Dispatch what is queued, then paint what is invalid.
     void peins() {
         MSG m{};

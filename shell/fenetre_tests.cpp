@@ -461,7 +461,7 @@ TEST_F(partie, ASecondCopyAndADamagedFileAtStartUp) {
 // the one read, saved and named by "I" from then on, and the data folder's
 // is left alone.
 TEST_F(partie, TheCurrentDirectorysFileComesBeforeTheDataFolders) {
-    const std::string donnees = dossier.fichier("donnees/vora/V-O-RA 110.TXT");
+    const std::string donnees = fichierdonnees();
     EXPECT_EQ(fichierparam(), donnees);
     reponses = {IDYES};
     presse(idsauver);
@@ -562,7 +562,7 @@ TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     for (const std::string& attendu :
          {std::string("Grille n\xB0") + "1\n", std::string("Niveau : ") + francais.adr() + "\n",
           "Cases remplies : " + cases + "\n", std::string("grille : 02mn 04s\n"),
-          "Fichier des parties : " + dossier.fichier("donnees/vora/V-O-RA 110.TXT") + "\n"})
+          "Fichier des parties : " + fichierdonnees() + "\n"})
         EXPECT_NE(grille.find(attendu), std::string::npos) << attendu << " in " << grille;
     EXPECT_EQ(grille.find("1251"), std::string::npos) << "the catalogue's name means nothing";
     for (std::size_t i = 0; i < 5; ++i) {
@@ -586,13 +586,12 @@ TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     reponses = {IDOK, IDCANCEL, IDOK};
     presse(idinfo);
     ASSERT_EQ(questions.size(), 2u);
-    EXPECT_EQ(questions[0].rfind("Grid #1\nLevel: " + std::string(anglais.adr()) +
-                                     "\nCells filled: " + std::to_string(remplies) + " of " +
-                                     std::to_string(grilleram.getnbcases()) +
-                                     "\nTime spent on this grid: 02m 04s\nSaved games file: " +
-                                     dossier.fichier("donnees/vora/V-O-RA 110.TXT") +
-                                     "\n\nPage 1/5. OK: next page, Cancel: back to the game.",
-                                 0),
+    EXPECT_EQ(questions[0].rfind(
+                  "Grid #1\nLevel: " + std::string(anglais.adr()) + "\nCells filled: " +
+                      std::to_string(remplies) + " of " + std::to_string(grilleram.getnbcases()) +
+                      "\nTime spent on this grid: 02m 04s\nSaved games file: " + fichierdonnees() +
+                      "\n\nPage 1/5. OK: next page, Cancel: back to the game.",
+                  0),
               0u)
         << questions[0];
     for (const std::string& q : questions)
