@@ -41,9 +41,12 @@ if declare -F prepare_game >/dev/null; then
 else
     mkdir "$WORK/data" && ln -s "$WORK" "$WORK/data/vora"
     export XDG_DATA_HOME=$WORK/data
+    # (The test prefix's own folder, whatever an earlier run left there, is
+    # replaced.)
     if [[ -n ${VORA_WINE_APPDATA:-} ]]; then
         mkdir -p "$VORA_WINE_APPDATA"
-        ln -sfn "$WORK" "$VORA_WINE_APPDATA/V-O-RA"
+        rm -rf "$VORA_WINE_APPDATA/V-O-RA"
+        ln -s "$WORK" "$VORA_WINE_APPDATA/V-O-RA"
     fi
 fi
 FAILURES=0
