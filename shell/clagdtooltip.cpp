@@ -195,8 +195,8 @@ void textipenvoi() {
     tooltip.setidnuzero(13);
     tooltip.virefentooltip();
     tooltip.cleartextips();
-    const bool en = paramjeu.langue == langueanglais;
-    if (anymode(moderegles, 0)) {
+    const bool en = partie.parametres().langue == langueanglais;
+    if (anymode(modeappli::regles)) {
         tooltip.settextip(22, en ? "Return to the grid (Esc, Enter)"
                                  : "Retour \xE0 la grille (\xC9"
                                    "chap, Entr\xE9"

@@ -179,7 +179,8 @@ void dessinfendem(HDC dc) {
     TextOutA(dc, largeurtexte / 2, hauteurtexte / 5, titre.adr(),
              static_cast<int>(std::strlen(titre.adr())));
     gstring accueil;
-    textevora(accueil, paramjeu.langue == langueanglais ? "demarrage.en" : "demarrage.fr");
+    textevora(accueil,
+              partie.parametres().langue == langueanglais ? "demarrage.en" : "demarrage.fr");
     TextOutA(dc, largeurtexte / 2, hauteurtexte / 2, accueil.adr(),
              static_cast<int>(std::strlen(accueil.adr())));
     SetTextColor(dc, c0);

@@ -23,7 +23,7 @@ bool lisparametres() {
     const claverrouparam::issue issue = verrou.prendre(nom.adr());
     // Reading changes nothing on the disk: the file gives the language of
     // the messages below even when another copy holds it.
-    getparamuser(paramjeu, nom.adr());
+    getparamuser(partie.parametres(), nom.adr());
     languedesboites();
     if (issue == claverrouparam::issue::occupe) {
         boitemessage(18, MB_OK | MB_ICONHAND, nom.adr());

@@ -40,12 +40,6 @@ questionjeu ouinon(short numero, questionjeu::icone icone, short pardefaut = 1) 
     return q;
 }
 
-std::string nomfichier() {
-    gstring nom;
-    nomfichierparam(nom);
-    return nom.adr();
-}
-
 } // namespace
 
 short niveauvoisin(short courant, bool monter, short plafond) {
@@ -56,14 +50,22 @@ short niveauvoisin(short courant, bool monter, short plafond) {
     return courant <= 1 ? plafond : static_cast<short>(courant - 1);
 }
 
-clapartie::clapartie(short grilles) : param(grilles), fichier(nomfichier()) {}
+clapartie::clapartie(short grilles, std::unique_ptr<clagrivora> modele)
+    : grillejeu(modele ? std::move(modele) : std::make_unique<clagrivora>()), param(grilles) {}
+
+std::string clapartie::getfichier() const {
+    if (!fichier.empty()) return fichier;
+    gstring nom;
+    nomfichierparam(nom);
+    return nom.adr();
+}
 
 bool clapartie::anymode(modeappli a, modeappli b) const {
     return modecourant != modeappli::aucun && (modecourant == a || modecourant == b);
 }
 
 bool clapartie::grillefinie() const {
-    return grillejeu.getnbcases() > 0 && grillejeu.cestfini() != 0;
+    return grillejeu->getnbcases() > 0 && grillejeu->cestfini() != 0;
 }
 
 etatchrono clapartie::etatpartie() const {
@@ -76,12 +78,19 @@ etatchrono clapartie::etatpartie() const {
 }
 
 short clapartie::niveaumax() {
-    return grillejeu.yaniveausept() ? short(7) : short(6);
+    return grillejeu->yaniveausept() ? short(7) : short(6);
 }
 
-void clapartie::oubliepartiesgardees() {
+void clapartie::recommence(short grilles) {
+    param = claparamuser(grilles);
     laissees.vide();
     histo.clear();
+    marques = {0, 0, 0};
+    valeur = 1;
+    cellule = 1;
+    modecourant = modeappli::aucun;
+    attente = suite::rien;
+    regles = gardee{};
 }
 
 effets clapartie::questionne(suite s, questionjeu q) {
@@ -101,7 +110,7 @@ effets clapartie::choisitvaleur(short v) {
 
 effets clapartie::clicgauche(short c) {
     cellule = c;
-    grillejeu.ajustepossicase();
+    grillejeu->ajustepossicase();
     effets e = posevaleur();
     e.repeindre = true;
     return e;
@@ -111,9 +120,9 @@ effets clapartie::posevaleur() {
     effets e;
     const short c = cellule;
     const short v = valeur;
-    if (grillejeu.casestvide(c)) {
-        if (v > 0 && grillejeu.isautorisee(c, v) != 0) {
-            grillejeu.setcaseval(c, v);
+    if (grillejeu->casestvide(c)) {
+        if (v > 0 && grillejeu->isautorisee(c, v) != 0) {
+            grillejeu->setcaseval(c, v);
             memorisaction(histo, actionpose, v, c);
             if (grillefinie()) {
                 e = questionne(suite::bravo, {});
@@ -122,8 +131,8 @@ effets clapartie::posevaleur() {
                 e.bips = {{800, 80}, {1200, 35}, {1600, 35}};
                 e.repeindre = true;
             }
-        } else if (v == 0 && grillejeu.yadespossusers() != 0) {
-            grillejeu.razpuser(c);
+        } else if (v == 0 && grillejeu->yadespossusers() != 0) {
+            grillejeu->razpuser(c);
             e.bips = {{200, 50}};
             e.repeindre = true;
         } else {
@@ -131,15 +140,15 @@ effets clapartie::posevaleur() {
         }
         return e;
     }
-    const short ancienne = grillejeu.getcaseval(c);
-    if (grillejeu.casestfixe(c)) {
+    const short ancienne = grillejeu->getcaseval(c);
+    if (grillejeu->casestfixe(c)) {
         valeur = ancienne;
         if (ancienne >= 1 && ancienne <= 6) e.valeurdonnee = ancienne;
         return e;
     }
     if (v == 0 || v == ancienne) {
-        grillejeu.setcaseval(c, 0);
-        if (v == 0) grillejeu.defixercase(c);
+        grillejeu->setcaseval(c, 0);
+        if (v == 0) grillejeu->defixercase(c);
         memorisaction(histo, actioneffacement, ancienne, c);
         e.repeindre = true;
         e.effacement = true;
@@ -154,10 +163,10 @@ effets clapartie::clicdroit(short c, short v) {
     effets e;
     cellule = c;
     e.repeindre = true;
-    if (param.remplitmarques && grillejeu.getpuser(c) == 0) {
-        for (short m = 1; m <= 6; ++m) grillejeu.swapossuser(c, m);
+    if (param.remplitmarques && grillejeu->getpuser(c) == 0) {
+        for (short m = 1; m <= 6; ++m) grillejeu->swapossuser(c, m);
     } else if (v != 0) {
-        grillejeu.swapossuser(c, v);
+        grillejeu->swapossuser(c, v);
     }
     return e;
 }
@@ -174,16 +183,16 @@ effets clapartie::clicpoint(short p) {
 }
 
 effets clapartie::defaire() {
-    refaitaction(histo, grillejeu, pasdefaire);
-    grillejeu.ajustepossicase();
+    refaitaction(histo, *grillejeu, pasdefaire);
+    grillejeu->ajustepossicase();
     effets e;
     e.repeindre = true;
     return e;
 }
 
 effets clapartie::refaire() {
-    refaitaction(histo, grillejeu, pasrefaire);
-    grillejeu.ajustepossicase();
+    refaitaction(histo, *grillejeu, pasrefaire);
+    grillejeu->ajustepossicase();
     effets e;
     e.repeindre = true;
     return e;
@@ -194,15 +203,15 @@ effets clapartie::charge(short number, const char* definition) {
     const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
     if (nom.empty()) return e;
     if (anymode(modeappli::jeu)) laissegrille();
-    if (grilleload(0, &grillejeu, nom.c_str()) == 0) return e;
+    if (grilleload(0, grillejeu.get(), nom.c_str()) == 0) return e;
     param.grillecourante = number;
     modecourant = modeappli::jeu;
     marques = {0, 0, 0};
     gstring etat;
     grilluserfromram(param, etat, number);
-    restaureplateau(grillejeu, niveauchoisi(param, number), etat.adr());
-    grillejeu.debutmodaffichagrille();
-    grillejeu.ajustepossicase();
+    restaureplateau(*grillejeu, niveauchoisi(param, number), etat.adr());
+    grillejeu->debutmodaffichagrille();
+    grillejeu->ajustepossicase();
     histo.clear();
     laissees.reprend(number, histo, marques);
     e.grillechargee = true;
@@ -222,7 +231,7 @@ effets clapartie::demandecharger(short number) {
 
 effets clapartie::demandeniveau(bool monter) {
     if (!anymode(modeappli::jeu) || param.grillecourante <= 0) return {};
-    argument = niveauvoisin(grillejeu.getniveauvoulu(), monter, niveaumax());
+    argument = niveauvoisin(grillejeu->getniveauvoulu(), monter, niveaumax());
     gstring francais;
     gstring anglais;
     clagrivora::texteniv(argument, nullptr, &francais, &anglais);
@@ -234,11 +243,11 @@ effets clapartie::demandeniveau(bool monter) {
 
 effets clapartie::changeniveau(short level) {
     const short g = param.grillecourante;
-    grillejeu.fixenivoulu(clagrivora::sixtocent(level));
-    grillejeu.fautappliquerniveau();
-    grillejeu.retourafixe();
-    grillejeu.razallpuser();
-    grillejeu.ajustepossicase();
+    grillejeu->fixenivoulu(clagrivora::sixtocent(level));
+    grillejeu->fautappliquerniveau();
+    grillejeu->retourafixe();
+    grillejeu->razallpuser();
+    grillejeu->ajustepossicase();
     fixeniveauchoisi(param, g, level);
     memogrilluser(param, g, "");
     histo.clear();
@@ -278,8 +287,8 @@ effets clapartie::repond(reponsejeu r) {
         break;
     case suite::fixe:
         if (oui) {
-            grillejeu.retourafixe();
-            grillejeu.ajustepossicase();
+            grillejeu->retourafixe();
+            grillejeu->ajustepossicase();
             histo.clear();
             e.repeindre = true;
             e.chronoazero = true;
@@ -319,7 +328,7 @@ void clapartie::laissegrille() {
     const short g = param.grillecourante;
     if (g <= 0) return;
     gstring etat;
-    grillejeu.getactudata(3, &etat);
+    grillejeu->getactudata(3, &etat);
     memogrilluser(param, g, etat.adr());
     laissees.garde(g, histo, marques);
 }
@@ -327,15 +336,16 @@ void clapartie::laissegrille() {
 bool clapartie::sauvejeu(effets& e, bool silencieux) {
     if (param.grillecourante > 0) {
         gstring etat;
-        grillejeu.getactudata(3, &etat);
+        grillejeu->getactudata(3, &etat);
         memogrilluser(param, param.grillecourante, etat.adr());
     }
-    if (ecriparamusernew(param, fichier.c_str())) return true;
+    const std::string nom = getfichier();
+    if (ecriparamusernew(param, nom.c_str())) return true;
     if (!silencieux) {
         questionjeu q;
         q.numero = 17;
         q.genre = questionjeu::icone::exclamation;
-        q.p1 = fichier;
+        q.p1 = nom;
         const std::vector<bipjeu> bips = e.bips;
         e = questionne(suite::rien, std::move(q));
         e.bips = bips;
@@ -348,7 +358,7 @@ void clapartie::ouvreregles() {
     if (!anymode(modeappli::regles)) {
         regles.grille = anymode(modeappli::jeu) && param.grillecourante > 0;
         if (regles.grille) {
-            grillejeu.getactudata(3, &regles.etat);
+            grillejeu->getactudata(3, &regles.etat);
             regles.position = histo.moveto(regles.pile);
             regles.points = marques;
         }
@@ -365,9 +375,9 @@ effets clapartie::quitteregles() {
     effets e;
     if (reprendapresregles()) e = charge(g);
     if (e.grillechargee) {
-        restaureplateau(grillejeu, niveauchoisi(param, g), regles.etat.adr());
-        grillejeu.debutmodaffichagrille();
-        grillejeu.ajustepossicase();
+        restaureplateau(*grillejeu, niveauchoisi(param, g), regles.etat.adr());
+        grillejeu->debutmodaffichagrille();
+        grillejeu->ajustepossicase();
         histo.setfrom(regles.position, regles.pile);
         marques = regles.points;
     } else {

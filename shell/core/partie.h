@@ -19,6 +19,7 @@
 #include "grid/clagrivora.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,13 +73,15 @@ public:
     using marqueurs = std::array<short, 3>; // lattice points: newest, previous, oldest
 
     // Options at their defaults for grilles grids, no grid loaded, the
-    // parameter file at its usual name (nomfichierparam).
-    explicit clapartie(short grilles = 5);
+    // parameter file at its usual name (nomfichierparam). The grid in play is
+    // modele when one is given (the shell gives the page it draws), else a
+    // grid of its own.
+    explicit clapartie(short grilles = 5, std::unique_ptr<clagrivora> modele = nullptr);
     clapartie(const clapartie&) = delete;
     clapartie& operator=(const clapartie&) = delete;
 
-    clagrivora& grille() { return grillejeu; }
-    const clagrivora& grille() const { return grillejeu; }
+    clagrivora& grille() { return *grillejeu; }
+    const clagrivora& grille() const { return *grillejeu; }
     claparamuser& parametres() { return param; }
     const claparamuser& parametres() const { return param; }
     defairefaire& historique() { return histo; }
@@ -95,13 +98,15 @@ public:
     bool grillefinie() const;
     // The rule's part of the chronometer flags: display, mode, grid, finished.
     etatchrono etatpartie() const;
-    // The parameter file written by the saves.
+    // The parameter file written by the saves (its usual name when none is
+    // set).
     void fixefichier(std::string path) { fichier = std::move(path); }
-    const std::string& getfichier() const { return fichier; }
+    std::string getfichier() const;
     // The highest level the grid in play has: 7 when it has a level 7, else 6.
     short niveaumax();
-    // Forget every kept grid state of the run and the undo history.
-    void oubliepartiesgardees();
+    // A new session: options at their defaults for grilles grids, nothing
+    // kept of any grid, no history, no markers, value 1, no mode.
+    void recommence(short grilles);
 
     // Intents.
     // v (0..6, 0 the eraser) becomes the current value.
@@ -182,7 +187,7 @@ private:
     };
     effets questionne(suite s, questionjeu q);
 
-    clagrivora grillejeu;
+    std::unique_ptr<clagrivora> grillejeu;
     claparamuser param;
     defairefaire histo;
     partiesgrilles laissees;
