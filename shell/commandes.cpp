@@ -67,7 +67,7 @@ void ouvrirregles(HWND window) {
         gardee.grille = anymode(modejeu, 0) && paramjeu.grillecourante > 0;
         if (gardee.grille) {
             chronomactiver(false);
-            grilleram.getactudata(3, &gardee.etat);
+            grilleram.modele().getactudata(3, &gardee.etat);
             gardee.position = historique.moveto(gardee.pile);
             std::copy(std::begin(jeu.marqueurs), std::end(jeu.marqueurs), gardee.marqueurs.begin());
         }
@@ -90,8 +90,8 @@ void quitterregles(HWND window) {
     liberepagesregles();
     const short g = paramjeu.grillecourante;
     if (gardee.grille && g > 0 && grillecharger(window, g, nullptr, false)) {
-        restaureplateau(grilleram, niveauchoisi(paramjeu, g), gardee.etat.adr());
-        grilleram.ajustepossicase();
+        restaureplateau(grilleram.modele(), niveauchoisi(paramjeu, g), gardee.etat.adr());
+        grilleram.modele().ajustepossicase();
         historique.setfrom(gardee.position, gardee.pile);
         std::copy(gardee.marqueurs.begin(), gardee.marqueurs.end(), std::begin(jeu.marqueurs));
     } else {
@@ -115,10 +115,10 @@ std::string pagegrille() {
     const short g = paramjeu.grillecourante;
     gstring francais;
     gstring anglais;
-    clagrivora::texteniv(grilleram.getniveauvoulu(), nullptr, &francais, &anglais);
+    clagrivora::texteniv(grilleram.modele().getniveauvoulu(), nullptr, &francais, &anglais);
     short remplies = 0;
-    for (short c = 1; c <= grilleram.getnbcases(); ++c)
-        if (!grilleram.casestvide(c)) ++remplies;
+    for (short c = 1; c <= grilleram.modele().getnbcases(); ++c)
+        if (!grilleram.modele().casestvide(c)) ++remplies;
     gstring temps;
     paramjeu.chronos.grille(g).affiduresec(temps, en);
     std::string duree = temps.adr();
@@ -128,7 +128,7 @@ std::string pagegrille() {
     textemessage(t, 7, std::to_string(g).c_str(), en ? anglais.adr() : francais.adr());
     page += t.adr();
     textemessage(t, 26, std::to_string(remplies).c_str(),
-                 std::to_string(grilleram.getnbcases()).c_str());
+                 std::to_string(grilleram.modele().getnbcases()).c_str());
     page += std::string("\n") + t.adr();
     textemessage(t, 27, duree.c_str());
     page += std::string("\n") + t.adr();
@@ -181,13 +181,13 @@ void executer(HWND window, short id) {
         defilebouton(id);
         break;
     case idannuler:
-        refaitaction(historique, grilleram, pasdefaire);
-        grilleram.ajustepossicase();
+        refaitaction(historique, grilleram.modele(), pasdefaire);
+        grilleram.modele().ajustepossicase();
         reaffigri();
         break;
     case idrefaire:
-        refaitaction(historique, grilleram, pasrefaire);
-        grilleram.ajustepossicase();
+        refaitaction(historique, grilleram.modele(), pasrefaire);
+        grilleram.modele().ajustepossicase();
         reaffigri();
         break;
     case idplus:
@@ -231,8 +231,8 @@ void executer(HWND window, short id) {
         break;
     case idfixe:
         if (question(10, MB_ICONEXCLAMATION | MB_DEFBUTTON2)) {
-            grilleram.retourafixe();
-            grilleram.ajustepossicase();
+            grilleram.modele().retourafixe();
+            grilleram.modele().ajustepossicase();
             reaffigri();
             historique.clear();
             paramjeu.chronos.remiseazero(paramjeu.grillecourante, etatchronocourant());

@@ -33,7 +33,7 @@ void defilesouris(POINT appui, POINT relache) {
     if (!anymode(modejeu, 0)) return;
     regionsdujeu().decalagrisouris(static_cast<short>(relache.x - appui.x),
                                    static_cast<short>(relache.y - appui.y),
-                                   grilleram.gettaillepix());
+                                   grilleram.modele().gettaillepix());
     relayer();
 }
 

@@ -68,7 +68,7 @@ etatchrono etatchronocourant() {
     e.verrous = jeu.verrousjeu;
     e.mode = jeu.mode;
     e.grille = paramjeu.grillecourante;
-    e.grillefinie = grilleram.getnbcases() > 0 && grilleram.cestfini() != 0;
+    e.grillefinie = grilleram.modele().getnbcases() > 0 && grilleram.modele().cestfini() != 0;
     return e;
 }
 

@@ -75,11 +75,11 @@ void finmessage(HWND window) {
 void nomcasesous(POINT client) {
     if (!anymode(modejeu, 0) || !jeu.miseenpagevalide) return;
     const POINT l = pointlocal(client);
-    const short c = grilleram.caseproche(static_cast<short>(l.x), static_cast<short>(l.y));
+    const short c = grilleram.modele().caseproche(static_cast<short>(l.x), static_cast<short>(l.y));
     if (c == jeu.derniercaseaffichee) return;
     jeu.derniercaseaffichee = c;
     gstring texte;
-    if (c != 0) grilleram.ecricalignouv(&texte, 1, c, "");
+    if (c != 0) grilleram.modele().ecricalignouv(&texte, 1, c, "");
     if (boitenomcase() != nullptr) SetWindowTextA(boitenomcase(), texte.adr());
 }
 
@@ -200,7 +200,7 @@ LRESULT CALLBACK WindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 HWND demarrage(HINSTANCE instance, int montrer) {
     jeu = etatjeu{};
     jeu.instance = instance;
-    grilleload(0, &grilleram, "X");
+    grilleload(0, &grilleram.modele(), "X");
     gstring titre;
     titreprogramme(titre);
     globinitvocalcul();

@@ -45,8 +45,8 @@ struct prepare {
         gstring meilleur;
         for (short i = 1; i <= nbgrillescatalogue(); ++i) {
             nomgrillecatalogue(i, &nom);
-            if (grillecharger(w, 1, nom.adr(), false) && grilleram.getnbcases() > cases) {
-                cases = grilleram.getnbcases();
+            if (grillecharger(w, 1, nom.adr(), false) && grilleram.modele().getnbcases() > cases) {
+                cases = grilleram.modele().getnbcases();
                 meilleur.set(nom.adr());
             }
         }
@@ -55,16 +55,16 @@ struct prepare {
         settailleprin(70);
         RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE);
         UpdateWindow(w);
-        grilleram.ajustepossicase();
-        for (short c = 1; c <= grilleram.getnbcases() && valeur == 0; ++c)
-            for (short v = 1; v <= 6 && valeur == 0 && grilleram.casestvide(c); ++v)
-                if (grilleram.isautorisee(c, v) != 0) {
+        grilleram.modele().ajustepossicase();
+        for (short c = 1; c <= grilleram.modele().getnbcases() && valeur == 0; ++c)
+            for (short v = 1; v <= 6 && valeur == 0 && grilleram.modele().casestvide(c); ++v)
+                if (grilleram.modele().isautorisee(c, v) != 0) {
                     cellule = c;
                     valeur = v;
                 }
         const miseenpage& m = miseenpagecourante();
-        p = POINT{m.originex + grilleram.getcacentrix(cellule),
-                  m.originey - grilleram.getcacentry(cellule)};
+        p = POINT{m.originex + grilleram.modele().getcacentrix(cellule),
+                  m.originey - grilleram.modele().getcacentry(cellule)};
     }
 };
 
@@ -75,7 +75,7 @@ void BM_clicjusquapeinture(benchmark::State& state) {
         jeu.valeurcourante = j.valeur;
         clic(j.w, j.p); // enters the value and paints it
         state.PauseTiming();
-        if (grilleram.getcaseval(j.cellule) != j.valeur) {
+        if (grilleram.modele().getcaseval(j.cellule) != j.valeur) {
             state.SkipWithError("the click entered nothing");
             break;
         }

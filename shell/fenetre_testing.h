@@ -91,7 +91,8 @@ protected:
         return POINT{m.originex + x, m.originey - y};
     }
     POINT centre(short cellule) const {
-        return client(grilleram.getcacentrix(cellule), grilleram.getcacentry(cellule));
+        return client(grilleram.modele().getcacentrix(cellule),
+                      grilleram.modele().getcacentry(cellule));
     }
     void clic(POINT p, bool droit = false) {
         const LPARAM l = MAKELPARAM(p.x, p.y);
@@ -108,14 +109,14 @@ protected:
     }
     // The first empty cell, and a value allowed / refused there.
     short casevide() const {
-        for (short c = 1; c <= grilleram.getnbcases(); ++c)
-            if (grilleram.casestvide(c)) return c;
+        for (short c = 1; c <= grilleram.modele().getnbcases(); ++c)
+            if (grilleram.modele().casestvide(c)) return c;
         return 0;
     }
     static short valeur(short cellule, bool permise) {
-        grilleram.ajustepossicase();
+        grilleram.modele().ajustepossicase();
         for (short v = 1; v <= 6; ++v)
-            if ((grilleram.isautorisee(cellule, v) != 0) == permise) return v;
+            if ((grilleram.modele().isautorisee(cellule, v) != 0) == permise) return v;
         return 0;
     }
     // Pixels near a cell's centre in the last painted picture: dark ones

@@ -36,26 +36,26 @@ POINT triangle(short v) {
 // Fill the empty cells by trial (each value its neighbours leave), the
 // given values kept; false when the grid has no solution.
 bool resous(short c = 1) {
-    if (c > grilleram.getnbcases()) return true;
-    if (!grilleram.casestvide(c)) return resous(static_cast<short>(c + 1));
+    if (c > grilleram.modele().getnbcases()) return true;
+    if (!grilleram.modele().casestvide(c)) return resous(static_cast<short>(c + 1));
     for (short v = 1; v <= 6; ++v) {
         bool libre = true;
         for (short i = 0; i < 12 && libre; ++i) {
-            const short n = grilleram.casevoisine(c, i);
-            libre = n == 0 || grilleram.getcaseval(n) != v;
+            const short n = grilleram.modele().casevoisine(c, i);
+            libre = n == 0 || grilleram.modele().getcaseval(n) != v;
         }
         if (!libre) continue;
-        grilleram.setcaseval(c, v);
+        grilleram.modele().setcaseval(c, v);
         if (resous(static_cast<short>(c + 1))) return true;
     }
-    grilleram.setcaseval(c, 0);
+    grilleram.modele().setcaseval(c, 0);
     return false;
 }
 
 TEST_F(partie, StartsOnGridOneInPlayWithTheColumnAndTheGridPainted) {
     EXPECT_EQ(jeu.mode, modejeu);
     EXPECT_EQ(paramjeu.grillecourante, 1);
-    EXPECT_GT(grilleram.getnbcases(), 0);
+    EXPECT_GT(grilleram.modele().getnbcases(), 0);
     ASSERT_NE(imagepeinte(), nullptr);
     for (short id : {idlangue, idplus, idmoins, idinfo, idzero, idfixe, idpause, idsauver,
                      idquitter, idannuler, idrefaire})
@@ -64,8 +64,8 @@ TEST_F(partie, StartsOnGridOneInPlayWithTheColumnAndTheGridPainted) {
     EXPECT_FALSE(IsWindowEnabled(bouton(idplus)) == FALSE);
     EXPECT_FALSE(IsWindowEnabled(bouton(idmoins)));
     // A given's digit is black on the cell fill.
-    for (short c = 1; c <= grilleram.getnbcases(); ++c)
-        if (grilleram.casestfixe(c)) {
+    for (short c = 1; c <= grilleram.modele().getnbcases(); ++c)
+        if (grilleram.modele().casestfixe(c)) {
             EXPECT_GT(sombres(c, 6), 3);
             break;
         }
@@ -91,7 +91,7 @@ TEST_F(partie, AValueChosenOnTheSelectorIsEnteredShownAndRecorded) {
     EXPECT_EQ(jeu.valeurcourante, v);
     EXPECT_EQ(pixels(c, magenta), 0);
     clicase(c);
-    EXPECT_EQ(grilleram.getcaseval(c), v);
+    EXPECT_EQ(grilleram.modele().getcaseval(c), v);
     EXPECT_EQ(historiquetextes(),
               std::vector<std::string>{"v" + std::to_string(v) + "," + std::to_string(c)});
     EXPECT_GT(pixels(c, magenta), 5);
@@ -106,7 +106,7 @@ TEST_F(partie, ARefusedValueBeepsAndChangesNothing) {
     clic(triangle(v));
     bips.clear();
     clicase(c);
-    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_TRUE(grilleram.modele().casestvide(c));
     EXPECT_EQ(historique.effectif(), 0);
     std::vector<bipjoue> attendus = {{800, 5, v}, {1200, 5, v}};
     EXPECT_EQ(bips, attendus);
@@ -118,7 +118,7 @@ TEST_F(partie, ARefusedValueBeepsAndChangesNothing) {
     clic(triangle(autre));
     bips.clear();
     clicase(c);
-    EXPECT_EQ(grilleram.getcaseval(c), w);
+    EXPECT_EQ(grilleram.modele().getcaseval(c), w);
     attendus = {{800, 5, autre}, {1200, 5, autre}};
     EXPECT_EQ(bips, attendus);
 }
@@ -130,7 +130,7 @@ TEST_F(partie, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
     clicase(c);
     bips.clear();
     clicase(c);
-    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_TRUE(grilleram.modele().casestvide(c));
     EXPECT_EQ(pixels(c, magenta), 0);
     // Three falling beeps under the erase cursor, which stays while they
     // play; the value cursor after.
@@ -151,14 +151,14 @@ TEST_F(partie, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
     presse(idzero);
     EXPECT_EQ(jeu.valeurcourante, 0);
     clicase(c);
-    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_TRUE(grilleram.modele().casestvide(c));
     EXPECT_EQ(historique.effectif(), 0);
     // A given cell selects its value instead.
-    for (short g = 1; g <= grilleram.getnbcases(); ++g)
-        if (grilleram.casestfixe(g)) {
+    for (short g = 1; g <= grilleram.modele().getnbcases(); ++g)
+        if (grilleram.modele().casestfixe(g)) {
             clicase(g);
-            EXPECT_EQ(jeu.valeurcourante, grilleram.getcaseval(g));
-            EXPECT_EQ(grilleram.getcaseval(g), grilleram.getcaseval(g));
+            EXPECT_EQ(jeu.valeurcourante, grilleram.modele().getcaseval(g));
+            EXPECT_EQ(grilleram.modele().getcaseval(g), grilleram.modele().getcaseval(g));
             break;
         }
 }
@@ -261,7 +261,7 @@ TEST_F(partie, BeepsNeverHoldTheClickNorItsPaint) {
         EXPECT_LT(GetTickCount() - avant, delaimax) << (efface ? "erasing" : "refused");
         EXPECT_LT(reel.count(), 200) << (efface ? "erasing" : "refused");
     }
-    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_TRUE(grilleram.modele().casestvide(c));
     EXPECT_EQ(pixels(c, magenta), 0);
 }
 
@@ -276,19 +276,19 @@ TEST_F(partie, UndoAndRedoWalkTheHistoryAndTheButtonsFollow) {
     clicase(b);
     ASSERT_EQ(historique.effectif(), 2);
     presse(idannuler);
-    EXPECT_TRUE(grilleram.casestvide(b));
-    EXPECT_EQ(grilleram.getcaseval(a), va);
+    EXPECT_TRUE(grilleram.modele().casestvide(b));
+    EXPECT_EQ(grilleram.modele().getcaseval(a), va);
     EXPECT_EQ(pixels(b, magenta), 0);
     EXPECT_TRUE(IsWindowEnabled(bouton(idrefaire)));
     presse(idannuler);
-    EXPECT_TRUE(grilleram.casestvide(a));
+    EXPECT_TRUE(grilleram.modele().casestvide(a));
     EXPECT_FALSE(IsWindowEnabled(bouton(idannuler)));
     presse(idannuler); // nothing left to undo
     EXPECT_EQ(historique.getposition(), 0);
     presse(idrefaire);
     presse(idrefaire);
-    EXPECT_EQ(grilleram.getcaseval(a), va);
-    EXPECT_EQ(grilleram.getcaseval(b), vb);
+    EXPECT_EQ(grilleram.modele().getcaseval(a), va);
+    EXPECT_EQ(grilleram.modele().getcaseval(b), vb);
     EXPECT_GT(pixels(b, magenta), 5);
     EXPECT_FALSE(IsWindowEnabled(bouton(idrefaire)));
     // A new entry after an undo drops the undone one.
@@ -303,39 +303,39 @@ TEST_F(partie, RightClicksTogglePencilMarksAndTheFillFlagSetsAllSix) {
     const short c = casevide();
     short x = 0;
     short y = 0;
-    grilleram.givepossofuser(c, 3, x, y);
+    grilleram.modele().givepossofuser(c, 3, x, y);
     clic(client(x, y), true);
-    EXPECT_EQ(grilleram.getpuser(c), 1 << 2);
+    EXPECT_EQ(grilleram.modele().getpuser(c), 1 << 2);
     clic(client(x, y), true);
-    EXPECT_EQ(grilleram.getpuser(c), 0);
+    EXPECT_EQ(grilleram.modele().getpuser(c), 0);
     paramjeu.remplitmarques = true;
     clic(centre(c), true);
-    EXPECT_EQ(grilleram.getpuser(c), 63);
+    EXPECT_EQ(grilleram.modele().getpuser(c), 63);
     EXPECT_GT(pixels(c, 0xFF0000, 16), 5); // the marks are blue
     // The eraser clears a cell's marks with a low beep.
     presse(idzero);
     bips.clear();
     clicase(c);
-    EXPECT_EQ(grilleram.getpuser(c), 0);
+    EXPECT_EQ(grilleram.modele().getpuser(c), 0);
     const std::vector<bipjoue> bas = {{200, 50, 0}};
     EXPECT_EQ(bips, bas);
 }
 
 TEST_F(partie, AGridIsLoadedOnlyWhenThePlayerSaysYes) {
-    const std::string nom1 = grilleram.getnom();
+    const std::string nom1 = grilleram.modele().getnom();
     reponses = {IDNO};
     presse(idbouttongrille(2));
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_NE(questions[0].find('2'), std::string::npos);
     EXPECT_EQ(paramjeu.grillecourante, 1);
-    EXPECT_EQ(grilleram.getnom(), nom1);
+    EXPECT_EQ(grilleram.modele().getnom(), nom1);
     const short c = casevide();
     clic(triangle(valeur(c, true)));
     clicase(c);
     reponses = {IDYES};
     presse(idbouttongrille(2));
     EXPECT_EQ(paramjeu.grillecourante, 2);
-    EXPECT_NE(grilleram.getnom(), nom1);
+    EXPECT_NE(grilleram.modele().getnom(), nom1);
     EXPECT_EQ(historique.effectif(), 0);
     EXPECT_EQ(jeu.verrousjeu, 0);
     EXPECT_EQ(jeu.verrousboutons, 0);
@@ -360,18 +360,18 @@ TEST_F(partie, ACommandWhileABoxIsOpenIsRefusedWithTwoBeeps) {
 TEST_F(partie, FinishingTheGridCongratulatesAndOffersToSave) {
     // Everything but one cell solved; the player enters the last value.
     std::vector<short> vides;
-    for (short c = 1; c <= grilleram.getnbcases(); ++c)
-        if (grilleram.casestvide(c)) vides.push_back(c);
+    for (short c = 1; c <= grilleram.modele().getnbcases(); ++c)
+        if (grilleram.modele().casestvide(c)) vides.push_back(c);
     ASSERT_TRUE(resous());
     const short derniere = vides.back();
-    const short v = grilleram.getcaseval(derniere);
-    grilleram.setcaseval(derniere, 0);
+    const short v = grilleram.modele().getcaseval(derniere);
+    grilleram.modele().setcaseval(derniere, 0);
     clic(triangle(v));
     bips.clear();
     reponses = {IDOK, IDYES};
     clicase(derniere);
-    EXPECT_EQ(grilleram.getcaseval(derniere), v);
-    EXPECT_EQ(grilleram.cestfini(), 1);
+    EXPECT_EQ(grilleram.modele().getcaseval(derniere), v);
+    EXPECT_EQ(grilleram.modele().cestfini(), 1);
     ASSERT_GE(bips.size(), 3u);
     EXPECT_EQ(bips[0].frequence, 800u);
     EXPECT_EQ(bips[1].frequence, 1200u);
@@ -401,7 +401,7 @@ TEST_F(partie, SaveWritesTheStateThatTheNextStartRestores) {
     fenetre = demarrage(nullptr, SW_SHOW);
     ASSERT_NE(fenetre, nullptr);
     peins();
-    EXPECT_EQ(grilleram.getcaseval(c), v);
+    EXPECT_EQ(grilleram.modele().getcaseval(c), v);
     EXPECT_GT(pixels(c, magenta), 5);
 }
 
@@ -445,7 +445,7 @@ TEST_F(partie, ASecondCopyAndADamagedFileAtStartUp) {
     EXPECT_NE(questions[0].find(aside), std::string::npos) << questions[0];
     EXPECT_EQ(litfichier(aside), abime);
     EXPECT_FALSE(std::filesystem::exists(nom.adr()));
-    EXPECT_EQ(grilleram.getcaseval(c), v) << "what could be read is taken up";
+    EXPECT_EQ(grilleram.modele().getcaseval(c), v) << "what could be read is taken up";
     reponses = {IDYES};
     presse(idsauver);
     EXPECT_FALSE(fichierabime(nom.adr()));
@@ -500,7 +500,7 @@ TEST_F(partie, TooltipsFollowThePointerAndTheLanguage) {
     survole(p);
     EXPECT_STREQ(tooltip.textelabel(), "  Bigger  ");
     // Over the grid (inside the window's shape), away from every tool.
-    survole(client(grilleram.gethexacentrix(1), grilleram.gethexacentry(1)));
+    survole(client(grilleram.modele().gethexacentrix(1), grilleram.modele().gethexacentry(1)));
     EXPECT_FALSE(tooltip.estvisible());
 }
 #endif
@@ -515,13 +515,13 @@ TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     clicase(c);
     paramjeu.chronos.grille(1).ajoutsec(124);
     short remplies = 0;
-    for (short k = 1; k <= grilleram.getnbcases(); ++k)
-        if (!grilleram.casestvide(k)) ++remplies;
+    for (short k = 1; k <= grilleram.modele().getnbcases(); ++k)
+        if (!grilleram.modele().casestvide(k)) ++remplies;
     const std::string cases =
-        std::to_string(remplies) + " sur " + std::to_string(grilleram.getnbcases());
+        std::to_string(remplies) + " sur " + std::to_string(grilleram.modele().getnbcases());
     gstring francais;
     gstring anglais;
-    clagrivora::texteniv(grilleram.getniveauvoulu(), nullptr, &francais, &anglais);
+    clagrivora::texteniv(grilleram.modele().getniveauvoulu(), nullptr, &francais, &anglais);
 
     reponses = {IDOK, IDOK, IDOK, IDOK, IDOK};
     presse(idinfo);
@@ -555,7 +555,7 @@ TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[0].rfind("Grid #1\nLevel: " + std::string(anglais.adr()) +
                                      "\nCells filled: " + std::to_string(remplies) + " of " +
-                                     std::to_string(grilleram.getnbcases()) +
+                                     std::to_string(grilleram.modele().getnbcases()) +
                                      "\nTime spent on this grid: 02m 04s\n\nPage 1/5. OK: next "
                                      "page, Cancel: back to the game.",
                                  0),

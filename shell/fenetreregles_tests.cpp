@@ -84,7 +84,7 @@ TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     const std::vector<std::string> entrees = historiquetextes();
     const short position = historique.getposition();
     gstring etat;
-    grilleram.getactudata(3, &etat);
+    grilleram.modele().getactudata(3, &etat);
     const std::string etatavant = etat.adr();
     const SIZE jeuclient = taille(fenetre);
     ASSERT_EQ(entrees.size(), 2u);
@@ -127,7 +127,7 @@ TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     presse(idretour);
     EXPECT_EQ(jeu.mode, modejeu);
     EXPECT_EQ(paramjeu.grillecourante, 1);
-    grilleram.getactudata(3, &etat);
+    grilleram.modele().getactudata(3, &etat);
     EXPECT_EQ(std::string(etat.adr()), etatavant);
     EXPECT_EQ(historiquetextes(), entrees);
     EXPECT_EQ(historique.getposition(), position);
@@ -215,7 +215,7 @@ int pixelsdecouleur(COLORREF couleur) {
 // visit to the rules pages.
 TEST_F(partie, ThePointMarkersOutliveTheRulesPages) {
     for (short h : {short{1}, short{2}})
-        clic(client(grilleram.gethexacentrix(h), grilleram.gethexacentry(h)));
+        clic(client(grilleram.modele().gethexacentrix(h), grilleram.modele().gethexacentry(h)));
     ASSERT_NE(jeu.marqueurs[0], 0);
     ASSERT_NE(jeu.marqueurs[1], 0);
     const std::vector<short> avant(std::begin(jeu.marqueurs), std::end(jeu.marqueurs));

@@ -62,7 +62,7 @@ void montrefendem() {
 void settailleprin(short size) {
     taillechoisie = size;
     grilleram.settaillemmpix(0, size);
-    grilleram.debutmodaffichagrille();
+    grilleram.modele().debutmodaffichagrille();
     jeu.miseenpagevalide = false;
 }
 
@@ -83,7 +83,7 @@ bool grillecharger(HWND, short number, const char* definition, bool ask) {
     if (oui && !nom.empty()) {
         if (anymode(modejeu, 0)) laissegrille();
         montrefendem();
-        if (grilleload(0, &grilleram, nom.c_str()) != 0) {
+        if (grilleload(0, &grilleram.modele(), nom.c_str()) != 0) {
             charge = true;
             paramjeu.grillecourante = number;
             jeu.grillefinie = false;
@@ -92,9 +92,9 @@ bool grillecharger(HWND, short number, const char* definition, bool ask) {
             jeu.marqueurs[0] = jeu.marqueurs[1] = jeu.marqueurs[2] = 0;
             gstring etat;
             grilluserfromram(paramjeu, etat, number);
-            restaureplateau(grilleram, niveauchoisi(paramjeu, number), etat.adr());
+            restaureplateau(grilleram.modele(), niveauchoisi(paramjeu, number), etat.adr());
             settailleprin(paramjeu.taillecase);
-            grilleram.ajustepossicase();
+            grilleram.modele().ajustepossicase();
             historique.clear();
             partieslaissees.reprend(number, historique, jeu.marqueurs);
             jeu.derniercaseaffichee = -1;
@@ -119,16 +119,16 @@ POINT pointlocal(POINT client) {
 void posevaleur() {
     const short c = jeu.casecourante;
     const short v = jeu.valeurcourante;
-    if (grilleram.casestvide(c)) {
-        if (v > 0 && grilleram.isautorisee(c, v) != 0) {
-            grilleram.setcaseval(c, v);
+    if (grilleram.modele().casestvide(c)) {
+        if (v > 0 && grilleram.modele().isautorisee(c, v) != 0) {
+            grilleram.modele().setcaseval(c, v);
             memorisaction(historique, actionpose, v, c);
-            if (grilleram.cestfini() != 0) {
+            if (grilleram.modele().cestfini() != 0) {
                 jeu.grillefinie = true;
                 reaffigri();
             }
-        } else if (v == 0 && grilleram.yadespossusers() != 0) {
-            grilleram.razpuser(c);
+        } else if (v == 0 && grilleram.modele().yadespossusers() != 0) {
+            grilleram.modele().razpuser(c);
             bip(200, 50);
             reaffigri();
         } else {
@@ -136,15 +136,15 @@ void posevaleur() {
         }
         return;
     }
-    const short ancienne = grilleram.getcaseval(c);
-    if (grilleram.casestfixe(c)) {
+    const short ancienne = grilleram.modele().getcaseval(c);
+    if (grilleram.modele().casestfixe(c)) {
         jeu.valeurcourante = ancienne;
         if (ancienne >= 1 && ancienne <= 6) cliquechiffre('F', ancienne);
         return;
     }
     if (v == 0 || v == ancienne) {
-        grilleram.setcaseval(c, 0);
-        if (v == 0) grilleram.defixercase(c);
+        grilleram.modele().setcaseval(c, 0);
+        if (v == 0) grilleram.modele().defixercase(c);
         memorisaction(historique, actioneffacement, ancienne, c);
         reaffigri();
         signaleffacer();
@@ -160,12 +160,12 @@ void clicgauche(POINT p) {
     const POINT a = pointlocal(jeu.appuigauche);
     const auto ax = static_cast<short>(a.x);
     const auto ay = static_cast<short>(a.y);
-    const short cellule = grilleram.caseproche(ax, ay);
-    const short point = cellule == 0 ? grilleram.pointproche(ax, ay) : 0;
+    const short cellule = grilleram.modele().caseproche(ax, ay);
+    const short point = cellule == 0 ? grilleram.modele().pointproche(ax, ay) : 0;
     if (cellule != 0) {
         jeu.casecourante = cellule;
         reaffigri();
-        grilleram.ajustepossicase();
+        grilleram.modele().ajustepossicase();
         posevaleur();
     } else if (point == 0) {
         const short v = boutriproche(static_cast<short>(p.x), static_cast<short>(p.y));
@@ -185,7 +185,7 @@ void clicgauche(POINT p) {
             reaffigri();
         }
     }
-    grilleram.cestfini();
+    grilleram.modele().cestfini();
 }
 
 void clicdroit() {
@@ -194,23 +194,23 @@ void clicdroit() {
     const POINT a = pointlocal(jeu.appuidroit);
     const auto ax = static_cast<short>(a.x);
     const auto ay = static_cast<short>(a.y);
-    const short cellule = grilleram.caseproche(ax, ay);
+    const short cellule = grilleram.modele().caseproche(ax, ay);
     if (cellule == 0) return;
     jeu.casecourante = cellule;
     reaffigri();
-    if (paramjeu.remplitmarques && grilleram.getpuser(cellule) == 0) {
-        for (short v = 1; v <= 6; ++v) grilleram.swapossuser(cellule, v);
+    if (paramjeu.remplitmarques && grilleram.modele().getpuser(cellule) == 0) {
+        for (short v = 1; v <= 6; ++v) grilleram.modele().swapossuser(cellule, v);
         return;
     }
-    const short v = grilleram.possiproche(cellule, ax, ay);
-    if (v != 0) grilleram.swapossuser(cellule, v);
+    const short v = grilleram.modele().possiproche(cellule, ax, ay);
+    if (v != 0) grilleram.modele().swapossuser(cellule, v);
 }
 
 void laissegrille() {
     const short g = paramjeu.grillecourante;
     if (g <= 0) return;
     gstring etat;
-    grilleram.getactudata(3, &etat);
+    grilleram.modele().getactudata(3, &etat);
     memogrilluser(paramjeu, g, etat.adr());
     partieslaissees.garde(g, historique, jeu.marqueurs);
 }
@@ -218,7 +218,7 @@ void laissegrille() {
 bool sauvejeu(bool silencieux) {
     if (paramjeu.grillecourante > 0) {
         gstring etat;
-        grilleram.getactudata(3, &etat);
+        grilleram.modele().getactudata(3, &etat);
         memogrilluser(paramjeu, paramjeu.grillecourante, etat.adr());
     }
     gstring nom;

@@ -47,7 +47,7 @@ protected:
     void entre(short c, short v) {
         presse(static_cast<short>(13 + v));
         clicase(c);
-        ASSERT_EQ(grilleram.getcaseval(c), v);
+        ASSERT_EQ(grilleram.modele().getcaseval(c), v);
     }
     // Two entries, the first erased again and given pencil marks, a third
     // entry, an undo, markers, then time passes.
@@ -60,12 +60,12 @@ protected:
         entre(b, valeur(b, true));
         presse(idzero);
         clicase(a);
-        ASSERT_EQ(grilleram.getcaseval(a), 0);
+        ASSERT_EQ(grilleram.modele().getcaseval(a), 0);
         paramjeu.remplitmarques = true;
         clic(centre(a), true);
-        ASSERT_EQ(grilleram.getpuser(a), 63);
+        ASSERT_EQ(grilleram.modele().getpuser(a), 63);
         auto d = static_cast<short>(a + 1);
-        while (!grilleram.casestvide(d)) ++d;
+        while (!grilleram.modele().casestvide(d)) ++d;
         entre(d, valeur(d, true));
         presse(idannuler);
         jeu.marqueurs = {3, 2, 0};
@@ -74,7 +74,7 @@ protected:
     }
     vuegrille vue() {
         gstring t;
-        grilleram.getactudata(3, &t);
+        grilleram.modele().getactudata(3, &t);
         return {t.adr(), historiquetextes(), historique.getposition(), jeu.marqueurs};
     }
     void charge(short g) {
@@ -129,8 +129,8 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     EXPECT_EQ(paramjeu.chronos.getsec(2), 10);
     EXPECT_FALSE(fichierecrit()) << "kept in memory, nothing written";
     // What the player sees: the entry in magenta; undo and redo go on.
-    for (short c = 1; c <= grilleram.getnbcases(); ++c) {
-        if (!grilleram.casestfixe(c) && grilleram.getcaseval(c) != 0) {
+    for (short c = 1; c <= grilleram.modele().getnbcases(); ++c) {
+        if (!grilleram.modele().casestfixe(c) && grilleram.modele().getcaseval(c) != 0) {
             EXPECT_GT(pixels(c, magenta), 5) << c;
         }
     }
@@ -139,7 +139,7 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     presse(idannuler);
     presse(idannuler);
     EXPECT_EQ(historique.getposition(), 1);
-    EXPECT_EQ(grilleram.getcaseval(premiere), vpremiere)
+    EXPECT_EQ(grilleram.modele().getcaseval(premiere), vpremiere)
         << "undoing the erasure put the value back";
 
     charge(2);
@@ -209,13 +209,13 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
         EXPECT_EQ(IsWindow(fenetre) == FALSE, k.fermee) << k.nom;
         if (!k.fermee) {
             EXPECT_EQ(jeu.verrousjeu, 0) << k.nom;
-            EXPECT_EQ(grilleram.getcaseval(c), v) << k.nom;
+            EXPECT_EQ(grilleram.modele().getcaseval(c), v) << k.nom;
             continue;
         }
         EXPECT_EQ(fichierecrit() && !litfichier(nom.adr()).empty(), k.gardee) << k.nom;
         if (!k.gardee) std::filesystem::remove(nom.adr()); // an empty file reads as damaged
         redemarre();
-        EXPECT_EQ(grilleram.getcaseval(c), k.gardee ? v : 0) << k.nom;
+        EXPECT_EQ(grilleram.modele().getcaseval(c), k.gardee ? v : 0) << k.nom;
         if (k.gardee) {
             EXPECT_GT(pixels(c, magenta), 5) << k.nom;
         }

@@ -27,7 +27,7 @@ short niveauvoisin(short courant, bool monter, short plafond) {
 }
 
 short niveaumax() {
-    return grilleram.yaniveausept() ? short(7) : short(6);
+    return grilleram.modele().yaniveausept() ? short(7) : short(6);
 }
 
 bool clicniveau(POINT p, bool monter) {
@@ -35,7 +35,7 @@ bool clicniveau(POINT p, bool monter) {
     if (!anymode(modejeu, 0) || paramjeu.grillecourante <= 0 || z.right == 0 || p.x < z.left ||
         p.x > z.right || p.y < z.top || p.y > z.bottom)
         return false;
-    const short suivant = niveauvoisin(grilleram.getniveauvoulu(), monter, niveaumax());
+    const short suivant = niveauvoisin(grilleram.modele().getniveauvoulu(), monter, niveaumax());
     gstring francais;
     gstring anglais;
     clagrivora::texteniv(suivant, nullptr, &francais, &anglais);
@@ -54,9 +54,9 @@ bool clicniveau(POINT p, bool monter) {
 void changeniveau(short level) {
     const short g = paramjeu.grillecourante;
     grilleram.fixedifficulte(clagrivora::sixtocent(level));
-    grilleram.retourafixe();
-    grilleram.razallpuser();
-    grilleram.ajustepossicase();
+    grilleram.modele().retourafixe();
+    grilleram.modele().razallpuser();
+    grilleram.modele().ajustepossicase();
     fixeniveauchoisi(paramjeu, g, level);
     memogrilluser(paramjeu, g, "");
     historique.clear();

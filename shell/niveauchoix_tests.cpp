@@ -60,14 +60,14 @@ protected:
     // The cells showing a value: given, and entered by the player.
     static short donnees() {
         short n = 0;
-        for (short c = 1; c <= grilleram.getnbcases(); ++c)
-            if (grilleram.casestfixe(c)) ++n;
+        for (short c = 1; c <= grilleram.modele().getnbcases(); ++c)
+            if (grilleram.modele().casestfixe(c)) ++n;
         return n;
     }
     static short saisies() {
         short n = 0;
-        for (short c = 1; c <= grilleram.getnbcases(); ++c)
-            if (!grilleram.casestfixe(c) && !grilleram.casestvide(c)) ++n;
+        for (short c = 1; c <= grilleram.modele().getnbcases(); ++c)
+            if (!grilleram.modele().casestfixe(c) && !grilleram.modele().casestvide(c)) ++n;
         return n;
     }
     // One entry of an allowed value and one pencil mark, recorded for undo.
@@ -78,10 +78,10 @@ protected:
         const short d = casevide();
         short x = 0;
         short y = 0;
-        grilleram.givepossofuser(d, 2, x, y);
+        grilleram.modele().givepossofuser(d, 2, x, y);
         clic(client(x, y), true);
         ASSERT_EQ(saisies(), 1);
-        ASSERT_NE(grilleram.getpuser(d), 0);
+        ASSERT_NE(grilleram.modele().getpuser(d), 0);
     }
     static std::string texteboite(HWND boite) {
         char texte[64] = {};
@@ -92,7 +92,7 @@ protected:
 
 TEST_F(niveau, ANoToTheLevelQuestionChangesNothing) {
     joue();
-    const short avant = grilleram.getniveauvoulu();
+    const short avant = grilleram.modele().getniveauvoulu();
     const short donneesavant = donnees();
     reponses = {IDNO};
     clicniveautexte(true);
@@ -102,7 +102,7 @@ TEST_F(niveau, ANoToTheLevelQuestionChangesNothing) {
     clagrivora::texteniv(niveauvoisin(avant, false, niveaumax()), nullptr, &francais, nullptr);
     EXPECT_NE(questions[0].find(francais.adr()), std::string::npos) << questions[0];
     EXPECT_NE(questions[0].find('1'), std::string::npos);
-    EXPECT_EQ(grilleram.getniveauvoulu(), avant);
+    EXPECT_EQ(grilleram.modele().getniveauvoulu(), avant);
     EXPECT_EQ(donnees(), donneesavant);
     EXPECT_EQ(saisies(), 1);
     EXPECT_EQ(historique.effectif(), 1);
@@ -119,14 +119,14 @@ TEST_F(niveau, AYesEmptiesTheGridClearsUndoResetsTheTimeAndIsSaved) {
     tickessai += 7000;
     chronomevaluer();
     ASSERT_GE(paramjeu.chronos.getsec(1), 7);
-    const short avant = grilleram.getniveauvoulu();
+    const short avant = grilleram.modele().getniveauvoulu();
     const short apres = niveauvoisin(avant, true, niveaumax());
     reponses = {IDYES};
     clicniveautexte(false);
-    EXPECT_EQ(grilleram.getniveauvoulu(), apres);
+    EXPECT_EQ(grilleram.modele().getniveauvoulu(), apres);
     EXPECT_EQ(niveauchoisi(paramjeu, 1), apres);
     EXPECT_EQ(saisies(), 0);
-    EXPECT_EQ(grilleram.yadespossusers(), 0);
+    EXPECT_EQ(grilleram.modele().yadespossusers(), 0);
     EXPECT_EQ(historique.effectif(), 0);
     EXPECT_FALSE(IsWindowEnabled(bouton(idannuler)));
     EXPECT_EQ(paramjeu.chronos.getsec(1), 0);
@@ -144,7 +144,7 @@ TEST_F(niveau, AYesEmptiesTheGridClearsUndoResetsTheTimeAndIsSaved) {
     fenetre = demarrage(nullptr, SW_SHOW);
     ASSERT_NE(fenetre, nullptr);
     peins();
-    EXPECT_EQ(grilleram.getniveauvoulu(), apres);
+    EXPECT_EQ(grilleram.modele().getniveauvoulu(), apres);
     EXPECT_EQ(donnees(), donneesapres);
 }
 
@@ -152,14 +152,14 @@ TEST_F(niveau, AYesEmptiesTheGridClearsUndoResetsTheTimeAndIsSaved) {
 // began, and a harder level never shows more givens.
 TEST_F(niveau, LeftClicksWalkEveryLevelRoundAndRightClicksWalkBack) {
     const short plafond = niveaumax();
-    const short depart = grilleram.getniveauvoulu();
+    const short depart = grilleram.modele().getniveauvoulu();
     std::vector<short> donneesparniveau(8, 0);
     for (short i = 0; i < plafond; ++i) {
         reponses = {IDYES};
         clicniveautexte(false);
-        donneesparniveau[static_cast<size_t>(grilleram.getniveauvoulu())] = donnees();
+        donneesparniveau[static_cast<size_t>(grilleram.modele().getniveauvoulu())] = donnees();
     }
-    EXPECT_EQ(grilleram.getniveauvoulu(), depart);
+    EXPECT_EQ(grilleram.modele().getniveauvoulu(), depart);
     for (short n = 2; n <= plafond; ++n)
         EXPECT_LE(donneesparniveau[static_cast<size_t>(n)],
                   donneesparniveau[static_cast<size_t>(n - 1)])
@@ -168,7 +168,7 @@ TEST_F(niveau, LeftClicksWalkEveryLevelRoundAndRightClicksWalkBack) {
     for (short i = 1; i <= plafond; ++i) {
         reponses = {IDYES};
         clicniveautexte(true);
-        EXPECT_EQ(grilleram.getniveauvoulu(),
+        EXPECT_EQ(grilleram.modele().getniveauvoulu(),
                   static_cast<short>((depart - i - 1 + 2 * plafond) % plafond + 1));
     }
     EXPECT_EQ(questions.size(), static_cast<size_t>(2 * plafond));

@@ -68,7 +68,7 @@ void decorecolonne(HDC dc) {
         TextOutA(dc, 75, y, "*", 1);
     }
     gstring niveau;
-    grilleram.libniveaubis(&niveau, 15, false);
+    grilleram.modele().libniveaubis(&niveau, 15, false);
     const std::string texteniveau =
         std::string(paramjeu.langue == langueanglais ? "Lvl " : "Niv.") + niveau.adr();
     TextOutA(dc, c, colonne.niveauy - 8, texteniveau.c_str(), static_cast<int>(texteniveau.size()));

@@ -22,40 +22,40 @@
 namespace {
 
 short premierevide(short apres) {
-    for (short c = static_cast<short>(apres + 1); c <= grilleram.getnbcases(); ++c)
-        if (grilleram.casestvide(c)) return c;
+    for (short c = static_cast<short>(apres + 1); c <= grilleram.modele().getnbcases(); ++c)
+        if (grilleram.modele().casestvide(c)) return c;
     return 0;
 }
 
 short permise(short c) {
-    grilleram.ajustepossicase();
+    grilleram.modele().ajustepossicase();
     for (short v = 1; v <= 6; ++v)
-        if (grilleram.isautorisee(c, v) != 0) return v;
+        if (grilleram.modele().isautorisee(c, v) != 0) return v;
     return 0;
 }
 
 // Fill the empty cells by trial, the given values kept.
 bool resous(short c) {
-    if (c > grilleram.getnbcases()) return true;
-    if (!grilleram.casestvide(c)) return resous(static_cast<short>(c + 1));
+    if (c > grilleram.modele().getnbcases()) return true;
+    if (!grilleram.modele().casestvide(c)) return resous(static_cast<short>(c + 1));
     for (short v = 1; v <= 6; ++v) {
         bool libre = true;
         for (short i = 0; i < 12 && libre; ++i) {
-            const short n = grilleram.casevoisine(c, i);
-            libre = n == 0 || grilleram.getcaseval(n) != v;
+            const short n = grilleram.modele().casevoisine(c, i);
+            libre = n == 0 || grilleram.modele().getcaseval(n) != v;
         }
         if (!libre) continue;
-        grilleram.setcaseval(c, v);
+        grilleram.modele().setcaseval(c, v);
         if (resous(static_cast<short>(c + 1))) return true;
     }
-    grilleram.setcaseval(c, 0);
+    grilleram.modele().setcaseval(c, 0);
     return false;
 }
 
 void imprime(const char* quoi, short c, short v) {
     const miseenpage& m = miseenpagecourante();
-    std::printf("%s %d %d %d\n", quoi, m.originex + grilleram.getcacentrix(c),
-                m.originey - grilleram.getcacentry(c), v);
+    std::printf("%s %d %d %d\n", quoi, m.originex + grilleram.modele().getcacentrix(c),
+                m.originey - grilleram.modele().getcacentry(c), v);
 }
 
 } // namespace
@@ -72,15 +72,15 @@ int main(int argc, char** argv) {
     recalculemiseenpage();
     if (argc > 2 && std::string(argv[2]) == "solution") {
         std::vector<short> vides;
-        for (short c = 1; c <= grilleram.getnbcases(); ++c)
-            if (grilleram.casestvide(c)) vides.push_back(c);
+        for (short c = 1; c <= grilleram.modele().getnbcases(); ++c)
+            if (grilleram.modele().casestvide(c)) vides.push_back(c);
         if (!resous(1)) return 1;
-        for (short c : vides) imprime("S", c, grilleram.getcaseval(c));
+        for (short c : vides) imprime("S", c, grilleram.modele().getcaseval(c));
         return 0;
     }
     const short a = premierevide(0);
     const short va = permise(a);
-    grilleram.setcaseval(a, va);
+    grilleram.modele().setcaseval(a, va);
     short b = premierevide(a);
     short vb = permise(b);
     while (b != 0 && vb == 0) {
