@@ -28,6 +28,8 @@
 #include "resources/ressourcesregles.h"
 #include "shell/core/textesvora.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr UINT_PTR timerchrono = 1;
@@ -206,7 +208,8 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     globinitvocalcul();
     fendemarrage.clear();
     fendemarrage.fixetaille(400, 150, static_cast<COLORREF>(clair(0xFF0000)));
-    fendemarrage.creafendem(instance);
+    if (!fendemarrage.creafendem(instance))
+        std::fprintf(stderr, "vora: no splash window (its class or window cannot be made)\n");
     paramjeu = claparamuser(5);
     historique.clear();
     partieslaissees.vide();
@@ -246,7 +249,8 @@ HWND demarrage(HINSTANCE instance, int montrer) {
         inscrite = true;
     }
     tooltip.clear();
-    tooltip.creawinklassetooltip(instance);
+    if (!tooltip.creawinklassetooltip(instance))
+        std::fprintf(stderr, "vora: no tooltips (their window class cannot be registered)\n");
     tooltip.setdecalage(25, 0);
     const RECT r = taillegrifen();
     marqueurcreation = 2;
