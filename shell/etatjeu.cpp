@@ -8,11 +8,12 @@
 #include "render/gripagereglages.h"
 
 etatjeu jeu;
-clapartie partie(5, std::make_unique<clagripage>());
+clapartie partie;
 
 clagripage& grillepage() {
-    // The shell made the grid in play a drawn page.
-    return static_cast<clagripage&>(partie.grille());
+    static clagripage page;
+    page.lier(partie.grille());
+    return page;
 }
 
 namespace {

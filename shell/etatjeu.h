@@ -38,9 +38,9 @@ struct etatjeu {
 };
 
 extern etatjeu jeu;
-// The game in progress; its grid in play is the page of slot 0 (grillepage).
+// The game in progress.
 extern clapartie partie;
-// The drawn page of the grid in play.
+// The drawn page of the grid in play (slot 0): it draws the game's grid.
 clagripage& grillepage();
 
 // Mode word: stores m, then modefenetre.

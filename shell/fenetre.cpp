@@ -202,7 +202,7 @@ LRESULT CALLBACK WindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 HWND demarrage(HINSTANCE instance, int montrer) {
     jeu = etatjeu{};
     jeu.instance = instance;
-    grilleload(0, &grillepage(), "X");
+    grilleload(0, &partie.grille(), "X");
     gstring titre;
     titreprogramme(titre);
     globinitvocalcul();

@@ -50,8 +50,7 @@ short niveauvoisin(short courant, bool monter, short plafond) {
     return courant <= 1 ? plafond : static_cast<short>(courant - 1);
 }
 
-clapartie::clapartie(short grilles, std::unique_ptr<clagrivora> modele)
-    : grillejeu(modele ? std::move(modele) : std::make_unique<clagrivora>()), param(grilles) {}
+clapartie::clapartie(short grilles) : param(grilles) {}
 
 std::string clapartie::getfichier() const {
     if (!fichier.empty()) return fichier;
@@ -65,7 +64,7 @@ bool clapartie::anymode(modeappli a, modeappli b) const {
 }
 
 bool clapartie::grillefinie() const {
-    return grillejeu->getnbcases() > 0 && grillejeu->cestfini() != 0;
+    return grillejeu.getnbcases() > 0 && grillejeu.cestfini() != 0;
 }
 
 etatchrono clapartie::etatpartie() const {
@@ -78,7 +77,7 @@ etatchrono clapartie::etatpartie() const {
 }
 
 short clapartie::niveaumax() {
-    return grillejeu->yaniveausept() ? short(7) : short(6);
+    return grillejeu.yaniveausept() ? short(7) : short(6);
 }
 
 void clapartie::recommence(short grilles) {
@@ -110,7 +109,7 @@ effets clapartie::choisitvaleur(short v) {
 
 effets clapartie::clicgauche(short c) {
     cellule = c;
-    grillejeu->ajustepossicase();
+    grillejeu.ajustepossicase();
     effets e = posevaleur();
     e.repeindre = true;
     return e;
@@ -120,9 +119,9 @@ effets clapartie::posevaleur() {
     effets e;
     const short c = cellule;
     const short v = valeur;
-    if (grillejeu->casestvide(c)) {
-        if (v > 0 && grillejeu->isautorisee(c, v) != 0) {
-            grillejeu->setcaseval(c, v);
+    if (grillejeu.casestvide(c)) {
+        if (v > 0 && grillejeu.isautorisee(c, v) != 0) {
+            grillejeu.setcaseval(c, v);
             memorisaction(histo, actionpose, v, c);
             if (grillefinie()) {
                 e = questionne(suite::bravo, {});
@@ -131,8 +130,8 @@ effets clapartie::posevaleur() {
                 e.bips = {{800, 80}, {1200, 35}, {1600, 35}};
                 e.repeindre = true;
             }
-        } else if (v == 0 && grillejeu->yadespossusers() != 0) {
-            grillejeu->razpuser(c);
+        } else if (v == 0 && grillejeu.yadespossusers() != 0) {
+            grillejeu.razpuser(c);
             e.bips = {{200, 50}};
             e.repeindre = true;
         } else {
@@ -140,15 +139,15 @@ effets clapartie::posevaleur() {
         }
         return e;
     }
-    const short ancienne = grillejeu->getcaseval(c);
-    if (grillejeu->casestfixe(c)) {
+    const short ancienne = grillejeu.getcaseval(c);
+    if (grillejeu.casestfixe(c)) {
         valeur = ancienne;
         if (ancienne >= 1 && ancienne <= 6) e.valeurdonnee = ancienne;
         return e;
     }
     if (v == 0 || v == ancienne) {
-        grillejeu->setcaseval(c, 0);
-        if (v == 0) grillejeu->defixercase(c);
+        grillejeu.setcaseval(c, 0);
+        if (v == 0) grillejeu.defixercase(c);
         memorisaction(histo, actioneffacement, ancienne, c);
         e.repeindre = true;
         e.effacement = true;
@@ -163,10 +162,10 @@ effets clapartie::clicdroit(short c, short v) {
     effets e;
     cellule = c;
     e.repeindre = true;
-    if (param.remplitmarques && grillejeu->getpuser(c) == 0) {
-        for (short m = 1; m <= 6; ++m) grillejeu->swapossuser(c, m);
+    if (param.remplitmarques && grillejeu.getpuser(c) == 0) {
+        for (short m = 1; m <= 6; ++m) grillejeu.swapossuser(c, m);
     } else if (v != 0) {
-        grillejeu->swapossuser(c, v);
+        grillejeu.swapossuser(c, v);
     }
     return e;
 }
@@ -183,16 +182,16 @@ effets clapartie::clicpoint(short p) {
 }
 
 effets clapartie::defaire() {
-    refaitaction(histo, *grillejeu, pasdefaire);
-    grillejeu->ajustepossicase();
+    refaitaction(histo, grillejeu, pasdefaire);
+    grillejeu.ajustepossicase();
     effets e;
     e.repeindre = true;
     return e;
 }
 
 effets clapartie::refaire() {
-    refaitaction(histo, *grillejeu, pasrefaire);
-    grillejeu->ajustepossicase();
+    refaitaction(histo, grillejeu, pasrefaire);
+    grillejeu.ajustepossicase();
     effets e;
     e.repeindre = true;
     return e;
@@ -203,15 +202,15 @@ effets clapartie::charge(short number, const char* definition) {
     const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
     if (nom.empty()) return e;
     if (anymode(modeappli::jeu)) laissegrille();
-    if (grilleload(0, grillejeu.get(), nom.c_str()) == 0) return e;
+    if (grilleload(0, &grillejeu, nom.c_str()) == 0) return e;
     param.grillecourante = number;
     modecourant = modeappli::jeu;
     marques = {0, 0, 0};
     gstring etat;
     grilluserfromram(param, etat, number);
-    restaureplateau(*grillejeu, niveauchoisi(param, number), etat.adr());
-    grillejeu->debutmodaffichagrille();
-    grillejeu->ajustepossicase();
+    restaureplateau(grillejeu, niveauchoisi(param, number), etat.adr());
+    grillejeu.debutmodaffichagrille();
+    grillejeu.ajustepossicase();
     histo.clear();
     laissees.reprend(number, histo, marques);
     e.grillechargee = true;
@@ -231,7 +230,7 @@ effets clapartie::demandecharger(short number) {
 
 effets clapartie::demandeniveau(bool monter) {
     if (!anymode(modeappli::jeu) || param.grillecourante <= 0) return {};
-    argument = niveauvoisin(grillejeu->getniveauvoulu(), monter, niveaumax());
+    argument = niveauvoisin(grillejeu.getniveauvoulu(), monter, niveaumax());
     gstring francais;
     gstring anglais;
     clagrivora::texteniv(argument, nullptr, &francais, &anglais);
@@ -243,11 +242,11 @@ effets clapartie::demandeniveau(bool monter) {
 
 effets clapartie::changeniveau(short level) {
     const short g = param.grillecourante;
-    grillejeu->fixenivoulu(clagrivora::sixtocent(level));
-    grillejeu->fautappliquerniveau();
-    grillejeu->retourafixe();
-    grillejeu->razallpuser();
-    grillejeu->ajustepossicase();
+    grillejeu.fixenivoulu(clagrivora::sixtocent(level));
+    grillejeu.fautappliquerniveau();
+    grillejeu.retourafixe();
+    grillejeu.razallpuser();
+    grillejeu.ajustepossicase();
     fixeniveauchoisi(param, g, level);
     memogrilluser(param, g, "");
     histo.clear();
@@ -287,8 +286,8 @@ effets clapartie::repond(reponsejeu r) {
         break;
     case suite::fixe:
         if (oui) {
-            grillejeu->retourafixe();
-            grillejeu->ajustepossicase();
+            grillejeu.retourafixe();
+            grillejeu.ajustepossicase();
             histo.clear();
             e.repeindre = true;
             e.chronoazero = true;
@@ -328,7 +327,7 @@ void clapartie::laissegrille() {
     const short g = param.grillecourante;
     if (g <= 0) return;
     gstring etat;
-    grillejeu->getactudata(3, &etat);
+    grillejeu.getactudata(3, &etat);
     memogrilluser(param, g, etat.adr());
     laissees.garde(g, histo, marques);
 }
@@ -336,7 +335,7 @@ void clapartie::laissegrille() {
 bool clapartie::sauvejeu(effets& e, bool silencieux) {
     if (param.grillecourante > 0) {
         gstring etat;
-        grillejeu->getactudata(3, &etat);
+        grillejeu.getactudata(3, &etat);
         memogrilluser(param, param.grillecourante, etat.adr());
     }
     const std::string nom = getfichier();
@@ -358,7 +357,7 @@ void clapartie::ouvreregles() {
     if (!anymode(modeappli::regles)) {
         regles.grille = anymode(modeappli::jeu) && param.grillecourante > 0;
         if (regles.grille) {
-            grillejeu->getactudata(3, &regles.etat);
+            grillejeu.getactudata(3, &regles.etat);
             regles.position = histo.moveto(regles.pile);
             regles.points = marques;
         }
@@ -375,9 +374,9 @@ effets clapartie::quitteregles() {
     effets e;
     if (reprendapresregles()) e = charge(g);
     if (e.grillechargee) {
-        restaureplateau(*grillejeu, niveauchoisi(param, g), regles.etat.adr());
-        grillejeu->debutmodaffichagrille();
-        grillejeu->ajustepossicase();
+        restaureplateau(grillejeu, niveauchoisi(param, g), regles.etat.adr());
+        grillejeu.debutmodaffichagrille();
+        grillejeu.ajustepossicase();
         histo.setfrom(regles.position, regles.pile);
         marques = regles.points;
     } else {

@@ -19,7 +19,6 @@
 #include "grid/clagrivora.h"
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -73,15 +72,13 @@ public:
     using marqueurs = std::array<short, 3>; // lattice points: newest, previous, oldest
 
     // Options at their defaults for grilles grids, no grid loaded, the
-    // parameter file at its usual name (nomfichierparam). The grid in play is
-    // modele when one is given (the shell gives the page it draws), else a
-    // grid of its own.
-    explicit clapartie(short grilles = 5, std::unique_ptr<clagrivora> modele = nullptr);
+    // parameter file at its usual name (nomfichierparam).
+    explicit clapartie(short grilles = 5);
     clapartie(const clapartie&) = delete;
     clapartie& operator=(const clapartie&) = delete;
 
-    clagrivora& grille() { return *grillejeu; }
-    const clagrivora& grille() const { return *grillejeu; }
+    clagrivora& grille() { return grillejeu; }
+    const clagrivora& grille() const { return grillejeu; }
     claparamuser& parametres() { return param; }
     const claparamuser& parametres() const { return param; }
     defairefaire& historique() { return histo; }
@@ -187,7 +184,7 @@ private:
     };
     effets questionne(suite s, questionjeu q);
 
-    std::unique_ptr<clagrivora> grillejeu;
+    clagrivora grillejeu;
     claparamuser param;
     defairefaire histo;
     partiesgrilles laissees;
