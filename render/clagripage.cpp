@@ -79,7 +79,7 @@ heaptext clagripage::getallpos() const {
 void clagripage::setangle(short degrees) {
     if (degrees == angledessin) return;
     angledessin = degrees;
-    clagrivora::setangle(degrees);
+    modele().setangle(degrees);
 }
 
 void clagripage::settaillemmpix(short mm, short px) {
@@ -87,7 +87,7 @@ void clagripage::settaillemmpix(short mm, short px) {
     taillepixel = px;
     taillepixdev = device != nullptr ? device->ammxtopix(mm) : 0;
     hauteurchiffre = static_cast<short>(0.55 * px);
-    settaillepix(px, modaffi == 9 ? 1 : 0);
+    modele().settaillepix(px, modaffi == 9 ? 1 : 0);
     setmodaffi(modaffi);
 }
 
@@ -103,13 +103,14 @@ void clagripage::setdevice(short s, cladevout* d) {
 }
 
 void clagripage::setmodaffi(short mode) {
+    clagrivora& gri = modele();
     modaffi = mode;
     const bool rec = mode == 9;
-    if (rec != getmodetaillerec()) settaillepix(gettaillepix(), rec ? 1 : 0);
+    if (rec != gri.getmodetaillerec()) gri.settaillepix(gri.gettaillepix(), rec ? 1 : 0);
     if (mode == 8)
-        calposipuserond();
+        gri.calposipuserond();
     else
-        calposipusertri();
+        gri.calposipusertri();
 }
 
 void clagripage::diffichange(short c) {
@@ -128,8 +129,8 @@ void clagripage::diffichange(short c) {
             if (e < difficulte) v = e;
         }
     }
-    difficulte = fixenivoulu(v);
-    fautappliquerniveau();
+    difficulte = modele().fixenivoulu(v);
+    modele().fautappliquerniveau();
 }
 
 void clagripage::fixedifficulte(short v) {
@@ -171,8 +172,8 @@ void clagripage::cadreblocsel(cladevout* d) {
     short y1 = 0;
     short x2 = 0;
     short y2 = 0;
-    fautcoordentableaux();
-    posicadremax(x1, y1, x2, y2);
+    modele().fautcoordentableaux();
+    modele().posicadremax(x1, y1, x2, y2);
     blokadre.set(static_cast<short>(d->apixtommx(x1)), static_cast<short>(d->apixtommy(y1)),
                  static_cast<short>(d->apixtommx(x2)), static_cast<short>(d->apixtommy(y2)));
 }

@@ -1,12 +1,14 @@
-// clagripage: a grid as it is placed and drawn on a page: the grid model with
-// a position in millimetres, a drawing size, an angle, a display mode and a
+// clagripage: a grid as it is placed and drawn on a page: a grid model drawn
+// with a position in millimetres, a drawing size, an angle, a display mode and a
 // wanted difficulty, drawn on a cladevout in two passes (background, then
 // what lies on top).
 //
 // The game's pages are owned by the shell (slot 0 the grid in play, slot 1
 // the rules pages); the catalogue loads a grid into the page it is given.
 //
-// The page's name is the model's (setnom, getnom).
+// The page holds its model: one of its own by default, or one owned elsewhere
+// that lier gives it (the grid in play belongs to the game in progress). The
+// page's name is the model's (modele().setnom, modele().getnom).
 //
 // Painting: the shell draws the background pass into a kept memory bitmap
 // (again only when it is stale); each paint copies it, draws the top pass over
@@ -25,11 +27,18 @@
 #include "foundation/heaptext.h"
 #include "grid/clagrivora.h"
 
-class clagripage : public clagrivora {
+class clagripage {
 public:
     clagripage();
     clagripage(const clagripage&) = delete;
     clagripage& operator=(const clagripage&) = delete;
+
+    // The model drawn: the page's own until lier, then the one given.
+    clagrivora& modele() { return *grille; }
+    const clagrivora& modele() const { return *grille; }
+    // Draw model from now on (borrowed: it must outlive the page or the next
+    // lier); the page's own model then stays unused.
+    void lier(clagrivora& model) { grille = &model; }
 
     // Positions 0, size mm 0, size px 15, digit height 10, difficulty 100,
     // angle 0, display mode 6, no device, slot 0.
@@ -121,6 +130,8 @@ private:
     void dessinemarques();
     void dessinefleches();
 
+    clagrivora propre;
+    clagrivora* grille = &propre;
     cladevout* device = nullptr;
     short slot = 0;
     float grillex = 0;

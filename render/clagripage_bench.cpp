@@ -21,14 +21,14 @@ void plusgrandegrille(clagripage& page) {
     short cases = 0;
     for (short i = 1; i <= nbgrillescatalogue(); ++i) {
         nomgrillecatalogue(i, &nom);
-        grilleload(0, &page, nom.adr());
-        const short n = page.getnbcases();
+        grilleload(0, &page.modele(), nom.adr());
+        const short n = page.modele().getnbcases();
         if (n > cases) {
             cases = n;
             meilleur.set(nom.adr());
         }
     }
-    grilleload(0, &page, meilleur.adr());
+    grilleload(0, &page.modele(), meilleur.adr());
     joueexemple(page, 20, 20);
 }
 
@@ -48,7 +48,7 @@ void BM_fond(benchmark::State& state) {
     bitmapmemoire fond(b.s.cx, b.s.cy);
     placegrille(b.page, b.d, fond, 20);
     for (auto _ : state) dessinefond(b.page, b.d, fond);
-    state.counters["cells"] = b.page.getnbcases();
+    state.counters["cells"] = b.page.modele().getnbcases();
     state.counters["pixels"] = static_cast<double>(b.s.cx) * b.s.cy;
     libereressources();
 }
@@ -65,7 +65,7 @@ void BM_peinture(benchmark::State& state) {
         peintgrille(b.page, b.d, fond, image);
         fenetre.copiede(image);
     }
-    state.counters["cells"] = b.page.getnbcases();
+    state.counters["cells"] = b.page.modele().getnbcases();
     libereressources();
 }
 BENCHMARK(BM_peinture)->Unit(benchmark::kMillisecond);

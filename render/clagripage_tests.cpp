@@ -39,9 +39,9 @@ TEST_F(gripage, difficulty_steps_along_the_ladder_and_stops_at_its_ends) {
         g.fixedifficulte(c.depuis);
         g.diffichange(c.pas);
         // A grid without level 7 keeps 100 for 120.
-        const short attendu = c.attendu == 120 && !g.yaniveausept() ? 100 : c.attendu;
+        const short attendu = c.attendu == 120 && !g.modele().yaniveausept() ? 100 : c.attendu;
         EXPECT_EQ(g.getdifficulte(), attendu) << c.depuis << " " << static_cast<char>(c.pas);
-        EXPECT_EQ(g.getseuilvoulu(), attendu);
+        EXPECT_EQ(g.modele().getseuilvoulu(), attendu);
     }
 }
 
@@ -104,25 +104,25 @@ TEST_F(gripage, the_frame_in_millimetres_and_a_turned_grid) {
     cladevout d;
     d.setdpi(254, 254);
     g.settaillemmpix(0, 40);
-    g.fautcoordentableaux();
+    g.modele().fautcoordentableaux();
     short x1 = 0;
     short y1 = 0;
     short x2 = 0;
     short y2 = 0;
-    g.posicadremax(x1, y1, x2, y2);
+    g.modele().posicadremax(x1, y1, x2, y2);
     g.cadreblocsel(&d);
     // 10 pixels a millimetre.
     EXPECT_EQ(blokadre.x1, x1 / 10);
     EXPECT_EQ(blokadre.y2, y2 / 10);
-    const short avant = g.getcacentrix(1);
+    const short avant = g.modele().getcacentrix(1);
     g.setangle(60);
     EXPECT_EQ(g.getangledessin(), 60);
-    EXPECT_EQ(g.getangle(), 60);
-    g.fautcoordentableaux();
-    EXPECT_NE(g.getcacentrix(1), avant);
+    EXPECT_EQ(g.modele().getangle(), 60);
+    g.modele().fautcoordentableaux();
+    EXPECT_NE(g.modele().getcacentrix(1), avant);
     g.setangle(0);
-    g.fautcoordentableaux();
-    EXPECT_EQ(g.getcacentrix(1), avant);
+    g.modele().fautcoordentableaux();
+    EXPECT_EQ(g.modele().getcacentrix(1), avant);
 }
 
 // Nesting depth of the wait cursor, as the hooks see it.
@@ -150,18 +150,18 @@ TEST_F(gripage, cells_show_givens_in_black_entries_in_magenta_and_marks_in_blue)
         int jouees = 0;
         int marquees = 0;
         int vides = 0;
-        for (short c = 1; c <= g.getnbcases(); ++c) {
+        for (short c = 1; c <= g.modele().getnbcases(); ++c) {
             const POINT p = s.centre(c);
             const int r = 5;
-            if (g.casestfixe(c)) {
+            if (g.modele().casestfixe(c)) {
                 ++donnees;
                 EXPECT_TRUE(s.autour(p, r, noir)) << "given, mode " << mode << " cell " << c;
                 EXPECT_FALSE(s.autour(p, r, magenta)) << "mode " << mode << " cell " << c;
-            } else if (g.casenonvide(c)) {
+            } else if (g.modele().casenonvide(c)) {
                 ++jouees;
                 EXPECT_TRUE(s.autour(p, r, magenta)) << "played, mode " << mode << " cell " << c;
                 EXPECT_FALSE(s.autour(p, r, noir)) << "mode " << mode << " cell " << c;
-            } else if (g.getpuser(c) != 0) {
+            } else if (g.modele().getpuser(c) != 0) {
                 ++marquees;
                 EXPECT_TRUE(s.autour(p, 12, bleuvif)) << "marks, mode " << mode << " cell " << c;
             } else {
@@ -179,11 +179,11 @@ TEST_F(gripage, cells_show_givens_in_black_entries_in_magenta_and_marks_in_blue)
 TEST_F(gripage, the_contour_and_the_arrows_lie_on_top) {
     scene s("1251-1", 6);
     clagripage& g = s.page;
-    ASSERT_GT(g.getsegmentsexternes().effectif(), 0);
+    ASSERT_GT(g.modele().getsegmentsexternes().effectif(), 0);
     // The middle of an outer contour segment is in the contour colour.
     clavochemin c;
-    c.getdirections().settaillangle(g.gettaillepix(), g.getangle());
-    gstring seg(g.getsegmentsexternes().adr(1));
+    c.getdirections().settaillangle(g.modele().gettaillepix(), g.modele().getangle());
+    gstring seg(g.modele().getsegmentsexternes().adr(1));
     gstring fin(seg.adr());
     fin.replaceone(":", "");
     *std::strchr(seg.adr(), ':') = 0;
@@ -215,8 +215,8 @@ TEST_F(gripage, outside_play_only_the_givens_show) {
     scene s("1251-1", 6);
     mainone = 0;
     s.dessine();
-    for (short c = 1; c <= s.page.getnbcases(); ++c) {
-        if (s.page.casestfixe(c) || s.page.casestvide(c)) continue;
+    for (short c = 1; c <= s.page.modele().getnbcases(); ++c) {
+        if (s.page.modele().casestfixe(c) || s.page.modele().casestvide(c)) continue;
         EXPECT_FALSE(s.autour(s.centre(c), 5, magenta)) << c;
         EXPECT_FALSE(s.autour(s.centre(c), 5, noir)) << c;
     }
@@ -237,23 +237,23 @@ TEST_F(gripage, pencil_marks_write_one_digit_per_mark) {
     // An empty cell without marks, and without the marks of a neighbour
     // reaching into its square.
     short cellule = 0;
-    for (short c = 1; c <= g.getnbcases() && cellule == 0; ++c)
-        if (g.casestvide(c) && g.getpuser(c) == 0 && bleus(c) == 0) cellule = c;
+    for (short c = 1; c <= g.modele().getnbcases() && cellule == 0; ++c)
+        if (g.modele().casestvide(c) && g.modele().getpuser(c) == 0 && bleus(c) == 0) cellule = c;
     ASSERT_GT(cellule, 0);
-    g.swapossuser(cellule, 1);
-    g.swapossuser(cellule, 6);
+    g.modele().swapossuser(cellule, 1);
+    g.modele().swapossuser(cellule, 6);
     s.dessine();
     EXPECT_GT(bleus(cellule), 0);
     // Mark 1 at the top, mark 6 at the bottom right: blue near both places.
     for (short v : {short{1}, short{6}}) {
         short x = 0;
         short y = 0;
-        g.givepossofuser(cellule, v, x, y);
+        g.modele().givepossofuser(cellule, v, x, y);
         EXPECT_TRUE(s.autour(s.pixel(x, static_cast<short>(y + 5 - 4)), 4, bleuvif)) << v;
     }
     short x = 0;
     short y = 0;
-    g.givepossofuser(cellule, 3, x, y);
+    g.modele().givepossofuser(cellule, 3, x, y);
     EXPECT_FALSE(s.autour(s.pixel(x, static_cast<short>(y + 5 - 4)), 2, bleuvif));
 }
 
@@ -268,8 +268,8 @@ TEST_F(gripage, the_constraint_display_joins_neighbours_in_green) {
         for (int x = 0; x < s.image->larg(); ++x) verts += s.image->at(x, y) == 0x00FF00u ? 1 : 0;
     EXPECT_GT(verts, 200);
     // No pencil marks under the constraint display.
-    for (short c = 1; c <= s.page.getnbcases(); ++c)
-        if (s.page.getpuser(c) != 0 && s.page.casestvide(c)) {
+    for (short c = 1; c <= s.page.modele().getnbcases(); ++c)
+        if (s.page.modele().getpuser(c) != 0 && s.page.modele().casestvide(c)) {
             EXPECT_FALSE(s.autour(s.centre(c), 12, bleuvif)) << c;
         }
 }
@@ -280,15 +280,16 @@ TEST_F(gripage, links_of_mode_7_join_every_pair_of_edge_neighbours) {
     gstring voisins;
     gstring mot;
     int liens = 0;
-    for (short c = 1; c <= g.getnbcases(); ++c) {
-        topogivetroisvoisicase(&voisins, g.getcases().adr(c));
+    for (short c = 1; c <= g.modele().getnbcases(); ++c) {
+        topogivetroisvoisicase(&voisins, g.modele().getcases().adr(c));
         while (voisins.notempty()) {
             depilemot(mot, voisins.adr());
-            const short n = g.numerodelacase(mot.adr());
+            const short n = g.modele().numerodelacase(mot.adr());
             if (n <= c) continue;
             ++liens;
-            const POINT p = s.pixel(static_cast<short>((g.getcacentrix(c) + g.getcacentrix(n)) / 2),
-                                    static_cast<short>((g.getcacentry(c) + g.getcacentry(n)) / 2));
+            const POINT p = s.pixel(
+                static_cast<short>((g.modele().getcacentrix(c) + g.modele().getcacentrix(n)) / 2),
+                static_cast<short>((g.modele().getcacentry(c) + g.modele().getcacentry(n)) / 2));
             EXPECT_EQ(s.image->at(p.x, p.y), 0xFF0000u) << c << "-" << n;
         }
     }
@@ -331,28 +332,53 @@ TEST_F(gripage, the_rules_pages_hide_the_pencil_marks) {
     s.dessine();
     crochetsgripage.reglesaffichees = [] { return true; };
     s.dessine();
-    for (short c = 1; c <= s.page.getnbcases(); ++c)
-        if (s.page.getpuser(c) != 0 && s.page.casestvide(c)) {
+    for (short c = 1; c <= s.page.modele().getnbcases(); ++c)
+        if (s.page.modele().getpuser(c) != 0 && s.page.modele().casestvide(c)) {
             EXPECT_FALSE(s.autour(s.centre(c), 12, bleuvif)) << c;
         }
 }
 
 TEST_F(gripage, hexaplacer_marks_a_lattice_point) {
     scene s("1251-1", 6);
-    s.page.fautunelivopoint();
+    s.page.modele().fautunelivopoint();
     const short index = 1;
     short x = 0;
     short y = 0;
-    s.page.giveposipoint(s.page.getpoints().adr(index), x, y);
+    s.page.modele().giveposipoint(s.page.modele().getpoints().adr(index), x, y);
     s.d.sethdc(s.image->dc());
     hexaplacer(&s.page, &s.d, index, 0x00A5FF);
     finusageressources();
     // Corner A of the hexagon around the point, in orange.
-    const POINT p = s.pixel(static_cast<short>(x + s.page.gettaillepix()), y);
+    const POINT p = s.pixel(static_cast<short>(x + s.page.modele().gettaillepix()), y);
     EXPECT_TRUE(s.autour(p, 2, [](COLORREF c) { return c == 0x00A5FFu; }));
     hexaplacer(&s.page, &s.d, 0, 0x00A5FF);
-    hexaplacer(&s.page, &s.d, static_cast<short>(s.page.getnbpoints() + 1), 0x00A5FF);
+    hexaplacer(&s.page, &s.d, static_cast<short>(s.page.modele().getnbpoints() + 1), 0x00A5FF);
     EXPECT_STREQ(s.d.getpile(), "");
 }
 
 } // namespace
+
+TEST_F(gripage, a_page_draws_a_model_owned_elsewhere_and_follows_its_changes) {
+    scene s("1251-1", 6);
+    clagrivora ailleurs;
+    ASSERT_NE(grilleload(0, &ailleurs, "1251-1"), 0);
+    clagripage page;
+    page.lier(ailleurs);
+    EXPECT_EQ(&page.modele(), &ailleurs);
+    joueexemple(page, 3, 3);
+    cladevout d;
+    bitmapmemoire fond(s.fond->larg(), s.fond->haut());
+    bitmapmemoire image(s.fond->larg(), s.fond->haut());
+    tailleimage(page, 40, 6, 20);
+    placegrille(page, d, fond, 20);
+    dessinefond(page, d, fond, s.couleur);
+    peintgrille(page, d, fond, image, s.couleur);
+    EXPECT_EQ(image.image().pixels, s.image->image().pixels);
+
+    // A value written into the model shows in the next top pass.
+    short c = 1;
+    while (!ailleurs.casestvide(c)) ++c;
+    ailleurs.setcaseval(c, 1);
+    peintgrille(page, d, fond, image, s.couleur);
+    EXPECT_NE(image.image().pixels, s.image->image().pixels);
+}

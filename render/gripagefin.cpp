@@ -16,12 +16,13 @@ void grichiffroulettres(short, clagripage* g, cladevout* dev, int colour, short 
     mapolice.useon(dev->gethdc());
     mapolice.setcentrage(1);
     const char texte[2] = {static_cast<char>(character), 0};
-    mapolice.printpix(dev->devx(g->getcacentrix(cell)), dev->devy(g->getcacentry(cell)), texte);
+    mapolice.printpix(dev->devx(g->modele().getcacentrix(cell)),
+                      dev->devy(g->modele().getcacentry(cell)), texte);
 }
 
 void dessinsegment(clagripage* g, const char* segment) {
     clavochemin c;
-    c.getdirections().settaillangle(g->gettaillepix(), g->getangle());
+    c.getdirections().settaillangle(g->modele().gettaillepix(), g->modele().getangle());
     gstring debut(segment);
     gstring fin(segment);
     char* deuxpoints = debut.adr();
@@ -36,7 +37,7 @@ void dessinsegment(clagripage* g, const char* segment) {
 }
 
 void clagripage::affipossofuser(short cell) {
-    const short masque = getpuser(cell);
+    const short masque = modele().getpuser(cell);
     if (masque == 0) return;
     short coup = 0;
     switch (taillechoisie) {
@@ -65,32 +66,34 @@ void clagripage::affipossofuser(short cell) {
         if ((masque & (1 << (i - 1))) == 0) continue;
         short x = 0;
         short y = 0;
-        givepossofuser(cell, i, x, y);
+        modele().givepossofuser(cell, i, x, y);
         const char texte[2] = {static_cast<char>('0' + i), 0};
         mapolice.print(d.devx(x), d.devy(static_cast<short>(y + coup)), texte);
     }
 }
 
 void clagripage::dessincontourtritop(short, short solution, short width, int colour) {
+    clagrivora& gri = modele();
     if (!testaffi(6)) return;
     cladevout& d = dev();
-    fautdeslistesegtour();
+    gri.fautdeslistesegtour();
     if (solution != 0) width = static_cast<short>(width * 3 / 4);
     d.setgeocrayonpix(1, colour);
-    const lichavo& internes = getsegmentsinternes();
+    const lichavo& internes = gri.getsegmentsinternes();
     for (short i = 1; i <= internes.effectif(); ++i) dessinsegment(this, internes.adr(i));
     d.setgeocrayonpix(width, colour);
-    const lichavo& externes = getsegmentsexternes();
+    const lichavo& externes = gri.getsegmentsexternes();
     for (short i = 1; i <= externes.effectif(); ++i) dessinsegment(this, externes.adr(i));
     moncrayon.clear();
 }
 
 void clagripage::dessinevaleurs() {
+    clagrivora& gri = modele();
     cladevout& d = dev();
     const float facteur = testaffi(7, 10) ? 0.75f : 1.0f;
-    for (short c = 1; c <= getnbcases(); ++c) {
-        const bool fixe = casestfixe(c);
-        const short v = mainone || fixe ? getcaseval(c) : 0;
+    for (short c = 1; c <= gri.getnbcases(); ++c) {
+        const bool fixe = gri.casestfixe(c);
+        const short v = mainone || fixe ? gri.getcaseval(c) : 0;
         if (v <= 0) continue;
         const int couleur = mainone && !fixe ? grischiffrejoue : grischiffrefixe;
         grichiffroulettres(slot, this, &d, couleur, c, boncarac(slot, v), facteur, 0);
@@ -98,23 +101,25 @@ void clagripage::dessinevaleurs() {
 }
 
 void clagripage::dessinemarques() {
+    clagrivora& gri = modele();
     cladevout& d = dev();
     if (contraffi) {
         d.setgeocrayonpix(1, 0x00FF00);
         d.setcreabrosse(0x00FF00);
-        for (short c = 1; c <= getnbcases(); ++c) {
+        for (short c = 1; c <= gri.getnbcases(); ++c) {
             for (short k = 0; k < 12; ++k) {
-                const short n = casevoisine(c, k);
+                const short n = gri.casevoisine(c, k);
                 if (n > 0 && n < c)
-                    d.atrasegpur(getcacentrix(c), getcacentry(c), getcacentrix(n), getcacentry(n));
+                    d.atrasegpur(gri.getcacentrix(c), gri.getcacentry(c), gri.getcacentrix(n),
+                                 gri.getcacentry(n));
             }
-            d.devecerclepix(getcacentrix(c), getcacentry(c), 4);
+            d.devecerclepix(gri.getcacentrix(c), gri.getcacentry(c), 4);
         }
         return;
     }
     if (crochetsgripage.reglesaffichees && crochetsgripage.reglesaffichees()) return;
-    for (short c = 1; c <= getnbcases(); ++c)
-        if (casestvide(c)) affipossofuser(c);
+    for (short c = 1; c <= gri.getnbcases(); ++c)
+        if (gri.casestvide(c)) affipossofuser(c);
 }
 
 void clagripage::dessinefleches() {
@@ -133,6 +138,7 @@ void clagripage::dessinefleches() {
 }
 
 void clagripage::dessingrifin(cladevout* dv, short solution, int, int contourcolour) {
+    clagrivora& gri = modele();
     device = dv;
     cladevout& d = *dv;
     if (crochetsgripage.sablierdeb) crochetsgripage.sablierdeb();
@@ -145,8 +151,8 @@ void clagripage::dessingrifin(cladevout* dv, short solution, int, int contourcol
     if (mainone && !testaffi(8)) {
         d.setgeocrayonpix(w, 0);
         const short r = d.poursixcent(10);
-        for (short h = 1; h <= getnbhexacompletes(); ++h)
-            d.devecerclepix(gethexacentrix(h), gethexacentry(h), r);
+        for (short h = 1; h <= gri.getnbhexacompletes(); ++h)
+            d.devecerclepix(gri.gethexacentrix(h), gri.gethexacentry(h), r);
     }
     dessincontourtritop(slot, solution, static_cast<short>(taillepixel / 12 + 1), contourcolour);
     dessinefleches();
@@ -157,8 +163,9 @@ void clagripage::dessingrifin(cladevout* dv, short solution, int, int contourcol
 }
 
 void hexaplacer(clagripage* g, cladevout* dev, short index, int colour) {
-    g->fautunelivopoint();
-    if (index < 1 || index > g->getpoints().effectif()) return;
+    clagrivora& gri = g->modele();
+    gri.fautunelivopoint();
+    if (index < 1 || index > gri.getpoints().effectif()) return;
     dev->locapush();
     g->setlocagrille(dev);
     dev->transpabrosse();
@@ -166,8 +173,8 @@ void hexaplacer(clagripage* g, cladevout* dev, short index, int colour) {
                            colour);
     short x = 0;
     short y = 0;
-    g->giveposipoint(g->getpoints().adr(index), x, y);
-    const short t = g->gettaillepix();
+    gri.giveposipoint(gri.getpoints().adr(index), x, y);
+    const short t = gri.gettaillepix();
     if (g->testaffi(8))
         dev->devecerclepix(x, y, static_cast<short>(0.88 * t + 0.5));
     else

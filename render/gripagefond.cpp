@@ -15,7 +15,7 @@ namespace {
 // A lattice path object at the grid's step and angle.
 clavochemin cheminde(const clagripage& g) {
     clavochemin c;
-    c.getdirections().settaillangle(g.gettaillepix(), g.getangle());
+    c.getdirections().settaillangle(g.modele().gettaillepix(), g.modele().getangle());
     return c;
 }
 
@@ -31,7 +31,7 @@ void clagripage::trianglintex(const lichavo* cells, int pen, int brush) {
         const char* nomcase = cells->adr(i);
         const short x = c.valducheminx(nomcase);
         const short y = c.valducheminy(nomcase);
-        const short autre = triaplat(nomcase) ? 1 : 5;
+        const short autre = clagrivora::triaplat(nomcase) ? 1 : 5;
         const POINT p[4] = {{x, y},
                             {x + dir.reulatx(0), y + dir.reulaty(0)},
                             {x + dir.reulatx(autre), y + dir.reulaty(autre)},
@@ -41,8 +41,9 @@ void clagripage::trianglintex(const lichavo* cells, int pen, int brush) {
 }
 
 void clagripage::dessingrifond(cladevout* dv, short solution, int linkcolour, int) {
+    clagrivora& gri = modele();
     device = dv;
-    debutmodaffichagrille();
+    gri.debutmodaffichagrille();
     if (crochetsgripage.sablierdeb) crochetsgripage.sablierdeb();
     grillant = 1;
     dv->locapush();
@@ -51,9 +52,9 @@ void clagripage::dessingrifond(cladevout* dv, short solution, int linkcolour, in
     setlocagrideux(solution, dv);
 
     if (testaffi(6)) {
-        fautdeslistescasautour();
-        trianglintex(&getcasesautourinternes(), grisinterne, grisinterne);
-        trianglintex(&getcasesautourexternes(), 0, 0x0000FF);
+        gri.fautdeslistescasautour();
+        trianglintex(&gri.getcasesautourinternes(), grisinterne, grisinterne);
+        trianglintex(&gri.getcasesautourexternes(), 0, 0x0000FF);
     }
     dessineliens(solution, linkcolour);
     dessinecases();
@@ -64,13 +65,14 @@ void clagripage::dessingrifond(cladevout* dv, short solution, int linkcolour, in
 }
 
 void clagripage::dessineliens(short solution, int linkcolour) {
+    clagrivora& gri = modele();
     cladevout& d = dev();
-    const short t = gettaillepix();
+    const short t = gri.gettaillepix();
     if (testaffi(7, 8) && solution == 0) {
         d.setgeocrayonpix(1, grisinterne);
         d.setcreabrosse(grisinterne);
-        for (short h = 1; h <= getnbhexacompletes(); ++h)
-            d.devecerclepix(gethexacentrix(h), gethexacentry(h), static_cast<short>(t / 2));
+        for (short h = 1; h <= gri.getnbhexacompletes(); ++h)
+            d.devecerclepix(gri.gethexacentrix(h), gri.gethexacentry(h), static_cast<short>(t / 2));
     }
     if (!testaffi(7)) return;
     d.setcreabrosse(fondessin);
@@ -79,54 +81,57 @@ void clagripage::dessineliens(short solution, int linkcolour) {
     d.setgeocrayonpix(w, linkcolour);
     gstring voisins;
     gstring mot;
-    for (short c = 1; c <= getnbcases(); ++c) {
-        topogivetroisvoisicase(&voisins, getcases().adr(c));
+    for (short c = 1; c <= gri.getnbcases(); ++c) {
+        topogivetroisvoisicase(&voisins, gri.getcases().adr(c));
         while (voisins.notempty()) {
             depilemot(mot, voisins.adr());
-            const short n = numerodelacase(mot.adr());
+            const short n = gri.numerodelacase(mot.adr());
             if (c < n)
-                d.atrasegpur(getcacentrix(c), getcacentry(c), getcacentrix(n), getcacentry(n));
+                d.atrasegpur(gri.getcacentrix(c), gri.getcacentry(c), gri.getcacentrix(n),
+                             gri.getcacentry(n));
         }
     }
     if (solution != 0) return;
     d.setgeocrayonpix(1, linkcolour);
     gstring cases;
-    for (short h = static_cast<short>(getnbhexacompletes() + 1); h <= getnbhexatotal(); ++h) {
-        const short hx = gethexacentrix(h);
-        const short hy = gethexacentry(h);
-        topocasespotcethexa(&cases,
-                            getpartiels().adr(static_cast<short>(h - getnbhexacompletes())));
+    for (short h = static_cast<short>(gri.getnbhexacompletes() + 1); h <= gri.getnbhexatotal();
+         ++h) {
+        const short hx = gri.gethexacentrix(h);
+        const short hy = gri.gethexacentry(h);
+        topocasespotcethexa(
+            &cases, gri.getpartiels().adr(static_cast<short>(h - gri.getnbhexacompletes())));
         while (cases.notempty()) {
             depilemot(mot, cases.adr());
-            const short n = numerodelacase(mot.adr());
+            const short n = gri.numerodelacase(mot.adr());
             if (n <= 0) continue;
-            d.atrasegpur(hx, hy, static_cast<short>(hx + (getcacentrix(n) - hx) / 5),
-                         static_cast<short>(hy + (getcacentry(n) - hy) / 5));
+            d.atrasegpur(hx, hy, static_cast<short>(hx + (gri.getcacentrix(n) - hx) / 5),
+                         static_cast<short>(hy + (gri.getcacentry(n) - hy) / 5));
         }
     }
 }
 
 void clagripage::dessinecases() {
+    clagrivora& gri = modele();
     cladevout& d = dev();
-    const short t = gettaillepix();
+    const short t = gri.gettaillepix();
     d.setgeocrayonpix(std::max<short>(1, static_cast<short>(taillepixel / 40)), cjeutourcase);
     int brosse = -1;
     vopoint v[7];
     POINT p[7];
-    for (short c = 1; c <= getnbcases(); ++c) {
+    for (short c = 1; c <= gri.getnbcases(); ++c) {
         const int couleur = coulfondecase(slot, c, grisfondcase);
         if (couleur != brosse) {
             d.setcreabrosse(couleur);
             brosse = couleur;
         }
-        const short cx = getcacentrix(c);
-        const short cy = getcacentry(c);
+        const short cx = gri.getcacentrix(c);
+        const short cy = gri.getcacentry(c);
         if (testaffi(7) || testaffi(8)) {
             const double r = testaffi(7) ? 0.25 : 0.32;
             d.devecerclepix(cx, cy, static_cast<short>(r * t));
             continue;
         }
-        const short n = testaffi(10) ? givepthexapoints(c, v) : givecasepoints(c, v);
+        const short n = testaffi(10) ? gri.givepthexapoints(c, v) : gri.givecasepoints(c, v);
         for (short i = 0; i < n; ++i) p[i] = POINT{v[i].x, v[i].y};
         d.devepolygopix(0, 0, p, n);
     }

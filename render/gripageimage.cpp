@@ -4,12 +4,12 @@
 SIZE tailleimage(clagripage& g, short taille, short mode, short marge) {
     g.settaillemmpix(0, taille);
     g.setmodaffi(mode);
-    g.debutmodaffichagrille();
+    g.modele().debutmodaffichagrille();
     short x1 = 0;
     short y1 = 0;
     short x2 = 0;
     short y2 = 0;
-    g.posicadremax(x1, y1, x2, y2);
+    g.modele().posicadremax(x1, y1, x2, y2);
     return SIZE{x2 - x1 + 2 * marge, y2 - y1 + 2 * marge};
 }
 
@@ -27,30 +27,31 @@ void placegrille(clagripage& g, cladevout& d, const bitmapmemoire& b, short marg
     short y1 = 0;
     short x2 = 0;
     short y2 = 0;
-    g.fautcoordentableaux();
-    g.posicadremax(x1, y1, x2, y2);
+    g.modele().fautcoordentableaux();
+    g.modele().posicadremax(x1, y1, x2, y2);
     g.movegrille(static_cast<short>(marge - x1), static_cast<short>(marge + y2));
 }
 
 void joueexemple(clagripage& g, short valeurs, short marques) {
+    clagrivora& gri = g.modele();
     static const short masques[] = {1 | 4 | 32, 2 | 8 | 16, 63};
-    g.debutmodaffichagrille();
-    g.ajustepossicase();
+    gri.debutmodaffichagrille();
+    gri.ajustepossicase();
     short m = 0;
-    for (short c = 1; c <= g.getnbcases() && (valeurs > 0 || m < marques); ++c) {
-        if (!g.casestvide(c)) continue;
+    for (short c = 1; c <= gri.getnbcases() && (valeurs > 0 || m < marques); ++c) {
+        if (!gri.casestvide(c)) continue;
         if (valeurs > 0) {
             for (short v = 1; v <= 6; ++v) {
-                if (g.isautorisee(c, v) == 0) continue;
-                g.setcaseval(c, v);
-                g.ajustepossicase();
+                if (gri.isautorisee(c, v) == 0) continue;
+                gri.setcaseval(c, v);
+                gri.ajustepossicase();
                 --valeurs;
                 break;
             }
             continue;
         }
         for (short v = 1; v <= 6; ++v)
-            if ((masques[m % 3] & (1 << (v - 1))) != 0) g.swapossuser(c, v);
+            if ((masques[m % 3] & (1 << (v - 1))) != 0) gri.swapossuser(c, v);
         ++m;
     }
 }

@@ -33,9 +33,9 @@ std::vector<bool> zonestexte(scene& s) {
     const int w = s.image->larg();
     const int h = s.image->haut();
     std::vector<bool> zone(static_cast<size_t>(w) * static_cast<size_t>(h), false);
-    const int r = s.page.gettaillepix() * 45 / 100;
-    for (short c = 1; c <= s.page.getnbcases(); ++c) {
-        if (s.page.casestvide(c) && s.page.getpuser(c) == 0) continue;
+    const int r = s.page.modele().gettaillepix() * 45 / 100;
+    for (short c = 1; c <= s.page.modele().getnbcases(); ++c) {
+        if (s.page.modele().casestvide(c) && s.page.modele().getpuser(c) == 0) continue;
         const POINT p = s.centre(c);
         for (int y = std::max<int>(0, p.y - r); y <= std::min<int>(h - 1, p.y + r); ++y)
             for (int x = std::max<int>(0, p.x - r); x <= std::min<int>(w - 1, p.x + r); ++x)

@@ -24,7 +24,7 @@ namespace rendertest {
 // Load catalogue grid name into page as the grid in play (slot 0); false
 // when unknown.
 inline bool chargegrille(clagripage& page, const char* name) {
-    return grilleload(0, &page, name) != 0;
+    return grilleload(0, &page.modele(), name) != 0;
 }
 
 // A catalogue grid drawn as the shell paints it, with three played values and
@@ -72,7 +72,9 @@ struct scene {
         d.setlocxy(0, 0);
         return p;
     }
-    POINT centre(short c) { return pixel(page.getcacentrix(c), page.getcacentry(c)); }
+    POINT centre(short c) {
+        return pixel(page.modele().getcacentrix(c), page.modele().getcacentry(c));
+    }
     // Whether some pixel within r of p satisfies test.
     template <class F> bool autour(POINT p, int r, F test) const {
         for (int y = p.y - r; y <= p.y + r; ++y)

@@ -9,7 +9,7 @@
 #include "shell/core/textesvora.h"
 
 void textemessage(gstring& out, short number, const char* a, const char* b) {
-    createmsg(&out, number, paramjeu.langue, a, b, grilleram.getmodaffi() == 8);
+    createmsg(&out, number, partie.parametres().langue, a, b, grillepage().getmodaffi() == 8);
 }
 
 int boitemessage(short number, UINT type, const char* a, const char* b) {
@@ -27,6 +27,6 @@ int boitetexte(const char* text, const char* caption, UINT type) {
 }
 
 void languedesboites() {
-    SetThreadUILanguage(
-        MAKELANGID(paramjeu.langue == langueanglais ? LANG_ENGLISH : LANG_FRENCH, SUBLANG_DEFAULT));
+    SetThreadUILanguage(MAKELANGID(
+        partie.parametres().langue == langueanglais ? LANG_ENGLISH : LANG_FRENCH, SUBLANG_DEFAULT));
 }

@@ -122,7 +122,7 @@ void createwinboutons(HINSTANCE instance, int montrer) {
     y = static_cast<short>(y + 60);
     creabouton(instance, idzero, "0", static_cast<short>(c - 15), y, 30, h);
     y = static_cast<short>(y + h + 5);
-    if (paramjeu.chronoaffiche) {
+    if (partie.parametres().chronoaffiche) {
         boitechronometre =
             creastatic(instance, "", static_cast<short>(c - 25), y, 50, static_cast<short>(h - 5));
         y = static_cast<short>(y + h - 5);
@@ -166,8 +166,8 @@ void boutaffiches() {
     static int actifavant = -1;
     static int jouantavant = -1;
     static int pageavant = -1;
-    const bool actifs = !anymode(moderegles, 0);
-    const bool jouant = anymode(modejeu, 0);
+    const bool actifs = !anymode(modeappli::regles);
+    const bool jouant = anymode(modeappli::jeu);
     if (actifs != actifavant || jouant != jouantavant || reglepage != pageavant ||
         jeu.boutonsarafraichir) {
         actifavant = actifs;
@@ -183,10 +183,10 @@ void boutaffiches() {
         montre(idpagesuiv, !actifs && reglemontresuivante());
         montre(idpageprec, !actifs && reglemontreprecedente());
         montre(idretour, !actifs);
-        active(idplus, actifs && paramjeu.taillecase < taillecasemax);
-        active(idmoins, actifs && paramjeu.taillecase > taillecasemin);
+        active(idplus, actifs && partie.parametres().taillecase < taillecasemax);
+        active(idmoins, actifs && partie.parametres().taillecase > taillecasemin);
         for (short id : {idzero, idinfo, idfixe, idpause, idsauver}) active(id, jouant);
     }
-    active(idannuler, historique.peutreculer() && jouant);
-    active(idrefaire, historique.peutavancer() && jouant);
+    active(idannuler, partie.historique().peutreculer() && jouant);
+    active(idrefaire, partie.historique().peutavancer() && jouant);
 }

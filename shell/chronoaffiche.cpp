@@ -5,10 +5,11 @@
 #include "shell/etatjeu.h"
 
 void affichronocourt() {
-    if (!paramjeu.chronoaffiche) return;
+    if (!partie.parametres().chronoaffiche) return;
     gstring texte;
-    if (!paramjeu.chronos.affichronocourt(paramjeu.grillecourante, jeu.pret, texte,
-                                          paramjeu.langue == langueanglais))
+    if (!partie.parametres().chronos.affichronocourt(partie.parametres().grillecourante, jeu.pret,
+                                                     texte,
+                                                     partie.parametres().langue == langueanglais))
         return;
     if (HWND boite = boitechrono()) SetWindowTextA(boite, texte.adr());
 }

@@ -6,7 +6,6 @@
 
 #include "platform/messagebox/work_area.h"
 
-#include <cstdlib>
 #include <string>
 
 clagdtooltip tooltip;
@@ -38,10 +37,10 @@ void clagdtooltip::scratch() {
     principale = nullptr;
 }
 
-void clagdtooltip::creawinklassetooltip(HINSTANCE inst) {
+bool clagdtooltip::creawinklassetooltip(HINSTANCE inst) {
     instance = inst;
     static bool inscrite = false;
-    if (inscrite) return;
+    if (inscrite) return classeprete = true;
     WNDCLASSEXA c{};
     c.cbSize = sizeof(c);
     c.style = CS_HREDRAW | CS_VREDRAW;
@@ -50,8 +49,8 @@ void clagdtooltip::creawinklassetooltip(HINSTANCE inst) {
     c.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     c.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     c.lpszClassName = classetooltip;
-    if (RegisterClassExA(&c) == 0) std::exit(0);
-    inscrite = true;
+    inscrite = RegisterClassExA(&c) != 0;
+    return classeprete = inscrite;
 }
 
 void clagdtooltip::settextip(short id, const char* text) {
@@ -124,6 +123,7 @@ void clagdtooltip::tooltipaffiloc(HWND window, short x, short y) {
 
 void clagdtooltip::tooltipaffichecr(short x, short y) {
     gstring lu;
+    if (!classeprete) return;
     if (textes.getparam(lu, std::to_string(idcourant).c_str()) == 0 || lu.isempty()) {
         idcourant = 0;
         return;
@@ -195,8 +195,8 @@ void textipenvoi() {
     tooltip.setidnuzero(13);
     tooltip.virefentooltip();
     tooltip.cleartextips();
-    const bool en = paramjeu.langue == langueanglais;
-    if (anymode(moderegles, 0)) {
+    const bool en = partie.parametres().langue == langueanglais;
+    if (anymode(modeappli::regles)) {
         tooltip.settextip(22, en ? "Return to the grid (Esc, Enter)"
                                  : "Retour \xE0 la grille (\xC9"
                                    "chap, Entr\xE9"

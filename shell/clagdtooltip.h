@@ -20,8 +20,9 @@ public:
     // Destroy the popup and forget everything.
     void scratch();
     void sethwndprin(HWND window) { principale = window; }
-    // Register the popup's window class "GDTTIP" (once per process).
-    void creawinklassetooltip(HINSTANCE instance);
+    // Register the popup's window class "GDTTIP" (once per process); false
+    // when it cannot be registered: the popup is then never shown.
+    bool creawinklassetooltip(HINSTANCE instance);
     // The text of id: two blanks, text (then n), two blanks.
     void settextip(short id, const char* text);
     void settextip(short id, const char* text, short n);
@@ -49,7 +50,8 @@ public:
     void danszoclifen(HWND window, short x, short y, short valeurtriangle);
     // The rest timer went off: the next danszoclifen may show the popup.
     void reposatteint(HWND window);
-    // Show the current id's text at screen (x, y) plus the offset.
+    // Show the current id's text at screen (x, y) plus the offset (nothing
+    // without the popup's class).
     void tooltipaffichecr(short x, short y);
     void tooltipaffiloc(HWND window, short x, short y);
 
@@ -74,7 +76,8 @@ private:
     short largeurlabel = 100;
     short hauteurlabel = 18;
     bool visible = false;
-    bool retenu = false; // held back by a click until the pointer rests
+    bool retenu = false;      // held back by a click until the pointer rests
+    bool classeprete = false; // the popup's class is registered
     POINT posretenue{-1, -1};
     HWND principale = nullptr;
     HWND fenetrepopup = nullptr;

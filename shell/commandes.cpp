@@ -16,8 +16,6 @@
 #include "grid/clagrivora.h"
 #include "render/gripagereglages.h"
 #include "render/pageregle.h"
-#include "shell/core/actionmemoire.h"
-#include "shell/core/etatsauve.h"
 #include "shell/core/textesvora.h"
 
 #include <algorithm>
@@ -31,12 +29,12 @@
 namespace {
 
 void changetaille(short taille) {
-    paramjeu.taillecase = taille;
+    partie.parametres().taillecase = taille;
     reaffigri();
     jeu.boutonsarafraichir = true;
     settailleprin(taille);
     jetterfond();
-    grilleram.setmodaffi(grilleram.getmodaffi());
+    grillepage().setmodaffi(grillepage().getmodaffi());
 }
 
 // A yes/no question asked with the game locked and the chronometer stopped.
@@ -49,34 +47,15 @@ bool question(short numero, UINT icone) {
     return oui;
 }
 
-// What the rules pages keep of the game while they are shown: whether a grid
-// was in play, its state of play, its parked undo history and the three point
-// markers (reloading the grid clears them).
-struct partiegardee {
-    bool grille = false;
-    gstring etat;
-    lichavo pile;
-    short position = 0;
-    std::array<short, 3> marqueurs{};
-};
-partiegardee gardee;
-
 void ouvrirregles(HWND window) {
     tooltip.virefentooltip();
     contraffi = 0;
     jeu.compteurcontraintes = 0;
-    // Already in the rules (a repeated command): what was kept stays kept.
-    if (!anymode(moderegles, 0)) {
-        gardee.grille = anymode(modejeu, 0) && paramjeu.grillecourante > 0;
-        if (gardee.grille) {
-            chronomactiver(false);
-            grilleram.getactudata(3, &gardee.etat);
-            gardee.position = historique.moveto(gardee.pile);
-            std::copy(std::begin(jeu.marqueurs), std::end(jeu.marqueurs), gardee.marqueurs.begin());
-        }
-    }
+    // The grid in play is kept while the rules are shown, its time stopped.
+    if (anymode(modeappli::jeu) && partie.parametres().grillecourante > 0) chronomactiver(false);
+    partie.ouvreregles();
     regleouvrir();
-    setmode(moderegles);
+    modefenetre();
     textipenvoi();
     showwinboutons(SW_HIDE);
     jeu.boutonsarafraichir = true;
@@ -88,20 +67,10 @@ void ouvrirregles(HWND window) {
     reaffigri();
 }
 
-void quitterregles(HWND window) {
+void quitterregles() {
     tooltip.virefentooltip();
     liberepagesregles();
-    const short g = paramjeu.grillecourante;
-    if (gardee.grille && g > 0 && grillecharger(window, g, nullptr, false)) {
-        restaureplateau(grilleram, niveauchoisi(paramjeu, g), gardee.etat.adr());
-        grilleram.ajustepossicase();
-        historique.setfrom(gardee.position, gardee.pile);
-        std::copy(gardee.marqueurs.begin(), gardee.marqueurs.end(), std::begin(jeu.marqueurs));
-    } else {
-        setmode(modesansgrille);
-        historique.clear();
-    }
-    gardee = partiegardee{};
+    grillereprise();
     textipenvoi();
     showwinboutons(SW_SHOW);
     jeu.boutonsarafraichir = true;
@@ -114,16 +83,16 @@ void quitterregles(HWND window) {
 // The first page of the information sequence: the grid's number and level,
 // its cells filled out of the total, its time and the parameter file in use.
 std::string pagegrille() {
-    const bool en = paramjeu.langue == langueanglais;
-    const short g = paramjeu.grillecourante;
+    const bool en = partie.parametres().langue == langueanglais;
+    const short g = partie.parametres().grillecourante;
     gstring francais;
     gstring anglais;
-    clagrivora::texteniv(grilleram.getniveauvoulu(), nullptr, &francais, &anglais);
+    clagrivora::texteniv(partie.grille().getniveauvoulu(), nullptr, &francais, &anglais);
     short remplies = 0;
-    for (short c = 1; c <= grilleram.getnbcases(); ++c)
-        if (!grilleram.casestvide(c)) ++remplies;
+    for (short c = 1; c <= partie.grille().getnbcases(); ++c)
+        if (!partie.grille().casestvide(c)) ++remplies;
     gstring temps;
-    paramjeu.chronos.grille(g).affiduresec(temps, en);
+    partie.parametres().chronos.grille(g).affiduresec(temps, en);
     std::string duree = temps.adr();
     duree.erase(0, std::min(duree.size(), duree.find_first_not_of(' ')));
     gstring t;
@@ -131,7 +100,7 @@ std::string pagegrille() {
     textemessage(t, 7, std::to_string(g).c_str(), en ? anglais.adr() : francais.adr());
     page += t.adr();
     textemessage(t, 26, std::to_string(remplies).c_str(),
-                 std::to_string(grilleram.getnbcases()).c_str());
+                 std::to_string(partie.grille().getnbcases()).c_str());
     page += std::string("\n") + t.adr();
     textemessage(t, 27, duree.c_str());
     page += std::string("\n") + t.adr();
@@ -188,22 +157,18 @@ void executer(HWND window, short id) {
         defilebouton(id);
         break;
     case idannuler:
-        refaitaction(historique, grilleram, pasdefaire);
-        grilleram.ajustepossicase();
-        reaffigri();
+        appliquer(partie.defaire());
         break;
     case idrefaire:
-        refaitaction(historique, grilleram, pasrefaire);
-        grilleram.ajustepossicase();
-        reaffigri();
+        appliquer(partie.refaire());
         break;
     case idplus:
-        changetaille(std::min<short>(static_cast<short>(paramjeu.taillecase + taillecasepas),
-                                     taillecasemax));
+        changetaille(std::min<short>(
+            static_cast<short>(partie.parametres().taillecase + taillecasepas), taillecasemax));
         break;
     case idmoins:
-        changetaille(std::max<short>(static_cast<short>(paramjeu.taillecase - taillecasepas),
-                                     taillecasemin));
+        changetaille(std::max<short>(
+            static_cast<short>(partie.parametres().taillecase - taillecasepas), taillecasemin));
         break;
     case idinfo:
         informations();
@@ -223,7 +188,7 @@ void executer(HWND window, short id) {
         ouvrirregles(window);
         break;
     case idretour:
-        if (anymode(moderegles, 0)) quitterregles(window);
+        if (anymode(modeappli::regles)) quitterregles();
         break;
     case idpageprec:
         regleprecedente();
@@ -237,13 +202,7 @@ void executer(HWND window, short id) {
         SendMessageA(window, WM_CLOSE, 0, 0);
         break;
     case idfixe:
-        if (question(10, MB_ICONEXCLAMATION | MB_DEFBUTTON2)) {
-            grilleram.retourafixe();
-            grilleram.ajustepossicase();
-            reaffigri();
-            historique.clear();
-            paramjeu.chronos.remiseazero(paramjeu.grillecourante, etatchronocourant());
-        }
+        appliquer(partie.demandefixe());
         break;
     case idpause:
         if (question(8, MB_ICONEXCLAMATION | MB_DEFBUTTON2)) {
@@ -253,14 +212,11 @@ void executer(HWND window, short id) {
         }
         break;
     case idsauver:
-        if (question(11, MB_ICONQUESTION) && paramjeu.grillecourante > 0) {
-            blocagedujeu();
-            sauvejeu();
-            deblocagedujeu();
-        }
+        appliquer(partie.demandesauver());
         break;
     case idlangue: {
-        paramjeu.langue = paramjeu.langue == languefrancais ? langueanglais : languefrancais;
+        partie.parametres().langue =
+            partie.parametres().langue == languefrancais ? langueanglais : languefrancais;
         textipenvoi();
         languedesboites();
         affichronocourt();
@@ -269,9 +225,9 @@ void executer(HWND window, short id) {
         chronomactiver(false);
         gstring titre;
         titreprogramme(titre);
-        boitetexte(paramjeu.langue == langueanglais ? "English"
-                                                    : "Fran\xE7"
-                                                      "ais",
+        boitetexte(partie.parametres().langue == langueanglais ? "English"
+                                                               : "Fran\xE7"
+                                                                 "ais",
                    titre.adr(), MB_OK | MB_ICONINFORMATION);
         deblocagedujeu();
         chronomactiver(true);
@@ -296,7 +252,7 @@ void commande(HWND window, short id) {
 }
 
 bool toucheregles(HWND window, WPARAM touche) {
-    if (!anymode(moderegles, 0)) return false;
+    if (!anymode(modeappli::regles)) return false;
     switch (touche) {
     case VK_RIGHT:
     case VK_NEXT:

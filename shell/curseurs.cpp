@@ -119,10 +119,10 @@ void destrucursou() {
 }
 
 void fixecursouris(bool force) {
-    short index = jeu.valeurcourante;
+    short index = partie.valeurcourante();
     if (niveausablier > 0)
         index = 7;
-    else if (anymode(moderegles, 0))
+    else if (anymode(modeappli::regles))
         index = 8;
     else if (effacement)
         index = 10;

@@ -16,7 +16,7 @@ void relayer() {
 } // namespace
 
 bool clicfleche(POINT client) {
-    if (!anymode(modejeu, 0)) return false;
+    if (!anymode(modeappli::jeu)) return false;
     const short c = regionsdujeu().flechetouchee(client);
     if (c == 0) return false;
     defilebouton(c);
@@ -24,21 +24,21 @@ bool clicfleche(POINT client) {
 }
 
 void defilebouton(short commande) {
-    if (!anymode(modejeu, 0)) return;
+    if (!anymode(modeappli::jeu)) return;
     regionsdujeu().decalagribouton(commande);
     relayer();
 }
 
 void defilesouris(POINT appui, POINT relache) {
-    if (!anymode(modejeu, 0)) return;
+    if (!anymode(modeappli::jeu)) return;
     regionsdujeu().decalagrisouris(static_cast<short>(relache.x - appui.x),
                                    static_cast<short>(relache.y - appui.y),
-                                   grilleram.gettaillepix());
+                                   partie.grille().gettaillepix());
     relayer();
 }
 
 void expliquefleches() {
-    if (!jeu.indicefleches || !anymode(modejeu, 0) || !regionsdujeu().flecheaffichee()) return;
+    if (!jeu.indicefleches || !anymode(modeappli::jeu) || !regionsdujeu().flecheaffichee()) return;
     jeu.indicefleches = false;
     blocagedujeu();
     boitemessage(2, MB_OK | MB_ICONINFORMATION);
@@ -46,6 +46,6 @@ void expliquefleches() {
 }
 
 void fenetredeplacee() {
-    if (!anymode(modejeu, 0) || !jeu.miseenpagevalide) return;
+    if (!anymode(modeappli::jeu) || !jeu.miseenpagevalide) return;
     if (regionsdujeu().debordementchange(entreesdujeu())) relayer();
 }

@@ -13,7 +13,7 @@ namespace {
 
 constexpr COLORREF rouge = 0x0000FF; // an open arrow
 
-class forme : public partie {
+class forme : public fenetrejeu {
 protected:
     // Whether a client point lies inside the main window's shape.
     bool dedans(POINT p) const {
@@ -51,7 +51,7 @@ protected:
     }
     static float borneX() {
         return -static_cast<float>(regionsdujeu().disposition().Ox) /
-               static_cast<float>(grilleram.gettaillepix());
+               static_cast<float>(partie.grille().gettaillepix());
     }
     static POINT milieu(flecheindex k) {
         const RECT& z = regionsdujeu().getfleches().zone[k];
@@ -73,8 +73,9 @@ protected:
     // A lattice point (a hexagon's centre) from which a drag of (ex, ey)
     // client pixels ends outside every arrow's zone.
     POINT departglisse(short ex, short ey) const {
-        for (short h = 1; h <= grilleram.getnbhexacompletes(); ++h) {
-            const POINT p = client(grilleram.gethexacentrix(h), grilleram.gethexacentry(h));
+        for (short h = 1; h <= partie.grille().getnbhexacompletes(); ++h) {
+            const POINT p =
+                client(partie.grille().gethexacentrix(h), partie.grille().gethexacentry(h));
             if (regionsdujeu().flechetouchee(POINT{p.x + ex, p.y + ey}) == 0) return p;
         }
         return POINT{0, 0};
@@ -82,7 +83,8 @@ protected:
 };
 
 TEST_F(forme, TheLoadedGridShapesTheWindow) {
-    const POINT hexagone = client(grilleram.gethexacentrix(1), grilleram.gethexacentry(1));
+    const POINT hexagone =
+        client(partie.grille().gethexacentrix(1), partie.grille().gethexacentry(1));
     EXPECT_TRUE(dedans(hexagone)) << "a cell's hexagon";
     EXPECT_TRUE(dedans(POINT{55, 5})) << "the button column";
     EXPECT_TRUE(dedans(POINT{55, colonne.bas + 5})) << "the column down to its bottom + 10";
@@ -96,8 +98,8 @@ TEST_F(forme, TheLoadedGridShapesTheWindow) {
     // Another grid, a larger cell size: the shape follows.
     ASSERT_TRUE(grillecharger(fenetre, 5, nullptr, false));
     presse(idplus);
-    const POINT autre = client(grilleram.gethexacentrix(grilleram.getnbhexacompletes()),
-                               grilleram.gethexacentry(grilleram.getnbhexacompletes()));
+    const POINT autre = client(partie.grille().gethexacentrix(partie.grille().getnbhexacompletes()),
+                               partie.grille().gethexacentry(partie.grille().getnbhexacompletes()));
     EXPECT_TRUE(dedans(autre));
     EXPECT_FALSE(regionsdujeu().flecheaffichee()) << "it fits on the screen";
 }
@@ -135,7 +137,7 @@ TEST_F(forme, ArrowsShowOnlyWhenTheGridOverflows) {
 TEST_F(forme, ArrowClicksScrollOneStepAndStopAtTheBound) {
     debordement();
     const short x0 = miseenpagecourante().originex;
-    const short pas = grilleram.gettaillepix();
+    const short pas = partie.grille().gettaillepix();
     const float borne = borneX();
     clic(milieu(flechedroite));
     EXPECT_EQ(regionsdujeu().defilement().sx, std::max(-1.0f, borne));
@@ -159,7 +161,7 @@ TEST_F(forme, ArrowClicksScrollOneStepAndStopAtTheBound) {
 
 TEST_F(forme, DragsScrollWithinTheBounds) {
     debordement();
-    const short pas = grilleram.gettaillepix();
+    const short pas = partie.grille().gettaillepix();
     // Half a step to the left: the grid follows the pointer.
     const short demi = static_cast<short>(pas / 2 + 25);
     POINT de = departglisse(static_cast<short>(-demi), 0);

@@ -8,17 +8,24 @@
 #include "render/gripagereglages.h"
 
 etatjeu jeu;
-clagripage grilleram;
-defairefaire historique;
-partiesgrilles partieslaissees;
-claparamuser paramjeu;
+clapartie partie;
+
+clagripage& grillepage() {
+    static clagripage page;
+    page.lier(partie.grille());
+    return page;
+}
 
 namespace {
 std::function<void(DWORD, DWORD)> observateurbips;
 } // namespace
 
-void setmode(short m) {
-    jeu.mode = m;
+void setmode(modeappli m) {
+    partie.fixemode(m);
+    modefenetre();
+}
+
+void modefenetre() {
     jeu.sousmode = 0;
     mainone = 1;
     contraffi = 0;
@@ -29,8 +36,8 @@ void setmode(short m) {
     chronomevaluer();
 }
 
-bool anymode(short a, short b) {
-    return jeu.mode > 0 && (jeu.mode == a || jeu.mode == b);
+bool anymode(modeappli a, modeappli b) {
+    return partie.anymode(a, b);
 }
 
 void setappli(short a) {
@@ -61,19 +68,15 @@ void reaffigri() {
 }
 
 etatchrono etatchronocourant() {
-    etatchrono e;
-    e.affichage = paramjeu.chronoaffiche;
+    etatchrono e = partie.etatpartie();
     e.actif = jeu.chronoactif;
     e.minimise = jeu.minimise;
     e.verrous = jeu.verrousjeu;
-    e.mode = jeu.mode;
-    e.grille = paramjeu.grillecourante;
-    e.grillefinie = grilleram.getnbcases() > 0 && grilleram.cestfini() != 0;
     return e;
 }
 
 void chronomevaluer() {
-    paramjeu.chronos.chronomevaluer(etatchronocourant());
+    partie.parametres().chronos.chronomevaluer(etatchronocourant());
 }
 
 void chronomactiver(bool actif) {
@@ -88,12 +91,12 @@ void fenetreduction(bool minimise) {
 
 void jeucouleurs() {
     reglagesdejeu();
-    crochetsgripage.reglesaffichees = [] { return anymode(moderegles, 0); };
+    crochetsgripage.reglesaffichees = [] { return anymode(modeappli::regles); };
 }
 
 void grisoubleu() {
     // Outside play the cells are not tinted: the grid reads as a picture.
-    grisfondcase = anymode(modejeu, 0) ? clair(0x00FFFF) : 0xFFFFFF;
+    grisfondcase = anymode(modeappli::jeu) ? clair(0x00FFFF) : 0xFFFFFF;
 }
 
 void couleursdumode() {

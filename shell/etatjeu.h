@@ -1,31 +1,21 @@
-// The shell's process-wide state: the grid in play, its undo history, the
-// parameter file's state, the modes, the flags that coordinate drawing and
-// input, the two lock counters, the mode palette and the beeper.
+// The shell's process-wide state: the game in progress (clapartie), the
+// window-side flags that coordinate drawing and input, the two lock counters,
+// the mode palette and the beeper.
 #pragma once
 
 #include "platform/win32.h"
 
 #include "render/clagripage.h"
-#include "shell/core/defairefaire.h"
-#include "shell/core/paramuser.h"
-#include "shell/core/partiesgrilles.h"
+#include "shell/core/partie.h"
 
 #include <array>
 #include <functional>
 
-// Application modes.
-inline constexpr short modesansgrille = 1; // no grid: the shell is idle
-inline constexpr short modejeu = 4;        // playing a grid
-inline constexpr short moderegles = 5;     // rules pages
-
 struct etatjeu {
     HINSTANCE instance = nullptr;
     HWND fenetre = nullptr; // the main window
-    short mode = 0;
     short sousmode = 0;
     short appli = 0;
-    short valeurcourante = 1; // 0..6, 0 the eraser
-    short casecourante = 1;
     short nbgrilles = 5;
     short pagereglesnum = 1;
     short nidpositionnement = 0; // non-zero while the shell places the window
@@ -37,9 +27,7 @@ struct etatjeu {
     bool fenetremontrable = false;
     bool boutonscreables = false;
     bool minimise = false;
-    bool grillefinie = false;
     bool chronoactif = true;
-    std::array<short, 3> marqueurs{0, 0, 0}; // lattice points: newest, previous, oldest
     short compteurcontraintes = 0;
     bool boutonsarafraichir = true;
     // Press points of the last left and right presses, client pixels.
@@ -50,19 +38,19 @@ struct etatjeu {
 };
 
 extern etatjeu jeu;
-// The grid in play (page slot 0).
-extern clagripage grilleram;
-extern defairefaire historique;
-// The undo histories and markers of the grids left during the run.
-extern partiesgrilles partieslaissees;
-extern claparamuser paramjeu;
+// The game in progress.
+extern clapartie partie;
+// The drawn page of the grid in play (slot 0): it draws the game's grid.
+clagripage& grillepage();
 
-// Mode word: stores m, clears the sub-mode, puts the display flags the drawing
-// reads back to their play values, makes the window device current and
-// recomputes the palette.
-void setmode(short m);
-// True when the mode is positive and equals a or b.
-bool anymode(short a, short b);
+// Mode word: stores m, then modefenetre.
+void setmode(modeappli m);
+// What the window does on a mode set: clears the sub-mode, puts the display
+// flags the drawing reads back to their play values, makes the window device
+// current, recomputes the palette and the chronometer rule.
+void modefenetre();
+// True when the mode is set and equals a or b.
+bool anymode(modeappli a, modeappli b = modeappli::aucun);
 void setappli(short a);
 // The game lock (around every modal box) and the button lock (around every
 // command; never below 0).

@@ -7,7 +7,6 @@
 #include "shell/core/textesvora.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 clafendemarrage fendemarrage;
@@ -91,12 +90,12 @@ void clafendemarrage::fixaucentremain(HWND window) {
     fixaucentremain();
 }
 
-void clafendemarrage::creawinklassefendem(HINSTANCE inst) {
+bool clafendemarrage::creawinklassefendem(HINSTANCE inst) {
     instance = inst;
     // Registered once per process (the tests start the game again); the
     // brush belongs to the class from then on.
     static bool inscrite = false;
-    if (inscrite) return;
+    if (inscrite) return true;
     WNDCLASSEXA c{};
     c.cbSize = sizeof(c);
     c.style = CS_HREDRAW | CS_VREDRAW;
@@ -105,18 +104,20 @@ void clafendemarrage::creawinklassefendem(HINSTANCE inst) {
     c.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     c.hbrBackground = CreateSolidBrush(fond);
     c.lpszClassName = classe.adr();
-    if (RegisterClassExA(&c) == 0) std::exit(0);
-    inscrite = true;
+    inscrite = RegisterClassExA(&c) != 0;
+    if (!inscrite) DeleteObject(c.hbrBackground);
+    return inscrite;
 }
 
-void clafendemarrage::creafendem(HINSTANCE inst) {
-    creawinklassefendem(inst);
+bool clafendemarrage::creafendem(HINSTANCE inst) {
+    if (!creawinklassefendem(inst)) return false;
     fendem = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, classe.adr(), "",
                              WS_POPUP | WS_DISABLED | WS_BORDER, left, top, width, height, nullptr,
                              nullptr, inst, nullptr);
     cree = fendem != nullptr;
     visible = false;
     fixaucentrecran();
+    return cree;
 }
 
 void clafendemarrage::simplaffidem(bool show) {
@@ -179,7 +180,8 @@ void dessinfendem(HDC dc) {
     TextOutA(dc, largeurtexte / 2, hauteurtexte / 5, titre.adr(),
              static_cast<int>(std::strlen(titre.adr())));
     gstring accueil;
-    textevora(accueil, paramjeu.langue == langueanglais ? "demarrage.en" : "demarrage.fr");
+    textevora(accueil,
+              partie.parametres().langue == langueanglais ? "demarrage.en" : "demarrage.fr");
     TextOutA(dc, largeurtexte / 2, hauteurtexte / 2, accueil.adr(),
              static_cast<int>(std::strlen(accueil.adr())));
     SetTextColor(dc, c0);

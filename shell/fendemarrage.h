@@ -30,11 +30,12 @@ public:
     // screen's top or left), or on the screen when no main window is known.
     void fixaucentremain();
     void fixaucentremain(HWND window);
-    // Register the class "DEMFEN" once per process; the process exits with
-    // code 0 when it cannot.
-    void creawinklassefendem(HINSTANCE instance);
-    // Register the class and create the window hidden, centred on the screen.
-    void creafendem(HINSTANCE instance);
+    // Register the class "DEMFEN" once per process; false when it cannot.
+    bool creawinklassefendem(HINSTANCE instance);
+    // Register the class and create the window hidden, centred on the screen;
+    // false when either fails: there is then no splash, and showing, hiding
+    // and placing it do nothing.
+    bool creafendem(HINSTANCE instance);
     // Show (ShowWindow and UpdateWindow) or hide, when not already so.
     void simplaffidem(bool show);
     // Showing: centre, then show. Hiding: hide, then centre.

@@ -45,7 +45,7 @@ void survolbulle(HWND window, bool clic) {
     const auto x = static_cast<short>(p.x);
     const auto y = static_cast<short>(p.y);
     if (clic) tooltip.retiens(x, y);
-    tooltip.danszoclifen(window, x, y, anymode(modejeu, 0) ? boutriproche(x, y) : 0);
+    tooltip.danszoclifen(window, x, y, anymode(modeappli::jeu) ? boutriproche(x, y) : 0);
 }
 
 void lancerunpaint(HWND window) {
@@ -73,13 +73,13 @@ void finmessage(HWND window) {
 
 // The label of the cell under the pointer into the cell-name box.
 void nomcasesous(POINT client) {
-    if (!anymode(modejeu, 0) || !jeu.miseenpagevalide) return;
+    if (!anymode(modeappli::jeu) || !jeu.miseenpagevalide) return;
     const POINT l = pointlocal(client);
-    const short c = grilleram.caseproche(static_cast<short>(l.x), static_cast<short>(l.y));
+    const short c = partie.grille().caseproche(static_cast<short>(l.x), static_cast<short>(l.y));
     if (c == jeu.derniercaseaffichee) return;
     jeu.derniercaseaffichee = c;
     gstring texte;
-    if (c != 0) grilleram.ecricalignouv(&texte, 1, c, "");
+    if (c != 0) partie.grille().ecricalignouv(&texte, 1, c, "");
     if (boitenomcase() != nullptr) SetWindowTextA(boitenomcase(), texte.adr());
 }
 
@@ -90,7 +90,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     switch (message) {
     case WM_CREATE:
         if (marqueurcreation == 2) {
-            if (paramjeu.chronoaffiche) SetTimer(window, timerchrono, 200, nullptr);
+            if (partie.parametres().chronoaffiche) SetTimer(window, timerchrono, 200, nullptr);
             marqueurcreation = 0;
         }
         resultat = 1;
@@ -109,6 +109,8 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_PAINT:
         if (!principale) return false;
         peindre(window);
+        // The first time the arrows show, once they are painted.
+        expliquefleches();
         resultat = 1;
         return true;
     case WM_CLOSE:
@@ -175,8 +177,8 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (!principale) return false;
         const auto* r = reinterpret_cast<const RECT*>(lParam);
         if (r != nullptr) {
-            paramjeu.left = static_cast<short>(r->left);
-            paramjeu.top = static_cast<short>(r->top);
+            partie.parametres().left = static_cast<short>(r->left);
+            partie.parametres().top = static_cast<short>(r->top);
             fenetredeplacee();
         }
         resultat = 1;
@@ -200,24 +202,21 @@ LRESULT CALLBACK WindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 HWND demarrage(HINSTANCE instance, int montrer) {
     jeu = etatjeu{};
     jeu.instance = instance;
-    grilleload(0, &grilleram, "X");
+    grilleload(0, &partie.grille(), "X");
     gstring titre;
     titreprogramme(titre);
     globinitvocalcul();
     fendemarrage.clear();
     fendemarrage.fixetaille(400, 150, static_cast<COLORREF>(clair(0xFF0000)));
     fendemarrage.creafendem(instance);
-    paramjeu = claparamuser(5);
-    historique.clear();
-    partieslaissees.vide();
+    partie.recommence(5);
     paramdefaut();
     nomgrinit();
-    jeu.nbgrilles = paramjeu.nbgrilles;
-    jeu.valeurcourante = 1;
+    jeu.nbgrilles = partie.parametres().nbgrilles;
     if (!lisparametres()) return nullptr;
-    if (paramjeu.grillecourante == 0) paramjeu.grillecourante = 1;
-    fendemarrage.fixesurecran(static_cast<short>(paramjeu.left + 180),
-                              static_cast<short>(paramjeu.top + 180));
+    if (partie.parametres().grillecourante == 0) partie.parametres().grillecourante = 1;
+    fendemarrage.fixesurecran(static_cast<short>(partie.parametres().left + 180),
+                              static_cast<short>(partie.parametres().top + 180));
     fendemarrage.simplaffidem(true);
 
     WNDCLASSEXA classe{};
@@ -266,11 +265,11 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     creacursouris();
     ShowWindow(w, SW_HIDE);
     setgriwinposition();
-    grillecharger(w, paramjeu.grillecourante, nullptr, false);
-    settailleprin(paramjeu.taillecase);
+    grillecharger(w, partie.parametres().grillecourante, nullptr, false);
+    settailleprin(partie.parametres().taillecase);
     // No shape until the first paint lays the grid out (buttons made).
     jeu.miseenpagevalide = false;
-    if (anymode(modejeu, 0)) regionsdujeu().calcuregmini(w);
+    if (anymode(modeappli::jeu)) regionsdujeu().calcuregmini(w);
     jeu.boutonscreables = true;
     jeu.fenetremontrable = true;
     setgriwinposition();

@@ -45,26 +45,26 @@ struct prepare {
         gstring meilleur;
         for (short i = 1; i <= nbgrillescatalogue(); ++i) {
             nomgrillecatalogue(i, &nom);
-            if (grillecharger(w, 1, nom.adr(), false) && grilleram.getnbcases() > cases) {
-                cases = grilleram.getnbcases();
+            if (grillecharger(w, 1, nom.adr(), false) && partie.grille().getnbcases() > cases) {
+                cases = partie.grille().getnbcases();
                 meilleur.set(nom.adr());
             }
         }
         grillecharger(w, 1, meilleur.adr(), false);
-        paramjeu.taillecase = 70;
+        partie.parametres().taillecase = 70;
         settailleprin(70);
         RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE);
         UpdateWindow(w);
-        grilleram.ajustepossicase();
-        for (short c = 1; c <= grilleram.getnbcases() && valeur == 0; ++c)
-            for (short v = 1; v <= 6 && valeur == 0 && grilleram.casestvide(c); ++v)
-                if (grilleram.isautorisee(c, v) != 0) {
+        partie.grille().ajustepossicase();
+        for (short c = 1; c <= partie.grille().getnbcases() && valeur == 0; ++c)
+            for (short v = 1; v <= 6 && valeur == 0 && partie.grille().casestvide(c); ++v)
+                if (partie.grille().isautorisee(c, v) != 0) {
                     cellule = c;
                     valeur = v;
                 }
         const miseenpage& m = miseenpagecourante();
-        p = POINT{m.originex + grilleram.getcacentrix(cellule),
-                  m.originey - grilleram.getcacentry(cellule)};
+        p = POINT{m.originex + partie.grille().getcacentrix(cellule),
+                  m.originey - partie.grille().getcacentry(cellule)};
     }
 };
 
@@ -72,10 +72,10 @@ void BM_clicjusquapeinture(benchmark::State& state) {
     static prepare jeuprepare;
     const prepare& j = jeuprepare;
     for (auto _ : state) {
-        jeu.valeurcourante = j.valeur;
+        partie.choisitvaleur(j.valeur);
         clic(j.w, j.p); // enters the value and paints it
         state.PauseTiming();
-        if (grilleram.getcaseval(j.cellule) != j.valeur) {
+        if (partie.grille().getcaseval(j.cellule) != j.valeur) {
             state.SkipWithError("the click entered nothing");
             break;
         }

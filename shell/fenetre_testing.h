@@ -40,7 +40,7 @@ struct bipjoue {
 };
 
 // One run of the game, in a fresh directory (its parameter file lands there).
-class partie : public ::testing::Test {
+class fenetrejeu : public ::testing::Test {
 protected:
     void SetUp() override {
 #ifndef _WIN32
@@ -107,7 +107,7 @@ protected:
         return POINT{m.originex + x, m.originey - y};
     }
     POINT centre(short cellule) const {
-        return client(grilleram.getcacentrix(cellule), grilleram.getcacentry(cellule));
+        return client(partie.grille().getcacentrix(cellule), partie.grille().getcacentry(cellule));
     }
     void clic(POINT p, bool droit = false) {
         const LPARAM l = MAKELPARAM(p.x, p.y);
@@ -124,14 +124,14 @@ protected:
     }
     // The first empty cell, and a value allowed / refused there.
     short casevide() const {
-        for (short c = 1; c <= grilleram.getnbcases(); ++c)
-            if (grilleram.casestvide(c)) return c;
+        for (short c = 1; c <= partie.grille().getnbcases(); ++c)
+            if (partie.grille().casestvide(c)) return c;
         return 0;
     }
     static short valeur(short cellule, bool permise) {
-        grilleram.ajustepossicase();
+        partie.grille().ajustepossicase();
         for (short v = 1; v <= 6; ++v)
-            if ((grilleram.isautorisee(cellule, v) != 0) == permise) return v;
+            if ((partie.grille().isautorisee(cellule, v) != 0) == permise) return v;
         return 0;
     }
     // Pixels near a cell's centre in the last painted picture: dark ones
@@ -166,7 +166,8 @@ protected:
     }
     std::vector<std::string> historiquetextes() const {
         std::vector<std::string> h;
-        for (short i = 1; i <= historique.effectif(); ++i) h.emplace_back(historique.adr(i));
+        for (short i = 1; i <= partie.historique().effectif(); ++i)
+            h.emplace_back(partie.historique().adr(i));
         return h;
     }
 

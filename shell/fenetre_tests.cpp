@@ -36,26 +36,26 @@ POINT triangle(short v) {
 // Fill the empty cells by trial (each value its neighbours leave), the
 // given values kept; false when the grid has no solution.
 bool resous(short c = 1) {
-    if (c > grilleram.getnbcases()) return true;
-    if (!grilleram.casestvide(c)) return resous(static_cast<short>(c + 1));
+    if (c > partie.grille().getnbcases()) return true;
+    if (!partie.grille().casestvide(c)) return resous(static_cast<short>(c + 1));
     for (short v = 1; v <= 6; ++v) {
         bool libre = true;
         for (short i = 0; i < 12 && libre; ++i) {
-            const short n = grilleram.casevoisine(c, i);
-            libre = n == 0 || grilleram.getcaseval(n) != v;
+            const short n = partie.grille().casevoisine(c, i);
+            libre = n == 0 || partie.grille().getcaseval(n) != v;
         }
         if (!libre) continue;
-        grilleram.setcaseval(c, v);
+        partie.grille().setcaseval(c, v);
         if (resous(static_cast<short>(c + 1))) return true;
     }
-    grilleram.setcaseval(c, 0);
+    partie.grille().setcaseval(c, 0);
     return false;
 }
 
-TEST_F(partie, StartsOnGridOneInPlayWithTheColumnAndTheGridPainted) {
-    EXPECT_EQ(jeu.mode, modejeu);
-    EXPECT_EQ(paramjeu.grillecourante, 1);
-    EXPECT_GT(grilleram.getnbcases(), 0);
+TEST_F(fenetrejeu, StartsOnGridOneInPlayWithTheColumnAndTheGridPainted) {
+    EXPECT_EQ(partie.mode(), modeappli::jeu);
+    EXPECT_EQ(partie.parametres().grillecourante, 1);
+    EXPECT_GT(partie.grille().getnbcases(), 0);
     ASSERT_NE(imagepeinte(), nullptr);
     for (short id : {idlangue, idplus, idmoins, idinfo, idzero, idfixe, idpause, idsauver,
                      idquitter, idannuler, idrefaire})
@@ -64,14 +64,14 @@ TEST_F(partie, StartsOnGridOneInPlayWithTheColumnAndTheGridPainted) {
     EXPECT_FALSE(IsWindowEnabled(bouton(idplus)) == FALSE);
     EXPECT_FALSE(IsWindowEnabled(bouton(idmoins)));
     // A given's digit is black on the cell fill.
-    for (short c = 1; c <= grilleram.getnbcases(); ++c)
-        if (grilleram.casestfixe(c)) {
+    for (short c = 1; c <= partie.grille().getnbcases(); ++c)
+        if (partie.grille().casestfixe(c)) {
             EXPECT_GT(sombres(c, 6), 3);
             break;
         }
 }
 
-TEST_F(partie, TheWindowCarriesTheProgramsIcon) {
+TEST_F(fenetrejeu, TheWindowCarriesTheProgramsIcon) {
 #ifdef _WIN32
     const HICON attendue = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconevora));
     ASSERT_NE(attendue, nullptr) << "the resource script compiles the icon in";
@@ -83,15 +83,15 @@ TEST_F(partie, TheWindowCarriesTheProgramsIcon) {
 #endif
 }
 
-TEST_F(partie, AValueChosenOnTheSelectorIsEnteredShownAndRecorded) {
+TEST_F(fenetrejeu, AValueChosenOnTheSelectorIsEnteredShownAndRecorded) {
     const short c = casevide();
     const short v = valeur(c, true);
     ASSERT_GT(v, 0);
     clic(triangle(v));
-    EXPECT_EQ(jeu.valeurcourante, v);
+    EXPECT_EQ(partie.valeurcourante(), v);
     EXPECT_EQ(pixels(c, magenta), 0);
     clicase(c);
-    EXPECT_EQ(grilleram.getcaseval(c), v);
+    EXPECT_EQ(partie.grille().getcaseval(c), v);
     EXPECT_EQ(historiquetextes(),
               std::vector<std::string>{"v" + std::to_string(v) + "," + std::to_string(c)});
     EXPECT_GT(pixels(c, magenta), 5);
@@ -99,15 +99,15 @@ TEST_F(partie, AValueChosenOnTheSelectorIsEnteredShownAndRecorded) {
     EXPECT_TRUE(bips.empty());
 }
 
-TEST_F(partie, ARefusedValueBeepsAndChangesNothing) {
+TEST_F(fenetrejeu, ARefusedValueBeepsAndChangesNothing) {
     const short c = casevide();
     const short v = valeur(c, false);
     ASSERT_GT(v, 0);
     clic(triangle(v));
     bips.clear();
     clicase(c);
-    EXPECT_TRUE(grilleram.casestvide(c));
-    EXPECT_EQ(historique.effectif(), 0);
+    EXPECT_TRUE(partie.grille().casestvide(c));
+    EXPECT_EQ(partie.historique().effectif(), 0);
     std::vector<bipjoue> attendus = {{800, 5, v}, {1200, 5, v}};
     EXPECT_EQ(bips, attendus);
     // A player's value with another value chosen is refused too.
@@ -118,19 +118,19 @@ TEST_F(partie, ARefusedValueBeepsAndChangesNothing) {
     clic(triangle(autre));
     bips.clear();
     clicase(c);
-    EXPECT_EQ(grilleram.getcaseval(c), w);
+    EXPECT_EQ(partie.grille().getcaseval(c), w);
     attendus = {{800, 5, autre}, {1200, 5, autre}};
     EXPECT_EQ(bips, attendus);
 }
 
-TEST_F(partie, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
+TEST_F(fenetrejeu, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
     const short c = casevide();
     const short v = valeur(c, true);
     clic(triangle(v));
     clicase(c);
     bips.clear();
     clicase(c);
-    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_TRUE(partie.grille().casestvide(c));
     EXPECT_EQ(pixels(c, magenta), 0);
     // Three falling beeps under the erase cursor, which stays while they
     // play; the value cursor after.
@@ -145,20 +145,20 @@ TEST_F(partie, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
     peins();
     EXPECT_EQ(curseurcourant(), v);
     // Entered then erased: the two entries cancel.
-    EXPECT_EQ(historique.effectif(), 0);
+    EXPECT_EQ(partie.historique().effectif(), 0);
     // The eraser empties a player's value too, and the erasure is recorded.
     clicase(c);
     presse(idzero);
-    EXPECT_EQ(jeu.valeurcourante, 0);
+    EXPECT_EQ(partie.valeurcourante(), 0);
     clicase(c);
-    EXPECT_TRUE(grilleram.casestvide(c));
-    EXPECT_EQ(historique.effectif(), 0);
+    EXPECT_TRUE(partie.grille().casestvide(c));
+    EXPECT_EQ(partie.historique().effectif(), 0);
     // A given cell selects its value instead.
-    for (short g = 1; g <= grilleram.getnbcases(); ++g)
-        if (grilleram.casestfixe(g)) {
+    for (short g = 1; g <= partie.grille().getnbcases(); ++g)
+        if (partie.grille().casestfixe(g)) {
             clicase(g);
-            EXPECT_EQ(jeu.valeurcourante, grilleram.getcaseval(g));
-            EXPECT_EQ(grilleram.getcaseval(g), grilleram.getcaseval(g));
+            EXPECT_EQ(partie.valeurcourante(), partie.grille().getcaseval(g));
+            EXPECT_EQ(partie.grille().getcaseval(g), partie.grille().getcaseval(g));
             break;
         }
 }
@@ -184,7 +184,7 @@ void CALLBACK noteboite(HWND, UINT, UINT_PTR id, DWORD) {
 // edge and corner of the work area, the tooltip and the message boxes (each
 // centred on the window, which runs off the screen) open inside it. The
 // layer's work area is given panels at the top and bottom.
-TEST_F(partie, BoxesAndTooltipsStayInsideTheWorkArea) {
+TEST_F(fenetrejeu, BoxesAndTooltipsStayInsideTheWorkArea) {
 #ifndef _WIN32
     const RECT panneaux{0, 30, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - 40};
     vora::platform::testing::set_work_area(&panneaux);
@@ -235,7 +235,7 @@ TEST_F(partie, BoxesAndTooltipsStayInsideTheWorkArea) {
 // The beeps play while the game goes on: the click that erases (three beeps
 // of 80 ms) and the one refused (two of 5 ms) return, painted, at once, on
 // the game's clock as on the steady one.
-TEST_F(partie, BeepsNeverHoldTheClickNorItsPaint) {
+TEST_F(fenetrejeu, BeepsNeverHoldTheClickNorItsPaint) {
     const short c = casevide();
     const short v = valeur(c, true);
     clic(triangle(v));
@@ -261,11 +261,11 @@ TEST_F(partie, BeepsNeverHoldTheClickNorItsPaint) {
         EXPECT_LT(GetTickCount() - avant, delaimax) << (efface ? "erasing" : "refused");
         EXPECT_LT(reel.count(), 200) << (efface ? "erasing" : "refused");
     }
-    EXPECT_TRUE(grilleram.casestvide(c));
+    EXPECT_TRUE(partie.grille().casestvide(c));
     EXPECT_EQ(pixels(c, magenta), 0);
 }
 
-TEST_F(partie, UndoAndRedoWalkTheHistoryAndTheButtonsFollow) {
+TEST_F(fenetrejeu, UndoAndRedoWalkTheHistoryAndTheButtonsFollow) {
     const short a = casevide();
     const short va = valeur(a, true);
     clic(triangle(va));
@@ -274,104 +274,104 @@ TEST_F(partie, UndoAndRedoWalkTheHistoryAndTheButtonsFollow) {
     const short vb = valeur(b, true);
     clic(triangle(vb));
     clicase(b);
-    ASSERT_EQ(historique.effectif(), 2);
+    ASSERT_EQ(partie.historique().effectif(), 2);
     presse(idannuler);
-    EXPECT_TRUE(grilleram.casestvide(b));
-    EXPECT_EQ(grilleram.getcaseval(a), va);
+    EXPECT_TRUE(partie.grille().casestvide(b));
+    EXPECT_EQ(partie.grille().getcaseval(a), va);
     EXPECT_EQ(pixels(b, magenta), 0);
     EXPECT_TRUE(IsWindowEnabled(bouton(idrefaire)));
     presse(idannuler);
-    EXPECT_TRUE(grilleram.casestvide(a));
+    EXPECT_TRUE(partie.grille().casestvide(a));
     EXPECT_FALSE(IsWindowEnabled(bouton(idannuler)));
     presse(idannuler); // nothing left to undo
-    EXPECT_EQ(historique.getposition(), 0);
+    EXPECT_EQ(partie.historique().getposition(), 0);
     presse(idrefaire);
     presse(idrefaire);
-    EXPECT_EQ(grilleram.getcaseval(a), va);
-    EXPECT_EQ(grilleram.getcaseval(b), vb);
+    EXPECT_EQ(partie.grille().getcaseval(a), va);
+    EXPECT_EQ(partie.grille().getcaseval(b), vb);
     EXPECT_GT(pixels(b, magenta), 5);
     EXPECT_FALSE(IsWindowEnabled(bouton(idrefaire)));
     // A new entry after an undo drops the undone one.
     presse(idannuler);
     clic(triangle(vb));
     clicase(b);
-    EXPECT_EQ(historique.effectif(), 2);
+    EXPECT_EQ(partie.historique().effectif(), 2);
     EXPECT_FALSE(IsWindowEnabled(bouton(idrefaire)));
 }
 
-TEST_F(partie, RightClicksTogglePencilMarksAndTheFillFlagSetsAllSix) {
+TEST_F(fenetrejeu, RightClicksTogglePencilMarksAndTheFillFlagSetsAllSix) {
     const short c = casevide();
     short x = 0;
     short y = 0;
-    grilleram.givepossofuser(c, 3, x, y);
+    partie.grille().givepossofuser(c, 3, x, y);
     clic(client(x, y), true);
-    EXPECT_EQ(grilleram.getpuser(c), 1 << 2);
+    EXPECT_EQ(partie.grille().getpuser(c), 1 << 2);
     clic(client(x, y), true);
-    EXPECT_EQ(grilleram.getpuser(c), 0);
-    paramjeu.remplitmarques = true;
+    EXPECT_EQ(partie.grille().getpuser(c), 0);
+    partie.parametres().remplitmarques = true;
     clic(centre(c), true);
-    EXPECT_EQ(grilleram.getpuser(c), 63);
+    EXPECT_EQ(partie.grille().getpuser(c), 63);
     EXPECT_GT(pixels(c, 0xFF0000, 16), 5); // the marks are blue
     // The eraser clears a cell's marks with a low beep.
     presse(idzero);
     bips.clear();
     clicase(c);
-    EXPECT_EQ(grilleram.getpuser(c), 0);
+    EXPECT_EQ(partie.grille().getpuser(c), 0);
     const std::vector<bipjoue> bas = {{200, 50, 0}};
     EXPECT_EQ(bips, bas);
 }
 
-TEST_F(partie, AGridIsLoadedOnlyWhenThePlayerSaysYes) {
-    const std::string nom1 = grilleram.getnom();
+TEST_F(fenetrejeu, AGridIsLoadedOnlyWhenThePlayerSaysYes) {
+    const std::string nom1 = partie.grille().getnom();
     reponses = {IDNO};
     presse(idbouttongrille(2));
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_NE(questions[0].find('2'), std::string::npos);
-    EXPECT_EQ(paramjeu.grillecourante, 1);
-    EXPECT_EQ(grilleram.getnom(), nom1);
+    EXPECT_EQ(partie.parametres().grillecourante, 1);
+    EXPECT_EQ(partie.grille().getnom(), nom1);
     const short c = casevide();
     clic(triangle(valeur(c, true)));
     clicase(c);
     reponses = {IDYES};
     presse(idbouttongrille(2));
-    EXPECT_EQ(paramjeu.grillecourante, 2);
-    EXPECT_NE(grilleram.getnom(), nom1);
-    EXPECT_EQ(historique.effectif(), 0);
+    EXPECT_EQ(partie.parametres().grillecourante, 2);
+    EXPECT_NE(partie.grille().getnom(), nom1);
+    EXPECT_EQ(partie.historique().effectif(), 0);
     EXPECT_EQ(jeu.verrousjeu, 0);
     EXPECT_EQ(jeu.verrousboutons, 0);
 }
 
-TEST_F(partie, ACommandWhileABoxIsOpenIsRefusedWithTwoBeeps) {
-    const short taille = paramjeu.taillecase;
+TEST_F(fenetrejeu, ACommandWhileABoxIsOpenIsRefusedWithTwoBeeps) {
+    const short taille = partie.parametres().taillecase;
     pendantboite = [this] {
         EXPECT_EQ(jeu.verrousjeu, 1);
         SendMessageA(fenetre, WM_COMMAND, idplus, 0);
     };
     reponses = {IDNO};
     presse(idbouttongrille(3));
-    EXPECT_EQ(paramjeu.taillecase, taille);
+    EXPECT_EQ(partie.parametres().taillecase, taille);
     EXPECT_EQ(frequences(), (std::vector<DWORD>{800, 1200}));
     bips.clear();
     presse(idplus);
-    EXPECT_EQ(paramjeu.taillecase, taille + 10);
+    EXPECT_EQ(partie.parametres().taillecase, taille + 10);
     EXPECT_TRUE(bips.empty());
 }
 
-TEST_F(partie, FinishingTheGridCongratulatesAndOffersToSave) {
+TEST_F(fenetrejeu, FinishingTheGridCongratulatesAndOffersToSave) {
     // Everything but one cell solved; the player enters the last value.
     std::vector<short> vides;
-    for (short c = 1; c <= grilleram.getnbcases(); ++c)
-        if (grilleram.casestvide(c)) vides.push_back(c);
+    for (short c = 1; c <= partie.grille().getnbcases(); ++c)
+        if (partie.grille().casestvide(c)) vides.push_back(c);
     ASSERT_TRUE(resous());
     const short derniere = vides.back();
-    const short v = grilleram.getcaseval(derniere);
-    grilleram.setcaseval(derniere, 0);
+    const short v = partie.grille().getcaseval(derniere);
+    partie.grille().setcaseval(derniere, 0);
     clic(triangle(v));
     bips.clear();
     reponses = {IDOK, IDYES};
     clicase(derniere);
-    EXPECT_EQ(grilleram.getcaseval(derniere), v);
-    EXPECT_EQ(grilleram.cestfini(), 1);
+    EXPECT_EQ(partie.grille().getcaseval(derniere), v);
+    EXPECT_EQ(partie.grille().cestfini(), 1);
     ASSERT_GE(bips.size(), 3u);
     EXPECT_EQ(bips[0].frequence, 800u);
     EXPECT_EQ(bips[1].frequence, 1200u);
@@ -383,10 +383,9 @@ TEST_F(partie, FinishingTheGridCongratulatesAndOffersToSave) {
     const std::string contenu = litfichier(nom);
     EXPECT_NE(contenu.find("gri=1"), std::string::npos);
     EXPECT_NE(contenu.find("gv1:A="), std::string::npos);
-    EXPECT_FALSE(jeu.grillefinie);
 }
 
-TEST_F(partie, SaveWritesTheStateThatTheNextStartRestores) {
+TEST_F(fenetrejeu, SaveWritesTheStateThatTheNextStartRestores) {
     const short c = casevide();
     const short v = valeur(c, true);
     clic(triangle(v));
@@ -400,14 +399,14 @@ TEST_F(partie, SaveWritesTheStateThatTheNextStartRestores) {
     fenetre = demarrage(nullptr, SW_SHOW);
     ASSERT_NE(fenetre, nullptr);
     peins();
-    EXPECT_EQ(grilleram.getcaseval(c), v);
+    EXPECT_EQ(partie.grille().getcaseval(c), v);
     EXPECT_GT(pixels(c, magenta), 5);
 }
 
 // A second copy started while this one holds the parameter file is told so
 // and ends, writing nothing; a damaged file is kept aside and told once, and
 // the game plays on and saves.
-TEST_F(partie, ASecondCopyAndADamagedFileAtStartUp) {
+TEST_F(fenetrejeu, ASecondCopyAndADamagedFileAtStartUp) {
     const short c = casevide();
     const short v = valeur(c, true);
     clic(triangle(v));
@@ -443,7 +442,7 @@ TEST_F(partie, ASecondCopyAndADamagedFileAtStartUp) {
     EXPECT_NE(questions[0].find(aside), std::string::npos) << questions[0];
     EXPECT_EQ(litfichier(aside), abime);
     EXPECT_FALSE(std::filesystem::exists(nom));
-    EXPECT_EQ(grilleram.getcaseval(c), v) << "what could be read is taken up";
+    EXPECT_EQ(partie.grille().getcaseval(c), v) << "what could be read is taken up";
     reponses = {IDYES};
     presse(idsauver);
     EXPECT_FALSE(fichierabime(nom));
@@ -492,25 +491,25 @@ TEST_F(partie, TheCurrentDirectorysFileComesBeforeTheDataFolders) {
 
 #ifndef _WIN32
 // Keys come from the display through the layer's test input.
-TEST_F(partie, KeysChooseTheValueAndTabStepsIt) {
+TEST_F(fenetrejeu, KeysChooseTheValueAndTabStepsIt) {
     vora::platform::testing::send_key('4', true);
     peins();
     SendMessageA(fenetre, WM_TIMER, 1, 0);
-    EXPECT_EQ(jeu.valeurcourante, 4);
+    EXPECT_EQ(partie.valeurcourante(), 4);
     vora::platform::testing::send_key('4', false);
     vora::platform::testing::send_key(VK_TAB, true);
     peins();
     SendMessageA(fenetre, WM_TIMER, 1, 0);
-    EXPECT_EQ(jeu.valeurcourante, 5);
+    EXPECT_EQ(partie.valeurcourante(), 5);
     vora::platform::testing::send_key(VK_TAB, false);
     peins();
     SendMessageA(fenetre, WM_TIMER, 1, 0);
-    EXPECT_EQ(jeu.valeurcourante, 5);
+    EXPECT_EQ(partie.valeurcourante(), 5);
 }
 
 // The pointer resting on a button or a selector triangle shows its tooltip,
 // in the language in force.
-TEST_F(partie, TooltipsFollowThePointerAndTheLanguage) {
+TEST_F(fenetrejeu, TooltipsFollowThePointerAndTheLanguage) {
     auto survole = [this](POINT p) {
         vora::platform::testing::send_mouse_move(fenetre, p);
         peins();
@@ -532,7 +531,7 @@ TEST_F(partie, TooltipsFollowThePointerAndTheLanguage) {
     survole(p);
     EXPECT_STREQ(tooltip.textelabel(), "  Bigger  ");
     // Over the grid (inside the window's shape), away from every tool.
-    survole(client(grilleram.gethexacentrix(1), grilleram.gethexacentry(1)));
+    survole(client(partie.grille().gethexacentrix(1), partie.grille().gethexacentry(1)));
     EXPECT_FALSE(tooltip.estvisible());
 }
 #endif
@@ -540,20 +539,20 @@ TEST_F(partie, TooltipsFollowThePointerAndTheLanguage) {
 // "I" on a grid that fits the window: the grid's page (number, level, cells
 // filled, time) and four help pages, each numbered, OK going on and Cancel
 // going back to the game; in English every page is English.
-TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
+TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     ASSERT_FALSE(regionsdujeu().flecheaffichee());
     const short c = casevide();
-    jeu.valeurcourante = valeur(c, true);
+    partie.choisitvaleur(valeur(c, true));
     clicase(c);
-    paramjeu.chronos.grille(1).ajoutsec(124);
+    partie.parametres().chronos.grille(1).ajoutsec(124);
     short remplies = 0;
-    for (short k = 1; k <= grilleram.getnbcases(); ++k)
-        if (!grilleram.casestvide(k)) ++remplies;
+    for (short k = 1; k <= partie.grille().getnbcases(); ++k)
+        if (!partie.grille().casestvide(k)) ++remplies;
     const std::string cases =
-        std::to_string(remplies) + " sur " + std::to_string(grilleram.getnbcases());
+        std::to_string(remplies) + " sur " + std::to_string(partie.grille().getnbcases());
     gstring francais;
     gstring anglais;
-    clagrivora::texteniv(grilleram.getniveauvoulu(), nullptr, &francais, &anglais);
+    clagrivora::texteniv(partie.grille().getniveauvoulu(), nullptr, &francais, &anglais);
 
     reponses = {IDOK, IDOK, IDOK, IDOK, IDOK};
     presse(idinfo);
@@ -588,7 +587,7 @@ TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[0].rfind(
                   "Grid #1\nLevel: " + std::string(anglais.adr()) + "\nCells filled: " +
-                      std::to_string(remplies) + " of " + std::to_string(grilleram.getnbcases()) +
+                      std::to_string(remplies) + " of " + std::to_string(partie.grille().getnbcases()) +
                       "\nTime spent on this grid: 02m 04s\nSaved games file: " + fichierdonnees() +
                       "\n\nPage 1/5. OK: next page, Cancel: back to the game.",
                   0),
@@ -603,7 +602,7 @@ TEST_F(partie, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
 #ifndef _WIN32
 // A click on a button hides its tooltip, which stays hidden while the
 // pointer stays or moves, and comes back once the pointer rests.
-TEST_F(partie, AClickHidesTheTooltipUntilThePointerRestsAgain) {
+TEST_F(fenetrejeu, AClickHidesTheTooltipUntilThePointerRestsAgain) {
     namespace hooks = vora::platform::testing;
     RECT zero{};
     GetWindowRect(bouton(idzero), &zero);
@@ -617,7 +616,7 @@ TEST_F(partie, AClickHidesTheTooltipUntilThePointerRestsAgain) {
     hooks::send_mouse_button(bouton(idzero), surbouton, 1, true);
     hooks::send_mouse_button(bouton(idzero), surbouton, 1, false);
     peins();
-    EXPECT_EQ(jeu.valeurcourante, 0) << "the click went to the button";
+    EXPECT_EQ(partie.valeurcourante(), 0) << "the click went to the button";
     EXPECT_FALSE(tooltip.estvisible()) << "hidden by the click";
     hooks::advance_clock(2 * delairepos);
     peins();
@@ -639,7 +638,7 @@ TEST_F(partie, AClickHidesTheTooltipUntilThePointerRestsAgain) {
 }
 #endif
 
-TEST_F(partie, SixSelectionsOfSixTurnTheConstraintDisplayOn) {
+TEST_F(fenetrejeu, SixSelectionsOfSixTurnTheConstraintDisplayOn) {
     for (int i = 0; i < 5; ++i) clic(triangle(6));
     EXPECT_EQ(contraffi, 0);
     clic(triangle(6));

@@ -72,29 +72,29 @@ bool visible(short id) {
     return bouton(id) != nullptr && IsWindowVisible(bouton(id)) != FALSE;
 }
 
-TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
+TEST_F(fenetrejeu, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     // Two entries, the second undone: a history with a redo left.
     for (int i = 0; i < 2; ++i) {
         const short c = casevide();
         ASSERT_NE(c, 0);
-        jeu.valeurcourante = valeur(c, true);
+        partie.choisitvaleur(valeur(c, true));
         clicase(c);
     }
     presse(idannuler);
     const std::vector<std::string> entrees = historiquetextes();
-    const short position = historique.getposition();
+    const short position = partie.historique().getposition();
     gstring etat;
-    grilleram.getactudata(3, &etat);
+    partie.grille().getactudata(3, &etat);
     const std::string etatavant = etat.adr();
     const SIZE jeuclient = taille(fenetre);
     ASSERT_EQ(entrees.size(), 2u);
 
     contraffi = 1;
     presse(idregles);
-    EXPECT_EQ(jeu.mode, moderegles);
+    EXPECT_EQ(partie.mode(), modeappli::regles);
     EXPECT_EQ(reglepage, 1);
     EXPECT_EQ(contraffi, 0);
-    EXPECT_EQ(historique.effectif(), 0);
+    EXPECT_EQ(partie.historique().effectif(), 0);
     EXPECT_EQ(chronoquitourne(etatchronocourant()), 0);
     EXPECT_EQ(taille(fenetre).cx, fenetreglewid);
     EXPECT_EQ(taille(fenetre).cy, fenetreglehgt);
@@ -125,12 +125,12 @@ TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     EXPECT_TRUE(visible(idpagesuiv));
 
     presse(idretour);
-    EXPECT_EQ(jeu.mode, modejeu);
-    EXPECT_EQ(paramjeu.grillecourante, 1);
-    grilleram.getactudata(3, &etat);
+    EXPECT_EQ(partie.mode(), modeappli::jeu);
+    EXPECT_EQ(partie.parametres().grillecourante, 1);
+    partie.grille().getactudata(3, &etat);
     EXPECT_EQ(std::string(etat.adr()), etatavant);
     EXPECT_EQ(historiquetextes(), entrees);
-    EXPECT_EQ(historique.getposition(), position);
+    EXPECT_EQ(partie.historique().getposition(), position);
     EXPECT_EQ(taille(fenetre).cx, jeuclient.cx);
     EXPECT_EQ(taille(fenetre).cy, jeuclient.cy);
     EXPECT_NE(chronoquitourne(etatchronocourant()), 0);
@@ -143,16 +143,16 @@ TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
 
     // The history is still the one to walk: undo, then redo twice.
     presse(idannuler);
-    EXPECT_EQ(historique.getposition(), position - 1);
+    EXPECT_EQ(partie.historique().getposition(), position - 1);
     presse(idrefaire);
     presse(idrefaire);
-    EXPECT_EQ(historique.getposition(), 2);
+    EXPECT_EQ(partie.historique().getposition(), 2);
 }
 
 // The window's "R", "<" and ">" lie over the pictures: on every page the
 // ground under them, and a few pixels around, is plain, so that no part of
 // an illustration (a button, a label, a grid) hides behind them.
-TEST_F(partie, NoPictureDrawsUnderTheRulesButtons) {
+TEST_F(fenetrejeu, NoPictureDrawsUnderTheRulesButtons) {
     presse(idregles);
     for (short p = 1; p <= 9; ++p) {
         ASSERT_EQ(reglepage, p);
@@ -173,7 +173,7 @@ TEST_F(partie, NoPictureDrawsUnderTheRulesButtons) {
 #ifndef _WIN32
 // The pointer resting on "?" in play, then on ">" over a rules page, shows
 // their tooltips.
-TEST_F(partie, TheRulesButtonsHaveTheirTooltips) {
+TEST_F(fenetrejeu, TheRulesButtonsHaveTheirTooltips) {
     auto survole = [this](short id) {
         RECT r{};
         GetWindowRect(bouton(id), &r);
@@ -213,12 +213,12 @@ int pixelsdecouleur(COLORREF couleur) {
 
 // The point markers set on the grid are still there, and drawn, after a
 // visit to the rules pages.
-TEST_F(partie, ThePointMarkersOutliveTheRulesPages) {
+TEST_F(fenetrejeu, ThePointMarkersOutliveTheRulesPages) {
     for (short h : {short{1}, short{2}})
-        clic(client(grilleram.gethexacentrix(h), grilleram.gethexacentry(h)));
-    ASSERT_NE(jeu.marqueurs[0], 0);
-    ASSERT_NE(jeu.marqueurs[1], 0);
-    const std::vector<short> avant(std::begin(jeu.marqueurs), std::end(jeu.marqueurs));
+        clic(client(partie.grille().gethexacentrix(h), partie.grille().gethexacentry(h)));
+    ASSERT_NE(partie.points()[0], 0);
+    ASSERT_NE(partie.points()[1], 0);
+    const std::vector<short> avant(std::begin(partie.points()), std::end(partie.points()));
     const int vertsavant = pixelsdecouleur(0x00FF00);
     const int rougesavant = pixelsdecouleur(0x0000FF);
     ASSERT_GT(vertsavant, 0) << "the previous marker is drawn in green";
@@ -226,7 +226,7 @@ TEST_F(partie, ThePointMarkersOutliveTheRulesPages) {
     presse(idregles);
     presse(idpagesuiv);
     presse(idretour);
-    const std::vector<short> apres(std::begin(jeu.marqueurs), std::end(jeu.marqueurs));
+    const std::vector<short> apres(std::begin(partie.points()), std::end(partie.points()));
     EXPECT_EQ(apres, avant);
     EXPECT_EQ(pixelsdecouleur(0x00FF00), vertsavant);
     EXPECT_EQ(pixelsdecouleur(0x0000FF), rougesavant);
@@ -234,14 +234,14 @@ TEST_F(partie, ThePointMarkersOutliveTheRulesPages) {
 
 // Over the rules pages the keys turn the pages and give the grid back; in
 // play they leave the mode alone.
-TEST_F(partie, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
+TEST_F(fenetrejeu, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
     auto touche = [this](int vk) {
         SendMessageA(fenetre, WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
         peins();
     };
     touche(VK_ESCAPE);
     touche(VK_RETURN);
-    EXPECT_EQ(jeu.mode, modejeu) << "no key opens or leaves anything in play";
+    EXPECT_EQ(partie.mode(), modeappli::jeu) << "no key opens or leaves anything in play";
 
     for (int retour : {VK_ESCAPE, VK_RETURN}) {
         presse(idregles);
@@ -255,13 +255,13 @@ TEST_F(partie, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
         for (const pas& p : suite) {
             touche(p.touche);
             EXPECT_EQ(reglepage, p.page) << "key " << p.touche;
-            EXPECT_EQ(jeu.mode, moderegles) << "key " << p.touche;
+            EXPECT_EQ(partie.mode(), modeappli::regles) << "key " << p.touche;
         }
         touche(VK_END);
         EXPECT_FALSE(visible(idpagesuiv)) << "the buttons follow the page";
         EXPECT_TRUE(visible(idpageprec));
         touche(retour);
-        EXPECT_EQ(jeu.mode, modejeu) << "key " << retour;
+        EXPECT_EQ(partie.mode(), modeappli::jeu) << "key " << retour;
         EXPECT_TRUE(visible(idregles));
         EXPECT_FALSE(visible(idretour));
         EXPECT_NE(chronoquitourne(etatchronocourant()), 0);
@@ -271,7 +271,7 @@ TEST_F(partie, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
 #ifndef _WIN32
 // Turning to the last page with ">" hides ">" and its tooltip: the pointer
 // resting where the button was shows none.
-TEST_F(partie, NoNextPageTooltipOnTheLastPage) {
+TEST_F(fenetrejeu, NoNextPageTooltipOnTheLastPage) {
     namespace hooks = vora::platform::testing;
     presse(idregles);
     for (int i = 0; i < 7; ++i) presse(idpagesuiv);
@@ -298,13 +298,13 @@ TEST_F(partie, NoNextPageTooltipOnTheLastPage) {
 #endif
 
 // With no grid in play, "R" leaves the rules for the idle shell.
-TEST_F(partie, WithoutAGridTheRulesReturnToNoGrid) {
-    setmode(modesansgrille);
+TEST_F(fenetrejeu, WithoutAGridTheRulesReturnToNoGrid) {
+    setmode(modeappli::sansgrille);
     presse(idregles);
-    EXPECT_EQ(jeu.mode, moderegles);
+    EXPECT_EQ(partie.mode(), modeappli::regles);
     presse(idretour);
-    EXPECT_EQ(jeu.mode, modesansgrille);
-    EXPECT_EQ(historique.effectif(), 0);
+    EXPECT_EQ(partie.mode(), modeappli::sansgrille);
+    EXPECT_EQ(partie.historique().effectif(), 0);
     EXPECT_FALSE(visible(idretour));
 }
 

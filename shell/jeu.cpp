@@ -1,4 +1,5 @@
-// Loading a grid, entering values, clicks on the grid and saving.
+// The translator between the main window and the game in progress: clicks
+// into intents, effects into beeps, cursors, repaints and message boxes.
 #include "shell/jeu.h"
 
 #include "shell/boites.h"
@@ -9,107 +10,140 @@
 #include "shell/fendemarrage.h"
 #include "shell/miseenpage.h"
 #include "shell/paramdemarrage.h"
+#include "shell/peinture.h"
 #include "shell/selecteur.h"
 
-#include "lattice/catalogue/grillecatalogue.h"
 #include "render/gripagereglages.h"
-#include "shell/core/actionmemoire.h"
-#include "shell/core/etatsauve.h"
 
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-// The number-th name of the comma-separated playable list; empty when none.
-std::string nomgrille(short number) {
-    const std::string liste = nomdegrinu.adr();
-    short i = 1;
-    std::size_t debut = 0;
-    while (debut <= liste.size()) {
-        std::size_t fin = liste.find(',', debut);
-        if (fin == std::string::npos) fin = liste.size();
-        if (i == number) {
-            std::string nom = liste.substr(debut, fin - debut);
-            const auto a = nom.find_first_not_of(' ');
-            const auto b = nom.find_last_not_of(' ');
-            return a == std::string::npos ? std::string() : nom.substr(a, b - a + 1);
-        }
-        ++i;
-        debut = fin + 1;
-    }
-    return {};
-}
-
-void signaleffacer() {
-    signaleffacement(true);
-    bip(250, 80);
-    bip(200, 80);
-    bip(150, 80);
-    if (jeu.fenetre == nullptr || SetTimer(jeu.fenetre, timereffacement, 240, nullptr) == 0)
-        finsignaleffacer();
-}
-
 // The splash window 180 pixels right of and below the main window.
 void montrefendem() {
-    RECT r{paramjeu.left, paramjeu.top, 0, 0};
+    RECT r{partie.parametres().left, partie.parametres().top, 0, 0};
     if (jeu.fenetre != nullptr) GetWindowRect(jeu.fenetre, &r);
     fendemarrage.fixesurecran(static_cast<short>(r.left + 180), static_cast<short>(r.top + 180));
     fendemarrage.simplaffidem(true);
 }
 
+UINT boutonsboite(const questionjeu& q) {
+    UINT b = MB_OK;
+    if (q.choix == questionjeu::boutons::ouinon) b = MB_YESNO;
+    if (q.choix == questionjeu::boutons::ouinonannuler) b = MB_YESNOCANCEL;
+    if (q.genre == questionjeu::icone::information) b |= MB_ICONINFORMATION;
+    if (q.genre == questionjeu::icone::question) b |= MB_ICONQUESTION;
+    if (q.genre == questionjeu::icone::exclamation) b |= MB_ICONEXCLAMATION;
+    if (q.pardefaut == 2) b |= MB_DEFBUTTON2;
+    if (q.pardefaut == 3) b |= MB_DEFBUTTON3;
+    return b;
+}
+
+reponsejeu reponsede(int r) {
+    switch (r) {
+    case IDYES:
+        return reponsejeu::oui;
+    case IDNO:
+        return reponsejeu::non;
+    case IDOK:
+        return reponsejeu::ok;
+    default:
+        return reponsejeu::annuler;
+    }
+}
+
+// The page of a grid just loaded: display mode 6 and the cell size.
+void preparegrille() {
+    modefenetre();
+    grillepage().setmodaffi(6);
+    settailleprin(partie.parametres().taillecase);
+    jeu.derniercaseaffichee = -1;
+    affichronocourt();
+}
+
+// Carry out one step of effects (all but the question).
+void executer(const effets& e, bilaneffets& bilan) {
+    if (e.effacement) signaleffacement(true);
+    for (const bipjeu& b : e.bips) bip(b.frequence, b.duree);
+    if (e.effacement &&
+        (jeu.fenetre == nullptr || SetTimer(jeu.fenetre, timereffacement, 240, nullptr) == 0))
+        finsignaleffacer();
+    if (e.valeurdonnee != 0) cliquechiffre('F', e.valeurdonnee);
+    if (e.grillechargee) {
+        bilan.chargee = true;
+        preparegrille();
+    }
+    if (e.chronoazero)
+        partie.parametres().chronos.remiseazero(partie.parametres().grillecourante,
+                                                etatchronocourant());
+    if (e.niveauchange) {
+        affichronocourt();
+        jetterfond();
+        jeu.boutonsarafraichir = true;
+    }
+    if (e.repeindre) reaffigri();
+    if (e.quitter) bilan.quitter = true;
+}
+
 } // namespace
+
+bilaneffets appliquer(effets e) {
+    bilaneffets bilan;
+    bool verrouille = false;
+    for (;;) {
+        executer(e, bilan);
+        if (!e.question) break;
+        if (!verrouille) {
+            blocagedujeu();
+            chronomactiver(false);
+            verrouille = true;
+        }
+        // What the intent changed is shown before its question.
+        if (e.repeindre && jeu.fenetre != nullptr && jeu.fenetremontrable) {
+            jeu.repeindre = false;
+            RedrawWindow(jeu.fenetre, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
+        const questionjeu q = *e.question;
+        const reponsejeu r =
+            reponsede(boitemessage(q.numero, boutonsboite(q), q.p1.c_str(), q.p2.c_str()));
+        if (q.chargeoui && r == reponsejeu::oui) montrefendem();
+        e = partie.repond(r);
+    }
+    if (verrouille && !bilan.quitter) {
+        deblocagedujeu();
+        chronomactiver(true);
+    }
+    return bilan;
+}
 
 void settailleprin(short size) {
     taillechoisie = size;
-    grilleram.settaillemmpix(0, size);
-    grilleram.debutmodaffichagrille();
+    grillepage().settaillemmpix(0, size);
+    partie.grille().debutmodaffichagrille();
     jeu.miseenpagevalide = false;
 }
 
 bool grillecharger(HWND, short number, const char* definition, bool ask) {
     sablierdeb();
-    const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
-    bool oui = true;
+    bilaneffets bilan;
     if (ask) {
-        blocagedujeu();
-        chronomactiver(false);
-        const std::string n = std::to_string(number);
-        const short courante = anymode(modejeu, 0) ? paramjeu.grillecourante : short(0);
-        const std::string laissee = courante > 0 ? std::to_string(courante) : std::string();
-        oui = boitemessage(number == paramjeu.grillecourante ? 5 : 4, MB_YESNO | MB_ICONQUESTION,
-                           n.c_str(), laissee.c_str()) == IDYES;
-    }
-    bool charge = false;
-    if (oui && !nom.empty()) {
-        if (anymode(modejeu, 0)) laissegrille();
+        bilan = appliquer(partie.demandecharger(number));
+    } else {
         montrefendem();
-        if (grilleload(0, &grilleram, nom.c_str()) != 0) {
-            charge = true;
-            paramjeu.grillecourante = number;
-            jeu.grillefinie = false;
-            setmode(modejeu);
-            grilleram.setmodaffi(6);
-            jeu.marqueurs[0] = jeu.marqueurs[1] = jeu.marqueurs[2] = 0;
-            gstring etat;
-            grilluserfromram(paramjeu, etat, number);
-            restaureplateau(grilleram, niveauchoisi(paramjeu, number), etat.adr());
-            settailleprin(paramjeu.taillecase);
-            grilleram.ajustepossicase();
-            historique.clear();
-            partieslaissees.reprend(number, historique, jeu.marqueurs);
-            jeu.derniercaseaffichee = -1;
-            affichronocourt();
-            reaffigri();
-        }
-    }
-    if (ask) {
-        deblocagedujeu();
-        chronomactiver(true);
+        bilan = appliquer(partie.charge(number, definition));
     }
     chronomevaluer();
     sablierfin();
-    return charge;
+    return bilan.chargee;
+}
+
+void grillereprise() {
+    sablierdeb();
+    if (partie.reprendapresregles()) montrefendem();
+    if (!appliquer(partie.quitteregles()).chargee) modefenetre();
+    chronomevaluer();
+    sablierfin();
 }
 
 POINT pointlocal(POINT client) {
@@ -117,57 +151,18 @@ POINT pointlocal(POINT client) {
     return POINT{client.x - m.originex, m.originey - client.y};
 }
 
-void posevaleur() {
-    const short c = jeu.casecourante;
-    const short v = jeu.valeurcourante;
-    if (grilleram.casestvide(c)) {
-        if (v > 0 && grilleram.isautorisee(c, v) != 0) {
-            grilleram.setcaseval(c, v);
-            memorisaction(historique, actionpose, v, c);
-            if (grilleram.cestfini() != 0) {
-                jeu.grillefinie = true;
-                reaffigri();
-            }
-        } else if (v == 0 && grilleram.yadespossusers() != 0) {
-            grilleram.razpuser(c);
-            bip(200, 50);
-            reaffigri();
-        } else {
-            bipsrefus();
-        }
-        return;
-    }
-    const short ancienne = grilleram.getcaseval(c);
-    if (grilleram.casestfixe(c)) {
-        jeu.valeurcourante = ancienne;
-        if (ancienne >= 1 && ancienne <= 6) cliquechiffre('F', ancienne);
-        return;
-    }
-    if (v == 0 || v == ancienne) {
-        grilleram.setcaseval(c, 0);
-        if (v == 0) grilleram.defixercase(c);
-        memorisaction(historique, actioneffacement, ancienne, c);
-        reaffigri();
-        signaleffacer();
-        return;
-    }
-    bipsrefus();
-}
-
 void clicgauche(POINT p) {
-    if (!anymode(modejeu, 0)) return;
+    if (!anymode(modeappli::jeu)) return;
     assuremiseenpage();
     if (clicfleche(p)) return;
     const POINT a = pointlocal(jeu.appuigauche);
     const auto ax = static_cast<short>(a.x);
     const auto ay = static_cast<short>(a.y);
-    const short cellule = grilleram.caseproche(ax, ay);
-    const short point = cellule == 0 ? grilleram.pointproche(ax, ay) : 0;
+    clagrivora& grille = partie.grille();
+    const short cellule = grille.caseproche(ax, ay);
+    const short point = cellule == 0 ? grille.pointproche(ax, ay) : 0;
     if (cellule != 0) {
-        jeu.casecourante = cellule;
-        reaffigri();
-        grilleram.ajustepossicase();
-        posevaleur();
+        appliquer(partie.clicgauche(cellule));
     } else if (point == 0) {
         const short v = boutriproche(static_cast<short>(p.x), static_cast<short>(p.y));
         if (v != 0) cliquechiffre('T', v);
@@ -176,78 +171,31 @@ void clicgauche(POINT p) {
         if (ecart > 24) {
             defilesouris(a, pointlocal(p));
         } else if (ecart <= 5) {
-            if (jeu.marqueurs[0] == point) {
-                jeu.marqueurs[0] = jeu.marqueurs[1] = jeu.marqueurs[2] = 0;
-            } else {
-                jeu.marqueurs[2] = jeu.marqueurs[1];
-                jeu.marqueurs[1] = jeu.marqueurs[0];
-                jeu.marqueurs[0] = point;
-            }
-            reaffigri();
+            appliquer(partie.clicpoint(point));
         }
     }
-    grilleram.cestfini();
 }
 
 void clicdroit() {
-    if (!anymode(modejeu, 0)) return;
+    if (!anymode(modeappli::jeu)) return;
     assuremiseenpage();
     const POINT a = pointlocal(jeu.appuidroit);
     const auto ax = static_cast<short>(a.x);
     const auto ay = static_cast<short>(a.y);
-    const short cellule = grilleram.caseproche(ax, ay);
+    const short cellule = partie.grille().caseproche(ax, ay);
     if (cellule == 0) return;
-    jeu.casecourante = cellule;
-    reaffigri();
-    if (paramjeu.remplitmarques && grilleram.getpuser(cellule) == 0) {
-        for (short v = 1; v <= 6; ++v) grilleram.swapossuser(cellule, v);
-        return;
-    }
-    const short v = grilleram.possiproche(cellule, ax, ay);
-    if (v != 0) grilleram.swapossuser(cellule, v);
-}
-
-void laissegrille() {
-    const short g = paramjeu.grillecourante;
-    if (g <= 0) return;
-    gstring etat;
-    grilleram.getactudata(3, &etat);
-    memogrilluser(paramjeu, g, etat.adr());
-    partieslaissees.garde(g, historique, jeu.marqueurs);
+    appliquer(partie.clicdroit(cellule, partie.grille().possiproche(cellule, ax, ay)));
 }
 
 bool sauvejeu(bool silencieux) {
-    if (paramjeu.grillecourante > 0) {
-        gstring etat;
-        grilleram.getactudata(3, &etat);
-        memogrilluser(paramjeu, paramjeu.grillecourante, etat.adr());
-    }
-    const char* nom = fichierparam().c_str();
-    if (ecriparamusernew(paramjeu, nom)) return true;
-    if (!silencieux) boitemessage(17, MB_OK | MB_ICONEXCLAMATION, nom);
-    return false;
+    effets e;
+    const bool ecrit = partie.sauvejeu(e, silencieux);
+    if (!ecrit) appliquer(std::move(e));
+    return ecrit;
 }
 
 bool quitterdemande() {
-    blocagedujeu();
-    chronomactiver(false);
-    bool quitter = false;
-    switch (boitemessage(9, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3)) {
-    case IDYES:
-        quitter =
-            sauvejeu() || boitemessage(22, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
-        break;
-    case IDNO:
-        quitter = true;
-        break;
-    default:
-        break;
-    }
-    if (!quitter) {
-        deblocagedujeu();
-        chronomactiver(true);
-    }
-    return quitter;
+    return appliquer(partie.demandequitter()).quitter;
 }
 
 void finsignaleffacer() {

@@ -31,15 +31,15 @@ struct vuegrille {
     bool operator==(const vuegrille&) const = default;
 };
 
-class laisse : public partie {
+class laisse : public fenetrejeu {
 protected:
     void SetUp() override {
         tickessai = 5000;
         fixesourcetick(tickdessai);
-        partie::SetUp();
+        fenetrejeu::SetUp();
     }
     void TearDown() override {
-        partie::TearDown();
+        fenetrejeu::TearDown();
         fixesourcetick(nullptr);
     }
     // The value v entered in cell c, as the player does: on the selector's
@@ -47,7 +47,7 @@ protected:
     void entre(short c, short v) {
         presse(static_cast<short>(13 + v));
         clicase(c);
-        ASSERT_EQ(grilleram.getcaseval(c), v);
+        ASSERT_EQ(partie.grille().getcaseval(c), v);
     }
     // Two entries, the first erased again and given pencil marks, a third
     // entry, an undo, markers, then time passes.
@@ -60,31 +60,31 @@ protected:
         entre(b, valeur(b, true));
         presse(idzero);
         clicase(a);
-        ASSERT_EQ(grilleram.getcaseval(a), 0);
-        paramjeu.remplitmarques = true;
+        ASSERT_EQ(partie.grille().getcaseval(a), 0);
+        partie.parametres().remplitmarques = true;
         clic(centre(a), true);
-        ASSERT_EQ(grilleram.getpuser(a), 63);
+        ASSERT_EQ(partie.grille().getpuser(a), 63);
         auto d = static_cast<short>(a + 1);
-        while (!grilleram.casestvide(d)) ++d;
+        while (!partie.grille().casestvide(d)) ++d;
         entre(d, valeur(d, true));
         presse(idannuler);
-        jeu.marqueurs = {3, 2, 0};
+        partie.fixepoints({3, 2, 0});
         peins();
         tickessai += secondes * 1000;
     }
     vuegrille vue() {
         gstring t;
-        grilleram.getactudata(3, &t);
-        return {t.adr(), historiquetextes(), historique.getposition(), jeu.marqueurs};
+        partie.grille().getactudata(3, &t);
+        return {t.adr(), historiquetextes(), partie.historique().getposition(), partie.points()};
     }
     void charge(short g) {
         reponses = {IDYES};
         presse(idbouttongrille(g));
-        ASSERT_EQ(paramjeu.grillecourante, g);
+        ASSERT_EQ(partie.parametres().grillecourante, g);
     }
     std::string message(short n, const char* a = nullptr, const char* b = nullptr) {
         gstring t;
-        createmsg(&t, n, paramjeu.langue, a, b);
+        createmsg(&t, n, partie.parametres().langue, a, b);
         return t.adr();
     }
     bool fichierecrit() {
@@ -116,7 +116,7 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     EXPECT_EQ(questions[0], message(5, "1")) << "the reload question says what it keeps";
     EXPECT_EQ(questions[1], message(4, "2", "1")) << "the question says grid 1 is kept";
     EXPECT_TRUE(historiquetextes().empty());
-    EXPECT_EQ(jeu.marqueurs, (std::array<short, 3>{0, 0, 0}));
+    EXPECT_EQ(partie.points(), (std::array<short, 3>{0, 0, 0}));
     const short c2 = casevide();
     entre(c2, valeur(c2, true));
     tickessai += 10000;
@@ -124,12 +124,12 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
 
     charge(1);
     EXPECT_EQ(vue(), grille1);
-    EXPECT_EQ(paramjeu.chronos.getsec(1), 30) << "grid 1's time, without grid 2's";
-    EXPECT_EQ(paramjeu.chronos.getsec(2), 10);
+    EXPECT_EQ(partie.parametres().chronos.getsec(1), 30) << "grid 1's time, without grid 2's";
+    EXPECT_EQ(partie.parametres().chronos.getsec(2), 10);
     EXPECT_FALSE(fichierecrit()) << "kept in memory, nothing written";
     // What the player sees: the entry in magenta; undo and redo go on.
-    for (short c = 1; c <= grilleram.getnbcases(); ++c) {
-        if (!grilleram.casestfixe(c) && grilleram.getcaseval(c) != 0) {
+    for (short c = 1; c <= partie.grille().getnbcases(); ++c) {
+        if (!partie.grille().casestfixe(c) && partie.grille().getcaseval(c) != 0) {
             EXPECT_GT(pixels(c, magenta), 5) << c;
         }
     }
@@ -137,8 +137,8 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     presse(idannuler);
     presse(idannuler);
     presse(idannuler);
-    EXPECT_EQ(historique.getposition(), 1);
-    EXPECT_EQ(grilleram.getcaseval(premiere), vpremiere)
+    EXPECT_EQ(partie.historique().getposition(), 1);
+    EXPECT_EQ(partie.grille().getcaseval(premiere), vpremiere)
         << "undoing the erasure put the value back";
 
     charge(2);
@@ -206,13 +206,13 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
         EXPECT_EQ(IsWindow(fenetre) == FALSE, k.fermee) << k.nom;
         if (!k.fermee) {
             EXPECT_EQ(jeu.verrousjeu, 0) << k.nom;
-            EXPECT_EQ(grilleram.getcaseval(c), v) << k.nom;
+            EXPECT_EQ(partie.grille().getcaseval(c), v) << k.nom;
             continue;
         }
         EXPECT_EQ(fichierecrit() && !litfichier(nom).empty(), k.gardee) << k.nom;
         if (!k.gardee) std::filesystem::remove(nom); // an empty file reads as damaged
         redemarre();
-        EXPECT_EQ(grilleram.getcaseval(c), k.gardee ? v : 0) << k.nom;
+        EXPECT_EQ(partie.grille().getcaseval(c), k.gardee ? v : 0) << k.nom;
         if (k.gardee) {
             EXPECT_GT(pixels(c, magenta), 5) << k.nom;
         }

@@ -36,10 +36,10 @@ void oublieregions() {
 entreesregions entreesdujeu() {
     entreesregions e;
     e.fenetre = jeu.fenetre;
-    e.grille = &grilleram;
+    e.grille = &grillepage();
     e.dev = &fenecrout;
-    e.gauche = paramjeu.left;
-    e.haut = paramjeu.top;
+    e.gauche = partie.parametres().left;
+    e.haut = partie.parametres().top;
     e.basboutons = colonne.bas;
     e.ecranw = s16(GetSystemMetrics(SM_CXSCREEN));
     e.ecranh = s16(GetSystemMetrics(SM_CYSCREEN));
@@ -49,7 +49,7 @@ entreesregions entreesdujeu() {
 void recalculemiseenpage() {
     regionsjeu& regions = regionsdujeu();
     const entreesregions e = entreesdujeu();
-    grilleram.setdevice(0, &fenecrout);
+    grillepage().setdevice(0, &fenecrout);
     // The layout gives the client size the device is installed on; the
     // grid is then placed on the installed device.
     regions.recalcureg(e);
@@ -75,13 +75,14 @@ void assuremiseenpage() {
 
 RECT taillegrifen() {
     const SIZE t = regionsdujeu().taillegrifen(colonne.bas);
-    return RECT{paramjeu.left, paramjeu.top, paramjeu.left + t.cx, paramjeu.top + t.cy};
+    return RECT{partie.parametres().left, partie.parametres().top, partie.parametres().left + t.cx,
+                partie.parametres().top + t.cy};
 }
 
 void mainwinposornot() {
     if (jeu.fenetre == nullptr) return;
     RECT r = taillegrifen();
-    if (anymode(moderegles, 0)) {
+    if (anymode(modeappli::regles)) {
         // The rules pages: a client area of exactly one page.
         const short dx = regionsdujeu().regionprincipale().getdx();
         const short dy = regionsdujeu().regionprincipale().getdy();

@@ -20,36 +20,20 @@
 namespace shelltest {
 namespace {
 
-TEST(niveauvoisin, StepsAndWrapsWithinTheGridsLevels) {
-    struct cas {
-        short courant;
-        bool monter;
-        short plafond;
-        short attendu;
-    };
-    const cas table[] = {
-        {1, true, 7, 2},  {6, true, 7, 7},  {7, true, 7, 1}, {6, true, 6, 1},  {1, false, 7, 7},
-        {1, false, 6, 6}, {4, false, 6, 3}, {9, true, 6, 1}, {0, false, 6, 6}, {7, false, 6, 5},
-    };
-    for (const cas& c : table)
-        EXPECT_EQ(niveauvoisin(c.courant, c.monter, c.plafond), c.attendu)
-            << c.courant << (c.monter ? " up within 1.." : " down within 1..") << c.plafond;
-}
-
 std::uint32_t tickessai = 0;
 std::uint32_t tickdessai() {
     return tickessai;
 }
 
-class niveau : public partie {
+class niveau : public fenetrejeu {
 protected:
     void SetUp() override {
         tickessai = 5000;
         fixesourcetick(tickdessai);
-        partie::SetUp();
+        fenetrejeu::SetUp();
     }
     void TearDown() override {
-        partie::TearDown();
+        fenetrejeu::TearDown();
         fixesourcetick(nullptr);
     }
     // A click on the level text: left steps up, right steps down.
@@ -60,28 +44,28 @@ protected:
     // The cells showing a value: given, and entered by the player.
     static short donnees() {
         short n = 0;
-        for (short c = 1; c <= grilleram.getnbcases(); ++c)
-            if (grilleram.casestfixe(c)) ++n;
+        for (short c = 1; c <= partie.grille().getnbcases(); ++c)
+            if (partie.grille().casestfixe(c)) ++n;
         return n;
     }
     static short saisies() {
         short n = 0;
-        for (short c = 1; c <= grilleram.getnbcases(); ++c)
-            if (!grilleram.casestfixe(c) && !grilleram.casestvide(c)) ++n;
+        for (short c = 1; c <= partie.grille().getnbcases(); ++c)
+            if (!partie.grille().casestfixe(c) && !partie.grille().casestvide(c)) ++n;
         return n;
     }
     // One entry of an allowed value and one pencil mark, recorded for undo.
     void joue() {
         const short c = casevide();
-        jeu.valeurcourante = valeur(c, true);
+        partie.choisitvaleur(valeur(c, true));
         clicase(c);
         const short d = casevide();
         short x = 0;
         short y = 0;
-        grilleram.givepossofuser(d, 2, x, y);
+        partie.grille().givepossofuser(d, 2, x, y);
         clic(client(x, y), true);
         ASSERT_EQ(saisies(), 1);
-        ASSERT_NE(grilleram.getpuser(d), 0);
+        ASSERT_NE(partie.grille().getpuser(d), 0);
     }
     static std::string texteboite(HWND boite) {
         char texte[64] = {};
@@ -92,21 +76,22 @@ protected:
 
 TEST_F(niveau, ANoToTheLevelQuestionChangesNothing) {
     joue();
-    const short avant = grilleram.getniveauvoulu();
+    const short avant = partie.grille().getniveauvoulu();
     const short donneesavant = donnees();
     reponses = {IDNO};
     clicniveautexte(true);
     ASSERT_EQ(questions.size(), 1u);
     // The question names the grid and the level it would go to.
     gstring francais;
-    clagrivora::texteniv(niveauvoisin(avant, false, niveaumax()), nullptr, &francais, nullptr);
+    clagrivora::texteniv(niveauvoisin(avant, false, partie.niveaumax()), nullptr, &francais,
+                         nullptr);
     EXPECT_NE(questions[0].find(francais.adr()), std::string::npos) << questions[0];
     EXPECT_NE(questions[0].find('1'), std::string::npos);
-    EXPECT_EQ(grilleram.getniveauvoulu(), avant);
+    EXPECT_EQ(partie.grille().getniveauvoulu(), avant);
     EXPECT_EQ(donnees(), donneesavant);
     EXPECT_EQ(saisies(), 1);
-    EXPECT_EQ(historique.effectif(), 1);
-    EXPECT_EQ(niveauchoisi(paramjeu, 1), 0);
+    EXPECT_EQ(partie.historique().effectif(), 1);
+    EXPECT_EQ(niveauchoisi(partie.parametres(), 1), 0);
     EXPECT_EQ(jeu.verrousjeu, 0);
     // A click beside the text is a click on the column, with no question.
     const RECT z = zoneniveau();
@@ -118,18 +103,18 @@ TEST_F(niveau, AYesEmptiesTheGridClearsUndoResetsTheTimeAndIsSaved) {
     joue();
     tickessai += 7000;
     chronomevaluer();
-    ASSERT_GE(paramjeu.chronos.getsec(1), 7);
-    const short avant = grilleram.getniveauvoulu();
-    const short apres = niveauvoisin(avant, true, niveaumax());
+    ASSERT_GE(partie.parametres().chronos.getsec(1), 7);
+    const short avant = partie.grille().getniveauvoulu();
+    const short apres = niveauvoisin(avant, true, partie.niveaumax());
     reponses = {IDYES};
     clicniveautexte(false);
-    EXPECT_EQ(grilleram.getniveauvoulu(), apres);
-    EXPECT_EQ(niveauchoisi(paramjeu, 1), apres);
+    EXPECT_EQ(partie.grille().getniveauvoulu(), apres);
+    EXPECT_EQ(niveauchoisi(partie.parametres(), 1), apres);
     EXPECT_EQ(saisies(), 0);
-    EXPECT_EQ(grilleram.yadespossusers(), 0);
-    EXPECT_EQ(historique.effectif(), 0);
+    EXPECT_EQ(partie.grille().yadespossusers(), 0);
+    EXPECT_EQ(partie.historique().effectif(), 0);
     EXPECT_FALSE(IsWindowEnabled(bouton(idannuler)));
-    EXPECT_EQ(paramjeu.chronos.getsec(1), 0);
+    EXPECT_EQ(partie.parametres().chronos.getsec(1), 0);
     // "S" writes the chosen level.
     reponses = {IDYES};
     presse(idsauver);
@@ -143,22 +128,22 @@ TEST_F(niveau, AYesEmptiesTheGridClearsUndoResetsTheTimeAndIsSaved) {
     fenetre = demarrage(nullptr, SW_SHOW);
     ASSERT_NE(fenetre, nullptr);
     peins();
-    EXPECT_EQ(grilleram.getniveauvoulu(), apres);
+    EXPECT_EQ(partie.grille().getniveauvoulu(), apres);
     EXPECT_EQ(donnees(), donneesapres);
 }
 
 // Every level in turn, up and then down: the walk wraps round to where it
 // began, and a harder level never shows more givens.
 TEST_F(niveau, LeftClicksWalkEveryLevelRoundAndRightClicksWalkBack) {
-    const short plafond = niveaumax();
-    const short depart = grilleram.getniveauvoulu();
+    const short plafond = partie.niveaumax();
+    const short depart = partie.grille().getniveauvoulu();
     std::vector<short> donneesparniveau(8, 0);
     for (short i = 0; i < plafond; ++i) {
         reponses = {IDYES};
         clicniveautexte(false);
-        donneesparniveau[static_cast<size_t>(grilleram.getniveauvoulu())] = donnees();
+        donneesparniveau[static_cast<size_t>(partie.grille().getniveauvoulu())] = donnees();
     }
-    EXPECT_EQ(grilleram.getniveauvoulu(), depart);
+    EXPECT_EQ(partie.grille().getniveauvoulu(), depart);
     for (short n = 2; n <= plafond; ++n)
         EXPECT_LE(donneesparniveau[static_cast<size_t>(n)],
                   donneesparniveau[static_cast<size_t>(n - 1)])
@@ -167,7 +152,7 @@ TEST_F(niveau, LeftClicksWalkEveryLevelRoundAndRightClicksWalkBack) {
     for (short i = 1; i <= plafond; ++i) {
         reponses = {IDYES};
         clicniveautexte(true);
-        EXPECT_EQ(grilleram.getniveauvoulu(),
+        EXPECT_EQ(partie.grille().getniveauvoulu(),
                   static_cast<short>((depart - i - 1 + 2 * plafond) % plafond + 1));
     }
     EXPECT_EQ(questions.size(), static_cast<size_t>(2 * plafond));
@@ -229,11 +214,11 @@ TEST_F(niveau, ASaveThatCannotBeWrittenIsToldAndTheGameGoesOn) {
     }
     ASSERT_EQ(questions.size(), 2u);
     gstring attendu;
-    createmsg(&attendu, 17, paramjeu.langue, nom.c_str());
+    createmsg(&attendu, 17, partie.parametres().langue, nom.c_str());
     EXPECT_EQ(questions[1], attendu.adr());
     EXPECT_EQ(litfichier(nom), precedent);
     EXPECT_EQ(jeu.verrousjeu, 0);
-    EXPECT_EQ(jeu.mode, modejeu);
+    EXPECT_EQ(partie.mode(), modeappli::jeu);
     // The game goes on: undo takes the entry back.
     const short avant = saisies();
     presse(idannuler);
@@ -267,7 +252,7 @@ TEST_F(niveau, TheLevelTextHasATooltipInBothLanguages) {
     visiblependant = true;
     pendantboite = [&visiblependant] { visiblependant = tooltip.estvisible(); };
     reponses = {IDNO};
-    presse(idbouttongrille(paramjeu.grillecourante == 5 ? 4 : 5));
+    presse(idbouttongrille(partie.parametres().grillecourante == 5 ? 4 : 5));
     EXPECT_FALSE(visiblependant);
 }
 #endif

@@ -6,9 +6,8 @@
 
 void paramdefaut() {
     setappli(0);
-    jeu.casecourante = 1;
     settailleprin(taillecasedefaut);
     jeucouleurs();
     setappli(3);
-    setmode(modesansgrille);
+    setmode(modeappli::sansgrille);
 }

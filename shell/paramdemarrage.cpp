@@ -35,11 +35,12 @@ std::string choisitfichier() {
 
 bool lisparametres() {
     fichier = choisitfichier();
+    partie.fixefichier(fichier);
     const char* nom = fichier.c_str();
     const claverrouparam::issue issue = verrou.prendre(fichier);
     // Reading changes nothing on the disk: the file gives the language of
     // the messages below even when another copy holds it.
-    getparamuser(paramjeu, nom);
+    getparamuser(partie.parametres(), nom);
     languedesboites();
     if (issue == claverrouparam::issue::occupe) {
         boitemessage(18, MB_OK | MB_ICONHAND, nom);

@@ -1,13 +1,11 @@
 // The paint sequence of the main window.
 #include "shell/peinture.h"
 
-#include "shell/boites.h"
 #include "shell/boutons.h"
 #include "shell/curseurs.h"
 #include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/fendemarrage.h"
-#include "shell/jeu.h"
 #include "shell/miseenpage.h"
 #include "shell/selecteur.h"
 #include "shell/tracepeinture.h"
@@ -28,9 +26,9 @@ std::unique_ptr<bitmapmemoire> tout;
 void creagrillefond(short w, short h) {
     if (fond && fond->larg() == w && fond->haut() == h) return;
     fond = std::make_unique<bitmapmemoire>(w, h, GetSysColor(COLOR_BTNFACE));
-    if (anymode(modejeu, 0)) {
+    if (anymode(modeappli::jeu)) {
         fenecrout.sethdc(fond->dc());
-        grilleram.dessingrifond(&fenecrout, 0, 0xFF0000, 0xFF0000);
+        grillepage().dessingrifond(&fenecrout, 0, 0xFF0000, 0xFF0000);
     }
 }
 
@@ -38,13 +36,13 @@ void creagrilletout() {
     if (!tout || tout->larg() != fond->larg() || tout->haut() != fond->haut())
         tout = std::make_unique<bitmapmemoire>(fond->larg(), fond->haut());
     tout->copiede(*fond);
-    if (!anymode(modejeu, 0)) return;
+    if (!anymode(modeappli::jeu)) return;
     fenecrout.sethdc(tout->dc());
-    grilleram.dessingrifin(&fenecrout, 0, 0xFF0000, 0xFF0000);
+    grillepage().dessingrifin(&fenecrout, 0, 0xFF0000, 0xFF0000);
     static const int couleurs[3] = {0x0000FF, 0x00FF00, 0x00A5FF};
     for (int i = 2; i >= 0; --i)
-        if (jeu.marqueurs[i] != 0)
-            hexaplacer(&grilleram, &fenecrout, jeu.marqueurs[i], couleurs[i]);
+        if (partie.points()[i] != 0)
+            hexaplacer(&grillepage(), &fenecrout, partie.points()[i], couleurs[i]);
 }
 
 // The column's frame, version, grid star, level and current value.
@@ -62,20 +60,20 @@ void decorecolonne(HDC dc) {
     const int m0 = SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, 0xFF0000);
     TextOutA(dc, c, colonne.premierey - 16, "V.3.6", 5);
-    if (colonne.grillesy > 0 && paramjeu.grillecourante > 0) {
-        const int y = colonne.grillesy + paramjeu.grillecourante * colonne.hauteur -
+    if (colonne.grillesy > 0 && partie.parametres().grillecourante > 0) {
+        const int y = colonne.grillesy + partie.parametres().grillecourante * colonne.hauteur -
                       colonne.hauteur * 4 / 10 - 8;
         TextOutA(dc, 75, y, "*", 1);
     }
     gstring niveau;
-    grilleram.libniveaubis(&niveau, 15, false);
+    partie.grille().libniveaubis(&niveau, 15, false);
     const std::string texteniveau =
-        std::string(paramjeu.langue == langueanglais ? "Lvl " : "Niv.") + niveau.adr();
+        std::string(partie.parametres().langue == langueanglais ? "Lvl " : "Niv.") + niveau.adr();
     TextOutA(dc, c, colonne.niveauy - 8, texteniveau.c_str(), static_cast<int>(texteniveau.size()));
     HFONT grande = CreateFontA(24, 8, 0, 0, 600, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
     SelectObject(dc, grande);
-    const char valeur[2] = {boncarac(0, jeu.valeurcourante), 0};
+    const char valeur[2] = {boncarac(0, partie.valeurcourante()), 0};
     TextOutA(dc, c, colonne.valeury - 12, valeur, 1);
     SetBkMode(dc, m0);
     SetTextAlign(dc, a0);
@@ -89,22 +87,11 @@ void decorecolonne(HDC dc) {
     dessinboutri(dc);
 }
 
-void felicitations() {
-    bip(800, 80);
-    bip(1200, 35);
-    bip(1600, 35);
-    blocagedujeu();
-    const std::string n = std::to_string(paramjeu.grillecourante);
-    boitemessage(6, MB_OK | MB_ICONINFORMATION, n.c_str());
-    if (boitemessage(12, MB_YESNO | MB_ICONQUESTION) == IDYES) sauvejeu();
-    deblocagedujeu();
-}
-
 // The rules page shown, drawn into the back picture of one page's size.
 void peindreregles(HDC dc) {
     if (!tout || tout->larg() != fenetreglewid || tout->haut() != fenetreglehgt)
         tout = std::make_unique<bitmapmemoire>(fenetreglewid, fenetreglehgt);
-    reglelangue = paramjeu.langue == langueanglais ? 1 : 0;
+    reglelangue = partie.parametres().langue == langueanglais ? 1 : 0;
     pagereglaffi(tout->dc(), reglepage);
     BitBlt(dc, 0, 0, fenetreglewid, fenetreglehgt, tout->dc(), 0, 0, SRCCOPY);
     boutaffiches();
@@ -134,18 +121,18 @@ void peindre(HWND window) {
         recalculemiseenpage();
         setgriwinposition();
     }
-    if (jeu.pret && anymode(moderegles, 0)) {
+    if (jeu.pret && anymode(modeappli::regles)) {
         peindreregles(dc);
     } else if (jeu.pret) {
         const miseenpage& m = miseenpagecourante();
-        grilleram.setdevice(0, &fenecrout);
+        grillepage().setdevice(0, &fenecrout);
         creagrillefond(m.largeur, m.hauteur);
         creagrilletout();
         fenecrout.sethdc(dc);
-        if (anymode(modejeu, 0)) regionsdujeu().appliqueregprin(window);
+        if (anymode(modeappli::jeu)) regionsdujeu().appliqueregprin(window);
         BitBlt(dc, 0, 0, m.largeur, m.hauteur, tout->dc(), 0, 0, SRCCOPY);
         boutaffiches();
-        if (anymode(modejeu, 0)) {
+        if (anymode(modeappli::jeu)) {
             calcuboutri(colonne.selecteurhaut);
             decorecolonne(dc);
         }
@@ -153,10 +140,5 @@ void peindre(HWND window) {
     EndPaint(window, &ps);
     if (jeu.pret) fendemarrage.fixafficentremain(false);
     sablierfin();
-    if (jeu.pret && anymode(modejeu, 0)) tracepeinturegrille();
-    expliquefleches();
-    if (jeu.grillefinie) {
-        jeu.grillefinie = false;
-        felicitations();
-    }
+    if (jeu.pret && anymode(modeappli::jeu)) tracepeinturegrille();
 }

@@ -1,7 +1,7 @@
 // The main window's paint: the grid drawn through two kept memory bitmaps
 // (the grid background, kept until the layout changes, and the full picture)
 // and copied in one transfer, then the button column's decoration and the
-// value selector; the congratulation sequence when the grid was finished.
+// value selector. It draws only: no question or save starts from it.
 #pragma once
 
 #include "platform/win32.h"

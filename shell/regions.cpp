@@ -20,18 +20,18 @@ short s16(int v) {
 void regionsjeu::calcuposiregion(const entreesregions& e) {
     if (e.grille == nullptr || e.dev == nullptr) return;
     clagripage& g = *e.grille;
-    g.fautcoordentableaux();
-    if (!g.faitcoord()) return;
+    g.modele().fautcoordentableaux();
+    if (!g.modele().faitcoord()) return;
     short x1 = 0;
     short y1 = 0;
     short x2 = 0;
     short y2 = 0;
-    g.posicadremax(x1, y1, x2, y2);
+    g.modele().posicadremax(x1, y1, x2, y2);
     const etenduegrille ext{s16(std::abs(x1)), s16(std::abs(x2)), s16(std::abs(y2)),
                             s16(std::abs(y1))};
     dispo = calcudisposition(ext, regprin.getdx(), regprin.getdy(), e.gauche, e.haut, e.ecranw,
                              e.ecranh, dispo);
-    const short pas = g.gettaillepix();
+    const short pas = g.modele().gettaillepix();
     decalaccordfleches(pas);
     const POINT o = originegrille(dispo, pas, defil);
     cladevout& d = *e.dev;
@@ -47,30 +47,31 @@ void regionsjeu::crearegiongrille(const entreesregions& e) {
     if (e.fenetre != nullptr) reggrille.decalaset(e.fenetre);
     if (e.grille == nullptr || e.dev == nullptr) return;
     clagripage& g = *e.grille;
-    g.fautcoordentableaux();
-    if (!g.faitcoord()) return;
+    g.modele().fautcoordentableaux();
+    if (!g.modele().faitcoord()) return;
     const short dx = reggrille.getdx();
     const short dy = reggrille.getdy();
-    const short s = g.gettaillepix();
+    const short s = g.modele().gettaillepix();
     const int ox = dx + e.dev->getlocx();
     const int oy = dy + e.dev->getlocy();
     if (g.testaffi(8)) {
         const short dc = s16(s * 8 / 10);
-        for (short c = 1; c <= g.getnbcases(); ++c)
-            reggrille.addellipse(s16(ox + g.getcacentrix(c)), s16(oy - g.getcacentry(c)), dc, dc);
-        for (short h = 1; h <= g.getnbhexatotal(); ++h) {
-            const short dh = h <= g.getnbhexacompletes() ? s : s16(s / 5);
-            reggrille.addellipse(s16(ox + g.gethexacentrix(h)), s16(oy - g.gethexacentry(h)), dh,
-                                 dh);
+        for (short c = 1; c <= g.modele().getnbcases(); ++c)
+            reggrille.addellipse(s16(ox + g.modele().getcacentrix(c)),
+                                 s16(oy - g.modele().getcacentry(c)), dc, dc);
+        for (short h = 1; h <= g.modele().getnbhexatotal(); ++h) {
+            const short dh = h <= g.modele().getnbhexacompletes() ? s : s16(s / 5);
+            reggrille.addellipse(s16(ox + g.modele().gethexacentrix(h)),
+                                 s16(oy - g.modele().gethexacentry(h)), dh, dh);
         }
     } else {
         clavodirections dir;
         dir.settaillangle(s16(s * 12 / 10), 0);
-        for (short h = 1; h <= g.getnbhexacompletes(); ++h) {
+        for (short h = 1; h <= g.modele().getnbhexacompletes(); ++h) {
             POINT p[7];
             for (short k = 0; k < 6; ++k)
-                p[k] = POINT{ox + g.gethexacentrix(h) + dir.reulatx(k),
-                             oy - g.gethexacentry(h) - dir.reulaty(k)};
+                p[k] = POINT{ox + g.modele().gethexacentrix(h) + dir.reulatx(k),
+                             oy - g.modele().gethexacentry(h) - dir.reulaty(k)};
             p[6] = p[0];
             reggrille.addpolygone(p, 7);
         }
@@ -104,7 +105,7 @@ void regionsjeu::composeregionprin(const entreesregions& e) {
 }
 
 void regionsjeu::recalcureg(const entreesregions& e) {
-    if (e.grille != nullptr) e.grille->fautcoordentableaux();
+    if (e.grille != nullptr) e.grille->modele().fautcoordentableaux();
     if (e.fenetre != nullptr) regprin.decalaset(e.fenetre);
     calcuposiregion(e);
     crearegiongrille(e);

@@ -31,7 +31,7 @@
 //   layout-valid flag, reaffigri().
 // - A drag of more than 24 pixels between press and release (no cell, a
 //   lattice point): `regions.decalagrisouris(release x - press x, release y
-//   - press y, grilleram.gettaillepix())` in grid-local coordinates (y
+//   - press y, partie.grille().gettaillepix())` in grid-local coordinates (y
 //   upwards), clear the layout-valid flag, reaffigri().
 // - Cell size "+" / "-", a grid loaded, the parameters read: clear the
 //   layout-valid flag (the next paint lays out and shapes again; a smaller

@@ -84,7 +84,7 @@ protected:
     }
 
     void charge(const char* nom, short taille, short mode) {
-        ASSERT_NE(grilleload(0, &page, nom), 0) << nom;
+        ASSERT_NE(grilleload(0, &page.modele(), nom), 0) << nom;
         page.setdevice(0, &dev);
         page.setmodaffi(mode);
         page.settaillemmpix(0, taille);
@@ -154,7 +154,7 @@ TEST_F(regions, the_shape_is_the_caption_strip_the_button_column_and_the_enlarge
 
         // Every pixel of the grid area against the shapes, 2 pixels of
         // margin on either side of their edges; nothing right of the area.
-        const short s = page.gettaillepix();
+        const short s = page.modele().gettaillepix();
         const int ox = dx + dev.getlocx();
         const int oy = dy + dev.getlocy();
         int dedans = 0;
@@ -168,19 +168,19 @@ TEST_F(regions, the_shape_is_the_caption_strip_the_button_column_and_the_enlarge
                 const double gy = oy - (y + 0.5);
                 double marge = 1e9; // distance outside the nearest shape
                 if (c.mode == 8) {
-                    for (short k = 1; k <= page.getnbcases(); ++k)
+                    for (short k = 1; k <= page.modele().getnbcases(); ++k)
+                        marge = std::min(marge, std::hypot(gx - page.modele().getcacentrix(k),
+                                                           gy - page.modele().getcacentry(k)) -
+                                                    s * 8 / 10 / 2);
+                    for (short h = 1; h <= page.modele().getnbhexatotal(); ++h)
                         marge = std::min(
-                            marge, std::hypot(gx - page.getcacentrix(k), gy - page.getcacentry(k)) -
-                                       s * 8 / 10 / 2);
-                    for (short h = 1; h <= page.getnbhexatotal(); ++h)
-                        marge =
-                            std::min(marge, std::hypot(gx - page.gethexacentrix(h),
-                                                       gy - page.gethexacentry(h)) -
-                                                (h <= page.getnbhexacompletes() ? s : s / 5) / 2);
+                            marge, std::hypot(gx - page.modele().gethexacentrix(h),
+                                              gy - page.modele().gethexacentry(h)) -
+                                       (h <= page.modele().getnbhexacompletes() ? s : s / 5) / 2);
                 } else {
-                    for (short h = 1; h <= page.getnbhexacompletes(); ++h)
-                        marge = std::min(marge, normehexa(gx - page.gethexacentrix(h),
-                                                          gy - page.gethexacentry(h)) -
+                    for (short h = 1; h <= page.modele().getnbhexacompletes(); ++h)
+                        marge = std::min(marge, normehexa(gx - page.modele().gethexacentrix(h),
+                                                          gy - page.modele().gethexacentry(h)) -
                                                     s * 12 / 10);
                 }
                 if (std::abs(marge) < 2) continue;
@@ -193,8 +193,9 @@ TEST_F(regions, the_shape_is_the_caption_strip_the_button_column_and_the_enlarge
         }
         EXPECT_GT(dedans, 1000);
         EXPECT_GT(dehors, 100);
-        for (short k = 1; k <= page.getnbcases(); ++k)
-            EXPECT_TRUE(dansregion(fenetrede(page.getcacentrix(k), page.getcacentry(k))));
+        for (short k = 1; k <= page.modele().getnbcases(); ++k)
+            EXPECT_TRUE(
+                dansregion(fenetrede(page.modele().getcacentrix(k), page.modele().getcacentry(k))));
 
         // Moved near the screen's right edge, the window overflows and the
         // layout made again opens the right arrow.
@@ -264,8 +265,8 @@ TEST_F(regions, a_grid_larger_than_the_screen_scrolls_by_its_arrows_and_by_a_dra
     EXPECT_EQ(dev.getlocy(), std::max(y0 - pas, d.Y0 - d.Oy));
     EXPECT_TRUE(flechokgauche && flechokdroite);
     short vus = 0;
-    for (short k = 1; k <= page.getnbcases(); ++k) {
-        const POINT p = fenetrede(page.getcacentrix(k), page.getcacentry(k));
+    for (short k = 1; k <= page.modele().getnbcases(); ++k) {
+        const POINT p = fenetrede(page.modele().getcacentrix(k), page.modele().getcacentry(k));
         if (p.x < dx + dispositionjeu::L + 20 || p.x > dx + d.W - d.Ox - 2 * dx - 20 ||
             p.y < dy + 20 || p.y > dy + d.e.haut + d.e.bas - 20)
             continue;

@@ -71,7 +71,7 @@ void dessinboutri(HDC dc) {
     const int ancienmode = SetBkMode(dc, TRANSPARENT);
     for (short k = 0; k < 6; ++k) {
         const short v = valeurboutri(k);
-        SetTextColor(dc, v == jeu.valeurcourante ? 0xFF00FF : 0);
+        SetTextColor(dc, v == partie.valeurcourante() ? 0xFF00FF : 0);
         const char texte[2] = {boncarac(0, v), 0};
         TextOutA(dc, sel.textes[k].x, sel.textes[k].y, texte, 1);
     }
@@ -102,7 +102,7 @@ short boutriproche(short x, short y) {
 }
 
 void nombreclic(short v) {
-    jeu.valeurcourante = v;
+    partie.choisitvaleur(v);
     reaffigri();
     gestafficontraintes(v);
     fixecursouris(false);
@@ -110,8 +110,8 @@ void nombreclic(short v) {
 
 void cliquechiffre(char source, short v) {
     if (v < 0 || v > 6) return;
-    const short avant = jeu.valeurcourante;
-    jeu.valeurcourante = v;
+    const short avant = partie.valeurcourante();
+    partie.choisitvaleur(v);
     if (source == 'F' || source == 'T') {
         nombreclic(v);
         return;
@@ -133,7 +133,7 @@ void captouchauvol() {
             break;
         }
     if (GetAsyncKeyState(VK_TAB) != 0) {
-        const short suivant = static_cast<short>(jeu.valeurcourante + 1);
+        const short suivant = static_cast<short>(partie.valeurcourante() + 1);
         cliquechiffre('K', suivant > 6 ? 1 : suivant);
     }
 }

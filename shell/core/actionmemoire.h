@@ -1,7 +1,8 @@
 // Recording the player's entries and erasures in the undo history, and
 // applying one undo or redo step to the grid.
 //
-// The windowed shell keeps one defairefaire for the grid in play and calls:
+// The game in progress (partie.h) keeps one defairefaire for the grid in play
+// and calls:
 // - memorisaction(history, 1, v, cell) after posevaleur puts v in an empty
 //   cell, memorisaction(history, 2, v, cell) after it erases the player's v;
 // - refaitaction(history, grid, 6) for "<" and refaitaction(history, grid, 5)

@@ -128,8 +128,8 @@ TEST_F(Chrono, TheRuleRunsOnlyTheCurrentUnfinishedGrid) {
         {"not active", [](etatchrono& x) { x.actif = false; }},
         {"minimised", [](etatchrono& x) { x.minimise = true; }},
         {"a message box is open", [](etatchrono& x) { x.verrous = 1; }},
-        {"rules pages", [](etatchrono& x) { x.mode = 5; }},
-        {"no grid (mode 1)", [](etatchrono& x) { x.mode = 1; }},
+        {"rules pages", [](etatchrono& x) { x.mode = modeappli::regles; }},
+        {"no grid (mode 1)", [](etatchrono& x) { x.mode = modeappli::sansgrille; }},
         {"finished", [](etatchrono& x) { x.grillefinie = true; }},
         {"no current grid", [](etatchrono& x) { x.grille = 0; }},
     };

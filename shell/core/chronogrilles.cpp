@@ -6,7 +6,7 @@
 
 short chronoquitourne(const etatchrono& etat) {
     const bool tourne = etat.affichage && etat.actif && !etat.minimise && etat.verrous <= 0 &&
-                        etat.mode == 4 && !etat.grillefinie;
+                        etat.mode == modeappli::jeu && !etat.grillefinie;
     return tourne ? std::max<short>(etat.grille, 0) : short(0);
 }
 

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "shell/core/durelapsed.h"
+#include "shell/core/modeappli.h"
 
 #include "foundation/gstring.h"
 
@@ -19,18 +20,18 @@
 
 // What the rule reads from the shell.
 struct etatchrono {
-    bool affichage = true;    // the chronometer display flag ("chro")
-    bool actif = true;        // the chronometer-active flag (chronomactiver)
-    bool minimise = false;    // the main window is minimised
-    short verrous = 0;        // the game lock counter (a message box is open)
-    short mode = 4;           // the application mode: 4 playing, 5 rules pages
-    short grille = 0;         // the current grid number, 0 for none
-    bool grillefinie = false; // every cell of the current grid is filled
+    bool affichage = true;           // the chronometer display flag ("chro")
+    bool actif = true;               // the chronometer-active flag (chronomactiver)
+    bool minimise = false;           // the main window is minimised
+    short verrous = 0;               // the game lock counter (a message box is open)
+    modeappli mode = modeappli::jeu; // the application mode
+    short grille = 0;                // the current grid number, 0 for none
+    bool grillefinie = false;        // every cell of the current grid is filled
 };
 
 // The grid whose chronometer should run, or 0 when none should: the display
 // is on, the chronometer is active, the window is not minimised, no message
-// box is open, a grid is being played (mode 4) and it is not finished.
+// box is open, a grid is being played (modeappli::jeu) and it is not finished.
 short chronoquitourne(const etatchrono& etat);
 
 class chronogrilles {

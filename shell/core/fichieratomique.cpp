@@ -6,7 +6,7 @@
 
 #ifdef _WIN32
 #include <random>
-#include <windows.h>
+#include <windows.h> // kernel only: the file and lock calls
 #else
 #include <cerrno>
 #include <fcntl.h>

@@ -2,7 +2,8 @@
 // (getparamuser) and writing it (ecriparamusernew), and the in-memory saved
 // states of play of every grid.
 //
-// How the windowed shell uses it (one claparamuser for the process):
+// How the game in progress (partie.h) and the shell use it (one claparamuser
+// for the process):
 // - start-up: paramdefaut does the window's part (arrows, palette, mode) and
 //   leaves this state at its initial values; nomgrinit; then
 //   getparamuser(state, the name from nomfichierparam); then settailleprin

@@ -3,7 +3,7 @@
 #include "shell/core/verrouparam.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include <windows.h> // kernel only: the file and lock calls
 #else
 #include <cerrno>
 #include <fcntl.h>

@@ -22,40 +22,40 @@
 namespace {
 
 short premierevide(short apres) {
-    for (short c = static_cast<short>(apres + 1); c <= grilleram.getnbcases(); ++c)
-        if (grilleram.casestvide(c)) return c;
+    for (short c = static_cast<short>(apres + 1); c <= partie.grille().getnbcases(); ++c)
+        if (partie.grille().casestvide(c)) return c;
     return 0;
 }
 
 short permise(short c) {
-    grilleram.ajustepossicase();
+    partie.grille().ajustepossicase();
     for (short v = 1; v <= 6; ++v)
-        if (grilleram.isautorisee(c, v) != 0) return v;
+        if (partie.grille().isautorisee(c, v) != 0) return v;
     return 0;
 }
 
 // Fill the empty cells by trial, the given values kept.
 bool resous(short c) {
-    if (c > grilleram.getnbcases()) return true;
-    if (!grilleram.casestvide(c)) return resous(static_cast<short>(c + 1));
+    if (c > partie.grille().getnbcases()) return true;
+    if (!partie.grille().casestvide(c)) return resous(static_cast<short>(c + 1));
     for (short v = 1; v <= 6; ++v) {
         bool libre = true;
         for (short i = 0; i < 12 && libre; ++i) {
-            const short n = grilleram.casevoisine(c, i);
-            libre = n == 0 || grilleram.getcaseval(n) != v;
+            const short n = partie.grille().casevoisine(c, i);
+            libre = n == 0 || partie.grille().getcaseval(n) != v;
         }
         if (!libre) continue;
-        grilleram.setcaseval(c, v);
+        partie.grille().setcaseval(c, v);
         if (resous(static_cast<short>(c + 1))) return true;
     }
-    grilleram.setcaseval(c, 0);
+    partie.grille().setcaseval(c, 0);
     return false;
 }
 
 void imprime(const char* quoi, short c, short v) {
     const miseenpage& m = miseenpagecourante();
-    std::printf("%s %d %d %d\n", quoi, m.originex + grilleram.getcacentrix(c),
-                m.originey - grilleram.getcacentry(c), v);
+    std::printf("%s %d %d %d\n", quoi, m.originex + partie.grille().getcacentrix(c),
+                m.originey - partie.grille().getcacentry(c), v);
 }
 
 } // namespace
@@ -66,21 +66,21 @@ int main(int argc, char** argv) {
     nomgrinit();
     if (!grillecharger(nullptr, grille, nullptr, false)) return 1;
     if (argc > 3 && std::string(argv[2]) == "size") {
-        paramjeu.taillecase = static_cast<short>(std::atoi(argv[3]));
-        settailleprin(paramjeu.taillecase);
+        partie.parametres().taillecase = static_cast<short>(std::atoi(argv[3]));
+        settailleprin(partie.parametres().taillecase);
     }
     recalculemiseenpage();
     if (argc > 2 && std::string(argv[2]) == "solution") {
         std::vector<short> vides;
-        for (short c = 1; c <= grilleram.getnbcases(); ++c)
-            if (grilleram.casestvide(c)) vides.push_back(c);
+        for (short c = 1; c <= partie.grille().getnbcases(); ++c)
+            if (partie.grille().casestvide(c)) vides.push_back(c);
         if (!resous(1)) return 1;
-        for (short c : vides) imprime("S", c, grilleram.getcaseval(c));
+        for (short c : vides) imprime("S", c, partie.grille().getcaseval(c));
         return 0;
     }
     const short a = premierevide(0);
     const short va = permise(a);
-    grilleram.setcaseval(a, va);
+    partie.grille().setcaseval(a, va);
     short b = premierevide(a);
     short vb = permise(b);
     while (b != 0 && vb == 0) {

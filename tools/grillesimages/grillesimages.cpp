@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         for (int taille : {40, 70}) {
             for (int mode : {6, 7, 8, 10}) {
                 clagripage page;
-                if (!grilleload(0, &page, nom.adr())) {
+                if (!grilleload(0, &page.modele(), nom.adr())) {
                     std::fprintf(stderr, "grillesimages: grid %s not found\n", nom.adr());
                     ++echecs;
                     continue;

@@ -7,8 +7,9 @@
 short libres(const clagripage& g, short c) {
     short m = 63;
     for (short k = 0; k < 12; ++k) {
-        const short n = g.casevoisine(c, k);
-        if (n > 0 && g.getcaseval(n) > 0) m = static_cast<short>(m & ~(1 << (g.getcaseval(n) - 1)));
+        const short n = g.modele().casevoisine(c, k);
+        if (n > 0 && g.modele().getcaseval(n) > 0)
+            m = static_cast<short>(m & ~(1 << (g.modele().getcaseval(n) - 1)));
     }
     return m;
 }
@@ -17,8 +18,8 @@ bool solution(clagripage& g) {
     short meilleure = 0;
     int moins = 7;
     short masque = 0;
-    for (short c = 1; c <= g.getnbcases(); ++c) {
-        if (!g.casestvide(c)) continue;
+    for (short c = 1; c <= g.modele().getnbcases(); ++c) {
+        if (!g.modele().casestvide(c)) continue;
         const short m = libres(g, c);
         int n = 0;
         for (short v = 0; v < 6; ++v) n += (m >> v) & 1;
@@ -32,19 +33,19 @@ bool solution(clagripage& g) {
     if (meilleure == 0) return true;
     for (short v = 1; v <= 6; ++v) {
         if ((masque & (1 << (v - 1))) == 0) continue;
-        g.setcaseval(meilleure, v);
+        g.modele().setcaseval(meilleure, v);
         if (solution(g)) return true;
     }
-    g.setcaseval(meilleure, 0);
+    g.modele().setcaseval(meilleure, 0);
     return false;
 }
 
 std::vector<short> casesdelhexagone(const clagripage& g, short h) {
     std::vector<short> cases;
-    const double rayon = 0.8 * g.gettaillepix();
-    for (short c = 1; c <= g.getnbcases(); ++c) {
-        const double dx = g.getcacentrix(c) - g.gethexacentrix(h);
-        const double dy = g.getcacentry(c) - g.gethexacentry(h);
+    const double rayon = 0.8 * g.modele().gettaillepix();
+    for (short c = 1; c <= g.modele().getnbcases(); ++c) {
+        const double dx = g.modele().getcacentrix(c) - g.modele().gethexacentrix(h);
+        const double dy = g.modele().getcacentry(c) - g.modele().gethexacentry(h);
         if (std::hypot(dx, dy) < rayon) cases.push_back(c);
     }
     return cases;
@@ -53,12 +54,12 @@ std::vector<short> casesdelhexagone(const clagripage& g, short h) {
 short partieencours(clagripage& g) {
     short choisi = 0;
     int plusdonnees = -1;
-    for (short h = 1; h <= g.getnbhexacompletes(); ++h) {
+    for (short h = 1; h <= g.modele().getnbhexacompletes(); ++h) {
         int donnees = 0;
         int vides = 0;
         for (short c : casesdelhexagone(g, h)) {
-            if (g.casestvide(c)) ++vides;
-            if (g.casestfixe(c)) ++donnees;
+            if (g.modele().casestvide(c)) ++vides;
+            if (g.modele().casestfixe(c)) ++donnees;
         }
         if (vides >= 2 && donnees > plusdonnees) {
             plusdonnees = donnees;
@@ -66,14 +67,14 @@ short partieencours(clagripage& g) {
         }
     }
     if (choisi == 0) return 0;
-    std::vector<short> valeurs(static_cast<size_t>(g.getnbcases()) + 1, 0);
-    for (short c = 1; c <= g.getnbcases(); ++c) valeurs[c] = g.getcaseval(c);
+    std::vector<short> valeurs(static_cast<size_t>(g.modele().getnbcases()) + 1, 0);
+    for (short c = 1; c <= g.modele().getnbcases(); ++c) valeurs[c] = g.modele().getcaseval(c);
     if (!solution(g)) return 0;
     const std::vector<short> cases = casesdelhexagone(g, choisi);
-    for (short c = 1; c <= g.getnbcases(); ++c) {
+    for (short c = 1; c <= g.modele().getnbcases(); ++c) {
         bool garde = false;
         for (short k : cases) garde = garde || k == c;
-        if (!garde) g.setcaseval(c, valeurs[c]);
+        if (!garde) g.modele().setcaseval(c, valeurs[c]);
     }
     return choisi;
 }

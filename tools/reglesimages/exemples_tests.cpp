@@ -19,7 +19,7 @@ protected:
     static void SetUpTestSuite() { globinitvocalcul(); }
     // Load the grid with its pixel tables built, as the pictures draw it.
     static void charge(clagripage& g, const char* nom) {
-        ASSERT_TRUE(grilleload(0, &g, nom));
+        ASSERT_TRUE(grilleload(0, &g.modele(), nom));
         tailleimage(g, 60, 6, 12);
     }
 };
@@ -31,7 +31,7 @@ TEST_P(exemples, a_grid_in_progress_fills_one_hexagon_with_the_solution_and_noth
     charge(resolue, GetParam());
     ASSERT_TRUE(solution(resolue));
     std::vector<short> avant;
-    for (short c = 1; c <= g.getnbcases(); ++c) avant.push_back(g.getcaseval(c));
+    for (short c = 1; c <= g.modele().getnbcases(); ++c) avant.push_back(g.modele().getcaseval(c));
 
     const short h = partieencours(g);
     ASSERT_GT(h, 0);
@@ -40,24 +40,24 @@ TEST_P(exemples, a_grid_in_progress_fills_one_hexagon_with_the_solution_and_noth
     std::set<short> valeurs;
     int entrees = 0;
     for (short c : hexagone) {
-        valeurs.insert(g.getcaseval(c));
-        EXPECT_EQ(g.getcaseval(c), resolue.getcaseval(c)) << "cell " << c;
-        if (!g.casestfixe(c)) ++entrees;
+        valeurs.insert(g.modele().getcaseval(c));
+        EXPECT_EQ(g.modele().getcaseval(c), resolue.modele().getcaseval(c)) << "cell " << c;
+        if (!g.modele().casestfixe(c)) ++entrees;
     }
     EXPECT_EQ(valeurs, (std::set<short>{1, 2, 3, 4, 5, 6}));
     EXPECT_GE(entrees, 2);
 
     int vides = 0;
-    for (short c = 1; c <= g.getnbcases(); ++c) {
-        if (g.casestvide(c)) ++vides;
+    for (short c = 1; c <= g.modele().getnbcases(); ++c) {
+        if (g.modele().casestvide(c)) ++vides;
         bool danslhexagone = false;
         for (short k : hexagone) danslhexagone = danslhexagone || k == c;
         if (!danslhexagone) {
-            EXPECT_EQ(g.getcaseval(c), avant[c - 1]) << "cell " << c;
+            EXPECT_EQ(g.modele().getcaseval(c), avant[c - 1]) << "cell " << c;
         }
     }
     // In progress: far from solved.
-    EXPECT_GT(vides, g.getnbcases() / 4);
+    EXPECT_GT(vides, g.modele().getnbcases() / 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(grilles, exemples,

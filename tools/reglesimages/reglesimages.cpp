@@ -55,7 +55,8 @@ struct grilledessin {
     grilledessin(const char* nom, int w, int h, const std::function<void(clagripage&)>& prepare,
                  short plusgrand = 160) {
         constexpr short mode = 6;
-        if (!grilleload(0, &page, nom)) std::fprintf(stderr, "reglesimages: no grid %s\n", nom);
+        if (!grilleload(0, &page.modele(), nom))
+            std::fprintf(stderr, "reglesimages: no grid %s\n", nom);
         short taille = plusgrand;
         SIZE s = tailleimage(page, taille, mode, 12);
         while (taille > 20 && (s.cx > w || s.cy > h)) {
@@ -77,8 +78,12 @@ struct grilledessin {
         d.setlocxy(0, 0);
         return p;
     }
-    POINT cellule(short c) { return point(page.getcacentrix(c), page.getcacentry(c)); }
-    POINT hexagone(short h) { return point(page.gethexacentrix(h), page.gethexacentry(h)); }
+    POINT cellule(short c) {
+        return point(page.modele().getcacentrix(c), page.modele().getcacentry(c));
+    }
+    POINT hexagone(short h) {
+        return point(page.modele().gethexacentrix(h), page.modele().gethexacentry(h));
+    }
     // Copy onto dc, centred in the box (x, y, w, h).
     void pose(HDC dc, int x, int y, int w, int h) {
         x0 = x + (w - image->larg()) / 2;
@@ -219,7 +224,7 @@ double distancesegment(POINT p, POINT a, POINT b) {
 POINT devantcase(grilledessin& g, POINT a, short c) {
     const POINT b = g.cellule(c);
     const double l = std::hypot(a.x - b.x, a.y - b.y);
-    const double k = l > 0 ? g.page.gettaillepix() * 0.42 / l : 0;
+    const double k = l > 0 ? g.page.modele().gettaillepix() * 0.42 / l : 0;
     return {static_cast<LONG>(b.x + (a.x - b.x) * k), static_cast<LONG>(b.y + (a.y - b.y) * k)};
 }
 
@@ -230,8 +235,8 @@ double degagement(grilledessin& g, POINT a, short c) {
     const POINT b = devantcase(g, a, c);
     const std::array<POINT, 3> t = tetefleche(a, b);
     double d = 1e9;
-    for (short n = 1; n <= g.page.getnbcases(); ++n) {
-        if (n != c && g.page.casestvide(n)) continue;
+    for (short n = 1; n <= g.page.modele().getnbcases(); ++n) {
+        if (n != c && g.page.modele().casestvide(n)) continue;
         const POINT p = g.cellule(n);
         // Inside the head: the three edges turn the same way around p.
         double cotes[3];
@@ -253,7 +258,7 @@ double degagement(grilledessin& g, POINT a, short c) {
 // How far an arrow must pass from a digit's centre: the digit's ink
 // reaches about a quarter of the hexagon size from it.
 double margefleche(grilledessin& g) {
-    return g.page.gettaillepix() * 0.25;
+    return g.page.modele().gettaillepix() * 0.25;
 }
 
 // Of the candidate cells, the nearest to a whose arrow from a passes clear
@@ -315,7 +320,7 @@ bool page2(HDC dc) {
     // The hexagon outlined, and an arrow from the six values down to its
     // top side.
     const POINT c = g.hexagone(hx);
-    const int r = g.page.gettaillepix() + 8;
+    const int r = g.page.modele().gettaillepix() + 8;
     contourhexagone(dc, c, r, 14, orange);
     fleche(dc, {c.x, 380}, {c.x, static_cast<LONG>(c.y - r * 0.87 - 12)}, orange);
     texte(dc, c.x, 330, 70, "1 2 3 4 5 6", orange);
@@ -337,8 +342,8 @@ bool page3(HDC dc) {
     bouton(dc, 620, 1250, 66, 66, "F");
     const POINT a{653, 1240};
     std::vector<short> jouees;
-    for (short c = 1; c <= g.page.getnbcases(); ++c)
-        if (!g.page.casestvide(c) && !g.page.casestfixe(c)) jouees.push_back(c);
+    for (short c = 1; c <= g.page.modele().getnbcases(); ++c)
+        if (!g.page.modele().casestvide(c) && !g.page.modele().casestfixe(c)) jouees.push_back(c);
     const short c = ciblelibre(g, a, jouees);
     return c > 0 && flechecase(dc, g, a, c, vert);
 }
@@ -355,12 +360,12 @@ bool page4(HDC dc) {
     // digit.
     const POINT a{trois.x + 45, trois.y + 20};
     std::vector<short> possibles;
-    for (short c = 1; c <= g.page.getnbcases(); ++c)
-        if (g.page.casestvide(c) && (libres(g.page, c) & 4) != 0) possibles.push_back(c);
+    for (short c = 1; c <= g.page.modele().getnbcases(); ++c)
+        if (g.page.modele().casestvide(c) && (libres(g.page, c) & 4) != 0) possibles.push_back(c);
     const short c = ciblelibre(g, a, possibles);
     bool bonne = false;
     if (c > 0) {
-        g.page.setcaseval(c, 3);
+        g.page.modele().setcaseval(c, 3);
         peintgrille(g.page, g.d, *g.fond, *g.image);
         BitBlt(dc, g.x0, g.y0, g.image->larg(), g.image->haut(), g.image->dc(), 0, 0, SRCCOPY);
         bonne = flechecase(dc, g, a, c, magenta);
@@ -381,8 +386,8 @@ bool page5(HDC dc) {
     bouton(dc, 486, 1290, 66, 90, ">");
     const POINT a{205, 1270};
     std::vector<short> vides;
-    for (short c = 1; c <= g.page.getnbcases(); ++c)
-        if (g.page.casestvide(c)) vides.push_back(c);
+    for (short c = 1; c <= g.page.modele().getnbcases(); ++c)
+        if (g.page.modele().casestvide(c)) vides.push_back(c);
     const short c = ciblelibre(g, a, vides);
     if (c > 0) {
         const POINT p = g.cellule(c);
@@ -414,8 +419,8 @@ bool page6(HDC dc) {
     // marks: the marks' places close up.
     grilledessin h("1251-1", 4000, 4000, joue, 400);
     short c = 0;
-    for (short k = 1; k <= h.page.getnbcases() && c == 0; ++k)
-        if (h.page.casestvide(k) && h.page.getpuser(k) == 63) c = k;
+    for (short k = 1; k <= h.page.modele().getnbcases() && c == 0; ++k)
+        if (h.page.modele().casestvide(k) && h.page.modele().getpuser(k) == 63) c = k;
     if (c == 0) return false;
     const int fx = 400;
     const int fy = 1000;
@@ -428,7 +433,7 @@ bool page6(HDC dc) {
     cadre(dc, fx, fy, fw, fh, 8);
     // The same cell framed on the small grid, and a line to the close-up.
     const POINT q = g.cellule(c);
-    const int r = g.page.gettaillepix() / 2;
+    const int r = g.page.modele().gettaillepix() / 2;
     cadre(dc, q.x - r, q.y - r, 2 * r, 2 * r, 5);
     HPEN avant = plume(dc, 5, 0x404040);
     MoveToEx(dc, q.x, q.y + r, nullptr);
@@ -486,12 +491,12 @@ bool page8(HDC dc) {
     triangle({fx + 60, my - 45}, {fx + 60, my + 45}, {fx + 12, my}, 0xCCCCCC);
     triangle({mx - 45, fy + fh - 60}, {mx + 45, fy + fh - 60}, {mx, fy + fh - 12}, rouge);
     triangle({mx - 45, fy + 60}, {mx + 45, fy + 60}, {mx, fy + 12}, 0xCCCCCC);
-    const int r = g.page.gettaillepix();
+    const int r = g.page.modele().gettaillepix();
     const int couleurs[3] = {rouge, vert, orange};
     short pris[3] = {0, 0, 0};
     for (short k = 0; k < 3; ++k) {
         long meilleur = -1;
-        for (short h = 1; h <= g.page.getnbhexacompletes(); ++h) {
+        for (short h = 1; h <= g.page.modele().getnbhexacompletes(); ++h) {
             if (h == pris[0] || h == pris[1]) continue;
             const POINT p = g.hexagone(h);
             const long cible_x = fx + fw / 2 + (k - 1) * 2 * r;
@@ -515,22 +520,23 @@ bool page9(HDC dc) {
         solution(p);
         // Empty a third of the cells the player filled, and note the
         // candidates of some of them.
-        for (short c = 1; c <= p.getnbcases(); ++c)
-            if (!p.casestfixe(c) && c % 3 != 0) p.setcaseval(c, 0);
+        for (short c = 1; c <= p.modele().getnbcases(); ++c)
+            if (!p.modele().casestfixe(c) && c % 3 != 0) p.modele().setcaseval(c, 0);
         short marques = 0;
-        for (short c = 1; c <= p.getnbcases() && marques < 5; ++c) {
-            if (!p.casestvide(c) || c % 4 != 1) continue;
+        for (short c = 1; c <= p.modele().getnbcases() && marques < 5; ++c) {
+            if (!p.modele().casestvide(c) || c % 4 != 1) continue;
             for (short v = 1; v <= 6; ++v)
-                if ((libres(p, c) & (1 << (v - 1))) != 0) p.swapossuser(c, v);
+                if ((libres(p, c) & (1 << (v - 1))) != 0) p.modele().swapossuser(c, v);
             ++marques;
         }
     });
     g.pose(dc, 40, 360, 980, 1150);
     // A cell with a single value left.
-    for (short c = 1; c <= g.page.getnbcases(); ++c) {
+    for (short c = 1; c <= g.page.modele().getnbcases(); ++c) {
         const short m = libres(g.page, c);
-        if (g.page.casestvide(c) && g.page.getpuser(c) == 0 && m != 0 && (m & (m - 1)) == 0) {
-            cercle(dc, g.cellule(c), g.page.gettaillepix() / 3, 10, orange);
+        if (g.page.modele().casestvide(c) && g.page.modele().getpuser(c) == 0 && m != 0 &&
+            (m & (m - 1)) == 0) {
+            cercle(dc, g.cellule(c), g.page.modele().gettaillepix() / 3, 10, orange);
             break;
         }
     }

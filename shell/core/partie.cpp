@@ -1,0 +1,389 @@
+// The game in progress: the rules of play, the questions and their answers,
+// loading and keeping the grids, saving.
+#include "shell/core/partie.h"
+
+#include "shell/core/actionmemoire.h"
+#include "shell/core/etatsauve.h"
+
+#include "lattice/catalogue/grillecatalogue.h"
+
+#include <string>
+
+namespace {
+
+// The number-th name of the comma-separated playable list; empty when none.
+std::string nomgrille(short number) {
+    const std::string liste = nomdegrinu.adr();
+    short i = 1;
+    std::size_t debut = 0;
+    while (debut <= liste.size()) {
+        std::size_t fin = liste.find(',', debut);
+        if (fin == std::string::npos) fin = liste.size();
+        if (i == number) {
+            std::string nom = liste.substr(debut, fin - debut);
+            const auto a = nom.find_first_not_of(' ');
+            const auto b = nom.find_last_not_of(' ');
+            return a == std::string::npos ? std::string() : nom.substr(a, b - a + 1);
+        }
+        ++i;
+        debut = fin + 1;
+    }
+    return {};
+}
+
+questionjeu ouinon(short numero, questionjeu::icone icone, short pardefaut = 1) {
+    questionjeu q;
+    q.numero = numero;
+    q.choix = questionjeu::boutons::ouinon;
+    q.genre = icone;
+    q.pardefaut = pardefaut;
+    return q;
+}
+
+} // namespace
+
+short niveauvoisin(short courant, bool monter, short plafond) {
+    if (plafond < 1) return 1;
+    if (courant < 1) courant = 1;
+    if (courant > plafond) courant = plafond;
+    if (monter) return courant >= plafond ? short(1) : static_cast<short>(courant + 1);
+    return courant <= 1 ? plafond : static_cast<short>(courant - 1);
+}
+
+clapartie::clapartie(short grilles) : param(grilles) {}
+
+std::string clapartie::getfichier() const {
+    if (!fichier.empty()) return fichier;
+    gstring nom;
+    nomfichierparam(nom);
+    return nom.adr();
+}
+
+bool clapartie::anymode(modeappli a, modeappli b) const {
+    return modecourant != modeappli::aucun && (modecourant == a || modecourant == b);
+}
+
+bool clapartie::grillefinie() const {
+    return grillejeu.getnbcases() > 0 && grillejeu.cestfini() != 0;
+}
+
+etatchrono clapartie::etatpartie() const {
+    etatchrono e;
+    e.affichage = param.chronoaffiche;
+    e.mode = modecourant;
+    e.grille = param.grillecourante;
+    e.grillefinie = grillefinie();
+    return e;
+}
+
+short clapartie::niveaumax() {
+    return grillejeu.yaniveausept() ? short(7) : short(6);
+}
+
+void clapartie::recommence(short grilles) {
+    param = claparamuser(grilles);
+    laissees.vide();
+    histo.clear();
+    marques = {0, 0, 0};
+    valeur = 1;
+    cellule = 1;
+    modecourant = modeappli::aucun;
+    attente = suite::rien;
+    regles = gardee{};
+}
+
+effets clapartie::questionne(suite s, questionjeu q) {
+    attente = s;
+    effets e;
+    e.question = std::move(q);
+    return e;
+}
+
+effets clapartie::choisitvaleur(short v) {
+    effets e;
+    if (v < 0 || v > 6) return e;
+    valeur = v;
+    e.repeindre = true;
+    return e;
+}
+
+effets clapartie::clicgauche(short c) {
+    cellule = c;
+    grillejeu.ajustepossicase();
+    effets e = posevaleur();
+    e.repeindre = true;
+    return e;
+}
+
+effets clapartie::posevaleur() {
+    effets e;
+    const short c = cellule;
+    const short v = valeur;
+    if (grillejeu.casestvide(c)) {
+        if (v > 0 && grillejeu.isautorisee(c, v) != 0) {
+            grillejeu.setcaseval(c, v);
+            memorisaction(histo, actionpose, v, c);
+            if (grillefinie()) {
+                e = questionne(suite::bravo, {});
+                e.question->numero = 6;
+                e.question->p1 = std::to_string(param.grillecourante);
+                e.bips = {{800, 80}, {1200, 35}, {1600, 35}};
+                e.repeindre = true;
+            }
+        } else if (v == 0 && grillejeu.yadespossusers() != 0) {
+            grillejeu.razpuser(c);
+            e.bips = {{200, 50}};
+            e.repeindre = true;
+        } else {
+            e.bips = bipsderefus;
+        }
+        return e;
+    }
+    const short ancienne = grillejeu.getcaseval(c);
+    if (grillejeu.casestfixe(c)) {
+        valeur = ancienne;
+        if (ancienne >= 1 && ancienne <= 6) e.valeurdonnee = ancienne;
+        return e;
+    }
+    if (v == 0 || v == ancienne) {
+        grillejeu.setcaseval(c, 0);
+        if (v == 0) grillejeu.defixercase(c);
+        memorisaction(histo, actioneffacement, ancienne, c);
+        e.repeindre = true;
+        e.effacement = true;
+        e.bips = {{250, 80}, {200, 80}, {150, 80}};
+        return e;
+    }
+    e.bips = bipsderefus;
+    return e;
+}
+
+effets clapartie::clicdroit(short c, short v) {
+    effets e;
+    cellule = c;
+    e.repeindre = true;
+    if (param.remplitmarques && grillejeu.getpuser(c) == 0) {
+        for (short m = 1; m <= 6; ++m) grillejeu.swapossuser(c, m);
+    } else if (v != 0) {
+        grillejeu.swapossuser(c, v);
+    }
+    return e;
+}
+
+effets clapartie::clicpoint(short p) {
+    if (marques[0] == p) {
+        marques = {0, 0, 0};
+    } else {
+        marques = {p, marques[0], marques[1]};
+    }
+    effets e;
+    e.repeindre = true;
+    return e;
+}
+
+effets clapartie::defaire() {
+    refaitaction(histo, grillejeu, pasdefaire);
+    grillejeu.ajustepossicase();
+    effets e;
+    e.repeindre = true;
+    return e;
+}
+
+effets clapartie::refaire() {
+    refaitaction(histo, grillejeu, pasrefaire);
+    grillejeu.ajustepossicase();
+    effets e;
+    e.repeindre = true;
+    return e;
+}
+
+effets clapartie::charge(short number, const char* definition) {
+    effets e;
+    const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
+    if (nom.empty()) return e;
+    if (anymode(modeappli::jeu)) laissegrille();
+    if (grilleload(0, &grillejeu, nom.c_str()) == 0) return e;
+    param.grillecourante = number;
+    modecourant = modeappli::jeu;
+    marques = {0, 0, 0};
+    gstring etat;
+    grilluserfromram(param, etat, number);
+    restaureplateau(grillejeu, niveauchoisi(param, number), etat.adr());
+    grillejeu.debutmodaffichagrille();
+    grillejeu.ajustepossicase();
+    histo.clear();
+    laissees.reprend(number, histo, marques);
+    e.grillechargee = true;
+    e.repeindre = true;
+    return e;
+}
+
+effets clapartie::demandecharger(short number) {
+    argument = number;
+    const short courante = anymode(modeappli::jeu) ? param.grillecourante : short(0);
+    questionjeu q = ouinon(number == param.grillecourante ? 5 : 4, questionjeu::icone::question);
+    q.p1 = std::to_string(number);
+    q.p2 = courante > 0 ? std::to_string(courante) : std::string();
+    q.chargeoui = !nomgrille(number).empty();
+    return questionne(suite::charger, std::move(q));
+}
+
+effets clapartie::demandeniveau(bool monter) {
+    if (!anymode(modeappli::jeu) || param.grillecourante <= 0) return {};
+    argument = niveauvoisin(grillejeu.getniveauvoulu(), monter, niveaumax());
+    gstring francais;
+    gstring anglais;
+    clagrivora::texteniv(argument, nullptr, &francais, &anglais);
+    questionjeu q = ouinon(16, questionjeu::icone::question, 2);
+    q.p1 = param.langue == langueanglais ? anglais.adr() : francais.adr();
+    q.p2 = std::to_string(param.grillecourante);
+    return questionne(suite::niveau, std::move(q));
+}
+
+effets clapartie::changeniveau(short level) {
+    const short g = param.grillecourante;
+    grillejeu.fixenivoulu(clagrivora::sixtocent(level));
+    grillejeu.fautappliquerniveau();
+    grillejeu.retourafixe();
+    grillejeu.razallpuser();
+    grillejeu.ajustepossicase();
+    fixeniveauchoisi(param, g, level);
+    memogrilluser(param, g, "");
+    histo.clear();
+    marques = {0, 0, 0};
+    effets e;
+    e.chronoazero = true;
+    e.niveauchange = true;
+    e.repeindre = true;
+    return e;
+}
+
+effets clapartie::demandefixe() {
+    return questionne(suite::fixe, ouinon(10, questionjeu::icone::exclamation, 2));
+}
+
+effets clapartie::demandesauver() {
+    return questionne(suite::sauver, ouinon(11, questionjeu::icone::question));
+}
+
+effets clapartie::demandequitter() {
+    questionjeu q = ouinon(9, questionjeu::icone::question, 3);
+    q.choix = questionjeu::boutons::ouinonannuler;
+    return questionne(suite::quitter, std::move(q));
+}
+
+effets clapartie::repond(reponsejeu r) {
+    const suite s = attente;
+    attente = suite::rien;
+    const bool oui = r == reponsejeu::oui;
+    effets e;
+    switch (s) {
+    case suite::charger:
+        if (oui) e = charge(argument);
+        break;
+    case suite::niveau:
+        if (oui) e = changeniveau(argument);
+        break;
+    case suite::fixe:
+        if (oui) {
+            grillejeu.retourafixe();
+            grillejeu.ajustepossicase();
+            histo.clear();
+            e.repeindre = true;
+            e.chronoazero = true;
+        }
+        break;
+    case suite::sauver:
+        if (oui && param.grillecourante > 0) sauvejeu(e);
+        break;
+    case suite::bravo:
+        e = questionne(suite::bravosauver, ouinon(12, questionjeu::icone::question));
+        break;
+    case suite::bravosauver:
+        if (oui) sauvejeu(e);
+        break;
+    case suite::quitter:
+        if (oui) {
+            e.quitter = sauvejeu(e);
+            // Message 17 said, then whether to quit all the same.
+            if (!e.quitter) attente = suite::echecquitter;
+        } else {
+            e.quitter = r == reponsejeu::non;
+        }
+        break;
+    case suite::echecquitter:
+        e = questionne(suite::quitterquandmeme, ouinon(22, questionjeu::icone::exclamation, 2));
+        break;
+    case suite::quitterquandmeme:
+        e.quitter = oui;
+        break;
+    case suite::rien:
+        break;
+    }
+    return e;
+}
+
+void clapartie::laissegrille() {
+    const short g = param.grillecourante;
+    if (g <= 0) return;
+    gstring etat;
+    grillejeu.getactudata(3, &etat);
+    memogrilluser(param, g, etat.adr());
+    laissees.garde(g, histo, marques);
+}
+
+bool clapartie::sauvejeu(effets& e, bool silencieux) {
+    if (param.grillecourante > 0) {
+        gstring etat;
+        grillejeu.getactudata(3, &etat);
+        memogrilluser(param, param.grillecourante, etat.adr());
+    }
+    const std::string nom = getfichier();
+    if (ecriparamusernew(param, nom.c_str())) return true;
+    if (!silencieux) {
+        questionjeu q;
+        q.numero = 17;
+        q.genre = questionjeu::icone::exclamation;
+        q.p1 = nom;
+        const std::vector<bipjeu> bips = e.bips;
+        e = questionne(suite::rien, std::move(q));
+        e.bips = bips;
+    }
+    return false;
+}
+
+void clapartie::ouvreregles() {
+    // Already in the rules (a repeated command): what was kept stays kept.
+    if (!anymode(modeappli::regles)) {
+        regles.grille = anymode(modeappli::jeu) && param.grillecourante > 0;
+        if (regles.grille) {
+            grillejeu.getactudata(3, &regles.etat);
+            regles.position = histo.moveto(regles.pile);
+            regles.points = marques;
+        }
+    }
+    modecourant = modeappli::regles;
+}
+
+bool clapartie::reprendapresregles() const {
+    return regles.grille && param.grillecourante > 0;
+}
+
+effets clapartie::quitteregles() {
+    const short g = param.grillecourante;
+    effets e;
+    if (reprendapresregles()) e = charge(g);
+    if (e.grillechargee) {
+        restaureplateau(grillejeu, niveauchoisi(param, g), regles.etat.adr());
+        grillejeu.debutmodaffichagrille();
+        grillejeu.ajustepossicase();
+        histo.setfrom(regles.position, regles.pile);
+        marques = regles.points;
+    } else {
+        modecourant = modeappli::sansgrille;
+        histo.clear();
+    }
+    regles = gardee{};
+    e.repeindre = true;
+    return e;
+}
