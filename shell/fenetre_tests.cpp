@@ -459,7 +459,7 @@ TEST_F(fenetrejeu, ASecondCopyAndADamagedFileAtStartUp) {
 // user's data folder, made at start-up; a file in the current directory is
 // the one read, saved and named by "I" from then on, and the data folder's
 // is left alone.
-TEST_F(partie, TheCurrentDirectorysFileComesBeforeTheDataFolders) {
+TEST_F(fenetrejeu, TheCurrentDirectorysFileComesBeforeTheDataFolders) {
     const std::string donnees = fichierdonnees();
     EXPECT_EQ(fichierparam(), donnees);
     reponses = {IDYES};
@@ -474,7 +474,7 @@ TEST_F(partie, TheCurrentDirectorysFileComesBeforeTheDataFolders) {
     ASSERT_NE(fenetre, nullptr);
     peins();
     EXPECT_EQ(fichierparam(), ici);
-    EXPECT_EQ(paramjeu.grillecourante, 2);
+    EXPECT_EQ(partie.parametres().grillecourante, 2);
     questions.clear();
     reponses = {IDYES, IDCANCEL};
     presse(idsauver);
