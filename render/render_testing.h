@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "platform/font_caches.h"
 #ifndef _WIN32
 #include "platform/gdi_internal.h"
 #include "platform/gdi_objects.h"
@@ -121,9 +122,7 @@ class LibereDessin : public ::testing::Environment {
 public:
     void TearDown() override {
         libereressources();
-#ifndef _WIN32
-        gdi::release_font_caches();
-#endif
+        vora::platform::release_font_caches();
     }
 };
 inline ::testing::Environment* const liberedessin =

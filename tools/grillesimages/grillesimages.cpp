@@ -10,9 +10,7 @@
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
-#ifndef _WIN32
-#include "platform/gdi_internal.h"
-#endif
+#include "platform/font_caches.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -60,10 +58,8 @@ int main(int argc, char** argv) {
         }
     }
     libereressources();
-#ifndef _WIN32
-    // Cairo and fontconfig keep their font data until told to let it go.
-    gdi::release_font_caches();
-#endif
+    // The drawing layer keeps its font data until told to let it go.
+    vora::platform::release_font_caches();
     std::printf("%d pictures written to %s\n", ecrites, dossier.string().c_str());
     return echecs == 0 ? 0 : 1;
 }

@@ -14,9 +14,7 @@
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
-#ifndef _WIN32
-#include "platform/gdi_internal.h"
-#endif
+#include "platform/font_caches.h"
 
 #include <algorithm>
 #include <array>
@@ -613,9 +611,7 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= 9; ++n) ok = ecritpage(dossier, n, pages[n - 1]) && ok;
     ok = ecriticone(dossier) && ok;
     libereressources();
-#ifndef _WIN32
-    gdi::release_font_caches();
-#endif
+    vora::platform::release_font_caches();
     std::printf("%s: nine rules pictures and the icon\n", ok ? "written" : "FAILED");
     return ok ? 0 : 1;
 }
