@@ -167,6 +167,5 @@ extern cladevout* pdevactu;
 void screeninfo(cladevout& d, HDC dc);
 // The device set-up of the window: ecrout from the screen DC, fenecrout the
 // same with the client size as sheet and page, centred on the client area;
-// pdevactu designates fenecrout with scale 1, and the drawing background
-// colour fondessin becomes cyan.
+// pdevactu designates fenecrout with scale 1.
 void devinstalle(HDC dc, short clientw, short clienth);

@@ -1,8 +1,6 @@
 // The program's devices: the screen, the main window and the device in use.
 #include "render/cladevout.h"
 
-#include "render/gripagereglages.h"
-
 cladevout ecrout;
 cladevout fenecrout;
 cladevout* pdevactu = &fenecrout;
@@ -29,5 +27,4 @@ void devinstalle(HDC dc, short clientw, short clienth) {
     fenecrout.centrajuste();
     pdevactu = &fenecrout;
     pdevactu->setechelle(1.0f);
-    fondessin = 0xFFFF00;
 }

@@ -56,15 +56,16 @@ void joueexemple(clagripage& g, short valeurs, short marques) {
     }
 }
 
-void dessinefond(clagripage& g, cladevout& d, bitmapmemoire& fond, int couleur) {
+void dessinefond(contextedessin& ctx, clagripage& g, cladevout& d, bitmapmemoire& fond,
+                 int couleur) {
     fond.remplit(0xFFFFFF);
     d.sethdc(fond.dc());
-    g.dessingrifond(&d, 0, couleur, couleur);
+    g.dessingrifond(ctx, &d, 0, couleur, couleur);
 }
 
-void peintgrille(clagripage& g, cladevout& d, const bitmapmemoire& fond, bitmapmemoire& image,
-                 int couleur) {
+void peintgrille(contextedessin& ctx, clagripage& g, cladevout& d, const bitmapmemoire& fond,
+                 bitmapmemoire& image, int couleur) {
     image.copiede(fond);
     d.sethdc(image.dc());
-    g.dessingrifin(&d, 0, couleur, couleur);
+    g.dessingrifin(ctx, &d, 0, couleur, couleur);
 }

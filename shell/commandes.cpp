@@ -13,7 +13,6 @@
 #include "shell/selecteur.h"
 
 #include "grid/clagrivora.h"
-#include "render/gripagereglages.h"
 #include "render/pageregle.h"
 #include "shell/core/actionmemoire.h"
 #include "shell/core/etatsauve.h"
@@ -60,7 +59,7 @@ partiegardee gardee;
 
 void ouvrirregles(HWND window) {
     tooltip.virefentooltip();
-    contraffi = 0;
+    dessinjeu().contraffi = 0;
     jeu.compteurcontraintes = 0;
     // Already in the rules (a repeated command): what was kept stays kept.
     if (!anymode(moderegles, 0)) {

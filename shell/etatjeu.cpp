@@ -3,9 +3,9 @@
 #include "shell/etatjeu.h"
 
 #include "shell/bipeur.h"
+#include "shell/peinture.h"
 
 #include "render/couleurs.h"
-#include "render/gripagereglages.h"
 
 etatjeu jeu;
 clagripage grilleram;
@@ -20,8 +20,8 @@ std::function<void(DWORD, DWORD)> observateurbips;
 void setmode(short m) {
     jeu.mode = m;
     jeu.sousmode = 0;
-    mainone = 1;
-    contraffi = 0;
+    dessinjeu().mainone = 1;
+    dessinjeu().contraffi = 0;
     jeu.compteurcontraintes = 0;
     pdevactu = &fenecrout;
     pdevactu->setechelle(1.0f);
@@ -35,7 +35,7 @@ bool anymode(short a, short b) {
 
 void setappli(short a) {
     jeu.appli = a;
-    contraffi = 0;
+    dessinjeu().contraffi = 0;
 }
 
 void blocagedujeu() {
@@ -87,22 +87,22 @@ void fenetreduction(bool minimise) {
 }
 
 void jeucouleurs() {
-    reglagesdejeu();
-    crochetsgripage.reglesaffichees = [] { return anymode(moderegles, 0); };
+    dessinjeu() = contextedessin{};
+    dessinjeu().crochets.reglesaffichees = [] { return anymode(moderegles, 0); };
 }
 
 void grisoubleu() {
     // Outside play the cells are not tinted: the grid reads as a picture.
-    grisfondcase = anymode(modejeu, 0) ? clair(0x00FFFF) : 0xFFFFFF;
+    dessinjeu().grisfondcase = anymode(modejeu, 0) ? clair(0x00FFFF) : 0xFFFFFF;
 }
 
 void couleursdumode() {
-    grischiffrefixe = 0;
-    grischiffrejoue = 0xFF00FF;
-    cjeutourcase = 0;
-    griscontour = nuancegris(80);
-    grisinterne = nuancegris(30);
-    grisvingt = nuancegris(20);
+    contextedessin& c = dessinjeu();
+    c.grischiffrefixe = 0;
+    c.grischiffrejoue = 0xFF00FF;
+    c.cjeutourcase = 0;
+    c.grisinterne = nuancegris(30);
+    c.grisvingt = nuancegris(20);
     grisoubleu();
 }
 

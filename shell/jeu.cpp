@@ -8,10 +8,10 @@
 #include "shell/etatjeu.h"
 #include "shell/fendemarrage.h"
 #include "shell/miseenpage.h"
+#include "shell/peinture.h"
 #include "shell/selecteur.h"
 
 #include "lattice/catalogue/grillecatalogue.h"
-#include "render/gripagereglages.h"
 #include "shell/core/actionmemoire.h"
 #include "shell/core/etatsauve.h"
 
@@ -60,7 +60,7 @@ void montrefendem() {
 } // namespace
 
 void settailleprin(short size) {
-    taillechoisie = size;
+    dessinjeu().taillechoisie = size;
     grilleram.settaillemmpix(0, size);
     grilleram.modele().debutmodaffichagrille();
     jeu.miseenpagevalide = false;

@@ -13,7 +13,6 @@
 #include "shell/tracepeinture.h"
 
 #include "render/bitmapmemoire.h"
-#include "render/gripagereglages.h"
 #include "render/pageregle.h"
 #include "shell/core/createmsg.h"
 
@@ -24,13 +23,14 @@ namespace {
 
 std::unique_ptr<bitmapmemoire> fond;
 std::unique_ptr<bitmapmemoire> tout;
+contextedessin contexte;
 
 void creagrillefond(short w, short h) {
     if (fond && fond->larg() == w && fond->haut() == h) return;
     fond = std::make_unique<bitmapmemoire>(w, h, GetSysColor(COLOR_BTNFACE));
     if (anymode(modejeu, 0)) {
         fenecrout.sethdc(fond->dc());
-        grilleram.dessingrifond(&fenecrout, 0, 0xFF0000, 0xFF0000);
+        grilleram.dessingrifond(contexte, &fenecrout, 0, 0xFF0000, 0xFF0000);
     }
 }
 
@@ -40,7 +40,8 @@ void creagrilletout() {
     tout->copiede(*fond);
     if (!anymode(modejeu, 0)) return;
     fenecrout.sethdc(tout->dc());
-    grilleram.dessingrifin(&fenecrout, 0, 0xFF0000, 0xFF0000);
+    contexte.fleches = regionsdujeu().flechesadessiner();
+    grilleram.dessingrifin(contexte, &fenecrout, 0, 0xFF0000, 0xFF0000);
     static const int couleurs[3] = {0x0000FF, 0x00FF00, 0x00A5FF};
     for (int i = 2; i >= 0; --i)
         if (jeu.marqueurs[i] != 0)
@@ -111,6 +112,10 @@ void peindreregles(HDC dc) {
 }
 
 } // namespace
+
+contextedessin& dessinjeu() {
+    return contexte;
+}
 
 void jetterfond() {
     fond.reset();

@@ -53,6 +53,7 @@
 
 #include "render/cladevout.h"
 #include "render/clagripage.h"
+#include "render/contextedessin.h"
 
 // What the layout reads from the shell's state.
 struct entreesregions {
@@ -72,8 +73,7 @@ public:
     // rounded through millimetres), layout values, overflows; the
     // offsets bounded and the arrows set (decalaccordfleches); the device's
     // local origin and the grid's position put on the grid origin moved by
-    // the offsets; the arrows' triangles and open flags given to the drawing
-    // (flechepoly, flechok*). A grid without pixel coordinates keeps the
+    // the offsets; the arrows' triangles placed. A grid without pixel coordinates keeps the
     // previous layout. The window is not moved: the caller places it.
     void calcuposiregion(const entreesregions& e);
     // The grid region: the grid's complete hexagons enlarged by 20 % (in
@@ -129,12 +129,12 @@ public:
     const dispositionjeu& disposition() const { return dispo; }
     const defilementjeu& defilement() const { return defil; }
     const flechesjeu& getfleches() const { return fleches; }
+    // The arrows as the grid page draws them (open flags and triangles).
+    flechesdessin flechesadessiner() const;
     const clawinregion& regionprincipale() const { return regprin; }
     const clawinregion& regiongrille() const { return reggrille; }
 
 private:
-    void donnefleches() const;
-
     clawinregion regprin;
     clawinregion reggrille;
     dispositionjeu dispo;
