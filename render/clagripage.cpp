@@ -39,7 +39,7 @@ void clagripage::clearpage() {
 }
 
 cladevout& clagripage::dev() const {
-    return device != nullptr ? *device : *pdevactu;
+    return *device;
 }
 
 void clagripage::setposmm(float x, float y) {
@@ -48,7 +48,7 @@ void clagripage::setposmm(float x, float y) {
 }
 
 void clagripage::movegrille(short px, short py) {
-    const cladevout& d = *pdevactu;
+    const cladevout& d = dev();
     grillex = d.apixtommx(static_cast<short>(px - d.getorigx()));
     grilley = d.apixtommy(static_cast<short>(d.getorigy() - py));
 }

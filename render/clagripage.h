@@ -48,8 +48,8 @@ public:
 
     // Grid position in millimetres.
     void setposmm(float x, float y);
-    // Grid position from a pixel of the current device (pdevactu), so that
-    // setlocagrille puts the local origin back on that pixel.
+    // Grid position from a pixel of the page's device, so that setlocagrille
+    // puts the local origin back on that pixel.
     void movegrille(short px, short py);
     // Grid, solution and label positions.
     void setallpos(float x, float y, float xs, float ys, float xl, float yl);
@@ -74,7 +74,8 @@ public:
     short gettaillemm() const { return taillemm; }
     short gethauteurchiffre() const { return hauteurchiffre; }
     // Page slot (0 the grid in play, 1 the rules pages) and device
-    // (borrowed).
+    // (borrowed). The page's device must be set (here or by a pass) before
+    // movegrille, settaillemilli or any drawing.
     void setdevice(short slot, cladevout* device);
     short getslot() const { return slot; }
     cladevout* getdevice() const { return device; }

@@ -21,7 +21,6 @@ void placegrille(clagripage& g, cladevout& d, const bitmapmemoire& b, short marg
     d.setfeuillepix(static_cast<short>(b.larg()), static_cast<short>(b.haut()));
     d.setpagepix(static_cast<short>(b.larg()), static_cast<short>(b.haut()));
     d.centrajuste();
-    pdevactu = &d;
     g.setdevice(0, &d);
     short x1 = 0;
     short y1 = 0;

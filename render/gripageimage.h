@@ -10,9 +10,8 @@
 // the bitmap size that holds its whole frame with marge pixels around.
 SIZE tailleimage(clagripage& g, short taille, short mode, short marge);
 // Make d the device of a bitmap of that size (its DC, the DC's resolution,
-// sheet and page of the bitmap's size, centred), make it the current
-// device, and place g so that its frame lies marge pixels from the
-// top-left corner.
+// sheet and page of the bitmap's size, centred), make it g's device, and
+// place g so that its frame lies marge pixels from the top-left corner.
 void placegrille(clagripage& g, cladevout& d, const bitmapmemoire& b, short marge);
 // One paint as the shell does it: the kept background copied into image,
 // the top pass over it with the settings of ctx (the contour in couleur:

@@ -23,8 +23,7 @@ void setmode(short m) {
     dessinjeu().mainone = 1;
     dessinjeu().contraffi = 0;
     jeu.compteurcontraintes = 0;
-    pdevactu = &fenecrout;
-    pdevactu->setechelle(1.0f);
+    devfenetre().setechelle(1.0f);
     couleursdumode();
     chronomevaluer();
 }

@@ -24,6 +24,7 @@ namespace {
 std::unique_ptr<bitmapmemoire> fond;
 std::unique_ptr<bitmapmemoire> tout;
 contextedessin contexte;
+cladevout fenecrout;
 
 void creagrillefond(short w, short h) {
     if (fond && fond->larg() == w && fond->haut() == h) return;
@@ -115,6 +116,10 @@ void peindreregles(HDC dc) {
 
 contextedessin& dessinjeu() {
     return contexte;
+}
+
+cladevout& devfenetre() {
+    return fenecrout;
 }
 
 void jetterfond() {

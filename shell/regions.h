@@ -59,7 +59,7 @@
 struct entreesregions {
     HWND fenetre = nullptr;       // the main window
     clagripage* grille = nullptr; // grid page 0, the grid in play (borrowed)
-    cladevout* dev = nullptr;     // the window device fenecrout (borrowed)
+    cladevout* dev = nullptr;     // the window device (borrowed)
     short gauche = 60;            // the stored window position (screen pixels)
     short haut = 60;
     short basboutons = 0; // the last button's bottom, as the column places it
