@@ -71,7 +71,7 @@ void ouvrirregles(HWND window) {
             std::copy(std::begin(jeu.marqueurs), std::end(jeu.marqueurs), gardee.marqueurs.begin());
         }
     }
-    regleouvrir();
+    regleouvrir(jeu.pagereglesnum);
     setmode(moderegles);
     textipenvoi();
     showwinboutons(SW_HIDE);
@@ -218,11 +218,11 @@ void executer(HWND window, short id) {
         if (anymode(moderegles, 0)) quitterregles(window);
         break;
     case idpageprec:
-        regleprecedente();
+        regleprecedente(jeu.pagereglesnum);
         reaffigri();
         break;
     case idpagesuiv:
-        reglesuivante();
+        reglesuivante(jeu.pagereglesnum);
         reaffigri();
         break;
     case idquitter:
@@ -299,11 +299,11 @@ bool toucheregles(HWND window, WPARAM touche) {
         commande(window, idpageprec);
         return true;
     case VK_HOME:
-        regleouvrir();
+        regleouvrir(jeu.pagereglesnum);
         reaffigri();
         return true;
     case VK_END:
-        regledernierepage();
+        regledernierepage(jeu.pagereglesnum);
         reaffigri();
         return true;
     case VK_ESCAPE:

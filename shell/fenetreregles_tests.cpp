@@ -91,7 +91,7 @@ TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     dessinjeu().contraffi = 1;
     presse(idregles);
     EXPECT_EQ(jeu.mode, moderegles);
-    EXPECT_EQ(reglepage, 1);
+    EXPECT_EQ(jeu.pagereglesnum, 1);
     EXPECT_EQ(dessinjeu().contraffi, 0);
     EXPECT_EQ(historique.effectif(), 0);
     EXPECT_EQ(chronoquitourne(etatchronocourant()), 0);
@@ -107,20 +107,20 @@ TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
         EXPECT_FALSE(visible(id)) << id;
 
     presse(idregles); // sent again: page 1 again, the game still kept
-    EXPECT_EQ(reglepage, 1);
+    EXPECT_EQ(jeu.pagereglesnum, 1);
     for (short i = 2; i <= 9; ++i) {
         presse(idpagesuiv);
-        EXPECT_EQ(reglepage, i);
+        EXPECT_EQ(jeu.pagereglesnum, i);
     }
     EXPECT_FALSE(visible(idpagesuiv));
     EXPECT_TRUE(visible(idpageprec));
     presse(idpagesuiv); // the last page stays
-    EXPECT_EQ(reglepage, 9);
+    EXPECT_EQ(jeu.pagereglesnum, 9);
     const std::pair<int, int> page9 = pointsdesimages(9, 1);
     EXPECT_GT(page9.first, 20);
     EXPECT_EQ(page9.second, 0);
     presse(idpageprec);
-    EXPECT_EQ(reglepage, 8);
+    EXPECT_EQ(jeu.pagereglesnum, 8);
     EXPECT_TRUE(visible(idpagesuiv));
 
     presse(idretour);
@@ -154,7 +154,7 @@ TEST_F(partie, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
 TEST_F(partie, NoPictureDrawsUnderTheRulesButtons) {
     presse(idregles);
     for (short p = 1; p <= 9; ++p) {
-        ASSERT_EQ(reglepage, p);
+        ASSERT_EQ(jeu.pagereglesnum, p);
         for (short id : {idretour, idpageprec, idpagesuiv}) {
             RECT r{};
             GetWindowRect(bouton(id), &r);
@@ -253,7 +253,7 @@ TEST_F(partie, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
                              {VK_NEXT, 9},  {VK_HOME, 1}, {'A', 1},     {VK_UP, 1}};
         for (const pas& p : suite) {
             touche(p.touche);
-            EXPECT_EQ(reglepage, p.page) << "key " << p.touche;
+            EXPECT_EQ(jeu.pagereglesnum, p.page) << "key " << p.touche;
             EXPECT_EQ(jeu.mode, moderegles) << "key " << p.touche;
         }
         touche(VK_END);
@@ -285,7 +285,7 @@ TEST_F(partie, NoNextPageTooltipOnTheLastPage) {
     hooks::send_mouse_button(bouton(idpagesuiv), POINT{5, 5}, 1, true);
     hooks::send_mouse_button(bouton(idpagesuiv), POINT{5, 5}, 1, false);
     peins();
-    EXPECT_EQ(reglepage, 9);
+    EXPECT_EQ(jeu.pagereglesnum, 9);
     EXPECT_FALSE(IsWindowVisible(bouton(idpagesuiv)));
     hooks::send_mouse_move(fenetre, POINT{p.x + 1, p.y});
     peins();

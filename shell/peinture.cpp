@@ -106,8 +106,7 @@ void felicitations() {
 void peindreregles(HDC dc) {
     if (!tout || tout->larg() != fenetreglewid || tout->haut() != fenetreglehgt)
         tout = std::make_unique<bitmapmemoire>(fenetreglewid, fenetreglehgt);
-    reglelangue = paramjeu.langue == langueanglais ? 1 : 0;
-    pagereglaffi(tout->dc(), reglepage);
+    pagereglaffi(tout->dc(), jeu.pagereglesnum, paramjeu.langue == langueanglais ? 1 : 0);
     BitBlt(dc, 0, 0, fenetreglewid, fenetreglehgt, tout->dc(), 0, 0, SRCCOPY);
     boutaffiches();
 }
