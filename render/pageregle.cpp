@@ -9,17 +9,11 @@
 #include "lattice/catalogue/vodecrypte.h"
 
 #include <array>
-
-short reglepage = 1;
-short reglepadeb = 1;
-short reglepafin = 9;
-short reglelangue = 0;
-HINSTANCE regleinstance = nullptr;
-gstring reglepoli;
+#include <string>
 
 namespace {
 
-constexpr short nbpages = 9;
+constexpr short nbpages = reglepafin;
 
 // The rules window's device: 100 dpi, origin at the window's centre.
 cladevout reglecrout;
@@ -27,41 +21,54 @@ int reglecouleur = 0;
 std::array<claminibitmap, nbpages + 1> pagesreg;
 std::array<int, nbpages + 1> chargements{};
 
-void policedefinie() {
-    if (!(reglepoli.len() == 0)) return;
-    for (short i = 0; i < nbreglesdonnees; ++i) {
-        if (reglesdonnees[i].page != 0) continue;
-        const char* plain = decrypvora(reglesdonnees[i].texte);
-        if (plain[0] == 'p' && plain[1] == ' ') reglepoli.set(plain + 2);
-    }
-    if ((reglepoli.len() == 0)) reglepoli.set("Arial");
+// A text line in the given face, the rules text colour, no background.
+void ecrit(cladevout& d, const char* face, short x, short y, short angle, float height, char italic,
+           short weight, char centred, const char* text) {
+    const short h = d.ammxtopix(height);
+    mapolice.createbis(h, static_cast<short>(h / 3), static_cast<short>(angle * 10), italic, weight,
+                       face);
+    mapolice.colornoback(reglecouleur);
+    d.ecrimm(x, y, text, centred);
 }
 
 } // namespace
 
-void regleouvrir() {
-    reglepage = reglepadeb;
+const char* reglepolice() {
+    static const std::string face = [] {
+        std::string f;
+        for (short i = 0; i < nbreglesdonnees; ++i) {
+            if (reglesdonnees[i].page != 0) continue;
+            const char* plain = decrypvora(reglesdonnees[i].texte);
+            if (plain[0] == 'p' && plain[1] == ' ') f = plain + 2;
+        }
+        return f.empty() ? std::string("Arial") : f;
+    }();
+    return face.c_str();
 }
 
-void regledernierepage() {
-    reglepage = reglepafin;
+void regleouvrir(short& page) {
+    page = reglepadeb;
 }
 
-void reglesuivante() {
-    if (reglepage < reglepafin) ++reglepage;
-    if (reglepage > reglepafin) reglepage = reglepafin;
+void regledernierepage(short& page) {
+    page = reglepafin;
 }
 
-void regleprecedente() {
-    if (reglepage > reglepadeb) --reglepage;
-    if (reglepage < reglepadeb) reglepage = reglepadeb;
+void reglesuivante(short& page) {
+    if (page < reglepafin) ++page;
+    if (page > reglepafin) page = reglepafin;
 }
 
-bool reglemontresuivante() {
-    return reglepage < reglepafin;
+void regleprecedente(short& page) {
+    if (page > reglepadeb) --page;
+    if (page < reglepadeb) page = reglepadeb;
 }
-bool reglemontreprecedente() {
-    return reglepage > reglepadeb;
+
+bool reglemontresuivante(short page) {
+    return page < reglepafin;
+}
+bool reglemontreprecedente(short page) {
+    return page > reglepadeb;
 }
 
 std::vector<ligneregle> reglelignes(short page, short langue) {
@@ -145,34 +152,28 @@ std::vector<ligneregle> reglelignes(short page, short langue) {
     return lignes;
 }
 
-void reglecrayon(short width, int colour) {
+void reglecrayon(cladevout& d, short width, int colour) {
     reglecouleur = colour;
-    pdevactu->setgeocrayonpix(width, colour);
+    d.setgeocrayonpix(width, colour);
 }
 
-void reglebrosse(int colour) {
+void reglebrosse(cladevout& d, int colour) {
     reglecouleur = colour;
-    pdevactu->setcreabrosse(colour);
+    d.setcreabrosse(colour);
 }
 
-void regletexte(short x, short y, short angle, float height, char italic, short weight,
-                char centred, const char* text) {
-    policedefinie();
-    const short h = pdevactu->ammxtopix(height);
-    mapolice.createbis(h, static_cast<short>(h / 3), static_cast<short>(angle * 10), italic, weight,
-                       reglepoli.adr());
-    mapolice.colornoback(reglecouleur);
-    pdevactu->ecrimm(x, y, text, centred);
+void regletexte(cladevout& d, short x, short y, short angle, float height, char italic,
+                short weight, char centred, const char* text) {
+    ecrit(d, reglepolice(), x, y, angle, height, italic, weight, centred, text);
 }
 
-void pageregledef(short page) {
-    reglepafin = nbpages;
+void pageregledef(cladevout& d, short page, short langue) {
     if (page < 1 || page > nbpages) return;
-    pdevactu->transpabrosse();
-    reglecrayon(1, 0);
-    for (const ligneregle& l : reglelignes(page, reglelangue)) {
-        regletexte(l.x, l.y, 0, l.hauteur, l.italique, l.graisse, l.centre, l.texte.c_str());
-        if (l.enregistre) pdevactu->deveregistredmmbon(l.xr, l.yr, 4);
+    d.transpabrosse();
+    reglecrayon(d, 1, 0);
+    for (const ligneregle& l : reglelignes(page, langue)) {
+        regletexte(d, l.x, l.y, 0, l.hauteur, l.italique, l.graisse, l.centre, l.texte.c_str());
+        if (l.enregistre) d.deveregistredmmbon(l.xr, l.yr, 4);
     }
 }
 
@@ -189,8 +190,7 @@ void liberepagesregles() {
     for (claminibitmap& b : pagesreg) b.clear();
 }
 
-void pagereglaffi(HDC dc, short page) {
-    cladevout* avant = pdevactu;
+void pagereglaffi(HDC dc, short page, short langue) {
     reglecrout.clear();
     reglecrout.sethdc(dc);
     reglecrout.setname("regles");
@@ -200,17 +200,18 @@ void pagereglaffi(HDC dc, short page) {
     reglecrout.setechelle(1.0f);
     reglecrout.setorigine(fenetreglewid / 2, fenetreglehgt / 2);
     reglecrout.setlocxy(fenetreglewid / 2, fenetreglehgt / 2);
-    pdevactu = &reglecrout;
 
-    reglebrosse(0xFFFF00);
-    reglecrayon(1, 0xFFFF00);
+    reglebrosse(reglecrout, 0xFFFF00);
+    reglecrayon(reglecrout, 1, 0xFFFF00);
     reglecrout.deverectanpix(0, 0, 0, fenetreglewid, fenetreglehgt);
 
     if (page >= 1 && page <= nbpages) {
         claminibitmap& b = pagesreg[page];
-        HINSTANCE module = regleinstance;
+        // The pictures are resources of the executable.
 #ifdef _WIN32
-        if (module == nullptr) module = GetModuleHandleA(nullptr);
+        HINSTANCE module = GetModuleHandleA(nullptr);
+#else
+        HINSTANCE module = nullptr;
 #endif
         if (b.get() == nullptr && b.loadbmpressource(page, module)) {
             ++chargements[page];
@@ -220,16 +221,10 @@ void pagereglaffi(HDC dc, short page) {
         }
         b.stretchblt(dc, 0, 0, fenetreglewid, fenetreglehgt, 0, 0, 0, 0);
     }
-    pageregledef(page);
+    pageregledef(reglecrout, page, langue);
 
-    policedefinie();
-    const gstring police(reglepoli.adr());
-    reglepoli.set("Helvetica");
-    reglecrayon(1, 0);
-    gstring numero;
-    numero.set(std::to_string(page).c_str());
-    regletexte(95, 70, 0, 10.0f, 1, 0, 1, numero.adr());
-    reglepoli.set(police.adr());
+    reglecrayon(reglecrout, 1, 0);
+    const std::string numero = std::to_string(page);
+    ecrit(reglecrout, "Helvetica", 95, 70, 0, 10.0f, 1, 0, 1, numero.c_str());
     finusageressources();
-    pdevactu = avant;
 }

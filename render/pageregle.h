@@ -6,22 +6,23 @@
 //  - at start-up: enregistreimagesregles() (resources/ressourcesregles.h;
 //    the executable links the library ressourcesregles, which on Windows
 //    also compiles the pictures and the icon into it);
-//  - "?": regleouvrir() (page 1), then size the window to fenetreglewid x
-//    fenetreglehgt client pixels and repaint;
-//  - "<" / ">": regleprecedente() / reglesuivante(), then repaint (the
-//    keys Home / End: regleouvrir() / regledernierepage()); the
-//    buttons are shown while reglemontreprecedente() /
-//    reglemontresuivante() are true;
-//  - the paint in rules mode: pagereglaffi(dc, reglepage) with the window's
-//    (or its back buffer's) DC, after setting reglelangue to the game's
-//    language (0 French, 1 English);
+//  - "?": regleouvrir(page) on the page number its rules window keeps,
+//    then size the window to fenetreglewid x fenetreglehgt client pixels and
+//    repaint;
+//  - "<" / ">": regleprecedente(page) / reglesuivante(page), then repaint
+//    (the keys Home / End: regleouvrir(page) / regledernierepage(page)); the
+//    buttons are shown while reglemontreprecedente(page) /
+//    reglemontresuivante(page) are true;
+//  - the paint in rules mode: pagereglaffi(dc, page, language) with the
+//    window's (or its back buffer's) DC and the game's language (0 French,
+//    1 English);
 //  - "R" and the exit: liberepagesregles() gives the pictures' memory back
 //    (each page is loaded again on its next display).
 #pragma once
 
+#include "render/cladevout.h"
 #include "render/claminibitmap.h"
 
-#include "foundation/gstring.h"
 #include "platform/win32.h"
 
 #include <string>
@@ -30,46 +31,48 @@
 inline constexpr short fenetreglewid = 800;
 inline constexpr short fenetreglehgt = 600;
 
-extern short reglepage;   // the page shown, reglepadeb..reglepafin
-extern short reglepadeb;  // 1
-extern short reglepafin;  // 9 (pageregledef sets it again on every call)
-extern short reglelangue; // 0 French, 1 English
-// The module holding the pictures (Windows; null: the executable).
-extern HINSTANCE regleinstance;
-extern gstring reglepoli; // face of the rules font (decoded on first use)
+inline constexpr short reglepadeb = 1; // the first page
+inline constexpr short reglepafin = 9; // the last page
 
+// The face of the rules font (decoded from the rules data on first use).
+const char* reglepolice();
+
+// The navigation moves the page number the rules window keeps.
 // Page 1 (the "?" command, and the Home key).
-void regleouvrir();
+void regleouvrir(short& page);
 // The last page (the End key).
-void regledernierepage();
-// The next / previous page, stopping at reglepafin / reglepadeb.
-void reglesuivante();
-void regleprecedente();
-// Whether the "Next page" / "Previous page" buttons are shown.
-bool reglemontresuivante();
-bool reglemontreprecedente();
+void regledernierepage(short& page);
+// The next / previous page, stopping at reglepafin / reglepadeb (a page out
+// of bounds is brought back within them).
+void reglesuivante(short& page);
+void regleprecedente(short& page);
+// Whether the "Next page" / "Previous page" buttons are shown on that page.
+bool reglemontresuivante(short page);
+bool reglemontreprecedente(short page);
 
 // Draw page 1..9 into dc, whose client area is fenetreglewid x
 // fenetreglehgt: a cyan ground, the page's picture stretched over the whole
-// window, the page's texts in the language reglelangue and the page number
-// in "Helvetica". pdevactu is restored afterwards. A page outside 1..9 shows
-// the cyan ground and its number only.
-void pagereglaffi(HDC dc, short page);
-// Write the texts of page 1..9 on the current device (pdevactu), whose local
-// origin is the window's centre at 100 dpi; any other page writes nothing.
-void pageregledef(short page);
+// window, the page's texts in the language langue (0 French, 1 English) and
+// the page number in "Helvetica". A page outside 1..9 shows the cyan ground
+// and its number only.
+void pagereglaffi(HDC dc, short page, short langue);
+// Write the texts of page 1..9 in the language langue on device d, whose
+// local origin is the window's centre at 100 dpi; any other page writes
+// nothing.
+void pageregledef(cladevout& d, short page, short langue);
 // One text line in the rules font: height in millimetres (the font's width
 // is a third of its height), escapement in degrees, weight 0 for the
 // default; the text in the rules pen's colour, without background, at
 // (x, y) millimetres from the local origin, centred on x when centred is
 // non-zero, else starting at x.
-void regletexte(short x, short y, short angle, float height, char italic, short weight,
-                char centred, const char* text);
+// On device d.
+void regletexte(cladevout& d, short x, short y, short angle, float height, char italic,
+                short weight, char centred, const char* text);
 // A geometric pen of that width (pixels) and colour; the colour becomes the
 // rules text colour.
-void reglecrayon(short width, int colour);
+void reglecrayon(cladevout& d, short width, int colour);
 // A solid brush of that colour, which also becomes the rules text colour.
-void reglebrosse(int colour);
+void reglebrosse(cladevout& d, int colour);
 
 // One text line of a page as pageregledef writes it (positions and height in
 // millimetres, y upwards from the window's centre).

@@ -27,52 +27,43 @@ protected:
         globinitvocalcul();
         enregistreimagesregles();
     }
-    void SetUp() override {
-        reglepadeb = 1;
-        reglepafin = 9;
-        reglelangue = 0;
-    }
 };
 
 TEST_F(pageregle, navigation_stays_within_the_first_and_last_page) {
-    regleouvrir();
-    EXPECT_EQ(reglepage, 1);
-    EXPECT_FALSE(reglemontreprecedente());
-    EXPECT_TRUE(reglemontresuivante());
-    regleprecedente();
-    EXPECT_EQ(reglepage, 1);
+    short page = 5;
+    regleouvrir(page);
+    EXPECT_EQ(page, 1);
+    EXPECT_FALSE(reglemontreprecedente(page));
+    EXPECT_TRUE(reglemontresuivante(page));
+    regleprecedente(page);
+    EXPECT_EQ(page, 1);
     for (short attendu = 2; attendu <= 9; ++attendu) {
-        reglesuivante();
-        EXPECT_EQ(reglepage, attendu);
-        EXPECT_TRUE(reglemontreprecedente());
+        reglesuivante(page);
+        EXPECT_EQ(page, attendu);
+        EXPECT_TRUE(reglemontreprecedente(page));
     }
-    EXPECT_FALSE(reglemontresuivante());
-    reglesuivante();
-    EXPECT_EQ(reglepage, 9);
-    regleprecedente();
-    EXPECT_EQ(reglepage, 8);
+    EXPECT_FALSE(reglemontresuivante(page));
+    reglesuivante(page);
+    EXPECT_EQ(page, 9);
+    regleprecedente(page);
+    EXPECT_EQ(page, 8);
     // A page number out of bounds is brought back by the next step.
-    reglepage = 12;
-    reglesuivante();
-    EXPECT_EQ(reglepage, 9);
-    reglepage = -3;
-    regleprecedente();
-    EXPECT_EQ(reglepage, 1);
-    regleouvrir();
-    EXPECT_EQ(reglepage, 1);
+    page = 12;
+    reglesuivante(page);
+    EXPECT_EQ(page, 9);
+    page = -3;
+    regleprecedente(page);
+    EXPECT_EQ(page, 1);
+    regledernierepage(page);
+    EXPECT_EQ(page, 9);
 }
 
-TEST_F(pageregle, pageregledef_sets_the_last_page_and_writes_nothing_outside_1_to_9) {
+TEST_F(pageregle, pageregledef_writes_nothing_outside_1_to_9) {
     bitmapmemoire b(fenetreglewid, fenetreglehgt, 0xFFFFFF);
     cladevout d;
     d.sethdc(b.dc());
-    cladevout* avant = pdevactu;
-    pdevactu = &d;
-    reglepafin = 4;
-    pageregledef(0);
-    EXPECT_EQ(reglepafin, 9);
-    pageregledef(10);
-    pdevactu = avant;
+    pageregledef(d, 0, 0);
+    pageregledef(d, 10, 1);
     finusageressources();
     const imagergb image = b.image();
     for (std::uint32_t p : image.pixels) ASSERT_EQ(p & 0xFFFFFF, 0xFFFFFFu);
@@ -85,8 +76,8 @@ TEST_F(pageregle, each_picture_is_loaded_once_and_kept_at_the_window_size) {
     bitmapmemoire b(fenetreglewid, fenetreglehgt);
     for (short p = 1; p <= 9; ++p) {
         const int avant = reglechargements(p);
-        pagereglaffi(b.dc(), p);
-        pagereglaffi(b.dc(), p);
+        pagereglaffi(b.dc(), p, 0);
+        pagereglaffi(b.dc(), p, 0);
         EXPECT_EQ(reglechargements(p), avant + 1) << "page " << p;
         ASSERT_NE(reglebitmap(p), nullptr) << "page " << p;
         EXPECT_EQ(reglebitmap(p)->getlarg(), fenetreglewid);
@@ -103,7 +94,7 @@ TEST_F(pageregle, each_picture_is_loaded_once_and_kept_at_the_window_size) {
     EXPECT_EQ(plein.gethaut(), 1771);
     liberepagesregles();
     EXPECT_EQ(reglebitmap(5), nullptr);
-    pagereglaffi(b.dc(), 5);
+    pagereglaffi(b.dc(), 5, 0);
     EXPECT_EQ(reglechargements(5), 2);
     liberepagesregles();
 }
@@ -120,7 +111,7 @@ TEST_F(pageregle, every_line_of_every_page_fits_the_window_in_both_languages) {
             for (const ligneregle& l : lignes) {
                 const short h = d.ammxtopix(l.hauteur);
                 mapolice.createbis(h, static_cast<short>(h / 3), 0, l.italique, l.graisse,
-                                   reglepoli.len() > 0 ? reglepoli.adr() : "Arial");
+                                   reglepolice());
                 mapolice.useon(b.dc());
                 SIZE s{};
                 ASSERT_TRUE(GetTextExtentPoint32A(b.dc(), l.texte.c_str(),
@@ -163,14 +154,11 @@ TEST_F(pageregle, both_languages_lay_out_the_same_kinds_of_line) {
 
 TEST_F(pageregle, the_page_number_is_written_in_helvetica_whatever_the_rules_font) {
     bitmapmemoire b(fenetreglewid, fenetreglehgt);
-    gstring avant(reglepoli.adr());
-    reglepoli.set("Times New Roman");
-    cladevout* devavant = pdevactu;
-    pagereglaffi(b.dc(), 2);
+    const std::string police = reglepolice();
+    EXPECT_NE(police, "Helvetica");
+    pagereglaffi(b.dc(), 2, 1);
     EXPECT_EQ(mapolice.getnomface(), "Helvetica");
-    EXPECT_STREQ(reglepoli.adr(), "Times New Roman");
-    EXPECT_EQ(pdevactu, devavant);
-    reglepoli.set(avant.adr());
+    EXPECT_EQ(reglepolice(), police);
     liberepagesregles();
 }
 
@@ -187,9 +175,8 @@ class referencesregles : public pageregle,
 
 TEST_P(referencesregles, the_page_looks_as_its_reference) {
     const auto [page, langue] = GetParam();
-    reglelangue = langue;
     bitmapmemoire b(fenetreglewid, fenetreglehgt);
-    pagereglaffi(b.dc(), page);
+    pagereglaffi(b.dc(), page, langue);
     liberepagesregles();
     const imagergb dessin = b.image();
     const std::string nom = "regle" + std::to_string(page) + (langue == 0 ? "-fr" : "-en") + ".png";

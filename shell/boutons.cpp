@@ -168,11 +168,11 @@ void boutaffiches() {
     static int pageavant = -1;
     const bool actifs = !anymode(modeappli::regles);
     const bool jouant = anymode(modeappli::jeu);
-    if (actifs != actifavant || jouant != jouantavant || reglepage != pageavant ||
+    if (actifs != actifavant || jouant != jouantavant || jeu.pagereglesnum != pageavant ||
         jeu.boutonsarafraichir) {
         actifavant = actifs;
         jouantavant = jouant;
-        pageavant = reglepage;
+        pageavant = jeu.pagereglesnum;
         jeu.boutonsarafraichir = false;
         active(idlangue, actifs);
         for (short g = 1; g <= 5; ++g) active(idbouttongrille(g), actifs);
@@ -180,8 +180,8 @@ void boutaffiches() {
         active(idquitter, true);
         active(idregles, true);
         active(idretour, true);
-        montre(idpagesuiv, !actifs && reglemontresuivante());
-        montre(idpageprec, !actifs && reglemontreprecedente());
+        montre(idpagesuiv, !actifs && reglemontresuivante(jeu.pagereglesnum));
+        montre(idpageprec, !actifs && reglemontreprecedente(jeu.pagereglesnum));
         montre(idretour, !actifs);
         active(idplus, actifs && partie.parametres().taillecase < taillecasemax);
         active(idmoins, actifs && partie.parametres().taillecase > taillecasemin);

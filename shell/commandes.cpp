@@ -14,7 +14,6 @@
 #include "shell/selecteur.h"
 
 #include "grid/clagrivora.h"
-#include "render/gripagereglages.h"
 #include "render/pageregle.h"
 #include "shell/core/textesvora.h"
 
@@ -49,12 +48,12 @@ bool question(short numero, UINT icone) {
 
 void ouvrirregles(HWND window) {
     tooltip.virefentooltip();
-    contraffi = 0;
+    dessinjeu().contraffi = 0;
     jeu.compteurcontraintes = 0;
     // The grid in play is kept while the rules are shown, its time stopped.
     if (anymode(modeappli::jeu) && partie.parametres().grillecourante > 0) chronomactiver(false);
     partie.ouvreregles();
-    regleouvrir();
+    regleouvrir(jeu.pagereglesnum);
     modefenetre();
     textipenvoi();
     showwinboutons(SW_HIDE);
@@ -191,11 +190,11 @@ void executer(HWND window, short id) {
         if (anymode(modeappli::regles)) quitterregles();
         break;
     case idpageprec:
-        regleprecedente();
+        regleprecedente(jeu.pagereglesnum);
         reaffigri();
         break;
     case idpagesuiv:
-        reglesuivante();
+        reglesuivante(jeu.pagereglesnum);
         reaffigri();
         break;
     case idquitter:
@@ -263,11 +262,11 @@ bool toucheregles(HWND window, WPARAM touche) {
         commande(window, idpageprec);
         return true;
     case VK_HOME:
-        regleouvrir();
+        regleouvrir(jeu.pagereglesnum);
         reaffigri();
         return true;
     case VK_END:
-        regledernierepage();
+        regledernierepage(jeu.pagereglesnum);
         reaffigri();
         return true;
     case VK_ESCAPE:

@@ -17,7 +17,7 @@ struct etatjeu {
     short sousmode = 0;
     short appli = 0;
     short nbgrilles = 5;
-    short pagereglesnum = 1;
+    short pagereglesnum = 1; // the rules page shown, reglepadeb..reglepafin
     short nidpositionnement = 0; // non-zero while the shell places the window
     short verrousjeu = 0;        // game lock counter (a message box is open)
     short verrousboutons = 0;    // button lock counter (a command is running)
@@ -68,7 +68,7 @@ void chronomevaluer();
 void chronomactiver(bool actif);
 void fenetreduction(bool minimise);
 
-// Mode palette: the colour roles the grid page drawing reads.
+// Mode palette: the colour roles of dessinjeu() (peinture.h).
 void jeucouleurs();
 void grisoubleu();
 void couleursdumode();

@@ -4,7 +4,6 @@
 
 #include "shell/clagdtooltip.h"
 
-#include "render/gripagereglages.h"
 #include "render/pageregle.h"
 #include "shell/core/chronogrilles.h"
 
@@ -89,11 +88,11 @@ TEST_F(fenetrejeu, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     const SIZE jeuclient = taille(fenetre);
     ASSERT_EQ(entrees.size(), 2u);
 
-    contraffi = 1;
+    dessinjeu().contraffi = 1;
     presse(idregles);
     EXPECT_EQ(partie.mode(), modeappli::regles);
-    EXPECT_EQ(reglepage, 1);
-    EXPECT_EQ(contraffi, 0);
+    EXPECT_EQ(jeu.pagereglesnum, 1);
+    EXPECT_EQ(dessinjeu().contraffi, 0);
     EXPECT_EQ(partie.historique().effectif(), 0);
     EXPECT_EQ(chronoquitourne(etatchronocourant()), 0);
     EXPECT_EQ(taille(fenetre).cx, fenetreglewid);
@@ -108,20 +107,20 @@ TEST_F(fenetrejeu, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
         EXPECT_FALSE(visible(id)) << id;
 
     presse(idregles); // sent again: page 1 again, the game still kept
-    EXPECT_EQ(reglepage, 1);
+    EXPECT_EQ(jeu.pagereglesnum, 1);
     for (short i = 2; i <= 9; ++i) {
         presse(idpagesuiv);
-        EXPECT_EQ(reglepage, i);
+        EXPECT_EQ(jeu.pagereglesnum, i);
     }
     EXPECT_FALSE(visible(idpagesuiv));
     EXPECT_TRUE(visible(idpageprec));
     presse(idpagesuiv); // the last page stays
-    EXPECT_EQ(reglepage, 9);
+    EXPECT_EQ(jeu.pagereglesnum, 9);
     const std::pair<int, int> page9 = pointsdesimages(9, 1);
     EXPECT_GT(page9.first, 20);
     EXPECT_EQ(page9.second, 0);
     presse(idpageprec);
-    EXPECT_EQ(reglepage, 8);
+    EXPECT_EQ(jeu.pagereglesnum, 8);
     EXPECT_TRUE(visible(idpagesuiv));
 
     presse(idretour);
@@ -155,7 +154,7 @@ TEST_F(fenetrejeu, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
 TEST_F(fenetrejeu, NoPictureDrawsUnderTheRulesButtons) {
     presse(idregles);
     for (short p = 1; p <= 9; ++p) {
-        ASSERT_EQ(reglepage, p);
+        ASSERT_EQ(jeu.pagereglesnum, p);
         for (short id : {idretour, idpageprec, idpagesuiv}) {
             RECT r{};
             GetWindowRect(bouton(id), &r);
@@ -254,7 +253,7 @@ TEST_F(fenetrejeu, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
                              {VK_NEXT, 9},  {VK_HOME, 1}, {'A', 1},     {VK_UP, 1}};
         for (const pas& p : suite) {
             touche(p.touche);
-            EXPECT_EQ(reglepage, p.page) << "key " << p.touche;
+            EXPECT_EQ(jeu.pagereglesnum, p.page) << "key " << p.touche;
             EXPECT_EQ(partie.mode(), modeappli::regles) << "key " << p.touche;
         }
         touche(VK_END);
@@ -286,7 +285,7 @@ TEST_F(fenetrejeu, NoNextPageTooltipOnTheLastPage) {
     hooks::send_mouse_button(bouton(idpagesuiv), POINT{5, 5}, 1, true);
     hooks::send_mouse_button(bouton(idpagesuiv), POINT{5, 5}, 1, false);
     peins();
-    EXPECT_EQ(reglepage, 9);
+    EXPECT_EQ(jeu.pagereglesnum, 9);
     EXPECT_FALSE(IsWindowVisible(bouton(idpagesuiv)));
     hooks::send_mouse_move(fenetre, POINT{p.x + 1, p.y});
     peins();

@@ -13,8 +13,6 @@
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
 
-#include "render/gripagereglages.h"
-
 #include <cstdlib>
 #include <string>
 
@@ -118,7 +116,7 @@ bilaneffets appliquer(effets e) {
 }
 
 void settailleprin(short size) {
-    taillechoisie = size;
+    dessinjeu().taillechoisie = size;
     grillepage().settaillemmpix(0, size);
     partie.grille().debutmodaffichagrille();
     jeu.miseenpagevalide = false;
