@@ -1,5 +1,5 @@
-// clagripage: the background pass (cell fills and outlines, enclosed and
-// outside triangles, hexagon discs, links and spokes).
+// clagripage: the background pass (cell fills and outlines, enclosed
+// triangles, hexagon discs, links and spokes).
 #include "render/clagripage.h"
 
 #include "render/gripagereglages.h"
@@ -53,7 +53,6 @@ void clagripage::dessingrifond(cladevout* dv, short solution, int linkcolour, in
     if (testaffi(6)) {
         fautdeslistescasautour();
         trianglintex(&getcasesautourinternes(), grisinterne, grisinterne);
-        trianglintex(&getcasesautourexternes(), 0, 0x0000FF);
     }
     dessineliens(solution, linkcolour);
     dessinecases();

@@ -51,9 +51,10 @@ extern short poliwid;
 // The frame of the last cadreblocsel, in millimetres.
 extern gdrectan blokadre;
 
-// Settings that nothing in the game turns on stay off, and the drawing has
-// no branch for them: contour only (contourseul), no enclosed or outside
-// triangles (sanzinternes, sanzexternes), hollow cells (transpagrille), dots
+// The triangles outside the grid's edge are never drawn (red, they looked
+// like scroll arrows). Settings that nothing in the game turns on stay off,
+// and the drawing has no branch for them: contour only (contourseul), no
+// enclosed triangles (sanzinternes), hollow cells (transpagrille), dots
 // in empty cells (avecpoint), an empty grid (grivide), yellow page
 // (gspjaune), the palette's contour colour (topcouleurs: the contour takes
 // the colour the caller passes), computed displays (afficalipos, afficalisys,
