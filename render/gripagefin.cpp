@@ -53,6 +53,8 @@ void clagripage::affipossofuser(short cell) {
         coup = 9;
         break;
     default:
+        // Larger sizes, as the screen allows: in proportion to the 70's.
+        if (taillechoisie > 70) coup = static_cast<short>(taillechoisie * 9 / 70);
         break;
     }
     cladevout& d = dev();

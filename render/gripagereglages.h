@@ -35,8 +35,8 @@ extern unsigned char flechokbas;
 // The four scroll arrows (right, left, up, down) as closed triangles of 4
 // points in window pixels (y down), as the shell's layout places them.
 extern POINT flechepoly[4][4];
-// The cell size the player chose (40, 50, 60 or 70): it sets the vertical
-// nudge of the pencil marks.
+// The cell size the player chose (40, 50, 60, 70, or larger as the screen
+// allows): it sets the vertical nudge of the pencil marks.
 extern short taillechoisie;
 // Page layout: a centred page re-anchors grids placed at x = -75 or +75 mm,
 // with two grids per page to the middle. Both off in the game.

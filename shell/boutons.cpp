@@ -3,6 +3,7 @@
 
 #include "shell/clagdtooltip.h"
 #include "shell/etatjeu.h"
+#include "shell/miseenpage.h"
 
 #include "render/pageregle.h"
 
@@ -183,8 +184,9 @@ void boutaffiches() {
         montre(idpagesuiv, !actifs && reglemontresuivante());
         montre(idpageprec, !actifs && reglemontreprecedente());
         montre(idretour, !actifs);
-        active(idplus, actifs && paramjeu.taillecase < taillecasemax);
-        active(idmoins, actifs && paramjeu.taillecase > taillecasemin);
+        active(idplus,
+               actifs && tailleplus(paramjeu.taillecase, taillemaxiecran()) != paramjeu.taillecase);
+        active(idmoins, actifs && taillemoins(paramjeu.taillecase) != paramjeu.taillecase);
         for (short id : {idzero, idinfo, idfixe, idpause, idsauver}) active(id, jouant);
     }
     active(idannuler, historique.peutreculer() && jouant);

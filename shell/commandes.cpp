@@ -25,9 +25,8 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-void changetaille(short taille) {
+void changetaillecase(short taille, bool rentrer) {
+    if (rentrer) rentrefenetre(fenetrepour(gabaritcourant(), taille));
     paramjeu.taillecase = taille;
     reaffigri();
     jeu.boutonsarafraichir = true;
@@ -35,6 +34,8 @@ void changetaille(short taille) {
     jetterfond();
     grilleram.setmodaffi(grilleram.getmodaffi());
 }
+
+namespace {
 
 // A yes/no question asked with the game locked and the chronometer stopped.
 bool question(short numero, UINT icone) {
@@ -191,12 +192,10 @@ void executer(HWND window, short id) {
         reaffigri();
         break;
     case idplus:
-        changetaille(std::min<short>(static_cast<short>(paramjeu.taillecase + taillecasepas),
-                                     taillecasemax));
+        changetaillecase(tailleplus(paramjeu.taillecase, taillemaxiecran()), true);
         break;
     case idmoins:
-        changetaille(std::max<short>(static_cast<short>(paramjeu.taillecase - taillecasepas),
-                                     taillecasemin));
+        changetaillecase(taillemoins(paramjeu.taillecase), true);
         break;
     case idinfo:
         informations();

@@ -90,7 +90,7 @@ protected:
     bool fichierecrit() {
         gstring nom;
         nomfichierparam(nom);
-        return std::filesystem::exists(nom.adr());
+        return std::filesystem::exists(nom.adr()) && litfichier(nom.adr()) != fichierdepart;
     }
     short premiere = 0; // joue's first cell and value
     short vpremiere = 0;

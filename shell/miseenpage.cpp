@@ -7,6 +7,7 @@
 
 #include "render/pageregle.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -97,4 +98,44 @@ void setgriwinposition() {
     ++jeu.nidpositionnement;
     mainwinposornot();
     --jeu.nidpositionnement;
+}
+
+RECT zonetravail() {
+    RECT r{};
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0) != FALSE && r.right > r.left &&
+        r.bottom > r.top)
+        return r;
+    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+gabaritfenetre gabaritcourant() {
+    gabaritfenetre g;
+    grilleram.fautcoordentableaux();
+    if (grilleram.faitcoord()) {
+        short x1 = 0;
+        short y1 = 0;
+        short x2 = 0;
+        short y2 = 0;
+        grilleram.posicadremax(x1, y1, x2, y2);
+        g.e = etenduegrille{s16(std::abs(x1)), s16(std::abs(x2)), s16(std::abs(y2)),
+                            s16(std::abs(y1))};
+    }
+    g.pas = grilleram.gettaillepix();
+    const clawinregion cadre(jeu.fenetre);
+    g.dx = cadre.getdx();
+    g.dy = cadre.getdy();
+    g.basboutons = colonne.bas;
+    return g;
+}
+
+short taillemaxiecran() {
+    const RECT z = zonetravail();
+    return tailleentrant(gabaritcourant(), z.right - z.left, z.bottom - z.top);
+}
+
+void rentrefenetre(SIZE taille) {
+    const RECT z = zonetravail();
+    if (taille.cx > z.right - z.left || taille.cy > z.bottom - z.top) return;
+    paramjeu.left = s16(std::clamp<long>(paramjeu.left, z.left, z.right - taille.cx));
+    paramjeu.top = s16(std::clamp<long>(paramjeu.top, z.top, z.bottom - taille.cy));
 }
