@@ -28,6 +28,8 @@
 #include "resources/ressourcesregles.h"
 #include "shell/core/textesvora.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr UINT_PTR timerchrono = 1;
@@ -68,7 +70,10 @@ void tailleassise(HWND window) {
     if (!anymode(modejeu, 0) || anymode(moderegles, 0) || IsIconic(window)) return;
     RECT r{};
     if (!GetWindowRect(window, &r)) return;
-    const short t = tailleentrant(gabaritcourant(), r.right - r.left, r.bottom - r.top);
+    // Within the window, and within what the screen leaves from where it is.
+    const RECT z = zonetravail();
+    const short t = tailleentrant(gabaritcourant(), std::min(r.right, z.right) - r.left,
+                                  std::min(r.bottom, z.bottom) - r.top);
     if (t != paramjeu.taillecase) changetaillecase(t, false);
 }
 

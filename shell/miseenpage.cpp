@@ -101,11 +101,18 @@ void setgriwinposition() {
 }
 
 RECT zonetravail() {
-    RECT r{};
-    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0) != FALSE && r.right > r.left &&
-        r.bottom > r.top)
-        return r;
-    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const int w = GetSystemMetrics(SM_CXSCREEN);
+    const int h = GetSystemMetrics(SM_CYSCREEN);
+    RECT r{0, 0, w, h};
+    RECT z{};
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &z, 0) != FALSE && z.right > z.left &&
+        z.bottom > z.top)
+        r = z;
+    // The layout keeps the screen's bottom 30 pixels free (dispositionjeu's
+    // Ah): a window reaching into them overflows.
+    r.right = std::min<LONG>(r.right, w);
+    r.bottom = std::min<LONG>(r.bottom, h - 30);
+    return r;
 }
 
 gabaritfenetre gabaritcourant() {

@@ -36,7 +36,8 @@ RECT taillegrifen();
 void mainwinposornot();
 void setgriwinposition();
 
-// The screen's work area (SPI_GETWORKAREA).
+// The part of the screen a play window may take without overflowing: the
+// work area (SPI_GETWORKAREA) without the screen's bottom 30 pixels.
 RECT zonetravail();
 // What the play window is made of now: the grid in play at its cell size,
 // the window's frame, the button column.

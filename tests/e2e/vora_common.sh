@@ -4,11 +4,15 @@
 # counts, clicks in client coordinates and keys for the window or for the
 # open message box.
 # Expects BUILD_ARG and PLAN_ARGS (the arguments of the positions program)
-# to be set, and may set SCREEN (WIDTHxHEIGHT, default 1280x900); leaves the
-# positions in $WORK/plan.txt (read with pos).
+# to be set, and may set SCREEN (WIDTHxHEIGHT, default 1280x900) and
+# START_PARAMS (below); leaves the positions in $WORK/plan.txt (read with
+# pos).
 # VORA_E2E_WM ("bare openbox" by default) chooses the runs: the scenario
 # runs once for each, as a child of this one; VORA_WINESERVER, when set, is
-# the Wine server stopped after each run.
+# the Wine server stopped after each run. VORA_E2E_DISPLAYS, when set, lists
+# the X display numbers the runs may take (else one from 200 to 299). A
+# scenario may set OPENBOX_KEYS (keybind elements added to openbox's default
+# configuration).
 if [[ -z ${VORA_E2E_RUN:-} ]]; then
     run_status=0
     for wm in ${VORA_E2E_WM:-bare openbox}; do
@@ -74,11 +78,17 @@ wait_for() {
 # A display of our own: when another run takes the same number between the
 # check and the start, our Xvfb exits at once, and another number is tried.
 start_xvfb() {
+    local numbers
+    read -r -a numbers <<<"${VORA_E2E_DISPLAYS:-$(seq -s ' ' 200 299)}"
     for _ in 1 2 3 4 5; do
-        DISPLAY_NUMBER=$((200 + RANDOM % 100))
-        while [[ -e /tmp/.X11-unix/X$DISPLAY_NUMBER || -e /tmp/.X$DISPLAY_NUMBER-lock ]]; do
-            DISPLAY_NUMBER=$((200 + RANDOM % 100))
+        DISPLAY_NUMBER=
+        for n in $(printf '%s\n' "${numbers[@]}" | shuf); do
+            if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
+                DISPLAY_NUMBER=$n
+                break
+            fi
         done
+        [[ -n $DISPLAY_NUMBER ]] || return 1
         export DISPLAY=:$DISPLAY_NUMBER
         Xvfb "$DISPLAY" -screen 0 "${SCREEN}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         XVFB_PID=$!
@@ -99,7 +109,13 @@ xsetroot -solid "#$ROOT_COLOUR"
 
 if [[ $WM == openbox ]]; then
     wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *'window id'* ]]; }
-    openbox --sm-disable </dev/null >"$WORK/openbox.log" 2>&1 &
+    OPENBOX_ARGS=(--sm-disable)
+    if [[ -n ${OPENBOX_KEYS:-} ]]; then
+        awk -v keys="$OPENBOX_KEYS" '{ print } /<keyboard>/ { print keys }' \
+            /etc/xdg/openbox/rc.xml >"$WORK/openbox-rc.xml"
+        OPENBOX_ARGS+=(--config-file "$WORK/openbox-rc.xml")
+    fi
+    openbox "${OPENBOX_ARGS[@]}" </dev/null >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
     wait_for wm_running || {
         fail "openbox did not start"
@@ -112,6 +128,11 @@ fi
 "${PLAN_CMD[@]}" "${PLAN_ARGS[@]}" | tr -d '\r' >"$WORK/plan.txt"
 pos() { grep "^$1 " "$WORK/plan.txt" | cut -d' ' -f2-; }
 
+# The parameter file the game starts on: the smallest cell size, at which the
+# positions program places the cells (START_PARAMS set empty: a fresh start,
+# at a size that suits the screen).
+START_PARAMS=${START_PARAMS-$'ver=3.6\r\ntca=40\r\n'}
+if [[ -n $START_PARAMS ]]; then printf '%s' "$START_PARAMS" >"$WORK/V-O-RA 110.TXT"; fi
 cd "$WORK"
 "${GAME_CMD[@]}" >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
