@@ -12,10 +12,12 @@ short s16(long v) {
     return static_cast<short>(v);
 }
 
-// An extent measured at pas, at cell size t, rounded up.
+// An extent measured at pas, at cell size t, rounded up, with room for the
+// rounding of the lattice's coordinates (a few pixels at either size).
 short aechelle(short v, short pas, short t) {
+    constexpr long jeu = 3;
     const long p = std::max<short>(pas, 1);
-    return s16((static_cast<long>(v) * t + p - 1) / p);
+    return s16(((v + jeu) * t + p - 1) / p + jeu);
 }
 
 etenduegrille etenduea(const gabaritfenetre& g, short t) {

@@ -22,7 +22,9 @@ struct gabaritfenetre {
 };
 
 // The play window's outer size at cell size t: the extents scaled from
-// g.pas (rounded up), the margin and the layout (as regionsjeu::taillegrifen).
+// g.pas (rounded up, with room for the rounding of the lattice's
+// coordinates, so that the real window is never larger), the margin and the
+// layout (as regionsjeu::taillegrifen).
 SIZE fenetrepour(const gabaritfenetre& g, short t);
 // The largest cell size from 40 to taillecaseplafond whose window fits in
 // largeur x hauteur; 40 when none does.

@@ -1,0 +1,215 @@
+// The window's size in play: a fresh start's cell size on several work areas
+// and grids, "+" past 70 up to the largest size that fits, a window
+// manager's resize followed once it settles, and the grid's edge as the
+// player sees it (no red but the open arrows, a margin at the vertices).
+#include "shell/fenetre_testing.h"
+
+#include "shell/jeu.h"
+#include "shell/taillecase.h"
+
+#include "render/gripagereglages.h"
+#include "shell/core/paramuser.h"
+
+#include <algorithm>
+
+namespace shelltest {
+namespace {
+
+namespace hooks = vora::platform::testing;
+
+class taille : public partie {
+protected:
+    void TearDown() override {
+        partie::TearDown();
+#ifndef _WIN32
+        hooks::set_work_area(nullptr);
+#endif
+    }
+    // The game started again on a parameter file of these lines (none when
+    // empty) with the layer's work area z.
+    void redemarre(const std::string& lignes, const RECT& z) {
+        DestroyWindow(fenetre);
+        peins();
+        finjeu();
+#ifndef _WIN32
+        hooks::set_work_area(&z);
+#endif
+        gstring nom;
+        nomfichierparam(nom);
+        std::filesystem::remove(nom.adr());
+        if (!lignes.empty()) ecrisfichier(nom.adr(), "ver=3.6\r\n" + lignes);
+        fenetre = demarrage(nullptr, SW_SHOW);
+        ASSERT_NE(fenetre, nullptr);
+        peins();
+    }
+    static bool dans(const RECT& r, const RECT& z) {
+        return r.left >= z.left && r.top >= z.top && r.right <= z.right && r.bottom <= z.bottom;
+    }
+    RECT rectangle() const {
+        RECT r{};
+        GetWindowRect(fenetre, &r);
+        return r;
+    }
+    static bool actif(short id) {
+        return IsWindowEnabled(bouton(id)) != FALSE;
+    }
+    // Grid g loaded, and laid out and painted as at the end of a message.
+    void charge(short g) {
+        ASSERT_TRUE(grillecharger(fenetre, g, nullptr, false));
+        SendMessageA(fenetre, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+        peins();
+    }
+    // Waits for the settling of a resize.
+    void attends(unsigned ms) {
+#ifdef _WIN32
+        Sleep(ms);
+#else
+        hooks::advance_clock(ms);
+#endif
+        peins();
+    }
+};
+
+#ifndef _WIN32
+// Work areas (inside the headless screen) and grids: the size chosen at a
+// fresh start, the grid about two thirds of the height and the window inside
+// the area; a size in the file is the player's and stays.
+TEST_F(taille, AFreshStartSuitsTheScreenAndASizeInTheFileStays) {
+    const LONG sw = GetSystemMetrics(SM_CXSCREEN);
+    const LONG sh = GetSystemMetrics(SM_CYSCREEN);
+    ASSERT_GE(sw, 1024);
+    ASSERT_GE(sh, 768);
+    const struct {
+        RECT zone;
+        short grille;
+        short attendue;
+    } cas[] = {
+        {{0, 0, 1024, 768}, 1, 114},  {{0, 0, 1024, 768}, 3, 81}, {{0, 0, 1024, 768}, 5, 62},
+        {{0, 30, 1024, 700}, 1, 103}, {{0, 0, 800, 600}, 2, 65},  {{100, 0, 900, 768}, 1, 114},
+    };
+    for (const auto& c : cas) {
+        redemarre("gri=" + std::to_string(c.grille) + "\r\n", c.zone);
+        const short t = paramjeu.taillecase;
+        EXPECT_EQ(t, c.attendue) << c.grille << " in " << c.zone.right << "x" << c.zone.bottom;
+        const RECT z = zonetravail();
+        if (t > taillecasemin) {
+            EXPECT_TRUE(dans(rectangle(), z)) << c.grille;
+            const dispositionjeu& d = regionsdujeu().disposition();
+            EXPECT_LE(3 * (d.e.haut + d.e.bas), 2 * (z.bottom - z.top)) << c.grille;
+            EXPECT_FALSE(regionsdujeu().flecheaffichee()) << c.grille;
+        }
+    }
+    redemarre("tca=50\r\n", cas[0].zone);
+    EXPECT_EQ(paramjeu.taillecase, 50);
+    redemarre("tca=90\r\n", cas[0].zone);
+    EXPECT_EQ(paramjeu.taillecase, 90);
+}
+#endif
+
+// "+" keeps the four steps, then goes on past 70 as far as the work area
+// allows; "-" comes back by 10.
+TEST_F(taille, PlusGoesPastSeventyUpToWhatFitsAndMinusComesBack) {
+    std::vector<short> vues{paramjeu.taillecase};
+    for (int i = 0; i < 40 && actif(idplus); ++i) {
+        presse(idplus);
+        vues.push_back(paramjeu.taillecase);
+    }
+    ASSERT_GE(vues.size(), 5u);
+    EXPECT_EQ(std::vector<short>(vues.begin(), vues.begin() + 4),
+              (std::vector<short>{40, 50, 60, 70}));
+    const short maxi = paramjeu.taillecase;
+    EXPECT_FALSE(actif(idplus));
+    EXPECT_GT(maxi, taillecasemax);
+    EXPECT_GE(maxi, taillemaxiecran()) << "as far as what fits";
+    EXPECT_TRUE(dans(rectangle(), zonetravail())) << "moved inside the work area";
+    EXPECT_FALSE(regionsdujeu().flecheaffichee());
+    presse(idplus);
+    EXPECT_EQ(paramjeu.taillecase, maxi) << "no further";
+    presse(idmoins);
+    EXPECT_EQ(paramjeu.taillecase, taillemoins(maxi));
+    while (paramjeu.taillecase > taillecasemax) presse(idmoins);
+    EXPECT_EQ(paramjeu.taillecase, 70);
+    presse(idmoins);
+    EXPECT_EQ(paramjeu.taillecase, 60);
+}
+
+// A resize by someone else than the game: once it has settled the cell size
+// is the largest whose window fits the new one, and the digits grow with it.
+TEST_F(taille, AResizeChoosesTheSizeThatFitsOnceItSettles) {
+    charge(3);
+    const short avant = paramjeu.taillecase;
+    const SIZE voulue{760, 700};
+#ifdef _WIN32
+    SetWindowPos(fenetre, nullptr, 0, 0, voulue.cx, voulue.cy, SWP_NOMOVE | SWP_NOZORDER);
+#else
+    hooks::resize_by_window_manager(fenetre, voulue);
+#endif
+    peins();
+    attends(100);
+    EXPECT_EQ(paramjeu.taillecase, avant) << "not before it settles";
+    const gabaritfenetre g = gabaritcourant();
+    attends(300);
+    const short t = paramjeu.taillecase;
+    EXPECT_EQ(t, tailleentrant(g, voulue.cx, voulue.cy));
+    EXPECT_GT(t, avant);
+    const RECT r = rectangle();
+    EXPECT_LE(r.right - r.left, voulue.cx);
+    EXPECT_LE(r.bottom - r.top, voulue.cy);
+    EXPECT_EQ(taillechoisie, t) << "the pencil marks follow";
+    EXPECT_GT(sombres(1, t / 4), sombres(1, 10)) << "the given's digit grew";
+}
+
+// Grids 2 and 3 at their usual sizes: nothing red but the open arrows (a
+// grid that fits has none), and the contour's vertices clear of the window's
+// edges; a grid that overflows shows red only in its open arrows.
+TEST_F(taille, TheGridsEdgeShowsNoRedButArrowsAndKeepsAMargin) {
+    constexpr COLORREF rouge = 0x0000FF;
+    constexpr COLORREF bleu = 0xFF0000; // the contour
+    const auto rouges = [](bool horsfleches) {
+        const bitmapmemoire* image = imagepeinte();
+        int n = 0;
+        const flechesjeu& f = regionsdujeu().getfleches();
+        for (int y = 0; y < image->haut(); ++y)
+            for (int x = 0; x < image->larg(); ++x) {
+                if (image->at(x, y) != rouge) continue;
+                bool fleche = false;
+                for (const RECT& z : f.zone)
+                    fleche = fleche || (x >= z.left - 2 && x <= z.right + 2 && y >= z.top - 2 &&
+                                        y <= z.bottom + 2);
+                if (!horsfleches || !fleche) ++n;
+            }
+        return n;
+    };
+    for (const short grille : {short{2}, short{3}}) {
+        for (const short id : {short{0}, idplus, idplus, idplus}) {
+            if (id != 0) presse(id);
+            charge(grille);
+            ASSERT_FALSE(regionsdujeu().flecheaffichee());
+            EXPECT_EQ(rouges(false), 0) << grille << " at " << paramjeu.taillecase;
+            const bitmapmemoire* image = imagepeinte();
+            const dispositionjeu& d = regionsdujeu().disposition();
+            const int droite = dispositionjeu::L + d.e.gauche + d.e.droite;
+            int dernier = 0;
+            for (int y = 0; y < image->haut(); ++y)
+                for (int x = dispositionjeu::L; x < image->larg(); ++x)
+                    if (image->at(x, y) == bleu) dernier = std::max(dernier, x);
+            EXPECT_GE(droite - dernier, margegrille(grilleram.gettaillepix()) / 2)
+                << grille << " at " << paramjeu.taillecase;
+        }
+        while (paramjeu.taillecase > taillecasemin) presse(idmoins);
+    }
+    charge(5);
+    while (paramjeu.taillecase < taillecasemax) presse(idplus);
+    SetWindowPos(fenetre, nullptr, GetSystemMetrics(SM_CXSCREEN) - 300,
+                 GetSystemMetrics(SM_CYSCREEN) - 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT r = rectangle();
+    SendMessageA(fenetre, WM_MOVING, 0, reinterpret_cast<LPARAM>(&r));
+    reponses = {IDOK};
+    peins();
+    ASSERT_TRUE(regionsdujeu().flecheaffichee());
+    EXPECT_GT(rouges(false), 50) << "the open arrows";
+    EXPECT_EQ(rouges(true), 0) << "nothing else";
+}
+
+} // namespace
+} // namespace shelltest
