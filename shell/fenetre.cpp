@@ -64,7 +64,9 @@ void tailleimposee(HWND window, WPARAM genre, LPARAM taille) {
     SetTimer(window, timertaille, delaitaille, nullptr);
 }
 
-// The largest cell size whose play window fits in the window as it now is.
+// The largest cell size whose play window fits in the window as it now is,
+// but not below the usual sizes the player chose with "-" (a window manager
+// may shrink a window larger than the screen as soon as it shows).
 void tailleassise(HWND window) {
     KillTimer(window, timertaille);
     if (!anymode(modejeu, 0) || anymode(moderegles, 0) || IsIconic(window)) return;
@@ -72,8 +74,9 @@ void tailleassise(HWND window) {
     if (!GetWindowRect(window, &r)) return;
     // Within the window, and within what the screen leaves from where it is.
     const RECT z = zonetravail();
-    const short t = tailleentrant(gabaritcourant(), std::min(r.right, z.right) - r.left,
-                                  std::min(r.bottom, z.bottom) - r.top);
+    const short entre = tailleentrant(gabaritcourant(), std::min(r.right, z.right) - r.left,
+                                      std::min(r.bottom, z.bottom) - r.top);
+    const short t = std::max(entre, std::min(paramjeu.taillecase, taillecasemax));
     if (t != paramjeu.taillecase) changetaillecase(t, false);
 }
 

@@ -134,29 +134,43 @@ TEST_F(taille, PlusGoesPastSeventyUpToWhatFitsAndMinusComesBack) {
 }
 
 // A resize by someone else than the game: once it has settled the cell size
-// is the largest whose window fits the new one, and the digits grow with it.
+// is the largest whose window fits the new one (the digits grow with it), but
+// a smaller window never takes the size below the usual ones.
 TEST_F(taille, AResizeChoosesTheSizeThatFitsOnceItSettles) {
     charge(3);
+    const auto redimensionne = [this](SIZE voulue) {
+#ifdef _WIN32
+        SetWindowPos(fenetre, nullptr, 0, 0, voulue.cx, voulue.cy, SWP_NOMOVE | SWP_NOZORDER);
+#else
+        hooks::resize_by_window_manager(fenetre, voulue);
+#endif
+        peins();
+    };
     const short avant = paramjeu.taillecase;
     const SIZE voulue{760, 700};
-#ifdef _WIN32
-    SetWindowPos(fenetre, nullptr, 0, 0, voulue.cx, voulue.cy, SWP_NOMOVE | SWP_NOZORDER);
-#else
-    hooks::resize_by_window_manager(fenetre, voulue);
-#endif
-    peins();
+    redimensionne(voulue);
     attends(100);
     EXPECT_EQ(paramjeu.taillecase, avant) << "not before it settles";
     const gabaritfenetre g = gabaritcourant();
     attends(300);
     const short t = paramjeu.taillecase;
     EXPECT_EQ(t, tailleentrant(g, voulue.cx, voulue.cy));
-    EXPECT_GT(t, avant);
+    EXPECT_GT(t, taillecasemax);
     const RECT r = rectangle();
     EXPECT_LE(r.right - r.left, voulue.cx);
     EXPECT_LE(r.bottom - r.top, voulue.cy);
     EXPECT_EQ(taillechoisie, t) << "the pencil marks follow";
     EXPECT_GT(sombres(1, t / 4), sombres(1, 10)) << "the given's digit grew";
+    const struct {
+        short depuis;
+        short attendue;
+    } petites[] = {{t, taillecasemax}, {taillecasemax, taillecasemax}, {50, 50}};
+    for (const auto& c : petites) {
+        while (paramjeu.taillecase > c.depuis) presse(idmoins);
+        redimensionne(SIZE{300, 300});
+        attends(400);
+        EXPECT_EQ(paramjeu.taillecase, c.attendue) << c.depuis;
+    }
 }
 
 // Grids 2 and 3 at their usual sizes: nothing red but the open arrows (a

@@ -2,8 +2,8 @@
 # End-to-end scenario of the window's size under Xvfb (1280 x 1024), started
 # without a parameter file: the window opens much larger than at the
 # smallest cell size and inside the screen, the grid's contour keeps clear of
-# the window's edge; on a bare X server a resize to a small window gives the
-# smallest size back; under openbox a maximise (a key bound for the
+# the window's edge; on a bare X server a resize to a small window makes the
+# grid smaller (down to 70 pixels, the largest usual size); under openbox a maximise (a key bound for the
 # scenario) makes the grid larger, still inside the screen.
 #
 # Usage: vora_taille_e2e.sh <build-dir>
@@ -54,12 +54,13 @@ else
 fi
 
 if [[ $WM == bare ]]; then
-    # A resize to a window smaller than the button column: the smallest size.
+    # A resize to a window smaller than the button column: 70 pixels, the
+    # largest of the usual sizes (grid 1's window is then 404 x 538).
     xdotool windowsize "$WINDOW" 400 400
     sleep 1.5
     read -r _ _ SW SH _ <<<"$(rectangle)"
-    if ((SW < 300 && SH == 538)); then
-        pass "a resize to 400 x 400 gives the smallest size's window ($SW x $SH)"
+    if ((SW < WW && SW < 450 && SH == 538)); then
+        pass "a resize to 400 x 400 makes the grid smaller ($SW x $SH)"
     else
         fail "after a resize to 400 x 400 the window is $SW x $SH"
     fi
