@@ -161,16 +161,21 @@ count() {
         done | wc -l
 }
 
-# The client area's origin: the button column's cyan frame starts at client
-# x 30, y 0.
-shot
-read -r CX CY <<<"$(convert "$SHOT" -crop 700x700+0+0 txt:- | grep -m1 '#00FFFF' |
-    sed -E 's/^([0-9]+),([0-9]+):.*/\1 \2/')"
-if [[ -z ${CX:-} ]]; then
+# The client area's origin (CX, CY) on a new screenshot: the button
+# column's cyan frame starts at client x 30, y 0. A window manager may move
+# the window (one that grows past the screen's edge): scenarios that change
+# the window's size find it again.
+find_origin() {
+    shot
+    read -r CX CY <<<"$(convert "$SHOT" -crop 700x700+0+0 txt:- | grep -m1 '#00FFFF' |
+        sed -E 's/^([0-9]+),([0-9]+):.*/\1 \2/')"
+    [[ -n ${CX:-} ]] || return 1
+    CX=$((CX - 30))
+}
+if ! find_origin; then
     fail "no button column on the screen"
     exit 1
 fi
-CX=$((CX - 30))
 click() {
     xdotool mousemove $((CX + $1)) $((CY + $2)) click 1
     sleep 0.3
