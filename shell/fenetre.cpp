@@ -72,12 +72,16 @@ void tailleassise(HWND window) {
     if (!anymode(modejeu, 0) || anymode(moderegles, 0) || IsIconic(window)) return;
     RECT r{};
     if (!GetWindowRect(window, &r)) return;
-    // Within the window, and within what the screen leaves from where it is.
+    // The window's place is where the window manager put it (a maximised
+    // window's frame may lie beyond the screen's edge); the size fits within
+    // the window and within what the screen leaves from there.
     const RECT z = zonetravail();
-    const short entre = tailleentrant(gabaritcourant(), std::min(r.right, z.right) - r.left,
-                                      std::min(r.bottom, z.bottom) - r.top);
+    paramjeu.left = static_cast<short>(std::clamp(r.left, z.left, z.right - 1));
+    paramjeu.top = static_cast<short>(std::clamp(r.top, z.top, z.bottom - 1));
+    const short entre = tailleentrant(gabaritcourant(), std::min(r.right, z.right) - paramjeu.left,
+                                      std::min(r.bottom, z.bottom) - paramjeu.top);
     const short t = std::max(entre, std::min(paramjeu.taillecase, taillecasemax));
-    if (t != paramjeu.taillecase) changetaillecase(t, false);
+    if (t != paramjeu.taillecase) changetaillecase(t, true);
 }
 
 void lancerunpaint(HWND window) {

@@ -15,7 +15,9 @@
 namespace shelltest {
 namespace {
 
+#ifndef _WIN32
 namespace hooks = vora::platform::testing;
+#endif
 
 class taille : public partie {
 protected:
@@ -25,15 +27,14 @@ protected:
         hooks::set_work_area(nullptr);
 #endif
     }
+#ifndef _WIN32
     // The game started again on a parameter file of these lines (none when
     // empty) with the layer's work area z.
     void redemarre(const std::string& lignes, const RECT& z) {
         DestroyWindow(fenetre);
         peins();
         finjeu();
-#ifndef _WIN32
         hooks::set_work_area(&z);
-#endif
         gstring nom;
         nomfichierparam(nom);
         std::filesystem::remove(nom.adr());
@@ -42,6 +43,7 @@ protected:
         ASSERT_NE(fenetre, nullptr);
         peins();
     }
+#endif
     static bool dans(const RECT& r, const RECT& z) {
         return r.left >= z.left && r.top >= z.top && r.right <= z.right && r.bottom <= z.bottom;
     }
