@@ -30,10 +30,14 @@ rectangle() {
 # The box around the grid's blue contour in the last screenshot, right of
 # the button column: x y width height on the screen.
 contour() {
-    convert "$SHOT" -crop $((W - CX - 90))x"$H"+$((CX + 90))+0 +repage -fuzz 25% \
-        -fill black +opaque '#0000FF' -format '%@' info: |
-        sed -E "s/^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$/\$((\3 + $CX + 90)) \4 \1 \2/" |
-        { read -r e; eval "echo $e"; }
+    local box
+    box=$(convert "$SHOT" -crop $((W - CX - 90))x"$H"+$((CX + 90))+0 +repage -fuzz 25% \
+        -fill black +opaque '#0000FF' -format '%@' info:)
+    if [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
+        echo "$((BASH_REMATCH[3] + CX + 90)) ${BASH_REMATCH[4]} ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
+    else
+        echo "0 0 0 0"
+    fi
 }
 inside() { (($1 >= 0 && $2 >= 0 && $1 + $3 <= W && $2 + $4 <= H)); }
 
