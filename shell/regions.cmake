@@ -23,7 +23,7 @@ vora_warnings(shellregions)
 
 # A test program may already exist when the folder's own tests are found by
 # pattern: it then only gains this library.
-foreach(t clawinregion_tests regionsdisposition_tests regions_tests taillecase_tests)
+foreach(t clawinregion_tests regionsdisposition_tests regions_tests)
     if(NOT TARGET ${t})
         add_executable(${t} ${CMAKE_CURRENT_LIST_DIR}/${t}.cpp)
         target_link_libraries(${t} PRIVATE GTest::gtest_main)
