@@ -241,6 +241,7 @@ void handle_window_event(const SDL_WindowEvent& e) {
     // gets the whole picture, not one cut at the former size.
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         w->needs_present = true;
+        if (e.event == SDL_WINDOWEVENT_SIZE_CHANGED) sized_by_display(top, e.data1, e.data2);
         break;
     case SDL_WINDOWEVENT_MOVED:
         moved_by_display(top, e.data1, e.data2);

@@ -227,6 +227,33 @@ TEST_F(UserLayerTest, OwnMovesReportedLateByTheDisplayAreNotTakenForNewMoves) {
     EXPECT_EQ(count_of(w, WM_MOVE), 0);
 }
 
+TEST_F(UserLayerTest, ResizeByAWindowManagerSizesTheWindowOwnSizesReportedLateDoNot) {
+    HWND w = create_main(100, 80, 300, 200);
+    pump();
+    SetWindowPos(w, nullptr, 0, 0, 320, 220, SWP_NOMOVE | SWP_NOZORDER);
+    received().clear();
+    std::vector<LPARAM> tailles;
+    reaction() = [&](HWND, UINT m, WPARAM, LPARAM l, LRESULT&) {
+        if (m == WM_SIZE) tailles.push_back(l);
+        return false;
+    };
+    hooks::resize_by_window_manager(w, SIZE{320, 220}); // the layer's own size, reported late
+    pump();
+    EXPECT_TRUE(tailles.empty());
+    hooks::resize_by_window_manager(w, SIZE{500, 400});
+    pump();
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.right - r.left, 500);
+    EXPECT_EQ(r.bottom - r.top, 400);
+    RECT c{};
+    GetClientRect(w, &c);
+    ASSERT_EQ(tailles.size(), 1u);
+    EXPECT_EQ(tailles[0], MAKELPARAM(c.right, c.bottom));
+    EXPECT_EQ(c.right, 500 - 2 * GetSystemMetrics(SM_CXFIXEDFRAME));
+}
+
 TEST_F(UserLayerTest, DisabledPopupsAreTooltipOrSplashAndNeverTakeTheFocus) {
     HWND main = create_main();
     pump();

@@ -85,6 +85,9 @@ struct Window {
     // such reports (possibly late) are the layer's own moves, not a window
     // manager's.
     std::deque<POINT> requested_moves;
+    // Sizes asked of the display, likewise: their reports are not a window
+    // manager's resizing.
+    std::deque<SIZE> requested_sizes;
 
     RECT update{}; // invalid part of the client area (empty: none)
     bool erase = false;
@@ -266,6 +269,13 @@ void move_system_window(Window& w, int x, int y);
 // the layer's own moves, a window manager moved it, and the window gets
 // WM_MOVING (which may correct the place), its new rectangle and WM_MOVE.
 void moved_by_display(HWND window, int x, int y);
+// The display (a window manager's resize or maximise) gave the top-level
+// window this size: the window takes it, its client area follows and it gets
+// WM_SIZE (SIZE_MAXIMIZED when the display has it maximised). Reports of the
+// layer's own sizes are dropped.
+void sized_by_display(HWND window, int width, int height);
+// Asks the display for the window's size and remembers the request.
+void size_system_window(Window& w, int width, int height);
 void restore_from_iconic(HWND window);
 // The screen's part that windows may cover (SPI_GETWORKAREA): the display's
 // usable bounds (on X11 the window manager's _NET_WORKAREA), else the screen.

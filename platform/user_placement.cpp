@@ -39,6 +39,37 @@ void move_system_window(Window& w, int x, int y) {
     SDL_SetWindowPosition(w.sdl, x, y);
 }
 
+void size_system_window(Window& w, int width, int height) {
+    if (w.sdl == nullptr) return;
+    constexpr std::size_t remembered = 32;
+    if (w.requested_sizes.size() == remembered) w.requested_sizes.pop_front();
+    w.requested_sizes.push_back(SIZE{width, height});
+    SDL_SetWindowSize(w.sdl, width, height);
+}
+
+void sized_by_display(HWND window, int width, int height) {
+    Window* w = find(window);
+    if (w == nullptr || w->parent != nullptr || width <= 0 || height <= 0) return;
+    auto& requested = w->requested_sizes;
+    auto own = std::find_if(requested.begin(), requested.end(),
+                            [&](SIZE s) { return s.cx == width && s.cy == height; });
+    if (own != requested.end()) {
+        requested.erase(requested.begin(), own + 1);
+        return;
+    }
+    if (width == w->rect.right - w->rect.left && height == w->rect.bottom - w->rect.top) return;
+    w->rect.right = w->rect.left + width;
+    w->rect.bottom = w->rect.top + height;
+    resize_client_surface(*w);
+    mark_present(window);
+    const bool maximised =
+        w->sdl != nullptr && (SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_MAXIMIZED) != 0;
+    RECT client{};
+    GetClientRect(window, &client);
+    call_proc(window, WM_SIZE, maximised ? SIZE_MAXIMIZED : SIZE_RESTORED,
+              MAKELPARAM(client.right, client.bottom));
+}
+
 void moved_by_display(HWND window, int x, int y) {
     Window* w = find(window);
     if (w == nullptr || w->parent != nullptr) return;
@@ -168,8 +199,8 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insert_after, int x, int y, int width
     if (w->sdl != nullptr) {
         if (moved) move_system_window(*w, next.left, next.top);
         if (sized)
-            SDL_SetWindowSize(w->sdl, std::max(1, int(next.right - next.left)),
-                              std::max(1, int(next.bottom - next.top)));
+            size_system_window(*w, std::max(1, int(next.right - next.left)),
+                               std::max(1, int(next.bottom - next.top)));
     }
     if (sized) resize_client_surface(*w);
     if (moved || sized) mark_present(w->parent != nullptr ? w->parent : window);

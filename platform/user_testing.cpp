@@ -94,6 +94,10 @@ void move_by_window_manager(HWND top_level, POINT screen) {
     push_window_event(top_level, SDL_WINDOWEVENT_MOVED, screen.x, screen.y);
 }
 
+void resize_by_window_manager(HWND top_level, SIZE size) {
+    push_window_event(top_level, SDL_WINDOWEVENT_SIZE_CHANGED, size.cx, size.cy);
+}
+
 void focus_by_display(HWND top_level) {
     push_window_event(top_level, SDL_WINDOWEVENT_FOCUS_GAINED, 0, 0);
 }

@@ -44,6 +44,9 @@ void send_key_to(HWND top_level, int virtual_key, bool down);
 // Queues what the display reports when a window manager moves `top_level` so
 // that its top-left corner is at `screen`.
 void move_by_window_manager(HWND top_level, POINT screen);
+// Queues what the display reports when a window manager gives `top_level`
+// the outer size `size`.
+void resize_by_window_manager(HWND top_level, SIZE size);
 // Queues what the display reports when it gives `top_level` the keyboard.
 void focus_by_display(HWND top_level);
 

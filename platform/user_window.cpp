@@ -66,6 +66,8 @@ SDL_Window* create_sdl_window(const Window& w) {
     // Captionless popups (splash, tooltip) stay above the other windows.
     bool popup = (w.style & WS_POPUP) != 0 && (w.style & WS_CAPTION) != WS_CAPTION;
     if ((w.ex_style & WS_EX_TOPMOST) != 0 || popup) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    // A sizing frame or a maximise box: a window manager may size it.
+    if (!popup && (w.style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0) flags |= SDL_WINDOW_RESIZABLE;
     if (w.role == Role::tooltip)
         flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_TOOLTIP;
     else if ((w.ex_style & WS_EX_TOOLWINDOW) != 0 || w.role == Role::splash)

@@ -50,8 +50,8 @@ struct contextedessin {
     // The constraint display: each cell joined in green to its neighbours.
     unsigned char contraffi = 0;
     flechesdessin fleches;
-    // The cell size the player chose (40, 50, 60 or 70): it sets the
-    // vertical nudge of the pencil marks.
+    // The cell size the player chose (40, 50, 60, 70, or larger as the
+    // screen allows): it sets the vertical nudge of the pencil marks.
     short taillechoisie = 40;
     gripagecrochets crochets;
 

@@ -53,6 +53,8 @@ void clagripage::affipossofuser(const contextedessin& ctx, short cell) {
         coup = 9;
         break;
     default:
+        // Larger sizes, as the screen allows: in proportion to the 70's.
+        if (ctx.taillechoisie > 70) coup = static_cast<short>(ctx.taillechoisie * 9 / 70);
         break;
     }
     cladevout& d = dev();

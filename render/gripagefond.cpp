@@ -1,5 +1,5 @@
-// clagripage: the background pass (cell fills and outlines, enclosed and
-// outside triangles, hexagon discs, links and spokes).
+// clagripage: the background pass (cell fills and outlines, enclosed
+// triangles, hexagon discs, links and spokes).
 #include "render/clagripage.h"
 
 #include "render/ressources.h"
@@ -53,7 +53,6 @@ void clagripage::dessingrifond(contextedessin& ctx, cladevout* dv, short solutio
     if (testaffi(6)) {
         gri.fautdeslistescasautour();
         trianglintex(&gri.getcasesautourinternes(), ctx.grisinterne, ctx.grisinterne);
-        trianglintex(&gri.getcasesautourexternes(), 0, 0x0000FF);
     }
     dessineliens(ctx, solution, linkcolour);
     dessinecases(ctx);

@@ -3,6 +3,7 @@
 
 #include "shell/clagdtooltip.h"
 #include "shell/etatjeu.h"
+#include "shell/miseenpage.h"
 
 #include "render/pageregle.h"
 
@@ -183,8 +184,10 @@ void boutaffiches() {
         montre(idpagesuiv, !actifs && reglemontresuivante(jeu.pagereglesnum));
         montre(idpageprec, !actifs && reglemontreprecedente(jeu.pagereglesnum));
         montre(idretour, !actifs);
-        active(idplus, actifs && partie.parametres().taillecase < taillecasemax);
-        active(idmoins, actifs && partie.parametres().taillecase > taillecasemin);
+        active(idplus, actifs && tailleplus(partie.parametres().taillecase, taillemaxiecran()) !=
+                                     partie.parametres().taillecase);
+        active(idmoins, actifs && taillemoins(partie.parametres().taillecase) !=
+                                      partie.parametres().taillecase);
         for (short id : {idzero, idinfo, idfixe, idpause, idsauver}) active(id, jouant);
     }
     active(idannuler, partie.historique().peutreculer() && jouant);

@@ -25,9 +25,8 @@
 #include <system_error>
 #include <vector>
 
-namespace {
-
-void changetaille(short taille) {
+void changetaillecase(short taille, bool rentrer) {
+    if (rentrer) rentrefenetre(fenetrepour(gabaritcourant(), taille));
     partie.parametres().taillecase = taille;
     reaffigri();
     jeu.boutonsarafraichir = true;
@@ -35,6 +34,8 @@ void changetaille(short taille) {
     jetterfond();
     grillepage().setmodaffi(grillepage().getmodaffi());
 }
+
+namespace {
 
 // A yes/no question asked with the game locked and the chronometer stopped.
 bool question(short numero, UINT icone) {
@@ -162,12 +163,10 @@ void executer(HWND window, short id) {
         appliquer(partie.refaire());
         break;
     case idplus:
-        changetaille(std::min<short>(
-            static_cast<short>(partie.parametres().taillecase + taillecasepas), taillecasemax));
+        changetaillecase(tailleplus(partie.parametres().taillecase, taillemaxiecran()), true);
         break;
     case idmoins:
-        changetaille(std::max<short>(
-            static_cast<short>(partie.parametres().taillecase - taillecasepas), taillecasemin));
+        changetaillecase(taillemoins(partie.parametres().taillecase), true);
         break;
     case idinfo:
         informations();

@@ -3,6 +3,10 @@
 
 #include "platform/win32.h"
 
+// Play at cell size taille: the layout is made again at the next message's
+// end. With rentrer, the stored position first moves so that the new window
+// lies inside the work area (when it fits there).
+void changetaillecase(short taille, bool rentrer);
 // Run command id (a button's id, or 14..19 for the selector's values). While
 // another command's message box is open it is refused with two short beeps.
 void commande(HWND window, short id);

@@ -17,7 +17,7 @@ struct etatjeu {
     short sousmode = 0;
     short appli = 0;
     short nbgrilles = 5;
-    short pagereglesnum = 1; // the rules page shown, reglepadeb..reglepafin
+    short pagereglesnum = 1;     // the rules page shown, reglepadeb..reglepafin
     short nidpositionnement = 0; // non-zero while the shell places the window
     short verrousjeu = 0;        // game lock counter (a message box is open)
     short verrousboutons = 0;    // button lock counter (a command is running)

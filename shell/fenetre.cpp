@@ -28,9 +28,15 @@
 #include "resources/ressourcesregles.h"
 #include "shell/core/textesvora.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr UINT_PTR timerchrono = 1;
+// A window manager's resize or maximise settles for this long before the
+// cell size follows it.
+constexpr UINT_PTR timertaille = 4;
+constexpr UINT delaitaille = 300;
 short marqueurcreation = 0;
 
 POINT pointdu(LPARAM l) {
@@ -46,6 +52,37 @@ void survolbulle(HWND window, bool clic) {
     const auto y = static_cast<short>(p.y);
     if (clic) tooltip.retiens(x, y);
     tooltip.danszoclifen(window, x, y, anymode(modeappli::jeu) ? boutriproche(x, y) : 0);
+}
+
+// The client size changed by someone else than the layout (a window
+// manager's resize or maximise): the cell size follows once it settles.
+void tailleimposee(HWND window, WPARAM genre, LPARAM taille) {
+    if (genre == SIZE_MINIMIZED || !jeu.pret || jeu.nidpositionnement != 0) return;
+    if (!anymode(modeappli::jeu) || anymode(modeappli::regles)) return;
+    const miseenpage& m = miseenpagecourante();
+    if (LOWORD(taille) == m.largeur && HIWORD(taille) == m.hauteur) return;
+    SetTimer(window, timertaille, delaitaille, nullptr);
+}
+
+// The largest cell size whose play window fits in the window as it now is,
+// but not below the usual sizes the player chose with "-" (a window manager
+// may shrink a window larger than the screen as soon as it shows).
+void tailleassise(HWND window) {
+    KillTimer(window, timertaille);
+    if (!anymode(modeappli::jeu) || anymode(modeappli::regles) || IsIconic(window)) return;
+    RECT r{};
+    if (!GetWindowRect(window, &r)) return;
+    // The window's place is where the window manager put it (a maximised
+    // window's frame may lie beyond the screen's edge); the size fits within
+    // the window and within what the screen leaves from there.
+    const RECT z = zonetravail();
+    partie.parametres().left = static_cast<short>(std::clamp(r.left, z.left, z.right - 1));
+    partie.parametres().top = static_cast<short>(std::clamp(r.top, z.top, z.bottom - 1));
+    const short entre =
+        tailleentrant(gabaritcourant(), std::min(r.right, z.right) - partie.parametres().left,
+                      std::min(r.bottom, z.bottom) - partie.parametres().top);
+    const short t = std::max(entre, std::min(partie.parametres().taillecase, taillecasemax));
+    if (t != partie.parametres().taillecase) changetaillecase(t, true);
 }
 
 void lancerunpaint(HWND window) {
@@ -98,6 +135,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_DESTROY:
         if (!principale) return false;
         KillTimer(window, timerchrono);
+        KillTimer(window, timertaille);
         destrucursou();
         regionsdujeu().libere();
         PostQuitMessage(0);
@@ -105,6 +143,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_SIZE:
         if (wParam == SIZE_MINIMIZED) jeu.minimise = true;
         if (wParam == SIZE_MAXIMIZED) jeu.minimise = false;
+        if (principale) tailleimposee(window, wParam, lParam);
         return true;
     case WM_PAINT:
         if (!principale) return false;
@@ -144,6 +183,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_TIMER:
         if (wParam == timerchrono) affichronocourt();
         if (wParam == timereffacement && principale) finsignaleffacer();
+        if (wParam == timertaille && principale) tailleassise(window);
         if (wParam == timerrepos && principale) {
             tooltip.reposatteint(window);
             survolbulle(window, false);
@@ -250,8 +290,9 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     const RECT r = taillegrifen();
     marqueurcreation = 2;
     HWND w = CreateWindowExA(
-        WS_EX_LEFT, "VORAFENETRE", titre.adr(), WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, r.left,
-        r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
+        WS_EX_LEFT, "VORAFENETRE", titre.adr(),
+        WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME, r.left, r.top,
+        r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
     marqueurcreation = 0;
     if (w == nullptr) {
         boitetexte("Window Creation Failed!", "Error!", MB_ICONEXCLAMATION);
@@ -275,6 +316,11 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     setgriwinposition();
     createwinboutons(instance, montrer);
     creacursouris();
+    // Without a size in the parameter file: one that suits the screen.
+    if (!partie.parametres().tailledonnee && anymode(modeappli::jeu)) {
+        const RECT z = zonetravail();
+        changetaillecase(tailledepart(gabaritcourant(), z.right - z.left, z.bottom - z.top), true);
+    }
     jeu.pret = true;
     ShowWindow(w, montrer);
     UpdateWindow(w);

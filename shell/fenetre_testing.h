@@ -60,6 +60,11 @@ protected:
 #endif
         ancien = std::filesystem::current_path();
         std::filesystem::current_path(std::filesystem::path(dossier.fichier("")));
+        if (fichierdepart != nullptr) {
+            gstring nom;
+            nomfichierparam(nom);
+            ecrisfichier(nom.adr(), fichierdepart);
+        }
         vora::platform::set_message_box_answerer(
             [this](const vora::platform::MessageBoxQuestion& q) {
                 questions.push_back(q.text);
@@ -171,6 +176,9 @@ protected:
         return h;
     }
 
+    // The parameter file the game starts on (none when null): the smallest
+    // cell size unless a test wants the size of a fresh start.
+    const char* fichierdepart = "ver=3.6\r\ntca=40\r\n";
     dossiertemporaire dossier;
     std::filesystem::path ancien;
     HWND fenetre = nullptr;

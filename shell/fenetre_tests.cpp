@@ -459,6 +459,13 @@ TEST_F(fenetrejeu, ASecondCopyAndADamagedFileAtStartUp) {
 // the one read, saved and named by "I" from then on, and the data folder's
 // is left alone.
 TEST_F(fenetrejeu, TheCurrentDirectorysFileComesBeforeTheDataFolders) {
+    // A start without the fixture's file in the current directory.
+    DestroyWindow(fenetre);
+    finjeu();
+    std::filesystem::remove("V-O-RA 110.TXT");
+    fenetre = demarrage(nullptr, SW_SHOW);
+    ASSERT_NE(fenetre, nullptr);
+    peins();
     const std::string donnees = fichierdonnees();
     EXPECT_EQ(fichierparam(), donnees);
     reponses = {IDYES};
@@ -560,7 +567,7 @@ TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     for (const std::string& attendu :
          {std::string("Grille n\xB0") + "1\n", std::string("Niveau : ") + francais.adr() + "\n",
           "Cases remplies : " + cases + "\n", std::string("grille : 02mn 04s\n"),
-          "Fichier des parties : " + fichierdonnees() + "\n"})
+          "Fichier des parties : " + dossier.fichier("V-O-RA 110.TXT") + "\n"})
         EXPECT_NE(grille.find(attendu), std::string::npos) << attendu << " in " << grille;
     EXPECT_EQ(grille.find("1251"), std::string::npos) << "the catalogue's name means nothing";
     for (std::size_t i = 0; i < 5; ++i) {
@@ -584,12 +591,13 @@ TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     reponses = {IDOK, IDCANCEL, IDOK};
     presse(idinfo);
     ASSERT_EQ(questions.size(), 2u);
-    EXPECT_EQ(questions[0].rfind(
-                  "Grid #1\nLevel: " + std::string(anglais.adr()) + "\nCells filled: " +
-                      std::to_string(remplies) + " of " + std::to_string(partie.grille().getnbcases()) +
-                      "\nTime spent on this grid: 02m 04s\nSaved games file: " + fichierdonnees() +
-                      "\n\nPage 1/5. OK: next page, Cancel: back to the game.",
-                  0),
+    EXPECT_EQ(questions[0].rfind("Grid #1\nLevel: " + std::string(anglais.adr()) +
+                                     "\nCells filled: " + std::to_string(remplies) + " of " +
+                                     std::to_string(partie.grille().getnbcases()) +
+                                     "\nTime spent on this grid: 02m 04s\nSaved games file: " +
+                                     dossier.fichier("V-O-RA 110.TXT") +
+                                     "\n\nPage 1/5. OK: next page, Cancel: back to the game.",
+                                 0),
               0u)
         << questions[0];
     for (const std::string& q : questions)

@@ -8,6 +8,7 @@
 
 #include "render/pageregle.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -99,4 +100,51 @@ void setgriwinposition() {
     ++jeu.nidpositionnement;
     mainwinposornot();
     --jeu.nidpositionnement;
+}
+
+RECT zonetravail() {
+    const int w = GetSystemMetrics(SM_CXSCREEN);
+    const int h = GetSystemMetrics(SM_CYSCREEN);
+    RECT r{0, 0, w, h};
+    RECT z{};
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &z, 0) != FALSE && z.right > z.left &&
+        z.bottom > z.top)
+        r = z;
+    // The layout keeps the screen's bottom 30 pixels free (dispositionjeu's
+    // Ah): a window reaching into them overflows.
+    r.right = std::min<LONG>(r.right, w);
+    r.bottom = std::min<LONG>(r.bottom, h - 30);
+    return r;
+}
+
+gabaritfenetre gabaritcourant() {
+    gabaritfenetre g;
+    partie.grille().fautcoordentableaux();
+    if (partie.grille().faitcoord()) {
+        short x1 = 0;
+        short y1 = 0;
+        short x2 = 0;
+        short y2 = 0;
+        partie.grille().posicadremax(x1, y1, x2, y2);
+        g.e = etenduegrille{s16(std::abs(x1)), s16(std::abs(x2)), s16(std::abs(y2)),
+                            s16(std::abs(y1))};
+    }
+    g.pas = partie.grille().gettaillepix();
+    const clawinregion cadre(jeu.fenetre);
+    g.dx = cadre.getdx();
+    g.dy = cadre.getdy();
+    g.basboutons = colonne.bas;
+    return g;
+}
+
+short taillemaxiecran() {
+    const RECT z = zonetravail();
+    return tailleentrant(gabaritcourant(), z.right - z.left, z.bottom - z.top);
+}
+
+void rentrefenetre(SIZE taille) {
+    const RECT z = zonetravail();
+    if (taille.cx > z.right - z.left || taille.cy > z.bottom - z.top) return;
+    partie.parametres().left = s16(std::clamp<long>(partie.parametres().left, z.left, z.right - taille.cx));
+    partie.parametres().top = s16(std::clamp<long>(partie.parametres().top, z.top, z.bottom - taille.cy));
 }

@@ -6,6 +6,7 @@
 #include "platform/win32.h"
 
 #include "shell/regions.h"
+#include "shell/taillecase.h"
 
 struct miseenpage {
     short originex = 0; // client pixel of the grid's local origin
@@ -34,3 +35,16 @@ RECT taillegrifen();
 // rules mode (shown once it may be).
 void mainwinposornot();
 void setgriwinposition();
+
+// The part of the screen a play window may take without overflowing: the
+// work area (SPI_GETWORKAREA) without the screen's bottom 30 pixels.
+RECT zonetravail();
+// What the play window is made of now: the grid in play at its cell size,
+// the window's frame, the button column.
+gabaritfenetre gabaritcourant();
+// The largest cell size whose play window fits in the work area.
+short taillemaxiecran();
+// Moves the stored window position so that a play window of this outer size
+// lies inside the work area, when it fits there (a larger window stays where
+// it is and overflows).
+void rentrefenetre(SIZE taille);

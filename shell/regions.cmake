@@ -1,6 +1,7 @@
-# The main window's shape and the grid's scrolling (regions*.cpp,
-# clawinregion.cpp): the library `shellregions`, which the windowed shell
-# links, and its tests. Included at the end of shell/CMakeLists.txt.
+# The main window's shape, the grid's scrolling and the cell sizes that
+# fit (regions*.cpp, clawinregion.cpp, taillecase.cpp): the library
+# `shellregions`, which the windowed shell links, and its tests. Included at
+# the end of shell/CMakeLists.txt.
 if(VORA_PORTABLE_ONLY)
     return()
 endif()
@@ -14,7 +15,8 @@ endif()
 add_library(shellregions STATIC
     ${CMAKE_CURRENT_LIST_DIR}/clawinregion.cpp
     ${CMAKE_CURRENT_LIST_DIR}/regionsdisposition.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/regions.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/regions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/taillecase.cpp)
 target_include_directories(shellregions PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(shellregions PUBLIC render ${VORA_REGIONS_USER})
 vora_warnings(shellregions)

@@ -25,11 +25,14 @@ void regionsjeu::calcuposiregion(const entreesregions& e) {
     short x2 = 0;
     short y2 = 0;
     g.modele().posicadremax(x1, y1, x2, y2);
-    const etenduegrille ext{s16(std::abs(x1)), s16(std::abs(x2)), s16(std::abs(y2)),
-                            s16(std::abs(y1))};
+    const short pas = g.modele().gettaillepix();
+    // A margin around the cells: the grid region's enlarged hexagons stay
+    // inside the window, and no vertex touches its edge.
+    const short marge = margegrille(pas);
+    const etenduegrille ext{s16(std::abs(x1) + marge), s16(std::abs(x2) + marge),
+                            s16(std::abs(y2) + marge), s16(std::abs(y1) + marge)};
     dispo = calcudisposition(ext, regprin.getdx(), regprin.getdy(), e.gauche, e.haut, e.ecranw,
                              e.ecranh, dispo);
-    const short pas = g.modele().gettaillepix();
     decalaccordfleches(pas);
     const POINT o = originegrille(dispo, pas, defil);
     cladevout& d = *e.dev;

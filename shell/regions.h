@@ -70,7 +70,7 @@ struct entreesregions {
 class regionsjeu {
 public:
     // The layout: the grid's frame in whole pixels (the model's, not
-    // rounded through millimetres), layout values, overflows; the
+    // rounded through millimetres) widened by margegrille, layout values, overflows; the
     // offsets bounded and the arrows set (decalaccordfleches); the device's
     // local origin and the grid's position put on the grid origin moved by
     // the offsets; the arrows' triangles placed. A grid without pixel coordinates keeps the

@@ -15,6 +15,13 @@ struct etenduegrille {
     short bas = 0;
 };
 
+// The empty band kept around the grid's cells at lattice step pas, on each
+// side: wider than the grid region's enlargement of the hexagons (a fifth
+// of the step).
+inline short margegrille(short pas) {
+    return static_cast<short>(pas * 3 / 10);
+}
+
 // The layout (client pixels unless said). The values before any layout are
 // those of a window of 980 x 820 with a region 800 high.
 struct dispositionjeu {

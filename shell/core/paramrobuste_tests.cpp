@@ -17,7 +17,7 @@ void verifiebornes(const claparamuser& p, const std::string& quoi) {
     EXPECT_GE(p.grillecourante, 1) << quoi;
     EXPECT_LE(p.grillecourante, p.nbgrilles) << quoi;
     EXPECT_TRUE(p.taillecase == 40 || p.taillecase == 50 || p.taillecase == 60 ||
-                p.taillecase == 70)
+                (p.taillecase >= 70 && p.taillecase <= taillecaseplafond))
         << quoi;
     EXPECT_GE(p.top, 1) << quoi;
     EXPECT_GE(p.left, 1) << quoi;

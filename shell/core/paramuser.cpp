@@ -126,6 +126,7 @@ void nomfichierparam(gstring& out) {
 }
 
 short taillenviron(short size) {
+    if (size > taillecasemax) return std::min(size, taillecaseplafond);
     short meilleure = taillecasemin;
     for (short t = taillecasemin; t <= taillecasemax; t = static_cast<short>(t + taillecasepas)) {
         if (std::abs(size - t) < std::abs(size - meilleure)) meilleure = t;
@@ -194,8 +195,10 @@ void lisreglages(claparamuser& state, const clesfichier& f) {
     if (f.valeur("lng")) state.langue = f.entier("lng", 2, 2, n) ? langueanglais : languefrancais;
     state.remplitmarques = f.entier("cviz", -entiermax, entiermax, n) && n != 0;
     state.chronoaffiche = !f.entier("chro", -entiermax, entiermax, n) || n != 0;
-    if (f.entier("tca", 1, 32767, n) && n != state.taillecase)
-        state.taillecase = taillenviron(static_cast<short>(n));
+    if (f.entier("tca", 1, 32767, n)) {
+        state.tailledonnee = true;
+        if (n != state.taillecase) state.taillecase = taillenviron(static_cast<short>(n));
+    }
     for (short i = 1; i <= state.nbgrilles; ++i) {
         if (f.entier("niv" + std::to_string(i), 1, 7, n))
             fixeniveauchoisi(state, i, static_cast<short>(n));

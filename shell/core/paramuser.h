@@ -35,11 +35,13 @@
 
 #include <vector>
 
-// Cell sizes: the default, the bounds and the step.
+// Cell sizes: the default, the bounds and the step of the four usual
+// sizes; larger ones, up to taillecaseplafond, are as the screen allows.
 inline constexpr short taillecasedefaut = 40;
 inline constexpr short taillecasemin = 40;
 inline constexpr short taillecasemax = 70;
 inline constexpr short taillecasepas = 10;
+inline constexpr short taillecaseplafond = 300;
 // The longest state of play a file can hold: 26 pieces ("A".."Z") of 60.
 inline constexpr short longueurpiece = 60;
 inline constexpr short longueuretatmax = 26 * longueurpiece;
@@ -56,6 +58,7 @@ struct claparamuser {
     short grillecourante = 0;            // "gri", 1..nbgrilles once read
     short langue = languefrancais;       // "lng": 1 French, 2 English
     short taillecase = taillecasedefaut; // "tca"
+    bool tailledonnee = false;           // whether the file gave a "tca"
     short left = 60;                     // "left", screen pixels
     short top = 60;                      // "top"
     bool chronoaffiche = true;           // "chro": the chronometer display flag
@@ -69,7 +72,8 @@ struct claparamuser {
 // The parameter file's name: the program title followed by ".TXT".
 void nomfichierparam(gstring& out);
 
-// The nearest cell size among 40, 50, 60, 70; on a tie the smaller.
+// Up to 70, the nearest cell size among 40, 50, 60, 70 (on a tie the
+// smaller); a larger size is kept, up to taillecaseplafond.
 short taillenviron(short size);
 
 // Pad the saved states with empty entries up to i, then make entry i text.

@@ -33,9 +33,9 @@ void lis(claparamuser& p, const std::string& texte) {
     ASSERT_TRUE(getparamuser(p, f.c_str()));
 }
 
-TEST(Taillenviron, NearestSizeTheSmallerOnATie) {
-    const short cas[][2] = {{45, 40}, {46, 50}, {100, 70}, {1, 40},  {55, 50},
-                            {64, 60}, {65, 60}, {66, 70},  {-5, 40}, {32767, 70}};
+TEST(Taillenviron, NearestSizeTheSmallerOnATieLargerKept) {
+    const short cas[][2] = {{45, 40}, {46, 50}, {100, 100}, {1, 40},  {55, 50}, {64, 60},
+                            {65, 60}, {66, 70}, {-5, 40},   {71, 71}, {85, 85}, {32767, 300}};
     for (const auto& c : cas) EXPECT_EQ(taillenviron(c[0]), c[1]) << c[0];
 }
 
@@ -161,7 +161,7 @@ TEST(Getparamuser, KeysAndTheirDefaults) {
     const cascle cas[] = {
         {"tca=45", 40, 60, true, false, 0, 1},
         {"tca=46", 50, 60, true, false, 0, 1},
-        {"tca=100", 70, 60, true, false, 0, 1},
+        {"tca=100", 100, 60, true, false, 0, 1},
         {"tca=0", 50, 60, true, false, 0, 1}, // keeps the current size (50 here)
         {"top=0", 50, 60, true, false, 0, 1},
         {"top=-7", 50, 60, true, false, 0, 1},
@@ -188,6 +188,9 @@ TEST(Getparamuser, KeysAndTheirDefaults) {
         EXPECT_EQ(p.remplitmarques, c.remplit) << c.lignes;
         EXPECT_EQ(p.langue, c.langue) << c.lignes;
         EXPECT_EQ(p.grillecourante, c.grille) << c.lignes;
+        EXPECT_EQ(p.tailledonnee,
+                  std::string(c.lignes).starts_with("tca=") && std::string(c.lignes) != "tca=0")
+            << c.lignes;
     }
 }
 

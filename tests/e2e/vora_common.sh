@@ -4,11 +4,15 @@
 # counts, clicks in client coordinates and keys for the window or for the
 # open message box.
 # Expects BUILD_ARG and PLAN_ARGS (the arguments of the positions program)
-# to be set, and may set SCREEN (WIDTHxHEIGHT, default 1280x900); leaves the
-# positions in $WORK/plan.txt (read with pos).
+# to be set, and may set SCREEN (WIDTHxHEIGHT, default 1280x900) and
+# START_PARAMS (below); leaves the positions in $WORK/plan.txt (read with
+# pos).
 # VORA_E2E_WM ("bare openbox" by default) chooses the runs: the scenario
 # runs once for each, as a child of this one; VORA_WINESERVER, when set, is
-# the Wine server stopped after each run.
+# the Wine server stopped after each run. VORA_E2E_DISPLAYS, when set, lists
+# the X display numbers the runs may take (else one from 200 to 299). A
+# scenario may set OPENBOX_KEYS (keybind elements added to openbox's default
+# configuration).
 if [[ -z ${VORA_E2E_RUN:-} ]]; then
     run_status=0
     for wm in ${VORA_E2E_WM:-bare openbox}; do
@@ -123,7 +127,13 @@ xsetroot -solid "#$ROOT_COLOUR"
 
 if [[ $WM == openbox ]]; then
     wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *'window id'* ]]; }
-    openbox --sm-disable </dev/null >"$WORK/openbox.log" 2>&1 &
+    OPENBOX_ARGS=(--sm-disable)
+    if [[ -n ${OPENBOX_KEYS:-} ]]; then
+        awk -v keys="$OPENBOX_KEYS" '{ print } /<keyboard>/ { print keys }' \
+            /etc/xdg/openbox/rc.xml >"$WORK/openbox-rc.xml"
+        OPENBOX_ARGS+=(--config-file "$WORK/openbox-rc.xml")
+    fi
+    openbox "${OPENBOX_ARGS[@]}" </dev/null >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
     wait_for wm_running || {
         fail "openbox did not start"
@@ -136,6 +146,13 @@ fi
 "${PLAN_CMD[@]}" "${PLAN_ARGS[@]}" | tr -d '\r' >"$WORK/plan.txt"
 pos() { grep "^$1 " "$WORK/plan.txt" | cut -d' ' -f2-; }
 
+# The parameter file the game starts on: the smallest cell size, at which the
+# positions program places the cells (START_PARAMS set empty: a fresh start,
+# at a size that suits the screen).
+START_PARAMS=${START_PARAMS-$'ver=3.6\r\ntca=40\r\n'}
+if [[ -n $START_PARAMS && -z ${GAME_DIR:-} ]]; then
+    printf '%s' "$START_PARAMS" >"$WORK/V-O-RA 110.TXT"
+fi
 cd "${GAME_DIR:-$WORK}"
 "${GAME_CMD[@]}" >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
@@ -164,16 +181,21 @@ count() {
         done | wc -l
 }
 
-# The client area's origin: the button column's cyan frame starts at client
-# x 30, y 0.
-shot
-read -r CX CY <<<"$(convert "$SHOT" -crop 700x700+0+0 txt:- | grep -m1 '#00FFFF' |
-    sed -E 's/^([0-9]+),([0-9]+):.*/\1 \2/')"
-if [[ -z ${CX:-} ]]; then
+# The client area's origin (CX, CY) on a new screenshot: the button
+# column's cyan frame starts at client x 30, y 0. A window manager may move
+# the window (one that grows past the screen's edge): scenarios that change
+# the window's size find it again.
+find_origin() {
+    shot
+    read -r CX CY <<<"$(convert "$SHOT" -crop 700x700+0+0 txt:- | grep -m1 '#00FFFF' |
+        sed -E 's/^([0-9]+),([0-9]+):.*/\1 \2/')"
+    [[ -n ${CX:-} ]] || return 1
+    CX=$((CX - 30))
+}
+if ! find_origin; then
     fail "no button column on the screen"
     exit 1
 fi
-CX=$((CX - 30))
 click() {
     xdotool mousemove $((CX + $1)) $((CY + $2)) click 1
     sleep 0.3
