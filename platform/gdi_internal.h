@@ -76,12 +76,6 @@ void free_system_region(HRGN rgn);
 // five undefined codes (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to U+FFFD.
 std::string cp1252_to_utf8(const char* text, int length = -1);
 
-// Releases the font data that Cairo and fontconfig keep for the life of the
-// process (faces, patterns, the configuration), so that a leak checker sees a
-// clean exit. Call it once at the very end, after the last drawing and with
-// no Cairo context of the caller still alive; draw no text afterwards.
-void release_font_caches();
-
 // The Cairo image surface (CAIRO_FORMAT_RGB24) of a bitmap, borrowed: it lives
 // as long as the bitmap. nullptr for an unknown handle. The caller flushes
 // before reading and marks it dirty after writing pixels directly.

@@ -2,6 +2,7 @@
 // DC, and ways to look at its pixels.
 #pragma once
 
+#include "platform/font_caches.h"
 #include "platform/gdi_internal.h"
 #include "platform/win32_base.h"
 #include "platform/win32_gdi.h"
@@ -109,7 +110,7 @@ private:
 // leak checker finds nothing left by Cairo and fontconfig.
 class ReleaseFontCaches : public ::testing::Environment {
 public:
-    void TearDown() override { gdi::release_font_caches(); }
+    void TearDown() override { vora::platform::release_font_caches(); }
 };
 inline ::testing::Environment* const release_font_caches_at_exit =
     ::testing::AddGlobalTestEnvironment(new ReleaseFontCaches);

@@ -1,6 +1,7 @@
 // Text: fonts through Cairo's fontconfig faces, TextOutA and
 // GetTextExtentPoint32A. Glyphs are antialiased; the opaque background box is
 // not (platform/README.md).
+#include "platform/font_caches.h"
 #include "platform/gdi_internal.h"
 #include "platform/gdi_objects.h"
 
@@ -243,7 +244,7 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lp_string, int c) {
     return TRUE;
 }
 
-void gdi::release_font_caches() {
+void vora::platform::release_font_caches() {
     for_each_object(Kind::font, [](Object& o) {
         auto& font = static_cast<Font&>(o);
         if (font.cairo_face != nullptr) cairo_font_face_destroy(font.cairo_face);

@@ -4,6 +4,7 @@
 // receives.
 #pragma once
 
+#include "platform/font_caches.h"
 #include "platform/gdi_internal.h"
 #include "platform/user_testing.h"
 #include "platform/win32.h"
@@ -117,7 +118,7 @@ protected:
 // released after the last test so that leak checking sees only real leaks.
 class ReleaseFontCachesAtExit : public ::testing::Environment {
 public:
-    void TearDown() override { gdi::release_font_caches(); }
+    void TearDown() override { vora::platform::release_font_caches(); }
 };
 inline ::testing::Environment* const release_font_caches_at_exit =
     ::testing::AddGlobalTestEnvironment(new ReleaseFontCachesAtExit);

@@ -1,7 +1,7 @@
 // main() for systems other than Windows: runs the program's WinMain as
 // Windows starts it, then stops the windowing layer and frees the font
 // caches, so that the process ends with nothing left allocated.
-#include "platform/gdi_internal.h"
+#include "platform/font_caches.h"
 #include "platform/user_internal.h"
 
 #include <string>
@@ -16,6 +16,6 @@ int main(int argc, char** argv) {
     auto instance = reinterpret_cast<HINSTANCE>(&instance_tag);
     int code = WinMain(instance, nullptr, command_line.data(), SW_SHOWDEFAULT);
     vora::platform::user::shutdown();
-    gdi::release_font_caches();
+    vora::platform::release_font_caches();
     return code;
 }

@@ -156,17 +156,10 @@ private:
     float echelle = 1.0f;
 };
 
-// The screen ("ecran"), the main window, and the device in use (always the
-// window).
-extern cladevout ecrout;
-extern cladevout fenecrout;
-extern cladevout* pdevactu;
-
 // Fill d from a DC: resolution (LOGPIXELSX / LOGPIXELSY), sheet and page of
 // HORZRES x VERTRES, centred; named "ecran".
 void screeninfo(cladevout& d, HDC dc);
-// The device set-up of the window: ecrout from the screen DC, fenecrout the
-// same with the client size as sheet and page, centred on the client area;
-// pdevactu designates fenecrout with scale 1, and the drawing background
-// colour fondessin becomes cyan.
-void devinstalle(HDC dc, short clientw, short clienth);
+// The device set-up of a window: d from the screen DC (named "fenetre"),
+// with the client size as sheet and page, centred on the client area, scale
+// 1.
+void devinstalle(cladevout& d, HDC dc, short clientw, short clienth);

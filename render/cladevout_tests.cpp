@@ -226,16 +226,18 @@ TEST(primitives, text_in_millimetres_and_the_registered_sign) {
     finusageressources();
 }
 
-TEST(devices, installing_makes_the_window_the_current_device) {
+TEST(devices, installing_a_window_device_takes_the_screen_resolution_and_the_client_size) {
     bitmapmemoire b(10, 10);
-    devinstalle(b.dc(), 640, 480);
-    EXPECT_STREQ(ecrout.getname(), "ecran");
-    EXPECT_GT(ecrout.getdpix(), 0);
-    EXPECT_EQ(pdevactu, &fenecrout);
-    EXPECT_EQ(fenecrout.getfeuilwpx(), 640);
-    EXPECT_EQ(fenecrout.getorigx(), 320);
-    EXPECT_EQ(fenecrout.getorigy(), 240);
-    EXPECT_EQ(fenecrout.gethdc(), b.dc());
+    cladevout fenetre;
+    fenetre.setechelle(2.0f);
+    devinstalle(fenetre, b.dc(), 640, 480);
+    EXPECT_STREQ(fenetre.getname(), "fenetre");
+    EXPECT_GT(fenetre.getdpix(), 0);
+    EXPECT_EQ(fenetre.getechelle(), 1.0f);
+    EXPECT_EQ(fenetre.getfeuilwpx(), 640);
+    EXPECT_EQ(fenetre.getorigx(), 320);
+    EXPECT_EQ(fenetre.getorigy(), 240);
+    EXPECT_EQ(fenetre.gethdc(), b.dc());
 }
 
 } // namespace

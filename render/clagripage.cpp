@@ -2,8 +2,6 @@
 // placing of the local origin.
 #include "render/clagripage.h"
 
-#include "render/gripagereglages.h"
-
 #include "foundation/depile.h"
 #include "foundation/gstring.h"
 #include "foundation/numtext.h"
@@ -32,15 +30,16 @@ void clagripage::clearpage() {
     taillemm = 0;
     taillepixel = 15;
     taillemmexacte = 0;
-    taillepixdev = 0;
     hauteurchiffre = 10;
     difficulte = 100;
     angledessin = 0;
     modaffi = 6;
+    pagecentrale = false;
+    doublacinq = false;
 }
 
 cladevout& clagripage::dev() const {
-    return device != nullptr ? *device : *pdevactu;
+    return *device;
 }
 
 void clagripage::setposmm(float x, float y) {
@@ -49,7 +48,7 @@ void clagripage::setposmm(float x, float y) {
 }
 
 void clagripage::movegrille(short px, short py) {
-    const cladevout& d = *pdevactu;
+    const cladevout& d = dev();
     grillex = d.apixtommx(static_cast<short>(px - d.getorigx()));
     grilley = d.apixtommy(static_cast<short>(d.getorigy() - py));
 }
@@ -85,7 +84,6 @@ void clagripage::setangle(short degrees) {
 void clagripage::settaillemmpix(short mm, short px) {
     taillemm = mm;
     taillepixel = px;
-    taillepixdev = device != nullptr ? device->ammxtopix(mm) : 0;
     hauteurchiffre = static_cast<short>(0.55 * px);
     modele().settaillepix(px, modaffi == 9 ? 1 : 0);
     setmodaffi(modaffi);
@@ -99,7 +97,6 @@ void clagripage::settaillemilli(short, short mm) {
 void clagripage::setdevice(short s, cladevout* d) {
     slot = s;
     device = d;
-    taillepixdev = device != nullptr ? device->ammxtopix(taillemm) : 0;
 }
 
 void clagripage::setmodaffi(short mode) {
@@ -167,13 +164,15 @@ void clagripage::setlocagrideux(short solution, cladevout* d) {
         setlocagrisol(d);
 }
 
-void clagripage::cadreblocsel(cladevout* d) {
+gdrectan clagripage::cadreblocsel(cladevout* d) {
     short x1 = 0;
     short y1 = 0;
     short x2 = 0;
     short y2 = 0;
     modele().fautcoordentableaux();
     modele().posicadremax(x1, y1, x2, y2);
-    blokadre.set(static_cast<short>(d->apixtommx(x1)), static_cast<short>(d->apixtommy(y1)),
-                 static_cast<short>(d->apixtommx(x2)), static_cast<short>(d->apixtommy(y2)));
+    gdrectan cadre;
+    cadre.set(static_cast<short>(d->apixtommx(x1)), static_cast<short>(d->apixtommy(y1)),
+              static_cast<short>(d->apixtommx(x2)), static_cast<short>(d->apixtommy(y2)));
+    return cadre;
 }

@@ -1,7 +1,7 @@
 // clagripage: a grid as it is placed and drawn on a page: a grid model drawn
-// with a position in millimetres, a drawing size, an angle, a display mode and a
-// wanted difficulty, drawn on a cladevout in two passes (background, then
-// what lies on top).
+// with a position in millimetres, a drawing size, an angle, a display mode
+// and a wanted difficulty, on a cladevout in two passes (background, then
+// what lies on top) with the settings of a contextedessin.
 //
 // The game's pages are owned by the shell (slot 0 the grid in play, slot 1
 // the rules pages); the catalogue loads a grid into the page it is given.
@@ -14,7 +14,7 @@
 // (again only when it is stale); each paint copies it, draws the top pass over
 // the copy and transfers the result. Each pass therefore stands alone: it
 // places the local origin on the grid itself, and gives the device back its
-// local origin, the wait cursor and grillant as it found them.
+// local origin, the wait cursor and the context's grillant as it found them.
 //
 // Positions are relative to the page reference point of the device, y
 // upwards. The device's local origin lands on the grid position in both
@@ -23,6 +23,8 @@
 #pragma once
 
 #include "render/cladevout.h"
+#include "render/contextedessin.h"
+#include "render/gdrectan.h"
 
 #include "foundation/heaptext.h"
 #include "grid/clagrivora.h"
@@ -41,13 +43,13 @@ public:
     void lier(clagrivora& model) { grille = &model; }
 
     // Positions 0, size mm 0, size px 15, digit height 10, difficulty 100,
-    // angle 0, display mode 6, no device, slot 0.
+    // angle 0, display mode 6, no device, slot 0, page not centred.
     void clearpage();
 
     // Grid position in millimetres.
     void setposmm(float x, float y);
-    // Grid position from a pixel of the current device (pdevactu), so that
-    // setlocagrille puts the local origin back on that pixel.
+    // Grid position from a pixel of the page's device, so that setlocagrille
+    // puts the local origin back on that pixel.
     void movegrille(short px, short py);
     // Grid, solution and label positions.
     void setallpos(float x, float y, float xs, float ys, float xl, float yl);
@@ -72,7 +74,8 @@ public:
     short gettaillemm() const { return taillemm; }
     short gethauteurchiffre() const { return hauteurchiffre; }
     // Page slot (0 the grid in play, 1 the rules pages) and device
-    // (borrowed).
+    // (borrowed). The page's device must be set (here or by a pass) before
+    // movegrille, settaillemilli or any drawing.
     void setdevice(short slot, cladevout* device);
     short getslot() const { return slot; }
     cladevout* getdevice() const { return device; }
@@ -95,6 +98,13 @@ public:
     void fixedifficulte(short v);
     short getdifficulte() const { return difficulte; }
 
+    // Page layout: a centred page re-anchors grids placed at x = -75 or
+    // +75 mm, with two grids per page to the middle. Both off by default
+    // (and in the game).
+    void setpagecentrale(bool centred, bool twopergrid) {
+        pagecentrale = centred;
+        doublacinq = twopergrid;
+    }
     // Local origin of the device at the grid position (on a centred page,
     // grids at x within 3 mm of -75 or +75 re-anchor to the left or right
     // edge, or with two grids per page to the middle).
@@ -103,16 +113,17 @@ public:
     void setlocagrilib(cladevout* dev);
     // The grid position when solution is 0, else the solution position.
     void setlocagrideux(short solution, cladevout* dev);
-    // The model's bounding frame (device pixels) in millimetres, into
-    // blokadre.
-    void cadreblocsel(cladevout* dev);
+    // The model's bounding frame (device pixels) in millimetres.
+    gdrectan cadreblocsel(cladevout* dev);
 
     // Background pass: cell fills and outlines and the helper graphics of the
     // display mode. linkcolour colours the links of mode 7.
-    void dessingrifond(cladevout* dev, short solution, int linkcolour, int unused);
+    void dessingrifond(contextedessin& ctx, cladevout* dev, short solution, int linkcolour,
+                       int unused);
     // Top pass: values, pencil marks, hexagon dots, the contour (in
     // contourcolour) and the scroll arrows; restores the local origin.
-    void dessingrifin(cladevout* dev, short solution, int unused, int contourcolour);
+    void dessingrifin(contextedessin& ctx, cladevout* dev, short solution, int unused,
+                      int contourcolour);
     // The contour (display mode 6 only): inner segments 1 px, the outer
     // contour width px wide (3 / 4 of it for the solution).
     void dessincontourtritop(short page, short solution, short width, int colour);
@@ -120,15 +131,15 @@ public:
     // cells of the grid) with a 2 px pen and the brush colour.
     void trianglintex(const lichavo* cells, int pen, int brush);
     // Pencil marks of one cell, small blue digits at their places.
-    void affipossofuser(short cell);
+    void affipossofuser(const contextedessin& ctx, short cell);
 
 private:
     cladevout& dev() const;
-    void dessinecases();
-    void dessineliens(short solution, int linkcolour);
-    void dessinevaleurs();
-    void dessinemarques();
-    void dessinefleches();
+    void dessinecases(const contextedessin& ctx);
+    void dessineliens(const contextedessin& ctx, short solution, int linkcolour);
+    void dessinevaleurs(const contextedessin& ctx);
+    void dessinemarques(const contextedessin& ctx);
+    void dessinefleches(const contextedessin& ctx);
 
     clagrivora propre;
     clagrivora* grille = &propre;
@@ -143,11 +154,12 @@ private:
     short taillemm = 0;
     short taillepixel = 15;
     float taillemmexacte = 0;
-    short taillepixdev = 0;
     short hauteurchiffre = 10;
     short difficulte = 100;
     short angledessin = 0;
     short modaffi = 6;
+    bool pagecentrale = false;
+    bool doublacinq = false;
 };
 
 // Write character (a value's character) centred on the cell's centre: Arial

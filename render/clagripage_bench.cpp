@@ -1,8 +1,8 @@
 // Time to draw the largest catalogue grid at hexagon size 70 into memory
 // bitmaps: (a) the background pass, (b) one paint as the shell does it (copy
 // of the kept background, the top pass, one transfer to the window).
+#include "render/contextedessin.h"
 #include "render/gripageimage.h"
-#include "render/gripagereglages.h"
 #include "render/ressources.h"
 
 #include "grid/vocalculinit.h"
@@ -33,12 +33,13 @@ void plusgrandegrille(clagripage& page) {
 }
 
 struct banc {
+    contextedessin ctx;
     clagripage page;
     cladevout d;
     SIZE s{};
     banc() {
         plusgrandegrille(page);
-        taillechoisie = 70;
+        ctx.taillechoisie = 70;
         s = tailleimage(page, 70, 6, 20);
     }
 };
@@ -47,7 +48,7 @@ void BM_fond(benchmark::State& state) {
     banc b;
     bitmapmemoire fond(b.s.cx, b.s.cy);
     placegrille(b.page, b.d, fond, 20);
-    for (auto _ : state) dessinefond(b.page, b.d, fond);
+    for (auto _ : state) dessinefond(b.ctx, b.page, b.d, fond);
     state.counters["cells"] = b.page.modele().getnbcases();
     state.counters["pixels"] = static_cast<double>(b.s.cx) * b.s.cy;
     libereressources();
@@ -60,9 +61,9 @@ void BM_peinture(benchmark::State& state) {
     bitmapmemoire image(b.s.cx, b.s.cy);
     bitmapmemoire fenetre(b.s.cx, b.s.cy);
     placegrille(b.page, b.d, fond, 20);
-    dessinefond(b.page, b.d, fond);
+    dessinefond(b.ctx, b.page, b.d, fond);
     for (auto _ : state) {
-        peintgrille(b.page, b.d, fond, image);
+        peintgrille(b.ctx, b.page, b.d, fond, image);
         fenetre.copiede(image);
     }
     state.counters["cells"] = b.page.modele().getnbcases();

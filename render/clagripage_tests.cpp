@@ -2,8 +2,8 @@
 // two drawing passes checked by pixels at cell centres.
 #include "render/clagripage.h"
 
+#include "render/contextedessin.h"
 #include "render/gripageimage.h"
-#include "render/gripagereglages.h"
 #include "render/render_testing.h"
 
 #include "foundation/depile.h"
@@ -23,7 +23,6 @@ using rendertest::scene;
 class gripage : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { globinitvocalcul(); }
-    void SetUp() override { reglagesdejeu(); }
 };
 
 TEST_F(gripage, difficulty_steps_along_the_ladder_and_stops_at_its_ends) {
@@ -62,8 +61,7 @@ TEST_F(gripage, grids_near_the_page_sides_re_anchor_on_a_centred_page) {
         {-75.0f, 1, 1, 400}, {75.0f, 1, 1, 400},        {-75.0f, 0, 0, 117}, {10.0f, 1, 0, 437},
     };
     for (const auto& c : cas) {
-        pagecentrale = c.centrale;
-        doublacinq = c.double5;
+        g.setpagecentrale(c.centrale != 0, c.double5 != 0);
         g.setposmm(c.x, 10);
         g.setlocagrille(&d);
         EXPECT_EQ(d.getlocx(), c.locx) << c.x;
@@ -110,10 +108,10 @@ TEST_F(gripage, the_frame_in_millimetres_and_a_turned_grid) {
     short x2 = 0;
     short y2 = 0;
     g.modele().posicadremax(x1, y1, x2, y2);
-    g.cadreblocsel(&d);
+    const gdrectan cadre = g.cadreblocsel(&d);
     // 10 pixels a millimetre.
-    EXPECT_EQ(blokadre.x1, x1 / 10);
-    EXPECT_EQ(blokadre.y2, y2 / 10);
+    EXPECT_EQ(cadre.x1, x1 / 10);
+    EXPECT_EQ(cadre.y2, y2 / 10);
     const short avant = g.modele().getcacentrix(1);
     g.setangle(60);
     EXPECT_EQ(g.getangledessin(), 60);
@@ -202,8 +200,8 @@ TEST_F(gripage, the_contour_and_the_arrows_lie_on_top) {
 
 TEST_F(gripage, closed_arrows_both_ways_are_not_drawn) {
     scene s("1251-1", 6);
-    flechokdroite = 0;
-    flechokbas = 0;
+    s.ctx.fleches.droite = 0;
+    s.ctx.fleches.bas = 0;
     s.dessine();
     const int w = s.image->larg();
     const int h = s.image->haut();
@@ -213,7 +211,7 @@ TEST_F(gripage, closed_arrows_both_ways_are_not_drawn) {
 
 TEST_F(gripage, outside_play_only_the_givens_show) {
     scene s("1251-1", 6);
-    mainone = 0;
+    s.ctx.mainone = 0;
     s.dessine();
     for (short c = 1; c <= s.page.modele().getnbcases(); ++c) {
         if (s.page.modele().casestfixe(c) || s.page.modele().casestvide(c)) continue;
@@ -261,7 +259,7 @@ TEST_F(gripage, the_constraint_display_joins_neighbours_in_green) {
     scene s("1251-1", 6);
     s.couleur = 0x008000;
     s.dessine();
-    contraffi = 1;
+    s.ctx.contraffi = 1;
     s.dessine();
     int verts = 0;
     for (int y = 0; y < s.image->haut(); ++y)
@@ -305,13 +303,13 @@ TEST_F(gripage, passes_leave_the_device_and_its_dc_as_they_found_them) {
     SelectObject(s.image->dc(), pen0);
     SelectObject(s.image->dc(), brush0);
     s.d.setlocxy(7, 9);
-    crochetsgripage.sablierdeb = [] { ++*compteur(); };
-    crochetsgripage.sablierfin = [] { --*compteur(); };
+    s.ctx.crochets.sablierdeb = [] { ++*compteur(); };
+    s.ctx.crochets.sablierfin = [] { --*compteur(); };
     s.dessine();
     EXPECT_EQ(s.d.getlocx(), 7);
     EXPECT_EQ(s.d.getlocy(), 9);
     EXPECT_STREQ(s.d.getpile(), "");
-    EXPECT_EQ(grillant, 0);
+    EXPECT_EQ(s.ctx.grillant, 0);
     EXPECT_EQ(*compteur(), 0);
     for (HDC dc : {s.fond->dc(), s.image->dc()}) {
         EXPECT_EQ(SelectObject(dc, GetStockObject(NULL_PEN)), pen0);
@@ -330,7 +328,7 @@ TEST_F(gripage, the_rules_pages_hide_the_pencil_marks) {
     scene s("1251-1", 6);
     s.couleur = 0x008000;
     s.dessine();
-    crochetsgripage.reglesaffichees = [] { return true; };
+    s.ctx.crochets.reglesaffichees = [] { return true; };
     s.dessine();
     for (short c = 1; c <= s.page.modele().getnbcases(); ++c)
         if (s.page.modele().getpuser(c) != 0 && s.page.modele().casestvide(c)) {
@@ -371,14 +369,14 @@ TEST_F(gripage, a_page_draws_a_model_owned_elsewhere_and_follows_its_changes) {
     bitmapmemoire image(s.fond->larg(), s.fond->haut());
     tailleimage(page, 40, 6, 20);
     placegrille(page, d, fond, 20);
-    dessinefond(page, d, fond, s.couleur);
-    peintgrille(page, d, fond, image, s.couleur);
+    dessinefond(s.ctx, page, d, fond, s.couleur);
+    peintgrille(s.ctx, page, d, fond, image, s.couleur);
     EXPECT_EQ(image.image().pixels, s.image->image().pixels);
 
     // A value written into the model shows in the next top pass.
     short c = 1;
     while (!ailleurs.casestvide(c)) ++c;
     ailleurs.setcaseval(c, 1);
-    peintgrille(page, d, fond, image, s.couleur);
+    peintgrille(s.ctx, page, d, fond, image, s.couleur);
     EXPECT_NE(image.image().pixels, s.image->image().pixels);
 }

@@ -1,11 +1,5 @@
-// The program's devices: the screen, the main window and the device in use.
+// Filling a device from a DC: the screen's, a window's.
 #include "render/cladevout.h"
-
-#include "render/gripagereglages.h"
-
-cladevout ecrout;
-cladevout fenecrout;
-cladevout* pdevactu = &fenecrout;
 
 void screeninfo(cladevout& d, HDC dc) {
     d.sethdc(dc);
@@ -20,14 +14,11 @@ void screeninfo(cladevout& d, HDC dc) {
     d.setname("ecran");
 }
 
-void devinstalle(HDC dc, short clientw, short clienth) {
-    screeninfo(ecrout, dc);
-    screeninfo(fenecrout, dc);
-    fenecrout.setname("fenetre");
-    fenecrout.setfeuillepix(clientw, clienth);
-    fenecrout.setpagepix(clientw, clienth);
-    fenecrout.centrajuste();
-    pdevactu = &fenecrout;
-    pdevactu->setechelle(1.0f);
-    fondessin = 0xFFFF00;
+void devinstalle(cladevout& d, HDC dc, short clientw, short clienth) {
+    screeninfo(d, dc);
+    d.setname("fenetre");
+    d.setfeuillepix(clientw, clienth);
+    d.setpagepix(clientw, clienth);
+    d.centrajuste();
+    d.setechelle(1.0f);
 }

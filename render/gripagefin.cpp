@@ -2,7 +2,6 @@
 // hexagon dots, the contour and the scroll arrows).
 #include "render/clagripage.h"
 
-#include "render/gripagereglages.h"
 #include "render/ressources.h"
 
 #include <algorithm>
@@ -36,11 +35,11 @@ void dessinsegment(clagripage* g, const char* segment) {
     g->getdevice()->atrasegpur(x1, y1, x2, y2);
 }
 
-void clagripage::affipossofuser(short cell) {
+void clagripage::affipossofuser(const contextedessin& ctx, short cell) {
     const short masque = modele().getpuser(cell);
     if (masque == 0) return;
     short coup = 0;
-    switch (taillechoisie) {
+    switch (ctx.taillechoisie) {
     case 40:
         coup = 5;
         break;
@@ -57,8 +56,8 @@ void clagripage::affipossofuser(short cell) {
         break;
     }
     cladevout& d = dev();
-    mapolice.create(static_cast<short>(taillechoisie / 4), static_cast<short>(taillechoisie / 8), 0,
-                    0, 200, "Arial");
+    mapolice.create(static_cast<short>(ctx.taillechoisie / 4),
+                    static_cast<short>(ctx.taillechoisie / 8), 0, 0, 200, "Arial");
     mapolice.colornoback(0xFF0000);
     mapolice.useon(d.gethdc());
     mapolice.setcentrage(1);
@@ -87,23 +86,23 @@ void clagripage::dessincontourtritop(short, short solution, short width, int col
     moncrayon.clear();
 }
 
-void clagripage::dessinevaleurs() {
+void clagripage::dessinevaleurs(const contextedessin& ctx) {
     clagrivora& gri = modele();
     cladevout& d = dev();
     const float facteur = testaffi(7, 10) ? 0.75f : 1.0f;
     for (short c = 1; c <= gri.getnbcases(); ++c) {
         const bool fixe = gri.casestfixe(c);
-        const short v = mainone || fixe ? gri.getcaseval(c) : 0;
+        const short v = ctx.mainone || fixe ? gri.getcaseval(c) : 0;
         if (v <= 0) continue;
-        const int couleur = mainone && !fixe ? grischiffrejoue : grischiffrefixe;
+        const int couleur = ctx.mainone && !fixe ? ctx.grischiffrejoue : ctx.grischiffrefixe;
         grichiffroulettres(slot, this, &d, couleur, c, boncarac(slot, v), facteur, 0);
     }
 }
 
-void clagripage::dessinemarques() {
+void clagripage::dessinemarques(const contextedessin& ctx) {
     clagrivora& gri = modele();
     cladevout& d = dev();
-    if (contraffi) {
+    if (ctx.contraffi) {
         d.setgeocrayonpix(1, 0x00FF00);
         d.setcreabrosse(0x00FF00);
         for (short c = 1; c <= gri.getnbcases(); ++c) {
@@ -117,49 +116,51 @@ void clagripage::dessinemarques() {
         }
         return;
     }
-    if (crochetsgripage.reglesaffichees && crochetsgripage.reglesaffichees()) return;
+    if (ctx.crochets.reglesaffichees && ctx.crochets.reglesaffichees()) return;
     for (short c = 1; c <= gri.getnbcases(); ++c)
-        if (gri.casestvide(c)) affipossofuser(c);
+        if (gri.casestvide(c)) affipossofuser(ctx, c);
 }
 
-void clagripage::dessinefleches() {
+void clagripage::dessinefleches(const contextedessin& ctx) {
     cladevout& d = dev();
-    const unsigned char ouvertes[4] = {flechokdroite, flechokgauche, flechokhaut, flechokbas};
-    const bool montrees[4] = {flechokdroite || flechokgauche, flechokdroite || flechokgauche,
-                              flechokhaut || flechokbas, flechokhaut || flechokbas};
-    for (short f = 0; f < 4; ++f) {
-        if (!montrees[f]) continue;
+    const flechesdessin& f = ctx.fleches;
+    const unsigned char ouvertes[4] = {f.droite, f.gauche, f.haut, f.bas};
+    const bool montrees[4] = {f.droite || f.gauche, f.droite || f.gauche, f.haut || f.bas,
+                              f.haut || f.bas};
+    for (short k = 0; k < 4; ++k) {
+        if (!montrees[k]) continue;
         POINT p[4];
         for (short i = 0; i < 4; ++i)
-            p[i] = POINT{flechepoly[f][i].x - d.getlocx(), d.getlocy() - flechepoly[f][i].y};
-        d.setcreabrosse(ouvertes[f] ? 0x0000FF : grisvingt);
+            p[i] = POINT{f.poly[k][i].x - d.getlocx(), d.getlocy() - f.poly[k][i].y};
+        d.setcreabrosse(ouvertes[k] ? 0x0000FF : ctx.grisvingt);
         d.devepolygopix(0, 0, p, 4);
     }
 }
 
-void clagripage::dessingrifin(cladevout* dv, short solution, int, int contourcolour) {
+void clagripage::dessingrifin(contextedessin& ctx, cladevout* dv, short solution, int,
+                              int contourcolour) {
     clagrivora& gri = modele();
     device = dv;
     cladevout& d = *dv;
-    if (crochetsgripage.sablierdeb) crochetsgripage.sablierdeb();
-    grillant = 1;
+    if (ctx.crochets.sablierdeb) ctx.crochets.sablierdeb();
+    ctx.grillant = 1;
     d.locapush();
     setlocagrideux(solution, dv);
     const short w = std::max<short>(1, static_cast<short>(taillepixel / 40));
-    dessinevaleurs();
-    dessinemarques();
-    if (mainone && !testaffi(8)) {
+    dessinevaleurs(ctx);
+    dessinemarques(ctx);
+    if (ctx.mainone && !testaffi(8)) {
         d.setgeocrayonpix(w, 0);
         const short r = d.poursixcent(10);
         for (short h = 1; h <= gri.getnbhexacompletes(); ++h)
             d.devecerclepix(gri.gethexacentrix(h), gri.gethexacentry(h), r);
     }
     dessincontourtritop(slot, solution, static_cast<short>(taillepixel / 12 + 1), contourcolour);
-    dessinefleches();
+    dessinefleches(ctx);
     finusageressources();
     d.locapop();
-    grillant = 0;
-    if (crochetsgripage.sablierfin) crochetsgripage.sablierfin();
+    ctx.grillant = 0;
+    if (ctx.crochets.sablierfin) ctx.crochets.sablierfin();
 }
 
 void hexaplacer(clagripage* g, cladevout* dev, short index, int colour) {

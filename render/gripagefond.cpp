@@ -2,7 +2,6 @@
 // outside triangles, hexagon discs, links and spokes).
 #include "render/clagripage.h"
 
-#include "render/gripagereglages.h"
 #include "render/ressources.h"
 
 #include "foundation/depile.h"
@@ -40,42 +39,42 @@ void clagripage::trianglintex(const lichavo* cells, int pen, int brush) {
     }
 }
 
-void clagripage::dessingrifond(cladevout* dv, short solution, int linkcolour, int) {
+void clagripage::dessingrifond(contextedessin& ctx, cladevout* dv, short solution, int linkcolour,
+                               int) {
     clagrivora& gri = modele();
     device = dv;
     gri.debutmodaffichagrille();
-    if (crochetsgripage.sablierdeb) crochetsgripage.sablierdeb();
-    grillant = 1;
+    if (ctx.crochets.sablierdeb) ctx.crochets.sablierdeb();
+    ctx.grillant = 1;
     dv->locapush();
-    poliwid = std::max<short>(1, static_cast<short>(taillepixdev / 20));
-    dv->setcreabrosse(grisfondcase);
+    dv->setcreabrosse(ctx.grisfondcase);
     setlocagrideux(solution, dv);
 
     if (testaffi(6)) {
         gri.fautdeslistescasautour();
-        trianglintex(&gri.getcasesautourinternes(), grisinterne, grisinterne);
+        trianglintex(&gri.getcasesautourinternes(), ctx.grisinterne, ctx.grisinterne);
         trianglintex(&gri.getcasesautourexternes(), 0, 0x0000FF);
     }
-    dessineliens(solution, linkcolour);
-    dessinecases();
+    dessineliens(ctx, solution, linkcolour);
+    dessinecases(ctx);
     finusageressources();
     dv->locapop();
-    grillant = 0;
-    if (crochetsgripage.sablierfin) crochetsgripage.sablierfin();
+    ctx.grillant = 0;
+    if (ctx.crochets.sablierfin) ctx.crochets.sablierfin();
 }
 
-void clagripage::dessineliens(short solution, int linkcolour) {
+void clagripage::dessineliens(const contextedessin& ctx, short solution, int linkcolour) {
     clagrivora& gri = modele();
     cladevout& d = dev();
     const short t = gri.gettaillepix();
     if (testaffi(7, 8) && solution == 0) {
-        d.setgeocrayonpix(1, grisinterne);
-        d.setcreabrosse(grisinterne);
+        d.setgeocrayonpix(1, ctx.grisinterne);
+        d.setcreabrosse(ctx.grisinterne);
         for (short h = 1; h <= gri.getnbhexacompletes(); ++h)
             d.devecerclepix(gri.gethexacentrix(h), gri.gethexacentry(h), static_cast<short>(t / 2));
     }
     if (!testaffi(7)) return;
-    d.setcreabrosse(fondessin);
+    d.setcreabrosse(ctx.fondessin);
     short w = static_cast<short>(0.15 * t);
     if (solution != 0) w = static_cast<short>(w / 2);
     d.setgeocrayonpix(w, linkcolour);
@@ -110,16 +109,16 @@ void clagripage::dessineliens(short solution, int linkcolour) {
     }
 }
 
-void clagripage::dessinecases() {
+void clagripage::dessinecases(const contextedessin& ctx) {
     clagrivora& gri = modele();
     cladevout& d = dev();
     const short t = gri.gettaillepix();
-    d.setgeocrayonpix(std::max<short>(1, static_cast<short>(taillepixel / 40)), cjeutourcase);
+    d.setgeocrayonpix(std::max<short>(1, static_cast<short>(taillepixel / 40)), ctx.cjeutourcase);
     int brosse = -1;
     vopoint v[7];
     POINT p[7];
     for (short c = 1; c <= gri.getnbcases(); ++c) {
-        const int couleur = coulfondecase(slot, c, grisfondcase);
+        const int couleur = coulfondecase(slot, c, ctx.grisfondcase);
         if (couleur != brosse) {
             d.setcreabrosse(couleur);
             brosse = couleur;

@@ -21,7 +21,6 @@ void placegrille(clagripage& g, cladevout& d, const bitmapmemoire& b, short marg
     d.setfeuillepix(static_cast<short>(b.larg()), static_cast<short>(b.haut()));
     d.setpagepix(static_cast<short>(b.larg()), static_cast<short>(b.haut()));
     d.centrajuste();
-    pdevactu = &d;
     g.setdevice(0, &d);
     short x1 = 0;
     short y1 = 0;
@@ -56,15 +55,16 @@ void joueexemple(clagripage& g, short valeurs, short marques) {
     }
 }
 
-void dessinefond(clagripage& g, cladevout& d, bitmapmemoire& fond, int couleur) {
+void dessinefond(contextedessin& ctx, clagripage& g, cladevout& d, bitmapmemoire& fond,
+                 int couleur) {
     fond.remplit(0xFFFFFF);
     d.sethdc(fond.dc());
-    g.dessingrifond(&d, 0, couleur, couleur);
+    g.dessingrifond(ctx, &d, 0, couleur, couleur);
 }
 
-void peintgrille(clagripage& g, cladevout& d, const bitmapmemoire& fond, bitmapmemoire& image,
-                 int couleur) {
+void peintgrille(contextedessin& ctx, clagripage& g, cladevout& d, const bitmapmemoire& fond,
+                 bitmapmemoire& image, int couleur) {
     image.copiede(fond);
     d.sethdc(image.dc());
-    g.dessingrifin(&d, 0, couleur, couleur);
+    g.dessingrifin(ctx, &d, 0, couleur, couleur);
 }

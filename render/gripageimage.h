@@ -10,19 +10,20 @@
 // the bitmap size that holds its whole frame with marge pixels around.
 SIZE tailleimage(clagripage& g, short taille, short mode, short marge);
 // Make d the device of a bitmap of that size (its DC, the DC's resolution,
-// sheet and page of the bitmap's size, centred), make it the current
-// device, and place g so that its frame lies marge pixels from the
-// top-left corner.
+// sheet and page of the bitmap's size, centred), make it g's device, and
+// place g so that its frame lies marge pixels from the top-left corner.
 void placegrille(clagripage& g, cladevout& d, const bitmapmemoire& b, short marge);
 // One paint as the shell does it: the kept background copied into image,
-// the top pass over it (the contour in couleur: blue in the game).
-void peintgrille(clagripage& g, cladevout& d, const bitmapmemoire& fond, bitmapmemoire& image,
-                 int couleur = 0xFF0000);
+// the top pass over it with the settings of ctx (the contour in couleur:
+// blue in the game).
+void peintgrille(contextedessin& ctx, clagripage& g, cladevout& d, const bitmapmemoire& fond,
+                 bitmapmemoire& image, int couleur = 0xFF0000);
 // Play a few moves as a player would, the same on every run: the first
 // `valeurs` empty cells (in cell order) get their smallest allowed value, the
 // `marques` empty cells after them get pencil marks (values 1, 3 and 6 in
 // the first, then 2, 4, 5, then all six).
 void joueexemple(clagripage& g, short valeurs, short marques);
-// The background pass into fond, filled with white first (the links of
-// display mode 7 in couleur).
-void dessinefond(clagripage& g, cladevout& d, bitmapmemoire& fond, int couleur = 0xFF0000);
+// The background pass into fond with the settings of ctx, filled with white
+// first (the links of display mode 7 in couleur).
+void dessinefond(contextedessin& ctx, clagripage& g, cladevout& d, bitmapmemoire& fond,
+                 int couleur = 0xFF0000);

@@ -71,7 +71,6 @@ bool prochevoisin(const imagergb& a, const imagergb& b, int x, int y) {
 class references : public ::testing::TestWithParam<short> {
 protected:
     static void SetUpTestSuite() { globinitvocalcul(); }
-    void SetUp() override { reglagesdejeu(); }
 };
 
 TEST_P(references, the_grid_page_looks_as_its_reference) {

@@ -145,34 +145,34 @@ std::vector<ligneregle> reglelignes(short page, short langue) {
     return lignes;
 }
 
-void reglecrayon(short width, int colour) {
+void reglecrayon(cladevout& d, short width, int colour) {
     reglecouleur = colour;
-    pdevactu->setgeocrayonpix(width, colour);
+    d.setgeocrayonpix(width, colour);
 }
 
-void reglebrosse(int colour) {
+void reglebrosse(cladevout& d, int colour) {
     reglecouleur = colour;
-    pdevactu->setcreabrosse(colour);
+    d.setcreabrosse(colour);
 }
 
-void regletexte(short x, short y, short angle, float height, char italic, short weight,
-                char centred, const char* text) {
+void regletexte(cladevout& d, short x, short y, short angle, float height, char italic,
+                short weight, char centred, const char* text) {
     policedefinie();
-    const short h = pdevactu->ammxtopix(height);
+    const short h = d.ammxtopix(height);
     mapolice.createbis(h, static_cast<short>(h / 3), static_cast<short>(angle * 10), italic, weight,
                        reglepoli.adr());
     mapolice.colornoback(reglecouleur);
-    pdevactu->ecrimm(x, y, text, centred);
+    d.ecrimm(x, y, text, centred);
 }
 
-void pageregledef(short page) {
+void pageregledef(cladevout& d, short page) {
     reglepafin = nbpages;
     if (page < 1 || page > nbpages) return;
-    pdevactu->transpabrosse();
-    reglecrayon(1, 0);
+    d.transpabrosse();
+    reglecrayon(d, 1, 0);
     for (const ligneregle& l : reglelignes(page, reglelangue)) {
-        regletexte(l.x, l.y, 0, l.hauteur, l.italique, l.graisse, l.centre, l.texte.c_str());
-        if (l.enregistre) pdevactu->deveregistredmmbon(l.xr, l.yr, 4);
+        regletexte(d, l.x, l.y, 0, l.hauteur, l.italique, l.graisse, l.centre, l.texte.c_str());
+        if (l.enregistre) d.deveregistredmmbon(l.xr, l.yr, 4);
     }
 }
 
@@ -190,7 +190,6 @@ void liberepagesregles() {
 }
 
 void pagereglaffi(HDC dc, short page) {
-    cladevout* avant = pdevactu;
     reglecrout.clear();
     reglecrout.sethdc(dc);
     reglecrout.setname("regles");
@@ -200,10 +199,9 @@ void pagereglaffi(HDC dc, short page) {
     reglecrout.setechelle(1.0f);
     reglecrout.setorigine(fenetreglewid / 2, fenetreglehgt / 2);
     reglecrout.setlocxy(fenetreglewid / 2, fenetreglehgt / 2);
-    pdevactu = &reglecrout;
 
-    reglebrosse(0xFFFF00);
-    reglecrayon(1, 0xFFFF00);
+    reglebrosse(reglecrout, 0xFFFF00);
+    reglecrayon(reglecrout, 1, 0xFFFF00);
     reglecrout.deverectanpix(0, 0, 0, fenetreglewid, fenetreglehgt);
 
     if (page >= 1 && page <= nbpages) {
@@ -220,16 +218,15 @@ void pagereglaffi(HDC dc, short page) {
         }
         b.stretchblt(dc, 0, 0, fenetreglewid, fenetreglehgt, 0, 0, 0, 0);
     }
-    pageregledef(page);
+    pageregledef(reglecrout, page);
 
     policedefinie();
     const gstring police(reglepoli.adr());
     reglepoli.set("Helvetica");
-    reglecrayon(1, 0);
+    reglecrayon(reglecrout, 1, 0);
     gstring numero;
     numero.set(std::to_string(page).c_str());
-    regletexte(95, 70, 0, 10.0f, 1, 0, 1, numero.adr());
+    regletexte(reglecrout, 95, 70, 0, 10.0f, 1, 0, 1, numero.adr());
     reglepoli.set(police.adr());
     finusageressources();
-    pdevactu = avant;
 }

@@ -19,6 +19,7 @@
 //    (each page is loaded again on its next display).
 #pragma once
 
+#include "render/cladevout.h"
 #include "render/claminibitmap.h"
 
 #include "foundation/gstring.h"
@@ -52,24 +53,25 @@ bool reglemontreprecedente();
 // Draw page 1..9 into dc, whose client area is fenetreglewid x
 // fenetreglehgt: a cyan ground, the page's picture stretched over the whole
 // window, the page's texts in the language reglelangue and the page number
-// in "Helvetica". pdevactu is restored afterwards. A page outside 1..9 shows
+// in "Helvetica". A page outside 1..9 shows
 // the cyan ground and its number only.
 void pagereglaffi(HDC dc, short page);
-// Write the texts of page 1..9 on the current device (pdevactu), whose local
-// origin is the window's centre at 100 dpi; any other page writes nothing.
-void pageregledef(short page);
+// Write the texts of page 1..9 on device d, whose local origin is the
+// window's centre at 100 dpi; any other page writes nothing.
+void pageregledef(cladevout& d, short page);
 // One text line in the rules font: height in millimetres (the font's width
 // is a third of its height), escapement in degrees, weight 0 for the
 // default; the text in the rules pen's colour, without background, at
 // (x, y) millimetres from the local origin, centred on x when centred is
 // non-zero, else starting at x.
-void regletexte(short x, short y, short angle, float height, char italic, short weight,
-                char centred, const char* text);
+// On device d.
+void regletexte(cladevout& d, short x, short y, short angle, float height, char italic,
+                short weight, char centred, const char* text);
 // A geometric pen of that width (pixels) and colour; the colour becomes the
 // rules text colour.
-void reglecrayon(short width, int colour);
+void reglecrayon(cladevout& d, short width, int colour);
 // A solid brush of that colour, which also becomes the rules text colour.
-void reglebrosse(int colour);
+void reglebrosse(cladevout& d, int colour);
 
 // One text line of a page as pageregledef writes it (positions and height in
 // millimetres, y upwards from the window's centre).

@@ -66,13 +66,10 @@ TEST_F(pageregle, pageregledef_sets_the_last_page_and_writes_nothing_outside_1_t
     bitmapmemoire b(fenetreglewid, fenetreglehgt, 0xFFFFFF);
     cladevout d;
     d.sethdc(b.dc());
-    cladevout* avant = pdevactu;
-    pdevactu = &d;
     reglepafin = 4;
-    pageregledef(0);
+    pageregledef(d, 0);
     EXPECT_EQ(reglepafin, 9);
-    pageregledef(10);
-    pdevactu = avant;
+    pageregledef(d, 10);
     finusageressources();
     const imagergb image = b.image();
     for (std::uint32_t p : image.pixels) ASSERT_EQ(p & 0xFFFFFF, 0xFFFFFFu);
@@ -165,11 +162,9 @@ TEST_F(pageregle, the_page_number_is_written_in_helvetica_whatever_the_rules_fon
     bitmapmemoire b(fenetreglewid, fenetreglehgt);
     gstring avant(reglepoli.adr());
     reglepoli.set("Times New Roman");
-    cladevout* devavant = pdevactu;
     pagereglaffi(b.dc(), 2);
     EXPECT_EQ(mapolice.getnomface(), "Helvetica");
     EXPECT_STREQ(reglepoli.adr(), "Times New Roman");
-    EXPECT_EQ(pdevactu, devavant);
     reglepoli.set(avant.adr());
     liberepagesregles();
 }

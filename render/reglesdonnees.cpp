@@ -7,11 +7,17 @@ const lignecryptee reglesdonnees[] = {
     {1, 0, "e<yrJP,%qrePhpu<3r=<Or"},
     {1, 0, "hH=<3r=Zh|\350^fr"},
     {1, 0, "V/|T?hL/"},
-    {1, 0, "hn,<\"B\351ZM<`\351vN!oh/'\\*<Koh\311&;_ h%=<U\\!B\351rh5hBu{XNo<\340<fPh^o9fju!olhbuN<<\"P,re<a<(<XNhtf\350&;u<OBX9!rM<D<XNhtf\350&;u<,P=ZyrM<9^hl=94"},
+    {1, 0,
+     "hn,<\"B\351ZM<`\351vN!oh/'\\*<Koh\311&;_ "
+     "h%=<U\\!B\351rh5hBu{XNo<\340<fPh^o9fju!olhbuN<<\"P,re<a<(<XNhtf\350&;u<OBX9!rM<D<XNhtf\350&;"
+     "u<,P=ZyrM<9^hl=94"},
     {1, 1, "_^X\\h^_YuPh?yrh;u6"},
     {1, 1, "<!;u<,P$r<Zh|=julh%"},
     {1, 1, "V/|T?hL/"},
-    {1, 1, "qohn_^u<\\ M<P%$rM<U\\O!h|M<Ul&<XBhMq{uBa<vP&Kh{X<!;u<,B'H*lhb'\\u<\"P,re5hmh%o<K9,;!<_Bo%[oh1h%o<rr<{hPoBX>M<9P,rhFX>"},
+    {1, 1,
+     "qohn_^u<\\ "
+     "M<P%$rM<U\\O!h|M<Ul&<XBhMq{uBa<vP&Kh{X<!;u<,B'H*lhb'\\u<\"P,re5hmh%o<K9,;!<_Bo%[oh1h%o<rr<{"
+     "hPoBX>M<9P,rhFX>"},
     {2, 0, "B'jfr,{hp_<"},
     {2, 0, "r!<Ore<yrJP,%qre;hFulh{o9_\\,julh"},
     {2, 0, "OrhZ_lulh{o9_\\,NfP'Bul*AhDqrh^o9fju<ul!<<P'{u<"},
@@ -31,7 +37,9 @@ const lignecryptee reglesdonnees[] = {
     {2, 0, "rhPhNqrhluNfrhlXj={'%qofAhj_<o\350,ju!hxyPRNu<,B'j"},
     {2, 0, "_Bhju<oP'lX\\qr$rq{*Ah0=rhj.%q<!BXN4rh "},
     {2, 0, "hlulhl'6hZ_lul{thp.;u6_^X\\u<u"},
-    {2, 0, "{XN!re<O%'~u\\!<\"%o{uBhHulh~_juNolhH't<\351orq{ulhHu<fPhl'rq\\u!hlhDqrhZ_lu<!%=Zyrhlulh~X9e9qre<\"Po<=\\hZ\364{\351<XNh _BhNq<&%'\\h5"},
+    {2, 0,
+     "{XN!re<O%'~u\\!<\"%o{uBhHulh~_juNolhH't<\351orq{ulhHu<fPhl'rq\\u!hlhDqrhZ_lu<!%=Zyrhlulh~"
+     "X9e9qre<\"Po<=\\hZ\364{\351<XNh _BhNq<&%'\\h5"},
     {2, 1, "h^o9O{h?yr"},
     {2, 1, "PqHh;u6_^X\\e;h?o9_\\,julh"},
     {2, 1, "h{o9_\\,NfPo<&rfje!tAh8h^o9O<'lhY_Hu<X"},
@@ -51,7 +59,9 @@ const lignecryptee reglesdonnees[] = {
     {2, 1, "j]<X\\u<e%fN!9X\\M<[;'ZyAhM4ro@h^o9O<yPe<u6_Z!"},
     {2, 1, "^M<qr4ro<v@h^=rel'\\,!qAh@XNht'\\O<v@hBuPe%q9"},
     {2, 1, "h9!lhl'6hZujflHth8h;u6_^X\\hPq"},
-    {2, 1, "qro5hPfjh%<<!;uYhY=l!<y%fHh~_j=re<X{yro<!;_\\h9!lh%[\\*lh8hZujf<!%=Zyre<'{e<qr'^yAXNolhA]<_<e9Orh%o<v@hPhZXB"},
+    {2, 1,
+     "qro5hPfjh%<<!;uYhY=l!<y%fHh~_j=re<X{yro<!;_\\h9!lh%[\\*lh8hZujf<!%=Zyre<'{e<qr'^yAXNolhA]<_<"
+     "e9Orh%o<v@hPhZXB"},
     {3, 0, "o9fjul^{hpulh"},
     {3, 0, "olhHX\\q\351ulN;hpulh~_ju"},
     {3, 0, "Pere<e%q{hH\351d\340<or$ f9ul*Ah8=<O\351\"Po{M<&ro{_9qre<&"},
@@ -73,7 +83,10 @@ const lignecryptee reglesdonnees[] = {
     {3, 0, "^_N&;u<F[M<OBX9!</[Qo8Ahl=Bhb'~*<frhZyPq^u<"},
     {3, 0, "e<4Pfr=Be<e%q{hr<t_Z\351re!%AhP\"B\350lhZX\\<9oY_{'%q<a<4"},
     {3, 0, "r!<4Pfr=Be<3%=\351ulhthL_juNolhHX\\q\351ul"},
-    {3, 0, "ulhq_ o\350e<&%qt'B$P!9X\\Q<u{hBuYu{hlX\\hZyBX\\XY\350{orh\340h_\351BX!\351lhpu<v%={X\\h/hB_Y\350\\u<fPh^o9fju<\340<ere<er=julh~_juNolhHX\\q"},
+    {3, 0,
+     "ulhq_ "
+     "o\350e<&%qt'B$P!9X\\Q<u{hBuYu{hlX\\hZyBX\\XY\350{orh\340h_\351BX!\351lhpu<v%={X\\h/"
+     "hB_Y\350\\u<fPh^o9fju<\340<ere<er=julh~_juNolhHX\\q"},
     {3, 1, "^o9Olh{h?yr"},
     {3, 1, "u\\h~_j=re;h?yrh^'~"},
     {3, 1, "flhPorhPfBuPO@ht'jfrO!jAh8!<!;u<e{_B!<e%$rhZu"},
@@ -95,7 +108,9 @@ const lignecryptee reglesdonnees[] = {
     {3, 1, "y{hZf9&KheIXM<_t!ro<_Ahqfr<{hZf9&KhRIohB'^"},
     {3, 1, "<4PfNulhPorhroPerO!oAhZX\\<9oY_{'%q5h@XN"},
     {3, 1, "\\O<\"j_@uHh~_j=reth*'~u\\h~_j=re<_"},
-    {3, 1, "<{uBhPhZX\\<9oY_{'%qXhPqHhlu{e<'{e<&;o%q%$r!ro<vP&Kh{X<iro%*lh?yrh/hA={!%q<or!No\\e<!;u<,B'Hh{X<'{e<,94rq<4PfNulh%qj]<8P"},
+    {3, 1,
+     "<{uBhPhZX\\<9oY_{'%qXhPqHhlu{e<'{e<&;o%q%$r!ro<vP&Kh{X<iro%*lh?yrh/"
+     "hA={!%q<or!No\\e<!;u<,B'Hh{X<'{e<,94rq<4PfNulh%qj]<8P"},
     {4, 0, "NuBX{hI"},
     {4, 0, "Nqrh~_juNo;hxy%'l'Bh"},
     {4, 0, "qPf<Orhj_<&%f%q\\u<Or%Ahpu<e\351fr&{uNo<yrJP,"},
@@ -116,7 +131,9 @@ const lignecryptee reglesdonnees[] = {
     {4, 0, "<9&;u<frh\\XYhHu<fPhZ_luAhaXNe<frhAXN!%q<A<e$_t"},
     {4, 0, "hju<\"%'\\!r=B*Ah0=rhl=B4%fr"},
     {4, 0, "<u{hj_<,B'jfrothpu<e\351fr&{uN"},
-    {4, 0, "Nh~XNe<<\351f9&9!rhr!<\"BX Xlu<O$u\\or,9e{oro<fPh _B!9u!ulh*o9fju<!roY'\\\351rh5h{XN!re<fre<&Pere<or$ f9ulM<frhd"},
+    {4, 0,
+     "Nh~XNe<<\351f9&9!rhr!<\"BX Xlu<O$u\\or,9e{oro<fPh "
+     "_B!9u!ulh*o9fju<!roY'\\\351rh5h{XN!re<fre<&Pere<or$ f9ulM<frhd"},
     {4, 1, "]9q^P{hnf"},
     {4, 1, ",<_<4PfNu;hxy%Xl'\\"},
     {4, 1, "lujuZ!%o<'\\h{yrhA={!%qAh?yrh;u6_^X\\_jh~_j=rh"},
@@ -137,7 +154,9 @@ const lignecryptee reglesdonnees[] = {
     {4, 1, "A={!%q<e;X>e<!;u<qP$rhAh?yrhAX6hNqHuBh{yrh)"},
     {4, 1, "HuBh{yrh X9q{uB*Ah%<<!;u<&rfjhNq"},
     {4, 1, "<_\\O<!;u<,B'Hoth?yrhlujuZ!%"},
-    {4, 1, "$rhZX\\,B_{=j_{ulh@XNhPqHh%<tuBe<!%hl_~u<!;u<,P$r*lh*o9O<<9q9e;uHa<[;u\\hr4ro@hZujf<'lht'jfrO<!;u<,P"},
+    {4, 1,
+     "$rhZX\\,B_{=j_{ulh@XNhPqHh%<tuBe<!%hl_~u<!;u<,P$r*lh*o9O<<9q9e;uHa<[;u\\hr4ro@hZujf<'lht'"
+     "jfrO<!;u<,P"},
     {5, 0, "o9,ro{hxXB"},
     {5, 0, "Nqrh~_juNo;hM<t_ZuBh"},
     {5, 0, "e<4Pfr=Be<_~uZhj_<$\352$r%Ahxf9RNu_hl=BhNqrhHu<4"},
@@ -238,7 +257,8 @@ const lignecryptee reglesdonnees[] = {
     {7, 0, "{hl=94Pq{M<!%={hBu orqH*AhHu<O\351\"Po{*<TNhj_\\&r$rq"},
     {7, 0, "hduNhl_\\e<u\\or,9e{oro!rBhpu<v%={X\\h#h0=9!{u<f"},
     {7, 0, "u<u{hrqBu^'l!BuYu\\!thxyBX\\XY\350{orM<\"P=l"},
-    {7, 0, "!ro<?<\"rqlu_h\340hrqBu^'l!BuBhH.Pv%oHhP4r&<j!{lhpu<3r=<Or$PqHu<&%qt'B$P!9X\\hP4Pq{hHu<RN'"},
+    {7, 0,
+     "!ro<?<\"rqlu_h\340hrqBu^'l!BuBhH.Pv%oHhP4r&<j!{lhpu<3r=<Or$PqHu<&%qt'B$P!9X\\hP4Pq{hHu<RN'"},
     {7, 1, "'Yu{h?"},
     {7, 1, "X\\XYu{uBB;h?yrhZy"},
     {7, 1, "A={!%q<e;X>e<!;u<!9$rhAh?yrhAX6hNqHuBh{yrh4"},
@@ -282,7 +302,9 @@ const lignecryptee reglesdonnees[] = {
     {8, 0, "\\'rolhBul!rq{M<u\\hBXN,rMAhBu \350Bu<?<fre<!BX9e<Oro"},
     {8, 0, "hju<o%=^u<a<!%={hl.r<t_Zu!_Ah~uB!<u{h%oPq^u!h|uZf9RNu"},
     {8, 0, "<O\351<9fr$rq{uth/f\350&;ulhH"},
-    {8, 0, "<<rq\352!Bu<e%q{h^_BO\351ulhP4r&<fPh _B!9u<u\\or,9e{o\351u!_lhp_<!P'jfrhHulhZ_lulM<fPhj_\\,Nu<u{hj_<\"j_Zu<Orhj"},
+    {8, 0,
+     "<<rq\352!Bu<e%q{h^_BO\351ulhP4r&<fPh "
+     "_B!9u<u\\or,9e{o\351u!_lhp_<!P'jfrhHulhZ_lulM<fPhj_\\,Nu<u{hj_<\"j_Zu<Orhj"},
     {8, 1, ">'\\O%[{h?yrh"},
     {8, 1, "^h{yrh^o9O;ha&BXjf9q"},
     {8, 1, "uBh{yPq<!;u<[9qHX>M<orOAh(yrq<!;u<,B'Hh9e<fPo^"},
@@ -327,7 +349,9 @@ const lignecryptee reglesdonnees[] = {
     {9, 0, "Po<=\\hA' h~XNe<_9Orq{h5\"Bhpulh~_juNolhBut=l\351re<"},
     {9, 0, "'\\!roH'{hH\351d\340!<Bhj_<o\350,ju<fre"},
     {9, 0, "duNh,hthQX\\"},
-    {9, 0, "9e%q\\uYu\\!<$\350qrh{XN3%=Be<\340<fPh~_juNo<eN'~_\\!r*lhxyPRNu<,B'jfrhlu<o\351e%={hl_\\e<Or49qro<a<=\\hB_"},
+    {9, 0,
+     "9e%q\\uYu\\!<$\350qrh{XN3%=Be<\340<fPh~_juNo<eN'~_\\!r*lhxyPRNu<,B'jfrhlu<o\351e%={hl_\\e<"
+     "Or49qro<a<=\\hB_"},
     {9, 1, "\\!l'{h-"},
     {9, 1, "yrh;u6_^X\\e;hpX%s<_{h{"},
     {9, 1, "q^frhr$ !@hZujf<fr<{9Ah8h;u6_^X\\h>'{y<_<e"},
@@ -349,7 +373,8 @@ const lignecryptee reglesdonnees[] = {
     {9, 1, "hPhAur\"<yrf h@XNh{X%aBhL_j=re<or<NerO<[9!;"},
     {9, 1, "H]<<%oA'He<!;uY*Bh{yrhB=ju<_jor_"},
     {9, 1, "yrh^_Yu,{thMqdX@h"},
-    {9, 1, "rhBuPe%q9q^hPf>_@e<fr_He<!%h{yrh\\u6!<4PfNu!$lhM4ro@h^o9O<'lhlXj4rO<[9!;XN!<,Nule9q^a<e%"},
+    {9, 1,
+     "rhBuPe%q9q^hPf>_@e<fr_He<!%h{yrh\\u6!<4PfNu!$lhM4ro@h^o9O<'lhlXj4rO<[9!;XN!<,Nule9q^a<e%"},
 };
 
 const short nbreglesdonnees = 347;

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "render/clagripage.h"
+#include "render/contextedessin.h"
 #include "render/gripageimage.h"
-#include "render/gripagereglages.h"
 #include "render/ressources.h"
 
 #include "lattice/catalogue/grillecatalogue.h"
@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "platform/font_caches.h"
 #ifndef _WIN32
 #include "platform/gdi_internal.h"
 #include "platform/gdi_objects.h"
@@ -31,6 +32,7 @@ inline bool chargegrille(clagripage& page, const char* name) {
 // three cells with pencil marks; scroll arrows right and down open, left and
 // up closed.
 struct scene {
+    contextedessin ctx; // the game's settings, arrows set below
     clagripage page;
     cladevout d;
     std::unique_ptr<bitmapmemoire> fond;
@@ -42,7 +44,7 @@ struct scene {
     scene(const char* nom, short mode, short taille = 40) {
         EXPECT_TRUE(chargegrille(page, nom));
         joueexemple(page, 3, 3);
-        taillechoisie = taille;
+        ctx.taillechoisie = taille;
         const SIZE s = tailleimage(page, taille, mode, 20);
         fond = std::make_unique<bitmapmemoire>(s.cx, s.cy);
         image = std::make_unique<bitmapmemoire>(s.cx, s.cy);
@@ -56,14 +58,14 @@ struct scene {
             {{w / 2 + 8, h - 12}, {w / 2 - 8, h - 12}, {w / 2, h - 4}, {w / 2 + 8, h - 12}},
         };
         for (int f = 0; f < 4; ++f)
-            for (int i = 0; i < 4; ++i) flechepoly[f][i] = fleches[f][i];
-        flechokdroite = 1;
-        flechokbas = 1;
+            for (int i = 0; i < 4; ++i) ctx.fleches.poly[f][i] = fleches[f][i];
+        ctx.fleches.droite = 1;
+        ctx.fleches.bas = 1;
         dessine();
     }
     void dessine() {
-        dessinefond(page, d, *fond, couleur);
-        peintgrille(page, d, *fond, *image, couleur);
+        dessinefond(ctx, page, d, *fond, couleur);
+        peintgrille(ctx, page, d, *fond, *image, couleur);
     }
     // The image pixel of a grid point.
     POINT pixel(short x, short y) {
@@ -121,9 +123,7 @@ class LibereDessin : public ::testing::Environment {
 public:
     void TearDown() override {
         libereressources();
-#ifndef _WIN32
-        gdi::release_font_caches();
-#endif
+        vora::platform::release_font_caches();
     }
 };
 inline ::testing::Environment* const liberedessin =

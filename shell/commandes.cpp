@@ -13,7 +13,6 @@
 #include "shell/selecteur.h"
 
 #include "grid/clagrivora.h"
-#include "render/gripagereglages.h"
 #include "render/pageregle.h"
 #include "shell/core/textesvora.h"
 
@@ -46,7 +45,7 @@ bool question(short numero, UINT icone) {
 
 void ouvrirregles(HWND window) {
     tooltip.virefentooltip();
-    contraffi = 0;
+    dessinjeu().contraffi = 0;
     jeu.compteurcontraintes = 0;
     // The grid in play is kept while the rules are shown, its time stopped.
     if (anymode(modeappli::jeu) && partie.parametres().grillecourante > 0) chronomactiver(false);

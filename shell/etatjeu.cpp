@@ -3,9 +3,9 @@
 #include "shell/etatjeu.h"
 
 #include "shell/bipeur.h"
+#include "shell/peinture.h"
 
 #include "render/couleurs.h"
-#include "render/gripagereglages.h"
 
 etatjeu jeu;
 clapartie partie;
@@ -27,11 +27,10 @@ void setmode(modeappli m) {
 
 void modefenetre() {
     jeu.sousmode = 0;
-    mainone = 1;
-    contraffi = 0;
+    dessinjeu().mainone = 1;
+    dessinjeu().contraffi = 0;
     jeu.compteurcontraintes = 0;
-    pdevactu = &fenecrout;
-    pdevactu->setechelle(1.0f);
+    devfenetre().setechelle(1.0f);
     couleursdumode();
     chronomevaluer();
 }
@@ -42,7 +41,7 @@ bool anymode(modeappli a, modeappli b) {
 
 void setappli(short a) {
     jeu.appli = a;
-    contraffi = 0;
+    dessinjeu().contraffi = 0;
 }
 
 void blocagedujeu() {
@@ -90,22 +89,22 @@ void fenetreduction(bool minimise) {
 }
 
 void jeucouleurs() {
-    reglagesdejeu();
-    crochetsgripage.reglesaffichees = [] { return anymode(modeappli::regles); };
+    dessinjeu() = contextedessin{};
+    dessinjeu().crochets.reglesaffichees = [] { return anymode(modeappli::regles); };
 }
 
 void grisoubleu() {
     // Outside play the cells are not tinted: the grid reads as a picture.
-    grisfondcase = anymode(modeappli::jeu) ? clair(0x00FFFF) : 0xFFFFFF;
+    dessinjeu().grisfondcase = anymode(modeappli::jeu) ? clair(0x00FFFF) : 0xFFFFFF;
 }
 
 void couleursdumode() {
-    grischiffrefixe = 0;
-    grischiffrejoue = 0xFF00FF;
-    cjeutourcase = 0;
-    griscontour = nuancegris(80);
-    grisinterne = nuancegris(30);
-    grisvingt = nuancegris(20);
+    contextedessin& c = dessinjeu();
+    c.grischiffrefixe = 0;
+    c.grischiffrejoue = 0xFF00FF;
+    c.cjeutourcase = 0;
+    c.grisinterne = nuancegris(30);
+    c.grisvingt = nuancegris(20);
     grisoubleu();
 }
 

@@ -68,7 +68,7 @@ void chronomevaluer();
 void chronomactiver(bool actif);
 void fenetreduction(bool minimise);
 
-// Mode palette: the colour roles the grid page drawing reads.
+// Mode palette: the colour roles of dessinjeu() (peinture.h).
 void jeucouleurs();
 void grisoubleu();
 void couleursdumode();

@@ -10,9 +10,9 @@
 #include "shell/miseenpage.h"
 #include "shell/peinture.h"
 
+#include "platform/font_caches.h"
 #include "platform/messagebox/message_box.h"
 #ifndef _WIN32
-#include "platform/gdi_internal.h"
 #include "platform/user_testing.h"
 #endif
 #include "render/bitmapmemoire.h"
@@ -172,8 +172,8 @@ public:
         libereressources();
 #ifndef _WIN32
         vora::platform::testing::shutdown_layer();
-        vora::platform::gdi::release_font_caches();
 #endif
+        vora::platform::release_font_caches();
     }
 };
 inline ::testing::Environment* const arret = ::testing::AddGlobalTestEnvironment(new arretcouche);

@@ -7,7 +7,6 @@
 #include "shell/clagdtooltip.h"
 #include "shell/selecteur.h"
 
-#include "render/gripagereglages.h"
 #include "shell/core/chronogrilles.h"
 #include "shell/core/paramabime.h"
 #include "shell/core/verrouparam.h"
@@ -607,11 +606,11 @@ TEST_F(fenetrejeu, AClickHidesTheTooltipUntilThePointerRestsAgain) {
 
 TEST_F(fenetrejeu, SixSelectionsOfSixTurnTheConstraintDisplayOn) {
     for (int i = 0; i < 5; ++i) clic(triangle(6));
-    EXPECT_EQ(contraffi, 0);
+    EXPECT_EQ(dessinjeu().contraffi, 0);
     clic(triangle(6));
-    EXPECT_EQ(contraffi, 1);
+    EXPECT_EQ(dessinjeu().contraffi, 1);
     clic(triangle(3));
-    EXPECT_EQ(contraffi, 0);
+    EXPECT_EQ(dessinjeu().contraffi, 0);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include "shell/clagdtooltip.h"
 
-#include "render/gripagereglages.h"
 #include "render/pageregle.h"
 #include "shell/core/chronogrilles.h"
 
@@ -89,11 +88,11 @@ TEST_F(fenetrejeu, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     const SIZE jeuclient = taille(fenetre);
     ASSERT_EQ(entrees.size(), 2u);
 
-    contraffi = 1;
+    dessinjeu().contraffi = 1;
     presse(idregles);
     EXPECT_EQ(partie.mode(), modeappli::regles);
     EXPECT_EQ(reglepage, 1);
-    EXPECT_EQ(contraffi, 0);
+    EXPECT_EQ(dessinjeu().contraffi, 0);
     EXPECT_EQ(partie.historique().effectif(), 0);
     EXPECT_EQ(chronoquitourne(etatchronocourant()), 0);
     EXPECT_EQ(taille(fenetre).cx, fenetreglewid);

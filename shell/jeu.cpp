@@ -12,8 +12,6 @@
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
 
-#include "render/gripagereglages.h"
-
 #include <cstdlib>
 #include <string>
 
@@ -117,7 +115,7 @@ bilaneffets appliquer(effets e) {
 }
 
 void settailleprin(short size) {
-    taillechoisie = size;
+    dessinjeu().taillechoisie = size;
     grillepage().settaillemmpix(0, size);
     partie.grille().debutmodaffichagrille();
     jeu.miseenpagevalide = false;

@@ -4,6 +4,7 @@
 
 #include "shell/boutons.h"
 #include "shell/etatjeu.h"
+#include "shell/peinture.h"
 
 #include "render/pageregle.h"
 
@@ -37,7 +38,7 @@ entreesregions entreesdujeu() {
     entreesregions e;
     e.fenetre = jeu.fenetre;
     e.grille = &grillepage();
-    e.dev = &fenecrout;
+    e.dev = &devfenetre();
     e.gauche = partie.parametres().left;
     e.haut = partie.parametres().top;
     e.basboutons = colonne.bas;
@@ -49,7 +50,7 @@ entreesregions entreesdujeu() {
 void recalculemiseenpage() {
     regionsjeu& regions = regionsdujeu();
     const entreesregions e = entreesdujeu();
-    grillepage().setdevice(0, &fenecrout);
+    grillepage().setdevice(0, &devfenetre());
     // The layout gives the client size the device is installed on; the
     // grid is then placed on the installed device.
     regions.recalcureg(e);
@@ -60,12 +61,12 @@ void recalculemiseenpage() {
     courante.hauteur = s16(t.cy - dx - dy);
     if (jeu.fenetre != nullptr) {
         HDC dc = GetDC(jeu.fenetre);
-        devinstalle(dc, courante.largeur, courante.hauteur);
+        devinstalle(devfenetre(), dc, courante.largeur, courante.hauteur);
         ReleaseDC(jeu.fenetre, dc);
         regions.recalcureg(e);
     }
-    courante.originex = fenecrout.getlocx();
-    courante.originey = fenecrout.getlocy();
+    courante.originex = devfenetre().getlocx();
+    courante.originey = devfenetre().getlocy();
     jeu.miseenpagevalide = true;
 }
 

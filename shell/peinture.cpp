@@ -11,7 +11,6 @@
 #include "shell/tracepeinture.h"
 
 #include "render/bitmapmemoire.h"
-#include "render/gripagereglages.h"
 #include "render/pageregle.h"
 #include "shell/core/createmsg.h"
 
@@ -22,13 +21,15 @@ namespace {
 
 std::unique_ptr<bitmapmemoire> fond;
 std::unique_ptr<bitmapmemoire> tout;
+contextedessin contexte;
+cladevout fenecrout;
 
 void creagrillefond(short w, short h) {
     if (fond && fond->larg() == w && fond->haut() == h) return;
     fond = std::make_unique<bitmapmemoire>(w, h, GetSysColor(COLOR_BTNFACE));
     if (anymode(modeappli::jeu)) {
         fenecrout.sethdc(fond->dc());
-        grillepage().dessingrifond(&fenecrout, 0, 0xFF0000, 0xFF0000);
+        grillepage().dessingrifond(contexte, &fenecrout, 0, 0xFF0000, 0xFF0000);
     }
 }
 
@@ -38,7 +39,8 @@ void creagrilletout() {
     tout->copiede(*fond);
     if (!anymode(modeappli::jeu)) return;
     fenecrout.sethdc(tout->dc());
-    grillepage().dessingrifin(&fenecrout, 0, 0xFF0000, 0xFF0000);
+    contexte.fleches = regionsdujeu().flechesadessiner();
+    grillepage().dessingrifin(contexte, &fenecrout, 0, 0xFF0000, 0xFF0000);
     static const int couleurs[3] = {0x0000FF, 0x00FF00, 0x00A5FF};
     for (int i = 2; i >= 0; --i)
         if (partie.points()[i] != 0)
@@ -98,6 +100,14 @@ void peindreregles(HDC dc) {
 }
 
 } // namespace
+
+contextedessin& dessinjeu() {
+    return contexte;
+}
+
+cladevout& devfenetre() {
+    return fenecrout;
+}
 
 void jetterfond() {
     fond.reset();

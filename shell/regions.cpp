@@ -2,8 +2,6 @@
 // main region, their application to the window, and the scroll commands.
 #include "shell/regions.h"
 
-#include "render/gripagereglages.h"
-
 #include "lattice/clavodirections.h"
 
 #include <algorithm>
@@ -39,7 +37,6 @@ void regionsjeu::calcuposiregion(const entreesregions& e) {
     // The passes put the local origin back on the grid's position.
     g.setposmm(d.apixtommx(s16(o.x - d.getorigx())), d.apixtommy(s16(d.getorigy() - o.y)));
     geometriefleches(dispo, fleches);
-    donnefleches();
 }
 
 void regionsjeu::crearegiongrille(const entreesregions& e) {
@@ -159,7 +156,6 @@ void regionsjeu::decalagrisouris(short dx, short dy, short pas) {
 
 void regionsjeu::fermefleches() {
     std::fill(std::begin(fleches.ouverte), std::end(fleches.ouverte), 0);
-    donnefleches();
 }
 
 bool regionsjeu::debordementchange(const entreesregions& e) const {
@@ -184,11 +180,13 @@ SIZE regionsjeu::taillegrifen(short dernierbas) const {
                 std::max({static_cast<int>(dernierbas), static_cast<int>(dispo.H), dispo.Hr + 15})};
 }
 
-void regionsjeu::donnefleches() const {
-    flechokdroite = fleches.ouverte[flechedroite];
-    flechokgauche = fleches.ouverte[flechegauche];
-    flechokhaut = fleches.ouverte[flechehaut];
-    flechokbas = fleches.ouverte[flechebas];
+flechesdessin regionsjeu::flechesadessiner() const {
+    flechesdessin f;
+    f.droite = fleches.ouverte[flechedroite];
+    f.gauche = fleches.ouverte[flechegauche];
+    f.haut = fleches.ouverte[flechehaut];
+    f.bas = fleches.ouverte[flechebas];
     for (short k = 0; k < 4; ++k)
-        for (short i = 0; i < 4; ++i) flechepoly[k][i] = fleches.poly[k][i];
+        for (short i = 0; i < 4; ++i) f.poly[k][i] = fleches.poly[k][i];
+    return f;
 }

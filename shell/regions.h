@@ -53,12 +53,13 @@
 
 #include "render/cladevout.h"
 #include "render/clagripage.h"
+#include "render/contextedessin.h"
 
 // What the layout reads from the shell's state.
 struct entreesregions {
     HWND fenetre = nullptr;       // the main window
     clagripage* grille = nullptr; // grid page 0, the grid in play (borrowed)
-    cladevout* dev = nullptr;     // the window device fenecrout (borrowed)
+    cladevout* dev = nullptr;     // the window device (borrowed)
     short gauche = 60;            // the stored window position (screen pixels)
     short haut = 60;
     short basboutons = 0; // the last button's bottom, as the column places it
@@ -72,8 +73,7 @@ public:
     // rounded through millimetres), layout values, overflows; the
     // offsets bounded and the arrows set (decalaccordfleches); the device's
     // local origin and the grid's position put on the grid origin moved by
-    // the offsets; the arrows' triangles and open flags given to the drawing
-    // (flechepoly, flechok*). A grid without pixel coordinates keeps the
+    // the offsets; the arrows' triangles placed. A grid without pixel coordinates keeps the
     // previous layout. The window is not moved: the caller places it.
     void calcuposiregion(const entreesregions& e);
     // The grid region: the grid's complete hexagons enlarged by 20 % (in
@@ -129,12 +129,12 @@ public:
     const dispositionjeu& disposition() const { return dispo; }
     const defilementjeu& defilement() const { return defil; }
     const flechesjeu& getfleches() const { return fleches; }
+    // The arrows as the grid page draws them (open flags and triangles).
+    flechesdessin flechesadessiner() const;
     const clawinregion& regionprincipale() const { return regprin; }
     const clawinregion& regiongrille() const { return reggrille; }
 
 private:
-    void donnefleches() const;
-
     clawinregion regprin;
     clawinregion reggrille;
     dispositionjeu dispo;

@@ -4,8 +4,6 @@
 // by a drag.
 #include "shell/regions.h"
 
-#include "render/gripagereglages.h"
-
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
@@ -70,7 +68,6 @@ protected:
 
     void SetUp() override {
         ASSERT_NE(fenetre, nullptr);
-        reglagesdejeu();
         RECT c{};
         GetClientRect(fenetre, &c);
         dev.setdpi(96, 96);
@@ -202,7 +199,7 @@ TEST_F(regions, the_shape_is_the_caption_strip_the_button_column_and_the_enlarge
         e.gauche = 3900;
         EXPECT_TRUE(rj.debordementchange(e));
         rj.recalcureg(e);
-        EXPECT_TRUE(flechokdroite);
+        EXPECT_TRUE(rj.flechesadessiner().droite);
         e.gauche = 3890;
         EXPECT_TRUE(rj.debordementchange(e));
         e.gauche = 60;
@@ -227,13 +224,13 @@ TEST_F(regions, a_grid_larger_than_the_screen_scrolls_by_its_arrows_and_by_a_dra
     const dispositionjeu& d = rj.disposition();
     ASSERT_GT(d.Ox, pas) << d.W << " x " << d.H;
     ASSERT_GT(d.Oy, 0);
-    EXPECT_TRUE(flechokdroite && flechokbas);
-    EXPECT_FALSE(flechokgauche || flechokhaut);
+    EXPECT_TRUE(rj.flechesadessiner().droite && rj.flechesadessiner().bas);
+    EXPECT_FALSE(rj.flechesadessiner().gauche || rj.flechesadessiner().haut);
     const flechesjeu& f = rj.getfleches();
     for (int k = 0; k < 4; ++k)
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(flechepoly[k][i].x, f.poly[k][i].x);
-            EXPECT_EQ(flechepoly[k][i].y, f.poly[k][i].y);
+            EXPECT_EQ(rj.flechesadessiner().poly[k][i].x, f.poly[k][i].x);
+            EXPECT_EQ(rj.flechesadessiner().poly[k][i].y, f.poly[k][i].y);
         }
     // Every arrow, open or not, is part of the shape, here and on the window.
     rj.appliqueregprin(fenetre);
@@ -263,7 +260,7 @@ TEST_F(regions, a_grid_larger_than_the_screen_scrolls_by_its_arrows_and_by_a_dra
     rj.recalcureg(e);
     EXPECT_EQ(dev.getlocx(), x0 - pas);
     EXPECT_EQ(dev.getlocy(), std::max(y0 - pas, d.Y0 - d.Oy));
-    EXPECT_TRUE(flechokgauche && flechokdroite);
+    EXPECT_TRUE(rj.flechesadessiner().gauche && rj.flechesadessiner().droite);
     short vus = 0;
     for (short k = 1; k <= page.modele().getnbcases(); ++k) {
         const POINT p = fenetrede(page.modele().getcacentrix(k), page.modele().getcacentry(k));
@@ -285,8 +282,8 @@ TEST_F(regions, a_grid_larger_than_the_screen_scrolls_by_its_arrows_and_by_a_dra
     rj.recalcureg(e);
     EXPECT_EQ(dev.getlocx(), d.X0 - d.Ox);
     EXPECT_EQ(dev.getlocy(), d.Y0 - d.Oy);
-    EXPECT_FALSE(flechokdroite || flechokbas);
-    EXPECT_TRUE(flechokgauche && flechokhaut);
+    EXPECT_FALSE(rj.flechesadessiner().droite || rj.flechesadessiner().bas);
+    EXPECT_TRUE(rj.flechesadessiner().gauche && rj.flechesadessiner().haut);
     rj.decalagrisouris(5000, -5000, pas);
     rj.recalcureg(e);
     EXPECT_EQ(dev.getlocx(), d.X0);
@@ -307,7 +304,8 @@ TEST_F(regions, a_grid_larger_than_the_screen_scrolls_by_its_arrows_and_by_a_dra
     // The rules pages: every arrow closed for the drawing.
     rj.decalagribouton(3);
     rj.fermefleches();
-    EXPECT_FALSE(flechokdroite || flechokgauche || flechokhaut || flechokbas);
+    EXPECT_FALSE(rj.flechesadessiner().droite || rj.flechesadessiner().gauche ||
+                 rj.flechesadessiner().haut || rj.flechesadessiner().bas);
 
     rj.libere();
     EXPECT_FALSE(rj.regionprincipale().existe() || rj.regiongrille().existe());

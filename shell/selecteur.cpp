@@ -3,8 +3,7 @@
 
 #include "shell/curseurs.h"
 #include "shell/etatjeu.h"
-
-#include "render/gripagereglages.h"
+#include "shell/peinture.h"
 
 #include <cstdlib>
 
@@ -139,14 +138,14 @@ void captouchauvol() {
 }
 
 void gestafficontraintes(short v) {
-    const unsigned char avant = contraffi;
+    const unsigned char avant = dessinjeu().contraffi;
     if (v == 6) {
         jeu.compteurcontraintes = static_cast<short>(jeu.compteurcontraintes + 1);
         if (jeu.compteurcontraintes > 6) jeu.compteurcontraintes = 6;
-        if (jeu.compteurcontraintes >= 6) contraffi = 1;
+        if (jeu.compteurcontraintes >= 6) dessinjeu().contraffi = 1;
     } else {
         jeu.compteurcontraintes = 0;
-        contraffi = 0;
+        dessinjeu().contraffi = 0;
     }
-    if (contraffi != avant) reaffigri();
+    if (dessinjeu().contraffi != avant) reaffigri();
 }

@@ -3,16 +3,14 @@
 // pencil marks, and writes each picture as a PNG file.
 //
 // Usage: grillesimages [folder]   (default: images/ in the build folder)
+#include "render/contextedessin.h"
 #include "render/gripageimage.h"
-#include "render/gripagereglages.h"
 #include "render/ressources.h"
 
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
-#ifndef _WIN32
-#include "platform/gdi_internal.h"
-#endif
+#include "platform/font_caches.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -37,15 +35,16 @@ int main(int argc, char** argv) {
                     continue;
                 }
                 joueexemple(page, 3, 3);
-                taillechoisie = static_cast<short>(taille);
+                contextedessin ctx;
+                ctx.taillechoisie = static_cast<short>(taille);
                 const SIZE s =
                     tailleimage(page, static_cast<short>(taille), static_cast<short>(mode), 20);
                 bitmapmemoire fond(s.cx, s.cy);
                 bitmapmemoire image(s.cx, s.cy);
                 cladevout d;
                 placegrille(page, d, fond, 20);
-                dessinefond(page, d, fond);
-                peintgrille(page, d, fond, image);
+                dessinefond(ctx, page, d, fond);
+                peintgrille(ctx, page, d, fond, image);
                 const std::string fichier = std::string(nom.adr()) + "-" + std::to_string(taille) +
                                             "-m" + std::to_string(mode) + ".png";
                 const std::filesystem::path chemin = dossier / fichier;
@@ -60,10 +59,8 @@ int main(int argc, char** argv) {
         }
     }
     libereressources();
-#ifndef _WIN32
-    // Cairo and fontconfig keep their font data until told to let it go.
-    gdi::release_font_caches();
-#endif
+    // The drawing layer keeps its font data until told to let it go.
+    vora::platform::release_font_caches();
     std::printf("%d pictures written to %s\n", ecrites, dossier.string().c_str());
     return echecs == 0 ? 0 : 1;
 }

@@ -7,16 +7,14 @@
 #include "tools/reglesimages/imagesbmp.h"
 
 #include "render/bitmapmemoire.h"
+#include "render/contextedessin.h"
 #include "render/gripageimage.h"
-#include "render/gripagereglages.h"
 #include "render/ressources.h"
 
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
-#ifndef _WIN32
-#include "platform/gdi_internal.h"
-#endif
+#include "platform/font_caches.h"
 
 #include <algorithm>
 #include <array>
@@ -42,6 +40,7 @@ constexpr int gris = 0x999999;
 // A catalogue grid drawn as the game paints it (its cells as triangles),
 // copied onto a picture.
 struct grilledessin {
+    contextedessin ctx;
     clagripage page;
     cladevout d;
     std::unique_ptr<bitmapmemoire> fond;
@@ -62,13 +61,13 @@ struct grilledessin {
             taille = static_cast<short>(taille - 10);
             s = tailleimage(page, taille, mode, 12);
         }
-        taillechoisie = taille;
+        ctx.taillechoisie = taille;
         prepare(page);
         fond = std::make_unique<bitmapmemoire>(s.cx, s.cy);
         image = std::make_unique<bitmapmemoire>(s.cx, s.cy);
         placegrille(page, d, *fond, 12);
-        dessinefond(page, d, *fond);
-        peintgrille(page, d, *fond, *image);
+        dessinefond(ctx, page, d, *fond);
+        peintgrille(ctx, page, d, *fond, *image);
     }
     // The picture point of a grid point (y upwards).
     POINT point(short x, short y) {
@@ -365,7 +364,7 @@ bool page4(HDC dc) {
     bool bonne = false;
     if (c > 0) {
         g.page.modele().setcaseval(c, 3);
-        peintgrille(g.page, g.d, *g.fond, *g.image);
+        peintgrille(g.ctx, g.page, g.d, *g.fond, *g.image);
         BitBlt(dc, g.x0, g.y0, g.image->larg(), g.image->haut(), g.image->dc(), 0, 0, SRCCOPY);
         bonne = flechecase(dc, g, a, c, magenta);
     }
@@ -613,9 +612,7 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= 9; ++n) ok = ecritpage(dossier, n, pages[n - 1]) && ok;
     ok = ecriticone(dossier) && ok;
     libereressources();
-#ifndef _WIN32
-    gdi::release_font_caches();
-#endif
+    vora::platform::release_font_caches();
     std::printf("%s: nine rules pictures and the icon\n", ok ? "written" : "FAILED");
     return ok ? 0 : 1;
 }

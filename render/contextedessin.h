@@ -1,0 +1,76 @@
+// contextedessin: the settings a grid page is drawn with (colour roles,
+// display settings, the scroll arrows, the hooks through which the owner
+// lends the rest of its behaviour) and the state the drawing keeps while it
+// draws. Whoever draws owns one (the shell's window, the picture tools, the
+// tests) and hands it to the drawing passes; the passes only read it,
+// except grillant, which they raise while they draw.
+//
+// Also here: the two pure helpers the drawing owns (boncarac, coulfondecase).
+#pragma once
+
+#include "platform/win32.h"
+
+// Shell behaviour lent through hooks. Every hook may stay null: the rules are
+// then taken as not shown and the wait cursor is not shown.
+struct gripagecrochets {
+    // Whether the rules pages are shown (the shell's anymode(5, 0)).
+    bool (*reglesaffichees)() = nullptr;
+    // Wait cursor on / off (the shell's sablierdeb / sablierfin); calls
+    // nest.
+    void (*sablierdeb)() = nullptr;
+    void (*sablierfin)() = nullptr;
+};
+
+// The scroll arrows (right, left, up, down): which lead somewhere (drawn
+// red) or nowhere (grey; a pair closed both ways is not drawn), and their
+// closed triangles of 4 points in window pixels (y down), as the shell's
+// layout places them.
+struct flechesdessin {
+    unsigned char droite = 0;
+    unsigned char gauche = 0;
+    unsigned char haut = 0;
+    unsigned char bas = 0;
+    POINT poly[4][4] = {};
+};
+
+struct contextedessin {
+    // ---- Colour roles (COLORREF 0x00BBGGRR); their play values ----
+    int grischiffrefixe = 0;        // digits of given cells: black
+    int grischiffrejoue = 0xFF00FF; // digits the player entered: magenta
+    int grisfondcase = 0x99FFFF;    // cell fill: 0x99FFFF in play, 0xFFFFFF otherwise
+    int cjeutourcase = 0;           // cell outline: black
+    int grisinterne = 0xB2B2B2;     // enclosed triangles, hexagon discs: 30 % grey
+    int grisvingt = 0xCCCCCC;       // a closed scroll arrow: 20 % grey
+    int fondessin = 0xFFFF00;       // drawing background (brush of the links): cyan
+
+    // ---- Display settings ----
+    // Play mode: every cell shows its value, played digits in grischiffrejoue
+    // and hexagon dots are drawn (1 in play; 0 shows the givens only).
+    unsigned char mainone = 1;
+    // The constraint display: each cell joined in green to its neighbours.
+    unsigned char contraffi = 0;
+    flechesdessin fleches;
+    // The cell size the player chose (40, 50, 60 or 70): it sets the
+    // vertical nudge of the pencil marks.
+    short taillechoisie = 40;
+    gripagecrochets crochets;
+
+    // ---- Written by the drawing ----
+    // Raised from the start to the end of each drawing pass.
+    unsigned char grillant = 0;
+};
+
+// Settings that nothing in the game turns on stay off, and the drawing has
+// no branch for them: contour only (contourseul), no enclosed or outside
+// triangles (sanzinternes, sanzexternes), hollow cells (transpagrille), dots
+// in empty cells (avecpoint), an empty grid (grivide), yellow page
+// (gspjaune), the palette's contour colour (topcouleurs: the contour takes
+// the colour the caller passes), computed displays (afficalipos, afficalisys,
+// afficavecto), the solution map and log (gosolumap, journasolout) and
+// letters instead of digits.
+
+// The character that shows value v on grid page slot page: the digit
+// '0' + v.
+char boncarac(short page, short v);
+// The fill of a cell on a page: the colour it is given.
+int coulfondecase(short page, short cell, int colour);
