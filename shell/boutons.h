@@ -22,6 +22,7 @@ inline constexpr short idsauver = 29;   // "S"
 inline constexpr short idlangue = 36;   // "FR/EN"
 inline constexpr short idtexte = 27;    // the static text boxes
 inline constexpr short idniveau = 37;   // the level text (a tooltip zone, not a window)
+inline constexpr short idliste = 38;    // the list of keys (no button: a key, a right click)
 // The grid buttons' ids for grids 1..5: "Gr1" 34, "Gr2" 31, "Gr3" 33,
 // "Gr4" 32, "Gr5" 30.
 short idbouttongrille(short grille);

@@ -5,6 +5,7 @@
 #include "shell/boutons.h"
 #include "shell/chronoaffiche.h"
 #include "shell/clagdtooltip.h"
+#include "shell/clavier.h"
 #include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
@@ -202,6 +203,9 @@ void executer(HWND window, short id) {
             CloseWindow(window);
             fenetreduction(true);
         }
+        break;
+    case idliste:
+        if (!anymode(modeappli::regles)) listetouches();
         break;
     case idsauver:
         appliquer(partie.demandesauver());

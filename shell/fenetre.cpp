@@ -7,6 +7,7 @@
 #include "shell/boutons.h"
 #include "shell/chronoaffiche.h"
 #include "shell/clagdtooltip.h"
+#include "shell/clavier.h"
 #include "shell/commandes.h"
 #include "shell/curseurs.h"
 #include "shell/defilement.h"
@@ -144,13 +145,14 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_TIMER:
         if (wParam == timerchrono) affichronocourt();
         if (wParam == timereffacement && principale) finsignaleffacer();
+        if (wParam == timerconflits && principale) finconflits();
         if (wParam == timerrepos && principale) {
             tooltip.reposatteint(window);
             survolbulle(window, false);
         }
         return true;
     case WM_KEYDOWN:
-        return principale && toucheregles(jeu.fenetre, wParam);
+        return principale && (toucheregles(jeu.fenetre, wParam) || touchejeu(jeu.fenetre, wParam));
     case WM_MOUSEMOVE:
         fixecursouris(true);
         nomcasesous(pointdu(lParam));
@@ -171,7 +173,13 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         resultat = 1;
         return true;
     case WM_RBUTTONUP:
-        if (!clicniveau(pointdu(lParam), false)) clicdroit();
+        if (clicniveau(pointdu(lParam), false)) return true;
+        // The button column's background: the list of keys.
+        if (!anymode(modeappli::regles) && pointdu(lParam).x < dispositionjeu::L) {
+            commande(jeu.fenetre, idliste);
+            return true;
+        }
+        clicdroit();
         return true;
     case WM_MOVING: {
         if (!principale) return false;

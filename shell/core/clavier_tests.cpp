@@ -96,6 +96,11 @@ TEST_F(clavier, TheKeysFollowTheRulesOfTheMouse) {
         EXPECT_TRUE(s.apres()) << s.nom;
         EXPECT_TRUE(p.curseurvisible()) << s.nom;
     }
+    // A refused entry names the cells that hold the value around.
+    p.effacecase();
+    const effets refus = p.touchechiffre(refusee);
+    ASSERT_FALSE(refus.conflits.empty());
+    for (const short n : refus.conflits) EXPECT_EQ(g().getcaseval(n), refusee) << n;
     short donnee = 0;
     for (short c = 1; c <= g().getnbcases() && donnee == 0; ++c)
         if (g().casestfixe(c)) donnee = c;
@@ -105,6 +110,30 @@ TEST_F(clavier, TheKeysFollowTheRulesOfTheMouse) {
     p.clicdroit(a, 0);
     EXPECT_FALSE(p.curseurvisible()) << "a click hides the cursor";
     EXPECT_FALSE(p.entreevaleur().repeindre);
+}
+
+TEST_F(clavier, AnEntryTakesTheFreePlacesOfItsValueAroundIt) {
+    const auto avant = p.placeslibres();
+    // The empty cells around a that could take the value, and a itself.
+    short prises = 1;
+    for (short i = 0; i < 12; ++i) {
+        const short n = g().casevoisine(a, i);
+        bool libre = n != 0 && g().casestvide(n);
+        for (short j = 0; j < 12 && libre; ++j)
+            libre = g().getcaseval(g().casevoisine(n, j)) != permise;
+        if (libre) ++prises;
+    }
+    p.choisitvaleur(permise);
+    p.clicgauche(a);
+    const auto apres = p.placeslibres();
+    for (short v = 1; v <= 6; ++v) {
+        const auto i = static_cast<size_t>(v);
+        if (v == permise) {
+            EXPECT_EQ(apres[i], avant[i] - prises);
+        } else {
+            EXPECT_LE(apres[i], avant[i]) << v << ": only a is taken";
+        }
+    }
 }
 
 TEST_F(clavier, AnEntryCleansTheMarksAroundAndItsUndoPutsThemBack) {

@@ -68,6 +68,21 @@ bool clapartie::grillefinie() const {
     return grillejeu.getnbcases() > 0 && grillejeu.cestfini() != 0;
 }
 
+std::array<short, 7> clapartie::placeslibres() const {
+    std::array<short, 7> n{};
+    for (short c = 1; c <= grillejeu.getnbcases(); ++c) {
+        if (!grillejeu.casestvide(c)) continue;
+        short pris = 0; // the values held around, one bit each
+        for (short i = 0; i < 12; ++i) {
+            const short v = grillejeu.getcaseval(grillejeu.casevoisine(c, i));
+            if (v >= 1 && v <= 6) pris = static_cast<short>(pris | (1 << v));
+        }
+        for (short v = 1; v <= 6; ++v)
+            if ((pris & (1 << v)) == 0) ++n[static_cast<size_t>(v)];
+    }
+    return n;
+}
+
 etatchrono clapartie::etatpartie() const {
     etatchrono e;
     e.affichage = param.chronoaffiche;
@@ -148,6 +163,10 @@ effets clapartie::posevaleur() {
             e.repeindre = true;
         } else {
             e.bips = bipsderefus;
+            for (short i = 0; i < 12 && v > 0; ++i) {
+                const short n = grillejeu.casevoisine(c, i);
+                if (n != 0 && grillejeu.getcaseval(n) == v) e.conflits.push_back(n);
+            }
         }
         return e;
     }

@@ -59,6 +59,7 @@ struct effets {
     bool chronoazero = false;    // the current grid's chronometer is to be reset
     bool quitter = false;        // the game may end
     bool curseurdeplace = false; // the keyboard cursor moved: the shell keeps it in view
+    std::vector<short> conflits; // a refused entry: the cells holding the value around
     std::optional<questionjeu> question;
 };
 
@@ -95,6 +96,10 @@ public:
     void fixemode(modeappli m) { modecourant = m; }
     // True when the mode is set and equals a or b.
     bool anymode(modeappli a, modeappli b = modeappli::aucun) const;
+    // For each value v (1..6, entry 0 unused): how many empty cells could
+    // still take it (no cell sharing a corner holds it); 0 when the value
+    // has no place left.
+    std::array<short, 7> placeslibres() const;
     // Whether every cell of the grid in play holds a value.
     bool grillefinie() const;
     // The rule's part of the chronometer flags: display, mode, grid, finished.
