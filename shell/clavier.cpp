@@ -116,8 +116,8 @@ void listetouches() {
     for (const auto& [cle, actif] : {std::pair<const char*, bool>{"surl", p.surligne},
                                      {"cpt", p.comptes},
                                      {"net", p.nettoiemarques}})
-        liste += "\n" + texte(std::string("option.") + cle) + " : " +
-                 texte(actif ? "option.oui" : "option.non");
+        liste += "\n" + texte(std::string("option.") + cle) + " (" +
+                 texte(actif ? "option.oui" : "option.non") + ")";
     gstring titre;
     titreprogramme(titre);
     blocagedujeu();
