@@ -55,6 +55,15 @@ bool clagdtooltip::creawinklassetooltip(HINSTANCE inst) {
     return classeprete = inscrite;
 }
 
+std::string clagdtooltip::textede(short id) const {
+    gstring lu;
+    if (textes.getparam(lu, std::to_string(id).c_str()) == 0) return {};
+    std::string t = lu.adr();
+    const auto a = t.find_first_not_of(' ');
+    if (a == std::string::npos) return {};
+    return t.substr(a, t.find_last_not_of(' ') - a + 1);
+}
+
 void clagdtooltip::settextip(short id, const char* text) {
     const std::string t = std::string("  ") + text + "  ";
     textes.setparam(std::to_string(id).c_str(), t.c_str());

@@ -7,6 +7,8 @@
 #include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
+#include "shell/menucles.h"
+#include "shell/miseenpage.h"
 
 #include "shell/core/textesvora.h"
 
@@ -40,27 +42,28 @@ short chiffre(WPARAM touche) {
     return -1;
 }
 
-void basculeoption(bool& option) {
-    option = !option;
-    jeu.boutonsarafraichir = true;
-    reaffigri();
-}
-
-bool toucheoption(WPARAM touche) {
-    claparamuser& p = partie.parametres();
+bool toucheoption(HWND window, WPARAM touche) {
     switch (touche) {
     case 'H':
-        basculeoption(p.surligne);
+        commande(window, idoptionsurligne);
         return true;
     case 'C':
-        basculeoption(p.comptes);
+        commande(window, idoptioncomptes);
         return true;
     case 'A':
-        basculeoption(p.nettoiemarques);
+        commande(window, idoptionnettoie);
         return true;
     default:
         return false;
     }
+}
+
+bool* option(short id) {
+    claparamuser& p = partie.parametres();
+    if (id == idoptionsurligne) return &p.surligne;
+    if (id == idoptioncomptes) return &p.comptes;
+    if (id == idoptionnettoie) return &p.nettoiemarques;
+    return nullptr;
 }
 
 // The keys on the grid, in play only.
@@ -111,13 +114,9 @@ std::string texte(const std::string& cle) {
 } // namespace
 
 void listetouches() {
-    const claparamuser& p = partie.parametres();
     std::string liste = texte("menu");
-    for (const auto& [cle, actif] : {std::pair<const char*, bool>{"surl", p.surligne},
-                                     {"cpt", p.comptes},
-                                     {"net", p.nettoiemarques}})
-        liste += "\n" + texte(std::string("option.") + cle) + " (" +
-                 texte(actif ? "option.oui" : "option.non") + ")";
+    for (const short id : {idoptionsurligne, idoptioncomptes, idoptionnettoie})
+        liste += "\n" + texteoption(id);
     gstring titre;
     titreprogramme(titre);
     blocagedujeu();
@@ -137,7 +136,9 @@ bool touchejeu(HWND window, WPARAM touche) {
             return true;
         }
     if (touche == VK_APPS || (touche == VK_F10 && majuscule)) {
-        commande(window, idliste);
+        POINT p{dispositionjeu::L, 40};
+        ClientToScreen(window, &p);
+        ouvremenu(window, p);
         return true;
     }
     if (touche >= VK_F2 && touche <= VK_F6 && !ctrl) {
@@ -153,7 +154,28 @@ bool touchejeu(HWND window, WPARAM touche) {
         }
         return true;
     }
-    return toucheoption(touche) || touchegrille(touche, majuscule);
+    return toucheoption(window, touche) || touchegrille(touche, majuscule);
+}
+
+void basculeoption(short id) {
+    bool* o = option(id);
+    if (o == nullptr) return;
+    *o = !*o;
+    reaffigri();
+}
+
+std::string texteoption(short id) {
+    static const std::pair<short, const char*> cles[] = {{idoptionsurligne, "surl"},
+                                                         {idoptioncomptes, "cpt"},
+                                                         {idoptionnettoie, "net"},
+                                                         {idliste, "liste"}};
+    for (const auto& [i, cle] : cles) {
+        if (i != id) continue;
+        std::string t = texte(std::string("option.") + cle);
+        if (const bool* o = option(id)) t += " (" + texte(*o ? "option.oui" : "option.non") + ")";
+        return t;
+    }
+    return {};
 }
 
 std::string avectouche(short id, const char* tip) {

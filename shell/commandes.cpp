@@ -9,6 +9,7 @@
 #include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
+#include "shell/menucles.h"
 #include "shell/miseenpage.h"
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
@@ -207,6 +208,14 @@ void executer(HWND window, short id) {
     case idliste:
         if (!anymode(modeappli::regles)) listetouches();
         break;
+    case idoptionsurligne:
+    case idoptioncomptes:
+    case idoptionnettoie:
+        basculeoption(id);
+        break;
+    case idniveau:
+        if (anymode(modeappli::jeu)) appliquer(partie.demandeniveau(true));
+        break;
     case idsauver:
         appliquer(partie.demandesauver());
         break;
@@ -237,6 +246,7 @@ void executer(HWND window, short id) {
 } // namespace
 
 void commande(HWND window, short id) {
+    fermemenu();
     if (jeu.verrousboutons > 0) {
         bipsrefus();
         return;

@@ -14,6 +14,7 @@
 #include "shell/etatjeu.h"
 #include "shell/fendemarrage.h"
 #include "shell/jeu.h"
+#include "shell/menucles.h"
 #include "shell/miseenpage.h"
 #include "shell/niveauchoix.h"
 #include "shell/paramdefaut.h"
@@ -99,6 +100,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_DESTROY:
         if (!principale) return false;
         KillTimer(window, timerchrono);
+        fermemenu();
         destrucursou();
         regionsdujeu().libere();
         PostQuitMessage(0);
@@ -152,12 +154,14 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         }
         return true;
     case WM_KEYDOWN:
+        if (principale && touchemenu(wParam)) return true;
         return principale && (toucheregles(jeu.fenetre, wParam) || touchejeu(jeu.fenetre, wParam));
     case WM_MOUSEMOVE:
         fixecursouris(true);
         nomcasesous(pointdu(lParam));
         return true;
     case WM_LBUTTONDOWN:
+        fermemenu();
         tracepression();
         tooltip.retiens(static_cast<short>(pointdu(lParam).x),
                         static_cast<short>(pointdu(lParam).y));
@@ -169,14 +173,17 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         resultat = 1;
         return true;
     case WM_RBUTTONDOWN:
+        fermemenu();
         jeu.appuidroit = pointdu(lParam);
         resultat = 1;
         return true;
     case WM_RBUTTONUP:
         if (clicniveau(pointdu(lParam), false)) return true;
-        // The button column's background: the list of keys.
+        // The button column's background: the popup menu.
         if (!anymode(modeappli::regles) && pointdu(lParam).x < dispositionjeu::L) {
-            commande(jeu.fenetre, idliste);
+            POINT p = pointdu(lParam);
+            ClientToScreen(window, &p);
+            ouvremenu(jeu.fenetre, p);
             return true;
         }
         clicdroit();

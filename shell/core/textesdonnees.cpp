@@ -147,18 +147,20 @@ const textecrypte textesdonnees[] = {
     {"touche.36.en", "p"},
     {"touche.37.fr", "P3R^bM<t"},
     {"touche.37.en", "'t!R^bM<j;"},
-    {"menu.fr", "Pfr=Bhl=94Pq{u\012c{ojFTM<c{ojF7h5hH\351t_9orM<or<P'Bu\012Foheh5hP,B_\\O9oohH'Y'\\=ro\012:Jh\340h/V<a<,B'jfre<wBI<\340<wBb\012^ohS_dFbh5h\\'~uP=<eN'~_\\!oh o\351&\351Orq{\012/h5hBu~u\\'BhP=6h~_juNolht'6ul\012ah5hrqBu^'l!BuB\012)h5h9qtXB$P!9X\\e\012:[h5hB\350^frhH=<3r=\012r<a<fPq^=rhq:|-M^X\012nh5h _Ner\012#h5h0=9!{uB\012Su\\=ohZf9&<OBX9!<eNo<fPhZXjX\\qrh5hZu{!rhj'l!r\012\012; !9X\\e<a?XN&;ulhHu<%e;eK8\012\012:j\350Zyre<a<frhZ=Ber=Bhl=BhjulhZ_lulhq=\\hZf9&<frhZ_ZyrQ\012I<\340<V<a<&;X9e9o<fPh~_juNo<?<_~uZhju<&NoluNoohj_<\"%ero<OPqlhl_<&Per\012Me _ZuohMq{o\351u<a<\"%ero<fPh~_juNo<&%=B_\\!rhH_\\e<fPhZ_lu<ONhZ=Ber=B\0124M<jN\" ooh|u{XNo<_Bo9\350Bu<a<ut<P&ro<fPhZ_lu<ONhZ=Ber=B\012S_dF[h\340h}h5h\\X{u<_NhZoP]%q<OPqlhj_<&PerhH=<&NoluNo\012YPv<a<4"},
-    {"menu.en", "Zujf\012YPv5h\\u6!<4PfNu\012c{ojFTM<c{ojF7a<=\\O%M<orO%\012RM</5hA'^,roohl$PfjuB\012/E<!%h/V5h^o9Olh*o[h{X<wBb\012^ohay9<{Fba<fr4rf<= M<O%[\\\012/a<or!No\\h{X<<9JrO<qN$AuBe\012j5hl_~u\012A5h9qtXB$P!9X\\\012/I5h^_Yu<oNfre\012r5hj_\\,N_^u<8/K=UbQ\01295h _Ner\012#a<u6'{\012Su\\=ohB'^y{hZf9&Kh%q<!;u<&%fN$\\a<!;'lhj'l!\012\012V\"{'%qlaL/V/|T<sr]l\012\012TBo%[la<!;u<&NolXBh%4ro<!;u<&rfje<8PhZf9&Kh;'Hulh9!X\012[h{X<V5hZy%Xlu<!;u<4PfNuzh>'{y<!;u<&NolXBM<u\\!ro<'{h9q<'{e<&rfj\012a\"P&rM<Kr!No\\a<u\\!ro<!;u<&NoBu\\!<4PfNu<'\\h{yrhZ=Be%o$e<&rfj\0124M<`rfr!rM<kP&Ke _Zu5hroPerh{yrhZ=Be%o$e<&rfj\012ay9<{F[h{X<V5h u\\&9f<$PoKh9q<!;u<&NolXB.lh"},
+    {"menu.fr", "Pq{u\012c{ojFTM<c{ojF7h5hH\351t_9orM<or<P'Bu\012Foheh5hP,B_\\O9oohH'Y'\\=ro\012:Jh\340h/V<a<,B'jfre<wBI<\340<wBb\012^ohS_dFbh5h\\'~uP=<eN'~_\\!oh o\351&\351Orq{\012/h5hBu~u\\'BhP=6h~_juNolht'6ul\012ah5hrqBu^'l!BuB\012)h5h9qtXB$P!9X\\e\012:[h5hB\350^frhH=<3r=\012r<a<fPq^=rhq:|-M^X\012nh5h _Ner\012#h5h0=9!{uB\012Su\\=ohS_dF/I4M<&j'ZhHo%'{hl=Bhj_<&%f%q\\u<a<frhYu\\=<Ore<&%$Y_\\Ore\012\012V\"{'%qlh54?XN&;ulhHu<%e;eK8\012\012:j\350Zyre<a<frhZ=Ber=Bhl=BhjulhZ_lulhq=\\hZf9&<frhZ_ZyrQ\012I<\340<V<a<&;X9e9o<fPh~_juNo<?<_~uZhju<&NoluNoohj_<\"%ero<OPqlhl_<&Per\012Me _ZuohMq{o\351u<a<\"%ero<fPh~_juNo<&%=B_\\!rhH_\\e<fPhZ_lu<ONhZ=Ber=B\0124M<jN\" ooh|u{XNo<_Bo9\350Bu<a<ut<P&ro<fPhZ_lu<ONhZ=Ber=B\012S_dF[h\340h}h5h\\X{u<_NhZoP]%q<OPqlhj_<&PerhH=<&NoluNo\012YPv<a<4Pfr=Bhl=9"},
+    {"menu.en", "u6!<4PfNu\012c{ojFTM<c{ojF7a<=\\O%M<orO%\012RM</5hA'^,roohl$PfjuB\012/E<!%h/V5h^o9Olh*o[h{X<wBb\012^ohay9<{Fba<fr4rf<= M<O%[\\\012/a<or!No\\h{X<<9JrO<qN$AuBe\012j5hl_~u\012A5h9qtXB$P!9X\\\012/I5h^_Yu<oNfre\012r5hj_\\,N_^u<8/K=UbQ\01295h _Ner\012#a<u6'{\012Su\\=ohay9<{F/I4M<o9,;!<&j'Zs<X\\h{yrhZXj=Yq5h{yrhYu\\=<XthZXY$PqHe\012\012V\"{'%qlaL/V/|T<sr]l\012\012TBo%[la<!;u<&NolXBh%4ro<!;u<&rfje<8PhZf9&Kh;'Hulh9!X\012[h{X<V5hZy%Xlu<!;u<4PfNuzh>'{y<!;u<&NolXBM<u\\!ro<'{h9q<'{e<&rfj\012a\"P&rM<Kr!No\\a<u\\!ro<!;u<&NoBu\\!<4PfNu<'\\h{yrhZ=Be%o$e<&rfj\0124M<`rfr!rM<kP&Ke _Zu5hroPerh{yrhZ=Be%o$e<&rfj\012ay9<{F[h{X<V5h u\\&9f<$PoKh9q<!;u<&NolXB.lhZujf\012YPv5h\\"},
     {"option.surl.fr", "uNo<&%=B_\\!rhl=Bf9,\\\351re-h5hjulhZ_lulhHu<fPh~_j"},
     {"option.surl.en", "$e<&rfje<y9,;f9,;!rO-a<!;u<&NoBu\\!<4PfNu"},
     {"option.cpt.fr", "o9e\351u<OPqlhj.;u6_^X\\u<Ore<4Pfr=Bexh5hNqrh~_juNo<ePqlh fP&rhj'Aorh^"},
     {"option.cpt.en", "^or]rO<'\\h{yrh;u6_^X\\h%<<4PfNulhxa<_<4PfNu<[9!;XN!<_<<Burh fP&r"},
     {"option.net.fr", "Ore<q%!re<Ore<&Pere<4%'l'\\ul<8h5hNqrh~_juNo<\"%e\351u<or!9o\351u"},
     {"option.net.en", "%$<!;u<\"rqZ'jhY_BslhPo%=\\O<'{o8a<_\\hrq{uBuHh~_j=rhBuYX~uHht"},
+    {"option.liste.fr", "_<&%f%q\\u<a<!%={ulhjulh{XN&;ul\205Su\\=ohS_dF/I4M<&j'ZhHo%'{hl=Bhj"},
+    {"option.liste.en", "X\\h{yrhZXj=Yq5hPfjh{yrhKu@e\205<Su\\=ohay9<{F/I4M<o9,;!<&j'Zs"},
     {"option.oui.fr", "9=%"},
     {"option.oui.en", "q%"},
     {"option.non.fr", "\\X\\"},
     {"option.non.en", "t<%"},
 };
 
-const short nbtextesdonnees = 156;
+const short nbtextesdonnees = 158;

@@ -4,7 +4,8 @@
 # mouse event): an arrow shows the cursor, the arrows take it from cell to
 # cell (the ways from the positions program), digits enter the solution's
 # values; a refused digit, Ctrl+Z and Ctrl+Y on the way; the highlight of
-# the current value (H) seen and put back; the congratulation and the offer
+# the current value (H) seen, the popup menu opened by the menu key and its
+# line of the highlight chosen with the arrows; the congratulation and the offer
 # to save answered with keys, the saved state and the options checked in the
 # parameter file, then "X" quits.
 #
@@ -30,6 +31,7 @@ pixels() {
 }
 RED='r > 0xD0 && g < 0x40 && b < 0x40'
 GREEN='r > 0x80 && r < 0xA0 && g > 0xE0 && b > 0x80 && b < 0xA0'
+CHOSEN='r > 0xA8 && r < 0xB8 && g > 0xD0 && g < 0xE0 && b > 0xE8'
 
 key Right
 shot
@@ -62,7 +64,15 @@ while read -r _ X Y V R KEYS; do
         shot
         if (($(pixels "$X" "$Y" "$GREEN") > 20)); then pass "H highlights the current value's cells"; else fail "no highlight after H"; fi
         cp "$SHOT" "$WORK/highlight.png"
-        key h
+        # The menu key opens the popup menu (its first line chosen, light
+        # blue, beside the column); the highlight's line, fourth from the
+        # end, switches it off.
+        key Menu
+        shot
+        if (($(pixels 180 50 "$CHOSEN") > 100)); then pass "the menu key opens the menu"; else fail "no menu after the menu key"; fi
+        key Up Up Up Up Return
+        shot
+        if (($(pixels "$X" "$Y" "$GREEN") == 0)); then pass "the menu's line switches the highlight off"; else fail "the highlight stayed"; fi
     fi
     LAST="$X $Y"
 done <"$WORK/plan.txt"
