@@ -156,6 +156,9 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_KEYDOWN:
         if (principale && touchemenu(wParam)) return true;
         return principale && (toucheregles(jeu.fenetre, wParam) || touchejeu(jeu.fenetre, wParam));
+    case WM_SYSKEYDOWN:
+        // Windows sends F10 (Shift+F10: the menu) as a system key.
+        return principale && wParam == VK_F10 && touchejeu(jeu.fenetre, wParam);
     case WM_MOUSEMOVE:
         fixecursouris(true);
         nomcasesous(pointdu(lParam));
