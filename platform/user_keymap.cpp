@@ -71,6 +71,13 @@ int virtual_key_for(const SDL_Keysym& key) {
         return VK_DECIMAL;
     case SDL_SCANCODE_KP_DIVIDE:
         return VK_DIVIDE;
+    case SDL_SCANCODE_APPLICATION:
+    case SDL_SCANCODE_MENU:
+        return VK_APPS;
+    case SDL_SCANCODE_EQUALS:
+        return VK_OEM_PLUS;
+    case SDL_SCANCODE_MINUS:
+        return VK_OEM_MINUS;
     default:
         return 0;
     }

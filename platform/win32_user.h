@@ -338,6 +338,9 @@ constexpr int VK_F9 = 0x78;
 constexpr int VK_F10 = 0x79;
 constexpr int VK_F11 = 0x7A;
 constexpr int VK_F12 = 0x7B;
+constexpr int VK_APPS = 0x5D;      // the menu key
+constexpr int VK_OEM_PLUS = 0xBB;  // "=" / "+" of the main keyboard
+constexpr int VK_OEM_MINUS = 0xBD; // "-" of the main keyboard
 constexpr int VK_LSHIFT = 0xA0;
 constexpr int VK_RSHIFT = 0xA1;
 constexpr int VK_LCONTROL = 0xA2;

@@ -140,6 +140,10 @@ private:
     void dessinevaleurs(const contextedessin& ctx);
     void dessinemarques(const contextedessin& ctx);
     void dessinefleches(const contextedessin& ctx);
+    // The aids of ctx: highlighted and flashed cells under the digits, the
+    // cursor's outline over the contour.
+    void dessinesurlignes(const contextedessin& ctx);
+    void dessinecurseur(const contextedessin& ctx);
 
     clagrivora propre;
     clagrivora* grille = &propre;

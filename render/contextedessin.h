@@ -10,6 +10,8 @@
 
 #include "platform/win32.h"
 
+#include <vector>
+
 // Shell behaviour lent through hooks. Every hook may stay null: the rules are
 // then taken as not shown and the wait cursor is not shown.
 struct gripagecrochets {
@@ -54,6 +56,17 @@ struct contextedessin {
     // screen allows): it sets the vertical nudge of the pencil marks.
     short taillechoisie = 40;
     gripagecrochets crochets;
+
+    // ---- The player's aids (all off by default: the page as without them) ----
+    // The cells holding this value (1..6) filled in coulsurligne; 0 none.
+    short valeursurlignee = 0;
+    int coulsurligne = 0x90EE90; // light green
+    // Cells flashed in coulconflit (a refused entry's conflicts).
+    std::vector<short> casesconflit;
+    int coulconflit = 0x6060FF; // light red
+    // The keyboard cursor's cell, outlined in coulcurseur; 0 none.
+    short casecurseur = 0;
+    int coulcurseur = 0x0000FF; // red
 
     // ---- Written by the drawing ----
     // Raised from the start to the end of each drawing pass.

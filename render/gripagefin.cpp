@@ -149,6 +149,7 @@ void clagripage::dessingrifin(contextedessin& ctx, cladevout* dv, short solution
     d.locapush();
     setlocagrideux(solution, dv);
     const short w = std::max<short>(1, static_cast<short>(taillepixel / 40));
+    dessinesurlignes(ctx);
     dessinevaleurs(ctx);
     dessinemarques(ctx);
     if (ctx.mainone && !testaffi(8)) {
@@ -158,6 +159,7 @@ void clagripage::dessingrifin(contextedessin& ctx, cladevout* dv, short solution
             d.devecerclepix(gri.gethexacentrix(h), gri.gethexacentry(h), r);
     }
     dessincontourtritop(slot, solution, static_cast<short>(taillepixel / 12 + 1), contourcolour);
+    dessinecurseur(ctx);
     dessinefleches(ctx);
     finusageressources();
     d.locapop();

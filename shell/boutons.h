@@ -5,23 +5,27 @@
 #include "platform/win32.h"
 
 // Command ids of the buttons.
-inline constexpr short idannuler = 8;   // "<" undo
-inline constexpr short idrefaire = 9;   // ">" redo
-inline constexpr short idplus = 10;     // "+"
-inline constexpr short idinfo = 12;     // "I"
-inline constexpr short idzero = 13;     // "0"
-inline constexpr short idmoins = 20;    // "-"
-inline constexpr short idquitter = 21;  // "X"
-inline constexpr short idretour = 22;   // "R" (rules): back to the grid
-inline constexpr short idregles = 23;   // "?" the rules pages
-inline constexpr short idpageprec = 24; // "<" (rules): previous page
-inline constexpr short idpagesuiv = 25; // ">" (rules): next page
-inline constexpr short idfixe = 26;     // "F"
-inline constexpr short idpause = 28;    // "P"
-inline constexpr short idsauver = 29;   // "S"
-inline constexpr short idlangue = 36;   // "FR/EN"
-inline constexpr short idtexte = 27;    // the static text boxes
-inline constexpr short idniveau = 37;   // the level text (a tooltip zone, not a window)
+inline constexpr short idannuler = 8;         // "<" undo
+inline constexpr short idrefaire = 9;         // ">" redo
+inline constexpr short idplus = 10;           // "+"
+inline constexpr short idinfo = 12;           // "I"
+inline constexpr short idzero = 13;           // "0"
+inline constexpr short idmoins = 20;          // "-"
+inline constexpr short idquitter = 21;        // "X"
+inline constexpr short idretour = 22;         // "R" (rules): back to the grid
+inline constexpr short idregles = 23;         // "?" the rules pages
+inline constexpr short idpageprec = 24;       // "<" (rules): previous page
+inline constexpr short idpagesuiv = 25;       // ">" (rules): next page
+inline constexpr short idfixe = 26;           // "F"
+inline constexpr short idpause = 28;          // "P"
+inline constexpr short idsauver = 29;         // "S"
+inline constexpr short idlangue = 36;         // "FR/EN"
+inline constexpr short idtexte = 27;          // the static text boxes
+inline constexpr short idniveau = 37;         // the level text (a tooltip zone, not a window)
+inline constexpr short idliste = 38;          // the list of keys (no button: the popup menu)
+inline constexpr short idoptionsurligne = 39; // the options (no button: keys, the popup menu)
+inline constexpr short idoptioncomptes = 40;
+inline constexpr short idoptionnettoie = 41;
 // The grid buttons' ids for grids 1..5: "Gr1" 34, "Gr2" 31, "Gr3" 33,
 // "Gr4" 32, "Gr5" 30.
 short idbouttongrille(short grille);

@@ -1,6 +1,8 @@
 // The tooltip popup, its zones and its texts in French and English.
 #include "shell/clagdtooltip.h"
 
+#include "shell/clavier.h"
+
 #include "shell/boutons.h"
 #include "shell/etatjeu.h"
 
@@ -51,6 +53,15 @@ bool clagdtooltip::creawinklassetooltip(HINSTANCE inst) {
     c.lpszClassName = classetooltip;
     inscrite = RegisterClassExA(&c) != 0;
     return classeprete = inscrite;
+}
+
+std::string clagdtooltip::textede(short id) const {
+    gstring lu;
+    if (textes.getparam(lu, std::to_string(id).c_str()) == 0) return {};
+    std::string t = lu.adr();
+    const auto a = t.find_first_not_of(' ');
+    if (a == std::string::npos) return {};
+    return t.substr(a, t.find_last_not_of(' ') - a + 1);
 }
 
 void clagdtooltip::settextip(short id, const char* text) {
@@ -215,28 +226,35 @@ void textipenvoi() {
                                    "re)");
         return;
     }
-    tooltip.settextip(8, en ? "Undo"
-                            : "D\xE9"
-                              "faire");
-    tooltip.settextip(9, en ? "Re-do" : "Refaire");
-    tooltip.settextip(10, en ? "Bigger" : "Agrandir");
-    tooltip.settextip(20, en ? "Smaller" : "Diminuer");
-    tooltip.settextip(12, en ? "Information..." : "Informations...");
-    tooltip.settextip(13, en ? "Erase" : "Effacer");
+    tooltip.settextip(8, avectouche(8, en ? "Undo"
+                                          : "D\xE9"
+                                            "faire")
+                             .c_str());
+    tooltip.settextip(9, avectouche(9, en ? "Re-do" : "Refaire").c_str());
+    tooltip.settextip(10, avectouche(10, en ? "Bigger" : "Agrandir").c_str());
+    tooltip.settextip(20, avectouche(20, en ? "Smaller" : "Diminuer").c_str());
+    tooltip.settextip(12, avectouche(12, en ? "Information..." : "Informations...").c_str());
+    tooltip.settextip(13, avectouche(13, en ? "Erase" : "Effacer").c_str());
     for (short v = 1; v <= 6; ++v)
         tooltip.settextip(static_cast<short>(13 + v), en ? "Select number " : "S\xE9lec. chiffre ",
                           v);
-    tooltip.settextip(21, en ? "Exit" : "Quitter");
-    tooltip.settextip(23, en ? "Game rules"
-                             : "R\xE8"
-                               "gle du jeu");
-    tooltip.settextip(26, en ? "Return to fixed numbers" : "Revenir aux valeurs fixes");
-    tooltip.settextip(28, "Pause");
-    tooltip.settextip(29, en ? "Save" : "Enregistrer");
+    tooltip.settextip(21, avectouche(21, en ? "Exit" : "Quitter").c_str());
+    tooltip.settextip(23, avectouche(23, en ? "Game rules"
+                                            : "R\xE8"
+                                              "gle du jeu")
+                              .c_str());
+    tooltip.settextip(
+        26, avectouche(26, en ? "Return to fixed numbers" : "Revenir aux valeurs fixes").c_str());
+    tooltip.settextip(28, avectouche(28, "Pause").c_str());
+    tooltip.settextip(29, avectouche(29, en ? "Save" : "Enregistrer").c_str());
     static const short ids[] = {34, 31, 33, 32, 30};
-    for (short g = 1; g <= 5; ++g)
-        tooltip.settextip(ids[g - 1], en ? "Select grid #" : "S\xE9lec. grille ", g);
-    tooltip.settextip(36, en ? "Language" : "Langue");
-    tooltip.settextip(idniveau, en ? "Level: left click up, right click down"
-                                   : "Niveau : clic gauche +1, clic droit -1");
+    for (short g = 1; g <= 5; ++g) {
+        const std::string tip =
+            std::string(en ? "Select grid #" : "S\xE9lec. grille ") + std::to_string(g);
+        tooltip.settextip(ids[g - 1], avectouche(ids[g - 1], tip.c_str()).c_str());
+    }
+    tooltip.settextip(36, avectouche(36, en ? "Language" : "Langue").c_str());
+    tooltip.settextip(idniveau, avectouche(idniveau, en ? "Level: left click up, right click down"
+                                                        : "Niveau : clic gauche +1, clic droit -1")
+                                    .c_str());
 }

@@ -60,6 +60,8 @@ public:
     bool estvisible() const { return visible; }
     // The label's text (empty before any).
     const char* textelabel() const { return texteaffiche.adr(); }
+    // The text of id without its blanks (empty when it has none).
+    std::string textede(short id) const;
     HWND popup() const { return fenetrepopup; }
 
 private:

@@ -5,9 +5,11 @@
 #include "shell/boutons.h"
 #include "shell/chronoaffiche.h"
 #include "shell/clagdtooltip.h"
+#include "shell/clavier.h"
 #include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
+#include "shell/menucles.h"
 #include "shell/miseenpage.h"
 #include "shell/paramdemarrage.h"
 #include "shell/peinture.h"
@@ -209,6 +211,17 @@ void executer(HWND window, short id) {
             fenetreduction(true);
         }
         break;
+    case idliste:
+        if (!anymode(modeappli::regles)) listetouches();
+        break;
+    case idoptionsurligne:
+    case idoptioncomptes:
+    case idoptionnettoie:
+        basculeoption(id);
+        break;
+    case idniveau:
+        if (anymode(modeappli::jeu)) appliquer(partie.demandeniveau(true));
+        break;
     case idsauver:
         appliquer(partie.demandesauver());
         break;
@@ -239,6 +252,7 @@ void executer(HWND window, short id) {
 } // namespace
 
 void commande(HWND window, short id) {
+    fermemenu();
     if (jeu.verrousboutons > 0) {
         bipsrefus();
         return;

@@ -37,6 +37,33 @@ void defilesouris(POINT appui, POINT relache) {
     relayer();
 }
 
+void curseurenvue() {
+    if (!anymode(modeappli::jeu) || !partie.curseurvisible()) return;
+    assuremiseenpage();
+    regionsjeu& r = regionsdujeu();
+    const dispositionjeu& d = r.disposition();
+    if (d.Ox <= 0 && d.Oy <= 0) return;
+    clagrivora& g = partie.grille();
+    g.fautcoordentableaux();
+    const short c = partie.casecourante();
+    const short t = g.gettaillepix();
+    const miseenpage& m = miseenpagecourante();
+    // The cell's centre and the part of the client area the screen shows.
+    const int x = m.originex + g.getcacentrix(c);
+    const int y = m.originey - g.getcacentry(c);
+    const int droite = d.W - d.Ox - 2 * r.regionprincipale().getdx();
+    const int bas = d.H - d.Oy - r.regionprincipale().getdx() - r.regionprincipale().getdy();
+    int dx = 0;
+    int dy = 0;
+    if (x < dispositionjeu::L + t) dx = dispositionjeu::L + t - x;
+    if (x > droite - t) dx = droite - t - x;
+    if (y < t) dy = y - t;
+    if (y > bas - t) dy = y - (bas - t);
+    if (dx == 0 && dy == 0) return;
+    r.decalagrisouris(static_cast<short>(dx), static_cast<short>(dy), t);
+    relayer();
+}
+
 void expliquefleches() {
     if (!jeu.indicefleches || !anymode(modeappli::jeu) || !regionsdujeu().flecheaffichee()) return;
     jeu.indicefleches = false;

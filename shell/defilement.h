@@ -15,6 +15,10 @@ void defilebouton(short commande);
 // A drag from press to release, grid-local pixels (y upwards): the grid
 // follows it, bounded by the next layout, and is repainted.
 void defilesouris(POINT appui, POINT relache);
+// The keyboard cursor's cell kept in view: when the grid overflows the
+// screen and the cell lies outside the part shown (a cell's size from its
+// edges), the grid moves to bring it in, bounded by the next layout.
+void curseurenvue();
 // After a paint: the first time arrows show in a run, message 2 explains
 // them.
 void expliquefleches();

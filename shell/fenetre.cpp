@@ -7,12 +7,14 @@
 #include "shell/boutons.h"
 #include "shell/chronoaffiche.h"
 #include "shell/clagdtooltip.h"
+#include "shell/clavier.h"
 #include "shell/commandes.h"
 #include "shell/curseurs.h"
 #include "shell/defilement.h"
 #include "shell/etatjeu.h"
 #include "shell/fendemarrage.h"
 #include "shell/jeu.h"
+#include "shell/menucles.h"
 #include "shell/miseenpage.h"
 #include "shell/niveauchoix.h"
 #include "shell/paramdefaut.h"
@@ -136,6 +138,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (!principale) return false;
         KillTimer(window, timerchrono);
         KillTimer(window, timertaille);
+        fermemenu();
         destrucursou();
         regionsdujeu().libere();
         PostQuitMessage(0);
@@ -184,18 +187,24 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (wParam == timerchrono) affichronocourt();
         if (wParam == timereffacement && principale) finsignaleffacer();
         if (wParam == timertaille && principale) tailleassise(window);
+        if (wParam == timerconflits && principale) finconflits();
         if (wParam == timerrepos && principale) {
             tooltip.reposatteint(window);
             survolbulle(window, false);
         }
         return true;
     case WM_KEYDOWN:
-        return principale && toucheregles(jeu.fenetre, wParam);
+        if (principale && touchemenu(wParam)) return true;
+        return principale && (toucheregles(jeu.fenetre, wParam) || touchejeu(jeu.fenetre, wParam));
+    case WM_SYSKEYDOWN:
+        // Windows sends F10 (Shift+F10: the menu) as a system key.
+        return principale && wParam == VK_F10 && touchejeu(jeu.fenetre, wParam);
     case WM_MOUSEMOVE:
         fixecursouris(true);
         nomcasesous(pointdu(lParam));
         return true;
     case WM_LBUTTONDOWN:
+        fermemenu();
         tracepression();
         tooltip.retiens(static_cast<short>(pointdu(lParam).x),
                         static_cast<short>(pointdu(lParam).y));
@@ -207,11 +216,20 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         resultat = 1;
         return true;
     case WM_RBUTTONDOWN:
+        fermemenu();
         jeu.appuidroit = pointdu(lParam);
         resultat = 1;
         return true;
     case WM_RBUTTONUP:
-        if (!clicniveau(pointdu(lParam), false)) clicdroit();
+        if (clicniveau(pointdu(lParam), false)) return true;
+        // The button column's background: the popup menu.
+        if (!anymode(modeappli::regles) && pointdu(lParam).x < dispositionjeu::L) {
+            POINT p = pointdu(lParam);
+            ClientToScreen(window, &p);
+            ouvremenu(jeu.fenetre, p);
+            return true;
+        }
+        clicdroit();
         return true;
     case WM_MOVING: {
         if (!principale) return false;

@@ -526,7 +526,7 @@ TEST_F(fenetrejeu, TooltipsFollowThePointerAndTheLanguage) {
     ScreenToClient(fenetre, &p);
     survole(p);
     EXPECT_TRUE(tooltip.estvisible());
-    EXPECT_STREQ(tooltip.textelabel(), "  Agrandir  ");
+    EXPECT_STREQ(tooltip.textelabel(), "  Agrandir (+)  ");
     EXPECT_EQ(vora::platform::testing::window_role(tooltip.popup()),
               vora::platform::testing::WindowRole::tooltip);
     survole(triangle(3));
@@ -535,7 +535,7 @@ TEST_F(fenetrejeu, TooltipsFollowThePointerAndTheLanguage) {
     presse(idlangue);
     EXPECT_EQ(questions.back(), "English");
     survole(p);
-    EXPECT_STREQ(tooltip.textelabel(), "  Bigger  ");
+    EXPECT_STREQ(tooltip.textelabel(), "  Bigger (+)  ");
     // Over the grid (inside the window's shape), away from every tool.
     survole(client(partie.grille().gethexacentrix(1), partie.grille().gethexacentry(1)));
     EXPECT_FALSE(tooltip.estvisible());
@@ -618,7 +618,7 @@ TEST_F(fenetrejeu, AClickHidesTheTooltipUntilThePointerRestsAgain) {
     hooks::send_mouse_move(fenetre, p);
     peins();
     ASSERT_TRUE(tooltip.estvisible());
-    EXPECT_STREQ(tooltip.textelabel(), "  Effacer  ");
+    EXPECT_STREQ(tooltip.textelabel(), "  Effacer (0, Suppr, Retour arri\xE8re)  ");
     const POINT surbouton{5, 5};
     hooks::send_mouse_button(bouton(idzero), surbouton, 1, true);
     hooks::send_mouse_button(bouton(idzero), surbouton, 1, false);
@@ -638,7 +638,7 @@ TEST_F(fenetrejeu, AClickHidesTheTooltipUntilThePointerRestsAgain) {
     hooks::advance_clock(delairepos);
     peins();
     EXPECT_TRUE(tooltip.estvisible()) << "the pointer rests";
-    EXPECT_STREQ(tooltip.textelabel(), "  Effacer  ");
+    EXPECT_STREQ(tooltip.textelabel(), "  Effacer (0, Suppr, Retour arri\xE8re)  ");
     // A click in the window (on the grid) hides it too.
     clicase(casevide());
     EXPECT_FALSE(tooltip.estvisible());

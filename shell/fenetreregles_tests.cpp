@@ -182,7 +182,7 @@ TEST_F(fenetrejeu, TheRulesButtonsHaveTheirTooltips) {
         peins();
     };
     survole(idregles);
-    EXPECT_STREQ(tooltip.textelabel(), "  R\xE8gle du jeu  ");
+    EXPECT_STREQ(tooltip.textelabel(), "  R\xE8gle du jeu (F1)  ");
     presse(idregles);
     EXPECT_FALSE(tooltip.estvisible());
     survole(idpagesuiv);
@@ -195,7 +195,7 @@ TEST_F(fenetrejeu, TheRulesButtonsHaveTheirTooltips) {
                                        "e)  ");
     presse(idretour);
     survole(idplus);
-    EXPECT_STREQ(tooltip.textelabel(), "  Agrandir  ");
+    EXPECT_STREQ(tooltip.textelabel(), "  Agrandir (+)  ");
 }
 #endif
 

@@ -80,7 +80,13 @@ void executer(const effets& e, bilaneffets& bilan) {
         jetterfond();
         jeu.boutonsarafraichir = true;
     }
+    if (!e.conflits.empty() && jeu.fenetre != nullptr &&
+        SetTimer(jeu.fenetre, timerconflits, 400, nullptr) != 0) {
+        dessinjeu().casesconflit = e.conflits;
+        reaffigri();
+    }
     if (e.repeindre) reaffigri();
+    if (e.curseurdeplace) curseurenvue();
     if (e.quitter) bilan.quitter = true;
 }
 
@@ -199,4 +205,11 @@ bool quitterdemande() {
 void finsignaleffacer() {
     if (jeu.fenetre != nullptr) KillTimer(jeu.fenetre, timereffacement);
     signaleffacement(false);
+}
+
+void finconflits() {
+    if (jeu.fenetre != nullptr) KillTimer(jeu.fenetre, timerconflits);
+    if (dessinjeu().casesconflit.empty()) return;
+    dessinjeu().casesconflit.clear();
+    reaffigri();
 }

@@ -34,6 +34,10 @@ void settailleprin(short size);
 // cursor comes back (finsignaleffacer).
 inline constexpr UINT_PTR timereffacement = 3;
 void finsignaleffacer();
+// The main window's timer that ends the flash of a refused entry's
+// conflicting cells (finconflits).
+inline constexpr UINT_PTR timerconflits = 5;
+void finconflits();
 // The left button released at client point p (pressed at jeu.appuigauche):
 // on a cell, the game's clicgauche; on the selector, its value; on a lattice
 // point, a marker (a short click) or a scroll (a drag).

@@ -40,6 +40,8 @@ void creagrilletout() {
     if (!anymode(modeappli::jeu)) return;
     fenecrout.sethdc(tout->dc());
     contexte.fleches = regionsdujeu().flechesadessiner();
+    contexte.casecurseur = partie.curseurvisible() ? partie.casecourante() : short(0);
+    contexte.valeursurlignee = partie.parametres().surligne ? partie.valeurcourante() : short(0);
     grillepage().dessingrifin(contexte, &fenecrout, 0, 0xFF0000, 0xFF0000);
     static const int couleurs[3] = {0x0000FF, 0x00FF00, 0x00A5FF};
     for (int i = 2; i >= 0; --i)

@@ -5,6 +5,7 @@
 #include "shell/etatjeu.h"
 #include "shell/peinture.h"
 
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -68,9 +69,14 @@ void dessinboutri(HDC dc) {
     HGDIOBJ anciennepolice = SelectObject(dc, police);
     const UINT ancienalign = SetTextAlign(dc, TA_CENTER | TA_TOP);
     const int ancienmode = SetBkMode(dc, TRANSPARENT);
+    // With the counts option, a value that no empty cell can take any more
+    // is greyed.
+    const bool comptes = partie.parametres().comptes && anymode(modeappli::jeu);
+    const std::array<short, 7> places = comptes ? partie.placeslibres() : std::array<short, 7>{};
     for (short k = 0; k < 6; ++k) {
         const short v = valeurboutri(k);
-        SetTextColor(dc, v == partie.valeurcourante() ? 0xFF00FF : 0);
+        const bool complete = comptes && places[static_cast<size_t>(v)] == 0;
+        SetTextColor(dc, v == partie.valeurcourante() ? 0xFF00FF : complete ? 0xA0A0A0 : 0);
         const char texte[2] = {boncarac(0, v), 0};
         TextOutA(dc, sel.textes[k].x, sel.textes[k].y, texte, 1);
     }
@@ -121,14 +127,19 @@ void cliquechiffre(char source, short v) {
 }
 
 void captouchauvol() {
+    // Shift or Ctrl with a digit is another key (a pencil mark): the digit is
+    // read and dropped.
+    const bool autre = ((static_cast<unsigned short>(GetAsyncKeyState(VK_SHIFT)) |
+                         static_cast<unsigned short>(GetAsyncKeyState(VK_CONTROL))) &
+                        0x8000u) != 0;
     for (short v = 0; v <= 6; ++v)
         if (GetAsyncKeyState('0' + v) != 0) {
-            cliquechiffre('K', v);
+            if (!autre) cliquechiffre('K', v);
             break;
         }
     for (short v = 0; v <= 6; ++v)
         if (GetAsyncKeyState(VK_NUMPAD0 + v) != 0) {
-            cliquechiffre('K', v);
+            if (!autre) cliquechiffre('K', v);
             break;
         }
     if (GetAsyncKeyState(VK_TAB) != 0) {

@@ -3,6 +3,7 @@
 #include "shell/core/actionmemoire.h"
 
 #include "grid/clagrivora.h"
+#include "grid/valuemasks.h"
 
 #include "foundation/numtext.h"
 #include "foundation/textcompare.h"
@@ -40,11 +41,17 @@ short nombreduteste(const char* text, int n) {
 
 } // namespace
 
-void memorisaction(defairefaire& history, short kind, short value, short cell) {
+void memorisaction(defairefaire& history, short kind, short value, short cell,
+                   const std::vector<short>& nettoyees) {
     if (kind != actionpose && kind != actioneffacement) return;
     gstring texte;
     texte.set(kind == actionpose ? "v" : "/v", vi(value), ",");
     texte.cat(vi(cell));
+    if (kind == actionpose)
+        for (const short c : nettoyees) {
+            texte.cat(",");
+            texte.cat(vi(c));
+        }
     history.ajoute(texte.adr());
 
     short n = history.effectif();
@@ -73,5 +80,13 @@ bool refaitaction(defairefaire& history, clagrivora& grid, short direction) {
     // Redoing a placement or undoing an erasure puts the value back.
     const bool remet = (direction == pasrefaire) != estefface;
     grid.setcaseval(cell, remet ? valeur : short(0));
+    if (estefface) return true;
+    // The marks the placement removed: back when it is undone.
+    for (int i = 3;; ++i) {
+        const short c = nombreduteste(entree.adr(), i);
+        if (c == 0) break;
+        const bool marquee = yavaldpo(valeur, grid.getpuser(c)) != 0;
+        if (marquee == remet) grid.swapossuser(c, valeur);
+    }
     return true;
 }

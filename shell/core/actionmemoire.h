@@ -18,6 +18,8 @@
 
 #include "shell/core/defairefaire.h"
 
+#include <vector>
+
 class clagrivora;
 
 inline constexpr short actionpose = 1;       // a value entered
@@ -29,15 +31,19 @@ inline constexpr short pasdefaire = 6;       // refaitaction: undo one step
 inline constexpr short historiquemax = 4000;
 
 // Record the action "v<value>,<cell>" (kind 1) or "/v<value>,<cell>" (kind 2)
-// with ajoute; any other kind records nothing. An entry followed at once by
+// with ajoute; any other kind records nothing. A placement lists after them
+// the cells whose pencil mark of the value it removed ("v3,17,12,40"), so
+// that its undo and redo put them back and remove them again. An entry followed at once by
 // its opposite removes both; every other entry, erasures included, stays, so
 // that undoing walks back exactly through the positions the player saw (as
 // far as the historiquemax latest entries reach). The position ends at the
 // last entry.
-void memorisaction(defairefaire& history, short kind, short value, short cell);
+void memorisaction(defairefaire& history, short kind, short value, short cell,
+                   const std::vector<short>& nettoyees = {});
 
 // Direction 5 redoes, 6 undoes one step of the history on the grid's cell
 // values (setcaseval, no propagation): a redone placement or an undone
-// erasure puts the value back, the two others empty the cell. Returns whether
+// erasure puts the value back, the two others empty the cell; the pencil
+// marks a placement removed are put back by its undo, removed by its redo. Returns whether
 // a step was applied (false at either end, or for another direction).
 bool refaitaction(defairefaire& history, clagrivora& grid, short direction);

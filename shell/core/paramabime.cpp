@@ -38,8 +38,9 @@ bool cleconnue(std::string_view ligne) {
     if (egal == std::string_view::npos) return false;
     std::string cle(sansblancs(ligne.substr(0, egal)));
     for (char& ch : cle) ch = carminu(ch);
-    static const std::array<const char*, 10> reglages = {"ver",  "lng", "gri",  "tca",  "top",
-                                                         "left", "vcr", "cmpd", "chro", "cviz"};
+    static const std::array<const char*, 13> reglages = {"ver",  "lng", "gri",  "tca",  "top",
+                                                         "left", "vcr", "cmpd", "chro", "cviz",
+                                                         "surl", "cpt", "net"};
     if (std::find(reglages.begin(), reglages.end(), cle) != reglages.end()) return true;
     for (const char* prefixe : {"gv", "tps", "niv"}) {
         const std::string p(prefixe);

@@ -195,6 +195,9 @@ void lisreglages(claparamuser& state, const clesfichier& f) {
     if (f.valeur("lng")) state.langue = f.entier("lng", 2, 2, n) ? langueanglais : languefrancais;
     state.remplitmarques = f.entier("cviz", -entiermax, entiermax, n) && n != 0;
     state.chronoaffiche = !f.entier("chro", -entiermax, entiermax, n) || n != 0;
+    if (f.entier("surl", 0, 1, n)) state.surligne = n != 0;
+    if (f.entier("cpt", 0, 1, n)) state.comptes = n != 0;
+    if (f.entier("net", 0, 1, n)) state.nettoiemarques = n != 0;
     if (f.entier("tca", 1, 32767, n)) {
         state.tailledonnee = true;
         if (n != state.taillecase) state.taillecase = taillenviron(static_cast<short>(n));
@@ -286,6 +289,9 @@ std::string contenuparamuser(const claparamuser& state) {
     ecrit(out, "cmpd=" + datecompilation());
     ecrit(out, std::string("chro=") + (state.chronoaffiche ? "1" : "0"));
     ecrit(out, std::string("cviz=") + (state.remplitmarques ? "1" : "0"));
+    ecrit(out, std::string("surl=") + (state.surligne ? "1" : "0"));
+    ecrit(out, std::string("cpt=") + (state.comptes ? "1" : "0"));
+    ecrit(out, std::string("net=") + (state.nettoiemarques ? "1" : "0"));
     const short dernier = std::max(state.etats.effectif(), state.nbgrilles);
     for (short i = 1; i <= dernier; ++i) {
         const std::string etat = state.etats.adr(i) ? state.etats.adr(i) : "";

@@ -63,10 +63,14 @@ struct claparamuser {
     short top = 60;                      // "top"
     bool chronoaffiche = true;           // "chro": the chronometer display flag
     bool remplitmarques = false;         // "cviz": the pencil-mark fill flag
-    lichavo etats;                       // entry i: grid i's saved state text
-    lichavo lignesusr;                   // the "usr=" lines, written back unchanged
-    std::vector<short> niveaux;          // "niv" + i: grid i's chosen level, 0 = built-in
-    chronogrilles chronos;               // "tps" + i: grid i's chronometer
+    // The player's options (a file without their lines gives these).
+    bool surligne = false;      // "surl": the current value's cells highlighted
+    bool comptes = false;       // "cpt": the selector shows what each value still lacks
+    bool nettoiemarques = true; // "net": an entry removes its value from the marks around
+    lichavo etats;              // entry i: grid i's saved state text
+    lichavo lignesusr;          // the "usr=" lines, written back unchanged
+    std::vector<short> niveaux; // "niv" + i: grid i's chosen level, 0 = built-in
+    chronogrilles chronos;      // "tps" + i: grid i's chronometer
 };
 
 // The parameter file's name: the program title followed by ".TXT".

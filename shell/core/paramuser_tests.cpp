@@ -73,7 +73,7 @@ TEST(Ecriparamusernew, TheLinesInTheirOrder) {
     p.lignesusr.padd("usr=mon r\xE9glage");
     const std::vector<std::string> l = lignes(contenuparamuser(p));
     fixesourcetick(nullptr);
-    ASSERT_EQ(l.size(), 20u);
+    ASSERT_EQ(l.size(), 23u);
     EXPECT_EQ(l[0], "***-V-O-RA 110-***");
     EXPECT_EQ(l[1].find('='), std::string::npos);
     const std::vector<std::string> attendu = {"ver=3.6", "lng=2",   "gri=4", "tca=60",
@@ -83,14 +83,17 @@ TEST(Ecriparamusernew, TheLinesInTheirOrder) {
     EXPECT_EQ(l[9].size(), 13u) << "eight digits";
     EXPECT_EQ(l[10], "chro=1");
     EXPECT_EQ(l[11], "cviz=1");
-    EXPECT_EQ(l[12], "gv1:A=" + std::string(60, 'G'));
-    EXPECT_EQ(l[13], "gv1:B=" + std::string(60, 'G'));
-    EXPECT_EQ(l[14], "gv1:C=" + std::string(10, 'G'));
-    EXPECT_EQ(l[15], "gv4:A=ABC");
-    EXPECT_EQ(l[16], "tps4=95");
-    EXPECT_EQ(l[17], "niv4=6");
-    EXPECT_EQ(l[18], "tps5=7") << "a time without a saved state is kept";
-    EXPECT_EQ(l[19], "usr=mon r\xE9glage");
+    EXPECT_EQ(l[12], "surl=0");
+    EXPECT_EQ(l[13], "cpt=0");
+    EXPECT_EQ(l[14], "net=1");
+    EXPECT_EQ(l[15], "gv1:A=" + std::string(60, 'G'));
+    EXPECT_EQ(l[16], "gv1:B=" + std::string(60, 'G'));
+    EXPECT_EQ(l[17], "gv1:C=" + std::string(10, 'G'));
+    EXPECT_EQ(l[18], "gv4:A=ABC");
+    EXPECT_EQ(l[19], "tps4=95");
+    EXPECT_EQ(l[20], "niv4=6");
+    EXPECT_EQ(l[21], "tps5=7") << "a time without a saved state is kept";
+    EXPECT_EQ(l[22], "usr=mon r\xE9glage");
 }
 
 TEST(Ecriparamusernew, NoTimesWithTheChronometerDisplayOff) {
@@ -112,6 +115,9 @@ TEST(Getparamuser, RoundTrip) {
     p.left = 900;
     p.chronoaffiche = true;
     p.remplitmarques = true;
+    p.surligne = true;
+    p.comptes = true;
+    p.nettoiemarques = false;
     const std::string etat = std::string(59, 'A') + "1107" + std::string(70, 'K');
     memogrilluser(p, 2, etat.c_str());
     memogrilluser(p, 5, "H");
@@ -132,6 +138,9 @@ TEST(Getparamuser, RoundTrip) {
     EXPECT_EQ(q.top, 5);
     EXPECT_EQ(q.left, 900);
     EXPECT_TRUE(q.remplitmarques);
+    EXPECT_TRUE(q.surligne);
+    EXPECT_TRUE(q.comptes);
+    EXPECT_FALSE(q.nettoiemarques);
     gstring t;
     grilluserfromram(q, t, 2);
     EXPECT_EQ(std::string(t.adr()), etat);
@@ -191,6 +200,28 @@ TEST(Getparamuser, KeysAndTheirDefaults) {
         EXPECT_EQ(p.tailledonnee,
                   std::string(c.lignes).starts_with("tca=") && std::string(c.lignes) != "tca=0")
             << c.lignes;
+    }
+}
+
+TEST(Getparamuser, TheOptionsDefaultsWithoutTheirLinesAndTheirValuesWithThem) {
+    struct cas {
+        const char* lignes;
+        bool surligne;
+        bool comptes;
+        bool nettoie;
+    };
+    const cas table[] = {
+        {"gri=2", false, false, true},
+        {"surl=1\r\ncpt=1\r\nnet=0", true, true, false},
+        {"surl=0\r\ncpt=0\r\nnet=1", false, false, true},
+        {"surl=7\r\ncpt=x\r\nnet=", false, false, true}, // bad values: the defaults
+    };
+    for (const cas& c : table) {
+        claparamuser p;
+        lis(p, std::string("ver=3.6\r\n") + c.lignes + "\r\n");
+        EXPECT_EQ(p.surligne, c.surligne) << c.lignes;
+        EXPECT_EQ(p.comptes, c.comptes) << c.lignes;
+        EXPECT_EQ(p.nettoiemarques, c.nettoie) << c.lignes;
     }
 }
 

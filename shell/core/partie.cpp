@@ -5,6 +5,7 @@
 #include "shell/core/actionmemoire.h"
 #include "shell/core/etatsauve.h"
 
+#include "grid/valuemasks.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
 #include <string>
@@ -67,6 +68,21 @@ bool clapartie::grillefinie() const {
     return grillejeu.getnbcases() > 0 && grillejeu.cestfini() != 0;
 }
 
+std::array<short, 7> clapartie::placeslibres() const {
+    std::array<short, 7> n{};
+    for (short c = 1; c <= grillejeu.getnbcases(); ++c) {
+        if (!grillejeu.casestvide(c)) continue;
+        short pris = 0; // the values held around, one bit each
+        for (short i = 0; i < 12; ++i) {
+            const short v = grillejeu.getcaseval(grillejeu.casevoisine(c, i));
+            if (v >= 1 && v <= 6) pris = static_cast<short>(pris | (1 << v));
+        }
+        for (short v = 1; v <= 6; ++v)
+            if ((pris & (1 << v)) == 0) ++n[static_cast<size_t>(v)];
+    }
+    return n;
+}
+
 etatchrono clapartie::etatpartie() const {
     etatchrono e;
     e.affichage = param.chronoaffiche;
@@ -87,6 +103,7 @@ void clapartie::recommence(short grilles) {
     marques = {0, 0, 0};
     valeur = 1;
     cellule = 1;
+    curseur = false;
     modecourant = modeappli::aucun;
     attente = suite::rien;
     regles = gardee{};
@@ -109,6 +126,7 @@ effets clapartie::choisitvaleur(short v) {
 
 effets clapartie::clicgauche(short c) {
     cellule = c;
+    curseur = false;
     grillejeu.ajustepossicase();
     effets e = posevaleur();
     e.repeindre = true;
@@ -122,7 +140,16 @@ effets clapartie::posevaleur() {
     if (grillejeu.casestvide(c)) {
         if (v > 0 && grillejeu.isautorisee(c, v) != 0) {
             grillejeu.setcaseval(c, v);
-            memorisaction(histo, actionpose, v, c);
+            std::vector<short> nettoyees;
+            if (param.nettoiemarques)
+                for (short i = 0; i < 12; ++i) {
+                    const short n = grillejeu.casevoisine(c, i);
+                    if (n != 0 && yavaldpo(v, grillejeu.getpuser(n)) != 0) {
+                        grillejeu.swapossuser(n, v);
+                        nettoyees.push_back(n);
+                    }
+                }
+            memorisaction(histo, actionpose, v, c, nettoyees);
             if (grillefinie()) {
                 e = questionne(suite::bravo, {});
                 e.question->numero = 6;
@@ -136,6 +163,10 @@ effets clapartie::posevaleur() {
             e.repeindre = true;
         } else {
             e.bips = bipsderefus;
+            for (short i = 0; i < 12 && v > 0; ++i) {
+                const short n = grillejeu.casevoisine(c, i);
+                if (n != 0 && grillejeu.getcaseval(n) == v) e.conflits.push_back(n);
+            }
         }
         return e;
     }
@@ -161,6 +192,7 @@ effets clapartie::posevaleur() {
 effets clapartie::clicdroit(short c, short v) {
     effets e;
     cellule = c;
+    curseur = false;
     e.repeindre = true;
     if (param.remplitmarques && grillejeu.getpuser(c) == 0) {
         for (short m = 1; m <= 6; ++m) grillejeu.swapossuser(c, m);
@@ -197,6 +229,58 @@ effets clapartie::refaire() {
     return e;
 }
 
+effets clapartie::deplacecurseur(sensdeplacement sens) {
+    effets e;
+    if (!anymode(modeappli::jeu) || grillejeu.getnbcases() <= 0) return e;
+    if (cellule < 1 || cellule > grillejeu.getnbcases()) cellule = 1;
+    if (curseur) cellule = casedanssens(grillejeu, cellule, sens);
+    curseur = true;
+    e.repeindre = true;
+    e.curseurdeplace = true;
+    return e;
+}
+
+effets clapartie::touchechiffre(short v) {
+    if (!curseur || !anymode(modeappli::jeu) || v < 0 || v > 6) return {};
+    valeur = v;
+    effets e = posevaleur();
+    e.repeindre = true;
+    return e;
+}
+
+effets clapartie::entreevaleur() {
+    if (!curseur || !anymode(modeappli::jeu)) return {};
+    effets e = posevaleur();
+    e.repeindre = true;
+    return e;
+}
+
+effets clapartie::effacecase() {
+    if (!curseur || !anymode(modeappli::jeu)) return {};
+    effets e;
+    if (grillejeu.casestfixe(cellule)) {
+        e.bips = bipsderefus;
+        return e;
+    }
+    const short garde = valeur;
+    valeur = 0;
+    e = posevaleur();
+    valeur = garde;
+    return e;
+}
+
+effets clapartie::basculemarque(short v) {
+    if (!curseur || !anymode(modeappli::jeu) || v < 1 || v > 6) return {};
+    effets e;
+    if (!grillejeu.casestvide(cellule)) {
+        e.bips = bipsderefus;
+        return e;
+    }
+    grillejeu.swapossuser(cellule, v);
+    e.repeindre = true;
+    return e;
+}
+
 effets clapartie::charge(short number, const char* definition) {
     effets e;
     const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
@@ -205,6 +289,7 @@ effets clapartie::charge(short number, const char* definition) {
     if (grilleload(0, &grillejeu, nom.c_str()) == 0) return e;
     param.grillecourante = number;
     modecourant = modeappli::jeu;
+    curseur = false;
     marques = {0, 0, 0};
     gstring etat;
     grilluserfromram(param, etat, number);

@@ -11,6 +11,7 @@
 // other intent is given.
 #pragma once
 
+#include "shell/core/curseurgrille.h"
 #include "shell/core/defairefaire.h"
 #include "shell/core/modeappli.h"
 #include "shell/core/paramuser.h"
@@ -51,12 +52,14 @@ enum class reponsejeu { ok, oui, non, annuler };
 struct effets {
     bool repeindre = false;
     std::vector<bipjeu> bips;
-    bool effacement = false;    // the erase cursor while the erasing's beeps play
-    short valeurdonnee = 0;     // a given cell clicked: its value (1..6) becomes current
-    bool grillechargee = false; // a grid was loaded: the page takes its size and display
-    bool niveauchange = false;  // the level changed: background and buttons are stale
-    bool chronoazero = false;   // the current grid's chronometer is to be reset
-    bool quitter = false;       // the game may end
+    bool effacement = false;     // the erase cursor while the erasing's beeps play
+    short valeurdonnee = 0;      // a given cell clicked: its value (1..6) becomes current
+    bool grillechargee = false;  // a grid was loaded: the page takes its size and display
+    bool niveauchange = false;   // the level changed: background and buttons are stale
+    bool chronoazero = false;    // the current grid's chronometer is to be reset
+    bool quitter = false;        // the game may end
+    bool curseurdeplace = false; // the keyboard cursor moved: the shell keeps it in view
+    std::vector<short> conflits; // a refused entry: the cells holding the value around
     std::optional<questionjeu> question;
 };
 
@@ -87,10 +90,16 @@ public:
     void fixepoints(const marqueurs& m) { marques = m; }
     short valeurcourante() const { return valeur; }
     short casecourante() const { return cellule; }
+    // Whether the keyboard cursor shows (on the current cell).
+    bool curseurvisible() const { return curseur; }
     modeappli mode() const { return modecourant; }
     void fixemode(modeappli m) { modecourant = m; }
     // True when the mode is set and equals a or b.
     bool anymode(modeappli a, modeappli b = modeappli::aucun) const;
+    // For each value v (1..6, entry 0 unused): how many empty cells could
+    // still take it (no cell sharing a corner holds it); 0 when the value
+    // has no place left.
+    std::array<short, 7> placeslibres() const;
     // Whether every cell of the grid in play holds a value.
     bool grillefinie() const;
     // The rule's part of the chronometer flags: display, mode, grid, finished.
@@ -109,6 +118,7 @@ public:
     // v (0..6, 0 the eraser) becomes the current value.
     effets choisitvaleur(short v);
     // A left click on cell c: it becomes current and gets the current value.
+    // A click (left or right) hides the keyboard cursor.
     effets clicgauche(short c);
     // Enter the current value in the current cell: an empty cell takes an
     // allowed value (refusal beeps otherwise; the eraser there clears every
@@ -126,6 +136,21 @@ public:
     effets clicpoint(short p);
     effets defaire();
     effets refaire();
+
+    // Keyboard intents, in play only. An arrow key: the cursor shows on the
+    // current cell, or, when it shows, moves that way (casedanssens).
+    effets deplacecurseur(sensdeplacement sens);
+    // While the cursor shows: digit v (0..6) becomes the current value and
+    // is entered in its cell (posevaleur); nothing otherwise.
+    effets touchechiffre(short v);
+    // While the cursor shows: the current value entered in its cell.
+    effets entreevaleur();
+    // While the cursor shows: its cell erased as with the eraser (the
+    // current value kept); a given cell answers the refusal beeps.
+    effets effacecase();
+    // While the cursor shows: pencil mark v (1..6) of its empty cell
+    // toggled; a filled cell answers the refusal beeps.
+    effets basculemarque(short v);
     // Load grid number (1..count) of the playable list, or the grid named
     // definition when given: the grid left, if any, is kept as it is
     // (laissegrille); the grid comes back with its level, its state of play,
@@ -191,6 +216,7 @@ private:
     marqueurs marques{0, 0, 0};
     short valeur = 1;
     short cellule = 1;
+    bool curseur = false;
     modeappli modecourant = modeappli::aucun;
     std::string fichier;
     // The pending question's continuation and its argument.

@@ -3,9 +3,13 @@
 // that the rule allows (the second still allowed once the first is
 // entered), of the selector's triangles and of the buttons it clicks.
 // With "solution", it prints instead every empty cell with its value in the
-// grid's solution ("S x y value" lines). With "size N", the cells are placed
-// at cell size N instead of the default one.
-// Usage: voraplan GRID [solution | size N]
+// grid's solution ("S x y value" lines). With "clavier", the same cells in
+// the order of the cell list, each with a value the rule refuses there when
+// its turn comes (0 for none) and the arrow keys that take the keyboard
+// cursor there from the previous one, starting on cell 1 ("K x y value
+// refused key..." lines, xdotool's key names). With "size N", the cells are
+// placed at cell size N instead of the default one.
+// Usage: voraplan GRID [solution | clavier | size N]
 #include "shell/boutons.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
@@ -13,9 +17,12 @@
 
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
+#include "shell/core/curseurgrille.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <queue>
 #include <string>
 #include <vector>
 
@@ -58,6 +65,30 @@ void imprime(const char* quoi, short c, short v) {
                 m.originey - partie.grille().getcacentry(c), v);
 }
 
+// The arrow keys of a shortest way of the cursor from cell a to cell b.
+std::string chemin(short a, short b) {
+    static const std::pair<sensdeplacement, const char*> sens[] = {
+        {sensdeplacement::gauche, "Left"},
+        {sensdeplacement::droite, "Right"},
+        {sensdeplacement::haut, "Up"},
+        {sensdeplacement::bas, "Down"}};
+    std::map<short, std::pair<short, const char*>> venant{{a, {0, nullptr}}};
+    std::queue<short> file;
+    file.push(a);
+    while (!file.empty() && venant.count(b) == 0) {
+        const short c = file.front();
+        file.pop();
+        for (const auto& [s, nom] : sens) {
+            const short d = casedanssens(partie.grille(), c, s);
+            if (venant.emplace(d, std::make_pair(c, nom)).second) file.push(d);
+        }
+    }
+    std::string touches;
+    for (short c = b; c != a; c = venant.at(c).first)
+        touches.insert(0, std::string(" ") + venant.at(c).second);
+    return touches;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -76,6 +107,31 @@ int main(int argc, char** argv) {
             if (partie.grille().casestvide(c)) vides.push_back(c);
         if (!resous(1)) return 1;
         for (short c : vides) imprime("S", c, partie.grille().getcaseval(c));
+        return 0;
+    }
+    if (argc > 2 && std::string(argv[2]) == "clavier") {
+        std::vector<short> vides;
+        for (short c = 1; c <= partie.grille().getnbcases(); ++c)
+            if (partie.grille().casestvide(c)) vides.push_back(c);
+        if (!resous(1)) return 1;
+        short depuis = 1;
+        std::vector<bool> entree(static_cast<size_t>(partie.grille().getnbcases()) + 1, false);
+        for (short c : vides) {
+            // A value the rule refuses there when its turn comes: one a given
+            // or an earlier cell sharing a corner holds (0 for none).
+            short refusee = 0;
+            for (short i = 0; i < 12; ++i) {
+                const short n = partie.grille().casevoisine(c, i);
+                if (n != 0 && (partie.grille().casestfixe(n) || entree[static_cast<size_t>(n)]))
+                    refusee = partie.grille().getcaseval(n);
+            }
+            const miseenpage& m = miseenpagecourante();
+            std::printf("K %d %d %d %d%s\n", m.originex + partie.grille().getcacentrix(c),
+                        m.originey - partie.grille().getcacentry(c), partie.grille().getcaseval(c),
+                        refusee, chemin(depuis, c).c_str());
+            entree[static_cast<size_t>(c)] = true;
+            depuis = c;
+        }
         return 0;
     }
     const short a = premierevide(0);
