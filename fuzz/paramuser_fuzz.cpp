@@ -21,8 +21,10 @@ const std::string& chemin() {
 
 void bornes(const claparamuser& p) {
     FUZZ_CHECK(p.grillecourante >= 1 && p.grillecourante <= p.nbgrilles);
-    FUZZ_CHECK(p.taillecase >= taillecasemin && p.taillecase <= taillecasemax &&
-               p.taillecase % taillecasepas == 0);
+    // The usual sizes step by taillecasepas; a larger one, kept as the
+    // screen allowed it, stays below the ceiling.
+    FUZZ_CHECK(p.taillecase >= taillecasemin && p.taillecase <= taillecaseplafond &&
+               (p.taillecase > taillecasemax || p.taillecase % taillecasepas == 0));
     FUZZ_CHECK(p.langue == languefrancais || p.langue == langueanglais);
     FUZZ_CHECK(p.top >= 1 && p.left >= 1);
     FUZZ_CHECK(p.etats.effectif() <= p.nbgrilles);

@@ -15,7 +15,7 @@
 // Shell behaviour lent through hooks. Every hook may stay null: the rules are
 // then taken as not shown and the wait cursor is not shown.
 struct gripagecrochets {
-    // Whether the rules pages are shown (the shell's anymode(5, 0)).
+    // Whether the rules pages are shown (the shell's anymode(modeappli::regles)).
     bool (*reglesaffichees)() = nullptr;
     // Wait cursor on / off (the shell's sablierdeb / sablierfin); calls
     // nest.
