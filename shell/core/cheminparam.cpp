@@ -28,7 +28,7 @@ std::string dossierdonnees(systemeparam sys, const lectureenv& env) {
         const char fin = appdata.back();
         return appdata + (fin == '\\' || fin == '/' ? "" : "\\") + "V-O-RA";
     }
-    // The base directory specification: a relative XDG_DATA_HOME is ignored.
+    // XDG base directories must be absolute: a relative XDG_DATA_HOME is ignored.
     std::string base = valeur(env, "XDG_DATA_HOME");
     if (base.empty() || base.front() != '/') {
         const std::string home = valeur(env, "HOME");
