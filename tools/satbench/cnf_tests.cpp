@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/solver/backtrack.h"
-#include "tools/solver/hexshape.h"
-#include "tools/solver/solver.h"
+#include "grid/solver/backtrack.h"
+#include "grid/solver/hexshape.h"
+#include "grid/solver/solver.h"
 
 using namespace satbench;
 

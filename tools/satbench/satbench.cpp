@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "grid/solver/backtrack.h"
+#include "grid/solver/hexshape.h"
+#include "grid/solver/solver.h"
 #include "tools/satbench/cnf.h"
-#include "tools/solver/backtrack.h"
-#include "tools/solver/hexshape.h"
-#include "tools/solver/solver.h"
 
 namespace {
 

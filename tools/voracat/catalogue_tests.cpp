@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include "grid/generation/grilleforme.h"
+#include "grid/solver/solver.h"
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
-#include "tools/solver/solver.h"
-#include "tools/voracat/grilleforme.h"
 #include "tools/voracat/verification.h"
 
 namespace {
@@ -59,10 +59,10 @@ TEST_F(BuiltInCatalogue, EveryLevelAsTheGameAppliesItKeepsItsPromises) {
         // Cross-check the grader's count with an independent search on every level's givens.
         clagrivora g;
         ASSERT_EQ(grilleload(0, &g, e.nom), 1);
-        const solver::shape forme = voracat::formedelagrille(g);
+        const solver::shape forme = grillegen::formedelagrille(g);
         for (const short seuil : seuils) {
             const solver::solve_result r =
-                solver::solve(forme, voracat::donneesauseuil(g, seuil), 2);
+                solver::solve(forme, grillegen::donneesauseuil(g, seuil), 2);
             ASSERT_TRUE(r.settled);
             EXPECT_EQ(r.solutions, 1) << "threshold " << seuil;
         }
@@ -100,7 +100,7 @@ TEST_F(BuiltInCatalogue, LoadingShowsTheLevelsGivensAndAllowedValues) {
             std::min<short>(6, static_cast<short>(e.niveau + g.getdeclassement()));
         EXPECT_EQ(g.getseuilapplique(), clagrivora::sixtocent(effectif));
         const short seuil = g.getseuilapplique();
-        const solver::shape forme = voracat::formedelagrille(g);
+        const solver::shape forme = grillegen::formedelagrille(g);
         for (short c = 1; c <= g.getnbcases(); ++c) {
             const bool montree = g.getvaldef(c) > 0 && g.getnidef(c) >= seuil;
             EXPECT_EQ(g.getcaseval(c), montree ? g.getvaldef(c) : 0) << "cell " << c;

@@ -1,12 +1,10 @@
-// Generation of catalogue grids and the writing of the catalogue's source.
+// The writing of the catalogue's source and the reading of its description.
 #include "tools/voracat/generation.h"
 
 #include <fstream>
 #include <sstream>
 
 #include "lattice/catalogue/vodecrypte.h"
-#include "tools/voracat/formes.h"
-#include "tools/voracat/grilleforme.h"
 
 #include "foundation/gstring.h"
 
@@ -33,24 +31,6 @@ std::string sansblancs(const std::string& s) {
 }
 
 } // namespace
-
-bool generegrille(const std::string& forme, std::uint32_t graine, grillegeneree& out) {
-    std::vector<solver::latpoint> centres;
-    if (!centresdelaforme(forme, centres)) return false;
-    clagrivora g;
-    grilledescentres(centres, g);
-    const solver::shape s = formedelagrille(g);
-    g.declassecalc();
-    out.puzzle = solver::generate(s, graine, g.getdeclassement());
-    if (out.puzzle.solution.empty()) return false;
-    lichavo textes;
-    textesgroupes(g, out.puzzle, &textes);
-    out.textes.clear();
-    for (short i = 1; i <= textes.effectif(); ++i) out.textes.emplace_back(textes.adr(i));
-    out.nbcases = g.getnbcases();
-    out.nbhexas = g.getnbhexacompletes();
-    return true;
-}
 
 std::string sourcecatalogue(const std::vector<grillesource>& grilles, const std::string& jouables,
                             const std::string& depart) {

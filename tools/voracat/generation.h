@@ -1,26 +1,18 @@
-// Generating a catalogue grid: from a shape and a seed to grouped definition
-// texts, and the catalogue's C++ source of scrambled constants.
+// The catalogue tool's generation: grids made from a shape and a seed (the
+// game's own generation), the catalogue's description file and the C++ source
+// of its scrambled constants.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "tools/solver/generator.h"
+#include "grid/generation/generegrille.h"
 
 namespace voracat {
 
-struct grillegeneree {
-    solver::generated_puzzle puzzle;
-    std::vector<std::string> textes; // grouped definition texts
-    short nbcases = 0;
-    short nbhexas = 0; // complete hexagons of the grid
-};
-
-// Generate a puzzle on the grid of the shape (see centresdelaforme) from the
-// seed: the same shape and seed give the same texts. False for a bad shape or
-// a shape without any filling.
-bool generegrille(const std::string& forme, std::uint32_t graine, grillegeneree& out);
+using grillegen::generegrille;
+using grillegen::grillegeneree;
 
 // One entry of the catalogue's source.
 struct grillesource {

@@ -5,9 +5,9 @@
 #include <iomanip>
 #include <sstream>
 
+#include "grid/generation/grilleforme.h"
+#include "grid/solver/grader.h"
 #include "lattice/catalogue/grillecatalogue.h"
-#include "tools/solver/grader.h"
-#include "tools/voracat/grilleforme.h"
 
 namespace voracat {
 
@@ -77,7 +77,7 @@ grilleverifiee verifiegrille(const char* nom) {
     g.settaillepix(taille, 0);
     v.niveausept = g.yaniveausept();
 
-    const solver::shape forme = formedelagrille(g);
+    const solver::shape forme = grillegen::formedelagrille(g);
     for (short niveau = 1; niveau <= 7; ++niveau) {
         g.fixenivoulu(clagrivora::sixtocent(niveau));
         g.fautappliquerniveau();

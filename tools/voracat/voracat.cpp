@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "grid/generation/grilleforme.h"
+#include "grid/solver/grader.h"
+#include "grid/solver/solver.h"
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 #include "lattice/catalogue/grillegroupe.h"
-#include "tools/solver/grader.h"
-#include "tools/solver/solver.h"
 #include "tools/voracat/generation.h"
-#include "tools/voracat/grilleforme.h"
 #include "tools/voracat/verification.h"
 
 namespace {
@@ -78,8 +78,8 @@ int resoudre(const std::vector<std::string>& args) {
 
     clagrivora g;
     g.setfromgrivecdef(&lignes);
-    const solver::shape forme = voracat::formedelagrille(g);
-    const solver::cellvalues donnees = voracat::donneesauseuil(g, seuil);
+    const solver::shape forme = grillegen::formedelagrille(g);
+    const solver::cellvalues donnees = grillegen::donneesauseuil(g, seuil);
     int nbdonnees = 0;
     for (const auto d : donnees) nbdonnees += d > 0 ? 1 : 0;
     std::cout << "grid: " << g.getnbcases() << " cells, " << g.getnbhexacompletes()
@@ -88,7 +88,7 @@ int resoudre(const std::vector<std::string>& args) {
     std::cout << "solutions: " << r.solutions << (r.solutions >= limite ? " or more" : "") << "\n";
     if (r.solutions == 0) return 1;
     lichavo solution;
-    voracat::textessolution(g, r.first, &solution);
+    grillegen::textessolution(g, r.first, &solution);
     std::cout << "solution:\n";
     for (short i = 1; i <= solution.effectif(); ++i) std::cout << solution.adr(i) << "\n";
     if (r.solutions != 1) return 1;

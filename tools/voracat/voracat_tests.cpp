@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "grid/generation/formes.h"
+#include "grid/generation/grilleforme.h"
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillegroupe.h"
-#include "tools/voracat/formes.h"
 #include "tools/voracat/generation.h"
-#include "tools/voracat/grilleforme.h"
 
 namespace {
 
@@ -32,10 +32,10 @@ TEST_F(Tool, GridShapeMatchesTheLatticeShapeOfTheSameHexagons) {
     for (const char* description : {"compact 2", "ring 2", "strip 5 2", "arms 1"}) {
         SCOPED_TRACE(description);
         std::vector<latpoint> centres;
-        ASSERT_TRUE(voracat::centresdelaforme(description, centres));
+        ASSERT_TRUE(grillegen::centresdelaforme(description, centres));
         clagrivora g;
-        voracat::grilledescentres(centres, g);
-        const solver::shape deduite = voracat::formedelagrille(g);
+        grillegen::grilledescentres(centres, g);
+        const solver::shape deduite = grillegen::formedelagrille(g);
         const solver::hexshape attendue = solver::build_hexshape(centres);
         EXPECT_EQ(deduite.cell_count(), attendue.puzzle.cell_count());
         EXPECT_EQ(taillesdegroupes(deduite), taillesdegroupes(attendue.puzzle));
@@ -44,19 +44,19 @@ TEST_F(Tool, GridShapeMatchesTheLatticeShapeOfTheSameHexagons) {
 
 TEST_F(Tool, ShapeFamiliesAndPaths) {
     std::vector<latpoint> c;
-    EXPECT_TRUE(voracat::centresdelaforme("compact 3", c));
+    EXPECT_TRUE(grillegen::centresdelaforme("compact 3", c));
     EXPECT_EQ(c.size(), 37u);
-    EXPECT_TRUE(voracat::centresdelaforme("triangle 3", c));
+    EXPECT_TRUE(grillegen::centresdelaforme("triangle 3", c));
     EXPECT_EQ(c.size(), 6u);
-    EXPECT_TRUE(voracat::centresdelaforme("centres A  A2B DE", c));
+    EXPECT_TRUE(grillegen::centresdelaforme("centres A  A2B DE", c));
     ASSERT_EQ(c.size(), 3u);
     EXPECT_EQ(c[1], (latpoint{2, 1}));
     EXPECT_EQ(c[2], (latpoint{-1, -1}));
-    EXPECT_FALSE(voracat::centresdelaforme("blob 3", c));
-    EXPECT_FALSE(voracat::centresdelaforme("strip 3", c));
+    EXPECT_FALSE(grillegen::centresdelaforme("blob 3", c));
+    EXPECT_FALSE(grillegen::centresdelaforme("strip 3", c));
     EXPECT_TRUE(c.empty());
     for (const latpoint p : {latpoint{0, 0}, latpoint{3, -2}, latpoint{-4, 1}}) {
-        EXPECT_EQ(voracat::pointduchemin(voracat::chemindupoint(p).c_str()), p);
+        EXPECT_EQ(grillegen::pointduchemin(grillegen::chemindupoint(p).c_str()), p);
     }
 }
 

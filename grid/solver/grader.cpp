@@ -1,10 +1,10 @@
 // Grading by reasoning: a board of candidate masks and the deductions of each tier.
-#include "tools/solver/grader.h"
+#include "grid/solver/grader.h"
 
 #include <algorithm>
 
-#include "tools/solver/backtrack.h"
-#include "tools/solver/solver.h"
+#include "grid/solver/backtrack.h"
+#include "grid/solver/solver.h"
 
 namespace solver {
 

@@ -1,13 +1,13 @@
 // The counting solver: a short backtracking search first, then the puzzle as clauses over "cell c
 // holds value v" for the clause-learning search, each further solution found after excluding the
 // ones before.
-#include "tools/solver/solver.h"
+#include "grid/solver/solver.h"
 
 #include <algorithm>
 #include <array>
 
-#include "tools/solver/backtrack.h"
-#include "tools/solver/cdcl.h"
+#include "grid/solver/backtrack.h"
+#include "grid/solver/cdcl.h"
 
 namespace solver {
 

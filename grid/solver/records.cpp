@@ -1,5 +1,5 @@
 // Per-cell records of a generated puzzle.
-#include "tools/solver/records.h"
+#include "grid/solver/records.h"
 
 namespace solver {
 

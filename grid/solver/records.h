@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "tools/solver/generator.h"
+#include "grid/solver/generator.h"
 
 namespace solver {
 

@@ -1,16 +1,16 @@
 // Tests of the generator: determinism, nested levels, one solution per level, singles only at the
 // first two levels, effort that never falls, and the per-cell records.
-#include "tools/solver/generator.h"
+#include "grid/solver/generator.h"
 
 #include <algorithm>
 #include <set>
 
 #include <gtest/gtest.h>
 
-#include "tools/solver/grader.h"
-#include "tools/solver/hexshape.h"
-#include "tools/solver/records.h"
-#include "tools/solver/solver.h"
+#include "grid/solver/grader.h"
+#include "grid/solver/hexshape.h"
+#include "grid/solver/records.h"
+#include "grid/solver/solver.h"
 
 using namespace solver;
 

@@ -1,5 +1,5 @@
 // Puzzle shapes built from hexagons of the triangular lattice.
-#include "tools/solver/hexshape.h"
+#include "grid/solver/hexshape.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -4,9 +4,9 @@
 
 #include <random>
 
-#include "tools/solver/shape.h"
-#include "tools/solver/solver.h"
-#include "tools/solver/valuemask.h"
+#include "grid/solver/shape.h"
+#include "grid/solver/solver.h"
+#include "grid/solver/valuemask.h"
 
 namespace solver {
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "tools/solver/shape.h"
-#include "tools/solver/valuemask.h"
+#include "grid/solver/shape.h"
+#include "grid/solver/valuemask.h"
 
 namespace solver {
 

@@ -1,7 +1,7 @@
 // Tests of the clause-learning SAT solver: model counts agree with enumeration on random formulas,
 // a pigeonhole formula (many conflicts, restarts and reductions) is refuted, and a decision bound
 // stops a search that a later call completes.
-#include "tools/solver/cdcl.h"
+#include "grid/solver/cdcl.h"
 
 #include <random>
 

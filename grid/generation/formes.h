@@ -1,13 +1,13 @@
-// Shapes for the catalogue tool: families of hexagon centres by name and size,
-// and the definition lines that name their hexagons.
+// Shapes by name: families of hexagon centres and their sizes, and the
+// lattice paths that name their hexagons in definition lines.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "tools/solver/hexshape.h"
+#include "grid/solver/hexshape.h"
 
-namespace voracat {
+namespace grillegen {
 
 // The centres of a shape described as a family and its sizes, or as a list of
 // centre paths, words separated by blanks:
@@ -26,4 +26,4 @@ std::string chemindupoint(solver::latpoint p);
 // The point of a lattice path in any path notation.
 solver::latpoint pointduchemin(const char* path);
 
-} // namespace voracat
+} // namespace grillegen

@@ -1,15 +1,15 @@
 // The generator: a random filling, then givens removed in a random order under a tier ceiling that
 // rises phase by phase; the levels are points of that single removal sequence, hence nested, placed
 // by the phases and the effort each point needs.
-#include "tools/solver/generator.h"
+#include "grid/solver/generator.h"
 
 #include <algorithm>
 #include <numeric>
 #include <random>
 
-#include "tools/solver/backtrack.h"
-#include "tools/solver/grader.h"
-#include "tools/solver/solver.h"
+#include "grid/solver/backtrack.h"
+#include "grid/solver/grader.h"
+#include "grid/solver/solver.h"
 
 namespace solver {
 

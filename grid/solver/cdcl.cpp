@@ -1,6 +1,6 @@
 // The clause-learning SAT solver: propagation, conflict analysis, branching, restarts and the
 // reduction of learnt clauses.
-#include "tools/solver/cdcl.h"
+#include "grid/solver/cdcl.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,5 +1,5 @@
 // Tests of the abstract shape and of the shapes built from lattice hexagons.
-#include "tools/solver/hexshape.h"
+#include "grid/solver/hexshape.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 // Shape families and the conversion between the tool's lattice points and
 // the game's lattice paths.
-#include "tools/voracat/formes.h"
+#include "grid/generation/formes.h"
 
 #include <sstream>
 
 #include "lattice/clavochemin.h"
 
-namespace voracat {
+namespace grillegen {
 
 namespace {
 
@@ -74,4 +74,4 @@ solver::latpoint pointduchemin(const char* path) {
     return p;
 }
 
-} // namespace voracat
+} // namespace grillegen

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "tools/solver/shape.h"
-#include "tools/solver/valuemask.h"
+#include "grid/solver/shape.h"
+#include "grid/solver/valuemask.h"
 
 namespace solver {
 

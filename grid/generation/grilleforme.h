@@ -1,18 +1,18 @@
-// The game's grid model seen by the catalogue tool's solver: its abstract
-// shape, its givens at a threshold and its grouped definition texts.
+// The grid model seen by the solver: its abstract shape, its givens at a
+// threshold and its grouped definition texts.
 #pragma once
 
 #include <vector>
 
 #include "grid/clagrivora.h"
-#include "tools/solver/generator.h"
-#include "tools/solver/hexshape.h"
-#include "tools/solver/shape.h"
-#include "tools/solver/valuemask.h"
+#include "grid/solver/generator.h"
+#include "grid/solver/hexshape.h"
+#include "grid/solver/shape.h"
+#include "grid/solver/valuemask.h"
 
 #include "foundation/lichavo.h"
 
-namespace voracat {
+namespace grillegen {
 
 // The shape of a grid: cell c (1..nbcases) of the grid is cell c - 1 of the
 // shape, and every lattice point of the grid gives the group of the grid's
@@ -37,4 +37,4 @@ void textesgroupes(clagrivora& g, const solver::generated_puzzle& p, lichavo* te
 // The definition lines of a complete filling (value letters, state "J").
 void textessolution(clagrivora& g, const solver::cellvalues& valeurs, lichavo* textes);
 
-} // namespace voracat
+} // namespace grillegen

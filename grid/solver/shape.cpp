@@ -1,5 +1,5 @@
 // The abstract puzzle shape: normalised groups and the tables derived from them.
-#include "tools/solver/shape.h"
+#include "grid/solver/shape.h"
 
 #include <algorithm>
 #include <bit>

@@ -12,7 +12,7 @@
 #include <compare>
 #include <vector>
 
-#include "tools/solver/shape.h"
+#include "grid/solver/shape.h"
 
 namespace solver {
 

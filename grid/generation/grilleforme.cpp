@@ -1,17 +1,17 @@
 // From the game's grid model to the solver's shape and back to definition
 // texts.
-#include "tools/voracat/grilleforme.h"
+#include "grid/generation/grilleforme.h"
 
 #include <string>
 
+#include "grid/generation/formes.h"
 #include "lattice/clagridefiligne.h"
 #include "lattice/topoitem.h"
-#include "tools/voracat/formes.h"
 
 #include "foundation/depile.h"
 #include "foundation/gstring.h"
 
-namespace voracat {
+namespace grillegen {
 
 namespace {
 
@@ -122,4 +122,4 @@ void textessolution(clagrivora& g, const solver::cellvalues& valeurs, lichavo* t
     regroupe("", lignes, textes);
 }
 
-} // namespace voracat
+} // namespace grillegen

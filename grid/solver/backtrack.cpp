@@ -5,7 +5,7 @@
 // the region that fails instead of wandering through independent choices elsewhere, which is
 // what gave plain fewest-candidates search its heavy tail. Random fillings also restart on a
 // Luby schedule, keeping the weights.
-#include "tools/solver/backtrack.h"
+#include "grid/solver/backtrack.h"
 
 #include <algorithm>
 #include <array>

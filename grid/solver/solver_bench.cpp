@@ -2,10 +2,10 @@
 // counting on a 127-hexagon (294-cell) shape.
 #include <benchmark/benchmark.h>
 
-#include "tools/solver/generator.h"
-#include "tools/solver/grader.h"
-#include "tools/solver/hexshape.h"
-#include "tools/solver/solver.h"
+#include "grid/solver/generator.h"
+#include "grid/solver/grader.h"
+#include "grid/solver/hexshape.h"
+#include "grid/solver/solver.h"
 
 using namespace solver;
 

@@ -1,15 +1,15 @@
 // Tests of grading: each tier is needed by some puzzle, tiers are used easiest first, and the
 // reasoning never deduces a value the solution does not hold.
-#include "tools/solver/grader.h"
+#include "grid/solver/grader.h"
 
 #include <numeric>
 #include <random>
 
 #include <gtest/gtest.h>
 
-#include "tools/solver/backtrack.h"
-#include "tools/solver/hexshape.h"
-#include "tools/solver/solver.h"
+#include "grid/solver/backtrack.h"
+#include "grid/solver/hexshape.h"
+#include "grid/solver/solver.h"
 
 using namespace solver;
 

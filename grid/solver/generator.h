@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/solver/shape.h"
-#include "tools/solver/valuemask.h"
+#include "grid/solver/shape.h"
+#include "grid/solver/valuemask.h"
 
 namespace solver {
 

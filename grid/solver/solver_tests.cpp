@@ -1,12 +1,12 @@
 // Tests of the counting solver and of random fillings.
-#include "tools/solver/solver.h"
+#include "grid/solver/solver.h"
 
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
-#include "tools/solver/backtrack.h"
-#include "tools/solver/hexshape.h"
+#include "grid/solver/backtrack.h"
+#include "grid/solver/hexshape.h"
 
 using namespace solver;
 
