@@ -201,7 +201,8 @@ PLAN=$BUILD/tests/voraplan.exe
 VORA_WINE_APPDATA=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming
 export VORA_WINE_APPDATA
 for E2E in tests/e2e/vora_e2e.sh tests/e2e/vora_fin_e2e.sh tests/e2e/vora_param_e2e.sh \
-    tests/e2e/vora_forme_e2e.sh tests/e2e/vora_taille_e2e.sh tests/e2e/vora_clavier_e2e.sh; do
+    tests/e2e/vora_forme_e2e.sh tests/e2e/vora_taille_e2e.sh tests/e2e/vora_clavier_e2e.sh \
+    tests/e2e/vora_records_e2e.sh; do
     [[ -f $E2E && -f $GAME && -f $PLAN ]] || continue
     echo "--- $E2E under Wine"
     server_started=1

@@ -17,6 +17,7 @@
 
 #include "grid/clagrivora.h"
 #include "render/pageregle.h"
+#include "shell/core/textesrecords.h"
 #include "shell/core/textesvora.h"
 
 #include <algorithm>
@@ -83,7 +84,8 @@ void quitterregles() {
 }
 
 // The first page of the information sequence: the grid's number and level,
-// its cells filled out of the total, its time and the parameter file in use.
+// its cells filled out of the total, its time, its best times and the help
+// used on it, and the parameter file in use.
 std::string pagegrille() {
     const bool en = partie.parametres().langue == langueanglais;
     const short g = partie.parametres().grillecourante;
@@ -106,6 +108,10 @@ std::string pagegrille() {
     page += std::string("\n") + t.adr();
     textemessage(t, 27, duree.c_str());
     page += std::string("\n") + t.adr();
+    page += "\n\n" +
+            texterecords(partie.parametres().records, partie.clegrille(), partie.aidesutilisees(),
+                         partie.parametres().langue) +
+            "\n";
     std::error_code e;
     const std::filesystem::path fichier = std::filesystem::absolute(fichierparam(), e);
     textemessage(t, 21, (e ? fichierparam() : fichier.string()).c_str());

@@ -589,12 +589,17 @@ TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     EXPECT_STREQ(boite, " 02m 04s") << "the chronometer box follows the language at once";
     questions.clear();
     reponses = {IDOK, IDCANCEL, IDOK};
+    noterecord(partie.parametres().records,
+               {partie.clegrille(), partie.grille().getniveauvoulu(), true, 75, 20261209});
     presse(idinfo);
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[0].rfind("Grid #1\nLevel: " + std::string(anglais.adr()) +
                                      "\nCells filled: " + std::to_string(remplies) + " of " +
                                      std::to_string(partie.grille().getnbcases()) +
-                                     "\nTime spent on this grid: 02m 04s\nSaved games file: " +
+                                     "\nTime spent on this grid: 02m 04s\n\nBest times on this "
+                                     "grid:\n" +
+                                     anglais.adr() +
+                                     ", with help: 01m 15s (2026-12-09)\n\nSaved games file: " +
                                      dossier.fichier("V-O-RA 110.TXT") +
                                      "\n\nPage 1/5. OK: next page, Cancel: back to the game.",
                                  0),

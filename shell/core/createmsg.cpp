@@ -94,6 +94,7 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
     case 6:
         m.piece(1);
         m.plain("\n", "*** BRAVO ***");
+        if (m.b()[0] != '\0') m.plain("\n\n", m.b());
         break;
     case 7:
     case 8:

@@ -23,8 +23,8 @@ inline constexpr short nbmessages = 29;
 //  4  question before loading grid a; with b, the grid in play b is said
 //     to stay in memory as it is left
 //  5  before reloading grid a (its play is said to be kept)
-//  6  grid a is finished                    7  information, first page:
-//                                              grid number a, level label b
+//  6  grid a is finished; b, when given, follows (the time, the help used)
+//  7  information, first page: grid number a, level label b
 //  8  pause   9  quit (yes: save and quit, no: quit without saving,
 //     cancel: stay)   10  back to the given values (what it drops)   11  save
 //  12 save after finishing   13, 14, 15  information, pages 5, 3 and 2

@@ -83,9 +83,10 @@ TEST(Createmsg, PlainPiecesAndArguments) {
         EXPECT_NE(msg(22, langue), msg(22, static_cast<short>(1 - langue)));
     }
     for (short langue : {languefrancais, langueanglais}) {
-        const std::string bravo = msg(6, langue, "4");
+        const std::string bravo = msg(6, langue, "4", "");
         EXPECT_NE(bravo.find('4'), std::string::npos);
         EXPECT_EQ(bravo.substr(bravo.size() - 14), "\n*** BRAVO ***");
+        EXPECT_EQ(msg(6, langue, "4", "Time"), bravo + "\n\nTime") << "the time follows";
         const std::string niveau = msg(16, langue, "5-difficile", "2");
         EXPECT_NE(niveau.find("5-difficile"), std::string::npos);
         EXPECT_NE(niveau.find('2'), std::string::npos);

@@ -1,7 +1,9 @@
-// The default monotonic millisecond tick and the installed source.
+// The default monotonic millisecond tick, the local date, and the installed
+// sources.
 #include "shell/core/horloge.h"
 
 #include <chrono>
+#include <ctime>
 
 namespace {
 
@@ -13,6 +15,19 @@ std::uint32_t tickparDefaut() {
 
 sourcetick sourcecourante = tickparDefaut;
 
+std::int32_t dateparDefaut() {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &maintenant) != 0) return 0;
+#else
+    if (localtime_r(&maintenant, &local) == nullptr) return 0;
+#endif
+    return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
+}
+
+sourcedate datecourante = dateparDefaut;
+
 } // namespace
 
 std::uint32_t tickms() {
@@ -21,4 +36,12 @@ std::uint32_t tickms() {
 
 void fixesourcetick(sourcetick source) {
     sourcecourante = source ? source : tickparDefaut;
+}
+
+std::int32_t datedujour() {
+    return datecourante();
+}
+
+void fixesourcedate(sourcedate source) {
+    datecourante = source ? source : dateparDefaut;
 }

@@ -1,4 +1,5 @@
-// The millisecond tick that the chronometers read, with a hook for tests.
+// The millisecond tick that the chronometers read and today's date that the
+// records take, each with a hook for tests.
 #pragma once
 
 #include <cstdint>
@@ -12,3 +13,12 @@ using sourcetick = std::uint32_t (*)();
 std::uint32_t tickms();
 // Install source as the tick source; null restores the default.
 void fixesourcetick(sourcetick source);
+
+// A source of today's date as yyyymmdd (local time).
+using sourcedate = std::int32_t (*)();
+
+// Today's date from the installed source (by default the system's local
+// date), as yyyymmdd.
+std::int32_t datedujour();
+// Install source as the date source; null restores the default.
+void fixesourcedate(sourcedate source);

@@ -31,18 +31,18 @@ bool estusr(std::string_view ligne) {
     return debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr =");
 }
 
-// A key the game writes (or wrote): the settings, and per grid "gv" + i +
-// ":" + letter, "tps" + i, "niv" + i.
+// A key the game writes (or wrote): the settings, the records ("rec"), and
+// per grid "gv" + i + ":" + letter, "tps" + i, "niv" + i, "aid" + i.
 bool cleconnue(std::string_view ligne) {
     const size_t egal = ligne.find('=');
     if (egal == std::string_view::npos) return false;
     std::string cle(sansblancs(ligne.substr(0, egal)));
     for (char& ch : cle) ch = carminu(ch);
-    static const std::array<const char*, 13> reglages = {"ver",  "lng", "gri",  "tca",  "top",
+    static const std::array<const char*, 14> reglages = {"ver",  "lng", "gri",  "tca",  "top",
                                                          "left", "vcr", "cmpd", "chro", "cviz",
-                                                         "surl", "cpt", "net"};
+                                                         "surl", "cpt", "net",  "rec"};
     if (std::find(reglages.begin(), reglages.end(), cle) != reglages.end()) return true;
-    for (const char* prefixe : {"gv", "tps", "niv"}) {
+    for (const char* prefixe : {"gv", "tps", "niv", "aid"}) {
         const std::string p(prefixe);
         if (cle.size() > p.size() && cle.compare(0, p.size(), p) == 0 && cle[p.size()] >= '0' &&
             cle[p.size()] <= '9')

@@ -49,6 +49,8 @@ TEST(Contenuabime, WhatTheGameWroteIsNoDamage) {
         ecrit + "\x1a",
         "ver=3.6\r\nusr=" + std::string(1 << 20, '\xE9') + "\r\n",
         "ver=3.6\r\ninconnu=1\r\nautre chose\r\n",
+        "rec=3,0,125,20261209,Gr1\r\n",
+        "aid2=1,0,0\r\n",
     };
     for (const std::string& s : sain) EXPECT_FALSE(contenuabime(s)) << s.substr(0, 60);
 }
@@ -94,6 +96,13 @@ TEST(Contenuabime, EveryFileTheGameWritesReadsNormally) {
             memogrilluser(p, i, octets(alea, alea() % 200, 'A', 'H').c_str());
             p.chronos.grille(i).ajoutsec(static_cast<std::int32_t>(alea() % 100000));
             fixeniveauchoisi(p, i, static_cast<short>(alea() % 8));
+        }
+        for (int r = static_cast<int>(alea() % 4); r > 0; --r) {
+            fixeaides(p, static_cast<short>(1 + alea() % 5),
+                      {1, 0, static_cast<short>(alea() % 9)});
+            noterecord(p.records, {octets(alea, 1 + alea() % 40, 32, 255) + "g",
+                                   static_cast<short>(1 + alea() % 7), alea() % 2 == 1,
+                                   static_cast<std::int32_t>(alea() % 9999), 20261209});
         }
         for (int u = static_cast<int>(alea() % 4); u > 0; --u)
             p.lignesusr.padd(("usr=" + octets(alea, alea() % 100, 32, 255)).c_str());

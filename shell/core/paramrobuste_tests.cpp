@@ -65,7 +65,7 @@ std::string octetsaleatoires(size_t n, unsigned graine) {
 
 const std::string bon = "***-V-O-RA 110-***\r\nver=3.6\r\nlng=2\r\ngri=3\r\ntca=60\r\ntop=100\r\n"
                         "left=200\r\nchro=1\r\ncviz=1\r\ngv3:A=ABCK\r\ntps3=42\r\nniv3=2\r\n"
-                        "usr=garde-moi\r\n";
+                        "aid3=1,0,2\r\nrec=2,0,125,20261209,Gr3\r\nusr=garde-moi\r\n";
 
 struct casabime {
     const char* nom;
@@ -199,6 +199,21 @@ TEST(DamagedFiles, ATableOfCraftedFiles) {
              EXPECT_EQ(p.taillecase, 50);
              EXPECT_EQ(p.top, 8);
              EXPECT_NE(s.find("usr=z\r\n"), std::string::npos);
+         }},
+        {"records and help counts, good and damaged",
+         "ver=3.6\r\naid1=1,2,3\r\naid2=1,2\r\naid3=-1,0,0\r\naid4=9,9,9,9\r\naid9=1,1,1\r\n"
+         "rec=3,0,125,20261209,Gr1\r\nREC = 3,0,100,20261210,Gr1\r\nrec=3,0,200,20261211,Gr1\r\n"
+         "rec=3,1,50,20261212,a,b=c\r\nrec=8,0,1,20261209,Gr1\r\nrec=3,0,1,20261399,Gr1\r\n"
+         "rec=3,0,1\r\nrec=\r\nrec=3,0,1,20261209," +
+             std::string(300, 'k') + "\r\n",
+         [](const claparamuser& p, const std::string& s) {
+             EXPECT_EQ(aidesde(p, 1), (aidesgrille{1, 2, 3}));
+             for (short i = 2; i <= 5; ++i) EXPECT_EQ(aidesde(p, i), aidesgrille{}) << i;
+             ASSERT_EQ(p.records.size(), 2u) << "the fastest of a grid, level and help";
+             EXPECT_EQ(p.records[0], (recordgrille{"Gr1", 3, false, 100, 20261210}));
+             EXPECT_EQ(p.records[1], (recordgrille{"a,b=c", 3, true, 50, 20261212}));
+             EXPECT_NE(s.find("\r\nrec=3,1,50,20261212,a,b=c\r\n"), std::string::npos);
+             EXPECT_EQ(s.find("aid2"), std::string::npos);
          }},
         {"an empty file", "", nullptr},
         {"an old layout with garbage", "ver=0\r\ngri=2 12\xFF\r\n",

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace {
@@ -118,7 +119,7 @@ void ecrit(std::string& out, const std::string& ligne) {
 
 claparamuser::claparamuser(short grilles)
     : nbgrilles(std::max<short>(grilles, 0)), niveaux(static_cast<size_t>(nbgrilles), 0),
-      chronos(nbgrilles) {}
+      chronos(nbgrilles), aides(static_cast<size_t>(nbgrilles), aidesgrille{}) {}
 
 void nomfichierparam(gstring& out) {
     titreprogramme(out);
@@ -155,6 +156,16 @@ void fixeniveauchoisi(claparamuser& state, short i, short level) {
     state.niveaux[static_cast<size_t>(i - 1)] = (level >= 1 && level <= 7) ? level : short(0);
 }
 
+aidesgrille aidesde(const claparamuser& state, short i) {
+    if (i < 1 || i > static_cast<short>(state.aides.size())) return {};
+    return state.aides[static_cast<size_t>(i - 1)];
+}
+
+void fixeaides(claparamuser& state, short i, const aidesgrille& counts) {
+    if (i < 1 || i > static_cast<short>(state.aides.size())) return;
+    state.aides[static_cast<size_t>(i - 1)] = counts;
+}
+
 namespace {
 
 // The keys of a file (lower case) and their values, the first of duplicated
@@ -183,6 +194,15 @@ private:
 };
 
 constexpr std::int64_t entiermax = 2147483647;
+
+// The value of a "rec" line (its key in any case, blanks around it and the
+// value trimmed); nothing for any other line.
+std::optional<std::string> ligneclerecord(const std::string& ligne) {
+    const size_t egal = ligne.find('=');
+    if (egal == std::string::npos || minuscules(sansblancs(ligne.substr(0, egal))) != "rec")
+        return std::nullopt;
+    return sansblancs(ligne.substr(egal + 1));
+}
 
 void lisreglages(claparamuser& state, const clesfichier& f) {
     std::int64_t n = 0;
@@ -221,6 +241,8 @@ void lisgrilles(claparamuser& state, const clesfichier& f) {
         memogrilluser(state, i, etatvalide(etat) ? etat.c_str() : "");
         if (f.entier("tps" + std::to_string(i), 0, entiermax, n))
             state.chronos.grille(i).ajoutsec(static_cast<std::int32_t>(n));
+        if (const std::string* a = f.valeur("aid" + std::to_string(i)))
+            fixeaides(state, i, lisaides(*a).value_or(aidesgrille{}));
     }
 }
 
@@ -248,12 +270,16 @@ bool getparamuser(claparamuser& state, const char* path) {
     state.lignesusr.clear();
     std::fill(state.niveaux.begin(), state.niveaux.end(), short(0));
     for (short i = 1; i <= state.nbgrilles; ++i) state.chronos.grille(i).clear();
+    std::fill(state.aides.begin(), state.aides.end(), aidesgrille{});
+    state.records.clear();
 
     bool lu = false;
     clesfichier f;
     for (const std::string& l : lignesdufichier(path, lu)) {
         if (debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr =")) {
             if (state.lignesusr.effectif() < lignesusrmax) state.lignesusr.padd(l.c_str());
+        } else if (const auto r = ligneclerecord(l)) {
+            if (const auto record = lisrecord(*r)) noterecord(state.records, *record);
         } else
             f.ajoute(l);
     }
@@ -306,8 +332,12 @@ std::string contenuparamuser(const claparamuser& state) {
                 ecrit(out, "tps" + numero + "=" + std::to_string(secondes));
             if (const short niveau = niveauchoisi(state, i))
                 ecrit(out, "niv" + numero + "=" + std::to_string(niveau));
+            if (yadesaides(aidesde(state, i)))
+                ecrit(out, "aid" + numero + "=" + valeuraides(aidesde(state, i)));
         }
     }
+    for (const recordgrille& r : state.records)
+        if (recordvalide(r)) ecrit(out, "rec=" + valeurrecord(r));
     // An int index: a list at its 16-bit capacity would overflow a short.
     for (int i = 1; i <= state.lignesusr.effectif(); ++i)
         ecrit(out, state.lignesusr.adr(static_cast<short>(i)));

@@ -29,6 +29,7 @@
 
 #include "shell/core/chronogrilles.h"
 #include "shell/core/createmsg.h"
+#include "shell/core/records.h"
 
 #include "foundation/gstring.h"
 #include "foundation/lichavo.h"
@@ -64,13 +65,15 @@ struct claparamuser {
     bool chronoaffiche = true;           // "chro": the chronometer display flag
     bool remplitmarques = false;         // "cviz": the pencil-mark fill flag
     // The player's options (a file without their lines gives these).
-    bool surligne = false;      // "surl": the current value's cells highlighted
-    bool comptes = false;       // "cpt": the selector shows what each value still lacks
-    bool nettoiemarques = true; // "net": an entry removes its value from the marks around
-    lichavo etats;              // entry i: grid i's saved state text
-    lichavo lignesusr;          // the "usr=" lines, written back unchanged
-    std::vector<short> niveaux; // "niv" + i: grid i's chosen level, 0 = built-in
-    chronogrilles chronos;      // "tps" + i: grid i's chronometer
+    bool surligne = false;             // "surl": the current value's cells highlighted
+    bool comptes = false;              // "cpt": the selector shows what each value still lacks
+    bool nettoiemarques = true;        // "net": an entry removes its value from the marks around
+    lichavo etats;                     // entry i: grid i's saved state text
+    lichavo lignesusr;                 // the "usr=" lines, written back unchanged
+    std::vector<short> niveaux;        // "niv" + i: grid i's chosen level, 0 = built-in
+    chronogrilles chronos;             // "tps" + i: grid i's chronometer
+    std::vector<aidesgrille> aides;    // "aid" + i: the help used on grid i
+    std::vector<recordgrille> records; // "rec": the best times, in the order kept
 };
 
 // The parameter file's name: the program title followed by ".TXT".
@@ -91,18 +94,22 @@ void grilluserfromram(const claparamuser& state, gstring& out, short i);
 short niveauchoisi(const claparamuser& state, short i);
 void fixeniveauchoisi(claparamuser& state, short i, short level);
 
+// The help counted on grid i since its chronometer last started from zero
+// (none outside 1..nbgrilles); fixeaides stores counts for grid i.
+aidesgrille aidesde(const claparamuser& state, short i);
+void fixeaides(claparamuser& state, short i, const aidesgrille& counts);
+
 // Read the file at path into state. The current grid, the saved states, the
-// chosen levels and the times are reset first; every other value keeps its
-// current one unless the file gives a good value for it. A missing file
-// leaves the defaults, with grid 1. A damaged file is read as far as it makes
-// sense: a key with a bad value (not a number, out of range, overflowing)
-// keeps its default, a state of play with characters that no state holds or
-// longer than 26 pieces is dropped, lines without "=" and lines over 64 KiB
-// (but "usr=" lines, kept whatever their length) are ignored, the first of
-// duplicated keys counts, only the first lignesusrmax "usr=" lines are kept,
-// and reading stops after 16 MiB. Returns whether the file could be read.
-// (The shell keeps aside a file from which this would
-// lose more than bad values: paramabime.h.)
+// chosen levels, the times, the help counts and the records are reset first; every other value
+// keeps its current one unless the file gives a good value for it. A missing file leaves the
+// defaults, with grid 1. A damaged file is read as far as it makes sense: a key with a bad value
+// (not a number, out of range, overflowing) keeps its default, a state of play with characters that
+// no state holds or longer than 26 pieces is dropped, lines without "=" and lines over 64 KiB (but
+// "usr=" lines, kept whatever their length) are ignored, the first of duplicated keys counts, only
+// the first lignesusrmax "usr=" lines are kept, and reading stops after 16 MiB. Every valid "rec="
+// line counts (the fastest of two for the same grid, level and help), up to recordsmax; a record or
+// help count line that does not read whole is dropped. Returns whether the file could be read. (The
+// shell keeps aside a file from which this would lose more than bad values: paramabime.h.)
 bool getparamuser(claparamuser& state, const char* path);
 
 // The file's content as ecriparamusernew writes it (lines end with CR LF).

@@ -4,6 +4,8 @@
 
 #include "shell/core/actionmemoire.h"
 #include "shell/core/etatsauve.h"
+#include "shell/core/horloge.h"
+#include "shell/core/textesrecords.h"
 
 #include "grid/valuemasks.h"
 #include "lattice/catalogue/grillecatalogue.h"
@@ -83,6 +85,41 @@ std::array<short, 7> clapartie::placeslibres() const {
     return n;
 }
 
+std::string clapartie::clegrille() const {
+    if (!anymode(modeappli::jeu) || param.grillecourante <= 0) return {};
+    return nomgrille(param.grillecourante);
+}
+
+void clapartie::noteaide(genreaide g) {
+    if (!anymode(modeappli::jeu)) return;
+    aidesgrille a = aidesde(param, param.grillecourante);
+    ajouteaide(a, g);
+    fixeaides(param, param.grillecourante, a);
+}
+
+aidesgrille clapartie::aidesutilisees() const {
+    return anymode(modeappli::jeu) ? aidesde(param, param.grillecourante) : aidesgrille{};
+}
+
+std::string clapartie::notefin() {
+    bilanfin b;
+    b.aides = aidesutilisees();
+    b.chronometre = param.chronoaffiche;
+    if (b.chronometre) {
+        recordgrille r;
+        r.grille = clegrille();
+        r.niveau = grillejeu.getniveauvoulu();
+        r.aide = yadesaides(b.aides);
+        r.secondes = param.chronos.getsec(param.grillecourante);
+        r.date = datedujour();
+        b.secondes = r.secondes;
+        if (const recordgrille* ancien = chercherecord(param.records, r.grille, r.niveau, r.aide))
+            b.ancien = *ancien;
+        b.nouveau = recordvalide(r) && noterecord(param.records, r);
+    }
+    return textefin(b, param.langue);
+}
+
 etatchrono clapartie::etatpartie() const {
     etatchrono e;
     e.affichage = param.chronoaffiche;
@@ -154,6 +191,7 @@ effets clapartie::posevaleur() {
                 e = questionne(suite::bravo, {});
                 e.question->numero = 6;
                 e.question->p1 = std::to_string(param.grillecourante);
+                e.question->p2 = notefin();
                 e.bips = {{800, 80}, {1200, 35}, {1600, 35}};
                 e.repeindre = true;
             }
@@ -334,6 +372,7 @@ effets clapartie::changeniveau(short level) {
     grillejeu.ajustepossicase();
     fixeniveauchoisi(param, g, level);
     memogrilluser(param, g, "");
+    fixeaides(param, g, {});
     histo.clear();
     marques = {0, 0, 0};
     effets e;
@@ -374,6 +413,7 @@ effets clapartie::repond(reponsejeu r) {
             grillejeu.retourafixe();
             grillejeu.ajustepossicase();
             histo.clear();
+            fixeaides(param, param.grillecourante, {});
             e.repeindre = true;
             e.chronoazero = true;
         }

@@ -16,6 +16,7 @@
 #include "shell/core/modeappli.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/partiesgrilles.h"
+#include "shell/core/records.h"
 
 #include "grid/clagrivora.h"
 
@@ -102,6 +103,19 @@ public:
     std::array<short, 7> placeslibres() const;
     // Whether every cell of the grid in play holds a value.
     bool grillefinie() const;
+    // The key of the grid in play in the records: a catalogue grid's name;
+    // empty when no grid is in play.
+    std::string clegrille() const;
+    // Help of kind g given on the grid in play (a hint, a check of the
+    // entries, a fill of the pencil marks): counted for that grid and saved
+    // with it. The count goes with the grid's chronometer: it stays while
+    // the grid is left and loaded again, and starts again from zero when
+    // the chronometer does (a level chosen, "F" back to the givens). A
+    // finish with help counted is timed apart from finishes without.
+    // Nothing outside play.
+    void noteaide(genreaide g);
+    // The help counted on the grid in play (none outside play).
+    aidesgrille aidesutilisees() const;
     // The rule's part of the chronometer flags: display, mode, grid, finished.
     etatchrono etatpartie() const;
     // The parameter file written by the saves (its usual name when none is
@@ -125,7 +139,9 @@ public:
     // pencil mark with one beep when there are any); the player's own value
     // or the eraser on it erases it with the erase signal; a given cell makes
     // its value the current one. Filling the last cell congratulates
-    // (message 6) and offers to save (message 12).
+    // (message 6, its second argument the lines of textefin: the grid's
+    // time, which becomes the best of its level, with or without help, with
+    // today's date when it is faster) and offers to save (message 12).
     effets posevaleur();
     // A right click on cell c, v the value whose pencil mark is nearest (0
     // for none): c becomes current; with the fill flag and no marks in c, all
@@ -208,6 +224,9 @@ private:
         quitterquandmeme
     };
     effets questionne(suite s, questionjeu q);
+    // The finish of the grid in play: its time noted in the records; the
+    // finish message's lines about it.
+    std::string notefin();
 
     clagrivora grillejeu;
     claparamuser param;

@@ -3,7 +3,9 @@
 // chain of questions at quitting, and the step of the level control.
 #include "shell/core/partie.h"
 
+#include "shell/core/horloge.h"
 #include "shell/core/paramuser_testing.h"
+#include "shell/core/textesrecords.h"
 
 #include "lattice/catalogue/grillecatalogue.h"
 
@@ -255,6 +257,145 @@ TEST_F(partiesansfenetre, ACatalogueGridPlayedToItsEndThroughIntentsAlone) {
     EXPECT_TRUE(p.grillefinie());
     EXPECT_EQ(p.demandecharger(1).question->numero, 5) << "the grid in play again";
     EXPECT_FALSE(p.repond(reponsejeu::non).grillechargee);
+}
+
+// Every empty cell of the grid in play filled with the solver's values; the
+// effects of the last entry.
+effets finit(clapartie& p) {
+    std::map<short, short> solution;
+    EXPECT_TRUE(resous(p.grille(), solution));
+    effets e;
+    for (const auto& [c, v] : solution) {
+        p.choisitvaleur(v);
+        e = p.clicgauche(c);
+    }
+    return e;
+}
+
+std::int32_t datetest = 20261209;
+
+// Finishes of grid 1, each from its givens ("F") after the help noted, with
+// the chronometer at a time of the table: what the finish message says, and
+// the best times kept with their dates, in the file written and read back.
+TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelpUsed) {
+    fixesourcedate([] { return datetest; });
+    struct tour {
+        std::vector<genreaide> aides;
+        std::int32_t secondes;
+        std::int32_t date;
+        short langue;
+        bool chrono;
+        std::vector<std::string> dits; // in the finish message's second argument
+        std::int32_t sansaide;         // the bests afterwards (seconds, -1 none)
+        std::int32_t avecaide;
+    };
+    const tour table[] = {
+        {{},
+         300,
+         20261209,
+         languefrancais,
+         true,
+         {"Votre temps : 05mn 00s", "Nouveau record !", "Sans aide."},
+         300,
+         -1},
+        {{},
+         400,
+         20261210,
+         languefrancais,
+         true,
+         {"Votre temps : 06mn 40s", "Record \xE0 battre : 05mn 00s, le 09/12/2026"},
+         300,
+         -1},
+        {{genreaide::indice, genreaide::remplissage, genreaide::indice},
+         100,
+         20261211,
+         langueanglais,
+         true,
+         {"Your time, with help: 01m 40s", "New best time!",
+          "Help used: 2 hint(s), 1 fill(s) of the pencil marks"},
+         300,
+         100},
+        {{genreaide::verification},
+         90,
+         20261212,
+         langueanglais,
+         false,
+         {"The chronometer is off: no best time.", "Help used: 1 check(s)"},
+         300,
+         100},
+        {{}, 299, 20261213, languefrancais, true, {"Nouveau record !"}, 299, 100},
+    };
+    const std::string cle = p.clegrille();
+    ASSERT_FALSE(cle.empty());
+    const short niveau = p.grille().getniveauvoulu();
+    for (const tour& t : table) {
+        p.demandefixe();
+        const effets f = p.repond(reponsejeu::oui);
+        EXPECT_TRUE(f.chronoazero);
+        EXPECT_EQ(p.aidesutilisees(), aidesgrille{}) << "the help starts again with the time";
+        p.parametres().chronos.grille(1).clear();
+        p.parametres().chronos.grille(1).ajoutsec(t.secondes);
+        p.parametres().langue = t.langue;
+        p.parametres().chronoaffiche = t.chrono;
+        datetest = t.date;
+        for (const genreaide g : t.aides) p.noteaide(g);
+        const effets e = finit(p);
+        ASSERT_TRUE(e.question.has_value());
+        ASSERT_EQ(e.question->numero, 6);
+        for (const std::string& dit : t.dits) {
+            EXPECT_NE(e.question->p2.find(dit), std::string::npos) << dit << " in:\n"
+                                                                   << e.question->p2;
+        }
+        const bool nouveau =
+            e.question->p2.find(t.langue == langueanglais ? "New best" : "Nouveau record") !=
+            std::string::npos;
+        const auto meilleur = [&](bool aide) {
+            const recordgrille* r = chercherecord(p.parametres().records, cle, niveau, aide);
+            return r ? r->secondes : -1;
+        };
+        EXPECT_EQ(meilleur(false), t.sansaide) << t.secondes;
+        EXPECT_EQ(meilleur(true), t.avecaide) << t.secondes;
+        if (nouveau) {
+            EXPECT_EQ(chercherecord(p.parametres().records, cle, niveau, !t.aides.empty())->date,
+                      t.date);
+        }
+    }
+    fixesourcedate(nullptr);
+
+    // The help of the grid in play and the bests go to the file and back.
+    for (const genreaide g :
+         {genreaide::indice, genreaide::verification, genreaide::indice, genreaide::remplissage})
+        p.noteaide(g);
+    effets e;
+    ASSERT_TRUE(p.sauvejeu(e));
+    const std::string contenu = litfichier(p.getfichier());
+    EXPECT_NE(contenu.find("\r\naid1=2,1,1\r\n"), std::string::npos) << contenu;
+    EXPECT_NE(contenu.find("\r\nrec=" + std::to_string(niveau) + ",0,299,20261213," + cle + "\r\n"),
+              std::string::npos)
+        << contenu;
+    clapartie relue;
+    ASSERT_TRUE(getparamuser(relue.parametres(), p.getfichier().c_str()));
+    EXPECT_EQ(relue.parametres().records, p.parametres().records);
+    ASSERT_TRUE(relue.charge(1).grillechargee);
+    EXPECT_EQ(relue.aidesutilisees(), (aidesgrille{2, 1, 1}));
+
+    // "I" lists both bests of the level and the help used.
+    gstring label;
+    clagrivora::texteniv(niveau, nullptr, &label, nullptr);
+    const std::string info = texterecords(relue.parametres().records, relue.clegrille(),
+                                          relue.aidesutilisees(), languefrancais);
+    for (const std::string& dit : {std::string("Meilleurs temps sur cette grille :"),
+                                   std::string(label.adr()) + " : 04mn 59s (13/12/2026)",
+                                   std::string(label.adr()) + ", avec aide : 01mn 40s (11/12/2026)",
+                                   std::string("Aide utilis\xE9"
+                                               "e : 2 indice(s), 1 v\xE9"
+                                               "rification(s), 1 remplissage(s) des notes")})
+        EXPECT_NE(info.find(dit), std::string::npos) << dit << " in:\n" << info;
+
+    // A level chosen starts the help again; "I" on a grid without bests.
+    ASSERT_TRUE(relue.changeniveau(niveauvoisin(niveau, true, relue.niveaumax())).chronoazero);
+    EXPECT_EQ(relue.aidesutilisees(), aidesgrille{});
+    EXPECT_EQ(texterecords({}, "Gr9", {}, langueanglais), "No best time on this grid yet.");
 }
 
 // The answers to the quit question, with a save that works and one that

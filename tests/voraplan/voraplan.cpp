@@ -152,6 +152,7 @@ int main(int argc, char** argv) {
     for (int k = 0; k < 6; ++k) std::printf("T%d %d %d\n", valeurs[k], 55 + dx[k], 320 + dy[k]);
     std::printf("GR%d 55 %d\n", grille, 40 + 20 * (grille - 1) + 10);
     std::printf("X 55 475\n");
+    std::printf("I 55 210\n");
     // "S", the level text and the inside of the chronometer box (x y w h).
     std::printf("S 55 445\n");
     std::printf("NIV 55 150\n");
