@@ -19,6 +19,17 @@ struct indicejeu {
     std::string texte;             // one to a few sentences, Windows-1252
 };
 
+// What the help shows the player until the next move, click or key: a text
+// in a bubble and cells marked on the grid (numbers as in indicejeu).
+struct aidemontree {
+    std::string texte;
+    short cible = 0;
+    short encadree = 0;
+    std::vector<short> surlignees;
+    std::vector<short> ombrees;
+    std::vector<short> fausses; // entries marked as differing from the solution
+};
+
 // The next hint on g's board (givens and entries; pencil marks ignored) in
 // langue (languefrancais or langueanglais of paramuser.h).
 indicejeu chercheindice(clagrivora& g, short langue);

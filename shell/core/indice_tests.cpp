@@ -4,6 +4,8 @@
 #include "shell/core/indice.h"
 
 #include "shell/core/paramuser.h"
+#include "shell/core/paramuser_testing.h"
+#include "shell/core/partie.h"
 
 #include "grid/generation/grilleforme.h"
 #include "grid/vocalculinit.h"
@@ -13,6 +15,8 @@
 
 #include <algorithm>
 #include <set>
+
+#include "grid/chargegrille_testing.h"
 
 namespace {
 
@@ -117,6 +121,69 @@ TEST(indice, NoHintWithoutAnyValueAndCandidatesLeaveWhatTheCornersHold) {
     EXPECT_EQ(candidatsdelacase(g, 1), 0);
     for (short c = 2; c <= g.getnbcases(); ++c)
         EXPECT_EQ(candidatsdelacase(g, c), voisines(g, 1, c) ? 63 - 8 : 63) << c;
+}
+
+// The three intents on a grid in play: a wrong entry reported before any
+// deduction and then marked, the hint entered by a second press and undone,
+// the candidates filled in one undo step.
+TEST(indice, HelpIntentsOnAGridInPlay) {
+    globinitvocalcul();
+    nomgrinit();
+    dossiertemporaire dossier;
+    clapartie p;
+    p.fixefichier(dossier.fichier("VORA.TXT"));
+    p.parametres().langue = langueanglais;
+    ASSERT_TRUE(p.charge(1).grillechargee);
+    clagrivora& g = p.grille();
+    const std::vector<short> solution = solutiondelagrille(g);
+    short fausse = 0;
+    for (short c = 1; c <= g.getnbcases() && fausse == 0; ++c)
+        for (short v = 1; v <= 6 && fausse == 0; ++v)
+            if (g.casestvide(c) && g.isautorisee(c, v) != 0 && v != solution[c - 1UL]) {
+                p.choisitvaleur(v);
+                p.clicgauche(c);
+                fausse = c;
+            }
+    ASSERT_NE(fausse, 0);
+
+    effets e = p.indice();
+    ASSERT_TRUE(e.aide);
+    EXPECT_EQ(e.aide->texte, "One of your entries does not match the solution. H again: show it.");
+    EXPECT_EQ(e.aide->cible, 0);
+    e = p.indice();
+    ASSERT_TRUE(e.aide);
+    EXPECT_EQ(e.aide->fausses, std::vector<short>{fausse});
+    EXPECT_EQ(p.verifie().aide->fausses, std::vector<short>{fausse});
+    p.defaire();
+    EXPECT_TRUE(p.verifie().aide->fausses.empty());
+
+    e = p.indice();
+    ASSERT_TRUE(e.aide);
+    const short cible = e.aide->cible;
+    ASSERT_NE(cible, 0);
+    EXPECT_NE(e.aide->texte.find("H again: enter the value."), std::string::npos);
+    const short valeur = p.valeurcourante();
+    e = p.indice();
+    EXPECT_FALSE(e.aide);
+    EXPECT_EQ(g.getcaseval(cible), solution[cible - 1UL]);
+    EXPECT_EQ(p.valeurcourante(), valeur);
+    p.defaire();
+    EXPECT_TRUE(g.casestvide(cible));
+    // Forgotten (another key): the next press shows the hint again.
+    p.indice();
+    p.oublieaide();
+    EXPECT_TRUE(p.indice().aide);
+
+    g.swapossuser(cible, 1);
+    const std::string avant = textedetat(g);
+    ASSERT_TRUE(p.notecandidats().repeindre);
+    for (short c = 1; c <= g.getnbcases(); ++c)
+        EXPECT_EQ(g.getpuser(c), g.casestvide(c) ? candidatsdelacase(g, c) : 0) << c;
+    EXPECT_FALSE(p.notecandidats().repeindre) << "nothing left to fill";
+    p.defaire();
+    EXPECT_EQ(textedetat(g), avant);
+    p.refaire();
+    EXPECT_EQ(g.getpuser(cible), candidatsdelacase(g, cible));
 }
 
 } // namespace
