@@ -115,6 +115,9 @@ void listetouches() {
     std::string liste = texte("menu");
     for (const short id : {idoptionsurligne, idoptioncomptes, idoptionnettoie})
         liste += "\n" + texteoption(id);
+    liste += "\n";
+    for (const char* cle : {"aide.menu.indice", "aide.menu.verif", "aide.menu.notes"})
+        liste += "\n" + texte(cle);
     gstring titre;
     titreprogramme(titre);
     blocagedujeu();
