@@ -144,6 +144,10 @@ private:
     // cursor's outline over the contour.
     void dessinesurlignes(const contextedessin& ctx);
     void dessinecurseur(const contextedessin& ctx);
+    // The help of ctx: its cells filled under the digits (dessineaide), its
+    // frames over the contour (dessinecadresaide).
+    void dessineaide(const contextedessin& ctx);
+    void dessinecadresaide(const contextedessin& ctx);
 
     clagrivora propre;
     clagrivora* grille = &propre;

@@ -67,6 +67,20 @@ struct contextedessin {
     // The keyboard cursor's cell, outlined in coulcurseur; 0 none.
     short casecurseur = 0;
     int coulcurseur = 0x0000FF; // red
+    // The help shown: the hint's cell filled in coulindice, the cells that
+    // justify it in coulindicesurligne, its hexagon's cells in
+    // coulindiceombre, a supposed cell framed in coulindicecadre; the
+    // entries found wrong framed in coulfausse.
+    short caseindice = 0;
+    std::vector<short> casesindice;
+    std::vector<short> casesombrees;
+    short caseencadree = 0;
+    std::vector<short> casesfausses;
+    int coulindice = 0x40A0FF;         // orange
+    int coulindicesurligne = 0xFFD0A0; // light blue
+    int coulindiceombre = 0xE0D8D0;    // light blue-grey
+    int coulindicecadre = 0xC00000;    // dark blue
+    int coulfausse = 0x0000C0;         // dark red
 
     // ---- Written by the drawing ----
     // Raised from the start to the end of each drawing pass.

@@ -150,6 +150,7 @@ void clagripage::dessingrifin(contextedessin& ctx, cladevout* dv, short solution
     setlocagrideux(solution, dv);
     const short w = std::max<short>(1, static_cast<short>(taillepixel / 40));
     dessinesurlignes(ctx);
+    dessineaide(ctx);
     dessinevaleurs(ctx);
     dessinemarques(ctx);
     if (ctx.mainone && !testaffi(8)) {
@@ -160,6 +161,7 @@ void clagripage::dessingrifin(contextedessin& ctx, cladevout* dv, short solution
     }
     dessincontourtritop(slot, solution, static_cast<short>(taillepixel / 12 + 1), contourcolour);
     dessinecurseur(ctx);
+    dessinecadresaide(ctx);
     dessinefleches(ctx);
     finusageressources();
     d.locapop();

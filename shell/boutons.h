@@ -26,6 +26,9 @@ inline constexpr short idliste = 38;          // the list of keys (no button: th
 inline constexpr short idoptionsurligne = 39; // the options (no button: keys, the popup menu)
 inline constexpr short idoptioncomptes = 40;
 inline constexpr short idoptionnettoie = 41;
+inline constexpr short idindice = 50;  // help (no button: keys, the popup menu): a hint
+inline constexpr short idverifie = 51; // the check of the entries
+inline constexpr short idnotes = 52;   // every empty cell's candidates as pencil marks
 // The grid buttons' ids for grids 1..5: "Gr1" 34, "Gr2" 31, "Gr3" 33,
 // "Gr4" 32, "Gr5" 30.
 short idbouttongrille(short grille);

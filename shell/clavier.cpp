@@ -31,7 +31,8 @@ constexpr touchecommande commandesclavier[] = {
     {VK_OEM_PLUS, false, idplus}, {VK_SUBTRACT, false, idmoins}, {VK_OEM_MINUS, false, idmoins},
     {'I', false, idinfo},         {VK_F1, false, idregles},      {'F', false, idfixe},
     {'P', false, idpause},        {'S', false, idsauver},        {'L', false, idlangue},
-    {'X', false, idquitter},
+    {'X', false, idquitter},      {'H', false, idindice},        {'K', false, idverifie},
+    {'M', false, idnotes},
 };
 
 // The digit 0..6 of a key of the main keyboard or the numeric pad, else -1.
@@ -44,9 +45,6 @@ short chiffre(WPARAM touche) {
 
 bool toucheoption(HWND window, WPARAM touche) {
     switch (touche) {
-    case 'H':
-        commande(window, idoptionsurligne);
-        return true;
     case 'C':
         commande(window, idoptioncomptes);
         return true;
@@ -117,6 +115,9 @@ void listetouches() {
     std::string liste = texte("menu");
     for (const short id : {idoptionsurligne, idoptioncomptes, idoptionnettoie})
         liste += "\n" + texteoption(id);
+    liste += "\n";
+    for (const char* cle : {"aide.menu.indice", "aide.menu.verif", "aide.menu.notes"})
+        liste += "\n" + texte(cle);
     gstring titre;
     titreprogramme(titre);
     blocagedujeu();

@@ -3,6 +3,7 @@
 
 #include "shell/boites.h"
 #include "shell/boutons.h"
+#include "shell/bulleaide.h"
 #include "shell/chronoaffiche.h"
 #include "shell/clagdtooltip.h"
 #include "shell/clavier.h"
@@ -225,6 +226,15 @@ void executer(HWND window, short id) {
     case idoptionnettoie:
         basculeoption(id);
         break;
+    case idindice:
+        if (anymode(modeappli::jeu)) appliquer(partie.indice());
+        break;
+    case idverifie:
+        if (anymode(modeappli::jeu)) appliquer(partie.verifie());
+        break;
+    case idnotes:
+        if (anymode(modeappli::jeu)) appliquer(partie.notecandidats());
+        break;
     case idniveau:
         if (anymode(modeappli::jeu)) appliquer(partie.demandeniveau(true));
         break;
@@ -259,6 +269,8 @@ void executer(HWND window, short id) {
 
 void commande(HWND window, short id) {
     fermemenu();
+    // A second hint enters the value of the one shown.
+    if (id != idindice) cacheaide();
     if (jeu.verrousboutons > 0) {
         bipsrefus();
         return;

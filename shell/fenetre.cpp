@@ -5,6 +5,7 @@
 #include "shell/bipeur.h"
 #include "shell/boites.h"
 #include "shell/boutons.h"
+#include "shell/bulleaide.h"
 #include "shell/chronoaffiche.h"
 #include "shell/clagdtooltip.h"
 #include "shell/clavier.h"
@@ -139,6 +140,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         KillTimer(window, timerchrono);
         KillTimer(window, timertaille);
         fermemenu();
+        cacheaide();
         destrucursou();
         regionsdujeu().libere();
         PostQuitMessage(0);
@@ -205,6 +207,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_LBUTTONDOWN:
         fermemenu();
+        cacheaide();
         tracepression();
         tooltip.retiens(static_cast<short>(pointdu(lParam).x),
                         static_cast<short>(pointdu(lParam).y));
@@ -217,6 +220,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_RBUTTONDOWN:
         fermemenu();
+        cacheaide();
         jeu.appuidroit = pointdu(lParam);
         resultat = 1;
         return true;

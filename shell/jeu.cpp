@@ -3,6 +3,7 @@
 #include "shell/jeu.h"
 
 #include "shell/boites.h"
+#include "shell/bulleaide.h"
 #include "shell/chronoaffiche.h"
 #include "shell/curseurs.h"
 #include "shell/defilement.h"
@@ -85,6 +86,7 @@ void executer(const effets& e, bilaneffets& bilan) {
         dessinjeu().casesconflit = e.conflits;
         reaffigri();
     }
+    if (e.aide) montreaide(*e.aide);
     if (e.repeindre) reaffigri();
     if (e.curseurdeplace) curseurenvue();
     if (e.quitter) bilan.quitter = true;
@@ -95,6 +97,7 @@ void executer(const effets& e, bilaneffets& bilan) {
 bilaneffets appliquer(effets e) {
     bilaneffets bilan;
     bool verrouille = false;
+    if (!e.aide) cacheaide();
     for (;;) {
         executer(e, bilan);
         if (!e.question) break;

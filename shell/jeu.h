@@ -18,6 +18,7 @@ struct bilaneffets {
 // questions are asked the game is locked and the chronometer stopped; a
 // paint the effects ask for is done before their question. A loaded grid
 // gets its page ready (display mode 6, the cell size, the chronometer box).
+// Help shown goes away unless e shows help (which replaces it).
 bilaneffets appliquer(effets e);
 // Load grid number (1..count) of the playable list, or the grid named
 // definition when it is given (partie.charge), with the splash window shown

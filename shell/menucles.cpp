@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -40,6 +41,11 @@ std::vector<lignemenu> lignesdumenu() {
         const std::string t = tooltip.textede(id);
         if (!t.empty()) l.push_back({id, t});
     }
+    const std::pair<short, const char*> aides[] = {{idindice, "aide.menu.indice"},
+                                                   {idverifie, "aide.menu.verif"},
+                                                   {idnotes, "aide.menu.notes"}};
+    for (const auto& [id, cle] : aides)
+        l.push_back({id, texteaide(cle, partie.parametres().langue)});
     for (const short id : {idoptionsurligne, idoptioncomptes, idoptionnettoie})
         l.push_back({id, texteoption(id)});
     l.push_back({idliste, texteoption(idliste)});

@@ -65,6 +65,19 @@ void memorisaction(defairefaire& history, short kind, short value, short cell,
     history.gaffeniv();
 }
 
+void memorisemarques(defairefaire& history, const std::vector<std::pair<short, short>>& basculees) {
+    if (basculees.empty()) return;
+    gstring texte("m");
+    for (const auto& [cell, masque] : basculees) {
+        if (texte.adr()[1] != '\0') texte.cat(",");
+        texte.cat(vi(cell), ",");
+        texte.cat(vi(masque));
+    }
+    history.ajoute(texte.adr());
+    while (history.effectif() > historiquemax) history.kill(1);
+    history.gaffeniv();
+}
+
 bool refaitaction(defairefaire& history, clagrivora& grid, short direction) {
     gstring entree;
     if (direction == pasrefaire && history.peutavancer()) {
@@ -73,6 +86,16 @@ bool refaitaction(defairefaire& history, clagrivora& grid, short direction) {
         history.retire(entree);
     } else {
         return false;
+    }
+    if (entree.adr()[0] == 'm') {
+        for (int i = 1;; i += 2) {
+            const short cell = nombreduteste(entree.adr(), i);
+            const short masque = nombreduteste(entree.adr(), i + 1);
+            if (cell == 0) break;
+            for (short v = 1; v <= 6; ++v)
+                if ((masque & (1 << (v - 1))) != 0) grid.swapossuser(cell, v);
+        }
+        return true;
     }
     const bool estefface = effacement(entree.adr());
     const short valeur = nombreduteste(entree.adr(), 1);

@@ -18,6 +18,7 @@
 
 #include "shell/core/defairefaire.h"
 
+#include <utility>
 #include <vector>
 
 class clagrivora;
@@ -40,6 +41,11 @@ inline constexpr short historiquemax = 4000;
 // last entry.
 void memorisaction(defairefaire& history, short kind, short value, short cell,
                    const std::vector<short>& nettoyees = {});
+
+// Record pencil marks changed in one step: per cell, the mask of the values
+// whose mark toggled ("m17,5,18,40": cell 17 toggled 1 and 3, cell 18 4 and
+// 6). Undoing and redoing it toggles them again. Nothing for an empty list.
+void memorisemarques(defairefaire& history, const std::vector<std::pair<short, short>>& basculees);
 
 // Direction 5 redoes, 6 undoes one step of the history on the grid's cell
 // values (setcaseval, no propagation): a redone placement or an undone

@@ -13,6 +13,7 @@
 
 #include "shell/core/curseurgrille.h"
 #include "shell/core/defairefaire.h"
+#include "shell/core/indice.h"
 #include "shell/core/modeappli.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/partiesgrilles.h"
@@ -53,14 +54,15 @@ enum class reponsejeu { ok, oui, non, annuler };
 struct effets {
     bool repeindre = false;
     std::vector<bipjeu> bips;
-    bool effacement = false;     // the erase cursor while the erasing's beeps play
-    short valeurdonnee = 0;      // a given cell clicked: its value (1..6) becomes current
-    bool grillechargee = false;  // a grid was loaded: the page takes its size and display
-    bool niveauchange = false;   // the level changed: background and buttons are stale
-    bool chronoazero = false;    // the current grid's chronometer is to be reset
-    bool quitter = false;        // the game may end
-    bool curseurdeplace = false; // the keyboard cursor moved: the shell keeps it in view
-    std::vector<short> conflits; // a refused entry: the cells holding the value around
+    bool effacement = false;         // the erase cursor while the erasing's beeps play
+    short valeurdonnee = 0;          // a given cell clicked: its value (1..6) becomes current
+    bool grillechargee = false;      // a grid was loaded: the page takes its size and display
+    bool niveauchange = false;       // the level changed: background and buttons are stale
+    bool chronoazero = false;        // the current grid's chronometer is to be reset
+    bool quitter = false;            // the game may end
+    bool curseurdeplace = false;     // the keyboard cursor moved: the shell keeps it in view
+    std::vector<short> conflits;     // a refused entry: the cells holding the value around
+    std::optional<aidemontree> aide; // help to show until the next move, click or key
     std::optional<questionjeu> question;
 };
 
@@ -167,6 +169,20 @@ public:
     // While the cursor shows: pencil mark v (1..6) of its empty cell
     // toggled; a filled cell answers the refusal beeps.
     effets basculemarque(short v);
+    // Help, in play only (nothing on a finished grid). A hint: when some
+    // entries differ from the solution, their count (a second hint marks
+    // them as the check does); else the next deduction (chercheindice),
+    // which a second hint while it shows enters in its cell as posevaleur
+    // does (the current value kept).
+    effets indice();
+    // The check: the entries that differ from the solution marked, or the
+    // text that none does.
+    effets verifie();
+    // Every empty cell's pencil marks become its candidates (the values no
+    // corner-sharing cell holds), in one undo step; nothing when they are.
+    effets notecandidats();
+    // The help shown went away: a next hint starts afresh.
+    void oublieaide() { aideaffichee = aideen::rien; }
     // Load grid number (1..count) of the playable list, or the grid named
     // definition when given: the grid left, if any, is kept as it is
     // (laissegrille); the grid comes back with its level, its state of play,
@@ -227,6 +243,8 @@ private:
     // The finish of the grid in play: its time noted in the records; the
     // finish message's lines about it.
     std::string notefin();
+    // What the last help shows, for its second press.
+    enum class aideen { rien, indice, fausses };
 
     clagrivora grillejeu;
     claparamuser param;
@@ -238,6 +256,9 @@ private:
     bool curseur = false;
     modeappli modecourant = modeappli::aucun;
     std::string fichier;
+    aideen aideaffichee = aideen::rien;
+    short aidecase = 0;
+    short aidevaleur = 0;
     // The pending question's continuation and its argument.
     suite attente = suite::rien;
     short argument = 0;

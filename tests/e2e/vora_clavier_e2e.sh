@@ -4,8 +4,8 @@
 # mouse event): an arrow shows the cursor, the arrows take it from cell to
 # cell (the ways from the positions program), digits enter the solution's
 # values; a refused digit, Ctrl+Z and Ctrl+Y on the way; the highlight of
-# the current value (H) seen, the popup menu opened by the menu key and its
-# line of the highlight chosen with the arrows; the congratulation and the offer
+# the current value seen, switched on and off from the popup menu opened by
+# the menu key, its line chosen with the arrows; the congratulation and the offer
 # to save answered with keys, the saved state and the options checked in the
 # parameter file, then "X" quits.
 #
@@ -60,13 +60,14 @@ while read -r _ X Y V R KEYS; do
         key ctrl+y
         shot
         if (($(count m $((CX + X)) $((CY + Y))) > 5)); then pass "Ctrl+Y redoes"; else fail "Ctrl+Y did not redo"; fi
-        key h
+        # The highlight's line of the popup menu, fourth from the end.
+        key Menu
+        key Up Up Up Up Return
         shot
-        if (($(pixels "$X" "$Y" "$GREEN") > 20)); then pass "H highlights the current value's cells"; else fail "no highlight after H"; fi
+        if (($(pixels "$X" "$Y" "$GREEN") > 20)); then pass "the menu highlights the current value's cells"; else fail "no highlight from the menu"; fi
         cp "$SHOT" "$WORK/highlight.png"
         # The menu key opens the popup menu (its first line chosen, light
-        # blue, beside the column); the highlight's line, fourth from the
-        # end, switches it off.
+        # blue, beside the column); the highlight's line switches it off.
         key Menu
         shot
         if (($(pixels 180 50 "$CHOSEN") > 100)); then pass "the menu key opens the menu"; else fail "no menu after the menu key"; fi
