@@ -146,7 +146,8 @@ short taillenviron(short size) {
 }
 
 void memogrilluser(claparamuser& state, short i, const char* text) {
-    if (i < 1 || i > state.numeronouvelle()) return;
+    const bool nouvelle = i == state.numeronouvelle() && state.nouvelle.presente();
+    if (i < 1 || (i > state.nbgrilles && !nouvelle)) return;
     while (state.etats.effectif() < i) state.etats.paddvide();
     state.etats.modif(i, text ? text : "");
 }

@@ -102,7 +102,8 @@ void nomfichierparam(gstring& out);
 short taillenviron(short size);
 
 // Pad the saved states with empty entries up to i, then make entry i text.
-// i outside 1..numeronouvelle stores nothing.
+// i outside 1..nbgrilles stores nothing, but for numeronouvelle when there
+// is a generated grid.
 void memogrilluser(claparamuser& state, short i, const char* text);
 // out becomes grid i's saved state, empty when there is none.
 void grilluserfromram(const claparamuser& state, gstring& out, short i);
