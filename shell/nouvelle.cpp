@@ -10,7 +10,6 @@
 
 #include "grid/generation/formes.h"
 #include "grid/generation/generegrille.h"
-#include "lattice/clavochemin.h"
 #include "shell/core/nouvelletache.h"
 #include "shell/core/textesvora.h"
 
@@ -54,20 +53,13 @@ bool nouvelleenjeu() {
 }
 
 // The description of the grid in play's shape: its own for a generated grid,
-// else its hexagons' centres (the origin written "AD", a step there and back).
+// else its hexagons' centres.
 std::string formeenjeu() {
     if (nouvelleenjeu()) return partie.parametres().nouvelle.forme;
-    std::string d = "centres";
+    std::vector<std::string> centres;
     const lichavo& hexas = partie.grille().gethexas();
-    clavochemin chemin;
-    gstring compact;
-    for (short h = 1; h <= hexas.effectif(); ++h) {
-        chemin.setchemin(hexas.adr(h));
-        chemin.givecompacte(&compact);
-        d += " ";
-        d += compact.isempty() ? "AD" : compact.adr();
-    }
-    return d;
+    for (short h = 1; h <= hexas.effectif(); ++h) centres.emplace_back(hexas.adr(h));
+    return grillegen::descriptiondescentres(centres);
 }
 
 POINT coincolonne(HWND window) {
@@ -136,9 +128,12 @@ void cacheindicateur() {
 
 std::vector<lignemenu> lignesnouvelle() {
     std::vector<lignemenu> l{{idnouvelle, texte("nouvelle.menu")}};
-    if (partie.parametres().nouvelle.presente() && !nouvelleenjeu())
-        l.push_back(
-            {idnouvelleretour, avec(texte("nouvelle.retour"), partie.parametres().nouvelle.forme)});
+    if (partie.parametres().nouvelle.presente() && !nouvelleenjeu()) {
+        // A shape given by its centres is named by its first words only.
+        std::string forme = partie.parametres().nouvelle.forme;
+        if (forme.size() > 24) forme = forme.substr(0, 20) + "...";
+        l.push_back({idnouvelleretour, avec(texte("nouvelle.retour"), forme)});
+    }
     return l;
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "grid/generation/formes.h"
 #include "grid/generation/grilleforme.h"
 #include "grid/solver/grader.h"
 #include "grid/solver/solver.h"
@@ -63,6 +64,24 @@ TEST(generegrille, EverySeedOfEveryFamilyGivesOneSolutionPerLevelAndHarderLevels
                 seuilavant = seuil;
             }
         }
+    }
+}
+
+TEST(generegrille, TheShapeOfEveryCatalogueGridMakesTheSameGridAgain) {
+    globinitvocalcul();
+    gstring nom;
+    for (short i = 1; i <= nbgrillescatalogue(); ++i) {
+        nomgrillecatalogue(i, &nom);
+        SCOPED_TRACE(nom.adr());
+        clagrivora g;
+        ASSERT_EQ(grilleload(0, &g, nom.adr()), 1);
+        std::vector<std::string> centres;
+        for (short h = 1; h <= g.gethexas().effectif(); ++h)
+            centres.emplace_back(g.gethexas().adr(h));
+        grillegen::grillegeneree out;
+        ASSERT_TRUE(grillegen::generegrille(grillegen::descriptiondescentres(centres), 3, out));
+        EXPECT_EQ(out.nbcases, g.getnbcases());
+        EXPECT_EQ(out.nbhexas, g.getnbhexacompletes());
     }
 }
 

@@ -51,6 +51,7 @@ TEST(nouvellegrille, MadeTakenPlayedSavedAndBackInANewSession) {
     EXPECT_EQ(p.grille().getniveauvoulu(), 3);
     EXPECT_EQ(p.grille().getnbcases(), 46);
     EXPECT_FALSE(p.nouvelleentamee());
+    EXPECT_EQ(p.cledegrille(), "triangle 5");
 
     // One entry, then undo and redo: the move is the player's like any other.
     short c = 1;

@@ -211,7 +211,7 @@ void lisnouvelle(claparamuser& state, const clesfichier& f) {
     grillenouvelle g;
     std::int64_t n = 0;
     const std::string* forme = f.valeur("nvf");
-    if (!forme || forme->empty() || forme->size() > 200) return;
+    if (!forme || forme->empty() || forme->size() > formenouvellemax) return;
     for (const char ch : *forme)
         if (static_cast<unsigned char>(ch) < ' ' || static_cast<unsigned char>(ch) > '~') return;
     g.forme = *forme;

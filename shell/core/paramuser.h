@@ -33,6 +33,7 @@
 #include "foundation/gstring.h"
 #include "foundation/lichavo.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,8 +52,10 @@ inline constexpr short longueuretatmax = 26 * longueurpiece;
 // 16-bit).
 inline constexpr short lignesusrmax = 32000;
 
-// The most definition texts a generated grid keeps ("nvt1".."nvt400").
+// The most definition texts a generated grid keeps ("nvt1".."nvt400"), and
+// the longest shape description ("centres" and a path per hexagon).
 inline constexpr short textesnouvellemax = 400;
+inline constexpr std::size_t formenouvellemax = 4000;
 
 // The generated grid kept beside the catalogue's: how it was made and its
 // grouped definition texts, so that it loads without being made again. Its

@@ -327,6 +327,13 @@ effets clapartie::charge(short number, const char* definition) {
     return e;
 }
 
+std::string clapartie::cledegrille() const {
+    const short g = param.grillecourante;
+    if (!anymode(modeappli::jeu) || g <= 0) return {};
+    if (g == param.numeronouvelle()) return param.nouvelle.forme;
+    return nomgrille(g);
+}
+
 bool clapartie::nouvelleentamee() {
     const short n = param.numeronouvelle();
     if (!param.nouvelle.presente()) return false;

@@ -161,6 +161,9 @@ public:
     // when there is none or its texts do not make a grid).
     // The same after message 5 (the grid in play again) or 4 (another).
     effets demandecharger(short number);
+    // The grid in play's key for the best times: the generated grid's shape
+    // description, a catalogue grid's name; empty without a grid in play.
+    std::string cledegrille() const;
     // Whether the generated grid holds player entries or pencil marks (in
     // play, or in its saved state).
     bool nouvelleentamee();
