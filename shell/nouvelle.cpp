@@ -2,11 +2,9 @@
 #include "shell/nouvelle.h"
 
 #include "shell/boites.h"
-#include "shell/chronoaffiche.h"
 #include "shell/etatjeu.h"
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
-#include "shell/peinture.h"
 
 #include "grid/generation/formes.h"
 #include "grid/generation/generegrille.h"

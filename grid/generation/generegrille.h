@@ -2,7 +2,6 @@
 // definition texts, which the grid model loads like a catalogue grid's.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
