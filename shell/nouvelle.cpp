@@ -8,6 +8,7 @@
 
 #include "grid/generation/formes.h"
 #include "grid/generation/generegrille.h"
+#include "grid/generation/grilleforme.h"
 #include "shell/core/nouvelletache.h"
 #include "shell/core/textesvora.h"
 
@@ -19,8 +20,8 @@
 
 namespace {
 
-// The shapes offered, each family at the sizes that fit a usual screen at
-// the smallest cell size (at most 96 cells, as the largest catalogue grid).
+// The shapes that may be offered, each family's sizes in increasing order (at
+// most 96 cells, as the largest catalogue grid).
 constexpr const char* formesoffertes[] = {"compact 2", "compact 3", "triangle 5", "triangle 6",
                                           "ring 2",    "ring 3",    "strip 6 3",  "strip 8 4",
                                           "arms 2",    "arms 3"};
@@ -66,6 +67,26 @@ POINT coincolonne(HWND window) {
     return p;
 }
 
+// Whether the play window of the shape's grid, at the cell size in force,
+// fits the screen's work area.
+bool tientalecran(const std::vector<solver::latpoint>& centres) {
+    clagrivora g;
+    grillegen::grilledescentres(centres, g);
+    const short taille = partie.parametres().taillecase;
+    g.settaillepix(taille, 0);
+    const SIZE s = fenetrepour(gabaritdelagrille(g), taille);
+    const RECT z = zonetravail();
+    return s.cx <= z.right - z.left && s.cy <= z.bottom - z.top;
+}
+
+// The family of a description: its first word.
+std::string famille(const char* forme) {
+    const std::string f = forme;
+    return f.substr(0, f.find(' '));
+}
+
+// The shape of the grid in play, then each family at the sizes whose window
+// fits the screen (the smallest size of a family when none does).
 void ouvreformes(HWND window) {
     std::vector<lignemenu> l;
     if (anymode(modeappli::jeu) && partie.grille().gethexas().effectif() > 0)
@@ -73,6 +94,9 @@ void ouvreformes(HWND window) {
     for (short i = 0; i < nbformes; ++i) {
         std::vector<solver::latpoint> centres;
         grillegen::centresdelaforme(formesoffertes[i], centres);
+        const bool premiere =
+            i == 0 || famille(formesoffertes[i - 1]) != famille(formesoffertes[i]);
+        if (!premiere && !tientalecran(centres)) continue;
         l.push_back({static_cast<short>(idnouvelleforme + 1 + i),
                      std::string(formesoffertes[i]) + " " +
                          avec(texte("nouvelle.forme"), std::to_string(centres.size()))});
