@@ -20,20 +20,27 @@ const std::string& chemin() {
 }
 
 void bornes(const claparamuser& p) {
-    FUZZ_CHECK(p.grillecourante >= 1 && p.grillecourante <= p.nbgrilles);
+    // The generated grid, when one was read, is the grid after the catalogue's.
+    const short dernier = p.nouvelle.presente() ? p.numeronouvelle() : p.nbgrilles;
+    FUZZ_CHECK(p.grillecourante >= 1 && p.grillecourante <= dernier);
     // The usual sizes step by taillecasepas; a larger one, kept as the
     // screen allowed it, stays below the ceiling.
     FUZZ_CHECK(p.taillecase >= taillecasemin && p.taillecase <= taillecaseplafond &&
                (p.taillecase > taillecasemax || p.taillecase % taillecasepas == 0));
     FUZZ_CHECK(p.langue == languefrancais || p.langue == langueanglais);
     FUZZ_CHECK(p.top >= 1 && p.left >= 1);
-    FUZZ_CHECK(p.etats.effectif() <= p.nbgrilles);
+    FUZZ_CHECK(p.etats.effectif() <= dernier);
+    FUZZ_CHECK(p.nouvelle.textes.size() <= static_cast<std::size_t>(textesnouvellemax));
+    for (const std::string& t : p.nouvelle.textes)
+        FUZZ_CHECK(!t.empty() &&
+                   t.find_first_not_of("%,0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                       "abcdefghijklmnopqrstuvwxyz") == std::string::npos);
     for (short i = 1; i <= p.etats.effectif(); ++i) {
         const std::string e = p.etats.adr(i);
         FUZZ_CHECK(e.size() <= static_cast<std::size_t>(longueuretatmax));
         FUZZ_CHECK(e.find_first_not_of("ABCDEFGHKabcdefghk01234567") == std::string::npos);
     }
-    for (short i = 1; i <= p.nbgrilles; ++i) {
+    for (short i = 1; i <= dernier; ++i) {
         FUZZ_CHECK(niveauchoisi(p, i) >= 0 && niveauchoisi(p, i) <= 7);
         FUZZ_CHECK(p.chronos.getsec(i) >= 0);
     }

@@ -9,6 +9,7 @@
 #include "shell/jeu.h"
 #include "shell/menucles.h"
 #include "shell/miseenpage.h"
+#include "shell/nouvelle.h"
 
 #include "shell/core/textesvora.h"
 
@@ -146,12 +147,16 @@ bool touchejeu(HWND window, WPARAM touche) {
         commande(window, idbouttongrille(static_cast<short>(touche - VK_F2 + 1)));
         return true;
     }
+    if (touche == 'N' && !ctrl && !majuscule) {
+        commande(window, idnouvelle);
+        return true;
+    }
     if (ctrl || !anymode(modeappli::jeu)) return false;
     if (touche == 'N') {
         if (jeu.verrousboutons > 0) {
             bipsrefus();
         } else {
-            appliquer(partie.demandeniveau(!majuscule));
+            appliquer(partie.demandeniveau(false));
         }
         return true;
     }

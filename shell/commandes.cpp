@@ -12,6 +12,7 @@
 #include "shell/jeu.h"
 #include "shell/menucles.h"
 #include "shell/miseenpage.h"
+#include "shell/nouvelle.h"
 #include "shell/paramdemarrage.h"
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
@@ -261,6 +262,7 @@ void executer(HWND window, short id) {
         break;
     }
     default:
+        commandenouvelle(window, id);
         break;
     }
 }

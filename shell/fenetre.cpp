@@ -18,6 +18,7 @@
 #include "shell/menucles.h"
 #include "shell/miseenpage.h"
 #include "shell/niveauchoix.h"
+#include "shell/nouvelle.h"
 #include "shell/paramdefaut.h"
 #include "shell/paramdemarrage.h"
 #include "shell/peinture.h"
@@ -139,6 +140,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (!principale) return false;
         KillTimer(window, timerchrono);
         KillTimer(window, timertaille);
+        annulenouvelle();
         fermemenu();
         cacheaide();
         destrucursou();
@@ -190,13 +192,14 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (wParam == timereffacement && principale) finsignaleffacer();
         if (wParam == timertaille && principale) tailleassise(window);
         if (wParam == timerconflits && principale) finconflits();
+        if (wParam == timernouvelle && principale) surveillenouvelle(window);
         if (wParam == timerrepos && principale) {
             tooltip.reposatteint(window);
             survolbulle(window, false);
         }
         return true;
     case WM_KEYDOWN:
-        if (principale && touchemenu(wParam)) return true;
+        if (principale && (touchenouvelle(wParam) || touchemenu(wParam))) return true;
         return principale && (toucheregles(jeu.fenetre, wParam) || touchejeu(jeu.fenetre, wParam));
     case WM_SYSKEYDOWN:
         // Windows sends F10 (Shift+F10: the menu) as a system key.

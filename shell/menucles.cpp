@@ -5,6 +5,7 @@
 #include "shell/clagdtooltip.h"
 #include "shell/clavier.h"
 #include "shell/etatjeu.h"
+#include "shell/nouvelle.h"
 
 #include "platform/messagebox/work_area.h"
 
@@ -17,11 +18,6 @@ namespace {
 
 constexpr const char* classemenu = "VORAMENU";
 constexpr int hauteurligne = 18;
-
-struct lignemenu {
-    short id;
-    std::string texte;
-};
 
 struct etatmenu {
     HWND fenetre = nullptr;
@@ -40,6 +36,9 @@ std::vector<lignemenu> lignesdumenu() {
     for (const short id : commandes) {
         const std::string t = tooltip.textede(id);
         if (!t.empty()) l.push_back({id, t});
+        if (id == idniveau) {
+            for (lignemenu& n : lignesnouvelle()) l.push_back(std::move(n));
+        }
     }
     const std::pair<short, const char*> aides[] = {{idindice, "aide.menu.indice"},
                                                    {idverifie, "aide.menu.verif"},
@@ -128,10 +127,14 @@ bool classeprete(HINSTANCE instance) {
 } // namespace
 
 void ouvremenu(HWND principale, POINT p) {
+    ouvrelignes(principale, p, lignesdumenu());
+}
+
+void ouvrelignes(HWND principale, POINT p, std::vector<lignemenu> lignes) {
     fermemenu();
-    if (!classeprete(jeu.instance)) return;
+    if (lignes.empty() || !classeprete(jeu.instance)) return;
     menu.principale = principale;
-    menu.lignes = lignesdumenu();
+    menu.lignes = std::move(lignes);
     menu.choisie = 0;
     menu.fenetre =
         CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, classemenu, "", WS_POPUP | WS_BORDER, 0,

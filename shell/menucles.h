@@ -8,9 +8,22 @@
 
 #include "platform/win32.h"
 
+#include <string>
+#include <vector>
+
+// A line of a popup menu: the command its choice posts to the main window
+// (WM_COMMAND) and its text.
+struct lignemenu {
+    short id;
+    std::string texte;
+};
+
 // Open the menu with its top-left corner at screen point p (kept inside the
 // work area); the main window gets its commands.
 void ouvremenu(HWND principale, POINT p);
+// Open a popup menu of lines of one's own (the new grid's picker) the same
+// way, with the same keys; choosing a line posts its command.
+void ouvrelignes(HWND principale, POINT p, std::vector<lignemenu> lignes);
 bool menuouvert();
 void fermemenu();
 // A key for the open menu; false when the menu is closed or the key is not

@@ -118,18 +118,22 @@ RECT zonetravail() {
 }
 
 gabaritfenetre gabaritcourant() {
+    return gabaritdelagrille(partie.grille());
+}
+
+gabaritfenetre gabaritdelagrille(clagrivora& grille) {
     gabaritfenetre g;
-    partie.grille().fautcoordentableaux();
-    if (partie.grille().faitcoord()) {
+    grille.fautcoordentableaux();
+    if (grille.faitcoord()) {
         short x1 = 0;
         short y1 = 0;
         short x2 = 0;
         short y2 = 0;
-        partie.grille().posicadremax(x1, y1, x2, y2);
+        grille.posicadremax(x1, y1, x2, y2);
         g.e = etenduegrille{s16(std::abs(x1)), s16(std::abs(x2)), s16(std::abs(y2)),
                             s16(std::abs(y1))};
     }
-    g.pas = partie.grille().gettaillepix();
+    g.pas = grille.gettaillepix();
     const clawinregion cadre(jeu.fenetre);
     g.dx = cadre.getdx();
     g.dy = cadre.getdy();
@@ -145,6 +149,8 @@ short taillemaxiecran() {
 void rentrefenetre(SIZE taille) {
     const RECT z = zonetravail();
     if (taille.cx > z.right - z.left || taille.cy > z.bottom - z.top) return;
-    partie.parametres().left = s16(std::clamp<long>(partie.parametres().left, z.left, z.right - taille.cx));
-    partie.parametres().top = s16(std::clamp<long>(partie.parametres().top, z.top, z.bottom - taille.cy));
+    partie.parametres().left =
+        s16(std::clamp<long>(partie.parametres().left, z.left, z.right - taille.cx));
+    partie.parametres().top =
+        s16(std::clamp<long>(partie.parametres().top, z.top, z.bottom - taille.cy));
 }

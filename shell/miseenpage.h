@@ -8,6 +8,8 @@
 #include "shell/regions.h"
 #include "shell/taillecase.h"
 
+class clagrivora;
+
 struct miseenpage {
     short originex = 0; // client pixel of the grid's local origin
     short originey = 0;
@@ -42,6 +44,8 @@ RECT zonetravail();
 // What the play window is made of now: the grid in play at its cell size,
 // the window's frame, the button column.
 gabaritfenetre gabaritcourant();
+// The same for grid g in play (its cells measured at g's cell size).
+gabaritfenetre gabaritdelagrille(clagrivora& g);
 // The largest cell size whose play window fits in the work area.
 short taillemaxiecran();
 // Moves the stored window position so that a play window of this outer size

@@ -64,7 +64,9 @@ void decorecolonne(HDC dc) {
     const int m0 = SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, 0xFF0000);
     TextOutA(dc, c, colonne.premierey - 16, "V.3.6", 5);
-    if (colonne.grillesy > 0 && partie.parametres().grillecourante > 0) {
+    // The generated grid has no button to mark.
+    if (colonne.grillesy > 0 && partie.parametres().grillecourante > 0 &&
+        partie.parametres().grillecourante <= partie.parametres().nbgrilles) {
         const int y = colonne.grillesy + partie.parametres().grillecourante * colonne.hauteur -
                       colonne.hauteur * 4 / 10 - 8;
         TextOutA(dc, 75, y, "*", 1);

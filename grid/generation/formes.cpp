@@ -54,6 +54,12 @@ bool centresdelaforme(const std::string& description, std::vector<solver::latpoi
     return !centres.empty();
 }
 
+std::string descriptiondescentres(const std::vector<std::string>& hexagones) {
+    std::string d = "centres";
+    for (const std::string& h : hexagones) d += " " + (h.empty() ? std::string("AD") : h);
+    return d;
+}
+
 std::string chemindupoint(solver::latpoint p) {
     std::string chemin(static_cast<size_t>(p.a < 0 ? -p.a : p.a), p.a < 0 ? 'D' : 'A');
     chemin.append(static_cast<size_t>(p.b < 0 ? -p.b : p.b), p.b < 0 ? 'E' : 'B');

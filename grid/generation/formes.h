@@ -20,6 +20,11 @@ namespace grillegen {
 // Returns false, leaving centres empty, for an unknown family or a bad size.
 bool centresdelaforme(const std::string& description, std::vector<solver::latpoint>& centres);
 
+// The description ("centres P Q ...") of the shape whose hexagon centres are
+// the lattice paths of hexagones, in any path notation (the origin, whose
+// path is empty, written "AD": a step there and back).
+std::string descriptiondescentres(const std::vector<std::string>& hexagones);
+
 // The expanded lattice path of a point ("AAB" for (2, 1), "" for the origin).
 std::string chemindupoint(solver::latpoint p);
 

@@ -6,15 +6,34 @@
 
 namespace grillegen {
 
-bool generegrille(const std::string& forme, std::uint32_t graine, grillegeneree& out) {
+namespace {
+
+bool grilledelaforme(const std::string& forme, clagrivora& g) {
     std::vector<solver::latpoint> centres;
     if (!centresdelaforme(forme, centres)) return false;
-    clagrivora g;
     grilledescentres(centres, g);
-    const solver::shape s = formedelagrille(g);
+    return true;
+}
+
+} // namespace
+
+bool prepareforme(const std::string& forme, formeagenerer& out) {
+    clagrivora g;
+    if (!grilledelaforme(forme, g)) return false;
+    out.forme = formedelagrille(g);
     g.declassecalc();
-    out.puzzle = solver::generate(s, graine, g.getdeclassement());
-    if (out.puzzle.solution.empty()) return false;
+    out.correction = g.getdeclassement();
+    return true;
+}
+
+bool textesdelagrille(const std::string& forme, const solver::generated_puzzle& puzzle,
+                      grillegeneree& out) {
+    if (puzzle.solution.empty()) return false;
+    clagrivora g;
+    if (!grilledelaforme(forme, g)) return false;
+    formedelagrille(g);
+    g.declassecalc();
+    out.puzzle = puzzle;
     lichavo textes;
     textesgroupes(g, out.puzzle, &textes);
     out.textes.clear();
@@ -22,6 +41,12 @@ bool generegrille(const std::string& forme, std::uint32_t graine, grillegeneree&
     out.nbcases = g.getnbcases();
     out.nbhexas = g.getnbhexacompletes();
     return true;
+}
+
+bool generegrille(const std::string& forme, std::uint32_t graine, grillegeneree& out) {
+    formeagenerer f;
+    if (!prepareforme(forme, f)) return false;
+    return textesdelagrille(forme, solver::generate(f.forme, graine, f.correction), out);
 }
 
 } // namespace grillegen

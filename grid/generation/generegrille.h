@@ -17,9 +17,27 @@ struct grillegeneree {
     short nbhexas = 0; // complete hexagons of the grid
 };
 
-// Generate a puzzle on the grid of the shape (see centresdelaforme) from the
-// seed: the same shape and seed give the same texts. False for a bad shape or
-// a shape without any filling.
+// What the generator needs of a shape: the grid's cells and groups, and the
+// shape's level correction.
+struct formeagenerer {
+    solver::shape forme{0, {}};
+    int correction = 0;
+};
+
+// The shape of the description (see centresdelaforme) ready for the
+// generator; false for a bad description.
+bool prepareforme(const std::string& forme, formeagenerer& out);
+
+// The grid of the description with a puzzle generated on its prepared shape:
+// out takes the puzzle, the grouped texts and the counts. False for a bad
+// description or a puzzle without a filling (a stopped generation).
+bool textesdelagrille(const std::string& forme, const solver::generated_puzzle& puzzle,
+                      grillegeneree& out);
+
+// Generate a puzzle on the grid of the shape from the seed: the same shape
+// and seed give the same texts. False for a bad shape or a shape without any
+// filling. The preparation and the texts use the grid model; only
+// solver::generate runs between them, so that it may run on another thread.
 bool generegrille(const std::string& forme, std::uint32_t graine, grillegeneree& out);
 
 } // namespace grillegen

@@ -22,15 +22,22 @@ constexpr std::array<short, level_count + 1> thresholds{75, 75, 80, 85, 90, 95, 
 // refused, which bounds the time spent on large shapes.
 constexpr long uniqueness_nodes = 20000;
 
+bool stopped(const std::atomic<bool>* stop) {
+    return stop != nullptr && stop->load(std::memory_order_relaxed);
+}
+
 // Removes givens in `order` while the puzzle stays solvable within each tier ceiling in turn
 // (1, 2, 3, 4, then any reasoning with one solution). Returns the removed cells in removal order
-// and, for each ceiling t, how many had been removed when phase t ended.
+// and, for each ceiling t, how many had been removed when phase t ended. Stops early, the
+// sequence left incomplete, once `stop` is set.
 std::vector<int> removal_sequence(const shape& s, cellvalues givens, std::vector<int> order,
-                                  std::array<int, tier_count + 1>& phase_end) {
+                                  std::array<int, tier_count + 1>& phase_end,
+                                  const std::atomic<bool>* stop) {
     std::vector<int> removed;
     for (int t = 1; t <= tier_count; ++t) {
         std::vector<int> kept;
         for (int c : order) {
+            if (stopped(stop)) return removed;
             const auto value = givens[c];
             givens[c] = 0;
             bool unique = false;
@@ -69,10 +76,11 @@ long effort_after(const shape& s, const cellvalues& solution, const std::vector<
 // two within the first phase (`singles` removals), the others spread evenly over the rest, the
 // last at its end. Then, from the next to last level down, a level's cut moves earlier (pushing
 // the cuts below it along, the first level's staying above 0) while it takes more effort than
-// the next level, or, for the next to last, more than four fifths of the last one's.
+// the next level, or, for the next to last, more than four fifths of the last one's. Gives up,
+// with the cuts reached so far, once `stop` is set.
 std::vector<int> level_cuts(const shape& s, const cellvalues& solution,
                             const std::vector<int>& removed, int singles,
-                            const std::vector<int>& levels) {
+                            const std::vector<int>& levels, const std::atomic<bool>* stop) {
     const int k = static_cast<int>(levels.size());
     const int total = static_cast<int>(removed.size());
     const bool room = total - std::min(singles, total - (k - 2)) >= k - 2 && total >= k;
@@ -89,6 +97,7 @@ std::vector<int> level_cuts(const shape& s, const cellvalues& solution,
             return j == k - 2 ? effort[j] * 5 > effort[j + 1] * 4 : effort[j] > effort[j + 1];
         };
         while (too_hard() && cut[j] - j > 1) {
+            if (stopped(stop)) return cut;
             --cut[j];
             effort[j] = effort_after(s, solution, removed, cut[j]);
             for (int i = j - 1; i >= 0 && cut[i] >= cut[i + 1]; --i) {
@@ -110,7 +119,8 @@ int effective_level(int level, int correction) {
     return level == level_count ? level_count : std::min(level_count - 1, level + correction);
 }
 
-generated_puzzle generate(const shape& s, std::uint32_t seed, int correction) {
+generated_puzzle generate(const shape& s, std::uint32_t seed, int correction,
+                          const std::atomic<bool>* stop) {
     generated_puzzle p;
     p.correction = std::clamp(correction, 0, 3);
     std::mt19937 rng(seed);
@@ -126,7 +136,7 @@ generated_puzzle generate(const shape& s, std::uint32_t seed, int correction) {
     for (int i = n - 1; i > 0; --i) std::swap(order[i], order[rng() % (i + 1)]);
 
     std::array<int, tier_count + 1> phase_end{};
-    const auto removed = removal_sequence(s, p.solution, order, phase_end);
+    const auto removed = removal_sequence(s, p.solution, order, phase_end, stop);
 
     // Level l shows every cell except the first cut[l] removed; the levels no game level applies
     // share the cut of the first one applied.
@@ -135,7 +145,11 @@ generated_puzzle generate(const shape& s, std::uint32_t seed, int correction) {
         const int e = effective_level(l, p.correction);
         if (levels.empty() || levels.back() != e) levels.push_back(e);
     }
-    const auto cuts = level_cuts(s, p.solution, removed, phase_end[1], levels);
+    const auto cuts = level_cuts(s, p.solution, removed, phase_end[1], levels, stop);
+    if (stopped(stop)) {
+        p.solution.clear();
+        return p;
+    }
     std::array<int, level_count + 1> cut{};
     for (int l = 1; l <= level_count; ++l) {
         const auto at = std::lower_bound(levels.begin(), levels.end(), l);
@@ -153,6 +167,10 @@ generated_puzzle generate(const shape& s, std::uint32_t seed, int correction) {
         p.codes[removed[i]] = code;
     }
     for (int l = 1; l <= level_count; ++l) {
+        if (stopped(stop)) {
+            p.solution.clear();
+            return p;
+        }
         const auto givens = givens_at(p, l);
         p.givens[l] = static_cast<int>(
             std::count_if(givens.begin(), givens.end(), [](std::uint8_t v) { return v != 0; }));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -42,7 +43,10 @@ struct generated_puzzle {
 // allows it, the game levels that apply different thresholds show strictly fewer givens from
 // one to the next, their effort never falls, and level 7 takes at least a quarter more effort
 // than level 6 (earlier cuts for levels 3 to 6 are tried until this holds).
-generated_puzzle generate(const shape& s, std::uint32_t seed, int correction = 0);
+// A non-null `stop` is read between removal steps: once it is set the work ends soon and the
+// puzzle returned has an empty solution; while it stays clear the result is the same as without it.
+generated_puzzle generate(const shape& s, std::uint32_t seed, int correction = 0,
+                          const std::atomic<bool>* stop = nullptr);
 
 // The givens shown at a game level (1..7) of a puzzle: the values of the cells whose code reaches
 // the threshold of the level's effective level; level 7 of a puzzle without level 7 shows the

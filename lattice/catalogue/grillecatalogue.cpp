@@ -26,22 +26,28 @@ short grilledef(const char* name) {
     return 0;
 }
 
+short grilletextesload(clagrivora* page, const char* name, const lichavo& textes, short level) {
+    if (page == nullptr) return 0;
+    lichavo lignes;
+    for (short i = 1; i <= textes.effectif(); ++i) developgroupe(textes.adr(i), &lignes);
+    // Building from the lines empties the grid, its name included; the
+    // grid keeps its copy of the lines.
+    page->setfromgrivecdef(&lignes);
+    page->setnom(name);
+    if (level > 0) page->bonsniveaux(level);
+    page->fautunetabledescases();
+    page->fautunetablevoisiquinze();
+    page->fautappliquerniveau();
+    page->ajustepossicase();
+    return page->getnbcases() > 0 ? 1 : 0;
+}
+
 short grilleload(short slot, clagrivora* page, const char* name) {
     ligridef.clear();
     nigridef = 0;
     short charge = 0;
     if (page && slot >= 0 && slot < nbgrilleslots && grilledef(name)) {
-        lichavo lignes;
-        for (short i = 1; i <= ligridef.effectif(); ++i) developgroupe(ligridef.adr(i), &lignes);
-        // Building from the lines empties the grid, its name included; the
-        // grid keeps its copy of the lines.
-        page->setfromgrivecdef(&lignes);
-        page->setnom(name);
-        if (nigridef > 0) page->bonsniveaux(nigridef);
-        page->fautunetabledescases();
-        page->fautunetablevoisiquinze();
-        page->fautappliquerniveau();
-        page->ajustepossicase();
+        grilletextesload(page, name, ligridef, nigridef);
         charge = 1;
     }
     ligridef.clear();

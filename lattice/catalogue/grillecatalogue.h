@@ -33,6 +33,11 @@ short grilledef(const char* name);
 // ends empty and nigridef holds the grid's level (0 when not loaded). Returns
 // 1 when loaded, else 0.
 short grilleload(short slot, clagrivora* page, const char* name);
+// Load a grid from its grouped definition texts into page, as grilleload
+// loads a catalogue grid: name and level (when positive) as the catalogue
+// would give them. The page must hold at least one cell afterwards; when it
+// does not (damaged texts), it is left empty and 0 is returned, else 1.
+short grilletextesload(clagrivora* page, const char* name, const lichavo& textes, short level);
 // Set nomdegrinu to the playable grids' names.
 void nomgrinit();
 // g becomes the name of the grid shown at start-up.

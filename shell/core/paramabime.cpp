@@ -31,18 +31,20 @@ bool estusr(std::string_view ligne) {
     return debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr =");
 }
 
-// A key the game writes (or wrote): the settings, the records ("rec"), and
-// per grid "gv" + i + ":" + letter, "tps" + i, "niv" + i, "aid" + i.
+// A key the game writes (or wrote): the settings, the records ("rec"), per
+// grid "gv" + i + ":" + letter, "tps" + i, "niv" + i, "aid" + i, and the
+// generated grid's "nv..." lines.
 bool cleconnue(std::string_view ligne) {
     const size_t egal = ligne.find('=');
     if (egal == std::string_view::npos) return false;
     std::string cle(sansblancs(ligne.substr(0, egal)));
     for (char& ch : cle) ch = carminu(ch);
-    static const std::array<const char*, 14> reglages = {"ver",  "lng", "gri",  "tca",  "top",
-                                                         "left", "vcr", "cmpd", "chro", "cviz",
-                                                         "surl", "cpt", "net",  "rec"};
+    static const std::array<const char*, 20> reglages = {
+        "ver",  "lng", "gri", "tca", "top", "left", "vcr", "cmpd",  "chro",  "cviz",
+        "surl", "cpt", "net", "rec", "nvf", "nvg",  "nvl", "nvtps", "nvniv", "nvaid"};
     if (std::find(reglages.begin(), reglages.end(), cle) != reglages.end()) return true;
-    for (const char* prefixe : {"gv", "tps", "niv", "aid"}) {
+    if (cle.size() == 6 && cle.compare(0, 5, "nvgv:") == 0) return true;
+    for (const char* prefixe : {"gv", "tps", "niv", "aid", "nvt"}) {
         const std::string p(prefixe);
         if (cle.size() > p.size() && cle.compare(0, p.size(), p) == 0 && cle[p.size()] >= '0' &&
             cle[p.size()] <= '9')

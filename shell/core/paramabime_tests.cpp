@@ -51,6 +51,7 @@ TEST(Contenuabime, WhatTheGameWroteIsNoDamage) {
         "ver=3.6\r\ninconnu=1\r\nautre chose\r\n",
         "rec=3,0,125,20261209,Gr1\r\n",
         "aid2=1,0,0\r\n",
+        "nvf=triangle 5\r\nnvt1=X\r\nnvgv:A=a\r\n",
     };
     for (const std::string& s : sain) EXPECT_FALSE(contenuabime(s)) << s.substr(0, 60);
 }

@@ -115,11 +115,24 @@ void ecrit(std::string& out, const std::string& ligne) {
     out += "\r\n";
 }
 
+// Grid i's state in pieces (pieces + "A".."Z"), its time and its level.
+void ecritgrille(std::string& out, const claparamuser& state, short i, const std::string& pieces,
+                 const std::string& temps, const std::string& niveau, const std::string& aide) {
+    const std::string etat = state.etats.adr(i) ? state.etats.adr(i) : "";
+    for (size_t debut = 0, k = 0; debut < etat.size() && k < 26; debut += longueurpiece, ++k)
+        ecrit(out, pieces + static_cast<char>('A' + k) + "=" + etat.substr(debut, longueurpiece));
+    const std::int32_t secondes = state.chronos.getsec(i);
+    if (state.chronoaffiche && secondes > 0) ecrit(out, temps + "=" + std::to_string(secondes));
+    if (const short n = niveauchoisi(state, i)) ecrit(out, niveau + "=" + std::to_string(n));
+    if (yadesaides(aidesde(state, i))) ecrit(out, aide + "=" + valeuraides(aidesde(state, i)));
+}
+
 } // namespace
 
 claparamuser::claparamuser(short grilles)
-    : nbgrilles(std::max<short>(grilles, 0)), niveaux(static_cast<size_t>(nbgrilles), 0),
-      chronos(nbgrilles), aides(static_cast<size_t>(nbgrilles), aidesgrille{}) {}
+    : nbgrilles(std::max<short>(grilles, 0)), niveaux(static_cast<size_t>(nbgrilles) + 1, 0),
+      chronos(static_cast<short>(nbgrilles + 1)),
+      aides(static_cast<size_t>(nbgrilles) + 1, aidesgrille{}) {}
 
 void nomfichierparam(gstring& out) {
     titreprogramme(out);
@@ -136,7 +149,8 @@ short taillenviron(short size) {
 }
 
 void memogrilluser(claparamuser& state, short i, const char* text) {
-    if (i < 1 || i > state.nbgrilles) return;
+    const bool nouvelle = i == state.numeronouvelle() && state.nouvelle.presente();
+    if (i < 1 || (i > state.nbgrilles && !nouvelle)) return;
     while (state.etats.effectif() < i) state.etats.paddvide();
     state.etats.modif(i, text ? text : "");
 }
@@ -204,10 +218,45 @@ std::optional<std::string> ligneclerecord(const std::string& ligne) {
     return sansblancs(ligne.substr(egal + 1));
 }
 
+// Whether text is a grouped definition text of a generated grid.
+bool textenouvellevalide(const std::string& text) {
+    if (text.empty() || text.size() > 200) return false;
+    for (const char ch : text) {
+        const bool lettre = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+        if (!lettre && !(ch >= '0' && ch <= '9') && ch != '%' && ch != ',') return false;
+    }
+    return true;
+}
+
+// The generated grid's lines "nvf", "nvg", "nvl" and "nvt1".. when all good.
+void lisnouvelle(claparamuser& state, const clesfichier& f) {
+    grillenouvelle g;
+    std::int64_t n = 0;
+    const std::string* forme = f.valeur("nvf");
+    if (!forme || forme->empty() || forme->size() > formenouvellemax) return;
+    for (const char ch : *forme)
+        if (static_cast<unsigned char>(ch) < ' ' || static_cast<unsigned char>(ch) > '~') return;
+    g.forme = *forme;
+    if (!f.entier("nvg", 0, 4294967295LL, n)) return;
+    g.graine = static_cast<std::uint32_t>(n);
+    if (!f.entier("nvl", 1, 7, n)) return;
+    g.niveau = static_cast<short>(n);
+    for (short i = 1; i <= textesnouvellemax; ++i) {
+        const std::string* t = f.valeur("nvt" + std::to_string(i));
+        if (!t) break;
+        if (!textenouvellevalide(*t)) return;
+        g.textes.push_back(*t);
+    }
+    if (!g.textes.empty()) state.nouvelle = std::move(g);
+}
+
 void lisreglages(claparamuser& state, const clesfichier& f) {
     std::int64_t n = 0;
+    lisnouvelle(state, f);
+    const short dernieregrille =
+        state.nouvelle.presente() ? state.numeronouvelle() : state.nbgrilles;
     if (const std::string* v = f.valeur("gri")) {
-        if (entierstrict(v->substr(0, v->find(' ')), 1, state.nbgrilles, n))
+        if (entierstrict(v->substr(0, v->find(' ')), 1, dernieregrille, n))
             state.grillecourante = static_cast<short>(n);
     }
     if (f.entier("top", 1, 32767, n)) state.top = static_cast<short>(n);
@@ -226,24 +275,38 @@ void lisreglages(claparamuser& state, const clesfichier& f) {
         if (f.entier("niv" + std::to_string(i), 1, 7, n))
             fixeniveauchoisi(state, i, static_cast<short>(n));
     }
+    if (state.nouvelle.presente() && f.entier("nvniv", 1, 7, n))
+        fixeniveauchoisi(state, state.numeronouvelle(), static_cast<short>(n));
+}
+
+// A state of play from its pieces prefix + "a".."z", empty when damaged.
+std::string etatenpieces(const clesfichier& f, const std::string& prefixe) {
+    std::string etat;
+    for (char lettre = 'a'; lettre <= 'z'; ++lettre) {
+        const std::string* piece = f.valeur(prefixe + lettre);
+        if (!piece || etat.size() + piece->size() > static_cast<size_t>(longueuretatmax)) break;
+        etat += *piece;
+    }
+    return etatvalide(etat) ? etat : std::string();
 }
 
 // Every grid's state from its "gv" pieces and its time from "tps".
 void lisgrilles(claparamuser& state, const clesfichier& f) {
     std::int64_t n = 0;
     for (short i = 1; i <= state.nbgrilles; ++i) {
-        std::string etat;
-        for (char lettre = 'a'; lettre <= 'z'; ++lettre) {
-            const std::string* piece = f.valeur("gv" + std::to_string(i) + ":" + lettre);
-            if (!piece || etat.size() + piece->size() > static_cast<size_t>(longueuretatmax)) break;
-            etat += *piece;
-        }
-        memogrilluser(state, i, etatvalide(etat) ? etat.c_str() : "");
+        memogrilluser(state, i, etatenpieces(f, "gv" + std::to_string(i) + ":").c_str());
         if (f.entier("tps" + std::to_string(i), 0, entiermax, n))
             state.chronos.grille(i).ajoutsec(static_cast<std::int32_t>(n));
         if (const std::string* a = f.valeur("aid" + std::to_string(i)))
             fixeaides(state, i, lisaides(*a).value_or(aidesgrille{}));
     }
+    if (!state.nouvelle.presente()) return;
+    const short g = state.numeronouvelle();
+    memogrilluser(state, g, etatenpieces(f, "nvgv:").c_str());
+    if (f.entier("nvtps", 0, entiermax, n))
+        state.chronos.grille(g).ajoutsec(static_cast<std::int32_t>(n));
+    if (const std::string* a = f.valeur("nvaid"))
+        fixeaides(state, g, lisaides(*a).value_or(aidesgrille{}));
 }
 
 // The old layout: the current grid's state inside "gri" ("gri=2 1230"),
@@ -268,8 +331,9 @@ bool getparamuser(claparamuser& state, const char* path) {
     state.grillecourante = 0;
     state.etats.clear();
     state.lignesusr.clear();
+    state.nouvelle = {};
     std::fill(state.niveaux.begin(), state.niveaux.end(), short(0));
-    for (short i = 1; i <= state.nbgrilles; ++i) state.chronos.grille(i).clear();
+    for (short i = 1; i <= state.numeronouvelle(); ++i) state.chronos.grille(i).clear();
     std::fill(state.aides.begin(), state.aides.end(), aidesgrille{});
     state.records.clear();
 
@@ -318,23 +382,16 @@ std::string contenuparamuser(const claparamuser& state) {
     ecrit(out, std::string("surl=") + (state.surligne ? "1" : "0"));
     ecrit(out, std::string("cpt=") + (state.comptes ? "1" : "0"));
     ecrit(out, std::string("net=") + (state.nettoiemarques ? "1" : "0"));
-    const short dernier = std::max(state.etats.effectif(), state.nbgrilles);
-    for (short i = 1; i <= dernier; ++i) {
-        const std::string etat = state.etats.adr(i) ? state.etats.adr(i) : "";
-        const std::string numero = std::to_string(i);
-        for (size_t debut = 0, k = 0; debut < etat.size() && k < 26; debut += longueurpiece, ++k) {
-            ecrit(out, "gv" + numero + ":" + static_cast<char>('A' + k) + "=" +
-                           etat.substr(debut, longueurpiece));
-        }
-        if (i <= state.nbgrilles) {
-            const std::int32_t secondes = state.chronos.getsec(i);
-            if (state.chronoaffiche && secondes > 0)
-                ecrit(out, "tps" + numero + "=" + std::to_string(secondes));
-            if (const short niveau = niveauchoisi(state, i))
-                ecrit(out, "niv" + numero + "=" + std::to_string(niveau));
-            if (yadesaides(aidesde(state, i)))
-                ecrit(out, "aid" + numero + "=" + valeuraides(aidesde(state, i)));
-        }
+    for (short i = 1; i <= state.nbgrilles; ++i)
+        ecritgrille(out, state, i, "gv" + std::to_string(i) + ":", "tps" + std::to_string(i),
+                    "niv" + std::to_string(i), "aid" + std::to_string(i));
+    if (state.nouvelle.presente()) {
+        ecrit(out, "nvf=" + state.nouvelle.forme);
+        ecrit(out, "nvg=" + std::to_string(state.nouvelle.graine));
+        ecrit(out, "nvl=" + std::to_string(state.nouvelle.niveau));
+        for (size_t i = 0; i < state.nouvelle.textes.size(); ++i)
+            ecrit(out, "nvt" + std::to_string(i + 1) + "=" + state.nouvelle.textes[i]);
+        ecritgrille(out, state, state.numeronouvelle(), "nvgv:", "nvtps", "nvniv", "nvaid");
     }
     for (const recordgrille& r : state.records)
         if (recordvalide(r)) ecrit(out, "rec=" + valeurrecord(r));

@@ -34,6 +34,9 @@
 #include "foundation/gstring.h"
 #include "foundation/lichavo.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 // Cell sizes: the default, the bounds and the step of the four usual
@@ -49,6 +52,23 @@ inline constexpr short longueuretatmax = 26 * longueurpiece;
 // The most "usr=" lines a file keeps (the first ones; the lists' indices are
 // 16-bit).
 inline constexpr short lignesusrmax = 32000;
+
+// The most definition texts a generated grid keeps ("nvt1".."nvt400"), and
+// the longest shape description ("centres" and a path per hexagon).
+inline constexpr short textesnouvellemax = 400;
+inline constexpr std::size_t formenouvellemax = 4000;
+
+// The generated grid kept beside the catalogue's: how it was made and its
+// grouped definition texts, so that it loads without being made again. Its
+// state of play, chosen level and chronometer are those of grid number
+// numeronouvelle. Present when it has texts.
+struct grillenouvelle {
+    std::string forme;               // "nvf": the shape's description
+    std::uint32_t graine = 0;        // "nvg": the generator's seed
+    short niveau = 0;                // "nvl": the level it was made for, 1..7
+    std::vector<std::string> textes; // "nvt1", "nvt2", ...
+    bool presente() const { return !textes.empty(); }
+};
 
 // The shell state kept in the parameter file. The initial values are the
 // defaults.
@@ -72,8 +92,13 @@ struct claparamuser {
     lichavo lignesusr;                 // the "usr=" lines, written back unchanged
     std::vector<short> niveaux;        // "niv" + i: grid i's chosen level, 0 = built-in
     chronogrilles chronos;             // "tps" + i: grid i's chronometer
-    std::vector<aidesgrille> aides;    // "aid" + i: the help used on grid i
+    std::vector<aidesgrille> aides;    // "aid" + i ("nvaid"): the help used on grid i
     std::vector<recordgrille> records; // "rec": the best times, in the order kept
+    grillenouvelle nouvelle;           // the generated grid, when there is one
+    // The generated grid's number, after the catalogue's grids: its entries
+    // in etats, niveaux, chronos and aides ("nvgv", "nvniv", "nvtps" and
+    // "nvaid" in the file).
+    short numeronouvelle() const { return static_cast<short>(nbgrilles + 1); }
 };
 
 // The parameter file's name: the program title followed by ".TXT".
@@ -84,7 +109,8 @@ void nomfichierparam(gstring& out);
 short taillenviron(short size);
 
 // Pad the saved states with empty entries up to i, then make entry i text.
-// i outside 1..nbgrilles stores nothing.
+// i outside 1..nbgrilles stores nothing, but for numeronouvelle when there
+// is a generated grid.
 void memogrilluser(claparamuser& state, short i, const char* text);
 // out becomes grid i's saved state, empty when there is none.
 void grilluserfromram(const claparamuser& state, gstring& out, short i);
@@ -108,7 +134,10 @@ void fixeaides(claparamuser& state, short i, const aidesgrille& counts);
 // "usr=" lines, kept whatever their length) are ignored, the first of duplicated keys counts, only
 // the first lignesusrmax "usr=" lines are kept, and reading stops after 16 MiB. Every valid "rec="
 // line counts (the fastest of two for the same grid, level and help), up to recordsmax; a record or
-// help count line that does not read whole is dropped. Returns whether the file could be read. (The
+// help count line that does not read whole is dropped. The generated grid is read only when its
+// shape, seed, level and texts are all good (texts of letters, digits, "%" and commas, numbered
+// from 1 without a gap); otherwise it is dropped with its state, and "gri" naming it counts as
+// absent. Returns whether the file could be read. (The
 // shell keeps aside a file from which this would lose more than bad values: paramabime.h.)
 bool getparamuser(claparamuser& state, const char* path);
 

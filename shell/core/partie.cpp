@@ -34,6 +34,22 @@ std::string nomgrille(short number) {
     return {};
 }
 
+// Grid g built from the generated grid's texts at its level; false when they
+// make no grid.
+bool grilledenouvelle(const grillenouvelle& n, clagrivora& g) {
+    lichavo textes;
+    for (const std::string& t : n.textes) textes.padd(t.c_str());
+    return grilletextesload(&g, n.forme.c_str(), textes, n.niveau) != 0;
+}
+
+// Whether g holds a value the player entered or a pencil mark.
+bool aentrees(const clagrivora& g) {
+    if (g.yadespossusers() != 0) return true;
+    for (short c = 1; c <= g.getnbcases(); ++c)
+        if (!g.casestvide(c) && !g.casestfixe(c)) return true;
+    return false;
+}
+
 questionjeu ouinon(short numero, questionjeu::icone icone, short pardefaut = 1) {
     questionjeu q;
     q.numero = numero;
@@ -86,8 +102,10 @@ std::array<short, 7> clapartie::placeslibres() const {
 }
 
 std::string clapartie::clegrille() const {
-    if (!anymode(modeappli::jeu) || param.grillecourante <= 0) return {};
-    return nomgrille(param.grillecourante);
+    const short g = param.grillecourante;
+    if (!anymode(modeappli::jeu) || g <= 0) return {};
+    if (g == param.numeronouvelle()) return param.nouvelle.forme;
+    return nomgrille(g);
 }
 
 void clapartie::noteaide(genreaide g) {
@@ -321,10 +339,18 @@ effets clapartie::basculemarque(short v) {
 
 effets clapartie::charge(short number, const char* definition) {
     effets e;
-    const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
-    if (nom.empty()) return e;
-    if (anymode(modeappli::jeu)) laissegrille();
-    if (grilleload(0, &grillejeu, nom.c_str()) == 0) return e;
+    const bool nouvelle = definition == nullptr && number == param.numeronouvelle();
+    if (nouvelle) {
+        clagrivora essai;
+        if (!param.nouvelle.presente() || !grilledenouvelle(param.nouvelle, essai)) return e;
+        if (anymode(modeappli::jeu)) laissegrille();
+        grilledenouvelle(param.nouvelle, grillejeu);
+    } else {
+        const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
+        if (nom.empty()) return e;
+        if (anymode(modeappli::jeu)) laissegrille();
+        if (grilleload(0, &grillejeu, nom.c_str()) == 0) return e;
+    }
     param.grillecourante = number;
     modecourant = modeappli::jeu;
     curseur = false;
@@ -338,6 +364,37 @@ effets clapartie::charge(short number, const char* definition) {
     laissees.reprend(number, histo, marques);
     e.grillechargee = true;
     e.repeindre = true;
+    return e;
+}
+
+bool clapartie::nouvelleentamee() {
+    const short n = param.numeronouvelle();
+    if (!param.nouvelle.presente()) return false;
+    if (anymode(modeappli::jeu) && param.grillecourante == n) return aentrees(grillejeu);
+    clagrivora g;
+    if (!grilledenouvelle(param.nouvelle, g)) return false;
+    gstring etat;
+    grilluserfromram(param, etat, n);
+    restaureplateau(g, niveauchoisi(param, n), etat.adr());
+    g.debutmodaffichagrille();
+    return aentrees(g);
+}
+
+effets clapartie::prendnouvelle(grillenouvelle g) {
+    clagrivora essai;
+    if (!grilledenouvelle(g, essai)) return {};
+    const short n = param.numeronouvelle();
+    if (anymode(modeappli::jeu)) laissegrille();
+    // The grid left is kept: charge must not keep it again, over the new one.
+    param.grillecourante = 0;
+    param.nouvelle = std::move(g);
+    memogrilluser(param, n, "");
+    fixeniveauchoisi(param, n, param.nouvelle.niveau);
+    param.chronos.grille(n).clear();
+    laissees.oublie(n);
+    effets e = charge(n);
+    e.chronoazero = true;
+    e.niveauchange = true;
     return e;
 }
 

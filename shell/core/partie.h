@@ -105,8 +105,8 @@ public:
     std::array<short, 7> placeslibres() const;
     // Whether every cell of the grid in play holds a value.
     bool grillefinie() const;
-    // The key of the grid in play in the records: a catalogue grid's name;
-    // empty when no grid is in play.
+    // The key of the grid in play in the records: a catalogue grid's name,
+    // the generated grid's shape description; empty when no grid is in play.
     std::string clegrille() const;
     // Help of kind g given on the grid in play (a hint, a check of the
     // entries, a fill of the pencil marks): counted for that grid and saved
@@ -189,8 +189,18 @@ public:
     // undo history and markers as they were left (or as the parameter file
     // gave them). Nothing when the name is unknown.
     effets charge(short number, const char* definition = nullptr);
+    // Grid number param.numeronouvelle() loads the generated grid (nothing
+    // when there is none or its texts do not make a grid).
     // The same after message 5 (the grid in play again) or 4 (another).
     effets demandecharger(short number);
+    // Whether the generated grid holds player entries or pencil marks (in
+    // play, or in its saved state).
+    bool nouvelleentamee();
+    // Make g the generated grid, replacing the one kept (its state, level,
+    // chronometer, undo history and markers forgotten), and load it at its
+    // level as any grid is loaded; the grid left is kept as charge keeps it.
+    // Nothing, the grid in play untouched, when g's texts do not make a grid.
+    effets prendnouvelle(grillenouvelle g);
     // Message 16 with the next level's label (monter up, else down) and the
     // grid; a yes applies that level (changeniveau). Nothing outside play.
     effets demandeniveau(bool monter);

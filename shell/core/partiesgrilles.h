@@ -20,6 +20,8 @@ public:
     // When something is kept of grid i: history and points receive it, it is
     // forgotten, and true is returned. Otherwise both are left alone.
     bool reprend(short i, defairefaire& history, marqueurs& points);
+    // Forget what is kept of grid i.
+    void oublie(short i) { parties.erase(i); }
     // Forget everything kept.
     void vide() { parties.clear(); }
 

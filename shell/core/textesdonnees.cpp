@@ -233,6 +233,18 @@ const textecrypte textesdonnees[] = {
     {"aide.menu.verif.en", ";u<u\\!B'reEa<&;uZs<!"},
     {"aide.menu.notes.fr", "h Xle9vjulhHu<&;_0=rhZ_lu<49OrlSh5h\\X{uBhP=<&B_@X\\hjulh~_juNo"},
     {"aide.menu.notes.en", "<&rfj.lh Xle9vju<4PfNul]Sa<\"rqZ'jh9q<u~uB]<uY\"{"},
+    {"nouvelle.menu.fr", "B'jfr\205<8bQbXN4rfju<,"},
+    {"nouvelle.menu.en", "O\205hq^X9bu>h^o"},
+    {"nouvelle.retour.fr", "jfrh^o9fju<8_=K4Xu|u~u\\'Bh\340hj_<q%=~"},
+    {"nouvelle.retour.en", ">h^o9O<8_=K4XuQ_Zs<!%h{yrh\\"},
+    {"nouvelle.formeenjeu.fr", "<,B'jfrhrq<3r=p_<<%oYu<Orhj_"},
+    {"nouvelle.formeenjeu.en", "u<,B'Hh9q<\"j_@;?yrhlyP\"rh%<<!"},
+    {"nouvelle.forme.fr", "rJP,%qre5h_=K4<y"},
+    {"nouvelle.forme.en", "rJP,%qly5h_=K4<"},
+    {"nouvelle.remplace.fr", "lh\\X{ul*\012rPhBuY\"j_ZuBh _BhNqrhP={orhWup_<q%=~ujfrh^o9fju<_<Ore<4Pfr=Be<XNhH"},
+    {"nouvelle.remplace.en", "<$PoKe!\012|u fP&rh9!<[9!;hPq%!;uBh%qr#?yrh\\u>h^o9O<y%fHe<u\\!B're<XBh u\\&9f"},
+    {"nouvelle.encours.fr", "q\205hq\311ZyP\"<XNhZf9&<a<_\\qNfroX%bXN4rfju<,B'jfrhrq<\"B\351 _B_{'"},
+    {"nouvelle.encours.en", "Z_ u<XBhZf9&Ka<&PqZujQS_K'\\,<_<qr[<,B'H\205<8Me"},
 };
 
-const short nbtextesdonnees = 230;
+const short nbtextesdonnees = 242;
