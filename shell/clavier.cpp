@@ -44,7 +44,7 @@ short chiffre(WPARAM touche) {
 
 bool toucheoption(HWND window, WPARAM touche) {
     switch (touche) {
-    case 'H':
+    case 'V':
         commande(window, idoptionsurligne);
         return true;
     case 'C':
@@ -146,11 +146,11 @@ bool touchejeu(HWND window, WPARAM touche) {
         return true;
     }
     if (ctrl || !anymode(modeappli::jeu)) return false;
-    if (touche == 'N') {
+    if (touche == VK_PRIOR || touche == VK_NEXT) {
         if (jeu.verrousboutons > 0) {
             bipsrefus();
         } else {
-            appliquer(partie.demandeniveau(!majuscule));
+            appliquer(partie.demandeniveau(touche == VK_PRIOR));
         }
         return true;
     }
