@@ -8,6 +8,8 @@
 #     cell size 70, and after turning all nine rules pages;
 #   - click-to-paint: from a left click on an empty cell to the end of the
 #     paint that shows the value entered (then erased), as the game reports it;
+#   - key-to-paint: from an arrow key to the end of the paint that shows the
+#     keyboard cursor moved, as the game reports it;
 #   - CPU time used over 10 s idle in play;
 #   - the size of the executables (Linux, with its pictures, and the .exe).
 # The game runs natively and, when the Windows build and Wine are there, as
@@ -212,8 +214,8 @@ click() {
     xdotool mousemove $((CX + $1)) $((CY + $2)) click 1
     sleep "${3:-0.4}"
 }
-# Number of click-to-paint lines in the trace $1.
-clicks_traced() { grep -c '^vora-trace click-to-paint ' "$1" || true; }
+# Number of $2 lines (click-to-paint by default) in the trace $1.
+clicks_traced() { grep -c "^vora-trace ${2:-click-to-paint} " "$1" || true; }
 
 # One run of the game: $1 the label (linux, wine), the rest the command.
 run_game() {
@@ -261,6 +263,21 @@ run_game() {
             tr -d '\r' | awk '{print $3}')"
     done
     alive "$pid" || { lost "$pid" "$trace" "$label: the game ended after the clicks"; return; }
+    # The arrows: the first shows the keyboard cursor, the next four move it
+    # to and fro, each timed by the game.
+    xdotool key Right
+    sleep 0.4
+    for k in Right Left Right Left; do
+        n=$(clicks_traced "$trace" key-to-paint)
+        xdotool key "$k"
+        for _ in $(seq 50); do
+            (($(clicks_traced "$trace" key-to-paint) > n)) && break
+            sleep 0.1
+        done
+        (($(clicks_traced "$trace" key-to-paint) > n)) || { lost "$pid" "$trace" "$label: no paint after an arrow"; return; }
+        record "$label" arrow "$(grep '^vora-trace key-to-paint ' "$trace" | tail -1 |
+            tr -d '\r' | awk '{print $3}')"
+    done
 
     # "?" at client (55, 190), then ">" at (745, 545) through the nine pages.
     click 55 190 0.8
@@ -321,7 +338,7 @@ for i in $(seq "$RUNS"); do
 done
 
 if ((SHORT)); then
-    echo "bench-game (short): the game started, took clicks, turned the nine rules pages and idled"
+    echo "bench-game (short): the game started, took clicks and arrows, turned the nine rules pages and idled"
     exit 0
 fi
 
@@ -346,7 +363,7 @@ figure() {
 bytes_mb() { awk -v b="$1" 'BEGIN {printf "%.1f", b / 1048576}'; }
 
 echo
-echo "Median / worst of $RUNS runs (click-to-paint: two of each a run), $(nproc) cores, $(date -u +%F)"
+echo "Median / worst of $RUNS runs (click-to-paint: two of each a run; key-to-paint: four), $(nproc) cores, $(date -u +%F)"
 echo "load average at the start: $LOAD_START; at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "(N): only N figures, the other runs failed (see above); game runs left out: $FAILED_RUNS"
 echo
@@ -365,6 +382,7 @@ row "RSS in play, grid 5 at size 70 (MB)" rss 1024 1
 row "RSS after the nine rules pages (MB)" rssrules 1024 1
 row "click-to-paint, entering (ms)" enter 1000 1
 row "click-to-paint, erasing (ms)" erase 1000 1
+row "key-to-paint, an arrow (ms)" arrow 1000 1
 row "CPU over 10 s idle (ms)" idlems 1 0
 
 exe=$(stat -c %s "$VORA")
@@ -392,5 +410,7 @@ verdict "click-to-paint at most 8 ms, entering (worst $(worst linux.enter) us)" 
     $(($(worst linux.enter) <= 8000))
 verdict "click-to-paint at most 8 ms, erasing (worst $(worst linux.erase) us)" \
     $(($(worst linux.erase) <= 8000))
+verdict "key-to-paint at most 8 ms, an arrow (worst $(worst linux.arrow) us)" \
+    $(($(worst linux.arrow) <= 8000))
 grep -q '^BUDGET MISSED' "$WORK/verdicts" && exit 1
 exit 0

@@ -195,6 +195,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_KEYDOWN:
         if (principale && touchemenu(wParam)) return true;
+        if (wParam >= VK_LEFT && wParam <= VK_DOWN) tracetouche();
         return principale && (toucheregles(jeu.fenetre, wParam) || touchejeu(jeu.fenetre, wParam));
     case WM_SYSKEYDOWN:
         // Windows sends F10 (Shift+F10: the menu) as a system key.

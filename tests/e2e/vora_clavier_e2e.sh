@@ -5,9 +5,10 @@
 # cell (the ways from the positions program), digits enter the solution's
 # values; a refused digit, Ctrl+Z and Ctrl+Y on the way; the highlight of
 # the current value (V) seen, the popup menu opened by the menu key and its
-# line of the highlight chosen with the arrows; the congratulation and the offer
-# to save answered with keys, the saved state and the options checked in the
-# parameter file, then "X" quits.
+# line of the highlight chosen with the arrows; the counts (C) seen; the
+# congratulation and the offer to save answered with keys, the saved state
+# and the options checked in the parameter file; Page Up's question answered
+# no, then "X" quits.
 #
 # Usage: vora_clavier_e2e.sh <build-dir>
 # VORA_GAME_CMD, VORA_PLAN_CMD, VORA_E2E_TIMEOUT and VORA_E2E_KEEP as for
@@ -21,6 +22,7 @@ source "$(dirname "$0")/vora_common.sh"
 
 RED='r > 0xD0 && g < 0x40 && b < 0x40'
 GREEN='r > 0x80 && r < 0xA0 && g > 0xE0 && b > 0x80 && b < 0xA0'
+NAVY='r < 0x90 && g < 0x90 && b > 0x90 && b - r > 0x30'
 CHOSEN='r > 0xA8 && r < 0xB8 && g > 0xD0 && g < 0xE0 && b > 0xE8'
 
 key Right
@@ -56,19 +58,31 @@ while read -r _ X Y V R KEYS; do
         cp "$SHOT" "$WORK/highlight.png"
         # The menu key opens the popup menu (its first line chosen, light
         # blue, beside the column); the highlight's line, fourth from the
-        # end, switches it off.
+        # end, switches it off. The pointer waits in the screen's corner, off
+        # the menu: a pointer over a line chooses it.
+        xdotool mousemove 0 0
         key Menu
         shot
         if (($(pixels 180 50 "$CHOSEN") > 100)); then pass "the menu key opens the menu"; else fail "no menu after the menu key"; fi
         key Up Up Up Up Return
         shot
         if (($(pixels "$X" "$Y" "$GREEN") == 0)); then pass "the menu's line switches the highlight off"; else fail "the highlight stayed"; fi
+        # C: each value's count of cells left, dark blue around the
+        # selector's centre (between the triangles of 1 and 4).
+        "${PLAN_CMD[@]}" 2 | tr -d '\r' >"$WORK/boutons.txt"
+        read -r _ T1X T1Y <<<"$(grep '^T1 ' "$WORK/boutons.txt")"
+        read -r _ T4X T4Y <<<"$(grep '^T4 ' "$WORK/boutons.txt")"
+        key c
+        shot
+        if (($(pixels $(((T1X + T4X) / 2)) $(((T1Y + T4Y) / 2)) "$NAVY") > 20)); then pass "C shows the counts"; else fail "no counts after C"; fi
+        cp "$SHOT" "$WORK/counts.png"
     fi
     LAST="$X $Y"
 done <"$WORK/plan.txt"
 read -r LX LY <<<"$LAST"
 check_finished "$LX" "$LY"
-if grep -q "^surl=0" "$WORK/V-O-RA 110.TXT" && grep -q "^net=1" "$WORK/V-O-RA 110.TXT"; then
+if grep -q "^surl=0" "$WORK/V-O-RA 110.TXT" && grep -q "^cpt=1" "$WORK/V-O-RA 110.TXT" &&
+    grep -q "^net=1" "$WORK/V-O-RA 110.TXT"; then
     pass "the options saved"
 else
     fail "the options' lines missing"
