@@ -22,7 +22,8 @@
 #   --short   one run of the game only, no timing checked, nothing installed:
 #             fails only when the game crashes or stops answering (the test
 #             command runs this)
-# VORA_BENCH_BUILD: the Linux build folder (default build/release).
+# VORA_BENCH_BUILD: the Linux build folder (default build/release);
+# VORA_BENCH_DISPLAYS ("FIRST COUNT") bounds the X display numbers tried.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -152,15 +153,33 @@ if ((!SHORT && !WINE_OK)); then
     echo "(no Wine figures: run scripts/windows-test.sh once to make the Windows build and prefix)"
 fi
 
-# ---- the display
+# ---- the display: the first free number of VORA_BENCH_DISPLAYS ("FIRST
+# COUNT") when set, else the one Xvfb finds free
 fd_file=$WORK/display
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 100); do
-    [[ -s $fd_file ]] && break
-    alive "$XVFB_PID" || die "Xvfb did not start"
-    sleep 0.1
-done
+if [[ -n ${VORA_BENCH_DISPLAYS:-} ]]; then
+    read -r FIRST COUNT <<<"$VORA_BENCH_DISPLAYS"
+    for ((n = FIRST; n < FIRST + COUNT; n++)); do
+        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+        echo "$n" >"$fd_file"
+        break
+    done
+    [[ -s $fd_file ]] || die "no free display in $VORA_BENCH_DISPLAYS"
+    Xvfb ":$(head -n1 "$fd_file")" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        DISPLAY=":$(head -n1 "$fd_file")" xdpyinfo >/dev/null 2>&1 && break
+        alive "$XVFB_PID" || die "Xvfb did not start"
+        sleep 0.1
+    done
+else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [[ -s $fd_file ]] && break
+        alive "$XVFB_PID" || die "Xvfb did not start"
+        sleep 0.1
+    done
+fi
 [[ -s $fd_file ]] || die "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$fd_file")"
 

@@ -209,12 +209,8 @@ for E2E in tests/e2e/vora_e2e.sh tests/e2e/vora_fin_e2e.sh tests/e2e/vora_param_
     # stops the Wine server between them.
     # The parameter file's scenario is slow under Wine and does not depend on
     # the window manager: it runs bare only there.
-    # The keyboard scenario needs the keyboard focus on the game's window,
-    # which Wine gives a window only through a window manager: it runs under
-    # openbox only there.
     wm="bare openbox"
     [[ $E2E == *vora_param_e2e.sh ]] && wm=bare
-    [[ $E2E == *vora_clavier_e2e.sh ]] && wm=openbox
     VORA_GAME_CMD="$WINE $GAME" VORA_PLAN_CMD="$WINE $PLAN" VORA_E2E_TIMEOUT=40 \
         VORA_WINESERVER="$WINESERVER" VORA_E2E_WM="$wm" \
         timeout -k 10 600 bash "$E2E" "$BUILD" </dev/null &

@@ -343,6 +343,10 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     jeu.pret = true;
     ShowWindow(w, montrer);
     UpdateWindow(w);
+    // The keyboard plays from the start: Wine makes a window the foreground
+    // one (the one that gets the keys) only through a window manager, unless
+    // the program asks.
+    SetForegroundWindow(w);
     return w;
 }
 

@@ -22,7 +22,7 @@ source "$(dirname "$0")/vora_common.sh"
 
 RED='r > 0xD0 && g < 0x40 && b < 0x40'
 GREEN='r > 0x80 && r < 0xA0 && g > 0xE0 && b > 0x80 && b < 0xA0'
-NAVY='r < 0x90 && g < 0x90 && b > 0x90 && b - r > 0x30'
+NAVY='r < 0x90 && g < 0x90 && b >= 0x70 && b - r > 0x30'
 CHOSEN='r > 0xA8 && r < 0xB8 && g > 0xD0 && g < 0xE0 && b > 0xE8'
 
 key Right
@@ -74,7 +74,7 @@ while read -r _ X Y V R KEYS; do
         read -r _ T4X T4Y <<<"$(grep '^T4 ' "$WORK/boutons.txt")"
         key c
         shot
-        if (($(pixels $(((T1X + T4X) / 2)) $(((T1Y + T4Y) / 2)) "$NAVY") > 20)); then pass "C shows the counts"; else fail "no counts after C"; fi
+        if (($(pixels $(((T1X + T4X) / 2)) $(((T1Y + T4Y) / 2)) "$NAVY") > 10)); then pass "C shows the counts"; else fail "no counts after C"; fi
         cp "$SHOT" "$WORK/counts.png"
     fi
     LAST="$X $Y"
