@@ -31,7 +31,7 @@ constexpr short dir30[7][2] = {{30, 0},    {15, 26},  {-15, 26}, {-30, 0},
 // its digit and the hexagon's centre, clear of the triangle's sides; nothing
 // for a complete value.
 void dessinrestes(HDC dc, const std::array<short, 7>& restantes) {
-    HFONT police = CreateFontA(10, 4, 0, 0, 400, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+    HFONT police = CreateFontA(9, 3, 0, 0, 400, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
     HGDIOBJ ancienne = SelectObject(dc, police);
     SetTextColor(dc, 0x800000);
@@ -45,8 +45,8 @@ void dessinrestes(HDC dc, const std::array<short, 7>& restantes) {
         const LONG dy = sel.interieurs[k].y - sel.cy;
         const LONG sx = dx > 2 ? 1 : dx < -2 ? -1 : 0;
         const LONG sy = dy > 0 ? 1 : -1;
-        const LONG x = sel.cx + sx * 9;
-        const LONG y = sel.cy + sy * (sx == 0 ? 8 : 6) - 5;
+        const LONG x = sel.cx + sx * 10;
+        const LONG y = sel.cy + sy * (sx == 0 ? 8 : 5) - 4;
         TextOutA(dc, x, y, t.c_str(), static_cast<int>(t.size()));
     }
     SelectObject(dc, ancienne);
