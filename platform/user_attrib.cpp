@@ -65,6 +65,16 @@ HWND WINAPI SetFocus(HWND window) {
     return previous;
 }
 
+BOOL WINAPI SetForegroundWindow(HWND window) {
+    HWND root = top_level_of(window);
+    Window* top = find(root);
+    if (top == nullptr || !top->visible || !IsWindowEnabled(root)) return FALSE;
+    if (top->sdl != nullptr) SDL_RaiseWindow(top->sdl);
+    const HWND focus = state().focus;
+    if (focus != root && !is_descendant(focus, root)) SetFocus(root);
+    return TRUE;
+}
+
 HWND WINAPI GetFocus() {
     return state().focus;
 }

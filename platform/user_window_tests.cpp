@@ -245,6 +245,25 @@ TEST_F(UserLayerTest, FocusMovesWithKillAndSetFocusMessages) {
     EXPECT_NE(GetFocus(), child);
 }
 
+TEST_F(UserLayerTest, TheForegroundWindowTakesTheFocusUnlessHiddenOrDisabled) {
+    HWND w = create_main();
+    HWND other = create_main();
+    ASSERT_EQ(GetFocus(), other);
+    HWND child = CreateWindowExA(0, "Recorder", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, w, nullptr,
+                                 nullptr, nullptr);
+    EXPECT_TRUE(SetForegroundWindow(child));
+    EXPECT_EQ(GetFocus(), w) << "the child's top-level window";
+    SetFocus(child);
+    EXPECT_TRUE(SetForegroundWindow(w));
+    EXPECT_EQ(GetFocus(), child) << "a focus inside the window stays";
+    EnableWindow(other, FALSE);
+    EXPECT_FALSE(SetForegroundWindow(other));
+    EnableWindow(other, TRUE);
+    ShowWindow(other, SW_HIDE);
+    EXPECT_FALSE(SetForegroundWindow(other));
+    EXPECT_EQ(GetFocus(), child);
+}
+
 TEST_F(UserLayerTest, ScreenSizeIsTheDisplaySize) {
     create_main();
     EXPECT_GT(GetSystemMetrics(SM_CXSCREEN), 0);

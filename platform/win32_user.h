@@ -404,6 +404,11 @@ int WINAPI GetWindowTextA(HWND window, LPSTR buffer, int size);
 int WINAPI GetWindowTextLengthA(HWND window);
 HWND WINAPI SetFocus(HWND window);
 HWND WINAPI GetFocus();
+// Raises the top-level window of window and gives it the keyboard focus (the
+// layer's focus and the system's input focus), as SetFocus does. The layer
+// has no foreground rules: this always succeeds for a visible, enabled
+// window. False for an unknown, hidden or disabled window.
+BOOL WINAPI SetForegroundWindow(HWND window);
 HWND WINAPI GetParent(HWND window);
 // The child window with that control identifier.
 HWND WINAPI GetDlgItem(HWND parent, int id);

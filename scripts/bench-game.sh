@@ -8,6 +8,8 @@
 #     cell size 70, and after turning all nine rules pages;
 #   - click-to-paint: from a left click on an empty cell to the end of the
 #     paint that shows the value entered (then erased), as the game reports it;
+#   - key-to-paint: from an arrow key to the end of the paint that shows the
+#     keyboard cursor moved, as the game reports it;
 #   - CPU time used over 10 s idle in play;
 #   - the size of the executables (Linux, with its pictures, and the .exe).
 # The game runs natively and, when the Windows build and Wine are there, as
@@ -20,7 +22,8 @@
 #   --short   one run of the game only, no timing checked, nothing installed:
 #             fails only when the game crashes or stops answering (the test
 #             command runs this)
-# VORA_BENCH_BUILD: the Linux build folder (default build/release).
+# VORA_BENCH_BUILD: the Linux build folder (default build/release);
+# VORA_BENCH_DISPLAYS ("FIRST COUNT") bounds the X display numbers tried.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -150,15 +153,33 @@ if ((!SHORT && !WINE_OK)); then
     echo "(no Wine figures: run scripts/windows-test.sh once to make the Windows build and prefix)"
 fi
 
-# ---- the display
+# ---- the display: the first free number of VORA_BENCH_DISPLAYS ("FIRST
+# COUNT") when set, else the one Xvfb finds free
 fd_file=$WORK/display
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 100); do
-    [[ -s $fd_file ]] && break
-    alive "$XVFB_PID" || die "Xvfb did not start"
-    sleep 0.1
-done
+if [[ -n ${VORA_BENCH_DISPLAYS:-} ]]; then
+    read -r FIRST COUNT <<<"$VORA_BENCH_DISPLAYS"
+    for ((n = FIRST; n < FIRST + COUNT; n++)); do
+        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+        echo "$n" >"$fd_file"
+        break
+    done
+    [[ -s $fd_file ]] || die "no free display in $VORA_BENCH_DISPLAYS"
+    Xvfb ":$(head -n1 "$fd_file")" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        DISPLAY=":$(head -n1 "$fd_file")" xdpyinfo >/dev/null 2>&1 && break
+        alive "$XVFB_PID" || die "Xvfb did not start"
+        sleep 0.1
+    done
+else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [[ -s $fd_file ]] && break
+        alive "$XVFB_PID" || die "Xvfb did not start"
+        sleep 0.1
+    done
+fi
 [[ -s $fd_file ]] || die "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$fd_file")"
 
@@ -212,8 +233,8 @@ click() {
     xdotool mousemove $((CX + $1)) $((CY + $2)) click 1
     sleep "${3:-0.4}"
 }
-# Number of click-to-paint lines in the trace $1.
-clicks_traced() { grep -c '^vora-trace click-to-paint ' "$1" || true; }
+# Number of $2 lines (click-to-paint by default) in the trace $1.
+clicks_traced() { grep -c "^vora-trace ${2:-click-to-paint} " "$1" || true; }
 
 # One run of the game: $1 the label (linux, wine), the rest the command.
 run_game() {
@@ -261,6 +282,21 @@ run_game() {
             tr -d '\r' | awk '{print $3}')"
     done
     alive "$pid" || { lost "$pid" "$trace" "$label: the game ended after the clicks"; return; }
+    # The arrows: the first shows the keyboard cursor, the next four move it
+    # to and fro, each timed by the game.
+    xdotool key Right
+    sleep 0.4
+    for k in Right Left Right Left; do
+        n=$(clicks_traced "$trace" key-to-paint)
+        xdotool key "$k"
+        for _ in $(seq 50); do
+            (($(clicks_traced "$trace" key-to-paint) > n)) && break
+            sleep 0.1
+        done
+        (($(clicks_traced "$trace" key-to-paint) > n)) || { lost "$pid" "$trace" "$label: no paint after an arrow"; return; }
+        record "$label" arrow "$(grep '^vora-trace key-to-paint ' "$trace" | tail -1 |
+            tr -d '\r' | awk '{print $3}')"
+    done
 
     # "?" at client (55, 190), then ">" at (745, 545) through the nine pages.
     click 55 190 0.8
@@ -321,7 +357,7 @@ for i in $(seq "$RUNS"); do
 done
 
 if ((SHORT)); then
-    echo "bench-game (short): the game started, took clicks, turned the nine rules pages and idled"
+    echo "bench-game (short): the game started, took clicks and arrows, turned the nine rules pages and idled"
     exit 0
 fi
 
@@ -346,7 +382,7 @@ figure() {
 bytes_mb() { awk -v b="$1" 'BEGIN {printf "%.1f", b / 1048576}'; }
 
 echo
-echo "Median / worst of $RUNS runs (click-to-paint: two of each a run), $(nproc) cores, $(date -u +%F)"
+echo "Median / worst of $RUNS runs (click-to-paint: two of each a run; key-to-paint: four), $(nproc) cores, $(date -u +%F)"
 echo "load average at the start: $LOAD_START; at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "(N): only N figures, the other runs failed (see above); game runs left out: $FAILED_RUNS"
 echo
@@ -365,6 +401,7 @@ row "RSS in play, grid 5 at size 70 (MB)" rss 1024 1
 row "RSS after the nine rules pages (MB)" rssrules 1024 1
 row "click-to-paint, entering (ms)" enter 1000 1
 row "click-to-paint, erasing (ms)" erase 1000 1
+row "key-to-paint, an arrow (ms)" arrow 1000 1
 row "CPU over 10 s idle (ms)" idlems 1 0
 
 exe=$(stat -c %s "$VORA")
@@ -392,5 +429,7 @@ verdict "click-to-paint at most 8 ms, entering (worst $(worst linux.enter) us)" 
     $(($(worst linux.enter) <= 8000))
 verdict "click-to-paint at most 8 ms, erasing (worst $(worst linux.erase) us)" \
     $(($(worst linux.erase) <= 8000))
+verdict "key-to-paint at most 8 ms, an arrow (worst $(worst linux.arrow) us)" \
+    $(($(worst linux.arrow) <= 8000))
 grep -q '^BUDGET MISSED' "$WORK/verdicts" && exit 1
 exit 0

@@ -46,6 +46,9 @@ short chiffre(WPARAM touche) {
 
 bool toucheoption(HWND window, WPARAM touche) {
     switch (touche) {
+    case 'V':
+        commande(window, idoptionsurligne);
+        return true;
     case 'C':
         commande(window, idoptioncomptes);
         return true;
@@ -117,7 +120,8 @@ void listetouches() {
     for (const short id : {idoptionsurligne, idoptioncomptes, idoptionnettoie})
         liste += "\n" + texteoption(id);
     liste += "\n";
-    for (const char* cle : {"aide.menu.indice", "aide.menu.verif", "aide.menu.notes"})
+    for (const char* cle :
+         {"nouvelle.menu", "aide.menu.indice", "aide.menu.verif", "aide.menu.notes"})
         liste += "\n" + texte(cle);
     gstring titre;
     titreprogramme(titre);
@@ -152,11 +156,11 @@ bool touchejeu(HWND window, WPARAM touche) {
         return true;
     }
     if (ctrl || !anymode(modeappli::jeu)) return false;
-    if (touche == 'N') {
+    if (touche == VK_PRIOR || touche == VK_NEXT) {
         if (jeu.verrousboutons > 0) {
             bipsrefus();
         } else {
-            appliquer(partie.demandeniveau(false));
+            appliquer(partie.demandeniveau(touche == VK_PRIOR));
         }
         return true;
     }

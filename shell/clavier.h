@@ -10,8 +10,9 @@
 // A key pressed in the main window (WM_KEYDOWN's virtual key) outside the
 // rules pages. Commands: Ctrl+Z "<", Ctrl+Y ">", "+" and "-" (main keyboard
 // or numeric pad), I, F1 "?", F, P, S, L "FR/EN", X, F2..F6 the grids, N a
-// new grid (nouvelle.h), Shift+N the level down, the menu key and Shift+F10 the list of keys
-// (the popup menu, menucles.h). Options: H the highlight, C the counts, A
+// new grid (nouvelle.h), Page Up and Page Down the level up and down, the menu
+// key and Shift+F10 the list of keys (the popup menu, menucles.h). Options: V
+// the highlight, C the counts, A
 // the cleaning of pencil marks. In play: the arrows show and move the cursor
 // (kept in view), digits enter on its cell, Shift+digit toggles a pencil
 // mark, Space and Return enter the current value, Delete and Backspace

@@ -200,6 +200,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_KEYDOWN:
         if (principale && (touchenouvelle(wParam) || touchemenu(wParam))) return true;
+        if (wParam >= VK_LEFT && wParam <= VK_DOWN) tracetouche();
         return principale && (toucheregles(jeu.fenetre, wParam) || touchejeu(jeu.fenetre, wParam));
     case WM_SYSKEYDOWN:
         // Windows sends F10 (Shift+F10: the menu) as a system key.
@@ -349,6 +350,10 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     jeu.pret = true;
     ShowWindow(w, montrer);
     UpdateWindow(w);
+    // The keyboard plays from the start: Wine makes a window the foreground
+    // one (the one that gets the keys) only through a window manager, unless
+    // the program asks.
+    SetForegroundWindow(w);
     return w;
 }
 

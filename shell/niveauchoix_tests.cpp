@@ -234,12 +234,14 @@ TEST_F(niveau, TheLevelTextHasATooltipInBothLanguages) {
     };
     survole(POINT{(z.left + z.right) / 2, (z.top + z.bottom) / 2});
     EXPECT_TRUE(tooltip.estvisible());
-    EXPECT_STREQ(tooltip.textelabel(), "  Niveau : clic gauche +1, clic droit -1 (N, Maj+N)  ");
+    EXPECT_STREQ(tooltip.textelabel(), "  Niveau : clic gauche +1, clic droit -1 (Page pr\xE9"
+                                       "c., Page suiv.)  ");
     reponses = {IDOK};
     presse(idlangue);
     survole(POINT{5, 5});
     survole(POINT{(z.left + z.right) / 2, (z.top + z.bottom) / 2});
-    EXPECT_STREQ(tooltip.textelabel(), "  Level: left click up, right click down (N, Shift+N)  ");
+    EXPECT_STREQ(tooltip.textelabel(),
+                 "  Level: left click up, right click down (Page Up, Page Down)  ");
     // The question does not open under the tooltip.
     bool visiblependant = true;
     pendantboite = [&visiblependant] { visiblependant = tooltip.estvisible(); };

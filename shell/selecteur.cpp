@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -24,6 +26,32 @@ selecteur sel;
 // The lattice directions A..F at size 30 (screen y downward).
 constexpr short dir30[7][2] = {{30, 0},    {15, 26},  {-15, 26}, {-30, 0},
                                {-15, -26}, {15, -26}, {30, 0}};
+
+// Each value's count of cells left to place, small and dark blue, between
+// its digit and the hexagon's centre, clear of the triangle's sides; nothing
+// for a complete value.
+void dessinrestes(HDC dc, const std::array<short, 7>& restantes) {
+    HFONT police = CreateFontA(9, 3, 0, 0, 400, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+    HGDIOBJ ancienne = SelectObject(dc, police);
+    SetTextColor(dc, 0x800000);
+    for (short k = 0; k < 6; ++k) {
+        const short n = restantes[static_cast<size_t>(valeurboutri(k))];
+        if (n <= 0) continue;
+        const std::string t = std::to_string(n);
+        // The digit's side of each axis; the triangles above and below the
+        // centre hold their count on the vertical axis.
+        const LONG dx = sel.interieurs[k].x - sel.cx;
+        const LONG dy = sel.interieurs[k].y - sel.cy;
+        const LONG sx = dx > 2 ? 1 : dx < -2 ? -1 : 0;
+        const LONG sy = dy > 0 ? 1 : -1;
+        const LONG x = sel.cx + sx * 10;
+        const LONG y = sel.cy + sy * (sx == 0 ? 8 : 5) - 4;
+        TextOutA(dc, x, y, t.c_str(), static_cast<int>(t.size()));
+    }
+    SelectObject(dc, ancienne);
+    DeleteObject(police);
+}
 
 } // namespace
 
@@ -69,17 +97,23 @@ void dessinboutri(HDC dc) {
     HGDIOBJ anciennepolice = SelectObject(dc, police);
     const UINT ancienalign = SetTextAlign(dc, TA_CENTER | TA_TOP);
     const int ancienmode = SetBkMode(dc, TRANSPARENT);
-    // With the counts option, a value that no empty cell can take any more
-    // is greyed.
+    // With the counts option each value shows how many of it are left to
+    // place, and a complete value is greyed; when the grid's solution is not
+    // known, a value that no empty cell can take any more is greyed.
     const bool comptes = partie.parametres().comptes && anymode(modeappli::jeu);
-    const std::array<short, 7> places = comptes ? partie.placeslibres() : std::array<short, 7>{};
+    const std::optional<std::array<short, 7>> restantes =
+        comptes ? partie.restantes() : std::nullopt;
+    const std::array<short, 7> places =
+        comptes && !restantes ? partie.placeslibres() : std::array<short, 7>{1, 1, 1, 1, 1, 1, 1};
     for (short k = 0; k < 6; ++k) {
         const short v = valeurboutri(k);
-        const bool complete = comptes && places[static_cast<size_t>(v)] == 0;
+        const short reste = restantes ? (*restantes)[static_cast<size_t>(v)] : short(-1);
+        const bool complete = reste == 0 || places[static_cast<size_t>(v)] == 0;
         SetTextColor(dc, v == partie.valeurcourante() ? 0xFF00FF : complete ? 0xA0A0A0 : 0);
         const char texte[2] = {boncarac(0, v), 0};
         TextOutA(dc, sel.textes[k].x, sel.textes[k].y, texte, 1);
     }
+    if (restantes) dessinrestes(dc, *restantes);
     SetBkMode(dc, ancienmode);
     SetTextAlign(dc, ancienalign);
     SelectObject(dc, anciennepolice);

@@ -17,15 +17,24 @@ bool actif() {
 }
 
 bool premierefaite = false;
-bool pressionenattente = false;
+// The name of the pending measure (null when none) and its start.
+const char* mesureenattente = nullptr;
 std::chrono::steady_clock::time_point pression;
+
+void debutmesure(const char* nom) {
+    if (!actif()) return;
+    mesureenattente = nom;
+    pression = std::chrono::steady_clock::now();
+}
 
 } // namespace
 
 void tracepression() {
-    if (!actif()) return;
-    pressionenattente = true;
-    pression = std::chrono::steady_clock::now();
+    debutmesure("click-to-paint");
+}
+
+void tracetouche() {
+    debutmesure("key-to-paint");
 }
 
 void tracepeinturegrille() {
@@ -37,11 +46,12 @@ void tracepeinturegrille() {
             std::chrono::system_clock::now().time_since_epoch());
         std::fprintf(stderr, "vora-trace first-paint %lld\n", static_cast<long long>(t.count()));
     }
-    if (pressionenattente) {
-        pressionenattente = false;
+    if (mesureenattente != nullptr) {
         const auto d =
             std::chrono::duration_cast<microseconds>(std::chrono::steady_clock::now() - pression);
-        std::fprintf(stderr, "vora-trace click-to-paint %lld\n", static_cast<long long>(d.count()));
+        std::fprintf(stderr, "vora-trace %s %lld\n", mesureenattente,
+                     static_cast<long long>(d.count()));
+        mesureenattente = nullptr;
     }
     std::fflush(stderr);
 }

@@ -7,10 +7,14 @@
 //     at the end of the first complete paint of the grid in play;
 //   vora-trace click-to-paint <microseconds>
 //     at the end of the first paint of the grid in play that follows a left
-//     button press, measured from the press.
+//     button press, measured from the press;
+//   vora-trace key-to-paint <microseconds>
+//     the same from an arrow key's press (it moves the keyboard cursor).
 #pragma once
 
 // A left button press reached the main window.
 void tracepression();
+// An arrow key's press reached the main window.
+void tracetouche();
 // A complete paint of the grid in play has just ended.
 void tracepeinturegrille();

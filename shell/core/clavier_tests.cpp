@@ -1,15 +1,20 @@
 // The keyboard intents of the game in progress on a catalogue grid (the
 // cursor shown by an arrow, hidden by a click, the same rules of entry as the
-// mouse) and the pencil marks an entry cleans, with its undo and redo.
+// mouse), the pencil marks an entry cleans, with its undo and redo, and the
+// counts of each value left to place.
 #include "shell/core/partie.h"
 
 #include "shell/core/paramuser_testing.h"
 
+#include "grid/generation/grilleforme.h"
+#include "grid/solver/solver.h"
 #include "grid/valuemasks.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -171,3 +176,47 @@ TEST_F(clavier, AnEntryCleansTheMarksAroundAndItsUndoPutsThemBack) {
 }
 
 } // namespace
+
+// On every playable grid, solved by the grid's own solver and entered cell by
+// cell: the counts start at the empty cells of each value's solution, each
+// entry of v takes one from v alone, its undo gives it back, and the finished
+// grid has nothing left.
+TEST(restantes, FollowTheEntriesToTheEndOnEveryGrid) {
+    nomgrinit();
+    dossiertemporaire dossier;
+    for (short grille = 1; grille <= 5; ++grille) {
+        SCOPED_TRACE("grid " + std::to_string(grille));
+        clapartie p;
+        p.fixefichier(dossier.fichier("VORA" + std::to_string(grille) + ".TXT"));
+        ASSERT_TRUE(p.charge(grille).grillechargee);
+        clagrivora& g = p.grille();
+        std::vector<std::uint8_t> donnees;
+        for (short c = 1; c <= g.getnbcases(); ++c)
+            donnees.push_back(static_cast<std::uint8_t>(std::max<short>(g.getcaseval(c), 0)));
+        const solver::solve_result r = solver::solve(grillegen::formedelagrille(g), donnees, 2);
+        ASSERT_EQ(r.solutions, 1);
+        std::array<short, 7> attendu{};
+        for (short c = 1; c <= g.getnbcases(); ++c)
+            if (g.casestvide(c)) ++attendu[r.first[static_cast<size_t>(c - 1)]];
+        ASSERT_TRUE(p.restantes().has_value());
+        EXPECT_EQ(*p.restantes(), attendu);
+        bool premiere = true;
+        for (short c = 1; c <= g.getnbcases(); ++c) {
+            if (!g.casestvide(c)) continue;
+            const short v = r.first[static_cast<size_t>(c - 1)];
+            p.choisitvaleur(v);
+            p.clicgauche(c);
+            --attendu[static_cast<size_t>(v)];
+            EXPECT_EQ(*p.restantes(), attendu) << "cell " << c << " value " << v;
+            if (premiere && !g.cestfini()) {
+                premiere = false;
+                p.defaire();
+                ++attendu[static_cast<size_t>(v)];
+                EXPECT_EQ(*p.restantes(), attendu) << "undone";
+                p.refaire();
+                --attendu[static_cast<size_t>(v)];
+            }
+        }
+        EXPECT_EQ(*p.restantes(), (std::array<short, 7>{})) << "the finished grid";
+    }
+}

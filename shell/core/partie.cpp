@@ -6,6 +6,7 @@
 #include "shell/core/etatsauve.h"
 #include "shell/core/horloge.h"
 #include "shell/core/textesrecords.h"
+#include "shell/core/totauxsolution.h"
 
 #include "grid/valuemasks.h"
 #include "lattice/catalogue/grillecatalogue.h"
@@ -136,6 +137,16 @@ std::string clapartie::notefin() {
         b.nouveau = recordvalide(r) && noterecord(param.records, r);
     }
     return textefin(b, param.langue);
+}
+
+std::optional<std::array<short, 7>> clapartie::restantes() const {
+    if (!totaux) return std::nullopt;
+    std::array<short, 7> n = *totaux;
+    for (short c = 1; c <= grillejeu.getnbcases(); ++c) {
+        const short v = grillejeu.getcaseval(c);
+        if (v >= 1 && v <= 6 && n[static_cast<size_t>(v)] > 0) --n[static_cast<size_t>(v)];
+    }
+    return n;
 }
 
 etatchrono clapartie::etatpartie() const {
@@ -269,20 +280,20 @@ effets clapartie::clicpoint(short p) {
     return e;
 }
 
-effets clapartie::defaire() {
-    refaitaction(histo, grillejeu, pasdefaire);
+effets clapartie::rejoue(short pas) {
+    refaitaction(histo, grillejeu, pas);
     grillejeu.ajustepossicase();
     effets e;
     e.repeindre = true;
     return e;
 }
 
+effets clapartie::defaire() {
+    return rejoue(pasdefaire);
+}
+
 effets clapartie::refaire() {
-    refaitaction(histo, grillejeu, pasrefaire);
-    grillejeu.ajustepossicase();
-    effets e;
-    e.repeindre = true;
-    return e;
+    return rejoue(pasrefaire);
 }
 
 effets clapartie::deplacecurseur(sensdeplacement sens) {
@@ -297,11 +308,9 @@ effets clapartie::deplacecurseur(sensdeplacement sens) {
 }
 
 effets clapartie::touchechiffre(short v) {
-    if (!curseur || !anymode(modeappli::jeu) || v < 0 || v > 6) return {};
+    if (v < 0 || v > 6 || !curseur || !anymode(modeappli::jeu)) return {};
     valeur = v;
-    effets e = posevaleur();
-    e.repeindre = true;
-    return e;
+    return entreevaleur();
 }
 
 effets clapartie::entreevaleur() {
@@ -345,11 +354,13 @@ effets clapartie::charge(short number, const char* definition) {
         if (!param.nouvelle.presente() || !grilledenouvelle(param.nouvelle, essai)) return e;
         if (anymode(modeappli::jeu)) laissegrille();
         grilledenouvelle(param.nouvelle, grillejeu);
+        totaux = totauxsolution(essai);
     } else {
         const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
         if (nom.empty()) return e;
         if (anymode(modeappli::jeu)) laissegrille();
         if (grilleload(0, &grillejeu, nom.c_str()) == 0) return e;
+        totaux = totauxsolution(nom.c_str());
     }
     param.grillecourante = number;
     modecourant = modeappli::jeu;

@@ -103,6 +103,12 @@ public:
     // still take it (no cell sharing a corner holds it); 0 when the value
     // has no place left.
     std::array<short, 7> placeslibres() const;
+    // For each value v (1..6, entry 0 unused): how many v are still to be
+    // placed, the cells holding v in the grid's solution less the cells that
+    // hold v now, never below 0. Any v entered lowers it, right or wrong, as
+    // a player counts what is left to place: the counts never tell a wrong
+    // entry apart. Empty when the grid's solution is not known.
+    std::optional<std::array<short, 7>> restantes() const;
     // Whether every cell of the grid in play holds a value.
     bool grillefinie() const;
     // The key of the grid in play in the records: a catalogue grid's name,
@@ -255,6 +261,11 @@ private:
     std::string notefin();
     // What the last help shows, for its second press.
     enum class aideen { rien, indice, fausses };
+    // Undo or redo one step (pasdefaire, pasrefaire).
+    effets rejoue(short pas);
+
+    // The cells holding each value in the solution of the grid in play.
+    std::optional<std::array<short, 7>> totaux;
 
     clagrivora grillejeu;
     claparamuser param;

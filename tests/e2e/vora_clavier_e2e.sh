@@ -4,10 +4,11 @@
 # mouse event): an arrow shows the cursor, the arrows take it from cell to
 # cell (the ways from the positions program), digits enter the solution's
 # values; a refused digit, Ctrl+Z and Ctrl+Y on the way; the highlight of
-# the current value seen, switched on and off from the popup menu opened by
-# the menu key, its line chosen with the arrows; the congratulation and the offer
-# to save answered with keys, the saved state and the options checked in the
-# parameter file, then "X" quits.
+# the current value (V) seen, the popup menu opened by the menu key and its
+# line of the highlight chosen with the arrows; the counts (C) seen; the
+# congratulation and the offer to save answered with keys, the saved state
+# and the options checked in the parameter file; Page Up's question answered
+# no, then "X" quits.
 #
 # Usage: vora_clavier_e2e.sh <build-dir>
 # VORA_GAME_CMD, VORA_PLAN_CMD, VORA_E2E_TIMEOUT and VORA_E2E_KEEP as for
@@ -19,18 +20,9 @@ PLAN_ARGS=(1 clavier)
 # shellcheck source=tests/e2e/vora_common.sh
 source "$(dirname "$0")/vora_common.sh"
 
-# Pixels of a colour family (r g b bounds as a test on r, g, b) in the
-# square of half-side 12 around a client point of the last screenshot.
-pixels() {
-    convert "$SHOT" -crop 25x25+$((CX + $1 - 12))+$((CY + $2 - 12)) -depth 8 txt:- |
-        sed -nE 's/.*#([0-9A-F]{2})([0-9A-F]{2})([0-9A-F]{2}).*/\1 \2 \3/p' |
-        while read -r r g b; do
-            r=$((16#$r)) g=$((16#$g)) b=$((16#$b))
-            if (($3)); then echo; fi
-        done | wc -l
-}
 RED='r > 0xD0 && g < 0x40 && b < 0x40'
 GREEN='r > 0x80 && r < 0xA0 && g > 0xE0 && b > 0x80 && b < 0xA0'
+NAVY='r < 0x90 && g < 0x90 && b >= 0x70 && b - r > 0x30'
 CHOSEN='r > 0xA8 && r < 0xB8 && g > 0xD0 && g < 0xE0 && b > 0xE8'
 
 key Right
@@ -60,57 +52,47 @@ while read -r _ X Y V R KEYS; do
         key ctrl+y
         shot
         if (($(count m $((CX + X)) $((CY + Y))) > 5)); then pass "Ctrl+Y redoes"; else fail "Ctrl+Y did not redo"; fi
-        # The highlight's line of the popup menu, fourth from the end.
-        key Menu
-        key Up Up Up Up Return
+        key v
         shot
-        if (($(pixels "$X" "$Y" "$GREEN") > 20)); then pass "the menu highlights the current value's cells"; else fail "no highlight from the menu"; fi
+        if (($(pixels "$X" "$Y" "$GREEN") > 20)); then pass "V highlights the current value's cells"; else fail "no highlight after V"; fi
         cp "$SHOT" "$WORK/highlight.png"
         # The menu key opens the popup menu (its first line chosen, light
-        # blue, beside the column); the highlight's line switches it off.
+        # blue, beside the column); the highlight's line, fourth from the
+        # end, switches it off. The pointer waits in the screen's corner, off
+        # the menu: a pointer over a line chooses it.
+        xdotool mousemove 0 0
         key Menu
         shot
         if (($(pixels 180 50 "$CHOSEN") > 100)); then pass "the menu key opens the menu"; else fail "no menu after the menu key"; fi
         key Up Up Up Up Return
         shot
         if (($(pixels "$X" "$Y" "$GREEN") == 0)); then pass "the menu's line switches the highlight off"; else fail "the highlight stayed"; fi
+        # C: each value's count of cells left, dark blue around the
+        # selector's centre (between the triangles of 1 and 4).
+        "${PLAN_CMD[@]}" 2 | tr -d '\r' >"$WORK/boutons.txt"
+        read -r _ T1X T1Y <<<"$(grep '^T1 ' "$WORK/boutons.txt")"
+        read -r _ T4X T4Y <<<"$(grep '^T4 ' "$WORK/boutons.txt")"
+        key c
+        shot
+        if (($(pixels $(((T1X + T4X) / 2)) $(((T1Y + T4Y) / 2)) "$NAVY") > 10)); then pass "C shows the counts"; else fail "no counts after C"; fi
+        cp "$SHOT" "$WORK/counts.png"
     fi
     LAST="$X $Y"
 done <"$WORK/plan.txt"
-sleep 1
-shot
 read -r LX LY <<<"$LAST"
-if (($(count m $((CX + LX)) $((CY + LY))) > 5)); then pass "last value entered"; else fail "last value not shown"; fi
-BOXES=$(xdotool search --onlyvisible --name '^V-O-RA' | grep -vxc "$WINDOW" || true)
-if ((BOXES > 0)); then pass "congratulation shown"; else fail "no congratulation box"; fi
-boxkey Return
-sleep 0.5
-boxkey o
-if ! grep -qs "gv1:A=" "$WORK/V-O-RA 110.TXT"; then boxkey y; fi
-if wait_for grep -q "gv1:A=" "$WORK/V-O-RA 110.TXT"; then
-    if grep "gv1:A=" "$WORK/V-O-RA 110.TXT" | grep -q G; then
-        fail "the saved state still has empty cells"
-    else
-        pass "finished grid saved"
-    fi
-    if grep -q "^surl=0" "$WORK/V-O-RA 110.TXT" && grep -q "^net=1" "$WORK/V-O-RA 110.TXT"; then
-        pass "the options saved"
-    else
-        fail "the options' lines missing"
-    fi
+check_finished "$LX" "$LY"
+if grep -q "^surl=0" "$WORK/V-O-RA 110.TXT" && grep -q "^cpt=1" "$WORK/V-O-RA 110.TXT" &&
+    grep -q "^net=1" "$WORK/V-O-RA 110.TXT"; then
+    pass "the options saved"
 else
-    fail "nothing saved after the offer"
+    fail "the options' lines missing"
 fi
+# Page Up asks before changing the level; no keeps the grid as it is.
+key Prior
+if wait_for box_open; then pass "Page Up asks for the next level"; else fail "no question after Page Up"; fi
+boxkey n
 key x
-boxkey o
-if kill -0 "$GAME_PID" 2>/dev/null; then boxkey y; fi
-if wait_for bash -c "! kill -0 $GAME_PID"; then
-    wait "$GAME_PID" 2>/dev/null || true
-    GAME_PID=
-    pass "left through X"
-else
-    fail "the game did not end after X"
-fi
+check_quit
 
 ((FAILURES == 0)) || exit 1
 echo "all steps passed"

@@ -2,7 +2,7 @@
 # server and under a window manager, the scratch directory, Xvfb (its root
 # filled with ROOT_COLOUR), the game started in it, screenshots, magenta
 # counts, clicks in client coordinates and keys for the window or for the
-# open message box.
+# open message box; the end of a grid played to its last cell and the quit.
 # Expects BUILD_ARG and PLAN_ARGS (the arguments of the positions program)
 # to be set, and may set SCREEN (WIDTHxHEIGHT, default 1280x900) and
 # START_PARAMS (below); leaves the positions in $WORK/plan.txt (read with
@@ -228,3 +228,57 @@ boxkey() {
     if [[ -n $box ]]; then TIMEOUT=5 wait_for box_gone "$box" || true; fi
 }
 
+
+# Pixels of a colour family (r g b bounds as a test on r, g, b, such as
+# 'r > 0xD0 && g < 0x40') in the square of half-side 12 around a client
+# point (x, y) of the last screenshot.
+pixels() {
+    convert "$SHOT" -crop 25x25+$((CX + $1 - 12))+$((CY + $2 - 12)) -depth 8 txt:- |
+        sed -nE 's/.*#([0-9A-F]{2})([0-9A-F]{2})([0-9A-F]{2}).*/\1 \2 \3/p' |
+        while read -r r g b; do
+            r=$((16#$r)) g=$((16#$g)) b=$((16#$b))
+            if (($3)); then echo; fi
+        done | wc -l
+}
+
+# The last cell of the grid entered at client (x, y): its value shown, the
+# congratulation, the offer to save answered yes and the finished state
+# found in the parameter file.
+check_finished() {
+    sleep 1
+    shot
+    if (($(count m $((CX + $1)) $((CY + $2))) > 5)); then pass "last value entered"; else fail "last value not shown"; fi
+    local boxes
+    boxes=$(xdotool search --onlyvisible --name '^V-O-RA' | grep -vxc "$WINDOW" || true)
+    if ((boxes > 0)); then pass "congratulation shown"; else fail "no congratulation box"; fi
+    boxkey Return
+    sleep 0.5
+    boxkey o
+    if ! grep -qs "gv1:A=" "$WORK/V-O-RA 110.TXT"; then boxkey y; fi
+    if wait_for grep -q "gv1:A=" "$WORK/V-O-RA 110.TXT"; then
+        if grep "gv1:A=" "$WORK/V-O-RA 110.TXT" | grep -q G; then
+            fail "the saved state still has empty cells"
+        else
+            pass "finished grid saved"
+        fi
+    else
+        fail "nothing saved after the offer"
+    fi
+}
+
+# Once the quit was asked for (key or click): the question answered yes and
+# the game's end waited for. The box's buttons are "Oui" / "Non" or "Yes" /
+# "No" (Wine's own language): "o" and "y" each choose yes in one language and
+# nothing in the other.
+check_quit() {
+    sleep 0.5
+    boxkey o
+    if kill -0 "$GAME_PID" 2>/dev/null; then boxkey y; fi
+    if wait_for bash -c "! kill -0 $GAME_PID"; then
+        wait "$GAME_PID" 2>/dev/null || true
+        GAME_PID=
+        pass "left through X"
+    else
+        fail "the game did not end after X"
+    fi
+}

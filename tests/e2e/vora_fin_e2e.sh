@@ -26,37 +26,11 @@ while read -r _ X Y V; do
     click "$X" "$Y"
     LAST="$X $Y"
 done <"$WORK/plan.txt"
-sleep 1
-shot
 read -r LX LY <<<"$LAST"
-if (($(count m $((CX + LX)) $((CY + LY))) > 5)); then pass "last value entered"; else fail "last value not shown"; fi
-BOXES=$(xdotool search --onlyvisible --name '^V-O-RA' | grep -vxc "$WINDOW" || true)
-if ((BOXES > 0)); then pass "congratulation shown"; else fail "no congratulation box"; fi
-boxkey Return
-sleep 0.5
-boxkey o
-if ! grep -qs "gv1:A=" "$WORK/V-O-RA 110.TXT"; then boxkey y; fi
-if wait_for grep -q "gv1:A=" "$WORK/V-O-RA 110.TXT"; then
-    if grep "gv1:A=" "$WORK/V-O-RA 110.TXT" | grep -q G; then
-        fail "the saved state still has empty cells"
-    else
-        pass "finished grid saved"
-    fi
-else
-    fail "nothing saved after the offer"
-fi
+check_finished "$LX" "$LY"
 read -r XX XY <<<"$(grep '^X ' "$WORK/boutons.txt" | cut -d' ' -f2-)"
 click "$XX" "$XY"
-sleep 0.5
-boxkey o
-if kill -0 "$GAME_PID" 2>/dev/null; then boxkey y; fi
-if wait_for bash -c "! kill -0 $GAME_PID"; then
-    wait "$GAME_PID" 2>/dev/null || true
-    GAME_PID=
-    pass "left through X"
-else
-    fail "the game did not end after X"
-fi
+check_quit
 
 ((FAILURES == 0)) || exit 1
 echo "all steps passed"
