@@ -210,11 +210,8 @@ for E2E in tests/e2e/vora_e2e.sh tests/e2e/vora_fin_e2e.sh tests/e2e/vora_param_
     # stops the Wine server between them.
     # The parameter file's scenario is slow under Wine and does not depend on
     # the window manager: it runs bare only there.
-    # The help's and the new grids' scenarios run under openbox only there
-    # (the keyboard's runs bare too: the game takes the keyboard at start).
     wm="bare openbox"
     [[ $E2E == *vora_param_e2e.sh ]] && wm=bare
-    [[ $E2E == *vora_indice_e2e.sh || $E2E == *vora_nouvelle_e2e.sh ]] && wm=openbox
     VORA_GAME_CMD="$WINE $GAME" VORA_PLAN_CMD="$WINE $PLAN" VORA_E2E_TIMEOUT=40 \
         VORA_WINESERVER="$WINESERVER" VORA_E2E_WM="$wm" \
         timeout -k 10 600 bash "$E2E" "$BUILD" </dev/null &
