@@ -40,16 +40,7 @@ info_box() {
 quit_game() {
     read -r XX XY <<<"$(button X)"
     click "$XX" "$XY"
-    sleep 0.5
-    boxkey o
-    if kill -0 "$GAME_PID" 2>/dev/null; then boxkey y; fi
-    if wait_for bash -c "! kill -0 $GAME_PID"; then
-        wait "$GAME_PID" 2>/dev/null || true
-        GAME_PID=
-        pass "left through X"
-    else
-        fail "the game did not end after X"
-    fi
+    check_quit
 }
 
 while read -r _ X Y V; do
