@@ -2,7 +2,6 @@
 #include "shell/core/lecturefichier.h"
 
 #include <algorithm>
-#include <vector>
 
 #ifdef _WIN32
 #include <windows.h> // kernel only: the file calls
@@ -35,16 +34,18 @@ lecturefichier lisfichier(const std::string& path, std::size_t max, std::string&
     if (GetFileType(h) != FILE_TYPE_DISK) {
         issue = lecturefichier::illisible;
     } else {
-        std::vector<char> tampon(morceau);
         while (out.size() < max) {
+            const std::size_t avant = out.size();
+            const DWORD voulu = static_cast<DWORD>(std::min(morceau, max - avant));
+            out.resize(avant + voulu);
             DWORD lus = 0;
-            const DWORD voulu = static_cast<DWORD>(std::min(morceau, max - out.size()));
-            if (!ReadFile(h, tampon.data(), voulu, &lus, nullptr)) {
+            const bool bon = ReadFile(h, out.data() + avant, voulu, &lus, nullptr) != 0;
+            out.resize(avant + lus);
+            if (!bon) {
                 issue = lecturefichier::illisible;
                 break;
             }
             if (lus == 0) break;
-            out.append(tampon.data(), lus);
         }
     }
     CloseHandle(h);
@@ -70,16 +71,21 @@ lecturefichier lisfichier(const std::string& path, std::size_t max, std::string&
     if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
         issue = lecturefichier::illisible;
     } else {
-        std::vector<char> tampon(morceau);
+        // Read in place, a first piece the size the file says (and one byte
+        // to see its end), the next ones in pieces.
+        std::size_t voulu = std::min(max, static_cast<std::size_t>(s.st_size) + 1);
         while (out.size() < max) {
-            const ssize_t n = ::read(fd, tampon.data(), std::min(morceau, max - out.size()));
+            const std::size_t avant = out.size();
+            out.resize(avant + voulu);
+            const ssize_t n = ::read(fd, out.data() + avant, voulu);
+            out.resize(avant + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) {
                 issue = lecturefichier::illisible;
                 break;
             }
             if (n == 0) break;
-            out.append(tampon.data(), static_cast<std::size_t>(n));
+            voulu = std::min(morceau, max - out.size());
         }
     }
     ::close(fd);

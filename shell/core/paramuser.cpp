@@ -57,15 +57,13 @@ bool etatvalide(const std::string& text) {
     return true;
 }
 
-// The file's lines as the reader sees them (lignesparam.h): the player's
-// lines as they are kept, whatever their length; the others cut at their
-// first NUL and right-trimmed of blanks, empty ones and those over
-// ligneparammax dropped. Reading stops after fichierparammax bytes.
-std::vector<std::string> lignesdufichier(const char* path, bool& lu) {
+// The lines of content as the reader sees them (lignesparam.h): the
+// player's lines as they are kept, whatever their length; the others cut at
+// their first NUL and right-trimmed of blanks, empty ones and those over
+// ligneparammax dropped.
+std::vector<std::string> lignesducontenu(std::string_view content) {
     std::vector<std::string> lignes;
-    std::string tout;
-    lu = path && lisfichier(path, fichierparammax, tout) == lecturefichier::lu;
-    for (std::string_view brute : decoupelignes(tout)) {
+    for (std::string_view brute : decoupelignes(content)) {
         std::string_view l = brute.substr(0, brute.find('\0'));
         if (ligneusr(l)) {
             lignes.push_back(ligneusrgardee(l));
@@ -305,6 +303,13 @@ void lisancienne(claparamuser& state, const clesfichier& f) {
 } // namespace
 
 bool getparamuser(claparamuser& state, const char* path) {
+    std::string tout;
+    const bool lu = path && lisfichier(path, fichierparammax, tout) == lecturefichier::lu;
+    lisparamuser(state, tout);
+    return lu;
+}
+
+void lisparamuser(claparamuser& state, std::string_view content) {
     state.grillecourante = 0;
     state.etats.clear();
     state.lignesusr.clear();
@@ -314,12 +319,11 @@ bool getparamuser(claparamuser& state, const char* path) {
     std::fill(state.aides.begin(), state.aides.end(), aidesgrille{});
     state.records.clear();
 
-    bool lu = false;
     clesfichier f;
     // The first player's lines that fit, in number and in bytes.
     size_t octetsusr = 0;
     bool usrplein = false;
-    for (const std::string& l : lignesdufichier(path, lu)) {
+    for (const std::string& l : lignesducontenu(content.substr(0, fichierparammax))) {
         if (ligneusr(l)) {
             usrplein = usrplein || state.lignesusr.effectif() >= lignesusrmax ||
                        octetsusr + l.size() + 2 > octetsusrmax;
@@ -342,7 +346,6 @@ bool getparamuser(claparamuser& state, const char* path) {
     else if (state.grillecourante > 0)
         lisancienne(state, f);
     if (state.grillecourante == 0) state.grillecourante = 1;
-    return lu;
 }
 
 std::string contenuparamuser(const claparamuser& state) {

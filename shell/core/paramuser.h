@@ -37,6 +37,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Cell sizes: the default, the bounds and the step of the four usual
@@ -149,6 +150,8 @@ void fixeaides(claparamuser& state, short i, const aidesgrille& counts);
 // shell keeps aside a file from which this would lose more than bad values:
 // paramabime.h.)
 bool getparamuser(claparamuser& state, const char* path);
+// The same on content, the bytes of a file (its first fichierparammax).
+void lisparamuser(claparamuser& state, std::string_view content);
 
 // The file's content as ecriparamusernew writes it (lines end with CR LF).
 std::string contenuparamuser(const claparamuser& state);
