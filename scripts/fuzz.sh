@@ -5,7 +5,8 @@
 #   scripts/fuzz.sh TARGET|all SECONDS [libFuzzer options...]
 #
 # Each target starts from its seeds (fuzz/corpus/TARGET, read only) and from
-# the inputs earlier runs found (build/fuzz/corpus/TARGET, where new ones go);
+# the inputs earlier runs found (build/fuzz/corpus/TARGET, where new ones go),
+# with its dictionary fuzz/dict/TARGET.dict when there is one;
 # an input that breaks a property or a sanitizer is written to
 # build/fuzz/artifacts/TARGET/ and the script exits non-zero. The targets run
 # one after the other. Prints, per target, the executions, the coverage
@@ -35,11 +36,14 @@ for t in "${targets[@]}"; do
     artifacts=build/fuzz/artifacts/$t
     log=build/fuzz/$t.log
     mkdir -p "$work" "$artifacts"
+    # A target's dictionary of the tokens its format knows, when it has one.
+    dict=()
+    [[ -f fuzz/dict/$t.dict ]] && dict=("-dict=fuzz/dict/$t.dict")
     if (ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:malloc_context_size=4 \
        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
        LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp \
        "build/fuzz/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-           -max_len=4096 -print_final_stats=1 -artifact_prefix="$artifacts/" "$@" \
+           -max_len=4096 -print_final_stats=1 -artifact_prefix="$artifacts/" "${dict[@]}" "$@" \
            "$work" "fuzz/corpus/$t" >"$log" 2>&1); then
         runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
         last=$(grep -E '^#[0-9]+' "$log" | tail -n 1)
