@@ -35,8 +35,7 @@ int main(int argc, char** argv) {
         std::ifstream f(p, std::ios::binary);
         const std::vector<char> octets((std::istreambuf_iterator<char>(f)),
                                        std::istreambuf_iterator<char>());
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(octets.data()),
-                               octets.size());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(octets.data()), octets.size());
     }
     std::printf("replay: %zu inputs\n", entrees.size());
     return 0;

@@ -217,12 +217,13 @@ add_job() {
     # scenarios link the game's data folder there to their scratch directory.
     # timeout leads a process group of its own: whatever the scenario leaves
     # running in it (its X server, after a failure) is stopped with it.
-    printf '%s %s\n' "$name" "p=$WINEPREFIX; ((JOB_SLOT > 1)) && p=$WINEPREFIX-\$JOB_SLOT;
-export WINEPREFIX=\$p VORA_WINE_APPDATA=\$p/drive_c/users/$(id -un)/AppData/Roaming;
-$env VORA_WINESERVER=$WINESERVER VORA_E2E_WM=$wm timeout -k 10 600 bash $e2e $BUILD & e=\$!;
-s=0; wait \$e || s=\$?; kill -- -\$e 2>/dev/null;
-timeout 30 $WINESERVER -k >/dev/null 2>&1; timeout 30 $WINESERVER -w >/dev/null 2>&1; exit \$s" \
-        >>"$jobs_file"
+    local line="p=$WINEPREFIX; ((JOB_SLOT > 1)) && p=$WINEPREFIX-\$JOB_SLOT;"
+    line+=" export WINEPREFIX=\$p VORA_WINE_APPDATA=\$p/drive_c/users/$(id -un)/AppData/Roaming;"
+    line+=" $env VORA_WINESERVER=$WINESERVER VORA_E2E_WM=$wm timeout -k 10 600 bash $e2e $BUILD &"
+    line+=" e=\$!; s=0; wait \$e || s=\$?; kill -- -\$e 2>/dev/null;"
+    line+=" timeout 30 $WINESERVER -k >/dev/null 2>&1; timeout 30 $WINESERVER -w >/dev/null 2>&1;"
+    line+=" exit \$s"
+    echo "$name $line" >>"$jobs_file"
 }
 if [[ -f $DEMO ]]; then
     for wm in bare openbox; do
