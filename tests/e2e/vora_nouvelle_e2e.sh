@@ -84,7 +84,7 @@ if quit_no; then pass "the game quits"; else fail "the game did not quit"; fi
 "${GAME_CMD[@]}" >>"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 wait_for find_window || fail "the game did not start again"
-sleep 1
+settle
 find_origin || fail "no button column after the restart"
 grid_picture "$WORK/back.png"
 if (($(magenta) > BASE + 5)) && same_picture "$WORK/played.png" "$WORK/back.png"; then
