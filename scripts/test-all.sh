@@ -20,7 +20,9 @@ cd "$(dirname "$0")/.."
 ROOT=$PWD
 # shellcheck source=scripts/lib/phases.sh
 source "$ROOT/scripts/lib/phases.sh"
-trap phase_table EXIT
+# At the end, or at a failure: no background phase left running, then the
+# table.
+trap 'phase_stop_all; phase_table' EXIT
 
 JOBS=$(nproc)
 # The builds yield to the scenarios running beside them.

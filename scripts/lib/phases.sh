@@ -8,6 +8,8 @@
 #                                output; returns its status
 #   phase_table                  prints every phase: when it started (seconds
 #                                after the first), how long it took, its result
+#   phase_stop_all               stops every background phase still running,
+#                                with all it started (for an early exit)
 #   run_parallel JOBS LOGDIR     runs the commands read from the standard
 #                                input, one per line as "NAME COMMAND...", at
 #                                most JOBS at a time; prints each one's output
@@ -54,6 +56,27 @@ phase_join() {
     cat "$PHASE_LOGS/$name.log"
     phase_record "$name" "${PHASE_BEGIN[$name]}" "$status"
     return "$status"
+}
+
+# The processes started under a process, children first found then all at
+# once, so that none is missed when its parent goes first.
+process_tree() {
+    local pid
+    for pid in $(ps -o pid= --ppid "$1" 2>/dev/null); do
+        echo "$pid"
+        process_tree "$pid"
+    done
+}
+
+phase_stop_all() {
+    local name tree
+    for name in "${!PHASE_PID[@]}"; do
+        kill -0 "${PHASE_PID[$name]}" 2>/dev/null || continue
+        tree="${PHASE_PID[$name]} $(process_tree "${PHASE_PID[$name]}")"
+        echo "=== $name: stopped"
+        # shellcheck disable=SC2086
+        kill $tree 2>/dev/null || true
+    done
 }
 
 phase_table() {

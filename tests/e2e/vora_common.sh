@@ -104,13 +104,27 @@ wait_for() {
 # A busy or starved game is waited for, up to TIMEOUT seconds; a process
 # that is gone counts as asleep. Replaces fixed pauses, which were too long
 # on an idle machine and could be too short on a loaded one.
+# Under Wine the game's work is shared with the Wine server and Wine's own
+# processes (its desktop window's, without a window manager): every process
+# of the scenario's Wine prefix is watched too.
+wine_pids() {
+    [[ -n ${WINEPREFIX:-} && -n ${VORA_WINESERVER:-} ]] || return 0
+    local f pid
+    for f in $(grep -lsxF "WINEPREFIX=$WINEPREFIX" --null-data /proc/[0-9]*/environ); do
+        pid=${f#/proc/}
+        pid=${pid%/environ}
+        [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == */wine* ]] && echo "$pid"
+    done
+    return 0
+}
 settle() {
     sleep "${1:-0.12}"
-    local end=$((SECONDS + TIMEOUT)) quiet=0 pid state
+    local end=$((SECONDS + TIMEOUT)) quiet=0 pid state watched
+    watched="${GAME_PID:-} ${XVFB_PID:-} ${WM_PID:-} $(wine_pids | tr '\n' ' ')"
     while ((quiet < 4)); do
         ((SECONDS < end)) || return 0
         quiet=$((quiet + 1))
-        for pid in ${GAME_PID:-} ${XVFB_PID:-} ${WM_PID:-}; do
+        for pid in $watched; do
             state=$(sed -E 's/^[0-9]+ \(.*\) ([A-Za-z]).*/\1/' "/proc/$pid/task/$pid/stat" 2>/dev/null) ||
                 continue
             [[ $state == S || $state == Z || $state == X ]] || quiet=0
