@@ -7,7 +7,6 @@
 #include "shell/miseenpage.h"
 
 #include "grid/generation/formes.h"
-#include "grid/generation/generegrille.h"
 #include "grid/generation/grilleforme.h"
 #include "shell/core/nouvelletache.h"
 #include "shell/core/textesvora.h"
@@ -194,10 +193,11 @@ void surveillenouvelle(HWND window) {
         KillTimer(window, timernouvelle);
         cacheindicateur();
         const auto puzzle = tache.recupere();
-        grillegen::grillegeneree g;
-        if (!puzzle || !grillegen::textesdelagrille(tache.description(), *puzzle, g)) return;
-        grillenouvelle n{tache.description(), tache.graine(), tache.niveau(), std::move(g.textes)};
-        if (appliquer(partie.prendnouvelle(std::move(n))).chargee) reaffigri();
+        if (!puzzle) return;
+        if (appliquer(
+                partie.prendnouvelle(tache.description(), tache.graine(), tache.niveau(), *puzzle))
+                .chargee)
+            reaffigri();
         chronomevaluer();
         return;
     }

@@ -17,12 +17,11 @@ namespace {
 
 using namespace std::chrono_literals;
 
-grillenouvelle faite(clanouvelletache& t) {
+solver::generated_puzzle faite(clanouvelletache& t) {
     while (!t.prete()) std::this_thread::sleep_for(1ms);
     const auto puzzle = t.recupere();
-    grillegen::grillegeneree g;
-    EXPECT_TRUE(puzzle && grillegen::textesdelagrille(t.description(), *puzzle, g));
-    return {t.description(), t.graine(), t.niveau(), g.textes};
+    EXPECT_TRUE(puzzle.has_value());
+    return puzzle.value_or(solver::generated_puzzle{});
 }
 
 std::string etat(clagrivora& g) {
@@ -44,7 +43,8 @@ TEST(nouvellegrille, MadeTakenPlayedSavedAndBackInANewSession) {
     clanouvelletache t;
     ASSERT_FALSE(t.lance("blob 3", 3, 1)) << "not a shape";
     ASSERT_TRUE(t.lance("triangle 5", 3, 4242));
-    const effets e = p.prendnouvelle(faite(t));
+    const solver::generated_puzzle puzzle = faite(t);
+    const effets e = p.prendnouvelle(t.description(), t.graine(), t.niveau(), puzzle);
     EXPECT_TRUE(e.grillechargee && e.chronoazero && e.niveauchange);
     const short n = p.parametres().numeronouvelle();
     ASSERT_EQ(p.parametres().grillecourante, n);
@@ -84,6 +84,8 @@ TEST(nouvellegrille, MadeTakenPlayedSavedAndBackInANewSession) {
     EXPECT_EQ(q.parametres().nouvelle.textes, p.parametres().nouvelle.textes);
     ASSERT_TRUE(q.charge(n).grillechargee);
     EXPECT_EQ(etat(q.grille()), joue);
+    ASSERT_FALSE(p.solutionjeu().empty());
+    EXPECT_EQ(q.solutionjeu(), p.solutionjeu()) << "the generator's solution, searched again";
     EXPECT_EQ(q.grille().getniveauvoulu(), 3);
     EXPECT_EQ(contenuparamuser(q.parametres()), litfichier(fichier)) << "written back the same";
 }

@@ -6,8 +6,8 @@
 #include "shell/core/etatsauve.h"
 #include "shell/core/horloge.h"
 #include "shell/core/textesrecords.h"
-#include "shell/core/totauxsolution.h"
 
+#include "grid/generation/generegrille.h"
 #include "grid/valuemasks.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
@@ -140,6 +140,7 @@ std::string clapartie::notefin() {
 }
 
 std::optional<std::array<short, 7>> clapartie::restantes() const {
+    const std::optional<std::array<short, 7>> totaux = totauxsolution(solution.valeurs);
     if (!totaux) return std::nullopt;
     std::array<short, 7> n = *totaux;
     for (short c = 1; c <= grillejeu.getnbcases(); ++c) {
@@ -347,6 +348,13 @@ effets clapartie::basculemarque(short v) {
 }
 
 effets clapartie::charge(short number, const char* definition) {
+    const bool nouvelle = definition == nullptr && number == param.numeronouvelle();
+    return chargeavec(number, definition,
+                      nouvelle && !solutionnouvelle.empty() ? &solutionnouvelle : nullptr);
+}
+
+effets clapartie::chargeavec(short number, const char* definition,
+                             const solver::cellvalues* generee) {
     effets e;
     const bool nouvelle = definition == nullptr && number == param.numeronouvelle();
     if (nouvelle) {
@@ -354,14 +362,16 @@ effets clapartie::charge(short number, const char* definition) {
         if (!param.nouvelle.presente() || !grilledenouvelle(param.nouvelle, essai)) return e;
         if (anymode(modeappli::jeu)) laissegrille();
         grilledenouvelle(param.nouvelle, grillejeu);
-        totaux = totauxsolution(essai);
     } else {
         const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
         if (nom.empty()) return e;
         if (anymode(modeappli::jeu)) laissegrille();
         if (grilleload(0, &grillejeu, nom.c_str()) == 0) return e;
-        totaux = totauxsolution(nom.c_str());
     }
+    // Worked out on the grid as it comes from its definition, before the
+    // level and the state of play are applied.
+    solution = generee != nullptr ? solutiondelagrille(grillejeu, param.nouvelle.forme, *generee)
+                                  : solutiondelagrille(grillejeu);
     param.grillecourante = number;
     modecourant = modeappli::jeu;
     curseur = false;
@@ -391,7 +401,11 @@ bool clapartie::nouvelleentamee() {
     return aentrees(g);
 }
 
-effets clapartie::prendnouvelle(grillenouvelle g) {
+effets clapartie::prendnouvelle(const std::string& description, std::uint32_t graine, short niveau,
+                                const solver::generated_puzzle& puzzle) {
+    grillegen::grillegeneree faite;
+    if (!grillegen::textesdelagrille(description, puzzle, faite)) return {};
+    grillenouvelle g{description, graine, niveau, std::move(faite.textes)};
     clagrivora essai;
     if (!grilledenouvelle(g, essai)) return {};
     const short n = param.numeronouvelle();
@@ -403,6 +417,7 @@ effets clapartie::prendnouvelle(grillenouvelle g) {
     fixeniveauchoisi(param, n, param.nouvelle.niveau);
     param.chronos.grille(n).clear();
     laissees.oublie(n);
+    solutionnouvelle = puzzle.solution;
     effets e = charge(n);
     e.chronoazero = true;
     e.niveauchange = true;

@@ -18,10 +18,13 @@
 #include "shell/core/paramuser.h"
 #include "shell/core/partiesgrilles.h"
 #include "shell/core/records.h"
+#include "shell/core/solutiongrille.h"
 
 #include "grid/clagrivora.h"
+#include "grid/solver/generator.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -109,6 +112,10 @@ public:
     // a player counts what is left to place: the counts never tell a wrong
     // entry apart. Empty when the grid's solution is not known.
     std::optional<std::array<short, 7>> restantes() const;
+    // The solver's shape of the grid in play and its solution (entry c - 1
+    // for cell c; empty when not known), worked out once when it was loaded.
+    const solver::shape& formesolveur() const { return solution.forme; }
+    const std::vector<short>& solutionjeu() const { return solution.valeurs; }
     // Whether every cell of the grid in play holds a value.
     bool grillefinie() const;
     // The key of the grid in play in the records: a catalogue grid's name,
@@ -202,11 +209,15 @@ public:
     // Whether the generated grid holds player entries or pencil marks (in
     // play, or in its saved state).
     bool nouvelleentamee();
-    // Make g the generated grid, replacing the one kept (its state, level,
-    // chronometer, undo history and markers forgotten), and load it at its
-    // level as any grid is loaded; the grid left is kept as charge keeps it.
-    // Nothing, the grid in play untouched, when g's texts do not make a grid.
-    effets prendnouvelle(grillenouvelle g);
+    // The puzzle the generator made on the shape of description from graine,
+    // turned into grid texts, becomes the generated grid at level niveau,
+    // replacing the one kept (its state, level, chronometer, undo history and
+    // markers forgotten), and is loaded at that level as any grid is loaded
+    // (its solution the generator's); the grid left is kept as charge keeps
+    // it. Nothing, the grid in play untouched, when the puzzle makes no grid
+    // (a stopped generation).
+    effets prendnouvelle(const std::string& description, std::uint32_t graine, short niveau,
+                         const solver::generated_puzzle& puzzle);
     // Message 16 with the next level's label (monter up, else down) and the
     // grid; a yes applies that level (changeniveau). Nothing outside play.
     effets demandeniveau(bool monter);
@@ -264,8 +275,15 @@ private:
     // Undo or redo one step (pasdefaire, pasrefaire).
     effets rejoue(short pas);
 
-    // The cells holding each value in the solution of the grid in play.
-    std::optional<std::array<short, 7>> totaux;
+    // Load the grid as charge does; the solution of a generated grid is the
+    // generator's when it is given (else searched).
+    effets chargeavec(short number, const char* definition, const solver::cellvalues* generee);
+
+    // The shape and the solution of the grid in play, and the filling the
+    // generator made for the generated grid kept (empty once it is read back
+    // from the parameter file: it is then searched).
+    solutiongrille solution;
+    solver::cellvalues solutionnouvelle;
 
     clagrivora grillejeu;
     claparamuser param;
