@@ -121,7 +121,7 @@ POINT placebulle() {
     short ymin = 0;
     short xmax = 0;
     short ymax = 0;
-    partie.grille().posicadremax(xmin, ymin, xmax, ymax);
+    partie.grilledessin().posicadremax(xmin, ymin, xmax, ymax);
     return POINT{std::max<int>(dispositionjeu::L, m.originex + xmin), m.originey - ymin + 12};
 }
 

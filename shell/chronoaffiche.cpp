@@ -7,9 +7,6 @@
 void affichronocourt() {
     if (!partie.parametres().chronoaffiche) return;
     gstring texte;
-    if (!partie.parametres().chronos.affichronocourt(partie.parametres().grillecourante, jeu.pret,
-                                                     texte,
-                                                     partie.parametres().langue == langueanglais))
-        return;
+    if (!partie.textechrono(jeu.pret, texte)) return;
     if (HWND boite = boitechrono()) SetWindowTextA(boite, texte.adr());
 }

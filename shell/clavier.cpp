@@ -13,6 +13,7 @@
 
 #include "shell/core/textesvora.h"
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -60,12 +61,12 @@ bool toucheoption(HWND window, WPARAM touche) {
     }
 }
 
-bool* option(short id) {
-    claparamuser& p = partie.parametres();
-    if (id == idoptionsurligne) return &p.surligne;
-    if (id == idoptioncomptes) return &p.comptes;
-    if (id == idoptionnettoie) return &p.nettoiemarques;
-    return nullptr;
+// The option of command id; none for another id.
+std::optional<optionjeu> option(short id) {
+    if (id == idoptionsurligne) return optionjeu::surligne;
+    if (id == idoptioncomptes) return optionjeu::comptes;
+    if (id == idoptionnettoie) return optionjeu::nettoie;
+    return std::nullopt;
 }
 
 // The keys on the grid, in play only.
@@ -123,13 +124,9 @@ void listetouches() {
     for (const char* cle :
          {"nouvelle.menu", "aide.menu.indice", "aide.menu.verif", "aide.menu.notes"})
         liste += "\n" + texte(cle);
-    gstring titre;
-    titreprogramme(titre);
-    blocagedujeu();
-    chronomactiver(false);
-    boitetexte(liste.c_str(), titre.adr(), MB_OK | MB_ICONINFORMATION);
-    deblocagedujeu();
-    chronomactiver(true);
+    questionjeu q;
+    q.texte = liste;
+    appliquer(partie.annonce(std::move(q)));
 }
 
 bool touchejeu(HWND window, WPARAM touche) {
@@ -168,10 +165,7 @@ bool touchejeu(HWND window, WPARAM touche) {
 }
 
 void basculeoption(short id) {
-    bool* o = option(id);
-    if (o == nullptr) return;
-    *o = !*o;
-    reaffigri();
+    if (const std::optional<optionjeu> o = option(id)) appliquer(partie.basculeoption(*o));
 }
 
 std::string texteoption(short id) {
@@ -182,7 +176,8 @@ std::string texteoption(short id) {
     for (const auto& [i, cle] : cles) {
         if (i != id) continue;
         std::string t = texte(std::string("option.") + cle);
-        if (const bool* o = option(id)) t += " (" + texte(*o ? "option.oui" : "option.non") + ")";
+        if (const std::optional<optionjeu> o = option(id))
+            t += " (" + texte(partie.option(*o) ? "option.oui" : "option.non") + ")";
         return t;
     }
     return {};

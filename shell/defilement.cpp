@@ -2,8 +2,8 @@
 // window.
 #include "shell/defilement.h"
 
-#include "shell/boites.h"
 #include "shell/etatjeu.h"
+#include "shell/jeu.h"
 #include "shell/miseenpage.h"
 
 namespace {
@@ -43,7 +43,7 @@ void curseurenvue() {
     regionsjeu& r = regionsdujeu();
     const dispositionjeu& d = r.disposition();
     if (d.Ox <= 0 && d.Oy <= 0) return;
-    clagrivora& g = partie.grille();
+    clagrivora& g = partie.grilledessin();
     g.fautcoordentableaux();
     const short c = partie.casecourante();
     const short t = g.gettaillepix();
@@ -65,11 +65,9 @@ void curseurenvue() {
 }
 
 void expliquefleches() {
-    if (!jeu.indicefleches || !anymode(modeappli::jeu) || !regionsdujeu().flecheaffichee()) return;
-    jeu.indicefleches = false;
-    blocagedujeu();
-    boitemessage(2, MB_OK | MB_ICONINFORMATION);
-    deblocagedujeu();
+    if (!anymode(modeappli::jeu) || !regionsdujeu().flecheaffichee()) return;
+    // A box the player's move did not cause: the help shown stays.
+    if (effets e = partie.expliquefleches(); e.question) appliquer(std::move(e), true);
 }
 
 void fenetredeplacee() {

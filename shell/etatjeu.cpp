@@ -12,7 +12,7 @@ clapartie partie;
 
 clagripage& grillepage() {
     static clagripage page;
-    page.lier(partie.grille());
+    page.lier(partie.grilledessin());
     return page;
 }
 
@@ -29,7 +29,6 @@ void modefenetre() {
     jeu.sousmode = 0;
     dessinjeu().mainone = 1;
     dessinjeu().contraffi = 0;
-    jeu.compteurcontraintes = 0;
     devfenetre().setechelle(1.0f);
     couleursdumode();
     chronomevaluer();
@@ -45,12 +44,16 @@ void setappli(short a) {
 }
 
 void blocagedujeu() {
-    ++jeu.verrousjeu;
+    etatfenetre f = partie.fenetre();
+    ++f.verrous;
+    partie.fixefenetre(f);
     chronomevaluer();
 }
 
 void deblocagedujeu() {
-    if (jeu.verrousjeu > 0) --jeu.verrousjeu;
+    etatfenetre f = partie.fenetre();
+    if (f.verrous > 0) --f.verrous;
+    partie.fixefenetre(f);
     chronomevaluer();
 }
 
@@ -66,25 +69,21 @@ void reaffigri() {
     jeu.repeindre = true;
 }
 
-etatchrono etatchronocourant() {
-    etatchrono e = partie.etatpartie();
-    e.actif = jeu.chronoactif;
-    e.minimise = jeu.minimise;
-    e.verrous = jeu.verrousjeu;
-    return e;
-}
-
 void chronomevaluer() {
-    partie.parametres().chronos.chronomevaluer(etatchronocourant());
+    partie.chronomevaluer();
 }
 
 void chronomactiver(bool actif) {
-    jeu.chronoactif = actif;
+    etatfenetre f = partie.fenetre();
+    f.actif = actif;
+    partie.fixefenetre(f);
     chronomevaluer();
 }
 
 void fenetreduction(bool minimise) {
-    jeu.minimise = minimise;
+    etatfenetre f = partie.fenetre();
+    f.minimise = minimise;
+    partie.fixefenetre(f);
     chronomevaluer();
 }
 

@@ -19,22 +19,17 @@ struct etatjeu {
     short nbgrilles = 5;
     short pagereglesnum = 1;     // the rules page shown, reglepadeb..reglepafin
     short nidpositionnement = 0; // non-zero while the shell places the window
-    short verrousjeu = 0;        // game lock counter (a message box is open)
     short verrousboutons = 0;    // button lock counter (a command is running)
     bool repeindre = false;      // repaint-pending flag
     bool pret = false;           // shell-ready flag
     bool miseenpagevalide = false;
     bool fenetremontrable = false;
     bool boutonscreables = false;
-    bool minimise = false;
-    bool chronoactif = true;
-    short compteurcontraintes = 0;
     bool boutonsarafraichir = true;
     // Press points of the last left and right presses, client pixels.
     POINT appuigauche{0, 0};
     POINT appuidroit{0, 0};
     short derniercaseaffichee = -1;
-    bool indicefleches = true; // the arrows are explained the first time they show
 };
 
 extern etatjeu jeu;
@@ -61,9 +56,8 @@ void boutonlaisser();
 // Ask for one repaint at the end of the current message.
 void reaffigri();
 
-// The shell's flags as the chronometer rule reads them; re-evaluate which
-// grid's chronometer runs from them.
-etatchrono etatchronocourant();
+// Re-evaluate which grid's chronometer runs (the window's flags kept by the
+// game in progress).
 void chronomevaluer();
 void chronomactiver(bool actif);
 void fenetreduction(bool minimise);

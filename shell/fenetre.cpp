@@ -80,8 +80,8 @@ void tailleassise(HWND window) {
     // window's frame may lie beyond the screen's edge); the size fits within
     // the window and within what the screen leaves from there.
     const RECT z = zonetravail();
-    partie.parametres().left = static_cast<short>(std::clamp(r.left, z.left, z.right - 1));
-    partie.parametres().top = static_cast<short>(std::clamp(r.top, z.top, z.bottom - 1));
+    partie.fixeposition(static_cast<short>(std::clamp(r.left, z.left, z.right - 1)),
+                        static_cast<short>(std::clamp(r.top, z.top, z.bottom - 1)));
     const short entre =
         tailleentrant(gabaritcourant(), std::min(r.right, z.right) - partie.parametres().left,
                       std::min(r.bottom, z.bottom) - partie.parametres().top);
@@ -108,7 +108,7 @@ void finmessage(HWND window) {
         if (jeu.fenetremontrable) lancerunpaint(window);
     }
     const bool iconique = IsIconic(window) != FALSE;
-    if (iconique != jeu.minimise) fenetreduction(iconique);
+    if (iconique != partie.fenetre().minimise) fenetreduction(iconique);
     captouchauvol();
 }
 
@@ -116,7 +116,8 @@ void finmessage(HWND window) {
 void nomcasesous(POINT client) {
     if (!anymode(modeappli::jeu) || !jeu.miseenpagevalide) return;
     const POINT l = pointlocal(client);
-    const short c = partie.grille().caseproche(static_cast<short>(l.x), static_cast<short>(l.y));
+    const short c =
+        partie.grilledessin().caseproche(static_cast<short>(l.x), static_cast<short>(l.y));
     if (c == jeu.derniercaseaffichee) return;
     jeu.derniercaseaffichee = c;
     gstring texte;
@@ -148,8 +149,13 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         PostQuitMessage(0);
         return true;
     case WM_SIZE:
-        if (wParam == SIZE_MINIMIZED) jeu.minimise = true;
-        if (wParam == SIZE_MAXIMIZED) jeu.minimise = false;
+        // The flag only: the rule is evaluated at the end of the message
+        // when the window's state and the flag differ.
+        if (wParam == SIZE_MINIMIZED || wParam == SIZE_MAXIMIZED) {
+            etatfenetre f = partie.fenetre();
+            f.minimise = wParam == SIZE_MINIMIZED;
+            partie.fixefenetre(f);
+        }
         if (principale) tailleimposee(window, wParam, lParam);
         return true;
     case WM_PAINT:
@@ -243,8 +249,7 @@ bool traite(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (!principale) return false;
         const auto* r = reinterpret_cast<const RECT*>(lParam);
         if (r != nullptr) {
-            partie.parametres().left = static_cast<short>(r->left);
-            partie.parametres().top = static_cast<short>(r->top);
+            partie.fixeposition(static_cast<short>(r->left), static_cast<short>(r->top));
             fenetredeplacee();
         }
         resultat = 1;
@@ -268,7 +273,7 @@ LRESULT CALLBACK WindProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 HWND demarrage(HINSTANCE instance, int montrer) {
     jeu = etatjeu{};
     jeu.instance = instance;
-    grilleload(0, &partie.grille(), "X");
+    grilleload(0, &partie.grilledessin(), "X");
     gstring titre;
     titreprogramme(titre);
     globinitvocalcul();
@@ -280,7 +285,6 @@ HWND demarrage(HINSTANCE instance, int montrer) {
     nomgrinit();
     jeu.nbgrilles = partie.parametres().nbgrilles;
     if (!lisparametres()) return nullptr;
-    if (partie.parametres().grillecourante == 0) partie.parametres().grillecourante = 1;
     fendemarrage.fixesurecran(static_cast<short>(partie.parametres().left + 180),
                               static_cast<short>(partie.parametres().top + 180));
     fendemarrage.simplaffidem(true);

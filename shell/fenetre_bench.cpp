@@ -51,11 +51,11 @@ struct prepare {
             }
         }
         grillecharger(w, 1, meilleur.adr(), false);
-        partie.parametres().taillecase = 70;
+        partie.fixetaillecase(70);
         settailleprin(70);
         RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE);
         UpdateWindow(w);
-        partie.grille().ajustepossicase();
+        partie.grilledessin().ajustepossicase();
         for (short c = 1; c <= partie.grille().getnbcases() && valeur == 0; ++c)
             for (short v = 1; v <= 6 && valeur == 0 && partie.grille().casestvide(c); ++v)
                 if (partie.grille().isautorisee(c, v) != 0) {

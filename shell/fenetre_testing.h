@@ -134,7 +134,7 @@ protected:
         return 0;
     }
     static short valeur(short cellule, bool permise) {
-        partie.grille().ajustepossicase();
+        partie.grilledessin().ajustepossicase();
         for (short v = 1; v <= 6; ++v)
             if ((partie.grille().isautorisee(cellule, v) != 0) == permise) return v;
         return 0;

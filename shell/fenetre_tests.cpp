@@ -3,6 +3,8 @@
 // model, the undo history, the beeps and the painted picture.
 #include "shell/fenetre_testing.h"
 
+#include "shell/core/partie_testing.h"
+
 #include "shell/boites.h"
 #include "shell/clagdtooltip.h"
 #include "shell/selecteur.h"
@@ -44,10 +46,10 @@ bool resous(short c = 1) {
             libre = n == 0 || partie.grille().getcaseval(n) != v;
         }
         if (!libre) continue;
-        partie.grille().setcaseval(c, v);
+        partie.grilledessin().setcaseval(c, v);
         if (resous(static_cast<short>(c + 1))) return true;
     }
-    partie.grille().setcaseval(c, 0);
+    partie.grilledessin().setcaseval(c, 0);
     return false;
 }
 
@@ -302,12 +304,12 @@ TEST_F(fenetrejeu, RightClicksTogglePencilMarksAndTheFillFlagSetsAllSix) {
     const short c = casevide();
     short x = 0;
     short y = 0;
-    partie.grille().givepossofuser(c, 3, x, y);
+    partie.grilledessin().givepossofuser(c, 3, x, y);
     clic(client(x, y), true);
     EXPECT_EQ(partie.grille().getpuser(c), 1 << 2);
     clic(client(x, y), true);
     EXPECT_EQ(partie.grille().getpuser(c), 0);
-    partie.parametres().remplitmarques = true;
+    accespartie::parametres(partie).remplitmarques = true;
     clic(centre(c), true);
     EXPECT_EQ(partie.grille().getpuser(c), 63);
     EXPECT_GT(pixels(c, 0xFF0000, 16), 5); // the marks are blue
@@ -336,14 +338,14 @@ TEST_F(fenetrejeu, AGridIsLoadedOnlyWhenThePlayerSaysYes) {
     EXPECT_EQ(partie.parametres().grillecourante, 2);
     EXPECT_NE(partie.grille().getnom(), nom1);
     EXPECT_EQ(partie.historique().effectif(), 0);
-    EXPECT_EQ(jeu.verrousjeu, 0);
+    EXPECT_EQ(partie.fenetre().verrous, 0);
     EXPECT_EQ(jeu.verrousboutons, 0);
 }
 
 TEST_F(fenetrejeu, ACommandWhileABoxIsOpenIsRefusedWithTwoBeeps) {
     const short taille = partie.parametres().taillecase;
     pendantboite = [this] {
-        EXPECT_EQ(jeu.verrousjeu, 1);
+        EXPECT_EQ(partie.fenetre().verrous, 1);
         SendMessageA(fenetre, WM_COMMAND, idplus, 0);
     };
     reponses = {IDNO};
@@ -364,7 +366,7 @@ TEST_F(fenetrejeu, FinishingTheGridCongratulatesAndOffersToSave) {
     ASSERT_TRUE(resous());
     const short derniere = vides.back();
     const short v = partie.grille().getcaseval(derniere);
-    partie.grille().setcaseval(derniere, 0);
+    partie.grilledessin().setcaseval(derniere, 0);
     clic(triangle(v));
     bips.clear();
     reponses = {IDOK, IDYES};
@@ -550,7 +552,7 @@ TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     const short c = casevide();
     partie.choisitvaleur(valeur(c, true));
     clicase(c);
-    partie.parametres().chronos.grille(1).ajoutsec(124);
+    accespartie::parametres(partie).chronos.grille(1).ajoutsec(124);
     short remplies = 0;
     for (short k = 1; k <= partie.grille().getnbcases(); ++k)
         if (!partie.grille().casestvide(k)) ++remplies;
@@ -578,8 +580,8 @@ TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     EXPECT_NE(questions[3].find("Annuler : retour au jeu."), std::string::npos);
     EXPECT_NE(questions[4].find("OK : retour au jeu."), std::string::npos);
     EXPECT_EQ(questions[4].find("Annuler"), std::string::npos) << "the last page has OK only";
-    EXPECT_EQ(jeu.verrousjeu, 0);
-    EXPECT_NE(chronoquitourne(etatchronocourant()), 0) << "the chronometer runs again";
+    EXPECT_EQ(partie.fenetre().verrous, 0);
+    EXPECT_NE(chronoquitourne(partie.etatchronocourant()), 0) << "the chronometer runs again";
 
     // English; Cancel on the second page ends the sequence there.
     reponses = {IDOK};
@@ -589,7 +591,7 @@ TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     EXPECT_STREQ(boite, " 02m 04s") << "the chronometer box follows the language at once";
     questions.clear();
     reponses = {IDOK, IDCANCEL, IDOK};
-    noterecord(partie.parametres().records,
+    noterecord(accespartie::parametres(partie).records,
                {partie.clegrille(), partie.grille().getniveauvoulu(), true, 75, 20261209});
     presse(idinfo);
     ASSERT_EQ(questions.size(), 2u);
@@ -607,8 +609,8 @@ TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
         << questions[0];
     for (const std::string& q : questions)
         for (char ch : q) EXPECT_LT(static_cast<unsigned char>(ch), 0x80) << q;
-    EXPECT_EQ(jeu.verrousjeu, 0);
-    EXPECT_NE(chronoquitourne(etatchronocourant()), 0);
+    EXPECT_EQ(partie.fenetre().verrous, 0);
+    EXPECT_NE(chronoquitourne(partie.etatchronocourant()), 0);
 }
 
 #ifndef _WIN32

@@ -83,7 +83,7 @@ TEST_F(fenetrejeu, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     const std::vector<std::string> entrees = historiquetextes();
     const short position = partie.historique().getposition();
     gstring etat;
-    partie.grille().getactudata(3, &etat);
+    partie.grilledessin().getactudata(3, &etat);
     const std::string etatavant = etat.adr();
     const SIZE jeuclient = taille(fenetre);
     ASSERT_EQ(entrees.size(), 2u);
@@ -94,7 +94,7 @@ TEST_F(fenetrejeu, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     EXPECT_EQ(jeu.pagereglesnum, 1);
     EXPECT_EQ(dessinjeu().contraffi, 0);
     EXPECT_EQ(partie.historique().effectif(), 0);
-    EXPECT_EQ(chronoquitourne(etatchronocourant()), 0);
+    EXPECT_EQ(chronoquitourne(partie.etatchronocourant()), 0);
     EXPECT_EQ(taille(fenetre).cx, fenetreglewid);
     EXPECT_EQ(taille(fenetre).cy, fenetreglehgt);
     // Page 1's picture (loaded now) fills the window, the texts over it.
@@ -126,13 +126,13 @@ TEST_F(fenetrejeu, TheRulesOpenOnPageOneAndReturnToTheSameGridAndHistory) {
     presse(idretour);
     EXPECT_EQ(partie.mode(), modeappli::jeu);
     EXPECT_EQ(partie.parametres().grillecourante, 1);
-    partie.grille().getactudata(3, &etat);
+    partie.grilledessin().getactudata(3, &etat);
     EXPECT_EQ(std::string(etat.adr()), etatavant);
     EXPECT_EQ(historiquetextes(), entrees);
     EXPECT_EQ(partie.historique().getposition(), position);
     EXPECT_EQ(taille(fenetre).cx, jeuclient.cx);
     EXPECT_EQ(taille(fenetre).cy, jeuclient.cy);
-    EXPECT_NE(chronoquitourne(etatchronocourant()), 0);
+    EXPECT_NE(chronoquitourne(partie.etatchronocourant()), 0);
     EXPECT_FALSE(visible(idretour));
     EXPECT_FALSE(visible(idpageprec));
     EXPECT_TRUE(visible(idregles));
@@ -263,7 +263,7 @@ TEST_F(fenetrejeu, TheKeysTurnTheRulesPagesAndReturnToTheGrid) {
         EXPECT_EQ(partie.mode(), modeappli::jeu) << "key " << retour;
         EXPECT_TRUE(visible(idregles));
         EXPECT_FALSE(visible(idretour));
-        EXPECT_NE(chronoquitourne(etatchronocourant()), 0);
+        EXPECT_NE(chronoquitourne(partie.etatchronocourant()), 0);
     }
 }
 

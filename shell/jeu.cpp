@@ -5,6 +5,7 @@
 #include "shell/boites.h"
 #include "shell/bulleaide.h"
 #include "shell/chronoaffiche.h"
+#include "shell/clagdtooltip.h"
 #include "shell/curseurs.h"
 #include "shell/defilement.h"
 #include "shell/etatjeu.h"
@@ -14,10 +15,18 @@
 #include "shell/peinture.h"
 #include "shell/selecteur.h"
 
+#include "shell/core/textesvora.h"
+
 #include <cstdlib>
 #include <string>
 
 namespace {
+
+std::string titre() {
+    gstring t;
+    titreprogramme(t);
+    return t.adr();
+}
 
 // The splash window 180 pixels right of and below the main window.
 void montrefendem() {
@@ -31,9 +40,11 @@ UINT boutonsboite(const questionjeu& q) {
     UINT b = MB_OK;
     if (q.choix == questionjeu::boutons::ouinon) b = MB_YESNO;
     if (q.choix == questionjeu::boutons::ouinonannuler) b = MB_YESNOCANCEL;
+    if (q.choix == questionjeu::boutons::okannuler) b = MB_OKCANCEL;
     if (q.genre == questionjeu::icone::information) b |= MB_ICONINFORMATION;
     if (q.genre == questionjeu::icone::question) b |= MB_ICONQUESTION;
     if (q.genre == questionjeu::icone::exclamation) b |= MB_ICONEXCLAMATION;
+    if (q.genre == questionjeu::icone::arret) b |= MB_ICONHAND;
     if (q.pardefaut == 2) b |= MB_DEFBUTTON2;
     if (q.pardefaut == 3) b |= MB_DEFBUTTON3;
     return b;
@@ -68,14 +79,11 @@ void executer(const effets& e, bilaneffets& bilan) {
     if (e.effacement &&
         (jeu.fenetre == nullptr || SetTimer(jeu.fenetre, timereffacement, 240, nullptr) == 0))
         finsignaleffacer();
-    if (e.valeurdonnee != 0) cliquechiffre('F', e.valeurdonnee);
+    if (e.valeurchoisie) fixecursouris(false);
     if (e.grillechargee) {
         bilan.chargee = true;
         preparegrille();
     }
-    if (e.chronoazero)
-        partie.parametres().chronos.remiseazero(partie.parametres().grillecourante,
-                                                etatchronocourant());
     if (e.niveauchange) {
         affichronocourt();
         jetterfond();
@@ -86,6 +94,18 @@ void executer(const effets& e, bilaneffets& bilan) {
         dessinjeu().casesconflit = e.conflits;
         reaffigri();
     }
+    if (e.languechangee) {
+        textipenvoi();
+        languedesboites();
+        affichronocourt();
+        reaffigri();
+    }
+    if (e.pause) {
+        tooltip.virefentooltip();
+        if (jeu.fenetre != nullptr) CloseWindow(jeu.fenetre);
+        fenetreduction(true);
+    }
+    if (e.generer) bilan.generer = e.generer;
     if (e.aide) montreaide(*e.aide);
     if (e.repeindre) reaffigri();
     if (e.curseurdeplace) curseurenvue();
@@ -94,10 +114,10 @@ void executer(const effets& e, bilaneffets& bilan) {
 
 } // namespace
 
-bilaneffets appliquer(effets e) {
+bilaneffets appliquer(effets e, bool gardeaide) {
     bilaneffets bilan;
     bool verrouille = false;
-    if (!e.aide) cacheaide();
+    if (!e.aide && !gardeaide) cacheaide();
     for (;;) {
         executer(e, bilan);
         if (!e.question) break;
@@ -112,8 +132,9 @@ bilaneffets appliquer(effets e) {
             RedrawWindow(jeu.fenetre, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         }
         const questionjeu q = *e.question;
-        const reponsejeu r =
-            reponsede(boitemessage(q.numero, boutonsboite(q), q.p1.c_str(), q.p2.c_str()));
+        const reponsejeu r = reponsede(
+            q.texte.empty() ? boitemessage(q.numero, boutonsboite(q), q.p1.c_str(), q.p2.c_str())
+                            : boitetexte(q.texte.c_str(), titre().c_str(), boutonsboite(q)));
         if (q.chargeoui && r == reponsejeu::oui) montrefendem();
         e = partie.repond(r);
     }
@@ -127,7 +148,7 @@ bilaneffets appliquer(effets e) {
 void settailleprin(short size) {
     dessinjeu().taillechoisie = size;
     grillepage().settaillemmpix(0, size);
-    partie.grille().debutmodaffichagrille();
+    partie.grilledessin().debutmodaffichagrille();
     jeu.miseenpagevalide = false;
 }
 
@@ -165,7 +186,7 @@ void clicgauche(POINT p) {
     const POINT a = pointlocal(jeu.appuigauche);
     const auto ax = static_cast<short>(a.x);
     const auto ay = static_cast<short>(a.y);
-    clagrivora& grille = partie.grille();
+    clagrivora& grille = partie.grilledessin();
     const short cellule = grille.caseproche(ax, ay);
     const short point = cellule == 0 ? grille.pointproche(ax, ay) : 0;
     if (cellule != 0) {
@@ -189,9 +210,9 @@ void clicdroit() {
     const POINT a = pointlocal(jeu.appuidroit);
     const auto ax = static_cast<short>(a.x);
     const auto ay = static_cast<short>(a.y);
-    const short cellule = partie.grille().caseproche(ax, ay);
+    const short cellule = partie.grilledessin().caseproche(ax, ay);
     if (cellule == 0) return;
-    appliquer(partie.clicdroit(cellule, partie.grille().possiproche(cellule, ax, ay)));
+    appliquer(partie.clicdroit(cellule, partie.grilledessin().possiproche(cellule, ax, ay)));
 }
 
 bool sauvejeu(bool silencieux) {

@@ -10,16 +10,18 @@
 
 // What a chain of effects came to.
 struct bilaneffets {
-    bool chargee = false; // a grid was loaded
-    bool quitter = false; // the game may end
+    bool chargee = false;              // a grid was loaded
+    bool quitter = false;              // the game may end
+    std::optional<generation> generer; // a new grid to make
 };
 // Carry out e, then each question it asks in a message box, giving the
 // answer back to the game (partie.repond) until no question is left. While
 // questions are asked the game is locked and the chronometer stopped; a
 // paint the effects ask for is done before their question. A loaded grid
 // gets its page ready (display mode 6, the cell size, the chronometer box).
-// Help shown goes away unless e shows help (which replaces it).
-bilaneffets appliquer(effets e);
+// Help shown goes away unless e shows help (which replaces it) or gardeaide
+// (a box the player's move did not cause).
+bilaneffets appliquer(effets e, bool gardeaide = false);
 // Load grid number (1..count) of the playable list, or the grid named
 // definition when it is given (partie.charge), with the splash window shown
 // while loading. With ask, the player confirms first (message 5 to reload

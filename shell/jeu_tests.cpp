@@ -3,6 +3,8 @@
 // with its three answers and a failing save, and the session's end.
 #include "shell/fenetre_testing.h"
 
+#include "shell/core/partie_testing.h"
+
 #include "shell/jeu.h"
 
 #include "shell/core/horloge.h"
@@ -61,20 +63,21 @@ protected:
         presse(idzero);
         clicase(a);
         ASSERT_EQ(partie.grille().getcaseval(a), 0);
-        partie.parametres().remplitmarques = true;
+        accespartie::parametres(partie).remplitmarques = true;
         clic(centre(a), true);
         ASSERT_EQ(partie.grille().getpuser(a), 63);
         auto d = static_cast<short>(a + 1);
         while (!partie.grille().casestvide(d)) ++d;
         entre(d, valeur(d, true));
         presse(idannuler);
-        partie.fixepoints({3, 2, 0});
+        partie.clicpoint(2);
+        partie.clicpoint(3);
         peins();
         tickessai += secondes * 1000;
     }
     vuegrille vue() {
         gstring t;
-        partie.grille().getactudata(3, &t);
+        partie.grilledessin().getactudata(3, &t);
         return {t.adr(), historiquetextes(), partie.historique().getposition(), partie.points()};
     }
     void charge(short g) {
@@ -205,7 +208,7 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
         }
         EXPECT_EQ(IsWindow(fenetre) == FALSE, k.fermee) << k.nom;
         if (!k.fermee) {
-            EXPECT_EQ(jeu.verrousjeu, 0) << k.nom;
+            EXPECT_EQ(partie.fenetre().verrous, 0) << k.nom;
             EXPECT_EQ(partie.grille().getcaseval(c), v) << k.nom;
             continue;
         }

@@ -118,7 +118,7 @@ RECT zonetravail() {
 }
 
 gabaritfenetre gabaritcourant() {
-    return gabaritdelagrille(partie.grille());
+    return gabaritdelagrille(partie.grilledessin());
 }
 
 gabaritfenetre gabaritdelagrille(clagrivora& grille) {
@@ -149,8 +149,7 @@ short taillemaxiecran() {
 void rentrefenetre(SIZE taille) {
     const RECT z = zonetravail();
     if (taille.cx > z.right - z.left || taille.cy > z.bottom - z.top) return;
-    partie.parametres().left =
-        s16(std::clamp<long>(partie.parametres().left, z.left, z.right - taille.cx));
-    partie.parametres().top =
-        s16(std::clamp<long>(partie.parametres().top, z.top, z.bottom - taille.cy));
+    partie.fixeposition(
+        s16(std::clamp<long>(partie.parametres().left, z.left, z.right - taille.cx)),
+        s16(std::clamp<long>(partie.parametres().top, z.top, z.bottom - taille.cy)));
 }

@@ -62,7 +62,7 @@ protected:
         const short d = casevide();
         short x = 0;
         short y = 0;
-        partie.grille().givepossofuser(d, 2, x, y);
+        partie.grilledessin().givepossofuser(d, 2, x, y);
         clic(client(x, y), true);
         ASSERT_EQ(saisies(), 1);
         ASSERT_NE(partie.grille().getpuser(d), 0);
@@ -92,7 +92,7 @@ TEST_F(niveau, ANoToTheLevelQuestionChangesNothing) {
     EXPECT_EQ(saisies(), 1);
     EXPECT_EQ(partie.historique().effectif(), 1);
     EXPECT_EQ(niveauchoisi(partie.parametres(), 1), 0);
-    EXPECT_EQ(jeu.verrousjeu, 0);
+    EXPECT_EQ(partie.fenetre().verrous, 0);
     // A click beside the text is a click on the column, with no question.
     const RECT z = zoneniveau();
     clic(POINT{z.left - 10, z.top});
@@ -217,7 +217,7 @@ TEST_F(niveau, ASaveThatCannotBeWrittenIsToldAndTheGameGoesOn) {
     createmsg(&attendu, 17, partie.parametres().langue, nom.c_str());
     EXPECT_EQ(questions[1], attendu.adr());
     EXPECT_EQ(litfichier(nom), precedent);
-    EXPECT_EQ(jeu.verrousjeu, 0);
+    EXPECT_EQ(partie.fenetre().verrous, 0);
     EXPECT_EQ(partie.mode(), modeappli::jeu);
     // The game goes on: undo takes the entry back.
     const short avant = saisies();

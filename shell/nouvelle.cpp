@@ -116,24 +116,12 @@ void ouvreniveaux(HWND window) {
     ouvrelignes(window, coincolonne(window), std::move(l));
 }
 
-// A yes or no in a box of its own, the game locked and its time stopped.
-bool oui(const std::string& question) {
-    gstring titre;
-    titreprogramme(titre);
-    blocagedujeu();
-    chronomactiver(false);
-    const bool r = boitetexte(question.c_str(), titre.adr(),
-                              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
-    deblocagedujeu();
-    chronomactiver(true);
-    return r;
-}
-
 void lance(HWND window, short niveau) {
     if (formechoisie.empty()) return;
-    if (partie.nouvelleentamee() && !oui(texte("nouvelle.remplace"))) return;
+    const bilaneffets b = appliquer(partie.demandenouvelle(formechoisie, niveau));
+    if (!b.generer) return;
     annulenouvelle();
-    if (!tache.lance(formechoisie, niveau, std::random_device{}())) {
+    if (!tache.lance(b.generer->forme, b.generer->niveau, std::random_device{}())) {
         bipsrefus();
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "shell/boites.h"
 #include "shell/etatjeu.h"
+#include "shell/jeu.h"
 
 #include "shell/core/cheminparam.h"
 #include "shell/core/paramabime.h"
@@ -20,6 +21,16 @@ std::string fichier;
 
 // The parameter file's path for this start, its folder made when it is the
 // data folder's.
+// A message about the parameter file (nom, and a), asked as every box.
+void annonce(short numero, questionjeu::icone icone, const char* nom, const char* a = "") {
+    questionjeu q;
+    q.numero = numero;
+    q.genre = icone;
+    q.p1 = nom;
+    q.p2 = a;
+    appliquer(partie.annonce(std::move(q)));
+}
+
 std::string choisitfichier() {
     gstring nom;
     nomfichierparam(nom);
@@ -40,18 +51,18 @@ bool lisparametres() {
     const claverrouparam::issue issue = verrou.prendre(fichier);
     // Reading changes nothing on the disk: the file gives the language of
     // the messages below even when another copy holds it.
-    getparamuser(partie.parametres(), nom);
+    partie.litparametres(nom);
     languedesboites();
     if (issue == claverrouparam::issue::occupe) {
-        boitemessage(18, MB_OK | MB_ICONHAND, nom);
+        annonce(18, questionjeu::icone::arret, nom);
         return false;
     }
     if (fichierabime(nom)) {
         std::string aside;
         if (metsdecote(nom, aside))
-            boitemessage(19, MB_OK | MB_ICONEXCLAMATION, nom, aside.c_str());
+            annonce(19, questionjeu::icone::exclamation, nom, aside.c_str());
         else
-            boitemessage(20, MB_OK | MB_ICONEXCLAMATION, nom);
+            annonce(20, questionjeu::icone::exclamation, nom);
     }
     return true;
 }

@@ -42,6 +42,7 @@ void creagrilletout() {
     contexte.fleches = regionsdujeu().flechesadessiner();
     contexte.casecurseur = partie.curseurvisible() ? partie.casecourante() : short(0);
     contexte.valeursurlignee = partie.parametres().surligne ? partie.valeurcourante() : short(0);
+    contexte.contraffi = partie.contraintesaffichees() ? 1 : 0;
     grillepage().dessingrifin(contexte, &fenecrout, 0, 0xFF0000, 0xFF0000);
     static const int couleurs[3] = {0x0000FF, 0x00FF00, 0x00A5FF};
     for (int i = 2; i >= 0; --i)
@@ -72,7 +73,7 @@ void decorecolonne(HDC dc) {
         TextOutA(dc, 75, y, "*", 1);
     }
     gstring niveau;
-    partie.grille().libniveaubis(&niveau, 15, false);
+    partie.grilledessin().libniveaubis(&niveau, 15, false);
     const std::string texteniveau =
         std::string(partie.parametres().langue == langueanglais ? "Lvl " : "Niv.") + niveau.adr();
     TextOutA(dc, c, colonne.niveauy - 8, texteniveau.c_str(), static_cast<int>(texteniveau.size()));

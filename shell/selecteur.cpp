@@ -3,6 +3,7 @@
 
 #include "shell/curseurs.h"
 #include "shell/etatjeu.h"
+#include "shell/jeu.h"
 #include "shell/peinture.h"
 
 #include <array>
@@ -141,23 +142,12 @@ short boutriproche(short x, short y) {
 }
 
 void nombreclic(short v) {
-    partie.choisitvaleur(v);
-    reaffigri();
-    gestafficontraintes(v);
-    fixecursouris(false);
+    appliquer(partie.choisitvaleur(v), true);
 }
 
 void cliquechiffre(char source, short v) {
     if (v < 0 || v > 6) return;
-    const short avant = partie.valeurcourante();
-    partie.choisitvaleur(v);
-    if (source == 'F' || source == 'T') {
-        nombreclic(v);
-        return;
-    }
-    gestafficontraintes(v);
-    fixecursouris(false);
-    if (v != avant) reaffigri();
+    appliquer(source == 'K' ? partie.touchevaleur(v) : partie.choisitvaleur(v), true);
 }
 
 void captouchauvol() {
@@ -176,21 +166,5 @@ void captouchauvol() {
             if (!autre) cliquechiffre('K', v);
             break;
         }
-    if (GetAsyncKeyState(VK_TAB) != 0) {
-        const short suivant = static_cast<short>(partie.valeurcourante() + 1);
-        cliquechiffre('K', suivant > 6 ? 1 : suivant);
-    }
-}
-
-void gestafficontraintes(short v) {
-    const unsigned char avant = dessinjeu().contraffi;
-    if (v == 6) {
-        jeu.compteurcontraintes = static_cast<short>(jeu.compteurcontraintes + 1);
-        if (jeu.compteurcontraintes > 6) jeu.compteurcontraintes = 6;
-        if (jeu.compteurcontraintes >= 6) dessinjeu().contraffi = 1;
-    } else {
-        jeu.compteurcontraintes = 0;
-        dessinjeu().contraffi = 0;
-    }
-    if (dessinjeu().contraffi != avant) reaffigri();
+    if (GetAsyncKeyState(VK_TAB) != 0) appliquer(partie.valeursuivante(), true);
 }

@@ -24,6 +24,3 @@ void nombreclic(short v);
 void cliquechiffre(char source, short v);
 // Poll the keys 0..6 of the main keyboard, then of the numeric pad, then Tab.
 void captouchauvol();
-// Six selections of 6 in a row turn the constraint display on; any other
-// value turns it off.
-void gestafficontraintes(short v);

@@ -6,6 +6,7 @@
 #include "shell/core/paramuser.h"
 #include "shell/core/paramuser_testing.h"
 #include "shell/core/partie.h"
+#include "shell/core/partie_testing.h"
 #include "shell/core/solutiongrille.h"
 
 #include "grid/generation/grilleforme.h"
@@ -135,9 +136,9 @@ TEST(indice, HelpIntentsOnAGridInPlay) {
     dossiertemporaire dossier;
     clapartie p;
     p.fixefichier(dossier.fichier("VORA.TXT"));
-    p.parametres().langue = langueanglais;
+    accespartie::parametres(p).langue = langueanglais;
     ASSERT_TRUE(p.charge(1).grillechargee);
-    clagrivora& g = p.grille();
+    clagrivora& g = p.grilledessin();
     const std::vector<short> solution = p.solutionjeu();
     ASSERT_EQ(solution, solutiondelagrille(g).valeurs) << "worked out once, as it is searched";
     short fausse = 0;

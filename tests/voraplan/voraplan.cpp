@@ -35,7 +35,7 @@ short premierevide(short apres) {
 }
 
 short permise(short c) {
-    partie.grille().ajustepossicase();
+    partie.grilledessin().ajustepossicase();
     for (short v = 1; v <= 6; ++v)
         if (partie.grille().isautorisee(c, v) != 0) return v;
     return 0;
@@ -52,10 +52,10 @@ bool resous(short c) {
             libre = n == 0 || partie.grille().getcaseval(n) != v;
         }
         if (!libre) continue;
-        partie.grille().setcaseval(c, v);
+        partie.grilledessin().setcaseval(c, v);
         if (resous(static_cast<short>(c + 1))) return true;
     }
-    partie.grille().setcaseval(c, 0);
+    partie.grilledessin().setcaseval(c, 0);
     return false;
 }
 
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     nomgrinit();
     if (!grillecharger(nullptr, grille, nullptr, false)) return 1;
     if (argc > 3 && std::string(argv[2]) == "size") {
-        partie.parametres().taillecase = static_cast<short>(std::atoi(argv[3]));
+        partie.fixetaillecase(static_cast<short>(std::atoi(argv[3])));
         settailleprin(partie.parametres().taillecase);
     }
     recalculemiseenpage();
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     }
     const short a = premierevide(0);
     const short va = permise(a);
-    partie.grille().setcaseval(a, va);
+    partie.grilledessin().setcaseval(a, va);
     short b = premierevide(a);
     short vb = permise(b);
     while (b != 0 && vb == 0) {
