@@ -3,7 +3,6 @@
 #include "shell/paramdemarrage.h"
 
 #include "shell/boites.h"
-#include "shell/etatjeu.h"
 #include "shell/jeu.h"
 
 #include "shell/core/cheminparam.h"
@@ -16,21 +15,8 @@
 
 namespace {
 
-claverrouparam verrou;
-std::string fichier;
-
 // The parameter file's path for this start, its folder made when it is the
 // data folder's.
-// A message about the parameter file (nom, and a), asked as every box.
-void annonce(short numero, questionjeu::icone icone, const char* nom, const char* a = "") {
-    questionjeu q;
-    q.numero = numero;
-    q.genre = icone;
-    q.p1 = nom;
-    q.p2 = a;
-    appliquer(partie.annonce(std::move(q)));
-}
-
 std::string choisitfichier() {
     gstring nom;
     nomfichierparam(nom);
@@ -42,35 +28,46 @@ std::string choisitfichier() {
     return chemin;
 }
 
+// A message about the parameter file (nom, and b), asked as every box.
+void annonce(claappli& a, short numero, questionjeu::icone icone, const char* nom,
+             const char* b = "") {
+    questionjeu q;
+    q.numero = numero;
+    q.genre = icone;
+    q.p1 = nom;
+    q.p2 = b;
+    appliquer(a, a.partie.annonce(std::move(q)));
+}
+
 } // namespace
 
-bool lisparametres() {
-    fichier = choisitfichier();
-    partie.fixefichier(fichier);
-    const char* nom = fichier.c_str();
-    const claverrouparam::issue issue = verrou.prendre(fichier);
+bool lisparametres(claappli& a) {
+    a.fichier = choisitfichier();
+    a.partie.fixefichier(a.fichier);
+    const char* nom = a.fichier.c_str();
+    const claverrouparam::issue issue = a.verrou.prendre(a.fichier);
     // Reading changes nothing on the disk: the file gives the language of
     // the messages below even when another copy holds it.
-    partie.litparametres(nom);
-    languedesboites();
+    a.partie.litparametres(nom);
+    languedesboites(a.partie.parametres().langue);
     if (issue == claverrouparam::issue::occupe) {
-        annonce(18, questionjeu::icone::arret, nom);
+        annonce(a, 18, questionjeu::icone::arret, nom);
         return false;
     }
     if (fichierabime(nom)) {
         std::string aside;
         if (metsdecote(nom, aside))
-            annonce(19, questionjeu::icone::exclamation, nom, aside.c_str());
+            annonce(a, 19, questionjeu::icone::exclamation, nom, aside.c_str());
         else
-            annonce(20, questionjeu::icone::exclamation, nom);
+            annonce(a, 20, questionjeu::icone::exclamation, nom);
     }
     return true;
 }
 
-const std::string& fichierparam() {
-    return fichier;
+const std::string& fichierparam(const claappli& a) {
+    return a.fichier;
 }
 
-void rendparametres() {
-    verrou.rendre();
+void rendparametres(claappli& a) {
+    a.verrou.rendre();
 }

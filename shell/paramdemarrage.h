@@ -2,6 +2,8 @@
 // a damaged file kept aside before a save could replace it.
 #pragma once
 
+#include "shell/appli.h"
+
 #include <string>
 
 // Choose the parameter file (cheminparam.h: the one in the current directory
@@ -14,12 +16,12 @@
 // 20 says it could not be; the game goes on with what could be read. When
 // the lock file cannot be made (a directory that cannot be written), the game
 // goes on unlocked, as it could not save there anyway.
-bool lisparametres();
+bool lisparametres(claappli& a);
 
 // The parameter file in use, as chosen by the last lisparametres: what "S"
 // writes and what the "I" box names.
-const std::string& fichierparam();
+const std::string& fichierparam(const claappli& a);
 
 // Give the lock back (at the end of the game; the system gives it back too
 // when the process ends).
-void rendparametres();
+void rendparametres(claappli& a);

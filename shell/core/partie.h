@@ -3,8 +3,8 @@
 // value and cell, the three lattice-point markers, the mode and the player's
 // options (with each grid's level and chronometer). The shell turns the
 // player's clicks and commands into its operations (the intents) and carries
-// out the effects they answer: repaints, beeps, numbered questions, the
-// erase signal.
+// out the effects they answer: repaints, beeps, questions (every box of the
+// game), the erase signal.
 //
 // A question is answered through repond, which says what the answer does
 // next (possibly another question). Between a question and its answer no
