@@ -15,8 +15,16 @@ claappli::claappli(HINSTANCE i)
 
 claappli::~claappli() {
     bipeur.arrete();
+    // A main window still there goes with its application object, which its
+    // procedure must no longer reach.
+    if (fenetre != nullptr && IsWindow(fenetre)) {
+        SetWindowLongPtrA(fenetre, GWLP_USERDATA, 0);
+        DestroyWindow(fenetre);
+    }
     menu.ferme();
     bulle.ferme();
+    fendemarrage.scratch();
+    tooltip.scratch();
     regions.libere();
 }
 

@@ -51,6 +51,8 @@ public:
     // The game at its start: no window yet (demarrage makes it), the drawn
     // page lent the game's grid, the beeper on Beep.
     explicit claappli(HINSTANCE instance);
+    // The windows it made destroyed (the main window, if still there, without
+    // its procedure reaching this object again), the beeper stopped.
     ~claappli();
     claappli(const claappli&) = delete;
     claappli& operator=(const claappli&) = delete;
