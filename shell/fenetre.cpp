@@ -37,8 +37,10 @@ POINT pointdu(LPARAM l) {
     return POINT{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
 }
 
+// Held with the key being handled (the state at the key's message, not now:
+// a Ctrl released before a late handling still makes Ctrl+Z).
 bool enfoncee(int touche) {
-    return (static_cast<unsigned short>(GetAsyncKeyState(touche)) & 0x8000u) != 0;
+    return (static_cast<unsigned short>(GetKeyState(touche)) & 0x8000u) != 0;
 }
 
 // The client size changed by someone else than the layout (a window
@@ -350,6 +352,8 @@ HWND demarrage(claappli& a, int montrer) {
         changetaillecase(a, tailledepart(gabaritcourant(a), z.right - z.left, z.bottom - z.top),
                          true);
     }
+    placefenetredepart(a);
+    setgriwinposition(a);
     a.pret = true;
     // The first layout, its shape and its view, before the window shows.
     miseajour(a);

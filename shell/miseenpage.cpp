@@ -3,6 +3,7 @@
 #include "shell/miseenpage.h"
 
 #include "render/pageregle.h"
+#include "shell/core/positionfenetre.h"
 
 #include <algorithm>
 
@@ -157,4 +158,14 @@ void changetaillecase(claappli& a, short taille, bool rentrer) {
     a.settailleprin(taille);
     a.fond.reset();
     a.page.setmodaffi(a.page.getmodaffi());
+}
+
+void placefenetredepart(claappli& a) {
+    const RECT z = zonetravail();
+    const claparamuser& p = a.partie.parametres();
+    const SIZE t = fenetrepour(gabaritcourant(a), p.taillecase);
+    short gauche = p.left;
+    short haut = p.top;
+    rentrezone(gauche, haut, t.cx, t.cy, zoneecran{z.left, z.top, z.right, z.bottom});
+    a.partie.fixeposition(gauche, haut);
 }

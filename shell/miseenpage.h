@@ -49,3 +49,8 @@ void rentrefenetre(claappli& a, SIZE taille);
 // end. With rentrer, the stored position first moves so that the new window
 // lies inside the work area (when it fits there).
 void changetaillecase(claappli& a, short taille, bool rentrer);
+// Moves the stored window position so that the play window at the cell
+// size in force lies on the work area, or, when it is larger, starts at the
+// area's top-left corner (rentrezone): at every start, whatever position the
+// parameter file gave.
+void placefenetredepart(claappli& a);

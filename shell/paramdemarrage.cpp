@@ -5,8 +5,8 @@
 #include "shell/boites.h"
 #include "shell/jeu.h"
 
+#include "shell/core/accesparam.h"
 #include "shell/core/cheminparam.h"
-#include "shell/core/paramabime.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/verrouparam.h"
 
@@ -15,17 +15,13 @@
 
 namespace {
 
-// The parameter file's path for this start, its folder made when it is the
-// data folder's.
+// The parameter file's path for this start.
 std::string choisitfichier() {
     gstring nom;
     nomfichierparam(nom);
     const systemeparam sys = systemecourant();
-    const std::string chemin =
-        cheminparam(nom.adr(), cheminexiste(nom.adr()),
-                    dossierdonnees(sys, [](const char* v) { return std::getenv(v); }), sys);
-    creedossierde(chemin);
-    return chemin;
+    return cheminparam(nom.adr(), cheminexiste(nom.adr()),
+                       dossierdonnees(sys, [](const char* v) { return std::getenv(v); }), sys);
 }
 
 // A message about the parameter file (nom, and b), asked as every box.
@@ -45,22 +41,26 @@ bool lisparametres(claappli& a) {
     a.fichier = choisitfichier();
     a.partie.fixefichier(a.fichier);
     const char* nom = a.fichier.c_str();
-    const claverrouparam::issue issue = a.verrou.prendre(a.fichier);
+    const accesparam acces = accedeparam(a.fichier, a.verrou);
     // Reading changes nothing on the disk: the file gives the language of
     // the messages below even when another copy holds it.
     a.partie.litparametres(nom);
     languedesboites(a.partie.parametres().langue);
-    if (issue == claverrouparam::issue::occupe) {
+    switch (acces.g) {
+    case accesparam::genre::occupe:
         annonce(a, 18, questionjeu::icone::arret, nom);
         return false;
+    case accesparam::genre::sansverrou:
+    case accesparam::genre::dossiernonsur: {
+        const short m = acces.g == accesparam::genre::sansverrou ? 23 : 24;
+        return !appliquer(a, a.partie.demandesansenregistrer(m, nom, acces.objet)).quitter;
     }
-    if (fichierabime(nom)) {
-        std::string aside;
-        if (metsdecote(nom, aside))
-            annonce(a, 19, questionjeu::icone::exclamation, nom, aside.c_str());
-        else
-            annonce(a, 20, questionjeu::icone::exclamation, nom);
+    case accesparam::genre::seul:
+        break;
     }
+    std::string aside;
+    if (const short m = rangeparam(a.fichier, aside))
+        annonce(a, m, questionjeu::icone::exclamation, nom, aside.c_str());
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "shell/pilotemenu.h"
 
 #include "grid/generation/formes.h"
+#include "grid/generation/generegrille.h"
 #include "grid/generation/grilleforme.h"
 #include "shell/core/textesvora.h"
 
@@ -77,7 +78,8 @@ std::string famille(const char* forme) {
 // fits the screen (the smallest size of a family when none does).
 void ouvreformes(claappli& a) {
     std::vector<lignemenu> l;
-    if (a.anymode(modeappli::jeu) && a.partie.grille().gethexas().effectif() > 0)
+    if (a.anymode(modeappli::jeu) && a.partie.grille().gethexas().effectif() > 0 &&
+        grillegen::formegenerable(formeenjeu(a)))
         l.push_back({idnouvelleforme, texte(a, "nouvelle.formeenjeu")});
     for (short i = 0; i < nbformes; ++i) {
         std::vector<solver::latpoint> centres;

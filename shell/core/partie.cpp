@@ -171,6 +171,7 @@ void clapartie::recommence(short grilles) {
     flechesexpliquees = false;
     solutionnouvelle.clear();
     pagesinfo.clear();
+    sansenregistrer = false;
 }
 
 effets clapartie::questionne(suite s, questionjeu q) {
@@ -562,6 +563,12 @@ effets clapartie::repond(reponsejeu r) {
     case suite::nouvelle:
         if (oui) e.generer = nouvelledemandee;
         break;
+    case suite::sansenregistrer:
+        if (oui)
+            sansenregistrer = true;
+        else
+            e.quitter = true;
+        break;
     case suite::informations:
         if (r == reponsejeu::ok && argument + 1 < static_cast<short>(pagesinfo.size())) {
             ++argument;
@@ -592,10 +599,10 @@ bool clapartie::sauvejeu(effets& e, bool silencieux) {
         memogrilluser(param, param.grillecourante, etat.adr());
     }
     const std::string nom = getfichier();
-    if (ecriparamusernew(param, nom.c_str())) return true;
+    if (!sansenregistrer && ecriparamusernew(param, nom.c_str())) return true;
     if (!silencieux) {
         questionjeu q;
-        q.numero = 17;
+        q.numero = sansenregistrer ? short(25) : short(17);
         q.genre = questionjeu::icone::exclamation;
         q.p1 = nom;
         const std::vector<bipjeu> bips = e.bips;

@@ -129,6 +129,11 @@ public:
     // set).
     void fixefichier(std::string path) { fichier = std::move(path); }
     std::string getfichier() const;
+    // From now on (until recommence) no save writes anything: each says so
+    // (message 25) and fails. The player chose it when the parameter file's
+    // lock could not be taken.
+    void interditenregistrement() { sansenregistrer = true; }
+    bool enregistrementpermis() const { return !sansenregistrer; }
     // The highest level the grid in play has: 7 when it has a level 7, else 6.
     short niveaumax();
     // A new session: options at their defaults for grilles grids, nothing
@@ -267,6 +272,10 @@ public:
     // messages at start-up), asked as any question; its answer changes
     // nothing.
     effets annonce(questionjeu q);
+    // At start-up, when the parameter file cannot be locked (message 23) or
+    // its folder is not safe (24): yes plays without saving (every save
+    // then refused with message 25), no ends the game before it begins.
+    effets demandesansenregistrer(short numero, std::string nom, std::string objet);
     // Closing: message 9; yes saves and quits, no quits, cancel stays; after
     // a failed save, message 22 asks whether to quit all the same.
     effets demandequitter();
@@ -278,7 +287,8 @@ public:
     void laissegrille();
     // Store the current grid's state of play and write the parameter file.
     // Returns whether it was written; when not, the effect is message 17
-    // with the file's name (unless silencieux: no one may be there).
+    // with the file's name, or message 25 when saves are not allowed
+    // (unless silencieux: no one may be there).
     bool sauvejeu(effets& e, bool silencieux = false);
     // The rules pages open: a grid in play is kept (its state, undo history
     // and markers) until they close; the mode becomes the rules.
@@ -305,7 +315,8 @@ private:
         quitterquandmeme,
         pause,
         nouvelle,
-        informations
+        informations,
+        sansenregistrer
     };
     effets questionne(suite s, questionjeu q);
     // The finish of the grid in play: its time noted in the records; the
@@ -346,6 +357,7 @@ private:
     bool curseur = false;
     modeappli modecourant = modeappli::aucun;
     std::string fichier;
+    bool sansenregistrer = false;
     aideen aideaffichee = aideen::rien;
     short aidecase = 0;
     short aidevaleur = 0;

@@ -164,3 +164,10 @@ effets clapartie::expliquefleches() {
 effets clapartie::annonce(questionjeu q) {
     return questionne(suite::rien, std::move(q));
 }
+
+effets clapartie::demandesansenregistrer(short numero, std::string nom, std::string objet) {
+    questionjeu q = ouinon(numero, questionjeu::icone::exclamation);
+    q.p1 = std::move(nom);
+    q.p2 = std::move(objet);
+    return questionne(suite::sansenregistrer, std::move(q));
+}
