@@ -87,13 +87,17 @@ if quit_no; then pass "the game quits"; else fail "the game did not quit"; fi
 "${GAME_CMD[@]}" >>"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 wait_for find_window || fail "the game did not start again"
-settle
-find_origin || fail "no button column after the restart"
-grid_picture "$WORK/back.png"
-if (($(magenta) > BASE + 5)) && same_picture "$WORK/played.png" "$WORK/back.png"; then
+# The grid shown after the restart, looked at until it is the one played
+# (a loaded machine may show the window before its first full paint).
+came_back() {
+    find_origin && grid_picture "$WORK/back.png" && (($(magenta) > BASE + 5)) &&
+        same_picture "$WORK/played.png" "$WORK/back.png"
+}
+if TIMEOUT=15 wait_for came_back; then
     pass "after a restart the new grid is back with its entry"
 else
-    fail "the new grid or its entry did not come back"
+    fail "the new grid or its entry did not come back ($(magenta) magenta pixels against $BASE before any entry;" \
+        "$(compare -metric AE "$WORK/played.png" "$WORK/back.png" null: 2>&1 || true) pixels differ from the grid played)"
 fi
 
 # Another generation asked for, then declined at the question that the
