@@ -14,6 +14,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -253,6 +254,55 @@ TEST_F(gripage, pencil_marks_write_one_digit_per_mark) {
     short y = 0;
     g.modele().givepossofuser(cellule, 3, x, y);
     EXPECT_FALSE(s.autour(s.pixel(x, static_cast<short>(y + 5 - 4)), 2, bleuvif));
+}
+
+// The keyboard cursor on an empty cell with all six marks: drawn under them
+// (every pixel of a mark's ink stays), and a wrong entry's frame on the
+// cursor's cell told apart from it, both seen.
+TEST_F(gripage, the_cursor_lies_under_the_marks_and_a_wrong_entrys_frame_stands_apart) {
+    scene s("1251-1", 6);
+    s.couleur = 0x008000;
+    clagripage& g = s.page;
+    short cellule = 0;
+    for (short c = 1; c <= g.modele().getnbcases() && cellule == 0; ++c)
+        if (g.modele().casestvide(c)) cellule = c;
+    ASSERT_GT(cellule, 0);
+    g.modele().razpuser(cellule);
+    for (short v = 1; v <= 6; ++v) g.modele().swapossuser(cellule, v);
+    s.dessine();
+    const POINT p = s.centre(cellule);
+    const short r = static_cast<short>(g.modele().gettaillepix() * 2 / 3);
+    auto encre = [&](auto test) {
+        std::vector<POINT> points;
+        for (int y = p.y - r; y <= p.y + r; ++y)
+            for (int x = p.x - r; x <= p.x + r; ++x)
+                if (test(s.image->at(x, y))) points.push_back(POINT{x, y});
+        return points;
+    };
+    auto de = [](int couleur) {
+        return [c = static_cast<COLORREF>(couleur)](COLORREF x) { return x == c; };
+    };
+    const std::vector<POINT> marques = encre(bleuvif);
+    ASSERT_GT(marques.size(), 20u);
+    s.ctx.casecurseur = cellule;
+    s.dessine();
+    const std::size_t curseur = encre(de(s.ctx.coulcurseur)).size();
+    ASSERT_GT(curseur, 20u);
+    int couvertes = 0;
+    // (The ink's antialiased edges take some of the red beneath them.)
+    for (const POINT q : marques) couvertes += bleu(s.image->at(q.x, q.y)) > 0x80 ? 0 : 1;
+    EXPECT_EQ(couvertes, 0) << "mark pixels hidden by the cursor";
+    s.ctx.casesfausses = {cellule};
+    s.dessine();
+    // Told apart by lightness (Rec. 601 luma, 0..255), and by shape: the
+    // cursor's red shows between the frame's dashes.
+    auto luma = [](int c) {
+        const auto x = static_cast<COLORREF>(c);
+        return 0.299 * rouge(x) + 0.587 * vert(x) + 0.114 * bleu(x);
+    };
+    EXPECT_GE(luma(s.ctx.coulcurseur) - luma(s.ctx.coulfausse), 30.0);
+    EXPECT_GT(encre(de(s.ctx.coulfausse)).size(), 20u);
+    EXPECT_GT(encre(de(s.ctx.coulcurseur)).size(), curseur / 3) << "the cursor still shows";
 }
 
 TEST_F(gripage, the_constraint_display_joins_neighbours_in_green) {

@@ -70,7 +70,7 @@ struct contextedessin {
     // The help shown: the hint's cell filled in coulindice, the cells that
     // justify it in coulindicesurligne, its hexagon's cells in
     // coulindiceombre, a supposed cell framed in coulindicecadre; the
-    // entries found wrong framed in coulfausse.
+    // entries found wrong framed in dashes of coulfausse.
     short caseindice = 0;
     std::vector<short> casesindice;
     std::vector<short> casesombrees;
@@ -80,7 +80,7 @@ struct contextedessin {
     int coulindicesurligne = 0xFFD0A0; // light blue
     int coulindiceombre = 0xE0D8D0;    // light blue-grey
     int coulindicecadre = 0xC00000;    // dark blue
-    int coulfausse = 0x0000C0;         // dark red
+    int coulfausse = 0x000080;         // dark red, darker than the cursor's
 
     // ---- Written by the drawing ----
     // Raised from the start to the end of each drawing pass.

@@ -151,6 +151,8 @@ void clagripage::dessingrifin(contextedessin& ctx, cladevout* dv, short solution
     const short w = std::max<short>(1, static_cast<short>(taillepixel / 40));
     dessinesurlignes(ctx);
     dessineaide(ctx);
+    // The cursor under the values and the pencil marks.
+    dessinecurseur(ctx);
     dessinevaleurs(ctx);
     dessinemarques(ctx);
     if (ctx.mainone && !testaffi(8)) {
@@ -160,7 +162,6 @@ void clagripage::dessingrifin(contextedessin& ctx, cladevout* dv, short solution
             d.devecerclepix(gri.gethexacentrix(h), gri.gethexacentry(h), r);
     }
     dessincontourtritop(slot, solution, static_cast<short>(taillepixel / 12 + 1), contourcolour);
-    dessinecurseur(ctx);
     dessinecadresaide(ctx);
     dessinefleches(ctx);
     finusageressources();

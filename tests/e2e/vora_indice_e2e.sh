@@ -3,7 +3,7 @@
 # H shows a hint (its cell in orange, the cells that justify it in light
 # blue, its text in a bubble); H again enters its value, the bubble goes;
 # Ctrl+Z takes the value back; M fills the pencil marks and Ctrl+Z takes
-# them back; a wrong entry makes H report it and K frame it in red.
+# them back; a wrong entry makes H report it and K frame it in dark red.
 #
 # Usage: vora_indice_e2e.sh <build-dir>
 # VORA_GAME_CMD, VORA_PLAN_CMD, VORA_E2E_TIMEOUT and VORA_E2E_KEEP as for
@@ -32,7 +32,7 @@ colour() {
 }
 HINT=FFA040
 BUBBLE=FFFFE0
-WRONG=C00000
+WRONG=800000
 
 key h
 shot
