@@ -272,7 +272,9 @@ TEST_F(fenetrejeu, BeepsNeverHoldTheClickNorItsPaint) {
         // refused ones are too short to tell from a slow machine's click.
         DWORD duree = 0;
         for (const bipjoue& b : bips) duree += b.duree;
-        if (efface) EXPECT_LT(reel.count(), duree) << "erasing";
+        if (efface) {
+            EXPECT_LT(reel.count(), duree) << "erasing";
+        }
     }
     EXPECT_TRUE(partie().grille().casestvide(c));
     EXPECT_EQ(pixels(c, magenta), 0);
