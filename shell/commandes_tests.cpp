@@ -43,7 +43,7 @@ TEST_F(commandes, EachKeyReachesItsCommand) {
         {"F asks to go back to the givens", 'F', 1, nullptr, nullptr},
         {"S asks to save", 'S', 1, nullptr, nullptr},
         {"P asks to pause", 'P', 1, nullptr, nullptr},
-        {"L says the language", 'L', 1, "English",
+        {"L switches the language without a box", 'L', 0, nullptr,
          [](const clapartie& p) { return p.parametres().langue == langueanglais; }},
         {"I shows the information's first page", 'I', 1, nullptr, nullptr},
         {"X asks to quit", 'X', 1, nullptr, nullptr},

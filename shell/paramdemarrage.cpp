@@ -7,6 +7,7 @@
 
 #include "shell/core/accesparam.h"
 #include "shell/core/cheminparam.h"
+#include "shell/core/languebureau.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/verrouparam.h"
 
@@ -22,6 +23,16 @@ std::string choisitfichier() {
     const systemeparam sys = systemecourant();
     return cheminparam(nom.adr(), cheminexiste(nom.adr()),
                        dossierdonnees(sys, [](const char* v) { return std::getenv(v); }), sys);
+}
+
+// The desktop's language, for a start without a parameter file: the user's
+// interface language on Windows, the locale's variables elsewhere.
+short languebureau() {
+#ifdef _WIN32
+    return languedelangid(GetUserDefaultUILanguage());
+#else
+    return languedelocale([](const char* v) { return std::getenv(v); });
+#endif
 }
 
 // A message about the parameter file (nom, and b), asked as every box.
@@ -44,7 +55,7 @@ bool lisparametres(claappli& a) {
     const accesparam acces = accedeparam(a.fichier, a.verrou);
     // Reading changes nothing on the disk: the file gives the language of
     // the messages below even when another copy holds it.
-    a.partie.litparametres(nom);
+    a.partie.litparametres(nom, languebureau());
     languedesboites(a.partie.parametres().langue);
     switch (acces.g) {
     case accesparam::genre::occupe:
