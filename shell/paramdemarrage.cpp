@@ -1,5 +1,6 @@
 // lisparametres and rendparametres: the parameter file's lock held for the
-// whole game, and the start-up messages about the file.
+// whole game, and the start-up messages about the file; the desktop's
+// language for a first start.
 #include "shell/paramdemarrage.h"
 
 #include "shell/boites.h"
@@ -23,16 +24,6 @@ std::string choisitfichier() {
     const systemeparam sys = systemecourant();
     return cheminparam(nom.adr(), cheminexiste(nom.adr()),
                        dossierdonnees(sys, [](const char* v) { return std::getenv(v); }), sys);
-}
-
-// The desktop's language, for a start without a parameter file: the user's
-// interface language on Windows, the locale's variables elsewhere.
-short languebureau() {
-#ifdef _WIN32
-    return languedelangid(GetUserDefaultUILanguage());
-#else
-    return languedelocale([](const char* v) { return std::getenv(v); });
-#endif
 }
 
 // A message about the parameter file (nom, and b), asked as every box.
@@ -81,4 +72,12 @@ const std::string& fichierparam(const claappli& a) {
 
 void rendparametres(claappli& a) {
     a.verrou.rendre();
+}
+
+short languebureau() {
+#ifdef _WIN32
+    return languedelangid(GetUserDefaultUILanguage());
+#else
+    return languedelocale([](const char* v) { return std::getenv(v); });
+#endif
 }

@@ -4,6 +4,8 @@
 
 #include "shell/etatcolonne.h"
 
+#include "shell/core/versionvora.h"
+
 #include "render/pageregle.h"
 
 #include <memory>
@@ -49,7 +51,8 @@ void decorecolonne(const claappli& a, HDC dc) {
     const UINT a0 = SetTextAlign(dc, TA_CENTER | TA_TOP);
     const int m0 = SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, 0xFF0000);
-    TextOutA(dc, c, colonne.premierey - 16, "V.3.6", 5);
+    const std::string version = std::string("V.") + versionvora;
+    TextOutA(dc, c, colonne.premierey - 16, version.c_str(), static_cast<int>(version.size()));
     if (a.vue.etoiley > 0) TextOutA(dc, 75, a.vue.etoiley, "*", 1);
     TextOutA(dc, c, colonne.niveauy - 8, a.vue.niveau.c_str(),
              static_cast<int>(a.vue.niveau.size()));

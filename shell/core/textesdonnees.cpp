@@ -7,6 +7,10 @@ const textecrypte textesdonnees[] = {
     {"commentaire", "V/|T<-<%e;eK8hlu{!9q^e<_\\O<eP4rO<,P$re|\351^fP,re<u{h _B!9ulhrqBu^'l!B\351re<OrhL/"},
     {"demarrage.fr", "_B!9u<5QX\\qrh "},
     {"demarrage.en", "rh^_Yu,yMqdX@h{"},
+    {"ligne.aide.fr", "u\\!<fPhY\352Yu<4Pfr=B*<jPqlh%\"{'%qohju<3r=<XN4Bu<ePhtu\\\352{orhzhlulhB\350^fre\012e%q{hHuBo9\350Bu<frhAXN!%q<\253<#<\273!\012\012h</eyrf h<h<hP<t'ZyrhZu<!rJ{uoh =9e<e$_Bo\352!r\012<he/~uBe9X\\h<_t<9&;u<fPh~uBe9X\\hH=<3r=oh =9e<e$_Bo\352!r{D!9f9eP!9X\\h5h~XB_<{e/;uj\"<}</e4rol'%q`\012\012%e;eK8hre{hNq<3r=<OrhB\351tfrJ9X\\h5hBuY\"j'leri<&;_0=rh{o9_\\,ju<49OrhHu<fPh^o9fju\012_~uZhNqrh~_juNo<Orh[h\340h}M<ePqlh0=rhHuNJ<!B'Pq^fre<RN'<erh{XN&;u\\!<\"Po<=\\hZX9q\012\"%o"},
+    {"ligne.aide.en", "h~_j=r*\012 9!;XN!<_\\h%\"{'%q<!;u<,P$rh%\"rqlh9!lh>'\\O%[zh9!lhB=julhPorhAu;'\\O<!;u<zWz\012vN!{X\\*\012\012<he/;uj\"<h<h<\"B'\\!<!;'lh{u6!oh{yrq<u6'{\012<he/~uBe9X\\h<\"B'\\!<!;u<,P$r.lh~uBe9X\\M<!;u\\hrJ9!DeP,ra<4%oPhk/eyrf h&he/~uBe9X\\~\012\012L/V/|T<'lhPh\\=Yvro<\"Ni_fra<<9fjhr4ro@hr$ !@h{o9_\\,ju<Xth{yrh^o9O<[9!;hPh~_j=r\012to%$<I<!%h}hlX<!;_{h\\X<!>X<!B'Pq^fre<e;_B'\\,<_<&%o\\uBh;XjO<!;u<eP$r"},
+    {"ligne.inconnue.fr", "ZX\\qNu<\253<iNs~h\273q~XB_<a<X !9X\\h9"},
+    {"ligne.inconnue.en", "%\"{'%q<z_=K4yh~XB_5hNqKq%[\\"},
     {"m2.fr.1", "_\\Orh0=rhj_<<rq\352!Bu!Bp_<,B'jfrhre{h fNe<,"},
     {"m2.fr.2", "Orhj_<,B'jfrh XNo<fPhH\351 fP&roo<xf9RNu_hl=BhNqrhtf\350&;u<_NhAXBO"},
     {"m2.fr.3", "<e%=B'lhrq<Ory%olhHulhZ_lul*%=<<P'{ul/j_<,j'lero<_~uZhj_"},
@@ -267,4 +271,4 @@ const textecrypte textesdonnees[] = {
     {"nouvelle.encours.en", "Z_ u<XBhZf9&Ka<&PqZujQS_K'\\,<_<qr[<,B'H\205<8Me"},
 };
 
-const short nbtextesdonnees = 262;
+const short nbtextesdonnees = 266;

@@ -2,6 +2,7 @@
 #include "shell/core/textesvora.h"
 
 #include "shell/core/textesdonnees.h"
+#include "shell/core/versionvora.h"
 
 #include "lattice/catalogue/vodecrypte.h"
 

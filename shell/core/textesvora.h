@@ -3,9 +3,6 @@
 
 #include "foundation/gstring.h"
 
-// The version number that follows the title.
-inline constexpr short versionprogramme = 110;
-
 // out becomes the plain text of key (Windows-1252), empty for an unknown key.
 void textevora(gstring& out, const char* key);
 // out becomes the program title: the stored title, a blank and the version
