@@ -58,7 +58,7 @@ TEST(Createmsg, PlainPiecesAndArguments) {
                          "2 ?\n",
                          0),
               0u);
-    EXPECT_EQ(msg(7, langueanglais, "2", "3-middle"), "Grid #2\nLevel: 3-middle");
+    EXPECT_EQ(msg(7, langueanglais, "2", "3-medium"), "Grid #2\nLevel: 3-medium");
     EXPECT_EQ(msg(7, languefrancais, "2", "3-moyen"), "Grille n\xB0"
                                                       "2\nNiveau : 3-moyen");
     EXPECT_EQ(msg(26, langueanglais, "12", "24"), "Cells filled: 12 of 24");

@@ -23,3 +23,12 @@ void titreprogramme(gstring& out) {
     textevora(out, "titre");
     out.cat(" ", vi(versionprogramme));
 }
+
+std::string nomforme(const std::string& forme, bool anglais) {
+    const std::size_t fin = forme.find(' ');
+    const std::string famille = forme.substr(0, fin);
+    gstring nom;
+    textevora(nom, ("forme." + famille + (anglais ? ".en" : ".fr")).c_str());
+    if (nom.adr()[0] == '\0') return forme;
+    return nom.adr() + (fin == std::string::npos ? std::string() : forme.substr(fin));
+}
