@@ -104,6 +104,25 @@ TEST(Createmsg, PlainPiecesAndArguments) {
     EXPECT_NE(msg(17, langueanglais, "f.txt").find("\"f.txt\""), std::string::npos);
 }
 
+// The help pages of "I" give the keyboard's way beside the mouse's: each
+// page names its keys, in each language's words.
+TEST(Createmsg, TheInformationPagesNameTheKeys) {
+    const struct {
+        short numero;
+        const char* francais;
+        const char* anglais;
+    } cas[] = {
+        {14, "Ctrl+Z", "Ctrl+Z"}, {14, "Suppr", "Delete"},      {14, "Espace", "Space"},
+        {3, "Maj+1", "Shift+1"},  {13, "Maj+F10", "Shift+F10"}, {13, "F1", "F1"},
+    };
+    for (const auto& c : cas) {
+        EXPECT_NE(msg(c.numero, languefrancais).find(c.francais), std::string::npos)
+            << c.numero << " " << c.francais;
+        EXPECT_NE(msg(c.numero, langueanglais).find(c.anglais), std::string::npos)
+            << c.numero << " " << c.anglais;
+    }
+}
+
 TEST(Createmsg, UnknownNumbersAndLanguages) {
     for (short n : {short(-1), short(0), short(1), short(nbmessages + 1), short(32767)})
         EXPECT_EQ(msg(n, langueanglais), "") << n;

@@ -25,10 +25,12 @@ const textecrypte textesdonnees[] = {
     {"m3.fr.2", "qlhju<!B'Pq^frhHu<fPhZ_lu!PxyPRNu<4Pfr=BhPhl_<\"j_Zu<O"},
     {"m3.fr.3", "OPqlhju<o%qHhHu<fPhZ_lu!<xyPRNu<4Pfr=BhPhl_<\"j_Zu"},
     {"m3.fr.4", "_<&PerhZ_Zyrhlulh\\X{ul*Dqrh~_juNo<\"%e\351u<OPqlhj"},
+    {"m3.fr.5", "NhZ=Ber=BhzhSh\\X{u<fre<4Pfr=Be<\"%el'Afre<OrhZyPRNu<&Perh~'Hu!O8=<&j_~'ro<a<tP3RI<\340<V<\351Zo9!<XNhr<t_Zu<=\\u<q%!rhH_\\e<fPhZ_lu<"},
     {"m3.en.1", "<[B'{ulh%o<or$%4re<_<eY_jf<&PqH'H_{u<4PfNu!fnu\\&9f<$PoKe5hPhB'^y{hZf9&Kh9q<_\\hr$ !@hZuj"},
     {"m3.en.2", "Zu<'\\h{yrhZujf$e<!B'Pq^fr*M_Zy<4PfNu<yPe<'{e<X>q<\"j_"},
     {"m3.en.3", "_Zu<'\\h{yrhZujf$e<&9oZfr*M_Zy<4PfNu<yPe<'{e<X>q<\"j"},
     {"m3.en.4", "<&rfjh;'Hulh9!lhY_Bsl*8h~_j=rhrq{uBuHh9q<!;u"},
+    {"m3.en.5", "Z=Be%o$e<&rfj?<t<\"rqZ'je<'\\hr4ro@hr$ !@hZujf$e<\"%el'Afrh~_j=re!h('{y<!;u<sr]AXPoHa<j;'t!RI<!%h}h>o9!re<XBhBuYX~ulhPhY_Bs<'\\h{yr"},
     {"m4.fr.1", "<,B'jfrh\\\260xyPo^uBhj_"},
     {"m4.fr.2", "9orh{ujfrh0=rh~XNe<fPhj_9elu_*p_<,B'jfrh\\\260_=K[<ore{u<u\\hY\351YX"},
     {"m4.en.2", "YXB]<_lh@XNhjuP4rh9!!u*o9O<1_=K[<e{_@e<'\\hY"},
@@ -66,15 +68,19 @@ const textecrypte textesdonnees[] = {
     {"m13.fr.1", "P,reoh\253h/h\273hBu~'rq{hP=6h~_juNolhHX\\q\351ulM\253hah\273hrqBu^'l!Bu<fre<\"Po{'re<u{hjulhB\351^f"},
     {"m13.fr.2", "_lulM<\253<#<\273<XN4Bu<fre<\"P,re<OrhB\350^freoZ\253hRh\273hr!<\253</<\273<&;_\\,rq{hj_<!P'jfrhHulh"},
     {"m13.fr.3", "9!<=\\u<\"P=lu<u{h\253h#h\273h0=9!{u<frhduN*\253h/K=Ubh\273hZyPq^u<Orhj_\\,Nuoh\253hnh\273ht_"},
+    {"m13.fr.4", "R:[)<XN4Bu<frhYu\\=<Orh{XN!re<fre<&%$Y_\\Ore<u{hHu<fr=Be<!%=Zyre!38=<&j_~'ro<a<joh/M<F<u{heM<:[M<rohnhr!<0<?<fPh{XN&;u<trqNh%=<tP"},
     {"m13.en.1", "ohy:yh^Xre<vP&Kh{X<!;u<,94rq<4PfNulMyjyhl_~ulh{yrh^_YulhPqHh{yrhlu{!9q^e"},
     {"m13.en.2", "<&rfjeohy#yh%\"rqlh{yrhB=julh _^ulMyFyhPqHhy/yhZyPq^u<!;u<e9irh%<<!;u"},
     {"m13.en.3", "KulhPhAor_KhPqHhy0yh0=9!lh{yrh^_Yu!_y:|-M^yhZyPq^ulh{yrhj_\\,N_^uohy9yh{"},
+    {"m13.en.4", "r]<XBhay9<{F/I4h%\"rqlh{yrhYu\\=<Xthr4ro@hZXY$PqHhPqHh9!lhKu@*('{y<!;u<sr]AXPoHa<joh/M<F<_\\O</oh/IohpM<9<_\\O<0zh{yrhSu\\=<s"},
     {"m14.fr.1", "<_~uZhjulh{XN&;ulh4h\340h}M<\"N'lhZf9RNu_hl=BhNqrhZ_lu!=xy%'l'leri<=\\u<4Pfr=BhH_\\e<f$yrJP,%qrhHulh~_juNolh%"},
     {"m14.fr.2", "fr=Bh0=rh~XNe<_~u_h Xl\351r*p_<4Pfr=Bh4hr<t_Zu<=\\u<4P"},
     {"m14.fr.3", "frq{hr!<o\351!Pvj'lerq{h~XlhZXN\"l*pulhAXN!%qlh\253h1h\273hr!<\253<(<\273<_\\qN"},
+    {"m14.fr.4", "@h Xlu<fPh~_juNooha= \"Bhj.r<t_Zu<?<c{ojFThr!<c{ojF7hPq\\=ju\\!<u{hB\351{_Af9elu\\!!h8=<&j_~'ro<a<fre<<j\350Zyre<O\351\"j_Zu\\!<=\\hZ=Ber=Bhl=BhjulhZ_lulM<Ul\"P&rh%=<U\\!B\351r"},
     {"m14.en.1", "<[9!;h{yrhKu@e<)<!%h}M<!;u\\hZf9&KhPhZujf!oxy%Xlu<_<4PfNu<'\\h{yrh;u6_^X\\h%<<4PfNulh%"},
     {"m14.en.2", "<4PfNu<]%=<u\\!rorO!_?yrh~_j=rh4hroPere<"},
     {"m14.en.3", "qHX<_\\O<orO%h@XNo<$%4re!N?yrhyDyhPqHhy(yhA={!%qlh"},
+    {"m14.en.4", "hrq{uBe<!;u<4PfNu<!;uBuohFuju{u<uB_lulh9!zhx!BfRl<_\\O<c{ojF7hNqHX<_\\O<orO%*('{y<!;u<sr]AXPoHa<!;u<_Bo%[lhYX~u<_<&NolXBh%4ro<!;u<&rfjeoha\"P&rh%o<Kr!No\\"},
     {"m15.fr.1", "OrhP4r&<=\\u<4Pfr=BhHu<I<\340<V!9|uY\"j'leri<&;_0=rh{o9_\\,ju<4"},
     {"m15.fr.2", "X9q<qrh XB!rq{hd_Y_9e<fPhY\352Yu<4Pfr=Bh5ZFuNJ<!B'Pq^fre<RN'<erh{XN&;u\\!<\"Po<=\\h"},
     {"m15.fr.3", "qZhNqrhtX9e<&;_0=rh~_juNo!%ZyPRNu<yrJP,%qrhZX\\!9u\\!<O"},
@@ -287,4 +293,4 @@ const textecrypte textesdonnees[] = {
     {"nouvelle.encours.en", "Z_ u<XBhZf9&Ka<&PqZujQS_K'\\,<_<qr[<,B'H\205<8Me"},
 };
 
-const short nbtextesdonnees = 282;
+const short nbtextesdonnees = 288;
