@@ -126,6 +126,8 @@ const lignecryptee reglesdonnees[] = {
     {4, 0, "qrhZ_lu<49Orh@h Xlu<fPNAhDq<&j'Zh^_N&;u<OPqlh"},
     {4, 0, "fPhB\350^frhju<\"roYu{hz<Ah~_juNo<&;X9e9uohl'"},
     {4, 0, "%=B!<fPhBut=lu!&Ahl'\\X\\hNq<v9\"<"},
+    {4, 0, "h o%$\350qrq{hNq<&NoluNo<eNoAh8=<&j_~'roohjulhtf\350&;ul"},
+    {4, 0, "Mq{o\351u<]<\"%erhj_<4Pfr=B*AhjulhZ_lulhzhMe _Zu<XNh"},
     {4, 0, "hA"},
     {4, 0, "rhj_<&PerO;hpu<q%$<"},
     {4, 0, "<9&;u<frh\\XYhHu<fPhZ_luAhaXNe<frhAXN!%q<A<e$_t"},
@@ -149,6 +151,8 @@ const lignecryptee reglesdonnees[] = {
     {4, 1, "uY\"{]<&rfjhrq{uBe<!;uAh8hjut!<&j'Zs<'\\hPq<"},
     {4, 1, "9<<!;u<oNfrhPfjX>e<'{?AhZy%erq<4PfNu<!;uBuoh"},
     {4, 1, "{hAur\"<or<Nere<'{*Ah%!;uB[9erhPhly%o"},
+    {4, 1, "_Bo%[lhYX~u<_<&NolXBh%4roAh('{y<!;u<sr]AXPoHM<!;u<"},
+    {4, 1, "Bq<u\\!rolh{yrh~_j=rh{yror*Ah{yrhZujfl?<j _Zu<XBh|u{="},
     {4, 1, "hA"},
     {4, 1, "f$e<qP$rj;h?yrhZu"},
     {4, 1, "A={!%q<e;X>e<!;u<qP$rhAh?yrhAX6hNqHuBh{yrh)"},
@@ -244,6 +248,8 @@ const lignecryptee reglesdonnees[] = {
     {7, 0, "\352!rh u\\OPq{hNq<$rel_^uooAh o%\"Bu<!r$ e!h)f<e$_B"},
     {7, 0, "hZulh _^ulhr!<RN_\\O<fPrAh u\\OPq{hj_<fr&{=Bu<O"},
     {7, 0, "e{hB\351H=9!r*Ahtu\\\352{orhr"},
+    {7, 0, "u<4%!Bu<!r$ e<?<A<$%q{or{AhDqrh^o9fju<!roY'\\\351rh\\X"},
+    {7, 0, "h^o9fjuoh\\'~uP=<\"Po<q94r_N*AhjulhYu9fjuNolh{uY\"lhHu<fP"},
     {7, 0, "hA"},
     {7, 0, "\"P=lu;hp_<"},
     {7, 0, "!<fPhtu\\\352{orM<_ o\350eAhpu<v%={X\\hnhB\351H=9"},
@@ -268,6 +274,8 @@ const lignecryptee reglesdonnees[] = {
     {7, 1, "'ju<_<$rel_^u<'lhly%[\\MAh%[\\h{'Yu!h)!<e{X e<[;"},
     {7, 1, "u<\"P,re<_\\O<[;'ju<!;uAh>y9frh@XNhBuPO<!;ul"},
     {7, 1, "hY'\\'Y'luH*Ah>'\\O%[<'l"},
+    {7, 1, "h@XNo<!9$r?<A<e;X>e<!;uAh8ht'\\'lyrO<,B'Hh\\X{ul"},
+    {7, 1, "lM<fr4rf<v@hju~uj*Ah^o9O$e<vre{h{'Yu"},
     {7, 1, "hA"},
     {7, 1, "Ner_;hn"},
     {7, 1, "re<!;u<[9qHX>M<_t!ro<_Ah?yrhnhA={!%q<$9q9$9e"},
@@ -384,4 +392,4 @@ const lignecryptee reglesdonnees[] = {
      "HohShPqHh8hPorhPflX<'\\h{"},
 };
 
-const short nbreglesdonnees = 347;
+const short nbreglesdonnees = 355;
