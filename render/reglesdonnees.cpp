@@ -74,6 +74,8 @@ const lignecryptee reglesdonnees[] = {
     {3, 0, "P!9X\\hzhj.\351!%'ju<$Po0=r$Ah^o9fjulM<_ o\350e<&%qt'B"},
     {3, 0, "h^o9fju<RN'{!\351u<ore{u<u\\rAhj_<,B'jfrhrq<&%=Be!hDq"},
     {3, 0, "fPhBuZyPo^uBhj_<or\"Bu\\O!<AhY\351YX9orh{ujfrh0=rfju<a"},
+    {3, 0, "~ujfrh^o9fjuohHu<fPhtXB$r=Ahp_<!%=Zyrhbht_9!<=\\u<q%"},
+    {3, 0, "<4%=lhZy%'l'leri!uAhr!<ONh\\'~uP=<RN"},
     {3, 0, "hA"},
     {3, 0, "'~uP=6\\;hpulh"},
     {3, 0, "ju<e$_t<9&;u<e%=lhlulfAhpu<q94r_NhHu<fPh^o9"},
@@ -99,6 +101,8 @@ const lignecryptee reglesdonnees[] = {
     {3, 1, "$P!9X\\?<!;u<e{_BhY_BslBAh^o9OlM<_t!ro<_<&%qt'"},
     {3, 1, "o9O<]%=<fr_~u<e{_@e<'\\^Ah{yrh^o9O<'\\h fP]!h8h"},
     {3, 1, "\\,<'{hP,P'\\h{_Kulh9!<= *AhYuYXB]<_lh9!<'la<f%_H'"},
+    {3, 1, "h^o9Ooh%<<!;u<e;_ u<_\\OAh?yrhbhKu@hY_KulhPh\\u>"},
+    {3, 1, "NhZy%Xlu!XAhju~ujh@"},
     {3, 1, "hA"},
     {3, 1, "ju~uje;h?yrh"},
     {3, 1, "y%[\\hNqHuBh9!lhA={!%qllAh?yrh^o9O$e<fr4rf<'lh"},
@@ -392,4 +396,4 @@ const lignecryptee reglesdonnees[] = {
      "HohShPqHh8hPorhPflX<'\\h{"},
 };
 
-const short nbreglesdonnees = 355;
+const short nbreglesdonnees = 359;
