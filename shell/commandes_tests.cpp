@@ -6,6 +6,7 @@
 #include "shell/commandes.h"
 #include "shell/idcommandes.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace shelltest {
@@ -43,7 +44,7 @@ TEST_F(commandes, EachKeyReachesItsCommand) {
         {"F asks to go back to the givens", 'F', 1, nullptr, nullptr},
         {"S asks to save", 'S', 1, nullptr, nullptr},
         {"P asks to pause", 'P', 1, nullptr, nullptr},
-        {"L says the language", 'L', 1, "English",
+        {"L switches the language without a box", 'L', 0, nullptr,
          [](const clapartie& p) { return p.parametres().langue == langueanglais; }},
         {"I shows the information's first page", 'I', 1, nullptr, nullptr},
         {"X asks to quit", 'X', 1, nullptr, nullptr},
@@ -81,11 +82,19 @@ TEST_F(commandes, TheMenusLinesAreTheButtonsTipsAndTheMenuKeyOpensThem) {
     EXPECT_EQ(lignes.back().id, idliste);
     touche(VK_ESCAPE);
     EXPECT_FALSE(appli().menu.ouvert());
-    // N opens the picker, whose lines are shapes.
-    touche('N');
-    ASSERT_TRUE(appli().menu.ouvert());
-    EXPECT_EQ(appli().menu.lignesmenu().front().id, idnouvelleforme);
-    touche(VK_ESCAPE);
+    // N opens the picker, whose lines are shapes, their families named in
+    // the language in force.
+    for (const char* attendue : {"anneau 2 : 12 hexagones", "ring 2: 12 hexagons"}) {
+        touche('N');
+        ASSERT_TRUE(appli().menu.ouvert());
+        const std::vector<lignemenu> formes = appli().menu.lignesmenu();
+        EXPECT_EQ(formes.front().id, idnouvelleforme);
+        EXPECT_TRUE(std::any_of(formes.begin(), formes.end(), [&](const lignemenu& l) {
+            return l.texte == attendue;
+        })) << attendue;
+        touche(VK_ESCAPE);
+        touche('L');
+    }
 }
 
 // Without the cursor a digit chooses its value as its message arrives, once:

@@ -141,16 +141,17 @@ public:
     void recommence(short grilles);
     // Read the parameter file at path into the settings and the grids' kept
     // states (getparamuser); a file without a current grid gives grid 1.
-    // Returns whether the file was read.
-    bool litparametres(const char* path);
+    // When no file could be read (a first start), the language is
+    // languesansfichier. Returns whether the file was read.
+    bool litparametres(const char* path, short languesansfichier = languefrancais);
 
     // Settings.
     // Switch an option (the highlight, the counts, the cleaning of pencil
     // marks); the grid is repainted.
     effets basculeoption(optionjeu o);
     bool option(optionjeu o) const;
-    // French to English or back: the tips, the boxes and the texts follow,
-    // and a box says which language is now in force.
+    // French to English or back: the tips, the boxes and the texts follow at
+    // once, without a box (the window shows the new language).
     effets changelangue();
     // The cell size (pixels) and the window's position (screen pixels) the
     // parameter file keeps.

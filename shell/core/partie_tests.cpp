@@ -314,7 +314,7 @@ TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelp
          langueanglais,
          true,
          {"Your time, with help: 01m 40s", "New best time!",
-          "Help used: 2 hint(s), 1 fill(s) of the pencil marks"},
+          "Help used: 2 hints, 1 fill of the pencil marks"},
          300,
          100},
         {{genreaide::verification},
@@ -322,7 +322,7 @@ TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelp
          20261212,
          langueanglais,
          false,
-         {"The chronometer is off: no best time.", "Help used: 1 check(s)"},
+         {"The chronometer is off: no best time.", "Help used: 1 check"},
          300,
          100},
         {{}, 299, 20261213, languefrancais, true, {"Nouveau record !"}, 299, 100},
@@ -391,8 +391,8 @@ TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelp
                                    std::string(label.adr()) + " : 04mn 59s (13/12/2026)",
                                    std::string(label.adr()) + ", avec aide : 01mn 40s (11/12/2026)",
                                    std::string("Aide utilis\xE9"
-                                               "e : 2 indice(s), 1 v\xE9"
-                                               "rification(s), 1 remplissage(s) des notes")})
+                                               "e : 2 indices, 1 v\xE9"
+                                               "rification, 1 remplissage des notes")})
         EXPECT_NE(info.find(dit), std::string::npos) << dit << " in:\n" << info;
 
     // A level chosen starts the help again; "I" on a grid without bests.

@@ -25,8 +25,9 @@ std::string message(short numero, short langue, const char* a = nullptr, const c
 
 } // namespace
 
-bool clapartie::litparametres(const char* path) {
+bool clapartie::litparametres(const char* path, short languesansfichier) {
     const bool lu = getparamuser(param, path);
+    if (!lu) param.langue = languesansfichier;
     if (param.grillecourante == 0) param.grillecourante = 1;
     return lu;
 }
@@ -49,11 +50,7 @@ bool clapartie::option(optionjeu o) const {
 
 effets clapartie::changelangue() {
     param.langue = param.langue == languefrancais ? langueanglais : languefrancais;
-    questionjeu q;
-    q.texte = param.langue == langueanglais ? "English"
-                                            : "Fran\xE7"
-                                              "ais";
-    effets e = questionne(suite::rien, std::move(q));
+    effets e;
     e.languechangee = true;
     return e;
 }
