@@ -254,7 +254,8 @@ effets clapartie::posevaleur() {
                 e.bips = {{800, 80}, {1200, 35}, {1600, 35}};
                 e.repeindre = true;
             }
-        } else if (v == 0 && grillejeu.yadespossusers() != 0) {
+        } else if (v == 0 && grillejeu.getpuser(c) != 0) {
+            memorisemarques(histo, {{c, grillejeu.getpuser(c)}});
             grillejeu.razpuser(c);
             e.bips = {{200, 50}};
             e.repeindre = true;
@@ -292,11 +293,15 @@ effets clapartie::clicdroit(short c, short v) {
     cellule = c;
     curseur = false;
     e.repeindre = true;
+    short bascule = 0; // the marks toggled, one bit each
     if (param.remplitmarques && grillejeu.getpuser(c) == 0) {
-        for (short m = 1; m <= 6; ++m) grillejeu.swapossuser(c, m);
-    } else if (v != 0) {
-        grillejeu.swapossuser(c, v);
+        bascule = 0x3F;
+    } else if (v >= 1 && v <= 6) {
+        bascule = static_cast<short>(1 << (v - 1));
     }
+    for (short m = 1; m <= 6; ++m)
+        if ((bascule & (1 << (m - 1))) != 0) grillejeu.swapossuser(c, m);
+    if (bascule != 0) memorisemarques(histo, {{c, bascule}});
     return e;
 }
 
@@ -375,6 +380,7 @@ effets clapartie::basculemarque(short v) {
         return e;
     }
     grillejeu.swapossuser(cellule, v);
+    memorisemarques(histo, {{cellule, static_cast<short>(1 << (v - 1))}});
     e.repeindre = true;
     return e;
 }

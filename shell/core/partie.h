@@ -171,8 +171,9 @@ public:
     // A click (left or right) hides the keyboard cursor.
     effets clicgauche(short c);
     // Enter the current value in the current cell: an empty cell takes an
-    // allowed value (refusal beeps otherwise; the eraser there clears every
-    // pencil mark with one beep when there are any); the player's own value
+    // allowed value (refusal beeps otherwise; the eraser there clears the
+    // cell's pencil marks with one beep, one undo step, when it has any); the
+    // player's own value
     // or the eraser on it erases it with the erase signal; a given cell makes
     // its value the current one. Filling the last cell congratulates
     // (message 6, its second argument the lines of textefin: the grid's
@@ -181,7 +182,7 @@ public:
     effets posevaleur();
     // A right click on cell c, v the value whose pencil mark is nearest (0
     // for none): c becomes current; with the fill flag and no marks in c, all
-    // six marks are set, otherwise v's mark toggles.
+    // six marks are set, otherwise v's mark toggles; one undo step.
     effets clicdroit(short c, short v);
     // A click on lattice point p: the newest marker again clears all three,
     // else p becomes the newest and the others age by one.
@@ -202,7 +203,8 @@ public:
     // current value kept); a given cell answers the refusal beeps.
     effets effacecase();
     // While the cursor shows: pencil mark v (1..6) of its empty cell
-    // toggled; a filled cell answers the refusal beeps.
+    // toggled, one undo step, the current value kept; a filled cell answers
+    // the refusal beeps.
     effets basculemarque(short v);
     // Help, in play only (nothing on a finished grid). A hint: when some
     // entries differ from the solution, their count (a second hint marks
