@@ -32,8 +32,8 @@ TEST_F(commandes, EachKeyReachesItsCommand) {
     const short niveau = partie().grille().getniveauvoulu();
     const cas table[] = {
         {"F3 asks to load grid 2", VK_F3, 1, "2", nullptr},
-        {"Page Up asks for the next level", VK_PRIOR, 1, nullptr,
-         [niveau](const clapartie& p) { return p.grille().getniveauvoulu() == niveau; }},
+        {"Page Up steps an untouched grid's level at once", VK_PRIOR, 0, nullptr,
+         [niveau](const clapartie& p) { return p.grille().getniveauvoulu() != niveau; }},
         {"V switches the highlight", 'V', 0, nullptr,
          [](const clapartie& p) { return p.option(optionjeu::surligne); }},
         {"C switches the counts", 'C', 0, nullptr,

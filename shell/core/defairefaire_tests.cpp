@@ -1,4 +1,5 @@
-// Tests of the undo history: recording every entry within the length bound, undo and redo on a grid, parking across the rules pages.
+// Tests of the undo history: recording every entry within the length bound,
+// undo and redo on a grid, parking across the rules pages.
 #include "shell/core/actionmemoire.h"
 #include "shell/core/defairefaire.h"
 
@@ -40,9 +41,7 @@ struct casmemoire {
 TEST(Memorisaction, EveryEntryStays) {
     const casmemoire cas[] = {
         {"a placement", {"v3,17"}, {"v3,17"}},
-        {"entered then erased at once",
-         {"v1,2", "v3,17", "/v3,17"},
-         {"v1,2", "v3,17", "/v3,17"}},
+        {"entered then erased at once", {"v1,2", "v3,17", "/v3,17"}, {"v1,2", "v3,17", "/v3,17"}},
         {"erased then entered again at once",
          {"v1,2", "/v3,17", "v3,17"},
          {"v1,2", "/v3,17", "v3,17"}},

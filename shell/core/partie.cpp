@@ -475,6 +475,8 @@ effets clapartie::demandecharger(short number) {
 effets clapartie::demandeniveau(bool monter) {
     if (!anymode(modeappli::jeu) || param.grillecourante <= 0) return {};
     argument = niveauvoisin(grillejeu.getniveauvoulu(), monter, niveaumax());
+    // Nothing to lose: no question.
+    if (!aentrees(grillejeu)) return changeniveau(argument);
     gstring francais;
     gstring anglais;
     clagrivora::texteniv(argument, nullptr, &francais, &anglais);
@@ -567,7 +569,7 @@ effets clapartie::repond(reponsejeu r) {
         e.pause = oui;
         break;
     case suite::nouvelle:
-        if (oui) e.generer = nouvelledemandee;
+        e.choixnouvelle = oui;
         break;
     case suite::sansenregistrer:
         if (oui)

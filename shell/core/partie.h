@@ -243,11 +243,17 @@ public:
     effets prendnouvelle(const std::string& description, std::uint32_t graine, short niveau,
                          const solver::generated_puzzle& puzzle);
     // Message 16 with the next level's label (monter up, else down) and the
-    // grid; a yes applies that level (changeniveau). Nothing outside play.
+    // grid; a yes applies that level (changeniveau). A grid holding no entry
+    // and no pencil mark has nothing to lose: the level applies at once,
+    // without a question (so walking several levels asks at most once).
+    // Nothing outside play.
     effets demandeniveau(bool monter);
-    // A new grid of the shape description at level niveau: the generation
-    // asked at once, or after a question when the generated grid kept holds
-    // entries or pencil marks (a yes asks it).
+    // "N": the picker of a new grid opens (choixnouvelle) at once, or after
+    // a question when the generated grid kept holds entries or pencil marks
+    // (a yes opens it; the grid made from it replaces that one).
+    effets demandechoixnouvelle();
+    // The shape description and the level niveau chosen in the picker: the
+    // generation asked (the question, if any, came before the picker).
     effets demandenouvelle(const std::string& description, short niveau);
     // Make level the wanted level of the grid in play: every player entry
     // and pencil mark emptied, kept for the grid in the parameter state (its
@@ -371,8 +377,6 @@ private:
     bool contraintes = false;
     etatfenetre fen;
     bool flechesexpliquees = false;
-    // The grid asked of demandenouvelle, until its question is answered.
-    generation nouvelledemandee;
     // The information pages of the sequence asked.
     std::vector<std::string> pagesinfo;
     // What the rules pages keep of the grid in play.

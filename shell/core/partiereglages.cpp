@@ -88,11 +88,10 @@ void clapartie::chronoazero() {
     param.chronos.remiseazero(param.grillecourante, etatchronocourant());
 }
 
-effets clapartie::demandenouvelle(const std::string& description, short niveau) {
-    nouvelledemandee = generation{description, niveau};
+effets clapartie::demandechoixnouvelle() {
     if (!nouvelleentamee()) {
         effets e;
-        e.generer = nouvelledemandee;
+        e.choixnouvelle = true;
         return e;
     }
     questionjeu q = ouinon(0, questionjeu::icone::question, 2);
@@ -100,6 +99,12 @@ effets clapartie::demandenouvelle(const std::string& description, short niveau) 
     textevora(t, param.langue == langueanglais ? "nouvelle.remplace.en" : "nouvelle.remplace.fr");
     q.texte = t.adr();
     return questionne(suite::nouvelle, std::move(q));
+}
+
+effets clapartie::demandenouvelle(const std::string& description, short niveau) {
+    effets e;
+    e.generer = generation{description, niveau};
+    return e;
 }
 
 effets clapartie::demandepause() {

@@ -3,9 +3,9 @@
 # the picker, a shape and a level are chosen with the keys, the new grid
 # shows in place of grid 1; an entry made with the keyboard, "S" saves the
 # grid (its shape, seed, texts and state) in the parameter file; the game
-# quits and starts again on the new grid with its entry; another generation,
-# declined at the question the entries bring, leaves the grid in play as it
-# was. (A generation cancelled while under way takes 20 to 120 ms here, too
+# quits and starts again on the new grid with its entry; N again asks first
+# (the entries would be lost) and its no opens no picker, leaving the grid in
+# play as it was. (A generation cancelled while under way takes 20 to 120 ms here, too
 # short to meet from outside: shell/core/nouvelle_tests.cpp cancels one in
 # process.)
 #
@@ -96,16 +96,21 @@ else
     fail "the new grid or its entry did not come back"
 fi
 
-# Another generation asked for, then declined at the question that the
-# entries on the new grid bring (Escape: no), and Escape once more (which
-# would cancel a generation under way): the grid in play stays, seed and
-# state.
+# Another new grid asked for over the entered one: the question comes first,
+# before the picker; its no (Escape) opens no picker and leaves the grid in
+# play, seed and state.
 key n
-key Down Down Down Down Return
-xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
-xdotool key Return
-if TIMEOUT=10 wait_for box_open; then boxkey Escape; fi
-key Escape
+if TIMEOUT=10 wait_for box_open; then
+    pass "N over an entered new grid asks before the picker"
+    boxkey Escape
+else
+    fail "no question before the picker"
+fi
+settle
+shot
+chosen=$(convert "$SHOT" -fill black +opaque "#B0D8F0" -fill white -opaque "#B0D8F0" \
+    -format '%[fx:round(mean * w * h)]' info:)
+if ((chosen <= 500)); then pass "no picker after the no"; else fail "the picker opened after the no"; key Escape; fi
 sleep 1.5
 shot
 grid_picture "$WORK/cancelled.png"
