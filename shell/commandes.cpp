@@ -133,7 +133,8 @@ void niveau(claappli& a, short id) {
     if (a.anymode(modeappli::jeu)) appliquer(a, a.partie.demandeniveau(id == idniveau));
 }
 void nouvelle(claappli& a, short id) {
-    commandenouvelle(a, id);
+    // The column's "N" loads the generated grid, as the menu's line back to it.
+    commandenouvelle(a, id == idboutonnouvelle ? idnouvelleretour : id);
 }
 void menu(claappli& a, short) {
     ouvremenucommandes(a, coincolonne(a));
@@ -211,6 +212,15 @@ const commandejeu table[] = {
      quand::jeu,
      {touche(VK_PRIOR), aucun},
      niveau},
+    {idboutonnouvelle,
+     "S\xE9lec. la nouvelle grille",
+     "Select the new grid",
+     nullptr,
+     ligne::aucune,
+     nullptr,
+     quand::horsregles,
+     {aucun, aucun},
+     nouvelle},
     {idnouvelle,
      nullptr,
      nullptr,

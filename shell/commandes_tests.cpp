@@ -6,7 +6,11 @@
 #include "shell/commandes.h"
 #include "shell/idcommandes.h"
 
+#include "grid/solver/generator.h"
+#include "shell/core/nouvelletache.h"
+
 #include <functional>
+#include <thread>
 
 namespace shelltest {
 namespace {
@@ -114,6 +118,70 @@ TEST_F(commandes, ADigitIsTakenOnceWhenItsMessageArrives) {
     EXPECT_EQ(partie().grille().getcaseval(c), v);
     EXPECT_EQ(partie().valeurcourante(), v);
     EXPECT_EQ(partie().historique().effectif(), 1);
+}
+
+// The generated grid has its own button "N" under Gr5 (the six in the space
+// of five), with the star while it is in play, and its own first lines in
+// "I" (shape, level, seed); before one exists the column is as it always was.
+TEST_F(commandes, TheGeneratedGridIsNamedInTheColumnAndInI) {
+    const auto hauteur = [&](short id) {
+        RECT r{};
+        GetWindowRect(bouton(id), &r);
+        return r.bottom - r.top;
+    };
+    ASSERT_NE(bouton(idboutonnouvelle), nullptr);
+    EXPECT_FALSE(IsWindowVisible(bouton(idboutonnouvelle)));
+    EXPECT_EQ(hauteur(idbouttongrille(1)), 20);
+    const short etoile1 = appli().vue.etoiley;
+    EXPECT_GT(etoile1, 0);
+
+    clanouvelletache t;
+    ASSERT_TRUE(t.lance("triangle 5", 4, 4242));
+    while (!t.prete()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const auto puzzle = t.recupere();
+    ASSERT_TRUE(puzzle.has_value());
+    // Taken as the picker's job takes it, then a message's end shows it.
+    ASSERT_TRUE(
+        appliquer(appli(), partie().prendnouvelle(t.description(), t.graine(), t.niveau(), *puzzle))
+            .chargee);
+    appli().reaffigri();
+    SendMessageA(fenetre, WM_TIMER, 1, 0);
+    peins();
+    ASSERT_TRUE(IsWindowVisible(bouton(idboutonnouvelle)));
+    EXPECT_EQ(hauteur(idboutonnouvelle), hauteur(idbouttongrille(5)));
+    RECT n{};
+    RECT g5{};
+    GetWindowRect(bouton(idboutonnouvelle), &n);
+    GetWindowRect(bouton(idbouttongrille(5)), &g5);
+    EXPECT_EQ(n.top, g5.bottom) << "under Gr5";
+    RECT g1{};
+    GetWindowRect(bouton(idbouttongrille(1)), &g1);
+    EXPECT_LE(n.bottom - g1.top, 100) << "within the five buttons' space";
+    // The star's text (16 pixels high) centred on N's row.
+    POINT haut{n.left, n.top};
+    POINT bas{n.left, n.bottom};
+    ScreenToClient(fenetre, &haut);
+    ScreenToClient(fenetre, &bas);
+    const int centre = appli().vue.etoiley + 8;
+    EXPECT_TRUE(centre >= haut.y && centre <= bas.y) << centre << " " << haut.y << ".." << bas.y;
+    EXPECT_EQ(tooltip().textede(idboutonnouvelle).empty(), false);
+
+    questions.clear();
+    reponses = {IDCANCEL};
+    presse(idinfo);
+    ASSERT_FALSE(questions.empty());
+    EXPECT_EQ(questions[0].rfind("Nouvelle grille \xAB N \xBB : triangle 5\nNiveau : ", 0), 0u)
+        << questions[0];
+    EXPECT_NE(questions[0].find("Graine : 4242"), std::string::npos) << questions[0];
+
+    // Grid 2, then "N" back to the generated grid, without a question.
+    reponses = {IDYES};
+    presse(idbouttongrille(2));
+    EXPECT_EQ(partie().parametres().grillecourante, 2);
+    questions.clear();
+    presse(idboutonnouvelle);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(partie().parametres().grillecourante, partie().parametres().numeronouvelle());
 }
 
 } // namespace

@@ -51,6 +51,7 @@ inline constexpr short idnotes = 52;        // every empty cell's candidates as 
 inline constexpr short idnouvelle = 60;
 inline constexpr short idnouvelleretour = 61;
 inline constexpr short idnouvelleannule = 62;
+inline constexpr short idboutonnouvelle = 63; // the column's "N": the generated grid
 inline constexpr short idnouvelleforme = 200;
 inline constexpr short idnouvelleniveau = 230;
 

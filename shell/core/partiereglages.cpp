@@ -124,8 +124,13 @@ std::string clapartie::pagegrille() {
     param.chronos.grille(g).affiduresec(temps, en);
     std::string duree = temps.adr();
     duree.erase(0, std::min(duree.size(), duree.find_first_not_of(' ')));
-    std::string page =
-        message(7, param.langue, std::to_string(g).c_str(), en ? anglais.adr() : francais.adr());
+    const char* niveau = en ? anglais.adr() : francais.adr();
+    std::string page = message(7, param.langue, std::to_string(g).c_str(), niveau);
+    if (g == param.numeronouvelle()) {
+        // The generated grid is named by its shape and seed, not a number.
+        page = texteaide("nouvelle.info", param.langue, param.nouvelle.forme, niveau) + "\n" +
+               texteaide("nouvelle.graine", param.langue, std::to_string(param.nouvelle.graine));
+    }
     page += "\n" + message(26, param.langue, std::to_string(remplies).c_str(),
                            std::to_string(grillejeu.getnbcases()).c_str());
     page += "\n" + message(27, param.langue, duree.c_str());

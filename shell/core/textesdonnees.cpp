@@ -263,8 +263,12 @@ const textecrypte textesdonnees[] = {
     {"nouvelle.forme.en", "rJP,%qly5h_=K4<"},
     {"nouvelle.remplace.fr", "lh\\X{ul*\012rPhBuY\"j_ZuBh _BhNqrhP={orhWup_<q%=~ujfrh^o9fju<_<Ore<4Pfr=Be<XNhH"},
     {"nouvelle.remplace.en", "<$PoKe!\012|u fP&rh9!<[9!;hPq%!;uBh%qr#?yrh\\u>h^o9O<y%fHe<u\\!B're<XBh u\\&9f"},
+    {"nouvelle.info.fr", "h5h_=K4\012^94r_Nh5h_=K[bXN4rfju<,B'jfrh\253hbh\273"},
+    {"nouvelle.info.en", "=K4\012rr4rf5h_=K[bu>h^o9O<zbz5h_"},
+    {"nouvelle.graine.fr", "a<iNs~<*oP'\\u"},
+    {"nouvelle.graine.en", "h_=K4aurO5"},
     {"nouvelle.encours.fr", "q\205hq\311ZyP\"<XNhZf9&<a<_\\qNfroX%bXN4rfju<,B'jfrhrq<\"B\351 _B_{'"},
     {"nouvelle.encours.en", "Z_ u<XBhZf9&Ka<&PqZujQS_K'\\,<_<qr[<,B'H\205<8Me"},
 };
 
-const short nbtextesdonnees = 262;
+const short nbtextesdonnees = 266;

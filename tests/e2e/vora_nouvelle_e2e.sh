@@ -73,6 +73,19 @@ for _ in 1 2 3 4 5 6 7 8; do
 done
 if (($(magenta) > BASE + 5)); then pass "a value entered on the new grid"; else fail "no value entered on the new grid"; fi
 grid_picture "$WORK/played.png"
+cp "$SHOT" "$WORK/column.png"
+
+# "I" names the new grid (its box, kept as info.png); Escape closes it.
+key i
+if TIMEOUT=10 wait_for box_open; then
+    shot
+    cp "$SHOT" "$WORK/info.png"
+    pass "\"I\" opens on the new grid"
+    boxkey Escape
+    settle
+else
+    fail "no box after \"I\""
+fi
 
 if save && grep -q "^nvf=triangle 5" "$FILE" && grep -q "^nvl=3" "$FILE" && grep -q "^gri=6" "$FILE" &&
     grep -q "^nvt1=X" "$FILE" && grep -q "^nvgv:A=" "$FILE"; then
