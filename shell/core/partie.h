@@ -208,9 +208,10 @@ public:
     effets basculemarque(short v);
     // Help, in play only (nothing on a finished grid). A hint: when some
     // entries differ from the solution, their count (a second hint marks
-    // them as the check does); else the next deduction (chercheindice),
-    // which a second hint while it shows enters in its cell as posevaleur
-    // does (the current value kept).
+    // them as the check does); else the first stage of the next hint
+    // (chercheindice); each hint while it shows gives its next stage, and
+    // the one after its last enters its value in its cell as posevaleur
+    // does (the current value kept). Counted once per hint.
     effets indice();
     // The check: the entries that differ from the solution marked, or the
     // text that none does.
@@ -367,8 +368,8 @@ private:
     std::string fichier;
     bool sansenregistrer = false;
     aideen aideaffichee = aideen::rien;
-    short aidecase = 0;
-    short aidevaleur = 0;
+    indicejeu indiceencours;      // the hint shown
+    std::size_t etapeencours = 0; // the stage of it shown
     // The pending question's continuation and its argument.
     suite attente = suite::rien;
     short argument = 0;
