@@ -73,6 +73,7 @@ struct contextedessin {
     // framed in coulindicecadre, the cells that could still take the value
     // framed in coulindicepossible, a lattice point (index in the grid's
     // points) marked by a disc in coulindicecadre; the entries found wrong
+    // (by the check, or all the time with the option casesfaussesvues)
     // framed in coulfausse.
     short caseindice = 0;
     std::vector<short> casesretirees;
@@ -82,6 +83,7 @@ struct contextedessin {
     std::vector<short> casespossibles;
     short pointindice = 0;
     std::vector<short> casesfausses;
+    std::vector<short> casesfaussesvues;
     int coulindice = 0x40A0FF;         // orange
     int coulindicesurligne = 0xFFB070; // blue
     int coulindiceombre = 0xE0D8D0;    // light blue-grey

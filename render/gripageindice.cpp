@@ -57,7 +57,7 @@ void clagripage::dessineaide(const contextedessin& ctx) {
 void clagripage::dessinecadresaide(const contextedessin& ctx) {
     clagrivora& gri = modele();
     if (ctx.caseencadree == 0 && ctx.casespossibles.empty() && ctx.casesfausses.empty() &&
-        ctx.pointindice == 0)
+        ctx.casesfaussesvues.empty() && ctx.pointindice == 0)
         return;
     cladevout& d = dev();
     const short w = std::max<short>(2, static_cast<short>(taillepixel / 14));
@@ -65,7 +65,8 @@ void clagripage::dessinecadresaide(const contextedessin& ctx) {
     const std::pair<const std::vector<short>*, int> cadres[] = {
         {&encadree, ctx.coulindicecadre},
         {&ctx.casespossibles, ctx.coulindicepossible},
-        {&ctx.casesfausses, ctx.coulfausse}};
+        {&ctx.casesfausses, ctx.coulfausse},
+        {&ctx.casesfaussesvues, ctx.coulfausse}};
     for (const auto& [cases, couleur] : cadres) {
         d.setgeocrayonpix(w, couleur);
         for (const short c : *cases)

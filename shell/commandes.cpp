@@ -117,6 +117,7 @@ std::optional<optionjeu> optiondelid(short id) {
     if (id == idoptionsurligne) return optionjeu::surligne;
     if (id == idoptioncomptes) return optionjeu::comptes;
     if (id == idoptionnettoie) return optionjeu::nettoie;
+    if (id == idoptionerreurs) return optionjeu::erreurs;
     return std::nullopt;
 }
 void option(claappli& a, short id) {
@@ -383,6 +384,15 @@ const commandejeu table[] = {
      "option.net",
      quand::jeu,
      {touche('A'), aucun},
+     option},
+    {idoptionerreurs,
+     nullptr,
+     nullptr,
+     nullptr,
+     ligne::option,
+     "option.err",
+     quand::jeu,
+     {touche('E'), aucun},
      option},
     {idliste,
      nullptr,

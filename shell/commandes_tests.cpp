@@ -44,6 +44,8 @@ TEST_F(commandes, EachKeyReachesItsCommand) {
          [](const clapartie& p) { return p.option(optionjeu::comptes); }},
         {"A switches the cleaning", 'A', 0, nullptr,
          [](const clapartie& p) { return !p.option(optionjeu::nettoie); }},
+        {"E switches the mistakes shown", 'E', 0, nullptr,
+         [](const clapartie& p) { return p.option(optionjeu::erreurs); }},
         {"F asks to go back to the givens", 'F', 1, nullptr, nullptr},
         {"S asks to save", 'S', 1, nullptr, nullptr},
         {"P asks to pause", 'P', 1, nullptr, nullptr},
@@ -182,6 +184,43 @@ TEST_F(commandes, TheGeneratedGridIsNamedInTheColumnAndInI) {
     presse(idboutonnouvelle);
     EXPECT_TRUE(questions.empty());
     EXPECT_EQ(partie().parametres().grillecourante, partie().parametres().numeronouvelle());
+}
+
+// With the option E, an entry that differs from the solution is framed in
+// dark red as soon as it is made, and counted as a check; a right one is
+// not; off (the default), nothing is framed.
+TEST_F(commandes, TheMistakesOptionFramesAWrongEntryAtOnce) {
+    const std::vector<short>& solution = partie().solutionjeu();
+    ASSERT_FALSE(solution.empty());
+    short fausse = 0;
+    short vfausse = 0;
+    for (short c = 1; c <= partie().grille().getnbcases() && fausse == 0; ++c)
+        for (short v = 1; v <= 6 && fausse == 0; ++v)
+            if (partie().grille().casestvide(c) && v != solution[c - 1UL] &&
+                partie().grille().isautorisee(c, v) != 0) {
+                fausse = c;
+                vfausse = v;
+            }
+    ASSERT_NE(fausse, 0);
+    presse(idvaleur(vfausse));
+    clicase(fausse);
+    ASSERT_EQ(partie().grille().getcaseval(fausse), vfausse);
+    EXPECT_TRUE(contexte().casesfaussesvues.empty()) << "off by default";
+    EXPECT_EQ(pixels(fausse, contexte().coulfausse, 20), 0);
+    touche('E');
+    ASSERT_TRUE(partie().option(optionjeu::erreurs));
+    EXPECT_EQ(contexte().casesfaussesvues, std::vector<short>{fausse}) << "at once";
+    EXPECT_GT(pixels(fausse, contexte().coulfausse, 20), 10);
+    const aidesgrille avant = partie().aidesutilisees();
+    presse(idannuler);
+    EXPECT_TRUE(contexte().casesfaussesvues.empty());
+    clicase(fausse);
+    EXPECT_EQ(partie().aidesutilisees()[1], avant[1] + 1) << "a mistake framed counts as a check";
+    presse(idannuler);
+    presse(idvaleur(solution[fausse - 1UL]));
+    clicase(fausse);
+    EXPECT_TRUE(contexte().casesfaussesvues.empty());
+    EXPECT_EQ(partie().aidesutilisees()[1], avant[1] + 1);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include "shell/etatcolonne.h"
 
+#include "shell/core/indice.h"
+
 #include "render/pageregle.h"
 
 #include <memory>
@@ -122,6 +124,9 @@ void preparevue(claappli& a) {
         a.contexte.casecurseur = p.curseurvisible() ? p.casecourante() : short(0);
         a.contexte.valeursurlignee = p.parametres().surligne ? p.valeurcourante() : short(0);
         a.contexte.contraffi = p.contraintesaffichees() ? 1 : 0;
+        a.contexte.casesfaussesvues = p.parametres().erreurs
+                                          ? entreesfausses(p.grille(), p.solutionjeu())
+                                          : std::vector<short>{};
         a.vue = vuedelacolonne(a);
     }
 }

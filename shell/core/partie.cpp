@@ -246,6 +246,10 @@ effets clapartie::posevaleur() {
                     }
                 }
             memorisaction(histo, actionpose, v, c, nettoyees);
+            // A mistake framed at once is help, as a check is.
+            if (param.erreurs && !solution.valeurs.empty() &&
+                v != solution.valeurs[static_cast<std::size_t>(c - 1)])
+                noteaide(genreaide::verification);
             if (grillefinie()) {
                 e = questionne(suite::bravo, {});
                 e.question->numero = 6;

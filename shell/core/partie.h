@@ -36,7 +36,7 @@ short niveauvoisin(short courant, bool monter, short plafond);
 
 // The player's options, each switched by a key and kept in the parameter
 // file.
-enum class optionjeu { surligne, comptes, nettoie };
+enum class optionjeu { surligne, comptes, nettoie, erreurs };
 
 // What the chronometer rule reads from the window.
 struct etatfenetre {

@@ -34,6 +34,7 @@ bool clapartie::litparametres(const char* path) {
 effets clapartie::basculeoption(optionjeu o) {
     bool& b = o == optionjeu::surligne  ? param.surligne
               : o == optionjeu::comptes ? param.comptes
+              : o == optionjeu::erreurs ? param.erreurs
                                         : param.nettoiemarques;
     b = !b;
     effets e;
@@ -44,6 +45,7 @@ effets clapartie::basculeoption(optionjeu o) {
 bool clapartie::option(optionjeu o) const {
     if (o == optionjeu::surligne) return param.surligne;
     if (o == optionjeu::comptes) return param.comptes;
+    if (o == optionjeu::erreurs) return param.erreurs;
     return param.nettoiemarques;
 }
 

@@ -177,6 +177,8 @@ const textecrypte textesdonnees[] = {
     {"option.cpt.en", "!%h fP&rhq_<&%$ fr!rh~_j=rh^or]rOX<xa<y%[<$Pq@h%<<uP&;h~_j=rhPorhjut!"},
     {"option.net.fr", "Ore<q%!re<Ore<&Pere<4%'l'\\ul<8h5hNqrh~_juNo<\"%e\351u<or!9o\351u"},
     {"option.net.en", "%$<!;u<\"rqZ'jhY_BslhPo%=\\O<'{o8a<_\\hrq{uBuHh~_j=rhBuYX~uHht"},
+    {"option.err.fr", "{'%q<u\\&POB\351re<_Nel'{\364{hq&%$ !\351hZXY$rhP'HuX=Mh5hjulh~_juNolh0=9h\\u<4%q{h _lhP4r&<fPhlXj"},
+    {"option.err.en", "!9X\\htoP$rO<_{h%qZu<8ZXNq{uHhPe<yrf QMa<u\\!B're<!;_{hHX<q%!<$P!Zy<!;u<e%fN"},
     {"option.liste.fr", "_<&%f%q\\u<a<!%={ulhjulh{XN&;ul\205Su\\=ohS_dF/I4M<&j'ZhHo%'{hl=Bhj"},
     {"option.liste.en", "X\\h{yrhZXj=Yq5hPfjh{yrhKu@e\205<Su\\=ohay9<{F/I4M<o9,;!<&j'Zs"},
     {"option.oui.fr", "9=%"},
@@ -301,4 +303,4 @@ const textecrypte textesdonnees[] = {
     {"nouvelle.encours.en", "Z_ u<XBhZf9&Ka<&PqZujQS_K'\\,<_<qr[<,B'H\205<8Me"},
 };
 
-const short nbtextesdonnees = 296;
+const short nbtextesdonnees = 298;
