@@ -118,6 +118,7 @@ std::optional<optionjeu> optiondelid(short id) {
     if (id == idoptioncomptes) return optionjeu::comptes;
     if (id == idoptionnettoie) return optionjeu::nettoie;
     if (id == idoptionerreurs) return optionjeu::erreurs;
+    if (id == idoptioncrayon) return optionjeu::crayon;
     return std::nullopt;
 }
 void option(claappli& a, short id) {
@@ -393,6 +394,15 @@ const commandejeu table[] = {
      "option.err",
      quand::jeu,
      {touche('E'), aucun},
+     option},
+    {idoptioncrayon,
+     nullptr,
+     nullptr,
+     nullptr,
+     ligne::option,
+     "option.cray",
+     quand::jeu,
+     {touche('O'), aucun},
      option},
     {idliste,
      nullptr,

@@ -46,6 +46,8 @@ TEST_F(commandes, EachKeyReachesItsCommand) {
          [](const clapartie& p) { return !p.option(optionjeu::nettoie); }},
         {"E switches the mistakes shown", 'E', 0, nullptr,
          [](const clapartie& p) { return p.option(optionjeu::erreurs); }},
+        {"O switches the pencil mode", 'O', 0, nullptr,
+         [](const clapartie& p) { return p.option(optionjeu::crayon); }},
         {"F asks to go back to the givens", 'F', 1, nullptr, nullptr},
         {"S asks to save", 'S', 1, nullptr, nullptr},
         {"P asks to pause", 'P', 1, nullptr, nullptr},
@@ -221,6 +223,41 @@ TEST_F(commandes, TheMistakesOptionFramesAWrongEntryAtOnce) {
     clicase(fausse);
     EXPECT_TRUE(contexte().casesfaussesvues.empty());
     EXPECT_EQ(partie().aidesutilisees()[1], avant[1] + 1);
+}
+
+// In pencil mode (O), a left click on an empty cell and a digit on the
+// cursor's empty cell toggle that value's mark, one undo step each, and
+// enter nothing; a filled cell answers as before; off again, a click
+// enters the value.
+TEST_F(commandes, ThePencilModeTogglesMarksWithClicksAndDigits) {
+    touche('O');
+    ASSERT_TRUE(partie().option(optionjeu::crayon));
+    const short c = casevide();
+    const short v = valeur(c, true);
+    presse(idvaleur(v));
+    const short bit = static_cast<short>(1 << (v - 1));
+    clicase(c);
+    EXPECT_TRUE(partie().grille().casestvide(c)) << "no value entered";
+    EXPECT_EQ(partie().grille().getpuser(c), bit);
+    EXPECT_EQ(partie().historique().effectif(), 1);
+    clicase(c);
+    EXPECT_EQ(partie().grille().getpuser(c), 0) << "a second click takes it off";
+    presse(idannuler);
+    EXPECT_EQ(partie().grille().getpuser(c), bit) << "undone one step at a time";
+    // The keyboard: the cursor on the cell, then a digit.
+    touche(VK_RIGHT);
+    ASSERT_TRUE(partie().curseurvisible());
+    for (int i = 0; i < 300 && partie().casecourante() != c; ++i) touche(VK_RIGHT);
+    ASSERT_EQ(partie().casecourante(), c);
+    const short w = v == 6 ? short(1) : static_cast<short>(v + 1);
+    touche(static_cast<WPARAM>('0' + w));
+    EXPECT_TRUE(partie().grille().casestvide(c));
+    EXPECT_EQ(partie().grille().getpuser(c), bit | (1 << (w - 1)));
+    EXPECT_EQ(partie().valeurcourante(), v) << "the current value stays";
+    touche('O');
+    ASSERT_FALSE(partie().option(optionjeu::crayon));
+    clicase(c);
+    EXPECT_EQ(partie().grille().getcaseval(c), v) << "off: a click enters the value";
 }
 
 } // namespace

@@ -121,6 +121,7 @@ TEST(Getparamuser, RoundTrip) {
     p.comptes = true;
     p.nettoiemarques = false;
     p.erreurs = true;
+    p.crayon = true;
     const std::string etat = std::string(59, 'A') + "1107" + std::string(70, 'K');
     memogrilluser(p, 2, etat.c_str());
     memogrilluser(p, 5, "H");
@@ -145,6 +146,7 @@ TEST(Getparamuser, RoundTrip) {
     EXPECT_TRUE(q.comptes);
     EXPECT_FALSE(q.nettoiemarques);
     EXPECT_TRUE(q.erreurs);
+    EXPECT_TRUE(q.crayon);
     gstring t;
     grilluserfromram(q, t, 2);
     EXPECT_EQ(std::string(t.adr()), etat);

@@ -223,6 +223,8 @@ void clapartie::fixemode(modeappli m) {
 effets clapartie::clicgauche(short c) {
     cellule = c;
     curseur = false;
+    // Pencil mode: an empty cell takes or loses the current value's mark.
+    if (param.crayon && valeur > 0 && grillejeu.casestvide(c)) return marque(c, valeur);
     grillejeu.ajustepossicase();
     effets e = posevaleur();
     e.repeindre = true;
@@ -349,6 +351,7 @@ effets clapartie::deplacecurseur(sensdeplacement sens) {
 
 effets clapartie::touchechiffre(short v) {
     if (v < 0 || v > 6 || !curseur || !anymode(modeappli::jeu)) return {};
+    if (param.crayon && v > 0) return basculemarque(v);
     const effets choix = touchevaleur(v);
     effets e = entreevaleur();
     e.valeurchoisie = e.valeurchoisie || choix.valeurchoisie;
@@ -378,13 +381,17 @@ effets clapartie::effacecase() {
 
 effets clapartie::basculemarque(short v) {
     if (!curseur || !anymode(modeappli::jeu) || v < 1 || v > 6) return {};
+    return marque(cellule, v);
+}
+
+effets clapartie::marque(short c, short v) {
     effets e;
-    if (!grillejeu.casestvide(cellule)) {
+    if (!grillejeu.casestvide(c)) {
         e.bips = bipsderefus;
         return e;
     }
-    grillejeu.swapossuser(cellule, v);
-    memorisemarques(histo, {{cellule, static_cast<short>(1 << (v - 1))}});
+    grillejeu.swapossuser(c, v);
+    memorisemarques(histo, {{c, static_cast<short>(1 << (v - 1))}});
     e.repeindre = true;
     return e;
 }

@@ -36,7 +36,7 @@ short niveauvoisin(short courant, bool monter, short plafond);
 
 // The player's options, each switched by a key and kept in the parameter
 // file.
-enum class optionjeu { surligne, comptes, nettoie, erreurs };
+enum class optionjeu { surligne, comptes, nettoie, erreurs, crayon };
 
 // What the chronometer rule reads from the window.
 struct etatfenetre {
@@ -167,8 +167,9 @@ public:
     effets touchevaleur(short v);
     // Tab: the next value (after 6 comes 1, after 0 comes 1), as touchevaleur.
     effets valeursuivante();
-    // A left click on cell c: it becomes current and gets the current value.
-    // A click (left or right) hides the keyboard cursor.
+    // A left click on cell c: it becomes current and gets the current value
+    // (in pencil mode, an empty c toggles the current value's mark instead,
+    // as marque). A click (left or right) hides the keyboard cursor.
     effets clicgauche(short c);
     // Enter the current value in the current cell: an empty cell takes an
     // allowed value (refusal beeps otherwise; the eraser there clears the
@@ -194,8 +195,9 @@ public:
     // current cell, or, when it shows, moves that way (casedanssens).
     effets deplacecurseur(sensdeplacement sens);
     // While the cursor shows: digit v (0..6) becomes the current value (as
-    // touchevaleur) and is entered in its cell (posevaleur); nothing
-    // otherwise.
+    // touchevaleur) and is entered in its cell (posevaleur); in pencil mode
+    // digits 1..6 toggle that mark of its cell instead (basculemarque);
+    // nothing otherwise.
     effets touchechiffre(short v);
     // While the cursor shows: the current value entered in its cell.
     effets entreevaleur();
@@ -333,6 +335,9 @@ private:
     std::string notefin();
     // What the last help shows, for its second press.
     enum class aideen { rien, indice, fausses };
+    // Pencil mark v (1..6) of empty cell c toggled, one undo step; a filled
+    // cell answers the refusal beeps.
+    effets marque(short c, short v);
     // Undo or redo one step (pasdefaire, pasrefaire).
     effets rejoue(short pas);
     // v becomes the current value; clavier: repainted only when something

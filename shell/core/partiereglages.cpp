@@ -35,6 +35,7 @@ effets clapartie::basculeoption(optionjeu o) {
     bool& b = o == optionjeu::surligne  ? param.surligne
               : o == optionjeu::comptes ? param.comptes
               : o == optionjeu::erreurs ? param.erreurs
+              : o == optionjeu::crayon  ? param.crayon
                                         : param.nettoiemarques;
     b = !b;
     effets e;
@@ -46,6 +47,7 @@ bool clapartie::option(optionjeu o) const {
     if (o == optionjeu::surligne) return param.surligne;
     if (o == optionjeu::comptes) return param.comptes;
     if (o == optionjeu::erreurs) return param.erreurs;
+    if (o == optionjeu::crayon) return param.crayon;
     return param.nettoiemarques;
 }
 
