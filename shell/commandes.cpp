@@ -119,6 +119,7 @@ std::optional<optionjeu> optiondelid(short id) {
     if (id == idoptionnettoie) return optionjeu::nettoie;
     if (id == idoptionerreurs) return optionjeu::erreurs;
     if (id == idoptioncrayon) return optionjeu::crayon;
+    if (id == idoptionsauve) return optionjeu::sauveauto;
     return std::nullopt;
 }
 void option(claappli& a, short id) {
@@ -403,6 +404,15 @@ const commandejeu table[] = {
      "option.cray",
      quand::jeu,
      {touche('O'), aucun},
+     option},
+    {idoptionsauve,
+     nullptr,
+     nullptr,
+     nullptr,
+     ligne::option,
+     "option.auto",
+     quand::jeu,
+     {touche('W'), aucun},
      option},
     {idliste,
      nullptr,

@@ -55,6 +55,9 @@ TEST_F(commandes, EachKeyReachesItsCommand) {
          [](const clapartie& p) { return p.parametres().langue == langueanglais; }},
         {"I shows the information's first page", 'I', 1, nullptr, nullptr},
         {"X asks to quit", 'X', 1, nullptr, nullptr},
+        // Last: with it on, S and X ask nothing.
+        {"W switches the save after every move", 'W', 0, nullptr,
+         [](const clapartie& p) { return p.option(optionjeu::sauveauto); }},
     };
     for (const cas& c : table) {
         questions.clear();

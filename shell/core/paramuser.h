@@ -91,6 +91,7 @@ struct claparamuser {
     bool nettoiemarques = true;        // "net": an entry removes its value from the marks around
     bool erreurs = false;              // "err": entries that differ from the solution framed
     bool crayon = false;               // "cray": a left click or a digit toggles a pencil mark
+    bool sauveauto = false;            // "auto": saved after every move, without questions
     lichavo etats;                     // entry i: grid i's saved state text
     lichavo lignesusr;                 // the "usr=" lines, written back unchanged
     std::vector<short> niveaux;        // "niv" + i: grid i's chosen level, 0 = built-in

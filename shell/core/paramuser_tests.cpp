@@ -122,6 +122,7 @@ TEST(Getparamuser, RoundTrip) {
     p.nettoiemarques = false;
     p.erreurs = true;
     p.crayon = true;
+    p.sauveauto = true;
     const std::string etat = std::string(59, 'A') + "1107" + std::string(70, 'K');
     memogrilluser(p, 2, etat.c_str());
     memogrilluser(p, 5, "H");
@@ -147,6 +148,7 @@ TEST(Getparamuser, RoundTrip) {
     EXPECT_FALSE(q.nettoiemarques);
     EXPECT_TRUE(q.erreurs);
     EXPECT_TRUE(q.crayon);
+    EXPECT_TRUE(q.sauveauto);
     gstring t;
     grilluserfromram(q, t, 2);
     EXPECT_EQ(std::string(t.adr()), etat);

@@ -521,10 +521,22 @@ effets clapartie::demandefixe() {
 }
 
 effets clapartie::demandesauver() {
+    if (param.sauveauto) {
+        effets e;
+        sauvejeu(e);
+        return e;
+    }
     return questionne(suite::sauver, ouinon(11, questionjeu::icone::question));
 }
 
 effets clapartie::demandequitter() {
+    if (param.sauveauto) {
+        effets e;
+        e.quitter = sauvejeu(e);
+        // Message 17 said, then whether to quit all the same.
+        if (!e.quitter) attente = suite::echecquitter;
+        return e;
+    }
     questionjeu q = ouinon(9, questionjeu::icone::question, 3);
     q.choix = questionjeu::boutons::ouinonannuler;
     return questionne(suite::quitter, std::move(q));
@@ -556,7 +568,11 @@ effets clapartie::repond(reponsejeu r) {
         if (oui && param.grillecourante > 0) sauvejeu(e);
         break;
     case suite::bravo:
-        e = questionne(suite::bravosauver, ouinon(12, questionjeu::icone::question));
+        if (param.sauveauto) {
+            sauvejeu(e);
+        } else {
+            e = questionne(suite::bravosauver, ouinon(12, questionjeu::icone::question));
+        }
         break;
     case suite::bravosauver:
         if (oui) sauvejeu(e);
@@ -611,6 +627,33 @@ void clapartie::laissegrille() {
     laissees.garde(g, histo, marques);
 }
 
+std::string clapartie::etatasauver() {
+    if (!anymode(modeappli::jeu)) return {};
+    gstring etat;
+    grillejeu.getactudata(3, &etat);
+    return std::to_string(param.grillecourante) + ":" + etat.adr();
+}
+
+bool clapartie::sauvegardeenattente() {
+    return param.sauveauto && anymode(modeappli::jeu) && !sansenregistrer &&
+           etatasauver() != dernieresauve;
+}
+
+void clapartie::sauveauto(std::uint32_t maintenant) {
+    if (!sauvegardeenattente() || attente != suite::rien) return;
+    // The first board seen is the one the file holds.
+    if (dernieresauve.empty()) {
+        dernieresauve = etatasauver();
+        instantsauve = maintenant;
+        return;
+    }
+    // Tried again a second later when it fails.
+    if (maintenant - instantsauve < 1000) return;
+    instantsauve = maintenant;
+    effets e;
+    sauvejeu(e, true);
+}
+
 bool clapartie::sauvejeu(effets& e, bool silencieux) {
     if (param.grillecourante > 0) {
         gstring etat;
@@ -618,7 +661,10 @@ bool clapartie::sauvejeu(effets& e, bool silencieux) {
         memogrilluser(param, param.grillecourante, etat.adr());
     }
     const std::string nom = getfichier();
-    if (!sansenregistrer && ecriparamusernew(param, nom.c_str())) return true;
+    if (!sansenregistrer && ecriparamusernew(param, nom.c_str())) {
+        dernieresauve = etatasauver();
+        return true;
+    }
     if (!silencieux) {
         questionjeu q;
         q.numero = sansenregistrer ? short(25) : short(17);

@@ -36,7 +36,7 @@ short niveauvoisin(short courant, bool monter, short plafond);
 
 // The player's options, each switched by a key and kept in the parameter
 // file.
-enum class optionjeu { surligne, comptes, nettoie, erreurs, crayon };
+enum class optionjeu { surligne, comptes, nettoie, erreurs, crayon, sauveauto };
 
 // What the chronometer rule reads from the window.
 struct etatfenetre {
@@ -221,6 +221,14 @@ public:
     // Every empty cell's pencil marks become its candidates (the values no
     // corner-sharing cell holds), in one undo step; nothing when they are.
     effets notecandidats();
+    // With the option sauveauto, in play: the parameter file written again
+    // (silently, replaced atomically as every save) when the grid in play or
+    // its state of play changed since the last write, at most once a second
+    // (maintenant: tickms()); the first call only notes the board, which
+    // the file holds. Nothing while a question waits for its answer.
+    void sauveauto(std::uint32_t maintenant);
+    // Whether sauveauto has a change left to write.
+    bool sauvegardeenattente();
     // The help shown went away: a next hint starts afresh.
     void oublieaide() { aideaffichee = aideen::rien; }
     // Load grid number (1..count) of the playable list, or the grid named
@@ -301,6 +309,9 @@ public:
     // with the file's name, or message 25 when saves are not allowed
     // (unless silencieux: no one may be there).
     bool sauvejeu(effets& e, bool silencieux = false);
+    // The grid in play's number and state of play, as the autosave compares
+    // them (kept by every save); empty out of play.
+    std::string etatasauver();
     // The rules pages open: a grid in play is kept (its state, undo history
     // and markers) until they close; the mode becomes the rules.
     void ouvreregles();
@@ -372,6 +383,8 @@ private:
     modeappli modecourant = modeappli::aucun;
     std::string fichier;
     bool sansenregistrer = false;
+    std::string dernieresauve;      // etatasauver() when last written
+    std::uint32_t instantsauve = 0; // the tick of the autosave's last try
     aideen aideaffichee = aideen::rien;
     indicejeu indiceencours;      // the hint shown
     std::size_t etapeencours = 0; // the stage of it shown

@@ -32,11 +32,12 @@ bool clapartie::litparametres(const char* path) {
 }
 
 effets clapartie::basculeoption(optionjeu o) {
-    bool& b = o == optionjeu::surligne  ? param.surligne
-              : o == optionjeu::comptes ? param.comptes
-              : o == optionjeu::erreurs ? param.erreurs
-              : o == optionjeu::crayon  ? param.crayon
-                                        : param.nettoiemarques;
+    bool& b = o == optionjeu::surligne    ? param.surligne
+              : o == optionjeu::comptes   ? param.comptes
+              : o == optionjeu::erreurs   ? param.erreurs
+              : o == optionjeu::crayon    ? param.crayon
+              : o == optionjeu::sauveauto ? param.sauveauto
+                                          : param.nettoiemarques;
     b = !b;
     effets e;
     e.repeindre = true;
@@ -48,6 +49,7 @@ bool clapartie::option(optionjeu o) const {
     if (o == optionjeu::comptes) return param.comptes;
     if (o == optionjeu::erreurs) return param.erreurs;
     if (o == optionjeu::crayon) return param.crayon;
+    if (o == optionjeu::sauveauto) return param.sauveauto;
     return param.nettoiemarques;
 }
 

@@ -181,6 +181,8 @@ const textecrypte textesdonnees[] = {
     {"option.err.en", "!9X\\htoP$rO<_{h%qZu<8ZXNq{uHhPe<yrf QMa<u\\!B're<!;_{hHX<q%!<$P!Zy<!;u<e%fN"},
     {"option.cray.fr", "<=\\hZy9<torh\\X{u<XNhBu{'Bu<fPh\\X{uVh5hYXHu<&B_@X\\M<=\\hZf9&<,P=Zyrh%="},
     {"option.cray.en", "PhH'^'{h{X^,julh{yrh u\\&9f<$PoKhVa<\"rqZ'jhYXHuohPhjut!<&j'Zs<XB"},
+    {"option.auto.fr", "RNu<&%= M<ePqlh0=re{'%qlP(h5hrqBu^'l!BuBhP\"B\350lhZy"},
+    {"option.auto.en", "~uoh>'{y%={h0=re{'%qlX(a<eP4rhP<{uBhr4ro@hY"},
     {"option.liste.fr", "_<&%f%q\\u<a<!%={ulhjulh{XN&;ul\205Su\\=ohS_dF/I4M<&j'ZhHo%'{hl=Bhj"},
     {"option.liste.en", "X\\h{yrhZXj=Yq5hPfjh{yrhKu@e\205<Su\\=ohay9<{F/I4M<o9,;!<&j'Zs"},
     {"option.oui.fr", "9=%"},
@@ -305,4 +307,4 @@ const textecrypte textesdonnees[] = {
     {"nouvelle.encours.en", "Z_ u<XBhZf9&Ka<&PqZujQS_K'\\,<_<qr[<,B'H\205<8Me"},
 };
 
-const short nbtextesdonnees = 300;
+const short nbtextesdonnees = 302;
