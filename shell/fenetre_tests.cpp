@@ -147,15 +147,15 @@ TEST_F(fenetrejeu, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
 #endif
     peins();
     EXPECT_EQ(curseurcourant(), v);
-    // Entered then erased: the two entries cancel.
-    EXPECT_EQ(partie().historique().effectif(), 0);
+    // Entered then erased: two steps, the entry can be brought back.
+    EXPECT_EQ(partie().historique().effectif(), 2);
     // The eraser empties a player's value too, and the erasure is recorded.
     clicase(c);
     presse(idzero);
     EXPECT_EQ(partie().valeurcourante(), 0);
     clicase(c);
     EXPECT_TRUE(partie().grille().casestvide(c));
-    EXPECT_EQ(partie().historique().effectif(), 0);
+    EXPECT_EQ(partie().historique().effectif(), 4);
     // A given cell selects its value instead.
     for (short g = 1; g <= partie().grille().getnbcases(); ++g)
         if (partie().grille().casestfixe(g)) {
@@ -527,6 +527,43 @@ TEST_F(fenetrejeu, KeysChooseTheValueAndTabStepsIt) {
     peins();
     SendMessageA(fenetre, WM_TIMER, 1, 0);
     EXPECT_EQ(partie().valeurcourante(), 5);
+}
+
+// Shift and a digit from the display toggles that mark of the cursor's empty
+// cell and nothing else: the current value stays, with the cursor or without,
+// on an empty cell or a given one.
+TEST_F(fenetrejeu, ShiftAndADigitOnlyTogglesTheMark) {
+    namespace t = vora::platform::testing;
+    const auto shiftchiffre = [&](int chiffre) {
+        t::send_key(VK_SHIFT, true);
+        t::send_key(chiffre, true);
+        t::send_key(chiffre, false);
+        t::send_key(VK_SHIFT, false);
+        peins();
+    };
+    presse(idvaleur(2));
+    ASSERT_EQ(partie().valeurcourante(), 2);
+    shiftchiffre('5');
+    EXPECT_EQ(partie().valeurcourante(), 2) << "without the cursor";
+    EXPECT_EQ(partie().historique().effectif(), 0);
+    t::send_key(VK_RIGHT, true);
+    t::send_key(VK_RIGHT, false);
+    peins();
+    ASSERT_TRUE(partie().curseurvisible());
+    for (int i = 0; i < 200 && !partie().grille().casestvide(partie().casecourante()); ++i)
+        SendMessageA(fenetre, WM_KEYDOWN, VK_RIGHT, 0);
+    const short c = partie().casecourante();
+    ASSERT_TRUE(partie().grille().casestvide(c));
+    shiftchiffre('5');
+    EXPECT_EQ(partie().valeurcourante(), 2) << "on an empty cell";
+    EXPECT_EQ(partie().grille().getpuser(c), 1 << 4);
+    EXPECT_EQ(partie().historique().effectif(), 1) << "one undo step";
+    for (int i = 0; i < 200 && !partie().grille().casestfixe(partie().casecourante()); ++i)
+        SendMessageA(fenetre, WM_KEYDOWN, VK_RIGHT, 0);
+    ASSERT_TRUE(partie().grille().casestfixe(partie().casecourante()));
+    shiftchiffre('3');
+    EXPECT_EQ(partie().valeurcourante(), 2) << "on a given cell";
+    EXPECT_EQ(partie().historique().effectif(), 1);
 }
 
 // The pointer resting on a button or a selector triangle shows its tooltip,

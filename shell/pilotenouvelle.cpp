@@ -110,8 +110,8 @@ void ouvreniveaux(claappli& a) {
     ouvremenu(a, coincolonne(a), std::move(l));
 }
 
-// The grid of the shape chosen at that level: asked of the game (a question
-// first when the generated grid kept holds entries), then made beside it.
+// The grid of the shape chosen at that level: asked of the game (its
+// question, if any, was asked before the picker), then made beside it.
 void lance(claappli& a, short niveau) {
     if (a.formechoisie.empty()) return;
     const bilaneffets b = appliquer(a, a.partie.demandenouvelle(a.formechoisie, niveau));
@@ -146,7 +146,7 @@ std::vector<lignemenu> lignesnouvelle(const claappli& a) {
 bool commandenouvelle(claappli& a, short id) {
     const bool permis = a.anymode(modeappli::jeu, modeappli::sansgrille);
     if (id == idnouvelle) {
-        if (permis) ouvreformes(a);
+        if (permis && appliquer(a, a.partie.demandechoixnouvelle()).choixnouvelle) ouvreformes(a);
     } else if (id == idnouvelleretour) {
         const short n = a.partie.parametres().numeronouvelle();
         if (permis && a.partie.parametres().nouvelle.presente() &&

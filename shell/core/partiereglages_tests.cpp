@@ -224,8 +224,11 @@ TEST_F(reglages, EveryBoxIsAQuestionAnsweredThroughRepond) {
     p.repond(reponsejeu::ok);
     EXPECT_FALSE(p.expliquefleches().question.has_value());
 
-    // A new grid: asked at once, or after a question once the generated
-    // grid holds entries (none here: asked at once).
+    // A new grid: the picker at once, or after a question once the generated
+    // grid holds entries (none here: at once); the grid picked is made.
+    e = p.demandechoixnouvelle();
+    EXPECT_TRUE(e.choixnouvelle);
+    EXPECT_FALSE(e.question.has_value());
     e = p.demandenouvelle("compact 2", 3);
     ASSERT_TRUE(e.generer.has_value());
     EXPECT_EQ(e.generer->forme, "compact 2");
