@@ -11,6 +11,7 @@ VORA_PACKAGES=(
     g++-mingw-w64-x86-64-posix wine64
     clang libclang-rt-14-dev
     dpkg-dev lintian appstream man-db nsis
+    cadical libcadical-dev
 )
 
 missing=()
