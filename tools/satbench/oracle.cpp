@@ -62,8 +62,8 @@ solver::cellvalues sat_filling(const solver::shape& s, std::mt19937& rng) {
     return model(sat, s.cell_count());
 }
 
-solver::cellvalues sat_minimal_puzzle(const solver::shape& s, const solver::cellvalues& solution,
-                                      std::mt19937& rng) {
+sat_puzzle sat_minimal_puzzle(const solver::shape& s, const solver::cellvalues& solution,
+                              std::mt19937& rng) {
     CaDiCaL::Solver sat;
     add_clauses(sat, encode(s, {}));
     // Some cell differs from the solution: with the givens assumed, unsatisfiable exactly when
@@ -71,7 +71,8 @@ solver::cellvalues sat_minimal_puzzle(const solver::shape& s, const solver::cell
     for (int c = 0; c < s.cell_count(); ++c) sat.add(-variable(c, solution[c]));
     sat.add(0);
 
-    solver::cellvalues givens = solution;
+    sat_puzzle out{solution, 0};
+    solver::cellvalues& givens = out.givens;
     std::vector<int> order(s.cell_count());
     std::iota(order.begin(), order.end(), 0);
     std::shuffle(order.begin(), order.end(), rng);
@@ -79,9 +80,12 @@ solver::cellvalues sat_minimal_puzzle(const solver::shape& s, const solver::cell
         for (int c = 0; c < s.cell_count(); ++c) {
             if (c != removed && givens[c] != 0) sat.assume(variable(c, givens[c]));
         }
-        if (sat.solve() == unsatisfiable) givens[removed] = 0;
+        sat.limit("conflicts", removal_conflicts);
+        const int answer = sat.solve();
+        if (answer == unsatisfiable) givens[removed] = 0;
+        out.unproven += answer != unsatisfiable && answer != satisfiable ? 1 : 0;
     }
-    return givens;
+    return out;
 }
 
 } // namespace satbench

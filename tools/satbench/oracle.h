@@ -24,10 +24,19 @@ sat_count sat_count_solutions(const solver::shape& s, const solver::cellvalues& 
 // shape has none.
 solver::cellvalues sat_filling(const solver::shape& s, std::mt19937& rng);
 
+// The conflicts CaDiCaL may take to settle one removal for sat_minimal_puzzle.
+inline constexpr int removal_conflicts = 20000;
+
+struct sat_puzzle {
+    solver::cellvalues givens;
+    int unproven = 0; // removals refused because CaDiCaL did not settle them within the bound
+};
+
 // A minimal puzzle of `solution` (a filling of `s`): every cell given at first, then each cell in
-// a random order loses its given when CaDiCaL proves the solution stays the only one. Every
-// given left is needed.
-solver::cellvalues sat_minimal_puzzle(const solver::shape& s, const solver::cellvalues& solution,
-                                      std::mt19937& rng);
+// a random order loses its given when CaDiCaL proves the solution stays the only one. A removal
+// it settles neither way within removal_conflicts conflicts is refused, which bounds the time on
+// large shapes; every other given left is needed.
+sat_puzzle sat_minimal_puzzle(const solver::shape& s, const solver::cellvalues& solution,
+                              std::mt19937& rng);
 
 } // namespace satbench

@@ -97,7 +97,9 @@ TEST(Oracle, MinimalPuzzlesHaveOneSolutionAndTwoWithoutAnyOfTheirGivens) {
     for (std::size_t i = 0; i < shapes.size(); i += share == 1 ? 1 : 2) {
         const solver::shape s = shuffled(shape_of(shapes[i]), rng);
         const solver::cellvalues solution = sat_filling(s, rng);
-        const solver::cellvalues puzzle = sat_minimal_puzzle(s, solution, rng);
+        const sat_puzzle made = sat_minimal_puzzle(s, solution, rng);
+        EXPECT_EQ(made.unproven, 0) << shapes[i];
+        const solver::cellvalues& puzzle = made.givens;
         EXPECT_EQ(check_count(s, puzzle, shapes[i]), 1);
 
         // The node bound the generator works with: a settled answer is the true one.
@@ -128,8 +130,8 @@ TEST(Oracle, FillingsAndMinimalPuzzlesFollowTheirSeed) {
     const solver::cellvalues fa = sat_filling(s, a);
     EXPECT_EQ(fa, sat_filling(s, b));
     EXPECT_NE(fa, sat_filling(s, c));
-    const solver::cellvalues p = sat_minimal_puzzle(s, fa, a);
-    EXPECT_EQ(p, sat_minimal_puzzle(s, fa, b));
+    const solver::cellvalues p = sat_minimal_puzzle(s, fa, a).givens;
+    EXPECT_EQ(p, sat_minimal_puzzle(s, fa, b).givens);
     for (int cell = 0; cell < s.cell_count(); ++cell) {
         EXPECT_TRUE(p[cell] == 0 || p[cell] == fa[cell]) << "a given keeps the solution's value";
     }

@@ -136,8 +136,10 @@ bool minimal_puzzles(int runs, const std::string& only) {
         std::mt19937 rng(2026 + static_cast<std::uint32_t>(i)); // each shape on its own
         const double start = now();
         const solver::cellvalues solution = satbench::sat_filling(h.puzzle, rng);
-        const solver::cellvalues puzzle = satbench::sat_minimal_puzzle(h.puzzle, solution, rng);
-        std::cerr << shapes[i] << ": puzzle made in " << fixed(now() - start, 1) << " s\n";
+        const satbench::sat_puzzle made = satbench::sat_minimal_puzzle(h.puzzle, solution, rng);
+        const solver::cellvalues& puzzle = made.givens;
+        std::cerr << shapes[i] << ": puzzle made in " << fixed(now() - start, 1) << " s, "
+                  << made.unproven << " removals unsettled\n";
         const auto givens = std::count_if(puzzle.begin(), puzzle.end(), [](auto v) { return v; });
         timings t;
         time_puzzle(h.puzzle, puzzle, solution, runs, rng, t);
