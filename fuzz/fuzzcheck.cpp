@@ -5,7 +5,11 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -15,8 +19,21 @@ fs::path base() {
     return fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
 }
 
-// Remove the directories named prefix + the number of a process that is gone.
+long numeroprocessus() {
+#ifdef _WIN32
+    return _getpid();
+#else
+    return getpid();
+#endif
+}
+
+// Remove the directories named prefix + the number of a process that is gone
+// (on Windows, where the corpora are only replayed, none are left behind by
+// a run that did not fail).
 void retireorphelins(const std::string& prefix) {
+#ifdef _WIN32
+    (void)prefix;
+#else
     std::error_code e;
     for (const fs::directory_entry& d : fs::directory_iterator(base(), e)) {
         const std::string nom = d.path().filename().string();
@@ -26,6 +43,7 @@ void retireorphelins(const std::string& prefix) {
         const pid_t pid = static_cast<pid_t>(std::stol(numero));
         if (kill(pid, 0) == -1 && errno == ESRCH) fs::remove_all(d.path(), e);
     }
+#endif
 }
 
 std::string* dossier = nullptr;
@@ -40,7 +58,7 @@ void nettoie() {
 const std::string& dossierdetravail(const char* prefix) {
     if (!dossier) {
         retireorphelins(prefix);
-        const fs::path d = base() / (prefix + std::to_string(getpid()));
+        const fs::path d = base() / (prefix + std::to_string(numeroprocessus()));
         fs::create_directories(d);
         dossier = new std::string(d.string());
         std::atexit(nettoie);

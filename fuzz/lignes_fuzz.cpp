@@ -51,9 +51,45 @@ std::vector<std::string> litlignes(std::FILE* f) {
 }
 
 // A file reading bytes, from memory (an empty one from a temporary file,
-// which fmemopen does not take).
+// which fmemopen does not take; on Windows, which has no fmemopen, always
+// from a temporary file).
 std::FILE* ouvre(std::string& bytes) {
+#ifdef _WIN32
+    std::FILE* f = std::tmpfile();
+    if (f != nullptr) {
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::rewind(f);
+    }
+    return f;
+#else
     return bytes.empty() ? std::tmpfile() : fmemopen(bytes.data(), bytes.size(), "rb");
+#endif
+}
+
+// The bytes written into a file by ecrire.
+template <class F> std::string ecritdans(F ecrire) {
+#ifdef _WIN32
+    std::FILE* g = std::tmpfile();
+    FUZZ_CHECK(g != nullptr);
+    ecrire(g);
+    std::string ecrit;
+    std::rewind(g);
+    char morceau[4096];
+    for (std::size_t n; (n = std::fread(morceau, 1, sizeof morceau, g)) > 0;)
+        ecrit.append(morceau, n);
+    std::fclose(g);
+    return ecrit;
+#else
+    char* tampon = nullptr;
+    std::size_t longueur = 0;
+    std::FILE* g = open_memstream(&tampon, &longueur);
+    FUZZ_CHECK(g != nullptr);
+    ecrire(g);
+    std::fclose(g);
+    std::string ecrit(tampon, longueur);
+    std::free(tampon);
+    return ecrit;
+#endif
 }
 
 // The file every run reads, in the working directory of this process.
@@ -111,14 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(lues == lignesattendues(bytes));
 
     // Written back with CR LF, the same lines read back.
-    char* ecrit = nullptr;
-    std::size_t longueur = 0;
-    std::FILE* g = open_memstream(&ecrit, &longueur);
-    FUZZ_CHECK(g != nullptr);
-    for (const std::string& l : lues) ecriligne(g, l.c_str());
-    std::fclose(g);
-    std::string relu(ecrit, longueur);
-    std::free(ecrit);
+    std::string relu = ecritdans([&](std::FILE* g) {
+        for (const std::string& l : lues) ecriligne(g, l.c_str());
+    });
     FUZZ_CHECK(relu.size() == [&] {
         std::size_t n = 0;
         for (const std::string& l : lues) n += l.size() + 2;

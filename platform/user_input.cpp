@@ -1,7 +1,7 @@
 // Input: SDL events turned into window messages. Mouse messages go to the
 // window under the pointer (or the control holding the capture) with client
 // coordinates; presses on the layer-drawn caption drag the window or work its
-// boxes; keys go to the focus window. Also GetAsyncKeyState.
+// boxes; keys go to the focus window. Also GetAsyncKeyState and GetKeyState.
 #include "platform/user_internal.h"
 #include "platform/user_x11.h"
 
@@ -356,4 +356,9 @@ SHORT WINAPI GetAsyncKeyState(int virtual_key) {
     if (s.key_pressed[virtual_key] != 0) result |= 1u;
     s.key_pressed[virtual_key] = 0;
     return static_cast<SHORT>(static_cast<std::uint16_t>(result));
+}
+
+SHORT WINAPI GetKeyState(int virtual_key) {
+    if (virtual_key <= 0 || virtual_key > 255) return 0;
+    return state().key_message_down[virtual_key] != 0 ? static_cast<SHORT>(0x8000u) : 0;
 }

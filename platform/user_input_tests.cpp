@@ -1,6 +1,6 @@
 // Input through the layer: mouse messages with client coordinates, the
 // layer-drawn caption (dragging, close and minimise boxes), moves by a window
-// manager, keys, disabled popups and GetAsyncKeyState.
+// manager, keys, disabled popups, GetAsyncKeyState and GetKeyState.
 #include "platform/user_test_support.h"
 
 #include <algorithm>
@@ -127,6 +127,29 @@ TEST_F(UserLayerTest, AsyncKeyStateTellsDownNowAndPressedSinceLastCall) {
     hooks::send_key(VK_TAB, false);
     pump();
     EXPECT_GE(count_of(w, WM_KEYDOWN), 3);
+}
+
+TEST_F(UserLayerTest, KeyStateIsTheOneOfTheMessageBeingHandled) {
+    create_main();
+    pump();
+    // Ctrl+Z typed and released before the program handles any of it: while
+    // Z's WM_KEYDOWN is handled Ctrl reads as held, and after Ctrl's WM_KEYUP
+    // as released, whatever the keyboard says now.
+    std::vector<std::pair<WPARAM, bool>> seen;
+    reaction() = [&](HWND, UINT m, WPARAM key, LPARAM, LRESULT&) {
+        if (m == WM_KEYDOWN || m == WM_KEYUP)
+            seen.emplace_back(key, (GetKeyState(VK_CONTROL) & 0x8000) != 0);
+        return false;
+    };
+    hooks::send_key(VK_CONTROL, true);
+    hooks::send_key('Z', true);
+    hooks::send_key('Z', false);
+    hooks::send_key(VK_CONTROL, false);
+    EXPECT_EQ(GetKeyState(VK_CONTROL), 0) << "no key message handled yet";
+    pump();
+    EXPECT_EQ(seen, (std::vector<std::pair<WPARAM, bool>>{
+                        {VK_CONTROL, true}, {'Z', true}, {'Z', true}, {VK_CONTROL, false}}));
+    EXPECT_EQ(GetAsyncKeyState(VK_CONTROL) & 0x8000, 0);
 }
 
 TEST_F(UserLayerTest, KeysGoToTheFocusAndTranslateIntoCharacters) {

@@ -142,6 +142,8 @@ struct State {
     POINT cursor{}; // last known pointer position, screen coordinates
     BYTE key_down[256] = {};
     BYTE key_pressed[256] = {};
+    // Down as of the last key message taken from the queue (GetKeyState).
+    BYTE key_message_down[256] = {};
 
     std::map<HDC, HWND> window_dcs;  // DCs from GetDC and BeginPaint
     std::vector<HWND> message_boxes; // open boxes, innermost last

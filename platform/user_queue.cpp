@@ -23,7 +23,11 @@ bool take_message(MSG* msg, HWND window, UINT low, UINT high, bool remove) {
     for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
         if ((window == nullptr || it->hwnd == window) && in_range(it->message, low, high)) {
             *msg = *it;
-            if (remove) s.posted.erase(it);
+            if (remove) {
+                s.posted.erase(it);
+                if ((msg->message == WM_KEYDOWN || msg->message == WM_KEYUP) && msg->wParam < 256)
+                    s.key_message_down[msg->wParam] = msg->message == WM_KEYDOWN ? 1 : 0;
+            }
             return true;
         }
     }

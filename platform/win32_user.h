@@ -455,6 +455,12 @@ BOOL WINAPI KillTimer(HWND window, UINT_PTR id);
 // Bit 0x8000: the key is down now; bit 1: it was pressed since the previous
 // call for that key.
 SHORT WINAPI GetAsyncKeyState(int virtualKey);
+// Bit 0x8000: the key was down when the last key message was taken from the
+// queue, as Windows keeps it for the thread (a modifier read while handling
+// WM_KEYDOWN is the one held with that key, however late the handling). The
+// layer keeps it for the keys whose messages it posts (VK_SHIFT, VK_CONTROL,
+// not their sided variants); no toggle bit.
+SHORT WINAPI GetKeyState(int virtualKey);
 DWORD WINAPI GetTickCount();
 // Plays a square wave and returns after its duration; without a sound device
 // it only waits. FALSE for a frequency outside 37..32767 Hz. Safe to call from

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Builds the game and starts it. Installs the Debian packages that are
-# missing, configures and builds build/release, then runs build/release/shell/vora
+# Builds the game and starts it. Installs the Debian packages that building
+# and starting the game need (scripts/deps.sh game), configures build/game
+# without the tests and builds the game alone, then runs build/game/shell/vora
 # in the current directory (where its parameter file lives). Without a
 # display it runs the game under a private Xvfb for a few seconds, saves a
 # screenshot, prints its path and stops everything it started.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 
-bash "$ROOT/scripts/deps.sh"
-cmake -S "$ROOT" -B "$ROOT/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$ROOT/build/release" --target vora
-GAME=$ROOT/build/release/shell/vora
+bash "$ROOT/scripts/deps.sh" game
+cmake -S "$ROOT" -B "$ROOT/build/game" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORA_TESTS=OFF
+cmake --build "$ROOT/build/game" --target vora
+GAME=$ROOT/build/game/shell/vora
 
 if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then
     exec "$GAME"

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Runs every test of the project from a fresh checkout: installs what is
-# missing, then builds and runs the unit tests in the normal build and in the
-# sanitizer build, then every fuzz target for a short time, then a minute of
-# the soak of the game (sanitizer build), then the end-to-end scenarios (the
-# Debian package's among them), the benchmark script's short run, and the
-# Windows build's tests and its installer's round trip where they exist.
+# missing, then builds and runs the unit tests (the fuzz targets' seeds
+# replayed among them) in the normal build, the sanitizer build and the
+# Windows build (under Wine), every fuzz target for a short time, a minute of
+# the soak of the game (sanitizer build), the end-to-end scenarios of the
+# Linux build (the Debian package's among them) with the benchmark script's
+# short run, the Windows build's scenarios and its installer's round trip.
+#
+# The builds take the two cores one after the other; the scenarios, which
+# mostly wait on the game, run beside them in the background, two at a time,
+# while the builds run at a lower priority. At its end (or at a failure) it
+# prints a table of its phases with their times.
 #
 # A build folder is removed once the phases that use it are over (the fuzz
 # build after the fuzzing, the sanitizer build after the soak), so that the
@@ -12,15 +18,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
-
-bash scripts/deps.sh
+# shellcheck source=scripts/lib/phases.sh
+source "$ROOT/scripts/lib/phases.sh"
+# At the end, or at a failure: no background phase left running, then the
+# table.
+trap 'phase_stop_all; phase_table' EXIT
 
 JOBS=$(nproc)
-
-# Free space on the disk of the checkout, printed at each phase.
-free_space() {
-    df -h --output=avail . | tail -n 1 | tr -d ' '
-}
+# The builds yield to the scenarios running beside them.
+BUILD_NICE=(nice -n 15)
 
 # Removes a build folder that no later phase needs.
 done_with() {
@@ -29,49 +35,55 @@ done_with() {
     fi
 }
 
-echo "=== normal build (free: $(free_space))"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORA_WERROR=ON
-cmake --build build/release
-ctest --test-dir build/release --output-on-failure -j "$JOBS"
+release_build() {
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORA_WERROR=ON \
+        -DVORA_TESTS=ON
+    cmake --build build/release
+}
+release_tests() {
+    ctest --test-dir build/release --output-on-failure -j "$JOBS"
+}
+sanitizer_build() {
+    cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORA_WERROR=ON \
+        -DVORA_SANITIZE=ON -DVORA_TESTS=ON
+    "${BUILD_NICE[@]}" cmake --build build/asan
+}
+sanitizer_tests() {
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp \
+        ctest --test-dir build/asan --output-on-failure -j "$JOBS"
+}
+fuzzing() {
+    "${BUILD_NICE[@]}" bash scripts/fuzz.sh all "${VORA_FUZZ_SECONDS:-15}"
+}
+soak() {
+    bash tests/soak/vora_soak.sh "$ROOT/build/asan" "${VORA_SOAK_SECONDS:-60}"
+}
+windows_build() {
+    "${BUILD_NICE[@]}" bash scripts/windows-test.sh build
+}
+# The Windows build's unit tests, then its scenarios and its installer's
+# round trip.
+windows_tests() {
+    bash scripts/windows-test.sh unit
+    bash scripts/windows-test.sh scenarios
+}
 
-echo "=== sanitizer build (free: $(free_space))"
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORA_WERROR=ON -DVORA_SANITIZE=ON
-cmake --build build/asan
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp \
-    ctest --test-dir build/asan --output-on-failure -j "$JOBS"
-
-echo "=== fuzzing (each target briefly, from its seeds) (free: $(free_space))"
-bash scripts/fuzz.sh all "${VORA_FUZZ_SECONDS:-15}"
+phase "installing what is missing" bash scripts/deps.sh all
+phase "normal build" release_build
+phase "normal build: unit tests" release_tests
+phase_start "Linux scenarios and the short benchmark" bash scripts/e2e-linux.sh build/release
+phase "Windows build (mingw-w64)" windows_build
+phase_start "Windows build under Wine" windows_tests
+phase "sanitizer build" sanitizer_build
+phase "sanitizer build: unit tests" sanitizer_tests
+phase_start "soak of the running game (sanitizer build)" soak
+phase "fuzzing (each target briefly, from its seeds)" fuzzing
 done_with build/fuzz
-
-echo "=== soak of the running game (sanitizer build) (free: $(free_space))"
-bash tests/soak/vora_soak.sh "$ROOT/build/asan" "${VORA_SOAK_SECONDS:-60}"
+phase_join "soak of the running game (sanitizer build)"
 done_with build/asan
-
-shopt -s nullglob
-e2e=(tests/e2e/*_e2e.sh)
-if ((${#e2e[@]})); then
-    echo "=== end-to-end scenarios (free: $(free_space))"
-    for script in "${e2e[@]}"; do
-        # The Windows installer's round trip runs with the Windows build.
-        [[ $script == */vora_nsis_e2e.sh ]] && continue
-        echo "--- $script"
-        # The Debian package's scenario also installs and purges it on the
-        # machine (as root).
-        VORA_DEB_SYSTEM=1 bash "$script" "$ROOT/build/release"
-    done
-fi
-
-echo "=== the benchmark script, short (nothing crashes; no timing checked) (free: $(free_space))"
-bash scripts/bench-game.sh --short
-
-if [[ -f scripts/windows-test.sh ]]; then
-    echo "=== Windows build under Wine (free: $(free_space))"
-    bash scripts/windows-test.sh
-    echo "=== the Windows installer under Wine (free: $(free_space))"
-    bash tests/e2e/vora_nsis_e2e.sh "$ROOT/build/windows"
-fi
+phase_join "Linux scenarios and the short benchmark"
+phase_join "Windows build under Wine"
 
 echo "all tests passed"

@@ -17,8 +17,10 @@
 
 namespace {
 
+// Held with the key being handled (the state at the key's message, not now:
+// a Ctrl released before a late handling still makes Ctrl+Z).
 bool enfoncee(int touche) {
-    return (static_cast<unsigned short>(GetAsyncKeyState(touche)) & 0x8000u) != 0;
+    return (static_cast<unsigned short>(GetKeyState(touche)) & 0x8000u) != 0;
 }
 
 struct touchecommande {

@@ -347,6 +347,8 @@ HWND demarrage(HINSTANCE instance, int montrer) {
         const RECT z = zonetravail();
         changetaillecase(tailledepart(gabaritcourant(), z.right - z.left, z.bottom - z.top), true);
     }
+    placefenetredepart();
+    setgriwinposition();
     jeu.pret = true;
     ShowWindow(w, montrer);
     UpdateWindow(w);

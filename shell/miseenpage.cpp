@@ -7,6 +7,7 @@
 #include "shell/peinture.h"
 
 #include "render/pageregle.h"
+#include "shell/core/positionfenetre.h"
 
 #include <algorithm>
 #include <memory>
@@ -153,4 +154,11 @@ void rentrefenetre(SIZE taille) {
         s16(std::clamp<long>(partie.parametres().left, z.left, z.right - taille.cx));
     partie.parametres().top =
         s16(std::clamp<long>(partie.parametres().top, z.top, z.bottom - taille.cy));
+}
+
+void placefenetredepart() {
+    const RECT z = zonetravail();
+    const SIZE t = fenetrepour(gabaritcourant(), partie.parametres().taillecase);
+    rentrezone(partie.parametres().left, partie.parametres().top, t.cx, t.cy,
+               zoneecran{z.left, z.top, z.right, z.bottom});
 }

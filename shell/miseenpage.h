@@ -52,3 +52,8 @@ short taillemaxiecran();
 // lies inside the work area, when it fits there (a larger window stays where
 // it is and overflows).
 void rentrefenetre(SIZE taille);
+// Moves the stored window position so that the play window at the cell
+// size in force lies on the work area, or, when it is larger, starts at the
+// area's top-left corner (rentrezone): at every start, whatever position the
+// parameter file gave.
+void placefenetredepart();

@@ -89,7 +89,8 @@ std::string famille(const char* forme) {
 // fits the screen (the smallest size of a family when none does).
 void ouvreformes(HWND window) {
     std::vector<lignemenu> l;
-    if (anymode(modeappli::jeu) && partie.grille().gethexas().effectif() > 0)
+    if (anymode(modeappli::jeu) && partie.grille().gethexas().effectif() > 0 &&
+        grillegen::formegenerable(formeenjeu()))
         l.push_back({idnouvelleforme, texte("nouvelle.formeenjeu")});
     for (short i = 0; i < nbformes; ++i) {
         std::vector<solver::latpoint> centres;

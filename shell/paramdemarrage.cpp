@@ -5,8 +5,8 @@
 #include "shell/boites.h"
 #include "shell/etatjeu.h"
 
+#include "shell/core/accesparam.h"
 #include "shell/core/cheminparam.h"
-#include "shell/core/paramabime.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/verrouparam.h"
 
@@ -18,17 +18,13 @@ namespace {
 claverrouparam verrou;
 std::string fichier;
 
-// The parameter file's path for this start, its folder made when it is the
-// data folder's.
+// The parameter file's path for this start.
 std::string choisitfichier() {
     gstring nom;
     nomfichierparam(nom);
     const systemeparam sys = systemecourant();
-    const std::string chemin =
-        cheminparam(nom.adr(), cheminexiste(nom.adr()),
-                    dossierdonnees(sys, [](const char* v) { return std::getenv(v); }), sys);
-    creedossierde(chemin);
-    return chemin;
+    return cheminparam(nom.adr(), cheminexiste(nom.adr()),
+                       dossierdonnees(sys, [](const char* v) { return std::getenv(v); }), sys);
 }
 
 } // namespace
@@ -37,22 +33,29 @@ bool lisparametres() {
     fichier = choisitfichier();
     partie.fixefichier(fichier);
     const char* nom = fichier.c_str();
-    const claverrouparam::issue issue = verrou.prendre(fichier);
+    const accesparam acces = accedeparam(fichier, verrou);
     // Reading changes nothing on the disk: the file gives the language of
     // the messages below even when another copy holds it.
     getparamuser(partie.parametres(), nom);
     languedesboites();
-    if (issue == claverrouparam::issue::occupe) {
+    switch (acces.g) {
+    case accesparam::genre::occupe:
         boitemessage(18, MB_OK | MB_ICONHAND, nom);
         return false;
+    case accesparam::genre::sansverrou:
+    case accesparam::genre::dossiernonsur: {
+        const short m = acces.g == accesparam::genre::sansverrou ? 23 : 24;
+        if (boitemessage(m, MB_YESNO | MB_ICONEXCLAMATION, nom, acces.objet.c_str()) != IDYES)
+            return false;
+        partie.interditenregistrement();
+        return true;
     }
-    if (fichierabime(nom)) {
-        std::string aside;
-        if (metsdecote(nom, aside))
-            boitemessage(19, MB_OK | MB_ICONEXCLAMATION, nom, aside.c_str());
-        else
-            boitemessage(20, MB_OK | MB_ICONEXCLAMATION, nom);
+    case accesparam::genre::seul:
+        break;
     }
+    std::string aside;
+    if (const short m = rangeparam(fichier, aside))
+        boitemessage(m, MB_OK | MB_ICONEXCLAMATION, nom, aside.c_str());
     return true;
 }
 

@@ -6,14 +6,16 @@
 
 // Choose the parameter file (cheminparam.h: the one in the current directory
 // when it exists, else the one in the user's data folder, whose folder is
-// made then), take its lock (verrouparam.h) and read the file into the
-// parameter state. When another copy of the game holds the lock, message 18
-// (in the language the file gives) tells the player and false is returned:
-// this copy must end without writing anything. When the file is damaged
-// (paramabime.h), it is renamed aside and message 19 says where, or message
-// 20 says it could not be; the game goes on with what could be read. When
-// the lock file cannot be made (a directory that cannot be written), the game
-// goes on unlocked, as it could not save there anyway.
+// made or checked then), take its lock (accesparam.h) and read the file into
+// the parameter state. When another copy of the game holds the lock, message
+// 18 (in the language the file gives) tells the player and false is
+// returned: this copy must end without writing anything. When the lock
+// cannot be taken (message 23) or the data folder is not safe (message 24),
+// the player chooses: yes plays without saving (clapartie's saves refused),
+// no returns false. Holding the lock, the stale temporary files of killed
+// saves are removed, and a damaged file (paramabime.h) is renamed aside and
+// message 19 says where, or message 20 says it could not be; the game goes
+// on with what could be read.
 bool lisparametres();
 
 // The parameter file in use, as chosen by the last lisparametres: what "S"

@@ -23,11 +23,12 @@ vora_warnings(shellregions)
 
 # A test program may already exist when the folder's own tests are found by
 # pattern: it then only gains this library.
+if(NOT VORA_TESTS)
+    return()
+endif()
 foreach(t clawinregion_tests regionsdisposition_tests regions_tests)
     if(NOT TARGET ${t})
-        add_executable(${t} ${CMAKE_CURRENT_LIST_DIR}/${t}.cpp)
-        target_link_libraries(${t} PRIVATE GTest::gtest_main)
-        vora_warnings(${t})
+        vora_test_program(${t} ${CMAKE_CURRENT_LIST_DIR}/${t}.cpp)
         add_test(NAME shellregions.${t} COMMAND ${t})
     endif()
     target_link_libraries(${t} PRIVATE shellregions gridcatalogue)

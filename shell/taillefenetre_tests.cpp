@@ -1,7 +1,8 @@
 // The window's size in play: a fresh start's cell size on several work areas
-// and grids, "+" past 70 up to the largest size that fits, a window
-// manager's resize followed once it settles, and the grid's edge as the
-// player sees it (no red but the open arrows, a margin at the vertices).
+// and grids, the window on the work area whatever position the file gives,
+// "+" past 70 up to the largest size that fits, a window manager's resize
+// followed once it settles, and the grid's edge as the player sees it (no
+// red but the open arrows, a margin at the vertices).
 #include "shell/fenetre_testing.h"
 
 #include "shell/jeu.h"
@@ -105,6 +106,45 @@ TEST_F(taille, AFreshStartSuitsTheScreenAndASizeInTheFileStays) {
     EXPECT_EQ(partie.parametres().taillecase, 90);
 }
 #endif
+
+// Every start opens the window on the work area, whatever position the
+// parameter file gives (every file the game writes has a size): whole when
+// it fits, else from the area's top-left corner, so that the caption and the
+// button column show.
+TEST_F(taille, TheWindowOpensOnTheWorkAreaWhateverPositionTheFileGives) {
+    const struct {
+        const char* lignes;
+        bool entiere;
+    } cas[] = {
+        {"tca=40\r\ntop=5000\r\nleft=5000\r\n", true},
+        {"tca=40\r\ntop=32767\r\nleft=1\r\n", true},
+        {"tca=60\r\ntop=1\r\nleft=32767\r\n", true},
+        {"top=5000\r\nleft=5000\r\n", true},
+        {"tca=300\r\ntop=5000\r\nleft=5000\r\n", false},
+    };
+    gstring nom;
+    nomfichierparam(nom);
+    for (const auto& c : cas) {
+        DestroyWindow(fenetre);
+        peins();
+        finjeu();
+        ecrisfichier(nom.adr(), std::string("ver=3.6\r\n") + c.lignes);
+        fenetre = demarrage(nullptr, SW_SHOW);
+        ASSERT_NE(fenetre, nullptr);
+        peins();
+        const RECT z = zonetravail();
+        const RECT r = rectangle();
+        if (c.entiere) {
+            EXPECT_TRUE(dans(r, z))
+                << c.lignes << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+        } else {
+            EXPECT_EQ(r.left, z.left) << c.lignes;
+            EXPECT_EQ(r.top, z.top) << c.lignes;
+        }
+        EXPECT_EQ(partie.parametres().left, r.left) << c.lignes;
+        EXPECT_EQ(partie.parametres().top, r.top) << c.lignes;
+    }
+}
 
 // "+" keeps the four steps, then goes on past 70 as far as the work area
 // allows; "-" comes back by 10.

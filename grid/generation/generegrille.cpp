@@ -8,14 +8,23 @@ namespace grillegen {
 
 namespace {
 
+bool centresgenerables(const std::string& forme, std::vector<solver::latpoint>& centres) {
+    return centresdelaforme(forme, centres) && centres.size() <= hexagonesmax;
+}
+
 bool grilledelaforme(const std::string& forme, clagrivora& g) {
     std::vector<solver::latpoint> centres;
-    if (!centresdelaforme(forme, centres)) return false;
+    if (!centresgenerables(forme, centres)) return false;
     grilledescentres(centres, g);
     return true;
 }
 
 } // namespace
+
+bool formegenerable(const std::string& forme) {
+    std::vector<solver::latpoint> centres;
+    return centresgenerables(forme, centres);
+}
 
 bool prepareforme(const std::string& forme, formeagenerer& out) {
     clagrivora g;

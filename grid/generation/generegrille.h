@@ -2,6 +2,7 @@
 // definition texts, which the grid model loads like a catalogue grid's.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,13 +25,25 @@ struct formeagenerer {
     int correction = 0;
 };
 
-// The shape of the description (see centresdelaforme) ready for the
-// generator; false for a bad description.
+// The most hexagons a shape made in the game may have: about four times the
+// largest the picker offers ("compact 3", 37 hexagons); such a grid is made
+// in well under a second. A larger shape (one written by hand in the
+// parameter file, such as "compact 40") is refused: making it would take
+// minutes.
+inline constexpr std::size_t hexagonesmax = 150;
+
+// Whether the description (see centresdelaforme) names a shape of 1 to
+// hexagonesmax hexagons.
+bool formegenerable(const std::string& forme);
+
+// The shape of the description ready for the generator; false for a bad
+// description or one that is not formegenerable.
 bool prepareforme(const std::string& forme, formeagenerer& out);
 
 // The grid of the description with a puzzle generated on its prepared shape:
 // out takes the puzzle, the grouped texts and the counts. False for a bad
-// description or a puzzle without a filling (a stopped generation).
+// description (as prepareforme) or a puzzle without a filling (a stopped
+// generation).
 bool textesdelagrille(const std::string& forme, const solver::generated_puzzle& puzzle,
                       grillegeneree& out);
 

@@ -100,4 +100,29 @@ TEST(generegrille, AStoppedGenerationEndsWithoutAPuzzleAndAClearFlagChangesNothi
     EXPECT_FALSE(grillegen::prepareforme("compact 0", f));
 }
 
+// Every shape the picker offers and every catalogue grid's shape is made;
+// shapes far beyond them (hand-written in a parameter file) are refused at
+// once, however they are written.
+TEST(generegrille, ShapesFarBeyondWhatThePickerOffersAreRefused) {
+    for (const char* forme :
+         {"compact 3", "triangle 6", "ring 3", "strip 8 4", "arms 3", "compact 6", "strip 15 10"})
+        EXPECT_TRUE(grillegen::formegenerable(forme)) << forme;
+    for (const char* forme : {"compact 7", "compact 40", "strip 40 40", "triangle 40", "ring 40",
+                              "compact 0", "pas une forme"})
+        EXPECT_FALSE(grillegen::formegenerable(forme)) << forme;
+    std::vector<solver::latpoint> centres;
+    ASSERT_TRUE(grillegen::centresdelaforme("compact 7", centres));
+    std::vector<std::string> chemins;
+    for (const solver::latpoint p : centres) chemins.push_back(grillegen::chemindupoint(p));
+    const std::string parcentres = grillegen::descriptiondescentres(chemins);
+    EXPECT_FALSE(grillegen::formegenerable(parcentres)) << "as a list of centres";
+    chemins.resize(grillegen::hexagonesmax);
+    EXPECT_TRUE(grillegen::formegenerable(grillegen::descriptiondescentres(chemins)));
+    grillegen::formeagenerer f;
+    EXPECT_FALSE(grillegen::prepareforme("compact 40", f));
+    EXPECT_FALSE(grillegen::prepareforme(parcentres, f));
+    grillegen::grillegeneree out;
+    EXPECT_FALSE(grillegen::generegrille("compact 40", 1, out));
+}
+
 } // namespace

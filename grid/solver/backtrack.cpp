@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 
 namespace solver {
 
@@ -19,8 +20,9 @@ constexpr std::uint8_t propagated = 64;
 
 class search {
 public:
-    search(const shape& s, int limit, std::mt19937* rng, long budget, std::vector<long>& weights)
-        : s_(s), limit_(limit), rng_(rng), budget_(budget), weights_(weights),
+    search(const shape& s, int limit, std::mt19937* rng, long budget, std::vector<long>& weights,
+           const std::atomic<bool>* stop = nullptr)
+        : s_(s), limit_(limit), rng_(rng), budget_(budget), stop_(stop), weights_(weights),
           dirty_(s.group_count(), false), complete_(s.group_count()), levels_(s.cell_count() + 1) {
         for (int g = 0; g < s.group_count(); ++g) complete_[g] = s.complete(g) ? 1 : 0;
     }
@@ -30,7 +32,8 @@ public:
 
     int solutions = 0;
     cellvalues first;
-    bool out_of_budget = false;
+    bool out_of_budget = false; // the budget ran out, or the stop flag was set
+    bool stopped = false;       // the stop flag was set
     long nodes = 0;
 
 private:
@@ -48,6 +51,7 @@ private:
     int limit_;
     std::mt19937* rng_;
     long budget_;
+    const std::atomic<bool>* stop_; // looked at every 16 nodes
     // Per group: 1 plus the dead ends found in it, kept from one restart to the next.
     std::vector<long>& weights_;
     std::vector<int> queue_;     // cells left with one value, not yet propagated
@@ -186,6 +190,10 @@ void search::run(std::vector<std::uint8_t>& masks, int depth, int changed) {
         out_of_budget = true;
         return;
     }
+    if (stop_ != nullptr && nodes % 16 == 0 && stop_->load(std::memory_order_relaxed)) {
+        stopped = out_of_budget = true;
+        return;
+    }
     ++nodes;
     if (!propagate(masks, changed)) return;
 
@@ -248,14 +256,15 @@ solve_result backtrack_solve(const shape& s, const cellvalues& givens, int limit
     return {run.solutions, std::move(run.first), true, run.nodes};
 }
 
-cellvalues random_filling(const shape& s, std::mt19937& rng) {
+cellvalues random_filling(const shape& s, std::mt19937& rng, const std::atomic<bool>* stop) {
     // Run i may visit luby(i) times a unit of nodes before the next starts afresh.
     const long unit = 16 + s.cell_count() / 4;
     std::vector<long> weights(s.group_count(), 1);
     for (long i = 1;; ++i) {
-        search run(s, 1, &rng, luby(i) * unit, weights);
+        search run(s, 1, &rng, luby(i) * unit, weights, stop);
         auto masks = initial_masks(s, {});
         run.run(masks, 0, -1);
+        if (run.stopped) return {};
         if (!run.out_of_budget) return std::move(run.first);
     }
 }

@@ -2,6 +2,7 @@
 // measures a puzzle's effort, and random complete fillings for the generator.
 #pragma once
 
+#include <atomic>
 #include <random>
 
 #include "grid/solver/shape.h"
@@ -19,7 +20,10 @@ solve_result backtrack_solve(const shape& s, const cellvalues& givens, int limit
                              long max_nodes = 0);
 
 // A complete valid filling of `s` chosen by randomised backtracking driven by `rng`; empty when
-// the shape has none. The same generator state gives the same filling on every platform.
-cellvalues random_filling(const shape& s, std::mt19937& rng);
+// the shape has none, or once `stop` is set (looked at every few hundred search nodes, so that a
+// large shape stops within milliseconds). The same generator state gives the same filling on
+// every platform.
+cellvalues random_filling(const shape& s, std::mt19937& rng,
+                          const std::atomic<bool>* stop = nullptr);
 
 } // namespace solver

@@ -124,7 +124,7 @@ generated_puzzle generate(const shape& s, std::uint32_t seed, int correction,
     generated_puzzle p;
     p.correction = std::clamp(correction, 0, 3);
     std::mt19937 rng(seed);
-    p.solution = random_filling(s, rng);
+    p.solution = random_filling(s, rng, stop);
     const int n = s.cell_count();
     if (static_cast<int>(p.solution.size()) != n) {
         p.solution.clear();

@@ -43,8 +43,9 @@ struct generated_puzzle {
 // allows it, the game levels that apply different thresholds show strictly fewer givens from
 // one to the next, their effort never falls, and level 7 takes at least a quarter more effort
 // than level 6 (earlier cuts for levels 3 to 6 are tried until this holds).
-// A non-null `stop` is read between removal steps: once it is set the work ends soon and the
-// puzzle returned has an empty solution; while it stays clear the result is the same as without it.
+// A non-null `stop` is read during the random filling and between removal steps: once it is set
+// the work ends soon and the puzzle returned has an empty solution; while it stays clear the
+// result is the same as without it.
 generated_puzzle generate(const shape& s, std::uint32_t seed, int correction = 0,
                           const std::atomic<bool>* stop = nullptr);
 

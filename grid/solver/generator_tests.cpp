@@ -3,10 +3,14 @@
 #include "grid/solver/generator.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <set>
+#include <thread>
 
 #include <gtest/gtest.h>
 
+#include "grid/solver/backtrack.h"
 #include "grid/solver/grader.h"
 #include "grid/solver/hexshape.h"
 #include "grid/solver/records.h"
@@ -180,4 +184,24 @@ TEST(CellRecords, OneRecordPerCellWithItsValueAndCode) {
         EXPECT_EQ(records[c].value, p.solution[c]);
         EXPECT_EQ(records[c].code, p.codes[c]);
     }
+}
+
+// A stop set while a large shape is being filled at random ends the work at
+// once: the filling looks at the stop flag too, not only the removal steps.
+// (The filling of this shape from this seed takes seconds: its restarts have
+// a heavy tail on shapes that large.)
+TEST(Generate, AStopDuringTheRandomFillingOfALargeShapeEndsItAtOnce) {
+    const auto h = build_hexshape(compact_centres(40));
+    std::mt19937 rng(1);
+    std::atomic<bool> stop{true};
+    EXPECT_TRUE(random_filling(h.puzzle, rng, &stop).empty()) << "stopped before it starts";
+    stop = false;
+    generated_puzzle p;
+    std::thread t([&] { p = generate(h.puzzle, 1, 0, &stop); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const auto debut = std::chrono::steady_clock::now();
+    stop = true;
+    t.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(500));
+    EXPECT_TRUE(p.solution.empty());
 }

@@ -4,6 +4,11 @@
 #include <filesystem>
 #include <system_error>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 std::string valeur(const lectureenv& env, const char* name) {
@@ -49,13 +54,22 @@ bool cheminexiste(const std::string& path) {
     return std::filesystem::exists(std::filesystem::symlink_status(path, e));
 }
 
-bool creedossierde(const std::string& path) {
+etatdossier preparedossierde(const std::string& path) {
     const std::filesystem::path dossier = std::filesystem::path(path).parent_path();
-    if (dossier.empty()) return true;
+    if (dossier.empty()) return etatdossier::pret;
     std::error_code e;
-    if (std::filesystem::is_directory(dossier, e)) return true;
-    if (!std::filesystem::create_directories(dossier, e)) return false;
-    std::filesystem::permissions(dossier, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::replace, e);
-    return true;
+    if (!std::filesystem::is_directory(dossier, e)) {
+        if (!std::filesystem::create_directories(dossier, e)) return etatdossier::absent;
+        std::filesystem::permissions(dossier, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace, e);
+    }
+#ifndef _WIN32
+    struct stat s {};
+    if (::stat(dossier.c_str(), &s) != 0 || !S_ISDIR(s.st_mode)) return etatdossier::absent;
+    if (s.st_uid != ::geteuid()) return etatdossier::etranger;
+    constexpr mode_t autres = S_IWGRP | S_IWOTH;
+    if ((s.st_mode & autres) != 0 && ::chmod(dossier.c_str(), s.st_mode & 07777 & ~autres) != 0)
+        return etatdossier::etranger;
+#endif
+    return etatdossier::pret;
 }

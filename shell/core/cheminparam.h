@@ -34,8 +34,22 @@ std::string cheminparam(const std::string& name, bool ici, const std::string& do
 // Whether a file (or anything) holds path, errors counting as no.
 bool cheminexiste(const std::string& path);
 
-// Make the folder that holds path, with its parents, when it is missing. A
-// folder made last is private to the user (0700 on Linux). Returns whether the
-// folder exists afterwards; a folder that cannot be made is left to the save
-// that will fail in it.
-bool creedossierde(const std::string& path);
+// What preparedossierde found or made.
+enum class etatdossier {
+    pret,    // the folder exists, and others than its owner, this user, may
+             // not write in it
+    absent,  // it could not be made (a file at its place, no permission):
+             // the saves will fail there
+    etranger // it belongs to another user, or others may write in it and
+             // that cannot be changed: what lies there, the lock first,
+             // cannot be trusted
+};
+
+// Make the folder that holds path, with its parents, when it is missing; the
+// folder made last is private to the user (0700 on Linux), as the XDG base
+// directory rules ask. An existing folder is checked on Linux (Windows keeps
+// each user's application data apart itself): one of this user that its
+// group or others may write in loses those write permissions (a folder they
+// could write in would let them hold or bypass the lock); one of another
+// user is etranger. A bare name (the current directory) is pret.
+etatdossier preparedossierde(const std::string& path);

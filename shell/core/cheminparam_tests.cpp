@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include <filesystem>
 #include <map>
 #include <string>
@@ -58,7 +62,7 @@ TEST(Cheminparam, TheFolderIsMadeWhenMissingAndOnlyThen) {
     dossiertemporaire d;
     const std::string fichier = d.fichier("a/b/vora/P.TXT");
     EXPECT_FALSE(cheminexiste(d.fichier("a")));
-    ASSERT_TRUE(creedossierde(fichier));
+    ASSERT_EQ(preparedossierde(fichier), etatdossier::pret);
     EXPECT_TRUE(std::filesystem::is_directory(d.fichier("a/b/vora")));
 #ifndef _WIN32
     EXPECT_EQ(std::filesystem::status(d.fichier("a/b/vora")).permissions(),
@@ -66,12 +70,48 @@ TEST(Cheminparam, TheFolderIsMadeWhenMissingAndOnlyThen) {
 #endif
     ecrisfichier(fichier, "x");
     EXPECT_TRUE(cheminexiste(fichier));
-    EXPECT_TRUE(creedossierde(fichier)) << "an existing folder is kept";
+    EXPECT_EQ(preparedossierde(fichier), etatdossier::pret) << "an existing folder is kept";
     EXPECT_EQ(litfichier(fichier), "x");
-    EXPECT_TRUE(creedossierde("P.TXT")) << "the current directory";
+    EXPECT_EQ(preparedossierde("P.TXT"), etatdossier::pret) << "the current directory";
     // A file where the folder should be: nothing can be made.
     ecrisfichier(d.fichier("f"), "");
-    EXPECT_FALSE(creedossierde(d.fichier("f/vora/P.TXT")));
+    EXPECT_EQ(preparedossierde(d.fichier("f/vora/P.TXT")), etatdossier::absent);
 }
+
+#ifndef _WIN32
+// An existing folder that its group or others may write in loses those
+// write permissions (they could hold or bypass the lock in it), the rest of
+// its mode kept; a folder of another user is not trusted, and left as it is.
+TEST(Cheminparam, AFolderOthersMayWriteInIsMadeSafeAnotherUsersIsRefused) {
+    namespace fs = std::filesystem;
+    const struct {
+        unsigned avant;
+        unsigned apres;
+    } modes[] = {{0777, 0755}, {0770, 0750}, {0733, 0711}, {01777, 01755},
+                 {0700, 0700}, {0755, 0755}, {0750, 0750}, {0300, 0300}};
+    dossiertemporaire d;
+    const std::string fichier = d.fichier("vora/P.TXT");
+    fs::create_directory(d.fichier("vora"));
+    for (const auto& m : modes) {
+        fs::permissions(d.fichier("vora"), static_cast<fs::perms>(m.avant),
+                        fs::perm_options::replace);
+        EXPECT_EQ(preparedossierde(fichier), etatdossier::pret) << std::oct << m.avant;
+        EXPECT_EQ(static_cast<unsigned>(fs::status(d.fichier("vora")).permissions()), m.apres)
+            << std::oct << m.avant;
+    }
+    // A link to the folder: the folder it leads to is checked.
+    fs::permissions(d.fichier("vora"), static_cast<fs::perms>(0777), fs::perm_options::replace);
+    fs::create_directory_symlink(d.fichier("vora"), d.fichier("lien"));
+    EXPECT_EQ(preparedossierde(d.fichier("lien/P.TXT")), etatdossier::pret);
+    EXPECT_EQ(static_cast<unsigned>(fs::status(d.fichier("vora")).permissions()), 0755u);
+    if (geteuid() != 0) return; // only the administrator can give a folder away
+    fs::permissions(d.fichier("vora"), static_cast<fs::perms>(0777), fs::perm_options::replace);
+    ASSERT_EQ(chown(d.fichier("vora").c_str(), 4242, 4242), 0);
+    EXPECT_EQ(preparedossierde(fichier), etatdossier::etranger);
+    EXPECT_EQ(static_cast<unsigned>(fs::status(d.fichier("vora")).permissions()), 0777u);
+    fs::permissions(d.fichier("vora"), static_cast<fs::perms>(0700), fs::perm_options::replace);
+    EXPECT_EQ(preparedossierde(fichier), etatdossier::etranger) << "even private to its owner";
+}
+#endif
 
 } // namespace

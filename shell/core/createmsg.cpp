@@ -104,9 +104,12 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
     case 18:
     case 19:
     case 20:
+    case 25:
         m.pieces(1, 2, "\n");
         break;
     case 9:
+    case 23:
+    case 24:
         m.pieces(1, 4, "\n");
         break;
     case 11:

@@ -37,6 +37,11 @@ inline constexpr short nbmessages = 29;
 //  19 the parameter file a is damaged; it is kept aside as b
 //  20 the parameter file a is damaged and could not be renamed
 //  22 after a save at quitting failed: quit without saving (yes) or stay
+//  23 the lock b of the parameter file a cannot be taken: play without
+//     saving (yes) or close (no)
+//  24 the folder b of the parameter file a is not safe (another user's, or
+//     others may write in it): play without saving (yes) or close (no)
+//  25 a save refused: this game plays without saving to the file a
 //  26 information, first page: a cells filled out of b
 //  27 information, first page: the time a spent on the grid
 //  28 information footer: page a of b, OK goes on, Cancel stops

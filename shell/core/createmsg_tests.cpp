@@ -18,8 +18,8 @@ std::string msg(short n, short langue, const char* a = "3", const char* b = "24"
 }
 
 // The messages of this game; the numbers between them belong to none yet.
-constexpr short numeros[] = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                             14, 15, 16, 17, 18, 19, 20, 22, 26, 27, 28, 29};
+constexpr short numeros[] = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                             16, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27, 28, 29};
 
 TEST(Createmsg, EveryMessageExistsInBothLanguages) {
     for (short n : numeros) {

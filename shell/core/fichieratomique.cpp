@@ -3,6 +3,8 @@
 #include "shell/core/fichieratomique.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #ifdef _WIN32
 #include <random>
@@ -10,6 +12,7 @@
 #else
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -125,7 +128,9 @@ bool ecritetvide(const std::string& path, const std::string& content, std::strin
     fichierouvert f(::mkostemp(modele.data(), O_CLOEXEC));
     if (f.get() < 0) return false;
     tmp = modele;
-    bool bon = ::fchmod(f.get(), droitsvoulus(path)) == 0;
+    // Held until closed: the cleaning of stale temporary files passes it by.
+    bool bon = ::flock(f.get(), LOCK_EX | LOCK_NB) == 0;
+    bon = bon && ::fchmod(f.get(), droitsvoulus(path)) == 0;
     size_t fait = 0;
     while (bon && fait < content.size()) {
         const ssize_t n = ::write(f.get(), content.data() + fait, content.size() - fait);
@@ -182,4 +187,69 @@ bool renommesansecraser(const std::string& from, const std::string& to) {
     syncdossier(to);
     return true;
 #endif
+}
+
+bool nomtemporaire(const std::string& base, const std::string& name) {
+    const std::string prefixe = prefixetemporaire(base);
+    if (name.size() != prefixe.size() + 6 || name.compare(0, prefixe.size(), prefixe) != 0)
+        return false;
+    for (size_t i = prefixe.size(); i < name.size(); ++i) {
+        const char c = name[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+#ifdef _WIN32
+
+// Remove the stale temporary file at tmp: a file (no directory, no link) that
+// no one holds open (a save holds its own without sharing, so that the
+// removal fails).
+bool retiretemporaire(const std::string& tmp) {
+    const DWORD a = GetFileAttributesA(tmp.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES ||
+        (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+        return false;
+    return DeleteFileA(tmp.c_str()) != 0;
+}
+
+#else
+
+// Remove the stale temporary file at tmp: a regular file of this user, not
+// a link, that no save holds locked, still the one at that name.
+bool retiretemporaire(const std::string& tmp) {
+    fichierouvert f(::open(tmp.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (f.get() < 0) return false;
+    struct stat ouvert {};
+    if (::fstat(f.get(), &ouvert) != 0 || !S_ISREG(ouvert.st_mode) || ouvert.st_uid != ::geteuid())
+        return false;
+    if (::flock(f.get(), LOCK_EX | LOCK_NB) != 0) return false;
+    struct stat nom {};
+    if (::lstat(tmp.c_str(), &nom) != 0 || nom.st_dev != ouvert.st_dev ||
+        nom.st_ino != ouvert.st_ino)
+        return false;
+    return ::unlink(tmp.c_str()) == 0;
+}
+
+#endif
+
+} // namespace
+
+int nettoietemporaires(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path fichier(path);
+    const std::string base = fichier.filename().string();
+    fs::path dossier = fichier.parent_path();
+    if (dossier.empty()) dossier = ".";
+    std::error_code e;
+    fs::directory_iterator it(dossier, e);
+    int retires = 0;
+    for (; !e && it != fs::directory_iterator(); it.increment(e)) {
+        const std::string nom = it->path().filename().string();
+        if (nomtemporaire(base, nom) && retiretemporaire((dossier / nom).string())) ++retires;
+    }
+    return retires;
 }

@@ -1,15 +1,20 @@
 // Tests of the atomic file replacement: new and replaced files, failures that
 // leave the old file whole, links planted at the temporary names, the
-// permissions kept, and the rename that never replaces.
+// permissions kept, the rename that never replaces, and the cleaning of the
+// temporary files that killed saves leave.
 #include "shell/core/fichieratomique.h"
 #include "shell/core/paramuser_testing.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -131,6 +136,73 @@ TEST(Renommesansecraser, NeverReplaces) {
     EXPECT_FALSE(fs::exists(source));
     EXPECT_EQ(litfichier(libre), "contenu");
     EXPECT_FALSE(renommesansecraser(source, d.fichier("autre"))) << "no source";
+}
+
+TEST(Nettoietemporaires, OnlyTheGamesOwnStaleTemporaryFilesGo) {
+    const struct {
+        const char* nom;
+        bool temporaire;
+    } noms[] = {
+        {"P.TXT.new-a1B2c3", true},
+        {"P.TXT.new-ZZZZZZ", true},
+        {"P.TXT.new-000000", true},
+        {"P.TXT.new-a1B2c", false},
+        {"P.TXT.new-a1B2c34", false},
+        {"P.TXT.new-a1.2c3", false},
+        {"P.TXT.new-a1 2c3", false},
+        {"P.TXT.new-\xE9"
+         "bcdef",
+         false},
+        {"Q.TXT.new-a1b2c3", false},
+        {"xP.TXT.new-a1b2c3", false},
+        {"P.TXT.new-", false},
+        {"P.TXT", false},
+        {"P.TXT.lock", false},
+        {"P.TXT.old-a1b2c3", false},
+    };
+    for (const auto& n : noms) EXPECT_EQ(nomtemporaire("P.TXT", n.nom), n.temporaire) << n.nom;
+
+    dossiertemporaire d;
+    const std::string f = d.fichier("P.TXT");
+    for (const char* nom : {"P.TXT", "P.TXT.lock", "P.TXT.new-abc12", "Q.TXT.new-abc123",
+                            "P.TXT.new-abc123", "P.TXT.new-ZZZ999", "P.TXT.new-tenu00"})
+        ecrisfichier(d.fichier(nom), nom);
+    fs::create_directory(d.fichier("P.TXT.new-dossie"));
+    {
+        // A save writing its temporary file holds it.
+#ifdef _WIN32
+        std::ifstream tenu(d.fichier("P.TXT.new-tenu00"));
+#else
+        const int tenu = open(d.fichier("P.TXT.new-tenu00").c_str(), O_RDONLY);
+        ASSERT_GE(tenu, 0);
+        ASSERT_EQ(flock(tenu, LOCK_EX), 0);
+        fs::create_symlink(d.fichier("cible"), d.fichier("P.TXT.new-lien00"));
+        ecrisfichier(d.fichier("cible"), "cible");
+        if (geteuid() == 0) {
+            ecrisfichier(d.fichier("P.TXT.new-autre0"), "autre");
+            ASSERT_EQ(chown(d.fichier("P.TXT.new-autre0").c_str(), 4242, 4242), 0);
+        }
+#endif
+        EXPECT_EQ(nettoietemporaires(f), 2);
+#ifndef _WIN32
+        close(tenu);
+#endif
+    }
+    EXPECT_FALSE(fs::exists(d.fichier("P.TXT.new-abc123")));
+    EXPECT_FALSE(fs::exists(d.fichier("P.TXT.new-ZZZ999")));
+    for (const char* nom :
+         {"P.TXT", "P.TXT.lock", "P.TXT.new-abc12", "Q.TXT.new-abc123", "P.TXT.new-tenu00"})
+        EXPECT_EQ(litfichier(d.fichier(nom)), nom) << nom;
+    EXPECT_TRUE(fs::is_directory(d.fichier("P.TXT.new-dossie")));
+#ifndef _WIN32
+    EXPECT_TRUE(fs::is_symlink(d.fichier("P.TXT.new-lien00")));
+    EXPECT_EQ(litfichier(d.fichier("cible")), "cible");
+    if (geteuid() == 0) {
+        EXPECT_TRUE(fs::exists(d.fichier("P.TXT.new-autre0")));
+    }
+#endif
+    EXPECT_EQ(nettoietemporaires(f), 1) << "the file no longer held";
+    EXPECT_EQ(nettoietemporaires(d.fichier("absent/P.TXT")), 0);
 }
 
 } // namespace

@@ -96,6 +96,9 @@ TEST(nouvellegrille, ACancelledJobEndsAtOnceAndGivesNothing) {
     EXPECT_LT(std::chrono::steady_clock::now() - debut, 500ms);
     EXPECT_FALSE(t.encours());
     EXPECT_FALSE(t.recupere().has_value());
+    // A shape far beyond what the picker offers is not even started.
+    EXPECT_FALSE(t.lance("compact 40", 7, 5));
+    EXPECT_FALSE(t.encours());
 }
 
 TEST(nouvellegrille, DamagedLinesDropTheGeneratedGridAndKeepTheRest) {

@@ -25,7 +25,8 @@ public:
     // Start generating a puzzle on forme from graine with the shape's
     // correction; description and niveau are kept for the caller (the shape's
     // name and the level asked for). A job already running is cancelled
-    // first. False, with nothing started, for a bad description.
+    // first. False, with nothing started, for a bad description or a shape
+    // of more than grillegen::hexagonesmax hexagons.
     bool lance(const std::string& description, short niveau, std::uint32_t graine);
     // Whether a job was started and not yet taken or cancelled.
     bool encours() const { return travail.joinable(); }
@@ -37,7 +38,8 @@ public:
     // nothing while it runs or when none was started.
     std::optional<solver::generated_puzzle> recupere();
     // Stop the running job and wait for its thread (a few milliseconds: the
-    // generator looks at the stop flag between removal steps).
+    // generator looks at the stop flag during its random filling and between
+    // removal steps).
     void annule();
 
     const std::string& description() const { return forme; }

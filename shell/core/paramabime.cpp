@@ -2,6 +2,8 @@
 #include "shell/core/paramabime.h"
 
 #include "shell/core/fichieratomique.h"
+#include "shell/core/lecturefichier.h"
+#include "shell/core/lignesparam.h"
 #include "shell/core/paramuser.h"
 
 #include "foundation/textcompare.h"
@@ -9,27 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
 
 namespace {
-
-constexpr size_t fichiermax = 16 * 1024 * 1024;
-constexpr size_t lignemax = 64 * 1024;
-
-bool octetinterdit(unsigned char c) {
-    return c < 32 && c != '\t' && c != '\r' && c != '\n' && c != 26;
-}
-
-std::string_view sansblancs(std::string_view s) {
-    const size_t debut = s.find_first_not_of(" \t");
-    if (debut == std::string_view::npos) return {};
-    return s.substr(debut, s.find_last_not_of(" \t") - debut + 1);
-}
-
-bool estusr(std::string_view ligne) {
-    const std::string l(ligne.substr(0, 5));
-    return debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr =");
-}
 
 // A key the game writes (or wrote): the settings, the records ("rec"), per
 // grid "gv" + i + ":" + letter, "tps" + i, "niv" + i, "aid" + i, and the
@@ -37,7 +20,7 @@ bool estusr(std::string_view ligne) {
 bool cleconnue(std::string_view ligne) {
     const size_t egal = ligne.find('=');
     if (egal == std::string_view::npos) return false;
-    std::string cle(sansblancs(ligne.substr(0, egal)));
+    std::string cle(sansblancsparam(ligne.substr(0, egal)));
     for (char& ch : cle) ch = carminu(ch);
     static const std::array<const char*, 20> reglages = {
         "ver",  "lng", "gri", "tca", "top", "left", "vcr", "cmpd",  "chro",  "cviz",
@@ -61,41 +44,40 @@ bool lignetitre(std::string_view ligne) {
 } // namespace
 
 bool contenuabime(std::string_view content) {
-    if (content.size() > fichiermax) return true;
+    if (content.size() > fichierparammax) return true;
     if (std::any_of(content.begin(), content.end(),
                     [](char c) { return octetinterdit(static_cast<unsigned char>(c)); }))
         return true;
     int usr = 0;
+    size_t octetsusr = 0;
     bool deslignes = false;
     bool connue = false;
-    size_t i = 0;
-    while (i < content.size()) {
-        size_t fin = content.find_first_of("\r\n", i);
-        if (fin == std::string_view::npos) fin = content.size();
-        const std::string_view ligne = sansblancs(content.substr(i, fin - i));
-        i = fin + 1;
+    for (const std::string_view brute : decoupelignes(content)) {
+        const std::string_view ligne = sansblancsparam(brute);
         if (ligne.empty() || ligne == "\x1a") continue;
         deslignes = true;
-        if (estusr(ligne)) {
-            if (++usr > lignesusrmax) return true;
+        // The reader keeps the first lines that fit: one more is lost.
+        if (ligneusr(ligne)) {
+            octetsusr += ligneusrgardee(brute).size() + 2;
+            if (++usr > lignesusrmax || octetsusr > octetsusrmax) return true;
             connue = true;
             continue;
         }
-        if (ligne.size() > lignemax) return true;
+        if (ligne.size() > ligneparammax) return true;
         connue = connue || lignetitre(ligne) || cleconnue(ligne);
     }
     return deslignes && !connue;
 }
 
 bool fichierabime(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) return false;
     std::string tout;
-    std::array<char, 64 * 1024> morceau{};
-    while (tout.size() <= fichiermax) {
-        f.read(morceau.data(), morceau.size());
-        tout.append(morceau.data(), static_cast<size_t>(f.gcount()));
-        if (!f) break;
+    switch (lisfichier(path, fichierparammax + 1, tout)) {
+    case lecturefichier::absent:
+        return false;
+    case lecturefichier::illisible:
+        return true;
+    case lecturefichier::lu:
+        break;
     }
     return contenuabime(tout);
 }

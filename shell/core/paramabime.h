@@ -6,18 +6,19 @@
 #include <string_view>
 
 // Whether content, a parameter file's bytes, is damaged: the reader would
-// lose more than bad values in it. That is when it holds a control byte
-// below 32 other than tab, CR, LF and the end-of-file mark 26 (NUL
-// included), is over 16 MiB, has a line over 64 KiB that is not a "usr="
-// line, has more "usr=" lines than are kept (lignesusrmax), or has lines of
-// which none is one the game knows (its title line "***-...-***", a "usr="
-// line, or a key the game writes or has written). Empty files, empty lines,
-// any line end, missing title or comment lines, bytes from 127 up, the old
-// layout and unknown keys among known ones are not damage.
+// lose more than bad values in it (the rules of lignesparam.h). That is when
+// it holds a byte octetinterdit, is over fichierparammax, has a line over
+// ligneparammax that is not a "usr=" line, has more "usr=" lines than are
+// kept (lignesusrmax of them, octetsusrmax bytes), or has lines of which none
+// is one the game knows (its title line "***-...-***", a "usr=" line, or a
+// key the game writes or has written). Empty files, empty lines, any line
+// end, blanks around keys, missing title or comment lines, bytes from 127 up,
+// the old layout and unknown keys among known ones are not damage.
 bool contenuabime(std::string_view content);
 
-// Whether the file at path is damaged (contenuabime); false when it cannot
-// be read.
+// Whether the file at path is damaged (contenuabime), or something that
+// cannot be read as a file holds its name (a FIFO, a device, a directory, a
+// file without read permission: lecturefichier.h); false when nothing does.
 bool fichierabime(const std::string& path);
 
 // The name the damaged file at path is kept under, n-th of its kind: "P.TXT"

@@ -1,15 +1,26 @@
 // Tests of the damage test and of keeping a damaged file aside: every file
 // the game writes (or wrote) reads normally, garbage of every kind is told
-// apart, and an earlier file kept aside is never replaced.
+// apart, a name that is no file is read without waiting and kept aside, and
+// an earlier file kept aside is never replaced.
 #include "shell/core/paramabime.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/paramuser_testing.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <random>
 #include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -141,6 +152,57 @@ TEST(Metsdecote, KeepsAsideUnderANewNameEachTime) {
     ecrisfichier(f, ecrit + std::string(3, '\0'));
     EXPECT_TRUE(fichierabime(f));
     EXPECT_FALSE(fichierabime(d.fichier("absent")));
+}
+
+// Whether f ran to its end within five seconds. When it did not (it waits on
+// the FIFO at fifo), a writer opening the FIFO lets it go on.
+bool sansattendre(const std::function<void()>& f, [[maybe_unused]] const std::string& fifo) {
+    std::future<void> fin = std::async(std::launch::async, f);
+    if (fin.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return true;
+#ifndef _WIN32
+    while (fin.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        const int w = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (w >= 0) close(w);
+    }
+#endif
+    fin.wait();
+    return false;
+}
+
+// Something that is no file at the parameter file's name (a FIFO, a
+// directory) is read as no file, at once, and is kept aside like a damaged
+// file, so that the next save makes a file there.
+TEST(Fichierabime, ANameThatIsNoFileIsReadWithoutWaitingAndKeptAside) {
+    namespace fs = std::filesystem;
+    dossiertemporaire d;
+    std::vector<std::string> noms;
+#ifndef _WIN32
+    noms.push_back(d.fichier("fifo/P.TXT"));
+    fs::create_directory(d.fichier("fifo"));
+    ASSERT_EQ(mkfifo(noms.back().c_str(), 0600), 0);
+#endif
+    noms.push_back(d.fichier("dossier/P.TXT"));
+    fs::create_directories(noms.back());
+    for (const std::string& f : noms) {
+        claparamuser p;
+        bool lu = true;
+        bool abime = false;
+        EXPECT_TRUE(sansattendre(
+            [&] {
+                lu = getparamuser(p, f.c_str());
+                abime = fichierabime(f);
+            },
+            f))
+            << f;
+        EXPECT_FALSE(lu) << f;
+        EXPECT_TRUE(abime) << f;
+        EXPECT_EQ(p.grillecourante, 1) << f;
+        std::string aside;
+        ASSERT_TRUE(metsdecote(f, aside)) << f;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(f))) << f;
+        EXPECT_TRUE(fs::exists(fs::symlink_status(aside))) << f << ": kept, under " << aside;
+        EXPECT_FALSE(fichierabime(f)) << "nothing there any more";
+    }
 }
 
 } // namespace

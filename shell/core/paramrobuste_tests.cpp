@@ -1,6 +1,9 @@
 // Tests of damaged parameter files: nothing crashes or hangs, known keys with
-// bad values keep their defaults, bad states are dropped, and the next save
-// keeps the "usr=" lines.
+// bad values keep their defaults, bad states are dropped, the next save
+// keeps the "usr=" lines, and what it writes reads back as no damage and
+// into the same file.
+#include "shell/core/lignesparam.h"
+#include "shell/core/paramabime.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/paramuser_testing.h"
 
@@ -35,7 +38,7 @@ void verifiebornes(const claparamuser& p, const std::string& quoi) {
     }
     EXPECT_LE(p.lignesusr.effectif(), lignesusrmax) << quoi;
     for (int i = 1; i <= p.lignesusr.effectif(); ++i)
-        EXPECT_EQ(std::string(p.lignesusr.adr(static_cast<short>(i))).substr(0, 3), "usr") << quoi;
+        EXPECT_TRUE(ligneusr(p.lignesusr.adr(static_cast<short>(i)))) << quoi;
 }
 
 // Read content, check the bounds, save, and check that reading the saved
@@ -50,6 +53,8 @@ void litetresauve(const std::string& content, const std::string& quoi,
     verifiebornes(p, quoi);
     ASSERT_TRUE(ecriparamusernew(p, f.c_str())) << quoi;
     const std::string sauve = litfichier(f);
+    EXPECT_FALSE(contenuabime(sauve)) << quoi << ": the game never writes a damaged file";
+    EXPECT_LE(sauve.size(), fichierparammax) << quoi;
     if (verifie) verifie(p, sauve);
     claparamuser q;
     ASSERT_TRUE(getparamuser(q, f.c_str())) << quoi;
@@ -214,6 +219,32 @@ TEST(DamagedFiles, ATableOfCraftedFiles) {
              EXPECT_EQ(p.records[1], (recordgrille{"a,b=c", 3, true, 50, 20261212}));
              EXPECT_NE(s.find("\r\nrec=3,1,50,20261212,a,b=c\r\n"), std::string::npos);
              EXPECT_EQ(s.find("aid2"), std::string::npos);
+         }},
+        {"control bytes in usr lines",
+         "ver=3.6\r\nusr=a\x01"
+         "b\x1f"
+         "c\x1a"
+         "d\x7f\r\nusr=\x02\r\nusr=e \x03\r\n",
+         [](const claparamuser& p, const std::string& s) {
+             ASSERT_EQ(p.lignesusr.effectif(), 3);
+             EXPECT_STREQ(p.lignesusr.adr(1), "usr=abc\x1a"
+                                              "d\x7f")
+                 << "26 and 127 are no damage";
+             EXPECT_STREQ(p.lignesusr.adr(2), "usr=");
+             EXPECT_STREQ(p.lignesusr.adr(3), "usr=e");
+             EXPECT_NE(s.find("\r\nusr=abc\x1a"
+                              "d\x7f\r\nusr=\r\nusr=e\r\n"),
+                       std::string::npos);
+         }},
+        {"usr lines and keys after tabs",
+         "ver=3.6\r\n\tusr=tab\r\n \t usr\t=blancs\t\r\nUSR  =deux\r\n\tgri=3\t\r\n"
+         "\tusr\r\n",
+         [](const claparamuser& p, const std::string& s) {
+             ASSERT_EQ(p.lignesusr.effectif(), 3);
+             EXPECT_NE(s.find("\r\n\tusr=tab\r\n \t usr\t=blancs\r\nUSR  =deux\r\n"),
+                       std::string::npos)
+                 << "kept as they are, but for their trailing blanks";
+             EXPECT_EQ(p.grillecourante, 3);
          }},
         {"an empty file", "", nullptr},
         {"an old layout with garbage", "ver=0\r\ngri=2 12\xFF\r\n",

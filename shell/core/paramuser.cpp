@@ -3,6 +3,8 @@
 #include "shell/core/paramuser.h"
 
 #include "shell/core/fichieratomique.h"
+#include "shell/core/lecturefichier.h"
+#include "shell/core/lignesparam.h"
 #include "shell/core/textesvora.h"
 
 #include "foundation/numtext.h"
@@ -12,15 +14,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
 
 namespace {
-
-constexpr size_t lignemax = 64 * 1024;
-constexpr std::streamsize fichiermax = 16 * 1024 * 1024;
 
 // The whole text is an optional sign and 1..10 decimal digits whose value
 // lies within lo..hi.
@@ -41,9 +39,7 @@ bool entierstrict(const std::string& t, std::int64_t lo, std::int64_t hi, std::i
 }
 
 std::string sansblancs(const std::string& s) {
-    const size_t debut = s.find_first_not_of(' ');
-    if (debut == std::string::npos) return "";
-    return s.substr(debut, s.find_last_not_of(' ') - debut + 1);
+    return std::string(sansblancsparam(s));
 }
 
 std::string minuscules(std::string s) {
@@ -61,41 +57,20 @@ bool etatvalide(const std::string& text) {
     return true;
 }
 
-// The file's lines as the reader sees them: cut at the first NUL, right-
-// trimmed of blanks; empty lines and lines over lignemax but "usr=" lines
-// dropped.
-std::vector<std::string> lignesdufichier(const char* path, bool& lu) {
+// The lines of content as the reader sees them (lignesparam.h): the
+// player's lines as they are kept, whatever their length; the others cut at
+// their first NUL and right-trimmed of blanks, empty ones and those over
+// ligneparammax dropped.
+std::vector<std::string> lignesducontenu(std::string_view content) {
     std::vector<std::string> lignes;
-    std::ifstream f(path ? path : "", std::ios::binary);
-    lu = static_cast<bool>(f);
-    if (!lu) return lignes;
-    // Read in pieces: a usual file is a few kilobytes, and setting aside the
-    // whole limit for it would cost more than reading it.
-    std::string tout;
-    std::vector<char> morceau(64 * 1024);
-    while (static_cast<std::streamsize>(tout.size()) < fichiermax) {
-        const std::streamsize voulu =
-            std::min(static_cast<std::streamsize>(morceau.size()),
-                     fichiermax - static_cast<std::streamsize>(tout.size()));
-        f.read(morceau.data(), voulu);
-        tout.append(morceau.data(), static_cast<size_t>(f.gcount()));
-        if (!f) break;
-    }
-    size_t i = 0;
-    while (i < tout.size()) {
-        size_t fin = tout.find_first_of("\r\n", i);
-        if (fin == std::string::npos) fin = tout.size();
-        // A "usr=" line is kept whatever its length: it is the player's.
-        if (fin - i <= lignemax || debuli(tout.c_str() + i, "usr=") ||
-            debuli(tout.c_str() + i, "usr =")) {
-            std::string l = tout.substr(i, fin - i);
-            l.resize(std::strlen(l.c_str()));
-            l.erase(l.find_last_not_of(' ') + 1);
-            if (!l.empty()) lignes.push_back(std::move(l));
+    for (std::string_view brute : decoupelignes(content)) {
+        std::string_view l = brute.substr(0, brute.find('\0'));
+        if (ligneusr(l)) {
+            lignes.push_back(ligneusrgardee(l));
+            continue;
         }
-        // One line end: CR LF, CR or LF.
-        i = fin + 1;
-        if (tout[fin] == '\r' && i < tout.size() && tout[i] == '\n') ++i;
+        while (!l.empty() && blancparam(l.back())) l.remove_suffix(1);
+        if (!l.empty() && l.size() <= ligneparammax) lignes.emplace_back(l);
     }
     return lignes;
 }
@@ -328,6 +303,13 @@ void lisancienne(claparamuser& state, const clesfichier& f) {
 } // namespace
 
 bool getparamuser(claparamuser& state, const char* path) {
+    std::string tout;
+    const bool lu = path && lisfichier(path, fichierparammax, tout) == lecturefichier::lu;
+    lisparamuser(state, tout);
+    return lu;
+}
+
+void lisparamuser(claparamuser& state, std::string_view content) {
     state.grillecourante = 0;
     state.etats.clear();
     state.lignesusr.clear();
@@ -337,11 +319,17 @@ bool getparamuser(claparamuser& state, const char* path) {
     std::fill(state.aides.begin(), state.aides.end(), aidesgrille{});
     state.records.clear();
 
-    bool lu = false;
     clesfichier f;
-    for (const std::string& l : lignesdufichier(path, lu)) {
-        if (debuli(l.c_str(), "usr=") || debuli(l.c_str(), "usr =")) {
-            if (state.lignesusr.effectif() < lignesusrmax) state.lignesusr.padd(l.c_str());
+    // The first player's lines that fit, in number and in bytes.
+    size_t octetsusr = 0;
+    bool usrplein = false;
+    for (const std::string& l : lignesducontenu(content.substr(0, fichierparammax))) {
+        if (ligneusr(l)) {
+            usrplein = usrplein || state.lignesusr.effectif() >= lignesusrmax ||
+                       octetsusr + l.size() + 2 > octetsusrmax;
+            if (usrplein) continue;
+            state.lignesusr.padd(l.c_str());
+            octetsusr += l.size() + 2;
         } else if (const auto r = ligneclerecord(l)) {
             if (const auto record = lisrecord(*r)) noterecord(state.records, *record);
         } else
@@ -358,7 +346,6 @@ bool getparamuser(claparamuser& state, const char* path) {
     else if (state.grillecourante > 0)
         lisancienne(state, f);
     if (state.grillecourante == 0) state.grillecourante = 1;
-    return lu;
 }
 
 std::string contenuparamuser(const claparamuser& state) {
@@ -373,8 +360,10 @@ std::string contenuparamuser(const claparamuser& state) {
     ecrit(out, std::string("lng=") + (state.langue == langueanglais ? "2" : "1"));
     ecrit(out, "gri=" + std::to_string(state.grillecourante));
     ecrit(out, "tca=" + std::to_string(state.taillecase));
-    ecrit(out, "top=" + std::to_string(state.top));
-    ecrit(out, "left=" + std::to_string(state.left));
+    // A position is read only when positive: a window moved past the
+    // screen's top or left edge is written as the nearest one that reads.
+    ecrit(out, "top=" + std::to_string(std::max<short>(state.top, 1)));
+    ecrit(out, "left=" + std::to_string(std::max<short>(state.left, 1)));
     ecrit(out, "vcr=3");
     ecrit(out, "cmpd=" + datecompilation());
     ecrit(out, std::string("chro=") + (state.chronoaffiche ? "1" : "0"));

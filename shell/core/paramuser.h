@@ -37,6 +37,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Cell sizes: the default, the bounds and the step of the four usual
@@ -126,20 +127,31 @@ aidesgrille aidesde(const claparamuser& state, short i);
 void fixeaides(claparamuser& state, short i, const aidesgrille& counts);
 
 // Read the file at path into state. The current grid, the saved states, the
-// chosen levels, the times, the help counts and the records are reset first; every other value
-// keeps its current one unless the file gives a good value for it. A missing file leaves the
-// defaults, with grid 1. A damaged file is read as far as it makes sense: a key with a bad value
-// (not a number, out of range, overflowing) keeps its default, a state of play with characters that
-// no state holds or longer than 26 pieces is dropped, lines without "=" and lines over 64 KiB (but
-// "usr=" lines, kept whatever their length) are ignored, the first of duplicated keys counts, only
-// the first lignesusrmax "usr=" lines are kept, and reading stops after 16 MiB. Every valid "rec="
-// line counts (the fastest of two for the same grid, level and help), up to recordsmax; a record or
-// help count line that does not read whole is dropped. The generated grid is read only when its
-// shape, seed, level and texts are all good (texts of letters, digits, "%" and commas, numbered
-// from 1 without a gap); otherwise it is dropped with its state, and "gri" naming it counts as
-// absent. Returns whether the file could be read. (The
-// shell keeps aside a file from which this would lose more than bad values: paramabime.h.)
+// chosen levels, the times, the help counts and the records are reset first;
+// every other value keeps its current one unless the file gives a good value
+// for it. A missing file, or a name that is no regular file (read without
+// waiting: lecturefichier.h), leaves the defaults, with grid 1. A damaged file
+// is read as far as it makes sense (lines as lignesparam.h cuts them): a key
+// with a bad value (not a number, out of range, overflowing) keeps its
+// default, a state of play with characters that no state holds or longer
+// than 26 pieces is dropped, lines without "=" and lines over ligneparammax
+// (but "usr=" lines, kept whatever their length) are ignored, the first of
+// duplicated keys counts, only the first "usr=" lines are kept (lignesusrmax
+// of them, octetsusrmax bytes), as ligneusrgardee keeps them, and reading
+// stops after fichierparammax bytes. Every valid "rec=" line counts (the
+// fastest of two for the same grid, level and help), up to recordsmax; a
+// record or help count line that does not read whole is dropped. The
+// generated grid is read only when its shape, seed, level and texts are all
+// good (texts of letters, digits, "%" and commas, numbered from 1 without a
+// gap); otherwise it is dropped with its state, and "gri" naming it counts as
+// absent. Returns whether the file could be read. What contenuparamuser then
+// writes reads back as no damage (paramabime.h) and into the same state, but
+// for the times that a chronometer display turned off does not save. (The
+// shell keeps aside a file from which this would lose more than bad values:
+// paramabime.h.)
 bool getparamuser(claparamuser& state, const char* path);
+// The same on content, the bytes of a file (its first fichierparammax).
+void lisparamuser(claparamuser& state, std::string_view content);
 
 // The file's content as ecriparamusernew writes it (lines end with CR LF).
 std::string contenuparamuser(const claparamuser& state);

@@ -1,6 +1,8 @@
 // Tests of the user parameter file: what is written, in which order, and
 // what is read back; the old layout; the saved states in memory.
 #include "shell/core/horloge.h"
+#include "shell/core/lignesparam.h"
+#include "shell/core/paramabime.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/paramuser_testing.h"
 
@@ -277,6 +279,90 @@ TEST(Getparamuser, ReadingStopsAfterSixteenMebibytes) {
     lis(p, remplissage + avant + "usr=apres\r\n");
     ASSERT_EQ(p.lignesusr.effectif(), 1);
     EXPECT_STREQ(p.lignesusr.adr(1), "usr=avant");
+}
+
+// "usr=" lines of longueur bytes each, ended by fin, in all octets bytes of
+// the lines as the game writes them (CR LF) or less, after "ver=3.6".
+std::string fichierusr(size_t longueur, size_t octets, const std::string& fin, int& nombre) {
+    std::string s = "ver=3.6" + fin;
+    const std::string ligne = "usr=" + std::string(longueur - 4, 'u') + fin;
+    for (nombre = 0; (nombre + 1) * (longueur + 2) <= octets; ++nombre) s += ligne;
+    return s;
+}
+
+// Read content, write it back, and read that: what is written is within the
+// limits, no damage, and reads back into the same file; a file from which the
+// reader drops a line is one the damage test keeps aside. Returns the number
+// of "usr=" lines kept.
+int ecritdanslaborne(const std::string& contenu, int usr, const std::string& quoi) {
+    claparamuser p;
+    lis(p, contenu);
+    const std::string sauve = contenuparamuser(p);
+    EXPECT_LE(sauve.size(), fichierparammax) << quoi;
+    EXPECT_FALSE(contenuabime(sauve)) << quoi;
+    EXPECT_EQ(contenuabime(contenu), p.lignesusr.effectif() < usr) << quoi;
+    claparamuser q;
+    lis(q, sauve);
+    EXPECT_EQ(q.lignesusr.effectif(), p.lignesusr.effectif()) << quoi;
+    EXPECT_TRUE(contenuparamuser(q) == sauve) << quoi;
+    return p.lignesusr.effectif();
+}
+
+// Files of the player's lines near the limit, with either line end: a file
+// just under 16 MiB with LF ends would grow past it with CR LF and the
+// game's own lines, so only the lines that fit octetsusrmax are kept (and
+// the file kept aside whole); the lines that fit are kept whole.
+TEST(Getparamuser, WhatIsWrittenStaysWithinTheLimitAndReadsBackTheSame) {
+    int n = 0;
+    for (const std::string fin : {"\n", "\r\n"}) {
+        const std::string pres = fichierusr(560, fichierparammax - 600, fin, n);
+        ASSERT_LT(pres.size(), fichierparammax);
+        EXPECT_LT(ecritdanslaborne(pres, n, "just under 16 MiB, " + std::to_string(fin.size())), n)
+            << "not all of them fit";
+    }
+    const std::string juste = fichierusr(1000, octetsusrmax, "\r\n", n);
+    EXPECT_EQ(ecritdanslaborne(juste, n, "the lines that fit"), n);
+    const std::string plus = juste + "usr=" + std::string(octetsusrmax - n * 1002, 'v') + "\r\n";
+    EXPECT_EQ(ecritdanslaborne(plus, n + 1, "a byte over"), n);
+}
+
+// The largest state the reader can give (every grid's state, time, level
+// and help at their bounds, a generated grid of the longest shape and the
+// most texts, recordsmax records of the longest keys, the player's lines
+// filling octetsusrmax) writes a file within fichierparammax, sound, that
+// reads back the same.
+TEST(Contenuparamuser, TheLargestStateFitsWithinTheLimit) {
+    claparamuser p;
+    p.nouvelle.forme = std::string(formenouvellemax, 'f');
+    p.nouvelle.graine = 4294967295u;
+    p.nouvelle.niveau = 7;
+    p.nouvelle.textes.assign(textesnouvellemax, std::string(200, 'T'));
+    p.grillecourante = p.numeronouvelle();
+    for (short i = 1; i <= p.numeronouvelle(); ++i) {
+        memogrilluser(p, i, std::string(longueuretatmax, 'K').c_str());
+        p.chronos.grille(i).ajoutsec(2147483647);
+        fixeniveauchoisi(p, i, 7);
+        fixeaides(p, i, {32767, 32767, 32767});
+    }
+    for (int r = 0; r < recordsmax; ++r) {
+        std::string cle = std::to_string(r);
+        cle += std::string(clerecordmax - cle.size(), 'k');
+        ASSERT_TRUE(noterecord(p.records, {cle, 7, true, 2147483647, 99991231}));
+    }
+    size_t octets = 0;
+    while (octets + 1002 <= octetsusrmax) {
+        p.lignesusr.padd(("usr=" + std::string(996, 'u')).c_str());
+        octets += 1002;
+    }
+    p.lignesusr.padd(("usr=" + std::string(octetsusrmax - octets - 6, 'v')).c_str());
+    const std::string s = contenuparamuser(p);
+    EXPECT_LE(s.size(), fichierparammax);
+    EXPECT_FALSE(contenuabime(s));
+    claparamuser q;
+    lis(q, s);
+    EXPECT_EQ(q.lignesusr.effectif(), p.lignesusr.effectif());
+    EXPECT_EQ(q.records.size(), static_cast<size_t>(recordsmax));
+    EXPECT_TRUE(contenuparamuser(q) == s);
 }
 
 } // namespace

@@ -173,6 +173,7 @@ void clapartie::recommence(short grilles) {
     modecourant = modeappli::aucun;
     attente = suite::rien;
     regles = gardee{};
+    sansenregistrer = false;
 }
 
 effets clapartie::questionne(suite s, questionjeu q) {
@@ -532,10 +533,10 @@ bool clapartie::sauvejeu(effets& e, bool silencieux) {
         memogrilluser(param, param.grillecourante, etat.adr());
     }
     const std::string nom = getfichier();
-    if (ecriparamusernew(param, nom.c_str())) return true;
+    if (!sansenregistrer && ecriparamusernew(param, nom.c_str())) return true;
     if (!silencieux) {
         questionjeu q;
-        q.numero = 17;
+        q.numero = sansenregistrer ? short(25) : short(17);
         q.genre = questionjeu::icone::exclamation;
         q.p1 = nom;
         const std::vector<bipjeu> bips = e.bips;

@@ -130,6 +130,11 @@ public:
     // set).
     void fixefichier(std::string path) { fichier = std::move(path); }
     std::string getfichier() const;
+    // From now on (until recommence) no save writes anything: each says so
+    // (message 25) and fails. The player chose it when the parameter file's
+    // lock could not be taken.
+    void interditenregistrement() { sansenregistrer = true; }
+    bool enregistrementpermis() const { return !sansenregistrer; }
     // The highest level the grid in play has: 7 when it has a level 7, else 6.
     short niveaumax();
     // A new session: options at their defaults for grilles grids, nothing
@@ -231,7 +236,8 @@ public:
     void laissegrille();
     // Store the current grid's state of play and write the parameter file.
     // Returns whether it was written; when not, the effect is message 17
-    // with the file's name (unless silencieux: no one may be there).
+    // with the file's name, or message 25 when saves are not allowed
+    // (unless silencieux: no one may be there).
     bool sauvejeu(effets& e, bool silencieux = false);
     // The rules pages open: a grid in play is kept (its state, undo history
     // and markers) until they close; the mode becomes the rules.
@@ -277,6 +283,7 @@ private:
     bool curseur = false;
     modeappli modecourant = modeappli::aucun;
     std::string fichier;
+    bool sansenregistrer = false;
     aideen aideaffichee = aideen::rien;
     short aidecase = 0;
     short aidevaleur = 0;

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <map>
 
@@ -432,6 +433,41 @@ TEST_F(partiesansfenetre, QuittingAsksAgainWhenTheSaveFails) {
         EXPECT_EQ(vues, c.questions);
         EXPECT_EQ(e.quitter, c.quitter);
     }
+}
+
+// Playing without saving (the lock could not be taken): every save says so
+// (message 25) and writes nothing, the quit question then asks whether to
+// quit all the same, the session's end writes nothing either, and a new
+// session saves again.
+TEST_F(partiesansfenetre, WithoutSavingEverySaveIsRefusedAndSaysSo) {
+    const std::string f = p.getfichier();
+    EXPECT_TRUE(p.enregistrementpermis());
+    p.interditenregistrement();
+    EXPECT_FALSE(p.enregistrementpermis());
+    effets e = p.demandesauver();
+    ASSERT_TRUE(e.question.has_value());
+    e = p.repond(reponsejeu::oui);
+    ASSERT_TRUE(e.question.has_value());
+    EXPECT_EQ(e.question->numero, 25);
+    EXPECT_EQ(e.question->p1, f);
+    e = p.repond(reponsejeu::ok);
+    e = p.demandequitter();
+    std::vector<short> vues;
+    for (const reponsejeu r : {reponsejeu::oui, reponsejeu::ok, reponsejeu::oui}) {
+        e = p.repond(r);
+        if (e.question) vues.push_back(e.question->numero);
+    }
+    EXPECT_EQ(vues, (std::vector<short>{25, 22}));
+    EXPECT_TRUE(e.quitter);
+    effets silence;
+    EXPECT_FALSE(p.sauvejeu(silence, true));
+    EXPECT_FALSE(silence.question.has_value());
+    EXPECT_FALSE(std::filesystem::exists(f)) << "nothing written";
+    p.recommence(5);
+    p.fixefichier(f);
+    EXPECT_TRUE(p.enregistrementpermis());
+    EXPECT_TRUE(p.sauvejeu(silence, true));
+    EXPECT_TRUE(std::filesystem::exists(f));
 }
 
 } // namespace

@@ -105,6 +105,26 @@ const textecrypte textesdonnees[] = {
     {"m22.en.1", "N!<eP49q^#2=9!<[9!;X"},
     {"m22.en.2", "fP]rO<e9qZu<!;u<fPe{hl_~u<'lhjXl!! 7ula<!;u<,P$rhZf%ere<_\\O<[;_{h>_lh"},
     {"m22.en.3", "'\\h{yrh^_Yu!<bX5h@XNhl!P]"},
+    {"m23.fr.1", " _lhl.Pel=BuBhH.\352!Bu<er=jh\340hN!9f9ero<frht'Zy9uBh\253h_=K4<\273!hpu<4roBXNh\253h_=K[<\273<qrh uN!<\"Pe<\352{orh o9e<a<frhduNh\\u<\"r={"},
+    {"m23.fr.2", "\\or,9e{oro<#IXNuBhl_\\e<u"},
+    {"m23.fr.3", ".re{h\351&B'{hH_\\e<&rht'Zy9uB*V=9h5h~XNe<3%=riohr!<o9u\\h\\"},
+    {"m23.fr.4", "l_\\e<o9u\\hrqBu^'l!BuB*bX\\h5hju<3r=<erhtuB$rh"},
+    {"m23.en.1", "!<$Psrhl=Bu<!;_{h9!<_jX\\u<=lulh{yrht'ju<z_=K4y*?yrhjXZs<z_=K[yhZ_\\q%!<vrh{_Ku\\a<!;u<,P$rhZ_\\q%"},
+    {"m23.en.2", "N!<eP49q^#nfP]<[9!;X"},
+    {"m23.en.3", "<'lh>o9!{u\\h{X<!;_{ht'ju!,7ula<]%=<\"j_@M<_\\O<q%!;'\\"},
+    {"m23.en.4", "{y%={hl_~'\\,<_\\]{y9q^*bX5h{yrh^_Yu<&jXlulh>'"},
+    {"m24.fr.1", "Po{'rq{h\340hNq<_N!Bu<={'j'l_{uNooh%=<O$_N!Bulh uN4rq{h@h\351&B'Bu!\"pu<O%el'ro<\253<iNs>h\273hH=<<9&;'ro<\253<iNs~h\273h\\.re{h _lhl\373Bh5h9f<_ "},
+    {"m24.fr.2", "\\or,9e{oro<#IXNuBhl_\\e<u"},
+    {"m24.fr.3", ".re{h\351&B'{hH_\\e<&rhHXle9uB*V=9h5h~XNe<3%=riohr!<o9u\\h\\"},
+    {"m24.fr.4", "l_\\e<o9u\\hrqBu^'l!BuB*bX\\h5hju<3r=<erhtuB$rh"},
+    {"m24.en.1", "<vrf%q^e<!%hPq%!;uBhNerooh%o<X{yrolhY_@h>o9!rh9q<'{*?yrhtXjOro<z_=K[yh%<<!;u<<9frhyiNs~z<'lh\\X{hl_tu5h9!"},
+    {"m24.en.2", "N!<eP49q^#nfP]<[9!;X"},
+    {"m24.en.3", "'lh>o9!{u\\h{X<!;_{htXjOro!<7ula<]%=<\"j_@M<_\\O<q%!;'\\,"},
+    {"m24.en.4", "{y%={hl_~'\\,<_\\]{y9q^*bX5h{yrh^_Yu<&jXlulh>'"},
+    {"m25.fr.1", "'rq<q$ul!<\351Zo9!<OPqlhju<<9&;'ro<\253<iNs~h\273*xu{!rh _B!9u<erhdXNu<ePqlhrqBu^'l!BuBh5hB"},
+    {"m25.fr.2", "NhH\351Y_BoP,rhH=<3r=!_LXNe<f$_~u_hZy%'l'<"},
+    {"m25.en.1", "X{y9q^h9e<[B'{!rq<!%h{yrht'ju<z_=K4y*?y9e<,P$rh9e<\"j_@uHh>'{y%={hl_~'\\,5h\\"},
+    {"m25.en.2", "{yrh^_Yu<e{_B!rO!h7XNhZy%erhlX<[;u\\"},
     {"m26.fr.1", "a<iNs~hl=Bh_=K[x_lulhBuY\"j're<"},
     {"m26.en.1", "h_=K4<Xth_=K[xujflht'jfrO5"},
     {"m27.fr.1", "{!rh^o9fju<a<iNs~u?uY\"lh _le\351hl=BhZ"},
@@ -247,4 +267,4 @@ const textecrypte textesdonnees[] = {
     {"nouvelle.encours.en", "Z_ u<XBhZf9&Ka<&PqZujQS_K'\\,<_<qr[<,B'H\205<8Me"},
 };
 
-const short nbtextesdonnees = 242;
+const short nbtextesdonnees = 262;

@@ -11,16 +11,26 @@
 std::string fichierverrou(const std::string& path);
 
 // One hold on a parameter file's lock, given back when the object goes.
-// Linux: flock on the lock file (opened without following a link). Windows:
-// the lock file opened without sharing. Two holds conflict even within one
-// process.
+// Linux: flock on the lock file, a regular file of this user opened without
+// following a link. Windows: the lock file opened without sharing. Two holds
+// conflict even within one process.
+//
+// Whatever else holds the lock file's name (a link, a directory, a FIFO, a
+// file of another user; Windows: a read-only file or a directory) is stale:
+// it is removed and the lock file made anew under a name that no longer
+// exists (O_EXCL, CREATE_NEW), so that no link is ever followed. On Linux
+// the removal is made holding a lock on the folder, so that two copies
+// starting together never both hold a lock (one of them would remove the
+// other's file). A lock that still cannot be taken is said so (impossible),
+// never taken for one that is not needed.
 class claverrouparam {
 public:
     enum class issue {
         tenu,      // this object holds the lock
         occupe,    // another holder (another copy of the game) has it
-        impossible // the lock file cannot be opened (directory not writable,
-                   // a link or a directory at its name): nothing is held
+        impossible // the lock file cannot be made (a folder that cannot be
+                   // written or does not exist, a directory with files at
+                   // its name): nothing is held
     };
 
     claverrouparam() = default;

@@ -97,6 +97,42 @@ wait_for() {
     done
 }
 
+# Waits until the game has handled what it was sent and drawn it: its main
+# thread, the X server and the window manager all asleep (state S, not
+# running nor runnable) at four samples in a row, 40 ms apart, after at least
+# MIN seconds (default 0.12: an event just sent has then reached the game).
+# A busy or starved game is waited for, up to TIMEOUT seconds; a process
+# that is gone counts as asleep. Replaces fixed pauses, which were too long
+# on an idle machine and could be too short on a loaded one.
+# Under Wine the game's work is shared with the Wine server and Wine's own
+# processes (its desktop window's, without a window manager): every process
+# of the scenario's Wine prefix is watched too.
+wine_pids() {
+    [[ -n ${WINEPREFIX:-} && -n ${VORA_WINESERVER:-} ]] || return 0
+    local f pid
+    for f in $(grep -lsxF "WINEPREFIX=$WINEPREFIX" --null-data /proc/[0-9]*/environ); do
+        pid=${f#/proc/}
+        pid=${pid%/environ}
+        [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == */wine* ]] && echo "$pid"
+    done
+    return 0
+}
+settle() {
+    sleep "${1:-0.12}"
+    local end=$((SECONDS + TIMEOUT)) quiet=0 pid state watched
+    watched="${GAME_PID:-} ${XVFB_PID:-} ${WM_PID:-} $(wine_pids | tr '\n' ' ')"
+    while ((quiet < 4)); do
+        ((SECONDS < end)) || return 0
+        quiet=$((quiet + 1))
+        for pid in $watched; do
+            state=$(sed -E 's/^[0-9]+ \(.*\) ([A-Za-z]).*/\1/' "/proc/$pid/task/$pid/stat" 2>/dev/null) ||
+                continue
+            [[ $state == S || $state == Z || $state == X ]] || quiet=0
+        done
+        sleep 0.04
+    done
+}
+
 # A display of our own: when another run takes the same number between the
 # check and the start, our Xvfb exits at once, and another number is tried.
 # VORA_E2E_DISPLAYS ("FIRST COUNT", default "200 100") bounds the numbers.
@@ -162,12 +198,12 @@ wait_for find_window || {
     fail "the game's window did not appear"
     exit 1
 }
-sleep 1
+settle 0.3
 N=0
 shot() {
     N=$((N + 1))
     SHOT=$WORK/shot$N.png
-    sleep 0.6
+    settle
     import -window root "$SHOT"
 }
 # Magenta pixels (the player's digits, antialiased: red and blue high, green
@@ -198,12 +234,12 @@ if ! find_origin; then
 fi
 click() {
     xdotool mousemove $((CX + $1)) $((CY + $2)) click 1
-    sleep 0.3
+    settle
 }
 key() {
     xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
     xdotool key "$@"
-    sleep 0.6
+    settle
 }
 # A message box of the game: the newest window of the title but the main one.
 BOX=
@@ -220,11 +256,11 @@ boxkey() {
     local box=
     if wait_for box_open; then
         box=$BOX
-        sleep 0.5
+        settle 0.2
         xdotool windowfocus --sync "$box" 2>/dev/null || true
     fi
     xdotool key "$@"
-    sleep 0.6
+    settle
     if [[ -n $box ]]; then TIMEOUT=5 wait_for box_gone "$box" || true; fi
 }
 
@@ -245,14 +281,14 @@ pixels() {
 # congratulation, the offer to save answered yes and the finished state
 # found in the parameter file.
 check_finished() {
-    sleep 1
+    settle
     shot
     if (($(count m $((CX + $1)) $((CY + $2))) > 5)); then pass "last value entered"; else fail "last value not shown"; fi
     local boxes
     boxes=$(xdotool search --onlyvisible --name '^V-O-RA' | grep -vxc "$WINDOW" || true)
     if ((boxes > 0)); then pass "congratulation shown"; else fail "no congratulation box"; fi
     boxkey Return
-    sleep 0.5
+    settle
     boxkey o
     if ! grep -qs "gv1:A=" "$WORK/V-O-RA 110.TXT"; then boxkey y; fi
     if wait_for grep -q "gv1:A=" "$WORK/V-O-RA 110.TXT"; then
@@ -271,7 +307,7 @@ check_finished() {
 # "No" (Wine's own language): "o" and "y" each choose yes in one language and
 # nothing in the other.
 check_quit() {
-    sleep 0.5
+    settle
     boxkey o
     if kill -0 "$GAME_PID" 2>/dev/null; then boxkey y; fi
     if wait_for bash -c "! kill -0 $GAME_PID"; then

@@ -89,7 +89,7 @@ printf 'gri=2\r\nusr=the player'"'"'s own line\r\n' >"$HERE_FILE"
 "${GAME_CMD[@]}" >>"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 wait_for find_window || fail "the game did not start again"
-sleep 1
+settle
 if save_and_quit "$HERE_FILE" && grep -q "gv2:A=" "$HERE_FILE" && grep -q "^usr=the player's own line" "$HERE_FILE"; then
     pass "the current directory's file is read (grid 2), saved and keeps the player's line"
 else

@@ -35,7 +35,7 @@ fi
 # Grid 2 through its question (Enter: yes).
 read -r GX GY <<<"$(pos GR2)"
 click "$GX" "$GY"
-sleep 0.5
+settle
 boxkey Return
 shot
 if (($(count m $((CX + AX)) $((CY + AY))) == 0)); then pass "grid 2 loaded, cell A empty"; else fail "cell A not empty after loading"; fi
@@ -49,7 +49,7 @@ if (($(count m $((CX + AX)) $((CY + AY))) > 5)); then pass "selector value $AV e
 
 # Value BV with the keyboard, entered in B.
 key "$BV"
-sleep 0.4
+settle
 click "$BX" "$BY"
 shot
 if (($(count m $((CX + BX)) $((CY + BY))) > 5)); then pass "key $BV entered in B"; else fail "no magenta digit in B"; fi

@@ -78,7 +78,7 @@ if open_arrow right || open_arrow down; then fail "grid 1 shows arrows"; else pa
 # ---- grid 5 at the largest cell size: it overflows
 read -r GX GY <<<"$("${PLAN_CMD[@]}" 5 | tr -d '\r' | grep '^GR5 ' | cut -d' ' -f2-)"
 click "$GX" "$GY"
-sleep 0.5
+settle
 boxkey Return
 # The first time arrows show, a box explains them (answered with Enter).
 # Five clicks for three steps: a click made while the box is open is

@@ -18,8 +18,17 @@ source "$(dirname "$0")/vora_common.sh"
 # The pixels of exactly one colour (RRGGBB) on the last screenshot: their
 # number, then their mean x and y (screen pixels).
 colour() {
-    convert "$SHOT" txt:- | grep "#$1" |
-        awk -F'[,:]' '{ n++; x += $1; y += $2 } END { if (n) printf "%d %d %d\n", n, x / n, y / n; else print "0 0 0" }'
+    local n box w h x y
+    read -r n box <<<"$(convert "$SHOT" -fill black +opaque "#$1" -fill white -opaque "#$1" \
+        -format '%[fx:round(mean*w*h)] %@' info: 2>/dev/null)"
+    if ((n == 0)); then
+        echo "0 0 0"
+        return
+    fi
+    IFS='x+' read -r w h x y <<<"$box"
+    convert "$SHOT" -crop "${w}x${h}+$x+$y" +repage -depth 8 txt:- | grep "#$1" |
+        awk -F'[,:]' -v x0="$x" -v y0="$y" -v n="$n" \
+            '{ k++; x += $1; y += $2 } END { printf "%d %d %d\n", n, x0 + x / k, y0 + y / k }'
 }
 HINT=FFA040
 BUBBLE=FFFFE0

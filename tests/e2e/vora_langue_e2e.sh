@@ -30,7 +30,7 @@ boxes() { xdotool search --onlyvisible --name '^V-O-RA' | grep -vxc "$WINDOW" ||
 noboxes() { (($(boxes) == 0)); }
 quit_game() {
     click "$QX" "$QY"
-    sleep 0.5
+    settle
     boxkey o
     if (($(boxes) > 0)); then boxkey y; fi
     if wait_for bash -c "! kill -0 $GAME_PID"; then
@@ -45,7 +45,7 @@ start_game() {
     GAME_PID=$!
     sleep 1
     wait_for find_window || return 1
-    sleep 1
+    settle
     shot
     read -r CX CY <<<"$(convert "$SHOT" -crop 700x700+0+0 txt:- | grep -m1 '#00FFFF' |
         sed -E 's/^([0-9]+),([0-9]+):.*/\1 \2/')"
@@ -55,7 +55,7 @@ start_game() {
 # "FR/EN" and the box that names the new language (Enter closes it).
 toggle() {
     click "$LX" "$LY"
-    sleep 0.5
+    settle
     boxkey Return
     wait_for noboxes || true
     shot
@@ -82,12 +82,12 @@ if ! same "$WORK/chrono-fr.png" "$WORK/chrono-en.png"; then pass "the chronomete
 
 # "I" in English: its first page, then Escape (Cancel) ends the sequence.
 click "$IX" "$IY"
-sleep 0.5
+settle
 if wait_for box_open; then
     shot
     cp "$SHOT" "$WORK/information-en.png"
     boxkey Escape
-    sleep 0.5
+    settle
     if noboxes; then pass "Escape ends the information sequence on its first page"; else fail "a box stays open after Escape"; fi
 else
     fail "\"I\" opened no box"
@@ -95,7 +95,7 @@ fi
 
 # The rules pages, left with Escape.
 click "$RX" "$RY"
-sleep 1
+settle
 shot
 cp "$SHOT" "$WORK/rules-en.png"
 key Next

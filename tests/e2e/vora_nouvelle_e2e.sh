@@ -3,8 +3,11 @@
 # the picker, a shape and a level are chosen with the keys, the new grid
 # shows in place of grid 1; an entry made with the keyboard, "S" saves the
 # grid (its shape, seed, texts and state) in the parameter file; the game
-# quits and starts again on the new grid with its entry; a generation
-# cancelled with Escape leaves the grid in play as it was.
+# quits and starts again on the new grid with its entry; another generation,
+# declined at the question the entries bring, leaves the grid in play as it
+# was. (A generation cancelled while under way takes 20 to 120 ms here, too
+# short to meet from outside: shell/core/nouvelle_tests.cpp cancels one in
+# process.)
 #
 # Usage: vora_nouvelle_e2e.sh <build-dir>
 # VORA_GAME_CMD, VORA_PLAN_CMD, VORA_E2E_TIMEOUT and VORA_E2E_KEEP as for
@@ -84,7 +87,7 @@ if quit_no; then pass "the game quits"; else fail "the game did not quit"; fi
 "${GAME_CMD[@]}" >>"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 wait_for find_window || fail "the game did not start again"
-sleep 1
+settle
 find_origin || fail "no button column after the restart"
 grid_picture "$WORK/back.png"
 if (($(magenta) > BASE + 5)) && same_picture "$WORK/played.png" "$WORK/back.png"; then
@@ -93,19 +96,24 @@ else
     fail "the new grid or its entry did not come back"
 fi
 
-# A generation cancelled at once: the grid in play stays, seed and state.
+# Another generation asked for, then declined at the question that the
+# entries on the new grid bring (Escape: no), and Escape once more (which
+# would cancel a generation under way): the grid in play stays, seed and
+# state.
 key n
 key Down Down Down Down Return
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
-xdotool key Return Escape
+xdotool key Return
+if TIMEOUT=10 wait_for box_open; then boxkey Escape; fi
+key Escape
 sleep 1.5
 shot
 grid_picture "$WORK/cancelled.png"
 if same_picture "$WORK/back.png" "$WORK/cancelled.png" && save && grep -qxF "$SEED" "$FILE" &&
     [[ $(grep "^nvgv:A=" "$FILE") == $(grep "^nvgv:A=" "$WORK/saved.txt") ]]; then
-    pass "a cancelled generation leaves the grid in play untouched"
+    pass "a declined generation leaves the grid in play untouched"
 else
-    fail "the cancelled generation changed the grid in play"
+    fail "the declined generation changed the grid in play"
 fi
 quit_no || fail "the game did not quit at the end"
 

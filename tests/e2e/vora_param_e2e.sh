@@ -48,7 +48,7 @@ yes() {
 }
 quit_game() {
     click "$QX" "$QY"
-    sleep 0.5
+    settle
     yes
     if wait_for bash -c "! kill -0 $GAME_PID"; then
         wait "$GAME_PID" 2>/dev/null || true
@@ -70,7 +70,7 @@ start_game() {
 attach_game() {
     sleep 1
     wait_for find_window || return 1
-    sleep 1
+    settle
     shot
     read -r CX CY <<<"$(convert "$SHOT" -crop 700x700+0+0 txt:- | grep -m1 '#00FFFF' |
         sed -E 's/^([0-9]+),([0-9]+):.*/\1 \2/')"
@@ -87,7 +87,7 @@ if ! same "$WORK/chrono1.png" "$WORK/chrono2.png"; then pass "the chronometer ad
 
 # The level text: a left click asks; yes changes the level shown.
 click "$NX" "$NY"
-sleep 0.5
+settle
 if (($(boxes) > 0)); then pass "the level question is asked"; else fail "no level question"; fi
 yes
 shot
@@ -100,7 +100,7 @@ click "$TX" "$TY"
 click "$AX" "$AY"
 sleep 3
 click "$SX" "$SY"
-sleep 0.5
+settle
 boxkey Return
 if wait_for grep -q "gv1:A=" "$FILE"; then pass "\"S\" wrote the file"; else fail "no state in the file after \"S\""; fi
 grep -q "^niv1=" "$FILE" && pass "the level is in the file" || fail "no niv1 line in the file"
@@ -147,9 +147,9 @@ cmp -s "$WORK/before-second.txt" "$FILE" && pass "the second copy wrote nothing"
     fail "the second copy changed the file"
 if kill -0 "$GAME_PID" 2>/dev/null && noboxes; then pass "the first copy goes on"; else fail "the first copy is gone or a box stays"; fi
 click "$SX" "$SY"
-sleep 0.5
+settle
 boxkey Return
-sleep 1
+settle
 NEW_TPS=$(sed -nE 's/^tps1=([0-9]+).*/\1/p' "$FILE")
 if [[ -n $NEW_TPS && $NEW_TPS -ge $SAVED_TPS ]]; then pass "the time goes on from the saved one ($SAVED_TPS s, then $NEW_TPS s)"; else fail "the time restarted: $SAVED_TPS s saved, ${NEW_TPS:-none} s after"; fi
 
@@ -158,7 +158,7 @@ if [[ -n $NEW_TPS && $NEW_TPS -ge $SAVED_TPS ]]; then pass "the time goes on fro
 read -r TX TY <<<"$(pos "T$BV")"
 click "$TX" "$TY"
 click "$BX" "$BY"
-sleep 0.5
+settle
 shot
 if (($(count m $((CX + BX)) $((CY + BY))) > 5)); then pass "the entry in B shows"; else fail "no magenta digit in B"; fi
 quit_game && pass "closed through X, yes" || fail "the game did not end"
@@ -174,7 +174,7 @@ if [[ -z ${VORA_WINESERVER:-} ]]; then
     read -r TX TY <<<"$(pos "T$BV")"
     click "$TX" "$TY"
     click "$BX" "$BY"
-    sleep 1
+    settle
     kill -TERM "$GAME_PID"
     if wait_for bash -c "! kill -0 $GAME_PID"; then
         status=0
@@ -246,9 +246,9 @@ fi
 start_game || fail "the game did not start in a read-only directory"
 START_PREFIX=
 click "$SX" "$SY"
-sleep 0.5
+settle
 boxkey Return
-sleep 1
+settle
 shot
 cp "$SHOT" "$WORK/failure-box.png" 2>/dev/null || true
 if (($(boxes) > 0)); then pass "the save failure is told"; else fail "no box after a failed save"; fi
@@ -258,7 +258,7 @@ chmod u+w "$WORK"
 if cmp -s "$WORK/good.txt" "$FILE"; then pass "the old file is whole"; else fail "the old file changed"; fi
 if kill -0 "$GAME_PID" 2>/dev/null && (($(boxes) == 0)); then pass "the game goes on"; else fail "the game is gone or a box stays open"; fi
 click "$NX" "$NY"
-sleep 0.5
+settle
 yes
 shot
 if (($(count m $((CX + AX)) $((CY + AY))) == 0)); then pass "the game still plays (a level change emptied A)"; else fail "the game does not respond after the failure"; fi

@@ -33,7 +33,7 @@ info_box() {
         fail "no information box"
         return 1
     fi
-    sleep 1
+    settle
     import -window "$BOX" "$WORK/$1.png"
     boxkey Escape
 }
@@ -48,7 +48,7 @@ while read -r _ X Y V; do
     click "$TX" "$TY"
     click "$X" "$Y"
 done <"$WORK/plan.txt"
-sleep 1
+settle
 if wait_for box_open; then
     import -window "$BOX" "$WORK/finish.png"
     pass "finish message shown"
@@ -56,7 +56,7 @@ else
     fail "no finish message"
 fi
 boxkey Return
-sleep 0.5
+settle
 boxkey o
 if ! grep -qs "^rec=" "$FILE"; then boxkey y; fi
 if wait_for grep -qE "^rec=[1-7],0,[0-9]+,$TODAY,[^,]" "$FILE"; then
@@ -72,7 +72,7 @@ cd "${GAME_DIR:-$WORK}"
 "${GAME_CMD[@]}" >"$WORK/game2.log" 2>&1 &
 GAME_PID=$!
 if wait_for find_window; then
-    sleep 1
+    settle
     find_origin || fail "no button column after the new start"
     info_box info-after
     if [[ -s $WORK/info-before.png && -s $WORK/info-after.png ]] &&

@@ -74,7 +74,7 @@ for ((round = 1; round <= ROUNDS; round++)); do
         fi
         continue
     fi
-    sleep 0.5
+    settle
     click "$SX" "$SY"
     wait_for find_box || {
         fail "round $round: no question after \"S\""

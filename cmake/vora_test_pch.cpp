@@ -1,0 +1,1 @@
+// The translation unit that builds the test programs' precompiled header.
