@@ -256,6 +256,7 @@ void cdcl::analyse(std::vector<int>& learnt, int& back_level, int& lbd) {
     }
     learnt.resize(kept);
     for (int y : analysed_) seen_[y] = 0;
+    bump_reasons(learnt);
 
     lbd = block_distance(learnt.data(), static_cast<int>(learnt.size()));
     back_level = 0;
@@ -266,6 +267,29 @@ void cdcl::analyse(std::vector<int>& learnt, int& back_level, int& lbd) {
             std::swap(learnt[1], learnt[i]);
         }
     }
+}
+
+// Bumps the variables of the reasons of the learnt clause's implied literals, besides the clause's
+// own: they are the ones the next conflicts are likely to meet again.
+void cdcl::bump_reasons(const std::vector<int>& learnt) {
+    for (int q : learnt) seen_[q >> 1] = 1;
+    stack_.clear();
+    for (std::size_t i = 1; i < learnt.size(); ++i) {
+        const int x = learnt[i] >> 1;
+        if (reasons_[x].kind == why::decision) continue;
+        int pair[2];
+        const int* l = nullptr;
+        const int n = literals_of(reasons_[x], learnt[i] ^ 1, pair, l);
+        for (int k = 0; k < n; ++k) {
+            const int y = l[k] >> 1;
+            if (seen_[y] || level_[y] == 0) continue;
+            seen_[y] = 1;
+            stack_.push_back(y);
+            bump(y);
+        }
+    }
+    for (int q : learnt) seen_[q >> 1] = 0;
+    for (int y : stack_) seen_[y] = 0;
 }
 
 // The literal of level `level` that implies the clause's literals learnt[from..to) of that

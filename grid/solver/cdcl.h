@@ -60,6 +60,7 @@ private:
     bool propagate(); // false on a conflict, which it leaves in conflict_
     void analyse(std::vector<int>& learnt, int& back_level, int& lbd);
     void reason_used(const reason& r);
+    void bump_reasons(const std::vector<int>& learnt);
     bool redundant(int literal, unsigned levels);
     void shrink(std::vector<int>& learnt);
     int level_implication(const std::vector<int>& learnt, std::size_t from, std::size_t to,
