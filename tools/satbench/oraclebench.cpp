@@ -2,8 +2,9 @@
 // solutions of the same clauses under the same cell numbering, on minimal puzzles that CaDiCaL
 // alone makes (its filling, givens removed while it proves uniqueness) on shapes of 150 to 1350
 // cells, each under its own numbering and ten random renumberings; then the catalogue's grids at
-// level 7, and the game's making of large level-7 grids. Run by hand:
-// oraclebench [--runs N] [--only SHAPE] [--seeds N] [--no-catalogue] [--no-generation]
+// level 7, and the generator's making of large level-7 grids. Run by hand:
+// oraclebench [--runs N] [--only SHAPE] [--seeds N] [--no-minimal] [--no-catalogue]
+//             [--no-generation]
 // Times are the thread's processor time, which other programs running beside it disturb little.
 #include <time.h>
 
@@ -18,7 +19,6 @@
 #include <vector>
 
 #include "grid/generation/formes.h"
-#include "grid/generation/generegrille.h"
 #include "grid/generation/grilleforme.h"
 #include "grid/solver/hexshape.h"
 #include "grid/solver/solver.h"
@@ -29,8 +29,8 @@
 
 namespace {
 
-const char usage[] = "usage: oraclebench [--runs N] [--only SHAPE] [--seeds N] [--no-catalogue] "
-                     "[--no-generation]\n";
+const char usage[] = "usage: oraclebench [--runs N] [--only SHAPE] [--seeds N] [--no-minimal] "
+                     "[--no-catalogue] [--no-generation]\n";
 
 // The shapes of the minimal puzzles, 150 to 1350 cells.
 const char* const shapes[] = {"compact 4",  "compact 6",   "compact 10",  "compact 14",
@@ -174,9 +174,10 @@ bool catalogue(int runs) {
     return all.agree;
 }
 
-// The game's making of a grid with its seven levels, then its level-7 puzzle timed as above.
+// The generator's making of a grid with its seven levels, as the game's (whose new grids stop at
+// a smaller size) and voracat's, then its level-7 puzzle timed as above.
 bool generation(int runs, int seeds) {
-    std::cout << "\nnew grids as the game makes them (seeds 1 to " << seeds
+    std::cout << "\nnew grids as the generator makes them (seeds 1 to " << seeds
               << "), then their level 7 timed as above\n"
               << "| shape | seed | cells | generation s | level-7 givens | solver median | "
                  "solver worst | CaDiCaL median | CaDiCaL worst | median ratio | worst ratio |\n"
@@ -184,28 +185,32 @@ bool generation(int runs, int seeds) {
     bool ok = true;
     std::mt19937 rng(11);
     for (const char* name : {"compact 10", "strip 30 20"}) {
-        grillegen::formeagenerer f;
-        grillegen::prepareforme(name, f);
+        std::vector<solver::latpoint> centres;
+        grillegen::centresdelaforme(name, centres);
+        clagrivora g;
+        grillegen::grilledescentres(centres, g);
+        const solver::shape forme = grillegen::formedelagrille(g);
+        g.declassecalc();
         for (int seed = 1; seed <= seeds; ++seed) {
-            grillegen::grillegeneree out;
             const double start = now();
-            const bool made = grillegen::generegrille(name, static_cast<std::uint32_t>(seed), out);
+            const solver::generated_puzzle made =
+                solver::generate(forme, static_cast<std::uint32_t>(seed), g.getdeclassement());
             const double made_in = now() - start;
-            if (!made || !out.puzzle.has_level_seven) {
+            if (!made.has_level_seven) {
                 std::cout << "| " << name << " | " << seed << " | no level 7 |\n";
                 ok = false;
                 continue;
             }
-            const solver::cellvalues givens = solver::givens_at(out.puzzle, 7);
+            const solver::cellvalues givens = solver::givens_at(made, 7);
             timings t;
-            time_puzzle(f.forme, givens, out.puzzle.solution, runs, rng, t);
-            const std::string cells = std::to_string(f.forme.cell_count());
+            time_puzzle(forme, givens, made.solution, runs, rng, t);
+            const std::string cells = std::to_string(forme.cell_count());
             std::cout << "| " << name << " | " << seed << " | " << cells << " | "
-                      << fixed(made_in, 2) << " | " << out.puzzle.givens[7] << " | "
-                      << ms(median(t.ours)) << " | " << ms(worst(t.ours)) << " | "
-                      << ms(median(t.theirs)) << " | " << ms(worst(t.theirs)) << " | "
-                      << fixed(median(t.ratios), 2) << " | " << fixed(worst(t.ratios), 2)
-                      << (t.agree ? "" : " DISAGREE") << " |" << std::endl;
+                      << fixed(made_in, 2) << " | " << made.givens[7] << " | " << ms(median(t.ours))
+                      << " | " << ms(worst(t.ours)) << " | " << ms(median(t.theirs)) << " | "
+                      << ms(worst(t.theirs)) << " | " << fixed(median(t.ratios), 2) << " | "
+                      << fixed(worst(t.ratios), 2) << (t.agree ? "" : " DISAGREE") << " |"
+                      << std::endl;
             ok = ok && t.agree;
         }
     }
@@ -218,6 +223,7 @@ int main(int argc, char** argv) {
     int runs = 10;
     int seeds = 2;
     std::string only;
+    bool with_minimal = true;
     bool with_catalogue = true;
     bool with_generation = true;
     for (int i = 1; i < argc; ++i) {
@@ -228,6 +234,8 @@ int main(int argc, char** argv) {
             seeds = std::max(1, std::atoi(argv[++i]));
         } else if (a == "--only" && i + 1 < argc) {
             only = argv[++i];
+        } else if (a == "--no-minimal") {
+            with_minimal = false;
         } else if (a == "--no-catalogue") {
             with_catalogue = false;
         } else if (a == "--no-generation") {
@@ -238,7 +246,7 @@ int main(int argc, char** argv) {
         }
     }
     globinitvocalcul();
-    bool ok = minimal_puzzles(runs, only);
+    bool ok = !with_minimal || minimal_puzzles(runs, only);
     if (with_catalogue && only.empty()) ok = catalogue(runs) && ok;
     if (with_generation && only.empty()) ok = generation(runs, seeds) && ok;
     if (!ok) std::cout << "ANSWERS DISAGREE\n";
