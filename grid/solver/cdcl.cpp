@@ -18,7 +18,10 @@ constexpr int learnt_flag = 1;
 constexpr int deleted_flag = 2; // set by reduce() on the clauses it drops
 constexpr int used_flag = 4;    // a learnt clause met by conflict analysis since the last reduction
 
-constexpr double activity_decay = 0.95;
+// Activities decay fast at first, to follow the conflicts of the start, then more slowly.
+constexpr double first_decay = 0.9;
+constexpr double last_decay = 0.95;
+constexpr long decay_period = 5000; // conflicts between two steps of 0.01
 constexpr long reduce_first = 2000; // conflicts before the first reduction
 constexpr long reduce_step = 300;   // each reduction waits this many more
 constexpr int core_lbd = 2;         // learnt clauses always kept
@@ -36,7 +39,7 @@ cdcl::cdcl(int variables)
     : variables_(variables), values_(2 * variables, 0), level_(variables, 0), reasons_(variables),
       binaries_(2 * variables), watches_(2 * variables), activity_(variables, 0),
       heap_position_(variables, -1), phase_(variables, 1), seen_(variables, 0),
-      shrinking_(variables, 0), stamp_(variables + 1, 0), model_(variables, 0),
+      shrinking_(variables, 0), stamp_(variables + 1, 0), model_(variables, 0), decay_(first_decay),
       next_reduce_(reduce_first) {
     for (int x = 0; x < variables; ++x) heap_insert(x);
 }
@@ -558,7 +561,8 @@ cdcl::answer cdcl::solve(long max_decisions) {
             } else {
                 add_learnt(learnt, lbd);
             }
-            bump_step_ /= activity_decay;
+            if (conflicts_ % decay_period == 0) decay_ = std::min(last_decay, decay_ + 0.01);
+            bump_step_ /= decay_;
             recent_lbd_ += (lbd - recent_lbd_) / recent_window;
             lbd_sum_ += lbd;
             continue;

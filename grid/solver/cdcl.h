@@ -115,6 +115,7 @@ private:
     std::vector<signed char> model_;
     long decisions_ = 0;
     long conflicts_ = 0;
+    double decay_; // of the activities at each conflict
     long next_reduce_;
     long reductions_ = 0;
     long since_restart_ = 0;
