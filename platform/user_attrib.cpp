@@ -1,4 +1,5 @@
-// Window state that messages carry: enabled state, text, keyboard focus.
+// Window state that messages carry: enabled state, text, keyboard focus; and
+// the window's user data.
 #include "platform/user_internal.h"
 
 #include <cstring>
@@ -77,4 +78,17 @@ BOOL WINAPI SetForegroundWindow(HWND window) {
 
 HWND WINAPI GetFocus() {
     return state().focus;
+}
+
+LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
+    Window* w = find(window);
+    if (w == nullptr || index != GWLP_USERDATA) return 0;
+    const LONG_PTR before = w->user_data;
+    w->user_data = value;
+    return before;
+}
+
+LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index) {
+    const Window* w = find(window);
+    return w != nullptr && index == GWLP_USERDATA ? w->user_data : 0;
 }

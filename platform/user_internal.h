@@ -74,6 +74,7 @@ struct Window {
     bool destroying = false;
     HICON shown_icon = nullptr; // top-level: the icon given to the display
     Role role = Role::normal;
+    LONG_PTR user_data = 0;     // GWLP_USERDATA
     std::vector<HWND> children; // z-order, topmost first
 
     SDL_Window* sdl = nullptr;       // top-level only

@@ -264,6 +264,27 @@ TEST_F(UserLayerTest, TheForegroundWindowTakesTheFocusUnlessHiddenOrDisabled) {
     EXPECT_EQ(GetFocus(), child);
 }
 
+TEST_F(UserLayerTest, AWindowKeepsItsUserDataFromCreationUntilDestroyed) {
+    int objet = 0;
+    reaction() = [&](HWND w, UINT m, WPARAM, LPARAM l, LRESULT&) {
+        if (m == WM_NCCREATE)
+            SetWindowLongPtrA(
+                w, GWLP_USERDATA,
+                reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(l)->lpCreateParams));
+        return false;
+    };
+    HWND w = CreateWindowExA(0, "Recorder", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                             &objet);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(GetWindowLongPtrA(w, GWLP_USERDATA), reinterpret_cast<LONG_PTR>(&objet));
+    EXPECT_EQ(GetWindowLongPtrA(w, 0), 0) << "no other index";
+    EXPECT_EQ(SetWindowLongPtrA(w, GWLP_USERDATA, 7), reinterpret_cast<LONG_PTR>(&objet));
+    EXPECT_EQ(GetWindowLongPtrA(w, GWLP_USERDATA), 7);
+    DestroyWindow(w);
+    EXPECT_EQ(GetWindowLongPtrA(w, GWLP_USERDATA), 0) << "a destroyed window has none";
+    EXPECT_EQ(SetWindowLongPtrA(w, GWLP_USERDATA, 1), 0);
+}
+
 TEST_F(UserLayerTest, ScreenSizeIsTheDisplaySize) {
     create_main();
     EXPECT_GT(GetSystemMetrics(SM_CXSCREEN), 0);

@@ -263,6 +263,9 @@ constexpr WORD LANG_ENGLISH = 0x09;
 constexpr WORD LANG_FRENCH = 0x0C;
 constexpr WORD SUBLANG_DEFAULT = 0x01;
 
+// The window data index of GetWindowLongPtrA / SetWindowLongPtrA.
+constexpr int GWLP_USERDATA = -21;
+
 // ---- Resources: cursors and icons ----------------------------------------------
 
 #define IDC_ARROW MAKEINTRESOURCEA(32512)
@@ -410,6 +413,10 @@ HWND WINAPI GetFocus();
 // window. False for an unknown, hidden or disabled window.
 BOOL WINAPI SetForegroundWindow(HWND window);
 HWND WINAPI GetParent(HWND window);
+// A window's user data (index GWLP_USERDATA only; 0 until set, and for any
+// other index): SetWindowLongPtrA returns the value it replaces.
+LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
+LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
 // The child window with that control identifier.
 HWND WINAPI GetDlgItem(HWND parent, int id);
 

@@ -328,7 +328,7 @@ TEST_F(gripage, the_rules_pages_hide_the_pencil_marks) {
     scene s("1251-1", 6);
     s.couleur = 0x008000;
     s.dessine();
-    s.ctx.crochets.reglesaffichees = [] { return true; };
+    s.ctx.reglesaffichees = true;
     s.dessine();
     for (short c = 1; c <= s.page.modele().getnbcases(); ++c)
         if (s.page.modele().getpuser(c) != 0 && s.page.modele().casestvide(c)) {

@@ -12,11 +12,9 @@
 
 #include <vector>
 
-// Shell behaviour lent through hooks. Every hook may stay null: the rules are
-// then taken as not shown and the wait cursor is not shown.
+// Shell behaviour lent through hooks. Every hook may stay null: the wait
+// cursor is then not shown.
 struct gripagecrochets {
-    // Whether the rules pages are shown (the shell's anymode(modeappli::regles)).
-    bool (*reglesaffichees)() = nullptr;
     // Wait cursor on / off (the shell's sablierdeb / sablierfin); calls
     // nest.
     void (*sablierdeb)() = nullptr;
@@ -51,6 +49,8 @@ struct contextedessin {
     unsigned char mainone = 1;
     // The constraint display: each cell joined in green to its neighbours.
     unsigned char contraffi = 0;
+    // The rules pages are shown: no pencil marks.
+    bool reglesaffichees = false;
     flechesdessin fleches;
     // The cell size the player chose (40, 50, 60, 70, or larger as the
     // screen allows): it sets the vertical nudge of the pencil marks.

@@ -118,7 +118,7 @@ void clagripage::dessinemarques(const contextedessin& ctx) {
         }
         return;
     }
-    if (ctx.crochets.reglesaffichees && ctx.crochets.reglesaffichees()) return;
+    if (ctx.reglesaffichees) return;
     for (short c = 1; c <= gri.getnbcases(); ++c)
         if (gri.casestvide(c)) affipossofuser(ctx, c);
 }

@@ -15,23 +15,18 @@ namespace {
 
 constexpr short nbpages = reglepafin;
 
-// The rules window's device: 100 dpi, origin at the window's centre.
-cladevout reglecrout;
-int reglecouleur = 0;
-std::array<claminibitmap, nbpages + 1> pagesreg;
-std::array<int, nbpages + 1> chargements{};
+} // namespace
 
 // A text line in the given face, the rules text colour, no background.
-void ecrit(cladevout& d, const char* face, short x, short y, short angle, float height, char italic,
-           short weight, char centred, const char* text) {
+void clapagesregles::ecrit(cladevout& d, const char* face, short x, short y, short angle,
+                           float height, char italic, short weight, char centred,
+                           const char* text) {
     const short h = d.ammxtopix(height);
     mapolice.createbis(h, static_cast<short>(h / 3), static_cast<short>(angle * 10), italic, weight,
                        face);
-    mapolice.colornoback(reglecouleur);
+    mapolice.colornoback(couleur);
     d.ecrimm(x, y, text, centred);
 }
-
-} // namespace
 
 const char* reglepolice() {
     static const std::string face = [] {
@@ -152,22 +147,22 @@ std::vector<ligneregle> reglelignes(short page, short langue) {
     return lignes;
 }
 
-void reglecrayon(cladevout& d, short width, int colour) {
-    reglecouleur = colour;
+void clapagesregles::reglecrayon(cladevout& d, short width, int colour) {
+    couleur = colour;
     d.setgeocrayonpix(width, colour);
 }
 
-void reglebrosse(cladevout& d, int colour) {
-    reglecouleur = colour;
+void clapagesregles::reglebrosse(cladevout& d, int colour) {
+    couleur = colour;
     d.setcreabrosse(colour);
 }
 
-void regletexte(cladevout& d, short x, short y, short angle, float height, char italic,
-                short weight, char centred, const char* text) {
+void clapagesregles::regletexte(cladevout& d, short x, short y, short angle, float height,
+                                char italic, short weight, char centred, const char* text) {
     ecrit(d, reglepolice(), x, y, angle, height, italic, weight, centred, text);
 }
 
-void pageregledef(cladevout& d, short page, short langue) {
+void clapagesregles::pageregledef(cladevout& d, short page, short langue) {
     if (page < 1 || page > nbpages) return;
     d.transpabrosse();
     reglecrayon(d, 1, 0);
@@ -177,36 +172,36 @@ void pageregledef(cladevout& d, short page, short langue) {
     }
 }
 
-claminibitmap* reglebitmap(short page) {
-    if (page < 1 || page > nbpages || pagesreg[page].get() == nullptr) return nullptr;
-    return &pagesreg[page];
+claminibitmap* clapagesregles::reglebitmap(short page) {
+    if (page < 1 || page > nbpages || pages[page].get() == nullptr) return nullptr;
+    return &pages[page];
 }
 
-int reglechargements(short page) {
+int clapagesregles::reglechargements(short page) const {
     return page >= 1 && page <= nbpages ? chargements[page] : 0;
 }
 
-void liberepagesregles() {
-    for (claminibitmap& b : pagesreg) b.clear();
+void clapagesregles::liberepagesregles() {
+    for (claminibitmap& b : pages) b.clear();
 }
 
-void pagereglaffi(HDC dc, short page, short langue) {
-    reglecrout.clear();
-    reglecrout.sethdc(dc);
-    reglecrout.setname("regles");
-    reglecrout.setdpi(100, 100);
-    reglecrout.setfeuillepix(fenetreglewid, fenetreglehgt);
-    reglecrout.setpagepix(fenetreglewid, fenetreglehgt);
-    reglecrout.setechelle(1.0f);
-    reglecrout.setorigine(fenetreglewid / 2, fenetreglehgt / 2);
-    reglecrout.setlocxy(fenetreglewid / 2, fenetreglehgt / 2);
+void clapagesregles::pagereglaffi(HDC dc, short page, short langue) {
+    crout.clear();
+    crout.sethdc(dc);
+    crout.setname("regles");
+    crout.setdpi(100, 100);
+    crout.setfeuillepix(fenetreglewid, fenetreglehgt);
+    crout.setpagepix(fenetreglewid, fenetreglehgt);
+    crout.setechelle(1.0f);
+    crout.setorigine(fenetreglewid / 2, fenetreglehgt / 2);
+    crout.setlocxy(fenetreglewid / 2, fenetreglehgt / 2);
 
-    reglebrosse(reglecrout, 0xFFFF00);
-    reglecrayon(reglecrout, 1, 0xFFFF00);
-    reglecrout.deverectanpix(0, 0, 0, fenetreglewid, fenetreglehgt);
+    reglebrosse(crout, 0xFFFF00);
+    reglecrayon(crout, 1, 0xFFFF00);
+    crout.deverectanpix(0, 0, 0, fenetreglewid, fenetreglehgt);
 
     if (page >= 1 && page <= nbpages) {
-        claminibitmap& b = pagesreg[page];
+        claminibitmap& b = pages[page];
         // The pictures are resources of the executable.
 #ifdef _WIN32
         HINSTANCE module = GetModuleHandleA(nullptr);
@@ -221,10 +216,10 @@ void pagereglaffi(HDC dc, short page, short langue) {
         }
         b.stretchblt(dc, 0, 0, fenetreglewid, fenetreglehgt, 0, 0, 0, 0);
     }
-    pageregledef(reglecrout, page, langue);
+    pageregledef(crout, page, langue);
 
-    reglecrayon(reglecrout, 1, 0);
+    reglecrayon(crout, 1, 0);
     const std::string numero = std::to_string(page);
-    ecrit(reglecrout, "Helvetica", 95, 70, 0, 10.0f, 1, 0, 1, numero.c_str());
+    ecrit(crout, "Helvetica", 95, 70, 0, 10.0f, 1, 0, 1, numero.c_str());
     finusageressources();
 }

@@ -27,6 +27,7 @@ protected:
         globinitvocalcul();
         enregistreimagesregles();
     }
+    clapagesregles livre;
 };
 
 TEST_F(pageregle, navigation_stays_within_the_first_and_last_page) {
@@ -62,8 +63,8 @@ TEST_F(pageregle, pageregledef_writes_nothing_outside_1_to_9) {
     bitmapmemoire b(fenetreglewid, fenetreglehgt, 0xFFFFFF);
     cladevout d;
     d.sethdc(b.dc());
-    pageregledef(d, 0, 0);
-    pageregledef(d, 10, 1);
+    livre.pageregledef(d, 0, 0);
+    livre.pageregledef(d, 10, 1);
     finusageressources();
     const imagergb image = b.image();
     for (std::uint32_t p : image.pixels) ASSERT_EQ(p & 0xFFFFFF, 0xFFFFFFu);
@@ -72,16 +73,16 @@ TEST_F(pageregle, pageregledef_writes_nothing_outside_1_to_9) {
 }
 
 TEST_F(pageregle, each_picture_is_loaded_once_and_kept_at_the_window_size) {
-    liberepagesregles();
+    livre.liberepagesregles();
     bitmapmemoire b(fenetreglewid, fenetreglehgt);
     for (short p = 1; p <= 9; ++p) {
-        const int avant = reglechargements(p);
-        pagereglaffi(b.dc(), p, 0);
-        pagereglaffi(b.dc(), p, 0);
-        EXPECT_EQ(reglechargements(p), avant + 1) << "page " << p;
-        ASSERT_NE(reglebitmap(p), nullptr) << "page " << p;
-        EXPECT_EQ(reglebitmap(p)->getlarg(), fenetreglewid);
-        EXPECT_EQ(reglebitmap(p)->gethaut(), fenetreglehgt);
+        const int avant = livre.reglechargements(p);
+        livre.pagereglaffi(b.dc(), p, 0);
+        livre.pagereglaffi(b.dc(), p, 0);
+        EXPECT_EQ(livre.reglechargements(p), avant + 1) << "page " << p;
+        ASSERT_NE(livre.reglebitmap(p), nullptr) << "page " << p;
+        EXPECT_EQ(livre.reglebitmap(p)->getlarg(), fenetreglewid);
+        EXPECT_EQ(livre.reglebitmap(p)->gethaut(), fenetreglehgt);
     }
     // The resources themselves are the full-size pictures.
     claminibitmap plein;
@@ -92,11 +93,11 @@ TEST_F(pageregle, each_picture_is_loaded_once_and_kept_at_the_window_size) {
 #endif
     EXPECT_EQ(plein.getlarg(), 2364);
     EXPECT_EQ(plein.gethaut(), 1771);
-    liberepagesregles();
-    EXPECT_EQ(reglebitmap(5), nullptr);
-    pagereglaffi(b.dc(), 5, 0);
-    EXPECT_EQ(reglechargements(5), 2);
-    liberepagesregles();
+    livre.liberepagesregles();
+    EXPECT_EQ(livre.reglebitmap(5), nullptr);
+    livre.pagereglaffi(b.dc(), 5, 0);
+    EXPECT_EQ(livre.reglechargements(5), 2);
+    livre.liberepagesregles();
 }
 
 TEST_F(pageregle, every_line_of_every_page_fits_the_window_in_both_languages) {
@@ -156,10 +157,10 @@ TEST_F(pageregle, the_page_number_is_written_in_helvetica_whatever_the_rules_fon
     bitmapmemoire b(fenetreglewid, fenetreglehgt);
     const std::string police = reglepolice();
     EXPECT_NE(police, "Helvetica");
-    pagereglaffi(b.dc(), 2, 1);
+    livre.pagereglaffi(b.dc(), 2, 1);
     EXPECT_EQ(mapolice.getnomface(), "Helvetica");
     EXPECT_EQ(reglepolice(), police);
-    liberepagesregles();
+    livre.liberepagesregles();
 }
 
 int ecart(std::uint32_t a, std::uint32_t b) {
@@ -176,8 +177,8 @@ class referencesregles : public pageregle,
 TEST_P(referencesregles, the_page_looks_as_its_reference) {
     const auto [page, langue] = GetParam();
     bitmapmemoire b(fenetreglewid, fenetreglehgt);
-    pagereglaffi(b.dc(), page, langue);
-    liberepagesregles();
+    livre.pagereglaffi(b.dc(), page, langue);
+    livre.liberepagesregles();
     const imagergb dessin = b.image();
     const std::string nom = "regle" + std::to_string(page) + (langue == 0 ? "-fr" : "-en") + ".png";
     const std::string reference = std::string(VORA_REFERENCES_DIR) + "/" + nom;

@@ -40,8 +40,3 @@ void clabipeur::boucle() {
         verrou.lock();
     }
 }
-
-clabipeur& bipeurjeu() {
-    static clabipeur bipeur([](DWORD frequence, DWORD duree) { Beep(frequence, duree); });
-    return bipeur;
-}

@@ -39,6 +39,3 @@ private:
     bool fin = false;
     std::thread fil;
 };
-
-// The game's beeper: Beep on its own thread.
-clabipeur& bipeurjeu();

@@ -1,32 +1,19 @@
 // Message boxes of the shell.
 #include "shell/boites.h"
 
-#include "shell/clagdtooltip.h"
-#include "shell/etatjeu.h"
-
 #include "platform/messagebox/message_box.h"
 #include "shell/core/createmsg.h"
-#include "shell/core/textesvora.h"
 
-void textemessage(gstring& out, short number, const char* a, const char* b) {
-    createmsg(&out, number, partie.parametres().langue, a, b, grillepage().getmodaffi() == 8);
+void textemessage(gstring& out, short number, short langue, bool ronds, const char* a,
+                  const char* b) {
+    createmsg(&out, number, langue, a, b, ronds);
 }
 
-int boitemessage(short number, UINT type, const char* a, const char* b) {
-    gstring texte;
-    textemessage(texte, number, a, b);
-    gstring titre;
-    titreprogramme(titre);
-    return boitetexte(texte.adr(), titre.adr(), type);
+int boitetexte(HWND proprietaire, const char* text, const char* caption, UINT type) {
+    return vora::platform::show_message_box(proprietaire, text, caption, type | MB_SYSTEMMODAL);
 }
 
-int boitetexte(const char* text, const char* caption, UINT type) {
-    // A box never opens under a tooltip left by the button that asked for it.
-    tooltip.virefentooltip();
-    return vora::platform::show_message_box(jeu.fenetre, text, caption, type | MB_SYSTEMMODAL);
-}
-
-void languedesboites() {
-    SetThreadUILanguage(MAKELANGID(
-        partie.parametres().langue == langueanglais ? LANG_ENGLISH : LANG_FRENCH, SUBLANG_DEFAULT));
+void languedesboites(short langue) {
+    SetThreadUILanguage(
+        MAKELANGID(langue == langueanglais ? LANG_ENGLISH : LANG_FRENCH, SUBLANG_DEFAULT));
 }

@@ -1,17 +1,15 @@
 // The help shown in the main window: the hint's cells and the wrong entries
-// marked on the grid, and its text in a bubble near the grid (a popup that
-// never takes the focus). It stays until the next move, click or key.
+// marked on the grid, and its text in the bubble near the grid. It stays
+// until the next move, click or key.
 #pragma once
 
-#include "platform/win32.h"
+#include "shell/appli.h"
 
 #include "shell/core/indice.h"
 
-// Show a (the previous help replaced): its cells in the drawing context, the
+// Show h (the previous help replaced): its cells in the drawing context, the
 // grid repainted, the bubble under the grid.
-void montreaide(const aidemontree& a);
-// Whether help is shown.
-bool aidevisible();
+void montreaide(claappli& a, const aidemontree& h);
 // Take the help away: the marks, the bubble and the game's memory of it
 // (partie.oublieaide); nothing when none is shown.
-void cacheaide();
+void cacheaide(claappli& a);

@@ -1,15 +1,9 @@
 // The chronometer box's text.
 #include "shell/chronoaffiche.h"
 
-#include "shell/boutons.h"
-#include "shell/etatjeu.h"
-
-void affichronocourt() {
-    if (!partie.parametres().chronoaffiche) return;
+void affichronocourt(claappli& a) {
+    if (!a.partie.parametres().chronoaffiche) return;
     gstring texte;
-    if (!partie.parametres().chronos.affichronocourt(partie.parametres().grillecourante, jeu.pret,
-                                                     texte,
-                                                     partie.parametres().langue == langueanglais))
-        return;
-    if (HWND boite = boitechrono()) SetWindowTextA(boite, texte.adr());
+    if (!a.partie.textechrono(a.pret, texte)) return;
+    if (HWND boite = a.colonne.boitechrono()) SetWindowTextA(boite, texte.adr());
 }

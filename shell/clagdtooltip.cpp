@@ -1,16 +1,11 @@
-// The tooltip popup, its zones and its texts in French and English.
+// The tooltip popup, its zones and its texts.
 #include "shell/clagdtooltip.h"
 
-#include "shell/clavier.h"
-
-#include "shell/boutons.h"
-#include "shell/etatjeu.h"
+#include "shell/classes.h"
 
 #include "platform/messagebox/work_area.h"
 
 #include <string>
-
-clagdtooltip tooltip;
 
 namespace {
 constexpr const char* classetooltip = "GDTTIP";
@@ -41,8 +36,6 @@ void clagdtooltip::scratch() {
 
 bool clagdtooltip::creawinklassetooltip(HINSTANCE inst) {
     instance = inst;
-    static bool inscrite = false;
-    if (inscrite) return classeprete = true;
     WNDCLASSEXA c{};
     c.cbSize = sizeof(c);
     c.style = CS_HREDRAW | CS_VREDRAW;
@@ -51,8 +44,7 @@ bool clagdtooltip::creawinklassetooltip(HINSTANCE inst) {
     c.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     c.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     c.lpszClassName = classetooltip;
-    inscrite = RegisterClassExA(&c) != 0;
-    return classeprete = inscrite;
+    return classeprete = inscritclasse(c);
 }
 
 std::string clagdtooltip::textede(short id) const {
@@ -200,61 +192,4 @@ LRESULT CALLBACK tooltyproc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
-}
-
-void textipenvoi() {
-    tooltip.setidnuzero(13);
-    tooltip.virefentooltip();
-    tooltip.cleartextips();
-    const bool en = partie.parametres().langue == langueanglais;
-    if (anymode(modeappli::regles)) {
-        tooltip.settextip(22, en ? "Return to the grid (Esc, Enter)"
-                                 : "Retour \xE0 la grille (\xC9"
-                                   "chap, Entr\xE9"
-                                   "e)");
-        tooltip.settextip(24, en ? "Previous page (Left arrow, Page Up, Home: first)"
-                                 : "Page pr\xE9"
-                                   "c\xE9"
-                                   "dente (fl\xE8"
-                                   "che gauche, Pg pr\xE9"
-                                   "c, D\xE9"
-                                   "but : premi\xE8"
-                                   "re)");
-        tooltip.settextip(25, en ? "Next page (Right arrow, Page Down, End: last)"
-                                 : "Page suivante (fl\xE8"
-                                   "che droite, Pg suiv, Fin : derni\xE8"
-                                   "re)");
-        return;
-    }
-    tooltip.settextip(8, avectouche(8, en ? "Undo"
-                                          : "D\xE9"
-                                            "faire")
-                             .c_str());
-    tooltip.settextip(9, avectouche(9, en ? "Re-do" : "Refaire").c_str());
-    tooltip.settextip(10, avectouche(10, en ? "Bigger" : "Agrandir").c_str());
-    tooltip.settextip(20, avectouche(20, en ? "Smaller" : "Diminuer").c_str());
-    tooltip.settextip(12, avectouche(12, en ? "Information..." : "Informations...").c_str());
-    tooltip.settextip(13, avectouche(13, en ? "Erase" : "Effacer").c_str());
-    for (short v = 1; v <= 6; ++v)
-        tooltip.settextip(static_cast<short>(13 + v), en ? "Select number " : "S\xE9lec. chiffre ",
-                          v);
-    tooltip.settextip(21, avectouche(21, en ? "Exit" : "Quitter").c_str());
-    tooltip.settextip(23, avectouche(23, en ? "Game rules"
-                                            : "R\xE8"
-                                              "gle du jeu")
-                              .c_str());
-    tooltip.settextip(
-        26, avectouche(26, en ? "Return to fixed numbers" : "Revenir aux valeurs fixes").c_str());
-    tooltip.settextip(28, avectouche(28, "Pause").c_str());
-    tooltip.settextip(29, avectouche(29, en ? "Save" : "Enregistrer").c_str());
-    static const short ids[] = {34, 31, 33, 32, 30};
-    for (short g = 1; g <= 5; ++g) {
-        const std::string tip =
-            std::string(en ? "Select grid #" : "S\xE9lec. grille ") + std::to_string(g);
-        tooltip.settextip(ids[g - 1], avectouche(ids[g - 1], tip.c_str()).c_str());
-    }
-    tooltip.settextip(36, avectouche(36, en ? "Language" : "Langue").c_str());
-    tooltip.settextip(idniveau, avectouche(idniveau, en ? "Level: left click up, right click down"
-                                                        : "Niveau : clic gauche +1, clic droit -1")
-                                    .c_str());
 }

@@ -20,8 +20,9 @@ public:
     // Destroy the popup and forget everything.
     void scratch();
     void sethwndprin(HWND window) { principale = window; }
-    // Register the popup's window class "GDTTIP" (once per process); false
-    // when it cannot be registered: the popup is then never shown.
+    // Register the popup's window class "GDTTIP" (once per process,
+    // classes.h); false when it cannot be registered: the popup is then
+    // never shown.
     bool creawinklassetooltip(HINSTANCE instance);
     // The text of id: two blanks, text (then n), two blanks.
     void settextip(short id, const char* text);
@@ -94,8 +95,3 @@ inline constexpr UINT_PTR timerrepos = 2;
 inline constexpr UINT delairepos = 400;
 
 LRESULT CALLBACK tooltyproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The main window's tooltip.
-extern clagdtooltip tooltip;
-// Fill the tooltip texts for the current mode and language.
-void textipenvoi();

@@ -1,18 +1,41 @@
-// The button commands of the main window (WM_COMMAND).
+// The command table of the main window: each command's id (idcommandes.h),
+// its keys, its texts (the tip of its button, its popup menu line, its key's
+// name) and its handler. The buttons' clicks and the popup menu's lines
+// (WM_COMMAND), the keys (WM_KEYDOWN), the tooltips' texts, the popup menu
+// and the list of keys all read it.
 #pragma once
 
-#include "platform/win32.h"
+#include "shell/appli.h"
+#include "shell/menupopup.h"
 
-// Play at cell size taille: the layout is made again at the next message's
-// end. With rentrer, the stored position first moves so that the new window
-// lies inside the work area (when it fits there).
-void changetaillecase(short taille, bool rentrer);
-// Run command id (a button's id, or 14..19 for the selector's values). While
-// another command's message box is open it is refused with two short beeps.
-void commande(HWND window, short id);
-// A key pressed in the main window (WM_KEYDOWN's virtual key) while the rules
-// pages are shown: Right and Page Down turn to the next page, Left and Page Up
-// to the previous one (as ">" and "<"), Home and End to the first and the
-// last page, Escape and Return go back to the grid (as "R"). Returns false,
-// doing nothing, outside the rules pages and for any other key.
-bool toucheregles(HWND window, WPARAM touche);
+#include <string>
+#include <vector>
+
+// Run command id. While another command runs (its message box open) it is
+// refused with two short beeps; the popup menu closes, the help shown goes
+// (but for a hint, whose second press enters its value), and the focus
+// comes back to the main window. An id outside the table does nothing.
+void commande(claappli& a, short id);
+// A key pressed in the main window (WM_KEYDOWN's, or WM_SYSKEYDOWN's for
+// F10, virtual key), with Ctrl (ctrl) and Shift (maj) as they are held: the
+// command whose key it is in the current mode runs. Returns whether it was
+// one.
+bool touchecommande(claappli& a, WPARAM touche, bool ctrl, bool maj);
+// The popup menu of commands: every command of the button column with its
+// key (the tips' texts), the new grids' lines, the help, the options with
+// their state and the list of keys, in the language in force.
+std::vector<lignemenu> lignesdumenu(const claappli& a);
+// The popup menu of commands opened at screen point p.
+void ouvremenucommandes(claappli& a, POINT p);
+// Fill a.textestips from the table: every tip in both languages, in and out
+// of the rules pages.
+void textestips(claappli& a);
+// tip + " (key)" when command id has a key (its name in the language in
+// force), else tip.
+std::string avectouche(const claappli& a, short id, const char* tip);
+// The label of an option's command with its state ("... (on)"), or of
+// idliste.
+std::string texteoption(const claappli& a, short id);
+// The list of every command with its key, and the options with their
+// state, in a message box (command idliste).
+void listetouches(claappli& a);

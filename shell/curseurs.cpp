@@ -1,8 +1,6 @@
 // Cursors built from AND/XOR masks, and the hourglass counter.
 #include "shell/curseurs.h"
 
-#include "shell/etatjeu.h"
-
 #include <array>
 #include <cstdint>
 
@@ -10,13 +8,6 @@ namespace {
 
 // 32 x 32 monochrome masks: AND then XOR, 4 bytes a row, high bit leftmost.
 using masque = std::array<std::uint8_t, 128>;
-
-HCURSOR crees[9] = {};
-HCURSOR fleche = nullptr;
-HCURSOR sablier = nullptr;
-short indexcourant = -1;
-short niveausablier = 0;
-bool effacement = false;
 
 // The arrow: '#' black, '.' white.
 constexpr const char* dessinfleche[] = {
@@ -66,8 +57,8 @@ struct image {
                     for (int d = 0; d < 4; ++d)
                         point(x0 + 2 * x + d % 2, y0 + 2 * y + d / 2, false);
     }
-    HCURSOR cree(int hx, int hy) const {
-        return CreateCursor(jeu.instance, hx, hy, 32, 32, et.data(), ou.data());
+    HCURSOR cree(HINSTANCE instance, int hx, int hy) const {
+        return CreateCursor(instance, hx, hy, 32, 32, et.data(), ou.data());
     }
 };
 
@@ -82,7 +73,13 @@ image croix() {
     return i;
 }
 
-HCURSOR curseurdindex(short index) {
+} // namespace
+
+clacurseurs::~clacurseurs() {
+    destrucursou();
+}
+
+HCURSOR clacurseurs::curseurdindex(short index) const {
     if (index == 7) return sablier;
     if (index == 8) return fleche;
     if (index == 10) return crees[7];
@@ -90,9 +87,7 @@ HCURSOR curseurdindex(short index) {
     return fleche;
 }
 
-} // namespace
-
-void creacursouris() {
+void clacurseurs::creacursouris(HINSTANCE instance) {
     destrucursou();
     fleche = LoadCursorA(nullptr, IDC_ARROW);
     sablier = LoadCursorA(nullptr, IDC_WAIT);
@@ -100,29 +95,29 @@ void creacursouris() {
         image i;
         i.dessin(dessinfleche, 17, 0, 0);
         i.chiffre(v, 14, 4);
-        crees[v - 1] = i.cree(1, 1);
+        crees[v - 1] = i.cree(instance, 1, 1);
     }
-    crees[6] = croix().cree(16, 16);
+    crees[6] = croix().cree(instance, 16, 16);
     image gomme;
     for (int y = 14; y < 30; ++y)
         for (int x = 8; x < 23; ++x) gomme.point(x, y, y > 20);
-    crees[7] = gomme.cree(15, 22);
-    crees[8] = croix().cree(16, 16);
+    crees[7] = gomme.cree(instance, 15, 22);
+    crees[8] = croix().cree(instance, 16, 16);
     indexcourant = -1;
 }
 
-void destrucursou() {
+void clacurseurs::destrucursou() {
     for (auto& c : crees) {
         if (c != nullptr) DestroyCursor(c);
         c = nullptr;
     }
 }
 
-void fixecursouris(bool force) {
-    short index = partie.valeurcourante();
+void clacurseurs::fixecursouris(bool force, short valeur, bool regles) {
+    short index = valeur;
     if (niveausablier > 0)
         index = 7;
-    else if (anymode(modeappli::regles))
+    else if (regles)
         index = 8;
     else if (effacement)
         index = 10;
@@ -132,20 +127,16 @@ void fixecursouris(bool force) {
     if (c != nullptr) SetCursor(c);
 }
 
-void sablierdeb() {
-    if (++niveausablier == 1) fixecursouris(false);
+void clacurseurs::sablierdeb(short valeur, bool regles) {
+    if (++niveausablier == 1) fixecursouris(false, valeur, regles);
 }
 
-void sablierfin() {
+void clacurseurs::sablierfin(short valeur, bool regles) {
     if (niveausablier <= 0) return;
-    if (--niveausablier == 0) fixecursouris(false);
+    if (--niveausablier == 0) fixecursouris(false, valeur, regles);
 }
 
-void signaleffacement(bool oui) {
+void clacurseurs::signaleffacement(bool oui, short valeur, bool regles) {
     effacement = oui;
-    fixecursouris(false);
-}
-
-short curseurcourant() {
-    return indexcourant;
+    fixecursouris(false, valeur, regles);
 }

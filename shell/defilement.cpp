@@ -2,52 +2,50 @@
 // window.
 #include "shell/defilement.h"
 
-#include "shell/boites.h"
-#include "shell/etatjeu.h"
 #include "shell/miseenpage.h"
 
 namespace {
 
-void relayer() {
-    jeu.miseenpagevalide = false;
-    reaffigri();
+void relayer(claappli& a) {
+    a.miseenpagevalide = false;
+    a.reaffigri();
 }
 
 } // namespace
 
-bool clicfleche(POINT client) {
-    if (!anymode(modeappli::jeu)) return false;
-    const short c = regionsdujeu().flechetouchee(client);
+bool clicfleche(claappli& a, POINT client) {
+    if (!a.anymode(modeappli::jeu)) return false;
+    const short c = a.regions.flechetouchee(client);
     if (c == 0) return false;
-    defilebouton(c);
+    defilebouton(a, c);
     return true;
 }
 
-void defilebouton(short commande) {
-    if (!anymode(modeappli::jeu)) return;
-    regionsdujeu().decalagribouton(commande);
-    relayer();
+void defilebouton(claappli& a, short commande) {
+    if (!a.anymode(modeappli::jeu)) return;
+    a.regions.decalagribouton(commande);
+    relayer(a);
 }
 
-void defilesouris(POINT appui, POINT relache) {
-    if (!anymode(modeappli::jeu)) return;
-    regionsdujeu().decalagrisouris(static_cast<short>(relache.x - appui.x),
-                                   static_cast<short>(relache.y - appui.y),
-                                   partie.grille().gettaillepix());
-    relayer();
+void defilesouris(claappli& a, POINT appui, POINT relache) {
+    if (!a.anymode(modeappli::jeu)) return;
+    a.regions.decalagrisouris(static_cast<short>(relache.x - appui.x),
+                              static_cast<short>(relache.y - appui.y),
+                              a.partie.grille().gettaillepix());
+    relayer(a);
 }
 
-void curseurenvue() {
-    if (!anymode(modeappli::jeu) || !partie.curseurvisible()) return;
-    assuremiseenpage();
-    regionsjeu& r = regionsdujeu();
+void curseurenvue(claappli& a) {
+    if (!a.anymode(modeappli::jeu) || !a.partie.curseurvisible()) return;
+    assuremiseenpage(a);
+    regionsjeu& r = a.regions;
     const dispositionjeu& d = r.disposition();
     if (d.Ox <= 0 && d.Oy <= 0) return;
-    clagrivora& g = partie.grille();
+    clagrivora& g = a.page.modele();
     g.fautcoordentableaux();
-    const short c = partie.casecourante();
+    const short c = a.partie.casecourante();
     const short t = g.gettaillepix();
-    const miseenpage& m = miseenpagecourante();
+    const miseenpage& m = a.courante;
     // The cell's centre and the part of the client area the screen shows.
     const int x = m.originex + g.getcacentrix(c);
     const int y = m.originey - g.getcacentry(c);
@@ -61,18 +59,10 @@ void curseurenvue() {
     if (y > bas - t) dy = y - (bas - t);
     if (dx == 0 && dy == 0) return;
     r.decalagrisouris(static_cast<short>(dx), static_cast<short>(dy), t);
-    relayer();
+    relayer(a);
 }
 
-void expliquefleches() {
-    if (!jeu.indicefleches || !anymode(modeappli::jeu) || !regionsdujeu().flecheaffichee()) return;
-    jeu.indicefleches = false;
-    blocagedujeu();
-    boitemessage(2, MB_OK | MB_ICONINFORMATION);
-    deblocagedujeu();
-}
-
-void fenetredeplacee() {
-    if (!anymode(modeappli::jeu) || !jeu.miseenpagevalide) return;
-    if (regionsdujeu().debordementchange(entreesdujeu())) relayer();
+void fenetredeplacee(claappli& a) {
+    if (!a.anymode(modeappli::jeu) || !a.miseenpagevalide) return;
+    if (a.regions.debordementchange(entreesdujeu(a))) relayer(a);
 }

@@ -3,25 +3,23 @@
 // window.
 #pragma once
 
-#include "platform/win32.h"
+#include "shell/appli.h"
 
 // The left button released at a client point: when it lies in an open
 // arrow's zone, the grid moves one step that way (repainted) and the click
 // is used (true).
-bool clicfleche(POINT client);
-// Arrow command 2 (grid right), 3 (left), 4 (down), 5 (up): one step,
-// bounded by the next layout; the grid is laid out again and repainted.
-void defilebouton(short commande);
+bool clicfleche(claappli& a, POINT client);
+// Arrow command iddefiledroite, iddefilegauche, iddefilebas, iddefilehaut
+// (idcommandes.h): one step, bounded by the next layout; the grid is laid
+// out again and repainted.
+void defilebouton(claappli& a, short commande);
 // A drag from press to release, grid-local pixels (y upwards): the grid
 // follows it, bounded by the next layout, and is repainted.
-void defilesouris(POINT appui, POINT relache);
+void defilesouris(claappli& a, POINT appui, POINT relache);
 // The keyboard cursor's cell kept in view: when the grid overflows the
 // screen and the cell lies outside the part shown (a cell's size from its
 // edges), the grid moves to bring it in, bounded by the next layout.
-void curseurenvue();
-// After a paint: the first time arrows show in a run, message 2 explains
-// them.
-void expliquefleches();
+void curseurenvue(claappli& a);
 // The window was moved to the stored position: when that changes how far
 // the grid overflows the screen, it is laid out again (arrows appear or go).
-void fenetredeplacee();
+void fenetredeplacee(claappli& a);

@@ -4,6 +4,7 @@
 // clicks and commands up to the bounds, drags bounded by the next layout,
 // and the plain window of the rules pages.
 #include "shell/fenetre_testing.h"
+#include "shell/idcommandes.h"
 
 #include "shell/defilement.h"
 #include "shell/jeu.h"
@@ -17,7 +18,7 @@ class forme : public fenetrejeu {
 protected:
     // Whether a client point lies inside the main window's shape.
     bool dedans(POINT p) const {
-        const clawinregion& r = regionsdujeu().regionprincipale();
+        const clawinregion& r = regions().regionprincipale();
         const POINT w{p.x + r.getdx(), p.y + r.getdy()};
 #ifdef _WIN32
         HRGN rgn = CreateRectRgn(0, 0, 0, 0);
@@ -42,26 +43,26 @@ protected:
     // Grid 5 (the largest) at the smallest cell size, its window near the
     // screen's bottom-right corner: it overflows both ways.
     void debordement() {
-        ASSERT_TRUE(grillecharger(fenetre, 5, nullptr, false));
+        ASSERT_TRUE(grillecharger(appli(), 5, nullptr, false));
         peins();
         deplace(300);
-        const dispositionjeu& d = regionsdujeu().disposition();
+        const dispositionjeu& d = regions().disposition();
         ASSERT_GT(d.Ox, 0);
         ASSERT_GT(d.Oy, 0);
     }
-    static float borneX() {
-        return -static_cast<float>(regionsdujeu().disposition().Ox) /
-               static_cast<float>(partie.grille().gettaillepix());
+    float borneX() {
+        return -static_cast<float>(regions().disposition().Ox) /
+               static_cast<float>(partie().grille().gettaillepix());
     }
-    static POINT milieu(flecheindex k) {
-        const RECT& z = regionsdujeu().getfleches().zone[k];
+    POINT milieu(flecheindex k) {
+        const RECT& z = regions().getfleches().zone[k];
         return POINT{(z.left + z.right) / 2, (z.top + z.bottom) / 2};
     }
-    static bool ouverte(flecheindex k) {
-        return regionsdujeu().getfleches().ouverte[k] != 0;
+    bool ouverte(flecheindex k) {
+        return regions().getfleches().ouverte[k] != 0;
     }
     // The arrow as the player sees it: its zone's middle painted red.
-    bool rougeau(flecheindex k) const {
+    bool rougeau(flecheindex k) {
         const POINT p = milieu(k);
         return imagepeinte() != nullptr && imagepeinte()->at(p.x, p.y) == rouge;
     }
@@ -73,10 +74,10 @@ protected:
     // A lattice point (a hexagon's centre) from which a drag of (ex, ey)
     // client pixels ends outside every arrow's zone.
     POINT departglisse(short ex, short ey) const {
-        for (short h = 1; h <= partie.grille().getnbhexacompletes(); ++h) {
+        for (short h = 1; h <= partie().grille().getnbhexacompletes(); ++h) {
             const POINT p =
-                client(partie.grille().gethexacentrix(h), partie.grille().gethexacentry(h));
-            if (regionsdujeu().flechetouchee(POINT{p.x + ex, p.y + ey}) == 0) return p;
+                client(partie().grille().gethexacentrix(h), partie().grille().gethexacentry(h));
+            if (regions().flechetouchee(POINT{p.x + ex, p.y + ey}) == 0) return p;
         }
         return POINT{0, 0};
     }
@@ -84,28 +85,30 @@ protected:
 
 TEST_F(forme, TheLoadedGridShapesTheWindow) {
     const POINT hexagone =
-        client(partie.grille().gethexacentrix(1), partie.grille().gethexacentry(1));
+        client(partie().grille().gethexacentrix(1), partie().grille().gethexacentry(1));
     EXPECT_TRUE(dedans(hexagone)) << "a cell's hexagon";
     EXPECT_TRUE(dedans(POINT{55, 5})) << "the button column";
-    EXPECT_TRUE(dedans(POINT{55, colonne.bas + 5})) << "the column down to its bottom + 10";
+    EXPECT_TRUE(dedans(POINT{55, appli().colonne.pos.bas + 5}))
+        << "the column down to its bottom + 10";
     EXPECT_TRUE(dedans(POINT{40, -5})) << "the caption strip";
     EXPECT_FALSE(dedans(POINT{5, 5})) << "left of the column";
     EXPECT_FALSE(dedans(POINT{200, -5})) << "the caption right of its strip";
-    EXPECT_FALSE(dedans(POINT{55, colonne.bas + 20})) << "below the column";
+    EXPECT_FALSE(dedans(POINT{55, appli().colonne.pos.bas + 20})) << "below the column";
     // The grid area's corner beyond the grid's outer hexagons.
-    const dispositionjeu& d = regionsdujeu().disposition();
+    const dispositionjeu& d = regions().disposition();
     EXPECT_FALSE(dedans(POINT{dispositionjeu::L + d.e.gauche + d.e.droite - 2, 2}));
     // Another grid, a larger cell size: the shape follows.
-    ASSERT_TRUE(grillecharger(fenetre, 5, nullptr, false));
+    ASSERT_TRUE(grillecharger(appli(), 5, nullptr, false));
     presse(idplus);
-    const POINT autre = client(partie.grille().gethexacentrix(partie.grille().getnbhexacompletes()),
-                               partie.grille().gethexacentry(partie.grille().getnbhexacompletes()));
+    const POINT autre =
+        client(partie().grille().gethexacentrix(partie().grille().getnbhexacompletes()),
+               partie().grille().gethexacentry(partie().grille().getnbhexacompletes()));
     EXPECT_TRUE(dedans(autre));
-    EXPECT_FALSE(regionsdujeu().flecheaffichee()) << "it fits on the screen";
+    EXPECT_FALSE(regions().flecheaffichee()) << "it fits on the screen";
 }
 
 TEST_F(forme, ArrowsShowOnlyWhenTheGridOverflows) {
-    EXPECT_FALSE(regionsdujeu().flecheaffichee());
+    EXPECT_FALSE(regions().flecheaffichee());
     EXPECT_TRUE(questions.empty());
     debordement();
     ASSERT_EQ(questions.size(), 1u) << "the arrows are explained when they first show";
@@ -126,66 +129,66 @@ TEST_F(forme, ArrowsShowOnlyWhenTheGridOverflows) {
     // Back where it fits: no arrows, offsets 0, whatever was scrolled.
     presse(3);
     deplace(1000);
-    EXPECT_FALSE(regionsdujeu().flecheaffichee());
-    EXPECT_EQ(regionsdujeu().defilement().sx, 0.0f);
+    EXPECT_FALSE(regions().flecheaffichee());
+    EXPECT_EQ(regions().defilement().sx, 0.0f);
     const std::size_t vues = questions.size();
     deplace(300);
-    EXPECT_TRUE(regionsdujeu().flecheaffichee());
+    EXPECT_TRUE(regions().flecheaffichee());
     EXPECT_EQ(questions.size(), vues) << "explained once a run";
 }
 
 TEST_F(forme, ArrowClicksScrollOneStepAndStopAtTheBound) {
     debordement();
-    const short x0 = miseenpagecourante().originex;
-    const short pas = partie.grille().gettaillepix();
+    const short x0 = appli().courante.originex;
+    const short pas = partie().grille().gettaillepix();
     const float borne = borneX();
     clic(milieu(flechedroite));
-    EXPECT_EQ(regionsdujeu().defilement().sx, std::max(-1.0f, borne));
-    EXPECT_EQ(miseenpagecourante().originex, x0 + decalpixels(std::max(-1.0f, borne), pas))
+    EXPECT_EQ(regions().defilement().sx, std::max(-1.0f, borne));
+    EXPECT_EQ(appli().courante.originex, x0 + decalpixels(std::max(-1.0f, borne), pas))
         << "the grid moved left";
     EXPECT_TRUE(ouverte(flechegauche));
     EXPECT_TRUE(rougeau(flechegauche));
     for (int i = 0; i < 40 && ouverte(flechedroite); ++i) clic(milieu(flechedroite));
     EXPECT_FALSE(ouverte(flechedroite));
-    EXPECT_EQ(regionsdujeu().defilement().sx, borne);
-    EXPECT_EQ(miseenpagecourante().originex, x0 - regionsdujeu().disposition().Ox);
+    EXPECT_EQ(regions().defilement().sx, borne);
+    EXPECT_EQ(appli().courante.originex, x0 - regions().disposition().Ox);
     // The closed arrow's zone no longer scrolls; the commands still do.
     clic(milieu(flechedroite));
-    EXPECT_EQ(regionsdujeu().defilement().sx, borne);
+    EXPECT_EQ(regions().defilement().sx, borne);
     presse(2);
-    EXPECT_EQ(regionsdujeu().defilement().sx, std::min(0.0f, borne + 1));
+    EXPECT_EQ(regions().defilement().sx, std::min(0.0f, borne + 1));
     presse(5);
-    EXPECT_GT(regionsdujeu().defilement().sy, 0.0f);
+    EXPECT_GT(regions().defilement().sy, 0.0f);
     EXPECT_TRUE(ouverte(flechehaut));
 }
 
 TEST_F(forme, DragsScrollWithinTheBounds) {
     debordement();
-    const short pas = partie.grille().gettaillepix();
+    const short pas = partie().grille().gettaillepix();
     // Half a step to the left: the grid follows the pointer.
     const short demi = static_cast<short>(pas / 2 + 25);
     POINT de = departglisse(static_cast<short>(-demi), 0);
     ASSERT_NE(de.x, 0);
     glisse(de, POINT{de.x - demi, de.y});
-    EXPECT_FLOAT_EQ(regionsdujeu().defilement().sx,
+    EXPECT_FLOAT_EQ(regions().defilement().sx,
                     std::max(borneX(), -static_cast<float>(demi) / static_cast<float>(pas)));
     // Far to the left: held at the bound.
     de = departglisse(-2000, 0);
     glisse(de, POINT{de.x - 2000, de.y});
-    EXPECT_EQ(regionsdujeu().defilement().sx, borneX());
+    EXPECT_EQ(regions().defilement().sx, borneX());
     EXPECT_FALSE(ouverte(flechedroite));
     // Far up (y upwards: the grid moves up, sy grows): held at its bound.
     de = departglisse(0, -2000);
     glisse(de, POINT{de.x, de.y - 2000});
-    EXPECT_EQ(regionsdujeu().defilement().sy,
-              static_cast<float>(regionsdujeu().disposition().Oy) / static_cast<float>(pas));
+    EXPECT_EQ(regions().defilement().sy,
+              static_cast<float>(regions().disposition().Oy) / static_cast<float>(pas));
     EXPECT_FALSE(ouverte(flechebas));
     // Between 6 and 24 pixels nothing moves.
-    const defilementjeu avant = regionsdujeu().defilement();
+    const defilementjeu avant = regions().defilement();
     de = departglisse(15, 0);
     glisse(de, POINT{de.x + 15, de.y});
-    EXPECT_EQ(regionsdujeu().defilement().sx, avant.sx);
-    EXPECT_EQ(regionsdujeu().defilement().sy, avant.sy);
+    EXPECT_EQ(regions().defilement().sx, avant.sx);
+    EXPECT_EQ(regions().defilement().sy, avant.sy);
 }
 
 TEST_F(forme, TheRulesUseAPlainWindowAndRGivesTheShapeBack) {
@@ -193,7 +196,7 @@ TEST_F(forme, TheRulesUseAPlainWindowAndRGivesTheShapeBack) {
     presse(idregles);
     EXPECT_TRUE(dedans(POINT{5, 5}));
     EXPECT_TRUE(dedans(POINT{700, 500}));
-    EXPECT_FALSE(regionsdujeu().flecheaffichee());
+    EXPECT_FALSE(regions().flecheaffichee());
     presse(idretour);
     EXPECT_FALSE(dedans(POINT{5, 5}));
     EXPECT_TRUE(dedans(POINT{55, 5}));

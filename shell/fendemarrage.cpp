@@ -1,15 +1,14 @@
 // The splash window: placement, showing and hiding, and its paint.
 #include "shell/fendemarrage.h"
 
-#include "shell/etatjeu.h"
+#include "shell/classes.h"
 
 #include "render/couleurs.h"
+#include "shell/core/paramuser.h"
 #include "shell/core/textesvora.h"
 
 #include <algorithm>
 #include <cstring>
-
-clafendemarrage fendemarrage;
 
 namespace {
 
@@ -92,10 +91,8 @@ void clafendemarrage::fixaucentremain(HWND window) {
 
 bool clafendemarrage::creawinklassefendem(HINSTANCE inst) {
     instance = inst;
-    // Registered once per process (the tests start the game again); the
-    // brush belongs to the class from then on.
-    static bool inscrite = false;
-    if (inscrite) return true;
+    // The brush belongs to the class once it is registered.
+    if (classeinscrite(classe.adr())) return true;
     WNDCLASSEXA c{};
     c.cbSize = sizeof(c);
     c.style = CS_HREDRAW | CS_VREDRAW;
@@ -104,7 +101,7 @@ bool clafendemarrage::creawinklassefendem(HINSTANCE inst) {
     c.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     c.hbrBackground = CreateSolidBrush(fond);
     c.lpszClassName = classe.adr();
-    inscrite = RegisterClassExA(&c) != 0;
+    const bool inscrite = inscritclasse(c);
     if (!inscrite) DeleteObject(c.hbrBackground);
     return inscrite;
 }
@@ -113,7 +110,7 @@ bool clafendemarrage::creafendem(HINSTANCE inst) {
     if (!creawinklassefendem(inst)) return false;
     fendem = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, classe.adr(), "",
                              WS_POPUP | WS_DISABLED | WS_BORDER, left, top, width, height, nullptr,
-                             nullptr, inst, nullptr);
+                             nullptr, inst, this);
     cree = fendem != nullptr;
     visible = false;
     fixaucentrecran();
@@ -167,7 +164,7 @@ short longenpixels(HDC dc, const char* text) {
     return static_cast<short>(s.cx);
 }
 
-void dessinfendem(HDC dc) {
+void dessinfendem(HDC dc, short langue) {
     HFONT police =
         CreateFontA(40, 20, 0, 0, 600, TRUE, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Times New Roman");
@@ -180,8 +177,7 @@ void dessinfendem(HDC dc) {
     TextOutA(dc, largeurtexte / 2, hauteurtexte / 5, titre.adr(),
              static_cast<int>(std::strlen(titre.adr())));
     gstring accueil;
-    textevora(accueil,
-              partie.parametres().langue == langueanglais ? "demarrage.en" : "demarrage.fr");
+    textevora(accueil, langue == langueanglais ? "demarrage.en" : "demarrage.fr");
     TextOutA(dc, largeurtexte / 2, hauteurtexte / 2, accueil.adr(),
              static_cast<int>(std::strlen(accueil.adr())));
     SetTextColor(dc, c0);
@@ -193,15 +189,22 @@ void dessinfendem(HDC dc) {
 
 LRESULT CALLBACK fendemproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCREATE:
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(
+                              reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams));
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_PAINT: {
+        const auto* f =
+            reinterpret_cast<const clafendemarrage*>(GetWindowLongPtrA(window, GWLP_USERDATA));
         PAINTSTRUCT ps{};
         HDC dc = BeginPaint(window, &ps);
         RECT r{};
         GetClientRect(window, &r);
-        HBRUSH b = CreateSolidBrush(fendemarrage.couleurfond());
+        HBRUSH b = CreateSolidBrush(f != nullptr ? f->couleurfond() : clair(0xFF0000));
         FillRect(dc, &r, b);
         DeleteObject(b);
-        dessinfendem(dc);
+        dessinfendem(dc, f != nullptr ? f->languefendem() : languefrancais);
         EndPaint(window, &ps);
         return 0;
     }

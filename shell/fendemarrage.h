@@ -1,11 +1,12 @@
 // clafendemarrage: the splash window shown while the game starts and while a
 // grid loads: a small always-on-top popup with the title, the version and a
-// line of welcome in the language in force.
+// line of welcome in the language given to it.
 #pragma once
 
 #include "platform/win32.h"
 
 #include "foundation/gstring.h"
+#include "shell/core/createmsg.h"
 
 class clafendemarrage {
 public:
@@ -30,7 +31,8 @@ public:
     // screen's top or left), or on the screen when no main window is known.
     void fixaucentremain();
     void fixaucentremain(HWND window);
-    // Register the class "DEMFEN" once per process; false when it cannot.
+    // Register the class "DEMFEN" once per process (classes.h); false when
+    // it cannot.
     bool creawinklassefendem(HINSTANCE instance);
     // Register the class and create the window hidden, centred on the screen;
     // false when either fails: there is then no splash, and showing, hiding
@@ -42,8 +44,11 @@ public:
     void fixafficentrecran(bool show);
     void fixafficentremain(bool show);
     void fermer();
+    // The language of the welcome line (languefrancais or langueanglais).
+    void fixelangue(short l) { langue = l; }
 
     bool estvisible() const { return visible; }
+    short languefendem() const { return langue; }
     COLORREF couleurfond() const { return fond; }
     HWND fenetre() const { return fendem; }
     RECT rectangle() const { return RECT{left, top, left + width, top + height}; }
@@ -62,16 +67,14 @@ private:
     bool visible = false;
     bool principaleconnue = false;
     bool deplacee = false;
+    short langue = languefrancais;
 };
 
-// The splash window's procedure: paints the background and the text; closes
-// by destroying itself; ignores input.
+// The splash window's procedure: paints the background and the text of the
+// clafendemarrage that made it; closes by destroying itself; ignores input.
 LRESULT CALLBACK fendemproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Draw the splash text into dc: "V-O-RA 110" and, below it, the welcome line
-// of the language in force, centred in a 400 x 150 window.
-void dessinfendem(HDC dc);
+// in langue, centred in a 400 x 150 window.
+void dessinfendem(HDC dc, short langue);
 // The width in pixels of text in the dc's current font; 0 on failure.
 short longenpixels(HDC dc, const char* text);
-
-// The game's splash window.
-extern clafendemarrage fendemarrage;

@@ -1,7 +1,7 @@
 // From a left click on an empty cell of the largest catalogue grid (cell
 // size 70) to the end of the paint that shows the new value, through the
 // main window procedure under the headless display.
-#include "shell/etatjeu.h"
+#include "shell/appli.h"
 #include "shell/fenetre.h"
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
@@ -25,6 +25,8 @@ void clic(HWND w, POINT p) {
 }
 
 struct prepare {
+    claappli appli{nullptr};
+    clapartie& partie = appli.partie;
     HWND w = nullptr;
     short cellule = 0;
     short valeur = 0;
@@ -39,30 +41,30 @@ struct prepare {
         std::filesystem::current_path(dossier);
         vora::platform::set_message_box_answerer(
             [](const vora::platform::MessageBoxQuestion&) { return IDNO; });
-        w = demarrage(nullptr, SW_SHOW);
+        w = demarrage(appli, SW_SHOW);
         // The catalogue grid with the most cells.
         gstring nom;
         gstring meilleur;
         for (short i = 1; i <= nbgrillescatalogue(); ++i) {
             nomgrillecatalogue(i, &nom);
-            if (grillecharger(w, 1, nom.adr(), false) && partie.grille().getnbcases() > cases) {
+            if (grillecharger(appli, 1, nom.adr(), false) && partie.grille().getnbcases() > cases) {
                 cases = partie.grille().getnbcases();
                 meilleur.set(nom.adr());
             }
         }
-        grillecharger(w, 1, meilleur.adr(), false);
-        partie.parametres().taillecase = 70;
-        settailleprin(70);
+        grillecharger(appli, 1, meilleur.adr(), false);
+        partie.fixetaillecase(70);
+        appli.settailleprin(70);
         RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE);
         UpdateWindow(w);
-        partie.grille().ajustepossicase();
+        appli.page.modele().ajustepossicase();
         for (short c = 1; c <= partie.grille().getnbcases() && valeur == 0; ++c)
             for (short v = 1; v <= 6 && valeur == 0 && partie.grille().casestvide(c); ++v)
                 if (partie.grille().isautorisee(c, v) != 0) {
                     cellule = c;
                     valeur = v;
                 }
-        const miseenpage& m = miseenpagecourante();
+        const miseenpage& m = appli.courante;
         p = POINT{m.originex + partie.grille().getcacentrix(cellule),
                   m.originey - partie.grille().getcacentry(cellule)};
     }
@@ -70,12 +72,12 @@ struct prepare {
 
 void BM_clicjusquapeinture(benchmark::State& state) {
     static prepare jeuprepare;
-    const prepare& j = jeuprepare;
+    prepare& j = jeuprepare;
     for (auto _ : state) {
-        partie.choisitvaleur(j.valeur);
+        j.partie.choisitvaleur(j.valeur);
         clic(j.w, j.p); // enters the value and paints it
         state.PauseTiming();
-        if (partie.grille().getcaseval(j.cellule) != j.valeur) {
+        if (j.partie.grille().getcaseval(j.cellule) != j.valeur) {
             state.SkipWithError("the click entered nothing");
             break;
         }

@@ -3,10 +3,9 @@
 // clicks and commands sent to the main window, the painted picture read.
 #pragma once
 
-#include "shell/boutons.h"
-#include "shell/curseurs.h"
-#include "shell/etatjeu.h"
+#include "shell/appli.h"
 #include "shell/fenetre.h"
+#include "shell/jeu.h"
 #include "shell/miseenpage.h"
 #include "shell/paramdemarrage.h"
 #include "shell/peinture.h"
@@ -27,6 +26,7 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,9 +39,32 @@ struct bipjoue {
     bool operator==(const bipjoue&) const = default;
 };
 
-// One run of the game, in a fresh directory (its parameter file lands there).
+// One run of the game, in a fresh directory (its parameter file lands there):
+// its application object, and the parts of it the scenarios look at.
 class fenetrejeu : public ::testing::Test {
 protected:
+    // The run's application object, made again by relance.
+    std::unique_ptr<claappli> jeu = std::make_unique<claappli>(nullptr);
+    claappli& appli() const { return *jeu; }
+    clapartie& partie() const { return jeu->partie; }
+    clagdtooltip& tooltip() const { return jeu->tooltip; }
+    clafendemarrage& fendemarrage() const { return jeu->fendemarrage; }
+    regionsjeu& regions() const { return jeu->regions; }
+    contextedessin& contexte() const { return jeu->contexte; }
+    // The game started again as WinMain starts it: a new application object
+    // (finjeu ended the previous run).
+    HWND relance() {
+        jeu = std::make_unique<claappli>(nullptr);
+        observe();
+        return demarrage(*jeu, SW_SHOW);
+    }
+    // The beeps recorded with the cursor shown while each played.
+    void observe() {
+        jeu->observateurbips = [this](DWORD f, DWORD d) {
+            bips.push_back({f, d, jeu->curseurs.curseurcourant()});
+        };
+    }
+
     void SetUp() override {
 #ifndef _WIN32
         // The layer's headless display, on a manual clock.
@@ -78,8 +101,8 @@ protected:
                 reponses.pop_front();
                 return r;
             });
-        fixeobservateurbips([this](DWORD f, DWORD d) { bips.push_back({f, d, curseurcourant()}); });
-        fenetre = demarrage(nullptr, SW_SHOW);
+        observe();
+        fenetre = demarrage(*jeu, SW_SHOW);
         ASSERT_NE(fenetre, nullptr);
         peins();
     }
@@ -88,8 +111,8 @@ protected:
         if (IsWindow(fenetre)) DestroyWindow(fenetre);
         MSG m{};
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-        finjeu();
-        fixeobservateurbips({});
+        finjeu(*jeu);
+        jeu->observateurbips = {};
         vora::platform::set_message_box_answerer({});
         std::filesystem::current_path(ancien);
     }
@@ -108,11 +131,26 @@ protected:
     }
     // The client pixel of a grid-local point.
     POINT client(short x, short y) const {
-        const miseenpage& m = miseenpagecourante();
+        const miseenpage& m = jeu->courante;
         return POINT{m.originex + x, m.originey - y};
     }
+    // The picture the last paint drew, a button of the column, the cursor
+    // shown, the parameter file in use.
+    const bitmapmemoire* imagepeinte() const {
+        return ::imagepeinte(*jeu);
+    }
+    HWND bouton(short id) const {
+        return jeu->colonne.bouton(id);
+    }
+    short curseurcourant() const {
+        return jeu->curseurs.curseurcourant();
+    }
+    const std::string& fichierparam() const {
+        return ::fichierparam(*jeu);
+    }
     POINT centre(short cellule) const {
-        return client(partie.grille().getcacentrix(cellule), partie.grille().getcacentry(cellule));
+        return client(partie().grille().getcacentrix(cellule),
+                      partie().grille().getcacentry(cellule));
     }
     void clic(POINT p, bool droit = false) {
         const LPARAM l = MAKELPARAM(p.x, p.y);
@@ -129,14 +167,14 @@ protected:
     }
     // The first empty cell, and a value allowed / refused there.
     short casevide() const {
-        for (short c = 1; c <= partie.grille().getnbcases(); ++c)
-            if (partie.grille().casestvide(c)) return c;
+        for (short c = 1; c <= partie().grille().getnbcases(); ++c)
+            if (partie().grille().casestvide(c)) return c;
         return 0;
     }
-    static short valeur(short cellule, bool permise) {
-        partie.grille().ajustepossicase();
+    short valeur(short cellule, bool permise) {
+        jeu->page.modele().ajustepossicase();
         for (short v = 1; v <= 6; ++v)
-            if ((partie.grille().isautorisee(cellule, v) != 0) == permise) return v;
+            if ((partie().grille().isautorisee(cellule, v) != 0) == permise) return v;
         return 0;
     }
     // Pixels near a cell's centre in the last painted picture: dark ones
@@ -171,8 +209,8 @@ protected:
     }
     std::vector<std::string> historiquetextes() const {
         std::vector<std::string> h;
-        for (short i = 1; i <= partie.historique().effectif(); ++i)
-            h.emplace_back(partie.historique().adr(i));
+        for (short i = 1; i <= partie().historique().effectif(); ++i)
+            h.emplace_back(partie().historique().adr(i));
         return h;
     }
 

@@ -2,6 +2,9 @@
 // WindProc, boxes answered through the test hook, results read from the grid
 // model, the undo history, the beeps and the painted picture.
 #include "shell/fenetre_testing.h"
+#include "shell/idcommandes.h"
+
+#include "shell/core/partie_testing.h"
 
 #include "shell/boites.h"
 #include "shell/clagdtooltip.h"
@@ -21,10 +24,10 @@ namespace {
 constexpr COLORREF magenta = 0xFF00FF;
 
 // The client point of the selector's triangle of value v.
-POINT triangle(short v) {
+POINT triangle(const claappli& a, short v) {
     for (short k = 0; k < 6; ++k)
-        if (valeurboutri(k) == v) {
-            const RECT r = cadreboutri();
+        if (claselecteur::valeurboutri(k) == v) {
+            const RECT r = a.selecteur.cadre();
             const POINT c{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
             static const POINT d[6] = {{15, -8}, {0, -17}, {-15, -8}, {-15, 8}, {0, 17}, {15, 8}};
             return POINT{c.x + d[k].x, c.y + d[k].y};
@@ -34,27 +37,28 @@ POINT triangle(short v) {
 
 // Fill the empty cells by trial (each value its neighbours leave), the
 // given values kept; false when the grid has no solution.
-bool resous(short c = 1) {
-    if (c > partie.grille().getnbcases()) return true;
-    if (!partie.grille().casestvide(c)) return resous(static_cast<short>(c + 1));
+bool resous(claappli& a, short c = 1) {
+    clagrivora& g = a.page.modele();
+    if (c > g.getnbcases()) return true;
+    if (!g.casestvide(c)) return resous(a, static_cast<short>(c + 1));
     for (short v = 1; v <= 6; ++v) {
         bool libre = true;
         for (short i = 0; i < 12 && libre; ++i) {
-            const short n = partie.grille().casevoisine(c, i);
-            libre = n == 0 || partie.grille().getcaseval(n) != v;
+            const short n = g.casevoisine(c, i);
+            libre = n == 0 || g.getcaseval(n) != v;
         }
         if (!libre) continue;
-        partie.grille().setcaseval(c, v);
-        if (resous(static_cast<short>(c + 1))) return true;
+        g.setcaseval(c, v);
+        if (resous(a, static_cast<short>(c + 1))) return true;
     }
-    partie.grille().setcaseval(c, 0);
+    g.setcaseval(c, 0);
     return false;
 }
 
 TEST_F(fenetrejeu, StartsOnGridOneInPlayWithTheColumnAndTheGridPainted) {
-    EXPECT_EQ(partie.mode(), modeappli::jeu);
-    EXPECT_EQ(partie.parametres().grillecourante, 1);
-    EXPECT_GT(partie.grille().getnbcases(), 0);
+    EXPECT_EQ(partie().mode(), modeappli::jeu);
+    EXPECT_EQ(partie().parametres().grillecourante, 1);
+    EXPECT_GT(partie().grille().getnbcases(), 0);
     ASSERT_NE(imagepeinte(), nullptr);
     for (short id : {idlangue, idplus, idmoins, idinfo, idzero, idfixe, idpause, idsauver,
                      idquitter, idannuler, idrefaire})
@@ -63,8 +67,8 @@ TEST_F(fenetrejeu, StartsOnGridOneInPlayWithTheColumnAndTheGridPainted) {
     EXPECT_FALSE(IsWindowEnabled(bouton(idplus)) == FALSE);
     EXPECT_FALSE(IsWindowEnabled(bouton(idmoins)));
     // A given's digit is black on the cell fill.
-    for (short c = 1; c <= partie.grille().getnbcases(); ++c)
-        if (partie.grille().casestfixe(c)) {
+    for (short c = 1; c <= partie().grille().getnbcases(); ++c)
+        if (partie().grille().casestfixe(c)) {
             EXPECT_GT(sombres(c, 6), 3);
             break;
         }
@@ -86,11 +90,11 @@ TEST_F(fenetrejeu, AValueChosenOnTheSelectorIsEnteredShownAndRecorded) {
     const short c = casevide();
     const short v = valeur(c, true);
     ASSERT_GT(v, 0);
-    clic(triangle(v));
-    EXPECT_EQ(partie.valeurcourante(), v);
+    clic(triangle(appli(), v));
+    EXPECT_EQ(partie().valeurcourante(), v);
     EXPECT_EQ(pixels(c, magenta), 0);
     clicase(c);
-    EXPECT_EQ(partie.grille().getcaseval(c), v);
+    EXPECT_EQ(partie().grille().getcaseval(c), v);
     EXPECT_EQ(historiquetextes(),
               std::vector<std::string>{"v" + std::to_string(v) + "," + std::to_string(c)});
     EXPECT_GT(pixels(c, magenta), 5);
@@ -102,22 +106,22 @@ TEST_F(fenetrejeu, ARefusedValueBeepsAndChangesNothing) {
     const short c = casevide();
     const short v = valeur(c, false);
     ASSERT_GT(v, 0);
-    clic(triangle(v));
+    clic(triangle(appli(), v));
     bips.clear();
     clicase(c);
-    EXPECT_TRUE(partie.grille().casestvide(c));
-    EXPECT_EQ(partie.historique().effectif(), 0);
+    EXPECT_TRUE(partie().grille().casestvide(c));
+    EXPECT_EQ(partie().historique().effectif(), 0);
     std::vector<bipjoue> attendus = {{800, 5, v}, {1200, 5, v}};
     EXPECT_EQ(bips, attendus);
     // A player's value with another value chosen is refused too.
     const short w = valeur(c, true);
-    clic(triangle(w));
+    clic(triangle(appli(), w));
     clicase(c);
     const short autre = w == 1 ? 2 : 1;
-    clic(triangle(autre));
+    clic(triangle(appli(), autre));
     bips.clear();
     clicase(c);
-    EXPECT_EQ(partie.grille().getcaseval(c), w);
+    EXPECT_EQ(partie().grille().getcaseval(c), w);
     attendus = {{800, 5, autre}, {1200, 5, autre}};
     EXPECT_EQ(bips, attendus);
 }
@@ -125,11 +129,11 @@ TEST_F(fenetrejeu, ARefusedValueBeepsAndChangesNothing) {
 TEST_F(fenetrejeu, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
     const short c = casevide();
     const short v = valeur(c, true);
-    clic(triangle(v));
+    clic(triangle(appli(), v));
     clicase(c);
     bips.clear();
     clicase(c);
-    EXPECT_TRUE(partie.grille().casestvide(c));
+    EXPECT_TRUE(partie().grille().casestvide(c));
     EXPECT_EQ(pixels(c, magenta), 0);
     // Three falling beeps under the erase cursor, which stays while they
     // play; the value cursor after.
@@ -144,20 +148,20 @@ TEST_F(fenetrejeu, ClickingOnesOwnValueErasesItWithTheEraseSignal) {
     peins();
     EXPECT_EQ(curseurcourant(), v);
     // Entered then erased: the two entries cancel.
-    EXPECT_EQ(partie.historique().effectif(), 0);
+    EXPECT_EQ(partie().historique().effectif(), 0);
     // The eraser empties a player's value too, and the erasure is recorded.
     clicase(c);
     presse(idzero);
-    EXPECT_EQ(partie.valeurcourante(), 0);
+    EXPECT_EQ(partie().valeurcourante(), 0);
     clicase(c);
-    EXPECT_TRUE(partie.grille().casestvide(c));
-    EXPECT_EQ(partie.historique().effectif(), 0);
+    EXPECT_TRUE(partie().grille().casestvide(c));
+    EXPECT_EQ(partie().historique().effectif(), 0);
     // A given cell selects its value instead.
-    for (short g = 1; g <= partie.grille().getnbcases(); ++g)
-        if (partie.grille().casestfixe(g)) {
+    for (short g = 1; g <= partie().grille().getnbcases(); ++g)
+        if (partie().grille().casestfixe(g)) {
             clicase(g);
-            EXPECT_EQ(partie.valeurcourante(), partie.grille().getcaseval(g));
-            EXPECT_EQ(partie.grille().getcaseval(g), partie.grille().getcaseval(g));
+            EXPECT_EQ(partie().valeurcourante(), partie().grille().getcaseval(g));
+            EXPECT_EQ(partie().grille().getcaseval(g), partie().grille().getcaseval(g));
             break;
         }
 }
@@ -213,15 +217,20 @@ TEST_F(fenetrejeu, BoxesAndTooltipsStayInsideTheWorkArea) {
                      0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         POINT p = c.pointeur;
         ScreenToClient(fenetre, &p);
-        tooltip.virefentooltip();
-        tooltip.danszoclifen(fenetre, static_cast<short>(p.x), static_cast<short>(p.y), 0);
-        ASSERT_TRUE(tooltip.estvisible()) << c.ou;
+        tooltip().virefentooltip();
+        tooltip().danszoclifen(fenetre, static_cast<short>(p.x), static_cast<short>(p.y), 0);
+        ASSERT_TRUE(tooltip().estvisible()) << c.ou;
         RECT r{};
-        GetWindowRect(tooltip.popup(), &r);
+        GetWindowRect(tooltip().popup(), &r);
         EXPECT_TRUE(dedans(r, zone)) << c.ou << ": tooltip at " << r.left << "," << r.top;
         boiteouverte = RECT{};
         SetTimer(nullptr, 0, 10, noteboite);
-        boitemessage(7, MB_OKCANCEL | MB_ICONINFORMATION, "compact 2 (a long grid name)", "1350");
+        questionjeu q;
+        q.numero = 7;
+        q.choix = questionjeu::boutons::okannuler;
+        q.p1 = "compact 2 (a long grid name)";
+        q.p2 = "1350";
+        appliquer(appli(), partie().annonce(q));
         EXPECT_TRUE(dedans(boiteouverte, zone))
             << c.ou << ": box at " << boiteouverte.left << "," << boiteouverte.top << " to "
             << boiteouverte.right << "," << boiteouverte.bottom;
@@ -237,7 +246,7 @@ TEST_F(fenetrejeu, BoxesAndTooltipsStayInsideTheWorkArea) {
 TEST_F(fenetrejeu, BeepsNeverHoldTheClickNorItsPaint) {
     const short c = casevide();
     const short v = valeur(c, true);
-    clic(triangle(v));
+    clic(triangle(appli(), v));
     clicase(c);
     const short refusee = valeur(casevide(), false);
 #ifdef _WIN32
@@ -249,7 +258,7 @@ TEST_F(fenetrejeu, BeepsNeverHoldTheClickNorItsPaint) {
 #endif
     for (const bool efface : {true, false}) {
         const POINT p = centre(efface ? c : casevide());
-        if (!efface) clic(triangle(refusee));
+        if (!efface) clic(triangle(appli(), refusee));
         bips.clear();
         const DWORD avant = GetTickCount();
         const auto avantreel = std::chrono::steady_clock::now();
@@ -260,41 +269,41 @@ TEST_F(fenetrejeu, BeepsNeverHoldTheClickNorItsPaint) {
         EXPECT_LT(GetTickCount() - avant, delaimax) << (efface ? "erasing" : "refused");
         EXPECT_LT(reel.count(), 200) << (efface ? "erasing" : "refused");
     }
-    EXPECT_TRUE(partie.grille().casestvide(c));
+    EXPECT_TRUE(partie().grille().casestvide(c));
     EXPECT_EQ(pixels(c, magenta), 0);
 }
 
 TEST_F(fenetrejeu, UndoAndRedoWalkTheHistoryAndTheButtonsFollow) {
     const short a = casevide();
     const short va = valeur(a, true);
-    clic(triangle(va));
+    clic(triangle(appli(), va));
     clicase(a);
     const short b = casevide();
     const short vb = valeur(b, true);
-    clic(triangle(vb));
+    clic(triangle(appli(), vb));
     clicase(b);
-    ASSERT_EQ(partie.historique().effectif(), 2);
+    ASSERT_EQ(partie().historique().effectif(), 2);
     presse(idannuler);
-    EXPECT_TRUE(partie.grille().casestvide(b));
-    EXPECT_EQ(partie.grille().getcaseval(a), va);
+    EXPECT_TRUE(partie().grille().casestvide(b));
+    EXPECT_EQ(partie().grille().getcaseval(a), va);
     EXPECT_EQ(pixels(b, magenta), 0);
     EXPECT_TRUE(IsWindowEnabled(bouton(idrefaire)));
     presse(idannuler);
-    EXPECT_TRUE(partie.grille().casestvide(a));
+    EXPECT_TRUE(partie().grille().casestvide(a));
     EXPECT_FALSE(IsWindowEnabled(bouton(idannuler)));
     presse(idannuler); // nothing left to undo
-    EXPECT_EQ(partie.historique().getposition(), 0);
+    EXPECT_EQ(partie().historique().getposition(), 0);
     presse(idrefaire);
     presse(idrefaire);
-    EXPECT_EQ(partie.grille().getcaseval(a), va);
-    EXPECT_EQ(partie.grille().getcaseval(b), vb);
+    EXPECT_EQ(partie().grille().getcaseval(a), va);
+    EXPECT_EQ(partie().grille().getcaseval(b), vb);
     EXPECT_GT(pixels(b, magenta), 5);
     EXPECT_FALSE(IsWindowEnabled(bouton(idrefaire)));
     // A new entry after an undo drops the undone one.
     presse(idannuler);
-    clic(triangle(vb));
+    clic(triangle(appli(), vb));
     clicase(b);
-    EXPECT_EQ(partie.historique().effectif(), 2);
+    EXPECT_EQ(partie().historique().effectif(), 2);
     EXPECT_FALSE(IsWindowEnabled(bouton(idrefaire)));
 }
 
@@ -302,75 +311,75 @@ TEST_F(fenetrejeu, RightClicksTogglePencilMarksAndTheFillFlagSetsAllSix) {
     const short c = casevide();
     short x = 0;
     short y = 0;
-    partie.grille().givepossofuser(c, 3, x, y);
+    appli().page.modele().givepossofuser(c, 3, x, y);
     clic(client(x, y), true);
-    EXPECT_EQ(partie.grille().getpuser(c), 1 << 2);
+    EXPECT_EQ(partie().grille().getpuser(c), 1 << 2);
     clic(client(x, y), true);
-    EXPECT_EQ(partie.grille().getpuser(c), 0);
-    partie.parametres().remplitmarques = true;
+    EXPECT_EQ(partie().grille().getpuser(c), 0);
+    accespartie::parametres(partie()).remplitmarques = true;
     clic(centre(c), true);
-    EXPECT_EQ(partie.grille().getpuser(c), 63);
+    EXPECT_EQ(partie().grille().getpuser(c), 63);
     EXPECT_GT(pixels(c, 0xFF0000, 16), 5); // the marks are blue
     // The eraser clears a cell's marks with a low beep.
     presse(idzero);
     bips.clear();
     clicase(c);
-    EXPECT_EQ(partie.grille().getpuser(c), 0);
+    EXPECT_EQ(partie().grille().getpuser(c), 0);
     const std::vector<bipjoue> bas = {{200, 50, 0}};
     EXPECT_EQ(bips, bas);
 }
 
 TEST_F(fenetrejeu, AGridIsLoadedOnlyWhenThePlayerSaysYes) {
-    const std::string nom1 = partie.grille().getnom();
+    const std::string nom1 = partie().grille().getnom();
     reponses = {IDNO};
     presse(idbouttongrille(2));
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_NE(questions[0].find('2'), std::string::npos);
-    EXPECT_EQ(partie.parametres().grillecourante, 1);
-    EXPECT_EQ(partie.grille().getnom(), nom1);
+    EXPECT_EQ(partie().parametres().grillecourante, 1);
+    EXPECT_EQ(partie().grille().getnom(), nom1);
     const short c = casevide();
-    clic(triangle(valeur(c, true)));
+    clic(triangle(appli(), valeur(c, true)));
     clicase(c);
     reponses = {IDYES};
     presse(idbouttongrille(2));
-    EXPECT_EQ(partie.parametres().grillecourante, 2);
-    EXPECT_NE(partie.grille().getnom(), nom1);
-    EXPECT_EQ(partie.historique().effectif(), 0);
-    EXPECT_EQ(jeu.verrousjeu, 0);
-    EXPECT_EQ(jeu.verrousboutons, 0);
+    EXPECT_EQ(partie().parametres().grillecourante, 2);
+    EXPECT_NE(partie().grille().getnom(), nom1);
+    EXPECT_EQ(partie().historique().effectif(), 0);
+    EXPECT_EQ(partie().fenetre().verrous, 0);
+    EXPECT_EQ(appli().verrousboutons, 0);
 }
 
 TEST_F(fenetrejeu, ACommandWhileABoxIsOpenIsRefusedWithTwoBeeps) {
-    const short taille = partie.parametres().taillecase;
+    const short taille = partie().parametres().taillecase;
     pendantboite = [this] {
-        EXPECT_EQ(jeu.verrousjeu, 1);
+        EXPECT_EQ(partie().fenetre().verrous, 1);
         SendMessageA(fenetre, WM_COMMAND, idplus, 0);
     };
     reponses = {IDNO};
     presse(idbouttongrille(3));
-    EXPECT_EQ(partie.parametres().taillecase, taille);
+    EXPECT_EQ(partie().parametres().taillecase, taille);
     EXPECT_EQ(frequences(), (std::vector<DWORD>{800, 1200}));
     bips.clear();
     presse(idplus);
-    EXPECT_EQ(partie.parametres().taillecase, taille + 10);
+    EXPECT_EQ(partie().parametres().taillecase, taille + 10);
     EXPECT_TRUE(bips.empty());
 }
 
 TEST_F(fenetrejeu, FinishingTheGridCongratulatesAndOffersToSave) {
     // Everything but one cell solved; the player enters the last value.
     std::vector<short> vides;
-    for (short c = 1; c <= partie.grille().getnbcases(); ++c)
-        if (partie.grille().casestvide(c)) vides.push_back(c);
-    ASSERT_TRUE(resous());
+    for (short c = 1; c <= partie().grille().getnbcases(); ++c)
+        if (partie().grille().casestvide(c)) vides.push_back(c);
+    ASSERT_TRUE(resous(appli()));
     const short derniere = vides.back();
-    const short v = partie.grille().getcaseval(derniere);
-    partie.grille().setcaseval(derniere, 0);
-    clic(triangle(v));
+    const short v = partie().grille().getcaseval(derniere);
+    appli().page.modele().setcaseval(derniere, 0);
+    clic(triangle(appli(), v));
     bips.clear();
     reponses = {IDOK, IDYES};
     clicase(derniere);
-    EXPECT_EQ(partie.grille().getcaseval(derniere), v);
-    EXPECT_EQ(partie.grille().cestfini(), 1);
+    EXPECT_EQ(partie().grille().getcaseval(derniere), v);
+    EXPECT_EQ(partie().grille().cestfini(), 1);
     ASSERT_GE(bips.size(), 3u);
     EXPECT_EQ(bips[0].frequence, 800u);
     EXPECT_EQ(bips[1].frequence, 1200u);
@@ -387,18 +396,18 @@ TEST_F(fenetrejeu, FinishingTheGridCongratulatesAndOffersToSave) {
 TEST_F(fenetrejeu, SaveWritesTheStateThatTheNextStartRestores) {
     const short c = casevide();
     const short v = valeur(c, true);
-    clic(triangle(v));
+    clic(triangle(appli(), v));
     clicase(c);
     reponses = {IDYES};
     presse(idsauver);
     reponses = {IDYES};
     presse(idquitter);
     EXPECT_FALSE(IsWindow(fenetre));
-    finjeu();
-    fenetre = demarrage(nullptr, SW_SHOW);
+    finjeu(appli());
+    fenetre = relance();
     ASSERT_NE(fenetre, nullptr);
     peins();
-    EXPECT_EQ(partie.grille().getcaseval(c), v);
+    EXPECT_EQ(partie().grille().getcaseval(c), v);
     EXPECT_GT(pixels(c, magenta), 5);
 }
 
@@ -408,7 +417,7 @@ TEST_F(fenetrejeu, SaveWritesTheStateThatTheNextStartRestores) {
 TEST_F(fenetrejeu, ASecondCopyAndADamagedFileAtStartUp) {
     const short c = casevide();
     const short v = valeur(c, true);
-    clic(triangle(v));
+    clic(triangle(appli(), v));
     clicase(c);
     reponses = {IDYES};
     presse(idsauver);
@@ -419,21 +428,21 @@ TEST_F(fenetrejeu, ASecondCopyAndADamagedFileAtStartUp) {
         // The copy already running, as far as the file goes.
         claverrouparam autre;
         DestroyWindow(fenetre);
-        finjeu();
+        finjeu(appli());
         ASSERT_EQ(autre.prendre(nom), claverrouparam::issue::tenu);
         questions.clear();
         reponses = {IDOK};
-        EXPECT_EQ(demarrage(nullptr, SW_SHOW), nullptr);
+        EXPECT_EQ(relance(), nullptr);
         ASSERT_EQ(questions.size(), 1u);
         EXPECT_NE(questions[0].find("d\xE9j\xE0 ouvert"), std::string::npos) << questions[0];
         EXPECT_EQ(litfichier(nom), sauve);
-        finjeu();
+        finjeu(appli());
     }
     const std::string abime = sauve + std::string(40, '\0') + "\x01\xFF";
     ecrisfichier(nom, abime);
     questions.clear();
     reponses = {IDOK};
-    fenetre = demarrage(nullptr, SW_SHOW);
+    fenetre = relance();
     ASSERT_NE(fenetre, nullptr);
     peins();
     const std::string aside = nomdecote(nom, 1);
@@ -441,14 +450,14 @@ TEST_F(fenetrejeu, ASecondCopyAndADamagedFileAtStartUp) {
     EXPECT_NE(questions[0].find(aside), std::string::npos) << questions[0];
     EXPECT_EQ(litfichier(aside), abime);
     EXPECT_FALSE(std::filesystem::exists(nom));
-    EXPECT_EQ(partie.grille().getcaseval(c), v) << "what could be read is taken up";
+    EXPECT_EQ(partie().grille().getcaseval(c), v) << "what could be read is taken up";
     reponses = {IDYES};
     presse(idsauver);
     EXPECT_FALSE(fichierabime(nom));
     DestroyWindow(fenetre);
-    finjeu();
+    finjeu(appli());
     questions.clear();
-    fenetre = demarrage(nullptr, SW_SHOW);
+    fenetre = relance();
     ASSERT_NE(fenetre, nullptr);
     EXPECT_TRUE(questions.empty()) << "told once";
     EXPECT_EQ(litfichier(aside), abime);
@@ -461,9 +470,9 @@ TEST_F(fenetrejeu, ASecondCopyAndADamagedFileAtStartUp) {
 TEST_F(fenetrejeu, TheCurrentDirectorysFileComesBeforeTheDataFolders) {
     // A start without the fixture's file in the current directory.
     DestroyWindow(fenetre);
-    finjeu();
+    finjeu(appli());
     std::filesystem::remove("V-O-RA 110.TXT");
-    fenetre = demarrage(nullptr, SW_SHOW);
+    fenetre = relance();
     ASSERT_NE(fenetre, nullptr);
     peins();
     const std::string donnees = fichierdonnees();
@@ -473,14 +482,14 @@ TEST_F(fenetrejeu, TheCurrentDirectorysFileComesBeforeTheDataFolders) {
     const std::string sauve = litfichier(donnees);
     ASSERT_NE(sauve.find("gri=1"), std::string::npos);
     DestroyWindow(fenetre);
-    finjeu();
+    finjeu(appli());
     const std::string ici = "V-O-RA 110.TXT";
     ecrisfichier(ici, "gri=2\r\nusr=mine\r\n");
-    fenetre = demarrage(nullptr, SW_SHOW);
+    fenetre = relance();
     ASSERT_NE(fenetre, nullptr);
     peins();
     EXPECT_EQ(fichierparam(), ici);
-    EXPECT_EQ(partie.parametres().grillecourante, 2);
+    EXPECT_EQ(partie().parametres().grillecourante, 2);
     questions.clear();
     reponses = {IDYES, IDCANCEL};
     presse(idsauver);
@@ -501,16 +510,16 @@ TEST_F(fenetrejeu, KeysChooseTheValueAndTabStepsIt) {
     vora::platform::testing::send_key('4', true);
     peins();
     SendMessageA(fenetre, WM_TIMER, 1, 0);
-    EXPECT_EQ(partie.valeurcourante(), 4);
+    EXPECT_EQ(partie().valeurcourante(), 4);
     vora::platform::testing::send_key('4', false);
     vora::platform::testing::send_key(VK_TAB, true);
     peins();
     SendMessageA(fenetre, WM_TIMER, 1, 0);
-    EXPECT_EQ(partie.valeurcourante(), 5);
+    EXPECT_EQ(partie().valeurcourante(), 5);
     vora::platform::testing::send_key(VK_TAB, false);
     peins();
     SendMessageA(fenetre, WM_TIMER, 1, 0);
-    EXPECT_EQ(partie.valeurcourante(), 5);
+    EXPECT_EQ(partie().valeurcourante(), 5);
 }
 
 // The pointer resting on a button or a selector triangle shows its tooltip,
@@ -525,20 +534,20 @@ TEST_F(fenetrejeu, TooltipsFollowThePointerAndTheLanguage) {
     POINT p{plus.left + 5, plus.top + 5};
     ScreenToClient(fenetre, &p);
     survole(p);
-    EXPECT_TRUE(tooltip.estvisible());
-    EXPECT_STREQ(tooltip.textelabel(), "  Agrandir (+)  ");
-    EXPECT_EQ(vora::platform::testing::window_role(tooltip.popup()),
+    EXPECT_TRUE(tooltip().estvisible());
+    EXPECT_STREQ(tooltip().textelabel(), "  Agrandir (+)  ");
+    EXPECT_EQ(vora::platform::testing::window_role(tooltip().popup()),
               vora::platform::testing::WindowRole::tooltip);
-    survole(triangle(3));
-    EXPECT_STREQ(tooltip.textelabel(), "  S\xE9lec. chiffre 3  ");
+    survole(triangle(appli(), 3));
+    EXPECT_STREQ(tooltip().textelabel(), "  S\xE9lec. chiffre 3  ");
     reponses = {IDOK};
     presse(idlangue);
     EXPECT_EQ(questions.back(), "English");
     survole(p);
-    EXPECT_STREQ(tooltip.textelabel(), "  Bigger (+)  ");
+    EXPECT_STREQ(tooltip().textelabel(), "  Bigger (+)  ");
     // Over the grid (inside the window's shape), away from every tool.
-    survole(client(partie.grille().gethexacentrix(1), partie.grille().gethexacentry(1)));
-    EXPECT_FALSE(tooltip.estvisible());
+    survole(client(partie().grille().gethexacentrix(1), partie().grille().gethexacentry(1)));
+    EXPECT_FALSE(tooltip().estvisible());
 }
 #endif
 
@@ -546,19 +555,19 @@ TEST_F(fenetrejeu, TooltipsFollowThePointerAndTheLanguage) {
 // filled, time) and four help pages, each numbered, OK going on and Cancel
 // going back to the game; in English every page is English.
 TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
-    ASSERT_FALSE(regionsdujeu().flecheaffichee());
+    ASSERT_FALSE(regions().flecheaffichee());
     const short c = casevide();
-    partie.choisitvaleur(valeur(c, true));
+    partie().choisitvaleur(valeur(c, true));
     clicase(c);
-    partie.parametres().chronos.grille(1).ajoutsec(124);
+    accespartie::parametres(partie()).chronos.grille(1).ajoutsec(124);
     short remplies = 0;
-    for (short k = 1; k <= partie.grille().getnbcases(); ++k)
-        if (!partie.grille().casestvide(k)) ++remplies;
+    for (short k = 1; k <= partie().grille().getnbcases(); ++k)
+        if (!partie().grille().casestvide(k)) ++remplies;
     const std::string cases =
-        std::to_string(remplies) + " sur " + std::to_string(partie.grille().getnbcases());
+        std::to_string(remplies) + " sur " + std::to_string(partie().grille().getnbcases());
     gstring francais;
     gstring anglais;
-    clagrivora::texteniv(partie.grille().getniveauvoulu(), nullptr, &francais, &anglais);
+    clagrivora::texteniv(partie().grille().getniveauvoulu(), nullptr, &francais, &anglais);
 
     reponses = {IDOK, IDOK, IDOK, IDOK, IDOK};
     presse(idinfo);
@@ -578,24 +587,24 @@ TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
     EXPECT_NE(questions[3].find("Annuler : retour au jeu."), std::string::npos);
     EXPECT_NE(questions[4].find("OK : retour au jeu."), std::string::npos);
     EXPECT_EQ(questions[4].find("Annuler"), std::string::npos) << "the last page has OK only";
-    EXPECT_EQ(jeu.verrousjeu, 0);
-    EXPECT_NE(chronoquitourne(etatchronocourant()), 0) << "the chronometer runs again";
+    EXPECT_EQ(partie().fenetre().verrous, 0);
+    EXPECT_NE(chronoquitourne(partie().etatchronocourant()), 0) << "the chronometer runs again";
 
     // English; Cancel on the second page ends the sequence there.
     reponses = {IDOK};
     presse(idlangue);
     char boite[32] = {};
-    GetWindowTextA(boitechrono(), boite, sizeof boite);
+    GetWindowTextA(appli().colonne.boitechrono(), boite, sizeof boite);
     EXPECT_STREQ(boite, " 02m 04s") << "the chronometer box follows the language at once";
     questions.clear();
     reponses = {IDOK, IDCANCEL, IDOK};
-    noterecord(partie.parametres().records,
-               {partie.clegrille(), partie.grille().getniveauvoulu(), true, 75, 20261209});
+    noterecord(accespartie::parametres(partie()).records,
+               {partie().clegrille(), partie().grille().getniveauvoulu(), true, 75, 20261209});
     presse(idinfo);
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[0].rfind("Grid #1\nLevel: " + std::string(anglais.adr()) +
                                      "\nCells filled: " + std::to_string(remplies) + " of " +
-                                     std::to_string(partie.grille().getnbcases()) +
+                                     std::to_string(partie().grille().getnbcases()) +
                                      "\nTime spent on this grid: 02m 04s\n\nBest times on this "
                                      "grid:\n" +
                                      anglais.adr() +
@@ -607,8 +616,8 @@ TEST_F(fenetrejeu, InformationSaysWhatTheGridIsAndEachPageHowToLeave) {
         << questions[0];
     for (const std::string& q : questions)
         for (char ch : q) EXPECT_LT(static_cast<unsigned char>(ch), 0x80) << q;
-    EXPECT_EQ(jeu.verrousjeu, 0);
-    EXPECT_NE(chronoquitourne(etatchronocourant()), 0);
+    EXPECT_EQ(partie().fenetre().verrous, 0);
+    EXPECT_NE(chronoquitourne(partie().etatchronocourant()), 0);
 }
 
 #ifndef _WIN32
@@ -622,41 +631,41 @@ TEST_F(fenetrejeu, AClickHidesTheTooltipUntilThePointerRestsAgain) {
     ScreenToClient(fenetre, &p);
     hooks::send_mouse_move(fenetre, p);
     peins();
-    ASSERT_TRUE(tooltip.estvisible());
-    EXPECT_STREQ(tooltip.textelabel(), "  Effacer (0, Suppr, Retour arri\xE8re)  ");
+    ASSERT_TRUE(tooltip().estvisible());
+    EXPECT_STREQ(tooltip().textelabel(), "  Effacer (0, Suppr, Retour arri\xE8re)  ");
     const POINT surbouton{5, 5};
     hooks::send_mouse_button(bouton(idzero), surbouton, 1, true);
     hooks::send_mouse_button(bouton(idzero), surbouton, 1, false);
     peins();
-    EXPECT_EQ(partie.valeurcourante(), 0) << "the click went to the button";
-    EXPECT_FALSE(tooltip.estvisible()) << "hidden by the click";
+    EXPECT_EQ(partie().valeurcourante(), 0) << "the click went to the button";
+    EXPECT_FALSE(tooltip().estvisible()) << "hidden by the click";
     hooks::advance_clock(2 * delairepos);
     peins();
-    EXPECT_FALSE(tooltip.estvisible()) << "the pointer has not moved since the click";
+    EXPECT_FALSE(tooltip().estvisible()) << "the pointer has not moved since the click";
     for (int i = 1; i <= 3; ++i) {
         hooks::send_mouse_move(fenetre, POINT{p.x + i, p.y});
         peins();
         hooks::advance_clock(delairepos / 2);
         peins();
-        EXPECT_FALSE(tooltip.estvisible()) << "moving, step " << i;
+        EXPECT_FALSE(tooltip().estvisible()) << "moving, step " << i;
     }
     hooks::advance_clock(delairepos);
     peins();
-    EXPECT_TRUE(tooltip.estvisible()) << "the pointer rests";
-    EXPECT_STREQ(tooltip.textelabel(), "  Effacer (0, Suppr, Retour arri\xE8re)  ");
+    EXPECT_TRUE(tooltip().estvisible()) << "the pointer rests";
+    EXPECT_STREQ(tooltip().textelabel(), "  Effacer (0, Suppr, Retour arri\xE8re)  ");
     // A click in the window (on the grid) hides it too.
     clicase(casevide());
-    EXPECT_FALSE(tooltip.estvisible());
+    EXPECT_FALSE(tooltip().estvisible());
 }
 #endif
 
 TEST_F(fenetrejeu, SixSelectionsOfSixTurnTheConstraintDisplayOn) {
-    for (int i = 0; i < 5; ++i) clic(triangle(6));
-    EXPECT_EQ(dessinjeu().contraffi, 0);
-    clic(triangle(6));
-    EXPECT_EQ(dessinjeu().contraffi, 1);
-    clic(triangle(3));
-    EXPECT_EQ(dessinjeu().contraffi, 0);
+    for (int i = 0; i < 5; ++i) clic(triangle(appli(), 6));
+    EXPECT_EQ(contexte().contraffi, 0);
+    clic(triangle(appli(), 6));
+    EXPECT_EQ(contexte().contraffi, 1);
+    clic(triangle(appli(), 3));
+    EXPECT_EQ(contexte().contraffi, 0);
 }
 
 } // namespace

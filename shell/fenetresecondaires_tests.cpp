@@ -2,9 +2,9 @@
 // cannot be registered the game starts, loads grids and plays without them.
 #include "shell/fenetre_testing.h"
 
-#include "shell/boutons.h"
 #include "shell/clagdtooltip.h"
 #include "shell/fendemarrage.h"
+#include "shell/idcommandes.h"
 
 namespace shelltest {
 namespace {
@@ -27,27 +27,27 @@ protected:
 
 TEST_F(sansauxiliaires, TheGameGoesOnWithoutSplashAndTooltips) {
     ASSERT_NE(fenetre, nullptr);
-    EXPECT_EQ(fendemarrage.fenetre(), nullptr);
-    fendemarrage.fixafficentremain(true);
-    EXPECT_FALSE(fendemarrage.estvisible());
+    EXPECT_EQ(fendemarrage().fenetre(), nullptr);
+    fendemarrage().fixafficentremain(true);
+    EXPECT_FALSE(fendemarrage().estvisible());
 
     // Resting on a tool with a text shows nothing.
     RECT plus{};
     GetWindowRect(bouton(idplus), &plus);
     POINT p{plus.left + 5, plus.top + 5};
     ScreenToClient(fenetre, &p);
-    tooltip.danszoclifen(fenetre, static_cast<short>(p.x), static_cast<short>(p.y), 0);
-    EXPECT_FALSE(tooltip.estvisible());
-    EXPECT_EQ(tooltip.popup(), nullptr);
+    tooltip().danszoclifen(fenetre, static_cast<short>(p.x), static_cast<short>(p.y), 0);
+    EXPECT_FALSE(tooltip().estvisible());
+    EXPECT_EQ(tooltip().popup(), nullptr);
 
     // Another grid loads (its splash is skipped) and takes a value.
     reponses = {IDYES};
     presse(idbouttongrille(2));
-    EXPECT_EQ(partie.parametres().grillecourante, 2);
+    EXPECT_EQ(partie().parametres().grillecourante, 2);
     const short c = casevide();
-    partie.choisitvaleur(valeur(c, true));
+    partie().choisitvaleur(valeur(c, true));
     clicase(c);
-    EXPECT_EQ(partie.grille().getcaseval(c), partie.valeurcourante());
+    EXPECT_EQ(partie().grille().getcaseval(c), partie().valeurcourante());
 }
 
 } // namespace

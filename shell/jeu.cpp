@@ -1,39 +1,36 @@
-// The translator between the main window and the game in progress: clicks
-// into intents, effects into beeps, cursors, repaints and message boxes.
+// The translator of effects into beeps, cursors, repaints, help and message
+// boxes, and the loading of grids.
 #include "shell/jeu.h"
 
 #include "shell/boites.h"
 #include "shell/bulleaide.h"
 #include "shell/chronoaffiche.h"
-#include "shell/curseurs.h"
 #include "shell/defilement.h"
-#include "shell/etatjeu.h"
-#include "shell/fendemarrage.h"
 #include "shell/miseenpage.h"
-#include "shell/paramdemarrage.h"
 #include "shell/peinture.h"
-#include "shell/selecteur.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace {
 
 // The splash window 180 pixels right of and below the main window.
-void montrefendem() {
-    RECT r{partie.parametres().left, partie.parametres().top, 0, 0};
-    if (jeu.fenetre != nullptr) GetWindowRect(jeu.fenetre, &r);
-    fendemarrage.fixesurecran(static_cast<short>(r.left + 180), static_cast<short>(r.top + 180));
-    fendemarrage.simplaffidem(true);
+void montrefendem(claappli& a) {
+    RECT r{a.partie.parametres().left, a.partie.parametres().top, 0, 0};
+    if (a.fenetre != nullptr) GetWindowRect(a.fenetre, &r);
+    a.fendemarrage.fixelangue(a.partie.parametres().langue);
+    a.fendemarrage.fixesurecran(static_cast<short>(r.left + 180), static_cast<short>(r.top + 180));
+    a.fendemarrage.simplaffidem(true);
 }
 
 UINT boutonsboite(const questionjeu& q) {
     UINT b = MB_OK;
     if (q.choix == questionjeu::boutons::ouinon) b = MB_YESNO;
     if (q.choix == questionjeu::boutons::ouinonannuler) b = MB_YESNOCANCEL;
+    if (q.choix == questionjeu::boutons::okannuler) b = MB_OKCANCEL;
     if (q.genre == questionjeu::icone::information) b |= MB_ICONINFORMATION;
     if (q.genre == questionjeu::icone::question) b |= MB_ICONQUESTION;
     if (q.genre == questionjeu::icone::exclamation) b |= MB_ICONEXCLAMATION;
+    if (q.genre == questionjeu::icone::arret) b |= MB_ICONHAND;
     if (q.pardefaut == 2) b |= MB_DEFBUTTON2;
     if (q.pardefaut == 3) b |= MB_DEFBUTTON3;
     return b;
@@ -52,167 +49,144 @@ reponsejeu reponsede(int r) {
     }
 }
 
+// The box of question q over the main window (its text, or its numbered
+// message in the language in force); a box never opens under a tooltip
+// left by the button that asked for it.
+reponsejeu demande(claappli& a, const questionjeu& q) {
+    a.tooltip.virefentooltip();
+    const std::string titre = claappli::titre();
+    if (!q.texte.empty())
+        return reponsede(boitetexte(a.fenetre, q.texte.c_str(), titre.c_str(), boutonsboite(q)));
+    gstring texte;
+    textemessage(texte, q.numero, a.partie.parametres().langue, a.page.getmodaffi() == 8,
+                 q.p1.c_str(), q.p2.c_str());
+    return reponsede(boitetexte(a.fenetre, texte.adr(), titre.c_str(), boutonsboite(q)));
+}
+
 // The page of a grid just loaded: display mode 6 and the cell size.
-void preparegrille() {
-    modefenetre();
-    grillepage().setmodaffi(6);
-    settailleprin(partie.parametres().taillecase);
-    jeu.derniercaseaffichee = -1;
-    affichronocourt();
+void preparegrille(claappli& a) {
+    a.modefenetre();
+    a.page.setmodaffi(6);
+    a.settailleprin(a.partie.parametres().taillecase);
+    a.derniercaseaffichee = -1;
+    affichronocourt(a);
 }
 
 // Carry out one step of effects (all but the question).
-void executer(const effets& e, bilaneffets& bilan) {
-    if (e.effacement) signaleffacement(true);
-    for (const bipjeu& b : e.bips) bip(b.frequence, b.duree);
+void executer(claappli& a, const effets& e, bilaneffets& bilan) {
+    if (e.effacement) a.signaleffacement(true);
+    for (const bipjeu& b : e.bips) a.bip(b.frequence, b.duree);
     if (e.effacement &&
-        (jeu.fenetre == nullptr || SetTimer(jeu.fenetre, timereffacement, 240, nullptr) == 0))
-        finsignaleffacer();
-    if (e.valeurdonnee != 0) cliquechiffre('F', e.valeurdonnee);
+        (a.fenetre == nullptr || SetTimer(a.fenetre, timereffacement, 240, nullptr) == 0))
+        finsignaleffacer(a);
+    if (e.valeurchoisie) a.fixecursouris(false);
     if (e.grillechargee) {
         bilan.chargee = true;
-        preparegrille();
+        preparegrille(a);
     }
-    if (e.chronoazero)
-        partie.parametres().chronos.remiseazero(partie.parametres().grillecourante,
-                                                etatchronocourant());
     if (e.niveauchange) {
-        affichronocourt();
-        jetterfond();
-        jeu.boutonsarafraichir = true;
+        affichronocourt(a);
+        a.fond.reset();
+        a.boutonsarafraichir = true;
     }
-    if (!e.conflits.empty() && jeu.fenetre != nullptr &&
-        SetTimer(jeu.fenetre, timerconflits, 400, nullptr) != 0) {
-        dessinjeu().casesconflit = e.conflits;
-        reaffigri();
+    if (!e.conflits.empty() && a.fenetre != nullptr &&
+        SetTimer(a.fenetre, timerconflits, 400, nullptr) != 0) {
+        a.contexte.casesconflit = e.conflits;
+        a.reaffigri();
     }
-    if (e.aide) montreaide(*e.aide);
-    if (e.repeindre) reaffigri();
-    if (e.curseurdeplace) curseurenvue();
+    if (e.languechangee) {
+        a.textipenvoi();
+        languedesboites(a.partie.parametres().langue);
+        a.fendemarrage.fixelangue(a.partie.parametres().langue);
+        affichronocourt(a);
+        a.reaffigri();
+    }
+    if (e.pause) {
+        a.tooltip.virefentooltip();
+        if (a.fenetre != nullptr) CloseWindow(a.fenetre);
+        a.fenetreduction(true);
+    }
+    if (e.generer) bilan.generer = e.generer;
+    if (e.aide) montreaide(a, *e.aide);
+    if (e.repeindre) a.reaffigri();
+    if (e.curseurdeplace) curseurenvue(a);
     if (e.quitter) bilan.quitter = true;
 }
 
 } // namespace
 
-bilaneffets appliquer(effets e) {
+bilaneffets appliquer(claappli& a, effets e, bool gardeaide) {
     bilaneffets bilan;
     bool verrouille = false;
-    if (!e.aide) cacheaide();
+    if (!e.aide && !gardeaide) cacheaide(a);
     for (;;) {
-        executer(e, bilan);
+        executer(a, e, bilan);
         if (!e.question) break;
         if (!verrouille) {
-            blocagedujeu();
-            chronomactiver(false);
+            a.blocagedujeu();
+            a.chronomactiver(false);
             verrouille = true;
         }
         // What the intent changed is shown before its question.
-        if (e.repeindre && jeu.fenetre != nullptr && jeu.fenetremontrable) {
-            jeu.repeindre = false;
-            RedrawWindow(jeu.fenetre, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        if (e.repeindre && a.fenetre != nullptr && a.fenetremontrable) {
+            miseajour(a);
+            a.repeindre = false;
+            preparevue(a);
+            RedrawWindow(a.fenetre, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         }
         const questionjeu q = *e.question;
-        const reponsejeu r =
-            reponsede(boitemessage(q.numero, boutonsboite(q), q.p1.c_str(), q.p2.c_str()));
-        if (q.chargeoui && r == reponsejeu::oui) montrefendem();
-        e = partie.repond(r);
+        const reponsejeu r = demande(a, q);
+        if (q.chargeoui && r == reponsejeu::oui) montrefendem(a);
+        e = a.partie.repond(r);
     }
     if (verrouille && !bilan.quitter) {
-        deblocagedujeu();
-        chronomactiver(true);
+        a.deblocagedujeu();
+        a.chronomactiver(true);
     }
     return bilan;
 }
 
-void settailleprin(short size) {
-    dessinjeu().taillechoisie = size;
-    grillepage().settaillemmpix(0, size);
-    partie.grille().debutmodaffichagrille();
-    jeu.miseenpagevalide = false;
-}
-
-bool grillecharger(HWND, short number, const char* definition, bool ask) {
-    sablierdeb();
+bool grillecharger(claappli& a, short number, const char* definition, bool ask) {
+    a.sablierdeb();
     bilaneffets bilan;
     if (ask) {
-        bilan = appliquer(partie.demandecharger(number));
+        bilan = appliquer(a, a.partie.demandecharger(number));
     } else {
-        montrefendem();
-        bilan = appliquer(partie.charge(number, definition));
+        montrefendem(a);
+        bilan = appliquer(a, a.partie.charge(number, definition));
     }
-    chronomevaluer();
-    sablierfin();
+    a.chronomevaluer();
+    a.sablierfin();
     return bilan.chargee;
 }
 
-void grillereprise() {
-    sablierdeb();
-    if (partie.reprendapresregles()) montrefendem();
-    if (!appliquer(partie.quitteregles()).chargee) modefenetre();
-    chronomevaluer();
-    sablierfin();
+void grillereprise(claappli& a) {
+    a.sablierdeb();
+    if (a.partie.reprendapresregles()) montrefendem(a);
+    if (!appliquer(a, a.partie.quitteregles()).chargee) a.modefenetre();
+    a.chronomevaluer();
+    a.sablierfin();
 }
 
-POINT pointlocal(POINT client) {
-    const miseenpage& m = miseenpagecourante();
-    return POINT{client.x - m.originex, m.originey - client.y};
-}
-
-void clicgauche(POINT p) {
-    if (!anymode(modeappli::jeu)) return;
-    assuremiseenpage();
-    if (clicfleche(p)) return;
-    const POINT a = pointlocal(jeu.appuigauche);
-    const auto ax = static_cast<short>(a.x);
-    const auto ay = static_cast<short>(a.y);
-    clagrivora& grille = partie.grille();
-    const short cellule = grille.caseproche(ax, ay);
-    const short point = cellule == 0 ? grille.pointproche(ax, ay) : 0;
-    if (cellule != 0) {
-        appliquer(partie.clicgauche(cellule));
-    } else if (point == 0) {
-        const short v = boutriproche(static_cast<short>(p.x), static_cast<short>(p.y));
-        if (v != 0) cliquechiffre('T', v);
-    } else {
-        const long ecart = std::labs(p.x - jeu.appuigauche.x) + std::labs(p.y - jeu.appuigauche.y);
-        if (ecart > 24) {
-            defilesouris(a, pointlocal(p));
-        } else if (ecart <= 5) {
-            appliquer(partie.clicpoint(point));
-        }
-    }
-}
-
-void clicdroit() {
-    if (!anymode(modeappli::jeu)) return;
-    assuremiseenpage();
-    const POINT a = pointlocal(jeu.appuidroit);
-    const auto ax = static_cast<short>(a.x);
-    const auto ay = static_cast<short>(a.y);
-    const short cellule = partie.grille().caseproche(ax, ay);
-    if (cellule == 0) return;
-    appliquer(partie.clicdroit(cellule, partie.grille().possiproche(cellule, ax, ay)));
-}
-
-bool sauvejeu(bool silencieux) {
+bool sauvejeu(claappli& a, bool silencieux) {
     effets e;
-    const bool ecrit = partie.sauvejeu(e, silencieux);
-    if (!ecrit) appliquer(std::move(e));
+    const bool ecrit = a.partie.sauvejeu(e, silencieux);
+    if (!ecrit) appliquer(a, std::move(e));
     return ecrit;
 }
 
-bool quitterdemande() {
-    return appliquer(partie.demandequitter()).quitter;
+bool quitterdemande(claappli& a) {
+    return appliquer(a, a.partie.demandequitter()).quitter;
 }
 
-void finsignaleffacer() {
-    if (jeu.fenetre != nullptr) KillTimer(jeu.fenetre, timereffacement);
-    signaleffacement(false);
+void finsignaleffacer(claappli& a) {
+    if (a.fenetre != nullptr) KillTimer(a.fenetre, timereffacement);
+    a.signaleffacement(false);
 }
 
-void finconflits() {
-    if (jeu.fenetre != nullptr) KillTimer(jeu.fenetre, timerconflits);
-    if (dessinjeu().casesconflit.empty()) return;
-    dessinjeu().casesconflit.clear();
-    reaffigri();
+void finconflits(claappli& a) {
+    if (a.fenetre != nullptr) KillTimer(a.fenetre, timerconflits);
+    if (a.contexte.casesconflit.empty()) return;
+    a.contexte.casesconflit.clear();
+    a.reaffigri();
 }

@@ -2,6 +2,9 @@
 // left and taken up again, the reload of the grid in play, the quit question
 // with its three answers and a failing save, and the session's end.
 #include "shell/fenetre_testing.h"
+#include "shell/idcommandes.h"
+
+#include "shell/core/partie_testing.h"
 
 #include "shell/jeu.h"
 
@@ -47,7 +50,7 @@ protected:
     void entre(short c, short v) {
         presse(static_cast<short>(13 + v));
         clicase(c);
-        ASSERT_EQ(partie.grille().getcaseval(c), v);
+        ASSERT_EQ(partie().grille().getcaseval(c), v);
     }
     // Two entries, the first erased again and given pencil marks, a third
     // entry, an undo, markers, then time passes.
@@ -60,31 +63,33 @@ protected:
         entre(b, valeur(b, true));
         presse(idzero);
         clicase(a);
-        ASSERT_EQ(partie.grille().getcaseval(a), 0);
-        partie.parametres().remplitmarques = true;
+        ASSERT_EQ(partie().grille().getcaseval(a), 0);
+        accespartie::parametres(partie()).remplitmarques = true;
         clic(centre(a), true);
-        ASSERT_EQ(partie.grille().getpuser(a), 63);
+        ASSERT_EQ(partie().grille().getpuser(a), 63);
         auto d = static_cast<short>(a + 1);
-        while (!partie.grille().casestvide(d)) ++d;
+        while (!partie().grille().casestvide(d)) ++d;
         entre(d, valeur(d, true));
         presse(idannuler);
-        partie.fixepoints({3, 2, 0});
+        partie().clicpoint(2);
+        partie().clicpoint(3);
         peins();
         tickessai += secondes * 1000;
     }
     vuegrille vue() {
         gstring t;
-        partie.grille().getactudata(3, &t);
-        return {t.adr(), historiquetextes(), partie.historique().getposition(), partie.points()};
+        appli().page.modele().getactudata(3, &t);
+        return {t.adr(), historiquetextes(), partie().historique().getposition(),
+                partie().points()};
     }
     void charge(short g) {
         reponses = {IDYES};
         presse(idbouttongrille(g));
-        ASSERT_EQ(partie.parametres().grillecourante, g);
+        ASSERT_EQ(partie().parametres().grillecourante, g);
     }
     std::string message(short n, const char* a = nullptr, const char* b = nullptr) {
         gstring t;
-        createmsg(&t, n, partie.parametres().langue, a, b);
+        createmsg(&t, n, partie().parametres().langue, a, b);
         return t.adr();
     }
     bool fichierecrit() {
@@ -95,8 +100,8 @@ protected:
     short vpremiere = 0;
     // The next start of the game, in the same directory.
     void redemarre() {
-        finjeu();
-        fenetre = demarrage(nullptr, SW_SHOW);
+        finjeu(appli());
+        fenetre = relance();
         ASSERT_NE(fenetre, nullptr);
         peins();
     }
@@ -116,7 +121,7 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     EXPECT_EQ(questions[0], message(5, "1")) << "the reload question says what it keeps";
     EXPECT_EQ(questions[1], message(4, "2", "1")) << "the question says grid 1 is kept";
     EXPECT_TRUE(historiquetextes().empty());
-    EXPECT_EQ(partie.points(), (std::array<short, 3>{0, 0, 0}));
+    EXPECT_EQ(partie().points(), (std::array<short, 3>{0, 0, 0}));
     const short c2 = casevide();
     entre(c2, valeur(c2, true));
     tickessai += 10000;
@@ -124,12 +129,12 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
 
     charge(1);
     EXPECT_EQ(vue(), grille1);
-    EXPECT_EQ(partie.parametres().chronos.getsec(1), 30) << "grid 1's time, without grid 2's";
-    EXPECT_EQ(partie.parametres().chronos.getsec(2), 10);
+    EXPECT_EQ(partie().parametres().chronos.getsec(1), 30) << "grid 1's time, without grid 2's";
+    EXPECT_EQ(partie().parametres().chronos.getsec(2), 10);
     EXPECT_FALSE(fichierecrit()) << "kept in memory, nothing written";
     // What the player sees: the entry in magenta; undo and redo go on.
-    for (short c = 1; c <= partie.grille().getnbcases(); ++c) {
-        if (!partie.grille().casestfixe(c) && partie.grille().getcaseval(c) != 0) {
+    for (short c = 1; c <= partie().grille().getnbcases(); ++c) {
+        if (!partie().grille().casestfixe(c) && partie().grille().getcaseval(c) != 0) {
             EXPECT_GT(pixels(c, magenta), 5) << c;
         }
     }
@@ -137,8 +142,8 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     presse(idannuler);
     presse(idannuler);
     presse(idannuler);
-    EXPECT_EQ(partie.historique().getposition(), 1);
-    EXPECT_EQ(partie.grille().getcaseval(premiere), vpremiere)
+    EXPECT_EQ(partie().historique().getposition(), 1);
+    EXPECT_EQ(partie().grille().getcaseval(premiere), vpremiere)
         << "undoing the erasure put the value back";
 
     charge(2);
@@ -205,15 +210,15 @@ TEST_F(laisse, QuittingKeepsThePlayOnYesDropsItOnNoAndStaysOnCancel) {
         }
         EXPECT_EQ(IsWindow(fenetre) == FALSE, k.fermee) << k.nom;
         if (!k.fermee) {
-            EXPECT_EQ(jeu.verrousjeu, 0) << k.nom;
-            EXPECT_EQ(partie.grille().getcaseval(c), v) << k.nom;
+            EXPECT_EQ(partie().fenetre().verrous, 0) << k.nom;
+            EXPECT_EQ(partie().grille().getcaseval(c), v) << k.nom;
             continue;
         }
         EXPECT_EQ(fichierecrit() && !litfichier(nom).empty(), k.gardee) << k.nom;
         // Back to the start file: an empty one reads as damaged.
         if (!k.gardee) ecrisfichier(nom, fichierdepart);
         redemarre();
-        EXPECT_EQ(partie.grille().getcaseval(c), k.gardee ? v : 0) << k.nom;
+        EXPECT_EQ(partie().grille().getcaseval(c), k.gardee ? v : 0) << k.nom;
         if (k.gardee) {
             EXPECT_GT(pixels(c, magenta), 5) << k.nom;
         }

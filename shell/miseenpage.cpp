@@ -2,105 +2,100 @@
 // regions.h.
 #include "shell/miseenpage.h"
 
-#include "shell/boutons.h"
-#include "shell/etatjeu.h"
-#include "shell/peinture.h"
-
 #include "render/pageregle.h"
 #include "shell/core/positionfenetre.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace {
-miseenpage courante;
-// Made on first use, dropped by oublieregions (before the drawing layer's
-// tables go at exit).
-std::unique_ptr<regionsjeu> lesregions;
 
 short s16(long v) {
     return static_cast<short>(v);
 }
+
 } // namespace
 
-const miseenpage& miseenpagecourante() {
-    return courante;
-}
-
-regionsjeu& regionsdujeu() {
-    if (!lesregions) lesregions = std::make_unique<regionsjeu>();
-    return *lesregions;
-}
-
-void oublieregions() {
-    lesregions.reset();
-}
-
-entreesregions entreesdujeu() {
+entreesregions entreesdujeu(claappli& a) {
     entreesregions e;
-    e.fenetre = jeu.fenetre;
-    e.grille = &grillepage();
-    e.dev = &devfenetre();
-    e.gauche = partie.parametres().left;
-    e.haut = partie.parametres().top;
-    e.basboutons = colonne.bas;
+    e.fenetre = a.fenetre;
+    e.grille = &a.page;
+    e.dev = &a.dev;
+    e.gauche = a.partie.parametres().left;
+    e.haut = a.partie.parametres().top;
+    e.basboutons = a.colonne.pos.bas;
     e.ecranw = s16(GetSystemMetrics(SM_CXSCREEN));
     e.ecranh = s16(GetSystemMetrics(SM_CYSCREEN));
     return e;
 }
 
-void recalculemiseenpage() {
-    regionsjeu& regions = regionsdujeu();
-    const entreesregions e = entreesdujeu();
-    grillepage().setdevice(0, &devfenetre());
+void recalculemiseenpage(claappli& a) {
+    regionsjeu& regions = a.regions;
+    const entreesregions e = entreesdujeu(a);
+    a.page.setdevice(0, &a.dev);
     // The layout gives the client size the device is installed on; the
     // grid is then placed on the installed device.
     regions.recalcureg(e);
-    const SIZE t = regions.taillegrifen(colonne.bas);
+    const SIZE t = regions.taillegrifen(a.colonne.pos.bas);
     const short dx = regions.regionprincipale().getdx();
     const short dy = regions.regionprincipale().getdy();
-    courante.largeur = s16(t.cx - 2 * dx);
-    courante.hauteur = s16(t.cy - dx - dy);
-    if (jeu.fenetre != nullptr) {
-        HDC dc = GetDC(jeu.fenetre);
-        devinstalle(devfenetre(), dc, courante.largeur, courante.hauteur);
-        ReleaseDC(jeu.fenetre, dc);
+    a.courante.largeur = s16(t.cx - 2 * dx);
+    a.courante.hauteur = s16(t.cy - dx - dy);
+    if (a.fenetre != nullptr) {
+        HDC dc = GetDC(a.fenetre);
+        devinstalle(a.dev, dc, a.courante.largeur, a.courante.hauteur);
+        ReleaseDC(a.fenetre, dc);
         regions.recalcureg(e);
     }
-    courante.originex = devfenetre().getlocx();
-    courante.originey = devfenetre().getlocy();
-    jeu.miseenpagevalide = true;
+    a.courante.originex = a.dev.getlocx();
+    a.courante.originey = a.dev.getlocy();
+    a.miseenpagevalide = true;
 }
 
-void assuremiseenpage() {
-    if (!jeu.miseenpagevalide) recalculemiseenpage();
+void assuremiseenpage(claappli& a) {
+    if (!a.miseenpagevalide) recalculemiseenpage(a);
 }
 
-RECT taillegrifen() {
-    const SIZE t = regionsdujeu().taillegrifen(colonne.bas);
-    return RECT{partie.parametres().left, partie.parametres().top, partie.parametres().left + t.cx,
-                partie.parametres().top + t.cy};
+void miseajour(claappli& a) {
+    if (a.miseenpagevalide || !a.pret || a.nidpositionnement != 0) return;
+    a.fond.reset();
+    recalculemiseenpage(a);
+    setgriwinposition(a);
+    // The window takes its shape now, before it is painted (setting it again
+    // moves the window's frame and, under Wine, the keyboard focus: only a
+    // changed shape is set).
+    if (a.fenetre != nullptr && a.anymode(modeappli::jeu)) a.regions.appliqueregprin(a.fenetre);
+    a.repeindre = true;
 }
 
-void mainwinposornot() {
-    if (jeu.fenetre == nullptr) return;
-    RECT r = taillegrifen();
-    if (anymode(modeappli::regles)) {
+RECT taillegrifen(claappli& a) {
+    const SIZE t = a.regions.taillegrifen(a.colonne.pos.bas);
+    const claparamuser& p = a.partie.parametres();
+    return RECT{p.left, p.top, p.left + t.cx, p.top + t.cy};
+}
+
+void mainwinposornot(claappli& a) {
+    if (a.fenetre == nullptr) return;
+    RECT r = taillegrifen(a);
+    if (a.anymode(modeappli::regles)) {
         // The rules pages: a client area of exactly one page.
-        const short dx = regionsdujeu().regionprincipale().getdx();
-        const short dy = regionsdujeu().regionprincipale().getdy();
+        const short dx = a.regions.regionprincipale().getdx();
+        const short dy = a.regions.regionprincipale().getdy();
         r.right = r.left + fenetreglewid + 2 * dx;
         r.bottom = r.top + fenetreglehgt + dx + dy;
     }
-    SetWindowPos(jeu.fenetre, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    SetWindowPos(a.fenetre, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE |
-                     (jeu.fenetremontrable ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+                     (a.fenetremontrable ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
-void setgriwinposition() {
-    ++jeu.nidpositionnement;
-    mainwinposornot();
-    --jeu.nidpositionnement;
+void setgriwinposition(claappli& a) {
+    ++a.nidpositionnement;
+    mainwinposornot(a);
+    --a.nidpositionnement;
+}
+
+POINT pointlocal(const claappli& a, POINT client) {
+    return POINT{client.x - a.courante.originex, a.courante.originey - client.y};
 }
 
 RECT zonetravail() {
@@ -118,11 +113,11 @@ RECT zonetravail() {
     return r;
 }
 
-gabaritfenetre gabaritcourant() {
-    return gabaritdelagrille(partie.grille());
+gabaritfenetre gabaritcourant(claappli& a) {
+    return gabaritdelagrille(a, a.page.modele());
 }
 
-gabaritfenetre gabaritdelagrille(clagrivora& grille) {
+gabaritfenetre gabaritdelagrille(const claappli& a, clagrivora& grille) {
     gabaritfenetre g;
     grille.fautcoordentableaux();
     if (grille.faitcoord()) {
@@ -135,30 +130,42 @@ gabaritfenetre gabaritdelagrille(clagrivora& grille) {
                             s16(std::abs(y1))};
     }
     g.pas = grille.gettaillepix();
-    const clawinregion cadre(jeu.fenetre);
+    const clawinregion cadre(a.fenetre);
     g.dx = cadre.getdx();
     g.dy = cadre.getdy();
-    g.basboutons = colonne.bas;
+    g.basboutons = a.colonne.pos.bas;
     return g;
 }
 
-short taillemaxiecran() {
+short taillemaxiecran(claappli& a) {
     const RECT z = zonetravail();
-    return tailleentrant(gabaritcourant(), z.right - z.left, z.bottom - z.top);
+    return tailleentrant(gabaritcourant(a), z.right - z.left, z.bottom - z.top);
 }
 
-void rentrefenetre(SIZE taille) {
+void rentrefenetre(claappli& a, SIZE taille) {
     const RECT z = zonetravail();
     if (taille.cx > z.right - z.left || taille.cy > z.bottom - z.top) return;
-    partie.parametres().left =
-        s16(std::clamp<long>(partie.parametres().left, z.left, z.right - taille.cx));
-    partie.parametres().top =
-        s16(std::clamp<long>(partie.parametres().top, z.top, z.bottom - taille.cy));
+    const claparamuser& p = a.partie.parametres();
+    a.partie.fixeposition(s16(std::clamp<long>(p.left, z.left, z.right - taille.cx)),
+                          s16(std::clamp<long>(p.top, z.top, z.bottom - taille.cy)));
 }
 
-void placefenetredepart() {
+void changetaillecase(claappli& a, short taille, bool rentrer) {
+    if (rentrer) rentrefenetre(a, fenetrepour(gabaritcourant(a), taille));
+    a.partie.fixetaillecase(taille);
+    a.reaffigri();
+    a.boutonsarafraichir = true;
+    a.settailleprin(taille);
+    a.fond.reset();
+    a.page.setmodaffi(a.page.getmodaffi());
+}
+
+void placefenetredepart(claappli& a) {
     const RECT z = zonetravail();
-    const SIZE t = fenetrepour(gabaritcourant(), partie.parametres().taillecase);
-    rentrezone(partie.parametres().left, partie.parametres().top, t.cx, t.cy,
-               zoneecran{z.left, z.top, z.right, z.bottom});
+    const claparamuser& p = a.partie.parametres();
+    const SIZE t = fenetrepour(gabaritcourant(a), p.taillecase);
+    short gauche = p.left;
+    short haut = p.top;
+    rentrezone(gauche, haut, t.cx, t.cy, zoneecran{z.left, z.top, z.right, z.bottom});
+    a.partie.fixeposition(gauche, haut);
 }

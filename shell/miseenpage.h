@@ -1,59 +1,56 @@
 // The play layout: where the grid lies in the client area, the window's
-// size around the grid and the button column, its shape, and the window's
-// placement.
+// size around the grid and the button column, its shape, the window's
+// placement, and the cell sizes that fit the screen.
 #pragma once
 
-#include "platform/win32.h"
-
-#include "shell/regions.h"
+#include "shell/appli.h"
 #include "shell/taillecase.h"
 
 class clagrivora;
 
-struct miseenpage {
-    short originex = 0; // client pixel of the grid's local origin
-    short originey = 0;
-    short largeur = 968; // client size
-    short hauteur = 782;
-};
-
-const miseenpage& miseenpagecourante();
-// The shape and scrolling state of the main window (one for the run).
-regionsjeu& regionsdujeu();
-// Drops the shape and scrolling state (the next regionsdujeu starts afresh).
-void oublieregions();
-// What the shape computations read from the shell's state now.
-entreesregions entreesdujeu();
+// What the shape computations read from the application's state now.
+entreesregions entreesdujeu(claappli& a);
 // Recompute the layout from the grid's frame at its current size and the
 // scroll offsets, set up the window device on the client area, place the
-// grid page on it and build the window's shape (applied by the next paint).
-void recalculemiseenpage();
+// grid page on it and build the window's shape.
+void recalculemiseenpage(claappli& a);
 // The same only when the layout is not valid.
-void assuremiseenpage();
+void assuremiseenpage(claappli& a);
+// Before a paint (at the end of a message, before a question's paint): when
+// the shell is ready, not placing the window and the layout is stale, the
+// grid background dropped, the layout made again, the window placed and, in
+// play, given its shape when it changed; the repaint is then asked.
+void miseajour(claappli& a);
 // Window rectangle (screen) for the play layout: stored position, the
 // layout's window size.
-RECT taillegrifen();
+RECT taillegrifen(claappli& a);
 // Place the main window at the play layout, or around one rules page in the
 // rules mode (shown once it may be).
-void mainwinposornot();
-void setgriwinposition();
+void mainwinposornot(claappli& a);
+void setgriwinposition(claappli& a);
+// The grid-local point (y upwards) of a client point.
+POINT pointlocal(const claappli& a, POINT client);
 
 // The part of the screen a play window may take without overflowing: the
 // work area (SPI_GETWORKAREA) without the screen's bottom 30 pixels.
 RECT zonetravail();
 // What the play window is made of now: the grid in play at its cell size,
 // the window's frame, the button column.
-gabaritfenetre gabaritcourant();
+gabaritfenetre gabaritcourant(claappli& a);
 // The same for grid g in play (its cells measured at g's cell size).
-gabaritfenetre gabaritdelagrille(clagrivora& g);
+gabaritfenetre gabaritdelagrille(const claappli& a, clagrivora& g);
 // The largest cell size whose play window fits in the work area.
-short taillemaxiecran();
+short taillemaxiecran(claappli& a);
 // Moves the stored window position so that a play window of this outer size
 // lies inside the work area, when it fits there (a larger window stays where
 // it is and overflows).
-void rentrefenetre(SIZE taille);
+void rentrefenetre(claappli& a, SIZE taille);
+// Play at cell size taille: the layout is made again at the next message's
+// end. With rentrer, the stored position first moves so that the new window
+// lies inside the work area (when it fits there).
+void changetaillecase(claappli& a, short taille, bool rentrer);
 // Moves the stored window position so that the play window at the cell
 // size in force lies on the work area, or, when it is larger, starts at the
 // area's top-left corner (rentrezone): at every start, whatever position the
 // parameter file gave.
-void placefenetredepart();
+void placefenetredepart(claappli& a);

@@ -3,7 +3,7 @@
 #include "shell/paramdemarrage.h"
 
 #include "shell/boites.h"
-#include "shell/etatjeu.h"
+#include "shell/jeu.h"
 
 #include "shell/core/accesparam.h"
 #include "shell/core/cheminparam.h"
@@ -15,9 +15,6 @@
 
 namespace {
 
-claverrouparam verrou;
-std::string fichier;
-
 // The parameter file's path for this start.
 std::string choisitfichier() {
     gstring nom;
@@ -27,42 +24,50 @@ std::string choisitfichier() {
                        dossierdonnees(sys, [](const char* v) { return std::getenv(v); }), sys);
 }
 
+// A message about the parameter file (nom, and b), asked as every box.
+void annonce(claappli& a, short numero, questionjeu::icone icone, const char* nom,
+             const char* b = "") {
+    questionjeu q;
+    q.numero = numero;
+    q.genre = icone;
+    q.p1 = nom;
+    q.p2 = b;
+    appliquer(a, a.partie.annonce(std::move(q)));
+}
+
 } // namespace
 
-bool lisparametres() {
-    fichier = choisitfichier();
-    partie.fixefichier(fichier);
-    const char* nom = fichier.c_str();
-    const accesparam acces = accedeparam(fichier, verrou);
+bool lisparametres(claappli& a) {
+    a.fichier = choisitfichier();
+    a.partie.fixefichier(a.fichier);
+    const char* nom = a.fichier.c_str();
+    const accesparam acces = accedeparam(a.fichier, a.verrou);
     // Reading changes nothing on the disk: the file gives the language of
     // the messages below even when another copy holds it.
-    getparamuser(partie.parametres(), nom);
-    languedesboites();
+    a.partie.litparametres(nom);
+    languedesboites(a.partie.parametres().langue);
     switch (acces.g) {
     case accesparam::genre::occupe:
-        boitemessage(18, MB_OK | MB_ICONHAND, nom);
+        annonce(a, 18, questionjeu::icone::arret, nom);
         return false;
     case accesparam::genre::sansverrou:
     case accesparam::genre::dossiernonsur: {
         const short m = acces.g == accesparam::genre::sansverrou ? 23 : 24;
-        if (boitemessage(m, MB_YESNO | MB_ICONEXCLAMATION, nom, acces.objet.c_str()) != IDYES)
-            return false;
-        partie.interditenregistrement();
-        return true;
+        return !appliquer(a, a.partie.demandesansenregistrer(m, nom, acces.objet)).quitter;
     }
     case accesparam::genre::seul:
         break;
     }
     std::string aside;
-    if (const short m = rangeparam(fichier, aside))
-        boitemessage(m, MB_OK | MB_ICONEXCLAMATION, nom, aside.c_str());
+    if (const short m = rangeparam(a.fichier, aside))
+        annonce(a, m, questionjeu::icone::exclamation, nom, aside.c_str());
     return true;
 }
 
-const std::string& fichierparam() {
-    return fichier;
+const std::string& fichierparam(const claappli& a) {
+    return a.fichier;
 }
 
-void rendparametres() {
-    verrou.rendre();
+void rendparametres(claappli& a) {
+    a.verrou.rendre();
 }

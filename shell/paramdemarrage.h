@@ -2,6 +2,8 @@
 // a damaged file kept aside before a save could replace it.
 #pragma once
 
+#include "shell/appli.h"
+
 #include <string>
 
 // Choose the parameter file (cheminparam.h: the one in the current directory
@@ -16,12 +18,12 @@
 // saves are removed, and a damaged file (paramabime.h) is renamed aside and
 // message 19 says where, or message 20 says it could not be; the game goes
 // on with what could be read.
-bool lisparametres();
+bool lisparametres(claappli& a);
 
 // The parameter file in use, as chosen by the last lisparametres: what "S"
 // writes and what the "I" box names.
-const std::string& fichierparam();
+const std::string& fichierparam(const claappli& a);
 
 // Give the lock back (at the end of the game; the system gives it back too
 // when the process ends).
-void rendparametres();
+void rendparametres(claappli& a);

@@ -37,13 +37,13 @@ protected:
     void arrete() {
         if (IsWindow(fenetre)) DestroyWindow(fenetre);
         peins();
-        finjeu();
+        finjeu(*jeu);
         fenetre = nullptr;
     }
     // Started again; the questions asked on the way, in order.
     void redemarre() {
         questions.clear();
-        fenetre = demarrage(nullptr, SW_SHOW);
+        fenetre = relance();
         if (fenetre != nullptr) peins();
     }
 };
@@ -90,7 +90,7 @@ TEST_F(demarrageparam, ALockThatCannotBeTakenIsToldAndThePlayerChooses) {
               std::string::npos)
         << questions[0];
     EXPECT_NE(questions[0].find("Play without saving?"), std::string::npos) << questions[0];
-    finjeu();
+    finjeu(*jeu);
     reponses = {IDYES};
     redemarre();
     ASSERT_NE(fenetre, nullptr) << "yes: the game plays";
@@ -171,7 +171,7 @@ TEST_F(demarrageparam, ADataFolderOfAnotherUserIsTold) {
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_NE(questions[0].find("n'est pas s\xFBr"), std::string::npos) << questions[0];
     EXPECT_FALSE(fs::exists(fichierverrou(donnees)));
-    finjeu();
+    finjeu(*jeu);
 }
 #endif
 

@@ -1,56 +1,42 @@
-// The paint sequence of the main window.
+// The view computed before the paint, and the paint sequence of the main
+// window.
 #include "shell/peinture.h"
 
-#include "shell/boutons.h"
-#include "shell/curseurs.h"
-#include "shell/defilement.h"
-#include "shell/etatjeu.h"
-#include "shell/fendemarrage.h"
-#include "shell/miseenpage.h"
-#include "shell/selecteur.h"
-#include "shell/tracepeinture.h"
+#include "shell/etatcolonne.h"
 
-#include "render/bitmapmemoire.h"
 #include "render/pageregle.h"
-#include "shell/core/createmsg.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
 
-std::unique_ptr<bitmapmemoire> fond;
-std::unique_ptr<bitmapmemoire> tout;
-contextedessin contexte;
-cladevout fenecrout;
-
-void creagrillefond(short w, short h) {
-    if (fond && fond->larg() == w && fond->haut() == h) return;
-    fond = std::make_unique<bitmapmemoire>(w, h, GetSysColor(COLOR_BTNFACE));
-    if (anymode(modeappli::jeu)) {
-        fenecrout.sethdc(fond->dc());
-        grillepage().dessingrifond(contexte, &fenecrout, 0, 0xFF0000, 0xFF0000);
+void creagrillefond(claappli& a, short w, short h) {
+    if (a.fond && a.fond->larg() == w && a.fond->haut() == h) return;
+    a.fond = std::make_unique<bitmapmemoire>(w, h, GetSysColor(COLOR_BTNFACE));
+    if (a.anymode(modeappli::jeu)) {
+        a.dev.sethdc(a.fond->dc());
+        a.page.dessingrifond(a.contexte, &a.dev, 0, 0xFF0000, 0xFF0000);
     }
 }
 
-void creagrilletout() {
-    if (!tout || tout->larg() != fond->larg() || tout->haut() != fond->haut())
-        tout = std::make_unique<bitmapmemoire>(fond->larg(), fond->haut());
-    tout->copiede(*fond);
-    if (!anymode(modeappli::jeu)) return;
-    fenecrout.sethdc(tout->dc());
-    contexte.fleches = regionsdujeu().flechesadessiner();
-    contexte.casecurseur = partie.curseurvisible() ? partie.casecourante() : short(0);
-    contexte.valeursurlignee = partie.parametres().surligne ? partie.valeurcourante() : short(0);
-    grillepage().dessingrifin(contexte, &fenecrout, 0, 0xFF0000, 0xFF0000);
-    static const int couleurs[3] = {0x0000FF, 0x00FF00, 0x00A5FF};
+void creagrilletout(claappli& a) {
+    if (!a.tout || a.tout->larg() != a.fond->larg() || a.tout->haut() != a.fond->haut())
+        a.tout = std::make_unique<bitmapmemoire>(a.fond->larg(), a.fond->haut());
+    a.tout->copiede(*a.fond);
+    if (!a.anymode(modeappli::jeu)) return;
+    a.dev.sethdc(a.tout->dc());
+    a.page.dessingrifin(a.contexte, &a.dev, 0, 0xFF0000, 0xFF0000);
+    constexpr int couleurs[3] = {0x0000FF, 0x00FF00, 0x00A5FF};
     for (int i = 2; i >= 0; --i)
-        if (partie.points()[i] != 0)
-            hexaplacer(&grillepage(), &fenecrout, partie.points()[i], couleurs[i]);
+        if (a.vue.points[static_cast<size_t>(i)] != 0)
+            hexaplacer(&a.page, &a.dev, a.vue.points[static_cast<size_t>(i)], couleurs[i]);
 }
 
 // The column's frame, version, grid star, level and current value.
-void decorecolonne(HDC dc) {
+void decorecolonne(const claappli& a, HDC dc) {
+    const colonneboutons& colonne = a.colonne.pos;
     const short c = colonne.centrex;
     HPEN stylo = CreatePen(PS_SOLID, 1, 0);
     HBRUSH brosse = CreateSolidBrush(0xFFFF00);
@@ -64,22 +50,13 @@ void decorecolonne(HDC dc) {
     const int m0 = SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, 0xFF0000);
     TextOutA(dc, c, colonne.premierey - 16, "V.3.6", 5);
-    // The generated grid has no button to mark.
-    if (colonne.grillesy > 0 && partie.parametres().grillecourante > 0 &&
-        partie.parametres().grillecourante <= partie.parametres().nbgrilles) {
-        const int y = colonne.grillesy + partie.parametres().grillecourante * colonne.hauteur -
-                      colonne.hauteur * 4 / 10 - 8;
-        TextOutA(dc, 75, y, "*", 1);
-    }
-    gstring niveau;
-    partie.grille().libniveaubis(&niveau, 15, false);
-    const std::string texteniveau =
-        std::string(partie.parametres().langue == langueanglais ? "Lvl " : "Niv.") + niveau.adr();
-    TextOutA(dc, c, colonne.niveauy - 8, texteniveau.c_str(), static_cast<int>(texteniveau.size()));
+    if (a.vue.etoiley > 0) TextOutA(dc, 75, a.vue.etoiley, "*", 1);
+    TextOutA(dc, c, colonne.niveauy - 8, a.vue.niveau.c_str(),
+             static_cast<int>(a.vue.niveau.size()));
     HFONT grande = CreateFontA(24, 8, 0, 0, 600, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
     SelectObject(dc, grande);
-    const char valeur[2] = {boncarac(0, partie.valeurcourante()), 0};
+    const char valeur[2] = {a.vue.valeur, 0};
     TextOutA(dc, c, colonne.valeury - 12, valeur, 1);
     SetBkMode(dc, m0);
     SetTextAlign(dc, a0);
@@ -90,69 +67,78 @@ void decorecolonne(HDC dc) {
     DeleteObject(petite);
     DeleteObject(brosse);
     DeleteObject(stylo);
-    dessinboutri(dc);
+    a.selecteur.dessine(dc, a.vue);
 }
 
 // The rules page shown, drawn into the back picture of one page's size.
-void peindreregles(HDC dc) {
-    if (!tout || tout->larg() != fenetreglewid || tout->haut() != fenetreglehgt)
-        tout = std::make_unique<bitmapmemoire>(fenetreglewid, fenetreglehgt);
-    pagereglaffi(tout->dc(), jeu.pagereglesnum,
-                 partie.parametres().langue == langueanglais ? 1 : 0);
-    BitBlt(dc, 0, 0, fenetreglewid, fenetreglehgt, tout->dc(), 0, 0, SRCCOPY);
-    boutaffiches();
+void peindreregles(claappli& a, HDC dc) {
+    if (!a.tout || a.tout->larg() != fenetreglewid || a.tout->haut() != fenetreglehgt)
+        a.tout = std::make_unique<bitmapmemoire>(fenetreglewid, fenetreglehgt);
+    a.regles.pagereglaffi(a.tout->dc(), a.pagereglesnum,
+                          a.partie.parametres().langue == langueanglais ? 1 : 0);
+    BitBlt(dc, 0, 0, fenetreglewid, fenetreglehgt, a.tout->dc(), 0, 0, SRCCOPY);
+}
+
+// The column's texts and the selector's digits as the game now is.
+vuejeu vuedelacolonne(claappli& a) {
+    vuejeu v;
+    const clapartie& p = a.partie;
+    const colonneboutons& colonne = a.colonne.pos;
+    const short g = p.parametres().grillecourante;
+    // The generated grid has no button to mark.
+    if (colonne.grillesy > 0 && g > 0 && g <= p.parametres().nbgrilles)
+        v.etoiley = static_cast<short>(colonne.grillesy + g * colonne.hauteur -
+                                       colonne.hauteur * 4 / 10 - 8);
+    gstring niveau;
+    a.page.modele().libniveaubis(&niveau, 15, false);
+    v.niveau = std::string(p.parametres().langue == langueanglais ? "Lvl " : "Niv.") + niveau.adr();
+    v.valeur = boncarac(0, p.valeurcourante());
+    v.valeurcourante = p.valeurcourante();
+    v.points = p.points();
+    // With the counts option each value shows how many of it are left to
+    // place, and a complete value is greyed; when the grid's solution is not
+    // known, a value that no empty cell can take any more is greyed.
+    const bool comptes = p.parametres().comptes && a.anymode(modeappli::jeu);
+    const std::optional<std::array<short, 7>> restantes = comptes ? p.restantes() : std::nullopt;
+    const std::array<short, 7> places =
+        comptes && !restantes ? p.placeslibres() : std::array<short, 7>{1, 1, 1, 1, 1, 1, 1};
+    for (size_t i = 1; i <= 6; ++i) {
+        v.restes[i] = restantes ? (*restantes)[i] : short(-1);
+        v.complete[i] = v.restes[i] == 0 || places[i] == 0;
+    }
+    return v;
 }
 
 } // namespace
 
-contextedessin& dessinjeu() {
-    return contexte;
+void preparevue(claappli& a) {
+    if (!a.pret) return;
+    if (a.anymode(modeappli::jeu)) {
+        const clapartie& p = a.partie;
+        a.contexte.fleches = a.regions.flechesadessiner();
+        a.contexte.casecurseur = p.curseurvisible() ? p.casecourante() : short(0);
+        a.contexte.valeursurlignee = p.parametres().surligne ? p.valeurcourante() : short(0);
+        a.contexte.contraffi = p.contraintesaffichees() ? 1 : 0;
+        a.vue = vuedelacolonne(a);
+    }
+    boutaffiches(a);
 }
 
-cladevout& devfenetre() {
-    return fenecrout;
-}
-
-void jetterfond() {
-    fond.reset();
-}
-
-void libererbitmaps() {
-    fond.reset();
-    tout.reset();
-}
-
-const bitmapmemoire* imagepeinte() {
-    return tout.get();
-}
-
-void peindre(HWND window) {
-    sablierdeb();
+void peindre(claappli& a, HWND window) {
     PAINTSTRUCT ps{};
     HDC dc = BeginPaint(window, &ps);
-    if (!jeu.miseenpagevalide) {
-        jetterfond();
-        recalculemiseenpage();
-        setgriwinposition();
-    }
-    if (jeu.pret && anymode(modeappli::regles)) {
-        peindreregles(dc);
-    } else if (jeu.pret) {
-        const miseenpage& m = miseenpagecourante();
-        grillepage().setdevice(0, &fenecrout);
-        creagrillefond(m.largeur, m.hauteur);
-        creagrilletout();
-        fenecrout.sethdc(dc);
-        if (anymode(modeappli::jeu)) regionsdujeu().appliqueregprin(window);
-        BitBlt(dc, 0, 0, m.largeur, m.hauteur, tout->dc(), 0, 0, SRCCOPY);
-        boutaffiches();
-        if (anymode(modeappli::jeu)) {
-            calcuboutri(colonne.selecteurhaut);
-            decorecolonne(dc);
-        }
+    if (a.pret && a.anymode(modeappli::regles)) {
+        peindreregles(a, dc);
+    } else if (a.pret) {
+        creagrillefond(a, a.courante.largeur, a.courante.hauteur);
+        creagrilletout(a);
+        a.dev.sethdc(dc);
+        BitBlt(dc, 0, 0, a.courante.largeur, a.courante.hauteur, a.tout->dc(), 0, 0, SRCCOPY);
+        if (a.anymode(modeappli::jeu)) decorecolonne(a, dc);
     }
     EndPaint(window, &ps);
-    if (jeu.pret) fendemarrage.fixafficentremain(false);
-    sablierfin();
-    if (jeu.pret && anymode(modeappli::jeu)) tracepeinturegrille();
+}
+
+const bitmapmemoire* imagepeinte(const claappli& a) {
+    return a.tout.get();
 }

@@ -134,16 +134,16 @@ void regionsjeu::decalaccordfleches(short pas) {
 
 void regionsjeu::decalagribouton(short direction) {
     switch (direction) {
-    case 2:
+    case iddefiledroite:
         defil.sx += 1;
         break;
-    case 3:
+    case iddefilegauche:
         defil.sx -= 1;
         break;
-    case 4:
+    case iddefilebas:
         defil.sy -= 1;
         break;
-    case 5:
+    case iddefilehaut:
         defil.sy += 1;
         break;
     default:

@@ -4,48 +4,51 @@
 // each call, what it reads from the shell's state (entreesregions); the
 // layout-valid and repaint-pending flags stay the shell's.
 //
-// How the shell calls it (`regions` its regionsjeu, `e` an entreesregions
-// filled from its state just before the call):
-// - Start-up, step 15, after grillecharger and settailleprin: clear the
-//   layout-valid flag, then `regions.calcuregmini(jeu.fenetre)`: the window
-//   gets the empty shape until the first paint. Until the first layout,
-//   disposition() and taillegrifen give the 980 x 820 play window.
-// - Paint of the main window, step 2 (layout not valid): drop the window
-//   background bitmap, `regions.recalcureg(e)`, set the layout-valid flag,
-//   then place the window (taillegrifen, mainwinposornot): width
-//   regions.disposition().W, height regions.taillegrifen(the last button's
-//   bottom).cy. From then on the window device's local origin is the grid
-//   origin (the grid passes give it back as they found it): WM_MOUSEMOVE and
-//   the clicks convert to grid-local coordinates with it. The window device
-//   must not be installed again (devinstalle) before the grid is drawn: the
-//   grid's position is kept relative to the device's page reference point.
-// - Paint, step 5, just before the BitBlt, every paint in play:
-//   `regions.appliqueregprin(jeu.fenetre)` (the window gets the shape when
-//   it changed: setting a window's shape again moves the window's frame
-//   and, under Wine, the keyboard focus).
+// How the shell calls it (`regions` the application object's regionsjeu,
+// `e` an entreesregions filled from its state just before the call):
+// - Start-up, after grillecharger and settailleprin: clear the layout-valid
+//   flag, then `regions.calcuregmini(fenetre)`: the window gets the empty
+//   shape until its first layout. Until then, disposition() and
+//   taillegrifen give the 980 x 820 play window.
+// - The layout (miseajour, at the end of a message or before a question's
+//   paint, layout not valid): drop the window background bitmap,
+//   `regions.recalcureg(e)`, set the layout-valid flag, place the window
+//   (taillegrifen, mainwinposornot): width regions.disposition().W, height
+//   regions.taillegrifen(the last button's bottom).cy; then, in play,
+//   `regions.appliqueregprin(fenetre)` (the window gets the shape when it
+//   changed: setting a window's shape again moves the window's frame and,
+//   under Wine, the keyboard focus), all before the paint. From then on the
+//   window device's local origin is the grid origin (the grid passes give
+//   it back as they found it): WM_MOUSEMOVE and the clicks convert to
+//   grid-local coordinates with it. The window device must not be installed
+//   again (devinstalle) before the grid is drawn: the grid's position is
+//   kept relative to the device's page reference point.
 // - Left button release, before the cell logic: `short c =
 //   regions.flechetouchee(client point)`; when c is not 0,
 //   `regions.decalagribouton(c)`, clear the layout-valid flag, reaffigri(),
 //   and the click is used.
-// - WM_COMMAND ids 2, 3, 4, 5: `regions.decalagribouton(id)`, clear the
-//   layout-valid flag, reaffigri().
+// - The commands iddefiledroite .. iddefilehaut: `regions.decalagribouton(id)`,
+//   clear the layout-valid flag, reaffigri().
 // - A drag of more than 24 pixels between press and release (no cell, a
 //   lattice point): `regions.decalagrisouris(release x - press x, release y
-//   - press y, partie.grille().gettaillepix())` in grid-local coordinates (y
-//   upwards), clear the layout-valid flag, reaffigri().
+//   - press y, the grid's step)` in grid-local coordinates (y upwards),
+//   clear the layout-valid flag, reaffigri().
 // - Cell size "+" / "-", a grid loaded, the parameters read: clear the
-//   layout-valid flag (the next paint lays out and shapes again; a smaller
-//   grid puts its offsets back in bounds there).
-// - The window moved (WM_MOVING, WM_MOVE, after storing its position): when
+//   layout-valid flag (the next layout shapes again; a smaller grid puts its
+//   offsets back in bounds there).
+// - The window moved (WM_MOVING, after storing its position): when
 //   `regions.debordementchange(e)`, clear the layout-valid flag and
 //   reaffigri(): near the screen's right or bottom edge the grid overflows
 //   and gets its arrows.
 // - Rules opened ("?"): `regions.fermefleches()`, then SetWindowRgn(window,
-//   NULL, TRUE) and `regions.formeretiree()` and the rules placement, 800 + 2 dx by 600 + dx + dy
-//   with dx, dy = regions.regionprincipale().getdx() / getdy().
-// - The arrows hint (paint step 9): regions.flecheaffichee().
-// - WM_DESTROY: `regions.libere()`. A regionsjeu kept in a global outlives
-//   the drawing layer's tables at exit: it must hold no region by then.
+//   NULL, TRUE) and `regions.formeretiree()` and the rules placement, 800 +
+//   2 dx by 600 + dx + dy with dx, dy = regions.regionprincipale().getdx() /
+//   getdy().
+// - The view before a paint, and the arrows' explanation after the first
+//   paint that shows them: regions.flechesadessiner(),
+//   regions.flecheaffichee().
+// - WM_DESTROY and the application object's end: `regions.libere()`: it
+//   must hold no region once the drawing layer's tables go.
 #pragma once
 
 #include "shell/clawinregion.h"
@@ -101,15 +104,15 @@ public:
 
     // Bound the offsets by the current layout and set the arrows.
     void decalaccordfleches(short pas);
-    // One step: 2 sx + 1 (the grid moves right), 3 sx - 1, 4 sy - 1 (the
-    // grid moves down), 5 sy + 1; other values do nothing. Bounded by the
-    // next layout.
+    // One step: iddefiledroite sx + 1 (the grid moves right), iddefilegauche
+    // sx - 1, iddefilebas sy - 1 (the grid moves down), iddefilehaut sy + 1
+    // (idcommandes.h); other values do nothing. Bounded by the next layout.
     void decalagribouton(short direction);
     // A drag of (dx, dy) pixels, y upwards, at lattice step pas: sx += dx /
     // pas, sy += dy / pas. Bounded by the next layout.
     void decalagrisouris(short dx, short dy, short pas);
-    // Arrow command (2..5) of an open arrow's zone holding the client point;
-    // 0 for none.
+    // Arrow command (commandefleche) of an open arrow's zone holding the
+    // client point; 0 for none.
     short flechetouchee(POINT client) const { return ::flechetouchee(fleches, client); }
     // Every arrow closed (the rules pages have none), here and for the
     // drawing.

@@ -6,6 +6,8 @@
 
 #include "platform/win32.h"
 
+#include "shell/idcommandes.h"
+
 // The grid's extents from its origin in pixels, absolute values: left eL,
 // right eR, top eT, bottom eB.
 struct etenduegrille {
@@ -65,8 +67,10 @@ struct flechesjeu {
     RECT zone[4] = {};
 };
 
-// The command of each arrow: right 3, left 2, up 4, down 5.
-inline constexpr short commandefleche[4] = {3, 2, 4, 5};
+// The command of each arrow (the grid moves the other way to show what lies
+// beyond that edge): right, left, up, down.
+inline constexpr short commandefleche[4] = {iddefilegauche, iddefiledroite, iddefilebas,
+                                            iddefilehaut};
 
 // Bounds the offsets by the overflows at lattice step pas (an axis that
 // does not overflow is put back to 0) and sets the open flags.
@@ -84,6 +88,6 @@ short decalpixels(float s, short pas);
 // Y0 - trunc(pas sy)).
 POINT originegrille(const dispositionjeu& d, short pas, const defilementjeu& s);
 
-// The command (2..5) of the open arrow whose zone holds the client point,
-// 0 for none (right, left, up, down tested in that order).
+// The command (commandefleche) of the open arrow whose zone holds the client
+// point, 0 for none (right, left, up, down tested in that order).
 short flechetouchee(const flechesjeu& f, POINT client);

@@ -1,29 +1,37 @@
-// The hexagonal value selector of the button column, and the choice of the
-// current value by click and by keyboard.
+// claselecteur: the hexagonal value selector of the button column: its six
+// triangles around a centre, their drawing from the column's view and the
+// hit test of a click.
 #pragma once
 
 #include "platform/win32.h"
 
-// Compute the geometry around centre (55, top + 30), once.
-void calcuboutri(short haut);
-// The value of triangle k (0..5): 1, 6, 5, 4, 3, 2; 0 outside.
-short valeurboutri(short k);
-// Draw the six triangles and their digits (the current value in magenta).
-void dessinboutri(HDC dc);
-// The value of the triangle at client point (x, y), 0 for none (or before
-// calcuboutri).
-short boutriproche(short x, short y);
-// The selector's bounding box, client pixels.
-RECT cadreboutri();
+#include "shell/vuejeu.h"
 
-// Make v the current value, repaint, count it for the constraint display,
-// set the cursor.
-void nombreclic(short v);
-// Source 'F' (a given cell clicked), 'T' (a selector triangle) or 'K'
-// (keyboard); values outside 0..6 are ignored.
-void cliquechiffre(char source, short v);
-// Poll the keys 0..6 of the main keyboard, then of the numeric pad, then Tab.
-void captouchauvol();
-// Six selections of 6 in a row turn the constraint display on; any other
-// value turns it off.
-void gestafficontraintes(short v);
+class claselecteur {
+public:
+    // The geometry around centre (55, haut + 30); made once (later calls do
+    // nothing).
+    void calcule(short haut);
+    // The value of triangle k (0..5): 1, 6, 5, 4, 3, 2; 0 outside.
+    static short valeurboutri(short k);
+    // Draw the six triangles and their digits: the current value in magenta,
+    // a complete value greyed, each value's count beside it (vuejeu).
+    // Nothing before calcule.
+    void dessine(HDC dc, const vuejeu& v) const;
+    // The value of the triangle at client point (x, y), 0 for none (or
+    // before calcule).
+    short proche(short x, short y) const;
+    // The selector's bounding box, client pixels.
+    RECT cadre() const;
+
+private:
+    void dessinrestes(HDC dc, const vuejeu& v) const;
+
+    bool calcule_ = false;
+    short cx = 55;
+    short cy = 320;
+    POINT contours[6][4]{};
+    POINT interieurs[6]{};
+    POINT exterieurs[6]{};
+    POINT textes[6]{};
+};

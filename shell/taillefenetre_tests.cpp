@@ -4,6 +4,7 @@
 // followed once it settles, and the grid's edge as the player sees it (no
 // red but the open arrows, a margin at the vertices).
 #include "shell/fenetre_testing.h"
+#include "shell/idcommandes.h"
 
 #include "shell/jeu.h"
 #include "shell/peinture.h"
@@ -34,18 +35,18 @@ protected:
     void redemarre(const std::string& lignes, const RECT& z) {
         DestroyWindow(fenetre);
         peins();
-        finjeu();
+        finjeu(appli());
         hooks::set_work_area(&z);
         gstring nom;
         nomfichierparam(nom);
         std::filesystem::remove(nom.adr());
         if (!lignes.empty()) ecrisfichier(nom.adr(), "ver=3.6\r\n" + lignes);
-        fenetre = demarrage(nullptr, SW_SHOW);
+        fenetre = relance();
         ASSERT_NE(fenetre, nullptr);
         peins();
     }
 #endif
-    static bool dans(const RECT& r, const RECT& z) {
+    bool dans(const RECT& r, const RECT& z) {
         return r.left >= z.left && r.top >= z.top && r.right <= z.right && r.bottom <= z.bottom;
     }
     RECT rectangle() const {
@@ -53,12 +54,12 @@ protected:
         GetWindowRect(fenetre, &r);
         return r;
     }
-    static bool actif(short id) {
+    bool actif(short id) {
         return IsWindowEnabled(bouton(id)) != FALSE;
     }
     // Grid g loaded, and laid out and painted as at the end of a message.
     void charge(short g) {
-        ASSERT_TRUE(grillecharger(fenetre, g, nullptr, false));
+        ASSERT_TRUE(grillecharger(appli(), g, nullptr, false));
         SendMessageA(fenetre, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
         peins();
     }
@@ -90,20 +91,20 @@ TEST_F(taille, AFreshStartSuitsTheScreenAndASizeInTheFileStays) {
     };
     for (const auto& c : cas) {
         redemarre("gri=" + std::to_string(c.grille) + "\r\n", c.zone);
-        const short t = partie.parametres().taillecase;
+        const short t = partie().parametres().taillecase;
         EXPECT_EQ(t, c.attendue) << c.grille << " in " << c.zone.right << "x" << c.zone.bottom;
         const RECT z = zonetravail();
         if (t > taillecasemin) {
             EXPECT_TRUE(dans(rectangle(), z)) << c.grille;
-            const dispositionjeu& d = regionsdujeu().disposition();
+            const dispositionjeu& d = regions().disposition();
             EXPECT_LE(3 * (d.e.haut + d.e.bas), 2 * (z.bottom - z.top)) << c.grille;
-            EXPECT_FALSE(regionsdujeu().flecheaffichee()) << c.grille;
+            EXPECT_FALSE(regions().flecheaffichee()) << c.grille;
         }
     }
     redemarre("tca=50\r\n", cas[0].zone);
-    EXPECT_EQ(partie.parametres().taillecase, 50);
+    EXPECT_EQ(partie().parametres().taillecase, 50);
     redemarre("tca=90\r\n", cas[0].zone);
-    EXPECT_EQ(partie.parametres().taillecase, 90);
+    EXPECT_EQ(partie().parametres().taillecase, 90);
 }
 #endif
 
@@ -127,9 +128,9 @@ TEST_F(taille, TheWindowOpensOnTheWorkAreaWhateverPositionTheFileGives) {
     for (const auto& c : cas) {
         DestroyWindow(fenetre);
         peins();
-        finjeu();
+        finjeu(*jeu);
         ecrisfichier(nom.adr(), std::string("ver=3.6\r\n") + c.lignes);
-        fenetre = demarrage(nullptr, SW_SHOW);
+        fenetre = relance();
         ASSERT_NE(fenetre, nullptr);
         peins();
         const RECT z = zonetravail();
@@ -141,36 +142,36 @@ TEST_F(taille, TheWindowOpensOnTheWorkAreaWhateverPositionTheFileGives) {
             EXPECT_EQ(r.left, z.left) << c.lignes;
             EXPECT_EQ(r.top, z.top) << c.lignes;
         }
-        EXPECT_EQ(partie.parametres().left, r.left) << c.lignes;
-        EXPECT_EQ(partie.parametres().top, r.top) << c.lignes;
+        EXPECT_EQ(partie().parametres().left, r.left) << c.lignes;
+        EXPECT_EQ(partie().parametres().top, r.top) << c.lignes;
     }
 }
 
 // "+" keeps the four steps, then goes on past 70 as far as the work area
 // allows; "-" comes back by 10.
 TEST_F(taille, PlusGoesPastSeventyUpToWhatFitsAndMinusComesBack) {
-    std::vector<short> vues{partie.parametres().taillecase};
+    std::vector<short> vues{partie().parametres().taillecase};
     for (int i = 0; i < 40 && actif(idplus); ++i) {
         presse(idplus);
-        vues.push_back(partie.parametres().taillecase);
+        vues.push_back(partie().parametres().taillecase);
     }
     ASSERT_GE(vues.size(), 5u);
     EXPECT_EQ(std::vector<short>(vues.begin(), vues.begin() + 4),
               (std::vector<short>{40, 50, 60, 70}));
-    const short maxi = partie.parametres().taillecase;
+    const short maxi = partie().parametres().taillecase;
     EXPECT_FALSE(actif(idplus));
     EXPECT_GT(maxi, taillecasemax);
-    EXPECT_GE(maxi, taillemaxiecran()) << "as far as what fits";
+    EXPECT_GE(maxi, taillemaxiecran(appli())) << "as far as what fits";
     EXPECT_TRUE(dans(rectangle(), zonetravail())) << "moved inside the work area";
-    EXPECT_FALSE(regionsdujeu().flecheaffichee());
+    EXPECT_FALSE(regions().flecheaffichee());
     presse(idplus);
-    EXPECT_EQ(partie.parametres().taillecase, maxi) << "no further";
+    EXPECT_EQ(partie().parametres().taillecase, maxi) << "no further";
     presse(idmoins);
-    EXPECT_EQ(partie.parametres().taillecase, taillemoins(maxi));
-    while (partie.parametres().taillecase > taillecasemax) presse(idmoins);
-    EXPECT_EQ(partie.parametres().taillecase, 70);
+    EXPECT_EQ(partie().parametres().taillecase, taillemoins(maxi));
+    while (partie().parametres().taillecase > taillecasemax) presse(idmoins);
+    EXPECT_EQ(partie().parametres().taillecase, 70);
     presse(idmoins);
-    EXPECT_EQ(partie.parametres().taillecase, 60);
+    EXPECT_EQ(partie().parametres().taillecase, 60);
 }
 
 // A resize by someone else than the game: once it has settled the cell size
@@ -186,30 +187,30 @@ TEST_F(taille, AResizeChoosesTheSizeThatFitsOnceItSettles) {
 #endif
         peins();
     };
-    const short avant = partie.parametres().taillecase;
+    const short avant = partie().parametres().taillecase;
     const SIZE voulue{760, 700};
     redimensionne(voulue);
     attends(100);
-    EXPECT_EQ(partie.parametres().taillecase, avant) << "not before it settles";
-    const gabaritfenetre g = gabaritcourant();
+    EXPECT_EQ(partie().parametres().taillecase, avant) << "not before it settles";
+    const gabaritfenetre g = gabaritcourant(appli());
     attends(300);
-    const short t = partie.parametres().taillecase;
+    const short t = partie().parametres().taillecase;
     EXPECT_EQ(t, tailleentrant(g, voulue.cx, voulue.cy));
     EXPECT_GT(t, taillecasemax);
     const RECT r = rectangle();
     EXPECT_LE(r.right - r.left, voulue.cx);
     EXPECT_LE(r.bottom - r.top, voulue.cy);
-    EXPECT_EQ(dessinjeu().taillechoisie, t) << "the pencil marks follow";
+    EXPECT_EQ(contexte().taillechoisie, t) << "the pencil marks follow";
     EXPECT_GT(sombres(1, t / 4), sombres(1, 10)) << "the given's digit grew";
     const struct {
         short depuis;
         short attendue;
     } petites[] = {{t, taillecasemax}, {taillecasemax, taillecasemax}, {50, 50}};
     for (const auto& c : petites) {
-        while (partie.parametres().taillecase > c.depuis) presse(idmoins);
+        while (partie().parametres().taillecase > c.depuis) presse(idmoins);
         redimensionne(SIZE{300, 300});
         attends(400);
-        EXPECT_EQ(partie.parametres().taillecase, c.attendue) << c.depuis;
+        EXPECT_EQ(partie().parametres().taillecase, c.attendue) << c.depuis;
     }
 }
 
@@ -221,7 +222,7 @@ TEST_F(taille, TheGridsEdgeShowsNoRedAndKeepsAMargin) {
         for (const short id : {short{0}, idplus, idplus, idplus}) {
             if (id != 0) presse(id);
             charge(grille);
-            ASSERT_FALSE(regionsdujeu().flecheaffichee());
+            ASSERT_FALSE(regions().flecheaffichee());
             const bitmapmemoire* image = imagepeinte();
             int rouges = 0;
             int dernierbleu = 0; // the contour's rightmost pixel
@@ -230,13 +231,13 @@ TEST_F(taille, TheGridsEdgeShowsNoRedAndKeepsAMargin) {
                     rouges += image->at(x, y) == 0x0000FF ? 1 : 0;
                     if (image->at(x, y) == 0xFF0000) dernierbleu = std::max(dernierbleu, x);
                 }
-            const dispositionjeu& d = regionsdujeu().disposition();
-            EXPECT_EQ(rouges, 0) << grille << " at " << partie.parametres().taillecase;
+            const dispositionjeu& d = regions().disposition();
+            EXPECT_EQ(rouges, 0) << grille << " at " << partie().parametres().taillecase;
             EXPECT_GE(dispositionjeu::L + d.e.gauche + d.e.droite - dernierbleu,
-                      margegrille(partie.grille().gettaillepix()) / 2)
-                << grille << " at " << partie.parametres().taillecase;
+                      margegrille(partie().grille().gettaillepix()) / 2)
+                << grille << " at " << partie().parametres().taillecase;
         }
-        while (partie.parametres().taillecase > taillecasemin) presse(idmoins);
+        while (partie().parametres().taillecase > taillecasemin) presse(idmoins);
     }
 }
 

@@ -1,44 +1,31 @@
 // The paint timing trace of the benchmark script.
 #include "shell/tracepeinture.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-bool actif() {
-    static const bool oui = [] {
-        const char* v = std::getenv("VORA_TRACE_PAINT");
-        return v != nullptr && std::strcmp(v, "1") == 0;
-    }();
-    return oui;
+clatracepeinture::clatracepeinture() {
+    const char* v = std::getenv("VORA_TRACE_PAINT");
+    actif = v != nullptr && std::strcmp(v, "1") == 0;
 }
 
-bool premierefaite = false;
-// The name of the pending measure (null when none) and its start.
-const char* mesureenattente = nullptr;
-std::chrono::steady_clock::time_point pression;
-
-void debutmesure(const char* nom) {
-    if (!actif()) return;
+void clatracepeinture::debutmesure(const char* nom) {
+    if (!actif) return;
     mesureenattente = nom;
     pression = std::chrono::steady_clock::now();
 }
 
-} // namespace
-
-void tracepression() {
+void clatracepeinture::tracepression() {
     debutmesure("click-to-paint");
 }
 
-void tracetouche() {
+void clatracepeinture::tracetouche() {
     debutmesure("key-to-paint");
 }
 
-void tracepeinturegrille() {
-    if (!actif()) return;
+void clatracepeinture::tracepeinturegrille() {
+    if (!actif) return;
     using std::chrono::microseconds;
     if (!premierefaite) {
         premierefaite = true;

@@ -1,12 +1,13 @@
-// The game's entry point.
+// The game's entry point: the application object built for the run.
 #include "shell/fenetre.h"
 
 #include "resources/ressourcesregles.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int montrer) {
     enregistreimagesregles();
-    if (demarrage(instance, montrer) == nullptr) return 0;
+    claappli appli(instance);
+    if (demarrage(appli, montrer) == nullptr) return 0;
     const int code = bouclemessages();
-    finjeu();
+    finjeu(appli);
     return code;
 }

@@ -3,6 +3,7 @@
 // mouse), the pencil marks an entry cleans, with its undo and redo, and the
 // counts of each value left to place.
 #include "shell/core/partie.h"
+#include "shell/core/partie_testing.h"
 
 #include "shell/core/paramuser_testing.h"
 
@@ -34,7 +35,7 @@ protected:
         ASSERT_NE(permise, 0);
         ASSERT_NE(refusee, 0);
     }
-    clagrivora& g() { return p.grille(); }
+    clagrivora& g() { return p.grilledessin(); }
     // Cell c becomes current without any change (the eraser on an empty,
     // unmarked cell is refused), then an arrow shows the cursor there.
     void curseursur(short c) {
@@ -143,7 +144,7 @@ TEST_F(clavier, AnEntryTakesTheFreePlacesOfItsValueAroundIt) {
 
 TEST_F(clavier, AnEntryCleansTheMarksAroundAndItsUndoPutsThemBack) {
     for (const bool nettoie : {true, false}) {
-        p.parametres().nettoiemarques = nettoie;
+        accespartie::parametres(p).nettoiemarques = nettoie;
         // Every empty neighbour of a gets the marks of permise and of another value.
         const short autre = permise == 1 ? short(2) : short(1);
         std::vector<short> marquees;
@@ -189,7 +190,7 @@ TEST(restantes, FollowTheEntriesToTheEndOnEveryGrid) {
         clapartie p;
         p.fixefichier(dossier.fichier("VORA" + std::to_string(grille) + ".TXT"));
         ASSERT_TRUE(p.charge(grille).grillechargee);
-        clagrivora& g = p.grille();
+        clagrivora& g = p.grilledessin();
         std::vector<std::uint8_t> donnees;
         for (short c = 1; c <= g.getnbcases(); ++c)
             donnees.push_back(static_cast<std::uint8_t>(std::max<short>(g.getcaseval(c), 0)));

@@ -13,6 +13,8 @@ std::uint32_t tickparDefaut() {
     return static_cast<std::uint32_t>(ms.count());
 }
 
+// The clock every chronometer of the process reads: process-wide like the
+// system's own, so that a test can put a manual one in its place.
 sourcetick sourcecourante = tickparDefaut;
 
 std::int32_t dateparDefaut() {
@@ -26,6 +28,7 @@ std::int32_t dateparDefaut() {
     return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
 }
 
+// The date the best times are noted with, process-wide for the same reason.
 sourcedate datecourante = dateparDefaut;
 
 } // namespace

@@ -5,9 +5,7 @@
 #include "shell/core/paramuser.h"
 #include "shell/core/textesvora.h"
 
-#include "grid/generation/grilleforme.h"
 #include "grid/solver/hint.h"
-#include "grid/solver/solver.h"
 
 #include <algorithm>
 
@@ -80,9 +78,8 @@ std::string texteaide(const char* key, short langue, const std::string& p1, cons
     return remplace(remplace(t.adr(), "zukv", p1), "zukw", p2);
 }
 
-indicejeu chercheindice(clagrivora& g, short langue) {
+indicejeu chercheindice(const clagrivora& g, const solver::shape& s, short langue) {
     indicejeu out;
-    const solver::shape s = grillegen::formedelagrille(g);
     solver::cellvalues plateau(static_cast<std::size_t>(s.cell_count()), 0);
     for (short c = 1; c <= g.getnbcases() && c <= s.cell_count(); ++c) {
         const short v = g.getcaseval(c);
@@ -118,13 +115,6 @@ indicejeu chercheindice(clagrivora& g, short langue) {
     std::erase(out.ombrees, out.cible);
     std::erase(out.surlignees, out.cible);
     return out;
-}
-
-std::vector<short> solutiondelagrille(clagrivora& g) {
-    const solver::shape s = grillegen::formedelagrille(g);
-    const solver::solve_result r = solver::solve(s, grillegen::donneesauseuil(g, 0), 2);
-    if (r.solutions != 1) return {};
-    return std::vector<short>(r.first.begin(), r.first.end());
 }
 
 std::vector<short> entreesfausses(const clagrivora& g, const std::vector<short>& solution) {

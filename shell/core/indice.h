@@ -4,6 +4,7 @@
 #pragma once
 
 #include "grid/clagrivora.h"
+#include "grid/solver/shape.h"
 
 #include <string>
 #include <vector>
@@ -31,16 +32,13 @@ struct aidemontree {
 };
 
 // The next hint on g's board (givens and entries; pencil marks ignored) in
-// langue (languefrancais or langueanglais of paramuser.h).
-indicejeu chercheindice(clagrivora& g, short langue);
-
-// The grid's solution, one value per cell (entry c - 1 for cell c): the
-// filling that keeps every value of the grid's definition (the givens of its
-// lowest level). Empty when there is no such single filling.
-std::vector<short> solutiondelagrille(clagrivora& g);
+// langue (languefrancais or langueanglais of paramuser.h); forme is g's
+// solver shape (solutiongrille.h: built once per grid).
+indicejeu chercheindice(const clagrivora& g, const solver::shape& forme, short langue);
 
 // The player's entries (cells neither empty nor given) whose value differs
-// from the solution (solutiondelagrille), in increasing order.
+// from the solution (solutiongrille.h: entry c - 1 for cell c), in increasing
+// order.
 std::vector<short> entreesfausses(const clagrivora& g, const std::vector<short>& solution);
 
 // The values (a pencil-mark mask) no cell sharing a corner with cell holds;

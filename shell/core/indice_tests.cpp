@@ -6,6 +6,8 @@
 #include "shell/core/paramuser.h"
 #include "shell/core/paramuser_testing.h"
 #include "shell/core/partie.h"
+#include "shell/core/partie_testing.h"
+#include "shell/core/solutiongrille.h"
 
 #include "grid/generation/grilleforme.h"
 #include "grid/vocalculinit.h"
@@ -85,7 +87,8 @@ TEST(indice, RepeatedHintsFinishEveryCatalogueGridAtEveryLevel) {
         clagrivora g;
         ASSERT_EQ(grilleload(0, &g, nom.adr()), 1);
         g.fautunetablevoisiquinze();
-        const std::vector<short> solution = solutiondelagrille(g);
+        const solutiongrille s = solutiondelagrille(g);
+        const std::vector<short>& solution = s.valeurs;
         ASSERT_EQ(solution.size(), static_cast<std::size_t>(g.getnbcases()));
         for (const short seuil :
              {short(75), short(80), short(85), short(90), short(95), short(100), short(120)}) {
@@ -94,7 +97,8 @@ TEST(indice, RepeatedHintsFinishEveryCatalogueGridAtEveryLevel) {
             for (short c = 1; c <= g.getnbcases(); ++c)
                 g.setcaseval(c, donnees[static_cast<std::size_t>(c - 1)]);
             for (short pas = 0; !g.cestfini(); ++pas) {
-                const indicejeu h = chercheindice(g, pas % 2 != 0 ? langueanglais : languefrancais);
+                const indicejeu h =
+                    chercheindice(g, s.forme, pas % 2 != 0 ? langueanglais : languefrancais);
                 ASSERT_TRUE(h.trouve) << "step " << pas << ": " << h.texte;
                 ASSERT_TRUE(g.casestvide(h.cible));
                 ASSERT_EQ(h.valeur, solution[static_cast<std::size_t>(h.cible - 1)])
@@ -114,7 +118,7 @@ TEST(indice, NoHintWithoutAnyValueAndCandidatesLeaveWhatTheCornersHold) {
     ASSERT_EQ(grilleload(0, &g, "1709-6"), 1);
     g.fautunetablevoisiquinze();
     for (short c = 1; c <= g.getnbcases(); ++c) g.setcaseval(c, 0);
-    const indicejeu h = chercheindice(g, langueanglais);
+    const indicejeu h = chercheindice(g, grillegen::formedelagrille(g), langueanglais);
     EXPECT_FALSE(h.trouve);
     EXPECT_EQ(h.texte, "No technique of this game finds a next value from here.");
     g.setcaseval(1, 4);
@@ -132,10 +136,11 @@ TEST(indice, HelpIntentsOnAGridInPlay) {
     dossiertemporaire dossier;
     clapartie p;
     p.fixefichier(dossier.fichier("VORA.TXT"));
-    p.parametres().langue = langueanglais;
+    accespartie::parametres(p).langue = langueanglais;
     ASSERT_TRUE(p.charge(1).grillechargee);
-    clagrivora& g = p.grille();
-    const std::vector<short> solution = solutiondelagrille(g);
+    clagrivora& g = p.grilledessin();
+    const std::vector<short> solution = p.solutionjeu();
+    ASSERT_EQ(solution, solutiondelagrille(g).valeurs) << "worked out once, as it is searched";
     short fausse = 0;
     for (short c = 1; c <= g.getnbcases() && fausse == 0; ++c)
         for (short v = 1; v <= 6 && fausse == 0; ++v)

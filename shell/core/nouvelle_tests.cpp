@@ -17,12 +17,11 @@ namespace {
 
 using namespace std::chrono_literals;
 
-grillenouvelle faite(clanouvelletache& t) {
+solver::generated_puzzle faite(clanouvelletache& t) {
     while (!t.prete()) std::this_thread::sleep_for(1ms);
     const auto puzzle = t.recupere();
-    grillegen::grillegeneree g;
-    EXPECT_TRUE(puzzle && grillegen::textesdelagrille(t.description(), *puzzle, g));
-    return {t.description(), t.graine(), t.niveau(), g.textes};
+    EXPECT_TRUE(puzzle.has_value());
+    return puzzle.value_or(solver::generated_puzzle{});
 }
 
 std::string etat(clagrivora& g) {
@@ -39,15 +38,17 @@ TEST(nouvellegrille, MadeTakenPlayedSavedAndBackInANewSession) {
     p.fixefichier(fichier);
     ASSERT_TRUE(p.charge(2).grillechargee);
     p.choisitvaleur(0);
-    const std::string catalogue = etat(p.grille());
+    const std::string catalogue = etat(p.grilledessin());
 
     clanouvelletache t;
     ASSERT_FALSE(t.lance("blob 3", 3, 1)) << "not a shape";
     ASSERT_TRUE(t.lance("triangle 5", 3, 4242));
-    const effets e = p.prendnouvelle(faite(t));
-    EXPECT_TRUE(e.grillechargee && e.chronoazero && e.niveauchange);
+    const solver::generated_puzzle puzzle = faite(t);
+    const effets e = p.prendnouvelle(t.description(), t.graine(), t.niveau(), puzzle);
+    EXPECT_TRUE(e.grillechargee && e.niveauchange);
     const short n = p.parametres().numeronouvelle();
     ASSERT_EQ(p.parametres().grillecourante, n);
+    EXPECT_EQ(p.parametres().chronos.getsec(n), 0) << "its time from zero";
     EXPECT_EQ(p.grille().getniveauvoulu(), 3);
     EXPECT_EQ(p.grille().getnbcases(), 46);
     EXPECT_FALSE(p.nouvelleentamee());
@@ -65,25 +66,38 @@ TEST(nouvellegrille, MadeTakenPlayedSavedAndBackInANewSession) {
     EXPECT_TRUE(p.grille().casestvide(c));
     p.refaire();
     EXPECT_TRUE(p.nouvelleentamee());
-    const std::string joue = etat(p.grille());
+    // Another one over it: asked first, a no keeps it.
+    effets autre = p.demandenouvelle("ring 2", 5);
+    ASSERT_TRUE(autre.question.has_value());
+    EXPECT_FALSE(autre.question->texte.empty());
+    EXPECT_EQ(autre.question->pardefaut, 2);
+    EXPECT_FALSE(autre.generer.has_value());
+    EXPECT_FALSE(p.repond(reponsejeu::non).generer.has_value());
+    p.demandenouvelle("ring 2", 5);
+    autre = p.repond(reponsejeu::oui);
+    ASSERT_TRUE(autre.generer.has_value());
+    EXPECT_EQ(autre.generer->forme, "ring 2");
+    const std::string joue = etat(p.grilledessin());
 
     // Back to the catalogue grid and again to the new one: both as left.
     ASSERT_TRUE(p.charge(2).grillechargee);
-    EXPECT_EQ(etat(p.grille()), catalogue);
+    EXPECT_EQ(etat(p.grilledessin()), catalogue);
     EXPECT_TRUE(p.nouvelleentamee()) << "read from its saved state";
     ASSERT_TRUE(p.charge(n).grillechargee);
-    EXPECT_EQ(etat(p.grille()), joue);
+    EXPECT_EQ(etat(p.grilledessin()), joue);
     effets s;
     ASSERT_TRUE(p.sauvejeu(s));
 
     clapartie q;
-    ASSERT_TRUE(getparamuser(q.parametres(), fichier.c_str()));
+    ASSERT_TRUE(q.litparametres(fichier.c_str()));
     EXPECT_EQ(q.parametres().grillecourante, n);
     EXPECT_EQ(q.parametres().nouvelle.forme, "triangle 5");
     EXPECT_EQ(q.parametres().nouvelle.graine, 4242u);
     EXPECT_EQ(q.parametres().nouvelle.textes, p.parametres().nouvelle.textes);
     ASSERT_TRUE(q.charge(n).grillechargee);
-    EXPECT_EQ(etat(q.grille()), joue);
+    EXPECT_EQ(etat(q.grilledessin()), joue);
+    ASSERT_FALSE(p.solutionjeu().empty());
+    EXPECT_EQ(q.solutionjeu(), p.solutionjeu()) << "the generator's solution, searched again";
     EXPECT_EQ(q.grille().getniveauvoulu(), 3);
     EXPECT_EQ(contenuparamuser(q.parametres()), litfichier(fichier)) << "written back the same";
 }

@@ -6,11 +6,12 @@
 #include "shell/core/etatsauve.h"
 #include "shell/core/horloge.h"
 #include "shell/core/textesrecords.h"
-#include "shell/core/totauxsolution.h"
 
+#include "grid/generation/generegrille.h"
 #include "grid/valuemasks.h"
 #include "lattice/catalogue/grillecatalogue.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -49,15 +50,6 @@ bool aentrees(const clagrivora& g) {
     for (short c = 1; c <= g.getnbcases(); ++c)
         if (!g.casestvide(c) && !g.casestfixe(c)) return true;
     return false;
-}
-
-questionjeu ouinon(short numero, questionjeu::icone icone, short pardefaut = 1) {
-    questionjeu q;
-    q.numero = numero;
-    q.choix = questionjeu::boutons::ouinon;
-    q.genre = icone;
-    q.pardefaut = pardefaut;
-    return q;
 }
 
 } // namespace
@@ -140,6 +132,7 @@ std::string clapartie::notefin() {
 }
 
 std::optional<std::array<short, 7>> clapartie::restantes() const {
+    const std::optional<std::array<short, 7>> totaux = totauxsolution(solution.valeurs);
     if (!totaux) return std::nullopt;
     std::array<short, 7> n = *totaux;
     for (short c = 1; c <= grillejeu.getnbcases(); ++c) {
@@ -173,6 +166,11 @@ void clapartie::recommence(short grilles) {
     modecourant = modeappli::aucun;
     attente = suite::rien;
     regles = gardee{};
+    cachecontraintes();
+    fen = etatfenetre{};
+    flechesexpliquees = false;
+    solutionnouvelle.clear();
+    pagesinfo.clear();
     sansenregistrer = false;
 }
 
@@ -184,11 +182,42 @@ effets clapartie::questionne(suite s, questionjeu q) {
 }
 
 effets clapartie::choisitvaleur(short v) {
+    return prendvaleur(v, false);
+}
+
+effets clapartie::touchevaleur(short v) {
+    return prendvaleur(v, true);
+}
+
+effets clapartie::valeursuivante() {
+    return prendvaleur(valeur >= 6 ? short(1) : static_cast<short>(valeur + 1), true);
+}
+
+effets clapartie::prendvaleur(short v, bool clavier) {
     effets e;
     if (v < 0 || v > 6) return e;
+    const short avant = valeur;
+    const bool montrees = contraintes;
     valeur = v;
-    e.repeindre = true;
+    if (v == 6) {
+        compteurcontraintes = static_cast<short>(std::min(compteurcontraintes + 1, 6));
+        if (compteurcontraintes >= 6) contraintes = true;
+    } else {
+        cachecontraintes();
+    }
+    e.valeurchoisie = true;
+    e.repeindre = !clavier || v != avant || contraintes != montrees;
     return e;
+}
+
+void clapartie::cachecontraintes() {
+    compteurcontraintes = 0;
+    contraintes = false;
+}
+
+void clapartie::fixemode(modeappli m) {
+    modecourant = m;
+    cachecontraintes();
 }
 
 effets clapartie::clicgauche(short c) {
@@ -240,8 +269,9 @@ effets clapartie::posevaleur() {
     }
     const short ancienne = grillejeu.getcaseval(c);
     if (grillejeu.casestfixe(c)) {
+        // A given's value becomes the current one, as a click on it chooses.
+        if (ancienne >= 1 && ancienne <= 6) return choisitvaleur(ancienne);
         valeur = ancienne;
-        if (ancienne >= 1 && ancienne <= 6) e.valeurdonnee = ancienne;
         return e;
     }
     if (v == 0 || v == ancienne) {
@@ -310,8 +340,10 @@ effets clapartie::deplacecurseur(sensdeplacement sens) {
 
 effets clapartie::touchechiffre(short v) {
     if (v < 0 || v > 6 || !curseur || !anymode(modeappli::jeu)) return {};
-    valeur = v;
-    return entreevaleur();
+    const effets choix = touchevaleur(v);
+    effets e = entreevaleur();
+    e.valeurchoisie = e.valeurchoisie || choix.valeurchoisie;
+    return e;
 }
 
 effets clapartie::entreevaleur() {
@@ -348,6 +380,13 @@ effets clapartie::basculemarque(short v) {
 }
 
 effets clapartie::charge(short number, const char* definition) {
+    const bool nouvelle = definition == nullptr && number == param.numeronouvelle();
+    return chargeavec(number, definition,
+                      nouvelle && !solutionnouvelle.empty() ? &solutionnouvelle : nullptr);
+}
+
+effets clapartie::chargeavec(short number, const char* definition,
+                             const solver::cellvalues* generee) {
     effets e;
     const bool nouvelle = definition == nullptr && number == param.numeronouvelle();
     if (nouvelle) {
@@ -355,16 +394,18 @@ effets clapartie::charge(short number, const char* definition) {
         if (!param.nouvelle.presente() || !grilledenouvelle(param.nouvelle, essai)) return e;
         if (anymode(modeappli::jeu)) laissegrille();
         grilledenouvelle(param.nouvelle, grillejeu);
-        totaux = totauxsolution(essai);
     } else {
         const std::string nom = definition != nullptr ? std::string(definition) : nomgrille(number);
         if (nom.empty()) return e;
         if (anymode(modeappli::jeu)) laissegrille();
         if (grilleload(0, &grillejeu, nom.c_str()) == 0) return e;
-        totaux = totauxsolution(nom.c_str());
     }
+    // Worked out on the grid as it comes from its definition, before the
+    // level and the state of play are applied.
+    solution = generee != nullptr ? solutiondelagrille(grillejeu, param.nouvelle.forme, *generee)
+                                  : solutiondelagrille(grillejeu);
     param.grillecourante = number;
-    modecourant = modeappli::jeu;
+    fixemode(modeappli::jeu);
     curseur = false;
     marques = {0, 0, 0};
     gstring etat;
@@ -392,7 +433,11 @@ bool clapartie::nouvelleentamee() {
     return aentrees(g);
 }
 
-effets clapartie::prendnouvelle(grillenouvelle g) {
+effets clapartie::prendnouvelle(const std::string& description, std::uint32_t graine, short niveau,
+                                const solver::generated_puzzle& puzzle) {
+    grillegen::grillegeneree faite;
+    if (!grillegen::textesdelagrille(description, puzzle, faite)) return {};
+    grillenouvelle g{description, graine, niveau, std::move(faite.textes)};
     clagrivora essai;
     if (!grilledenouvelle(g, essai)) return {};
     const short n = param.numeronouvelle();
@@ -404,8 +449,9 @@ effets clapartie::prendnouvelle(grillenouvelle g) {
     fixeniveauchoisi(param, n, param.nouvelle.niveau);
     param.chronos.grille(n).clear();
     laissees.oublie(n);
+    solutionnouvelle = puzzle.solution;
     effets e = charge(n);
-    e.chronoazero = true;
+    chronoazero();
     e.niveauchange = true;
     return e;
 }
@@ -444,8 +490,8 @@ effets clapartie::changeniveau(short level) {
     fixeaides(param, g, {});
     histo.clear();
     marques = {0, 0, 0};
+    chronoazero();
     effets e;
-    e.chronoazero = true;
     e.niveauchange = true;
     e.repeindre = true;
     return e;
@@ -483,8 +529,8 @@ effets clapartie::repond(reponsejeu r) {
             grillejeu.ajustepossicase();
             histo.clear();
             fixeaides(param, param.grillecourante, {});
+            chronoazero();
             e.repeindre = true;
-            e.chronoazero = true;
         }
         break;
     case suite::sauver:
@@ -510,6 +556,26 @@ effets clapartie::repond(reponsejeu r) {
         break;
     case suite::quitterquandmeme:
         e.quitter = oui;
+        break;
+    case suite::pause:
+        e.pause = oui;
+        break;
+    case suite::nouvelle:
+        if (oui) e.generer = nouvelledemandee;
+        break;
+    case suite::sansenregistrer:
+        if (oui)
+            sansenregistrer = true;
+        else
+            e.quitter = true;
+        break;
+    case suite::informations:
+        if (r == reponsejeu::ok && argument + 1 < static_cast<short>(pagesinfo.size())) {
+            ++argument;
+            e = pageinformations();
+        } else {
+            pagesinfo.clear();
+        }
         break;
     case suite::rien:
         break;
@@ -556,7 +622,7 @@ void clapartie::ouvreregles() {
             regles.points = marques;
         }
     }
-    modecourant = modeappli::regles;
+    fixemode(modeappli::regles);
 }
 
 bool clapartie::reprendapresregles() const {
@@ -574,7 +640,7 @@ effets clapartie::quitteregles() {
         histo.setfrom(regles.position, regles.pile);
         marques = regles.points;
     } else {
-        modecourant = modeappli::sansgrille;
+        fixemode(modeappli::sansgrille);
         histo.clear();
     }
     regles = gardee{};

@@ -3,8 +3,8 @@
 // value and cell, the three lattice-point markers, the mode and the player's
 // options (with each grid's level and chronometer). The shell turns the
 // player's clicks and commands into its operations (the intents) and carries
-// out the effects they answer: repaints, beeps, numbered questions, the
-// erase signal.
+// out the effects they answer: repaints, beeps, questions (every box of the
+// game), the erase signal.
 //
 // A question is answered through repond, which says what the answer does
 // next (possibly another question). Between a question and its answer no
@@ -13,65 +13,37 @@
 
 #include "shell/core/curseurgrille.h"
 #include "shell/core/defairefaire.h"
+#include "shell/core/effets.h"
 #include "shell/core/indice.h"
 #include "shell/core/modeappli.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/partiesgrilles.h"
 #include "shell/core/records.h"
+#include "shell/core/solutiongrille.h"
 
 #include "grid/clagrivora.h"
+#include "grid/solver/generator.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-// One beep: frequency in Hz, duration in ms.
-struct bipjeu {
-    unsigned frequence = 0;
-    unsigned duree = 0;
-    bool operator==(const bipjeu&) const = default;
-};
-
-// A numbered question (message number, createmsg.h) and its box.
-struct questionjeu {
-    enum class boutons { ok, ouinon, ouinonannuler };
-    enum class icone { information, question, exclamation };
-    short numero = 0;
-    boutons choix = boutons::ok;
-    icone genre = icone::information;
-    short pardefaut = 1; // the default button, 1..3
-    std::string p1;      // the message's parameters
-    std::string p2;
-    bool chargeoui = false; // a yes loads a grid (the shell shows its splash first)
-};
-
-// The player's answer to a question.
-enum class reponsejeu { ok, oui, non, annuler };
-
-// What an intent asks of the shell, in this order: the erase signal and the
-// beeps, the repaint, then the question.
-struct effets {
-    bool repeindre = false;
-    std::vector<bipjeu> bips;
-    bool effacement = false;         // the erase cursor while the erasing's beeps play
-    short valeurdonnee = 0;          // a given cell clicked: its value (1..6) becomes current
-    bool grillechargee = false;      // a grid was loaded: the page takes its size and display
-    bool niveauchange = false;       // the level changed: background and buttons are stale
-    bool chronoazero = false;        // the current grid's chronometer is to be reset
-    bool quitter = false;            // the game may end
-    bool curseurdeplace = false;     // the keyboard cursor moved: the shell keeps it in view
-    std::vector<short> conflits;     // a refused entry: the cells holding the value around
-    std::optional<aidemontree> aide; // help to show until the next move, click or key
-    std::optional<questionjeu> question;
-};
-
-// The refusal beeps: 800 Hz then 1200 Hz, 5 ms each.
-inline const std::vector<bipjeu> bipsderefus{{800, 5}, {1200, 5}};
-
 // The level one step up (monter) or down from courant, wrapping within
 // 1..plafond; a courant outside that range counts as the nearest bound.
 short niveauvoisin(short courant, bool monter, short plafond);
+
+// The player's options, each switched by a key and kept in the parameter
+// file.
+enum class optionjeu { surligne, comptes, nettoie };
+
+// What the chronometer rule reads from the window.
+struct etatfenetre {
+    bool actif = true;     // the chronometer may run (chronomactiver)
+    bool minimise = false; // the main window is minimised
+    short verrous = 0;     // the game lock counter (a message box is open)
+};
 
 class clapartie {
 public:
@@ -83,20 +55,29 @@ public:
     clapartie(const clapartie&) = delete;
     clapartie& operator=(const clapartie&) = delete;
 
-    clagrivora& grille() { return grillejeu; }
+    // Read-only views of the game.
     const clagrivora& grille() const { return grillejeu; }
-    claparamuser& parametres() { return param; }
     const claparamuser& parametres() const { return param; }
-    defairefaire& historique() { return histo; }
     const defairefaire& historique() const { return histo; }
     const marqueurs& points() const { return marques; }
-    void fixepoints(const marqueurs& m) { marques = m; }
     short valeurcourante() const { return valeur; }
     short casecourante() const { return cellule; }
     // Whether the keyboard cursor shows (on the current cell).
     bool curseurvisible() const { return curseur; }
     modeappli mode() const { return modecourant; }
-    void fixemode(modeappli m) { modecourant = m; }
+    // Whether the cells that constrain each other are shown (six choices of 6
+    // in a row, by any means; any other value, a grid loaded, the rules
+    // pages or a mode set hide them).
+    bool contraintesaffichees() const { return contraintes; }
+    // The grid in play as the drawing side borrows it (once, for the run):
+    // its pixel geometry (the cell size, the pixel centres, the hit tests)
+    // is worked out on demand inside the model. Its state of play changes
+    // only through the intents.
+    clagrivora& grilledessin() { return grillejeu; }
+
+    // Set the mode (a mode of the shell's own: no grid before the first
+    // one is loaded); the cells that constrain each other are hidden.
+    void fixemode(modeappli m);
     // True when the mode is set and equals a or b.
     bool anymode(modeappli a, modeappli b = modeappli::aucun) const;
     // For each value v (1..6, entry 0 unused): how many empty cells could
@@ -109,6 +90,10 @@ public:
     // a player counts what is left to place: the counts never tell a wrong
     // entry apart. Empty when the grid's solution is not known.
     std::optional<std::array<short, 7>> restantes() const;
+    // The solver's shape of the grid in play and its solution (entry c - 1
+    // for cell c; empty when not known), worked out once when it was loaded.
+    const solver::shape& formesolveur() const { return solution.forme; }
+    const std::vector<short>& solutionjeu() const { return solution.valeurs; }
     // Whether every cell of the grid in play holds a value.
     bool grillefinie() const;
     // The key of the grid in play in the records: a catalogue grid's name,
@@ -126,6 +111,20 @@ public:
     aidesgrille aidesutilisees() const;
     // The rule's part of the chronometer flags: display, mode, grid, finished.
     etatchrono etatpartie() const;
+    // Every flag the chronometer rule reads: the game's, and the window's as
+    // fixefenetre last gave them.
+    etatchrono etatchronocourant() const;
+    // The window's flags as they now are (a box opened or closed, the
+    // chronometer stopped or let run, the window minimised or restored):
+    // kept for the rule, which the shell evaluates (chronomevaluer) when
+    // they change, and for the chronometers the intents clear.
+    void fixefenetre(const etatfenetre& f) { fen = f; }
+    const etatfenetre& fenetre() const { return fen; }
+    // Evaluate the rule again with the flags as they are.
+    void chronomevaluer();
+    // The current grid's chronometer text for its box (chronogrilles::
+    // affichronocourt): whether it differs from the text given last.
+    bool textechrono(bool pret, gstring& out);
     // The parameter file written by the saves (its usual name when none is
     // set).
     void fixefichier(std::string path) { fichier = std::move(path); }
@@ -140,10 +139,34 @@ public:
     // A new session: options at their defaults for grilles grids, nothing
     // kept of any grid, no history, no markers, value 1, no mode.
     void recommence(short grilles);
+    // Read the parameter file at path into the settings and the grids' kept
+    // states (getparamuser); a file without a current grid gives grid 1.
+    // Returns whether the file was read.
+    bool litparametres(const char* path);
+
+    // Settings.
+    // Switch an option (the highlight, the counts, the cleaning of pencil
+    // marks); the grid is repainted.
+    effets basculeoption(optionjeu o);
+    bool option(optionjeu o) const;
+    // French to English or back: the tips, the boxes and the texts follow,
+    // and a box says which language is now in force.
+    effets changelangue();
+    // The cell size (pixels) and the window's position (screen pixels) the
+    // parameter file keeps.
+    void fixetaillecase(short taille);
+    void fixeposition(short gauche, short haut);
 
     // Intents.
-    // v (0..6, 0 the eraser) becomes the current value.
+    // v (0..6, 0 the eraser) becomes the current value (a click on the
+    // selector, a button, a given cell): repainted, and counted for the
+    // cells that constrain each other. Nothing for another v.
     effets choisitvaleur(short v);
+    // The same from the keyboard (a digit without the cursor): repainted
+    // only when the value or the constraint display changes.
+    effets touchevaleur(short v);
+    // Tab: the next value (after 6 comes 1, after 0 comes 1), as touchevaleur.
+    effets valeursuivante();
     // A left click on cell c: it becomes current and gets the current value.
     // A click (left or right) hides the keyboard cursor.
     effets clicgauche(short c);
@@ -169,8 +192,9 @@ public:
     // Keyboard intents, in play only. An arrow key: the cursor shows on the
     // current cell, or, when it shows, moves that way (casedanssens).
     effets deplacecurseur(sensdeplacement sens);
-    // While the cursor shows: digit v (0..6) becomes the current value and
-    // is entered in its cell (posevaleur); nothing otherwise.
+    // While the cursor shows: digit v (0..6) becomes the current value (as
+    // touchevaleur) and is entered in its cell (posevaleur); nothing
+    // otherwise.
     effets touchechiffre(short v);
     // While the cursor shows: the current value entered in its cell.
     effets entreevaleur();
@@ -207,14 +231,22 @@ public:
     // Whether the generated grid holds player entries or pencil marks (in
     // play, or in its saved state).
     bool nouvelleentamee();
-    // Make g the generated grid, replacing the one kept (its state, level,
-    // chronometer, undo history and markers forgotten), and load it at its
-    // level as any grid is loaded; the grid left is kept as charge keeps it.
-    // Nothing, the grid in play untouched, when g's texts do not make a grid.
-    effets prendnouvelle(grillenouvelle g);
+    // The puzzle the generator made on the shape of description from graine,
+    // turned into grid texts, becomes the generated grid at level niveau,
+    // replacing the one kept (its state, level, chronometer, undo history and
+    // markers forgotten), and is loaded at that level as any grid is loaded
+    // (its solution the generator's); the grid left is kept as charge keeps
+    // it. Nothing, the grid in play untouched, when the puzzle makes no grid
+    // (a stopped generation).
+    effets prendnouvelle(const std::string& description, std::uint32_t graine, short niveau,
+                         const solver::generated_puzzle& puzzle);
     // Message 16 with the next level's label (monter up, else down) and the
     // grid; a yes applies that level (changeniveau). Nothing outside play.
     effets demandeniveau(bool monter);
+    // A new grid of the shape description at level niveau: the generation
+    // asked at once, or after a question when the generated grid kept holds
+    // entries or pencil marks (a yes asks it).
+    effets demandenouvelle(const std::string& description, short niveau);
     // Make level the wanted level of the grid in play: every player entry
     // and pencil mark emptied, kept for the grid in the parameter state (its
     // saved state emptied), undo history and markers cleared, chronometer
@@ -225,6 +257,25 @@ public:
     effets demandefixe();
     // "S": message 11; a yes saves (sauvejeu) when a grid is current.
     effets demandesauver();
+    // "P": message 8; a yes minimises the window.
+    effets demandepause();
+    // "I": the grid's page (its number and level, its cells filled, its
+    // time, its best times and the help used on it, the parameter file in
+    // use), then the help pages (messages 15, 14, 3, 13, and 2 on the
+    // arrows when fleches), each with its footer (28, the last 29): OK goes
+    // on, Cancel back to the game.
+    effets demandeinformations(bool fleches);
+    // The first time the arrows show in a session: message 2 explains them;
+    // nothing after that.
+    effets expliquefleches();
+    // A box the shell composes (the list of keys, the parameter file's
+    // messages at start-up), asked as any question; its answer changes
+    // nothing.
+    effets annonce(questionjeu q);
+    // At start-up, when the parameter file cannot be locked (message 23) or
+    // its folder is not safe (24): yes plays without saving (every save
+    // then refused with message 25), no ends the game before it begins.
+    effets demandesansenregistrer(short numero, std::string nom, std::string objet);
     // Closing: message 9; yes saves and quits, no quits, cancel stays; after
     // a failed save, message 22 asks whether to quit all the same.
     effets demandequitter();
@@ -249,6 +300,8 @@ public:
     effets quitteregles();
 
 private:
+    friend struct accespartie; // partie_testing.h
+
     enum class suite {
         rien,
         charger,
@@ -259,7 +312,11 @@ private:
         bravosauver,
         quitter,
         echecquitter,
-        quitterquandmeme
+        quitterquandmeme,
+        pause,
+        nouvelle,
+        informations,
+        sansenregistrer
     };
     effets questionne(suite s, questionjeu q);
     // The finish of the grid in play: its time noted in the records; the
@@ -269,9 +326,26 @@ private:
     enum class aideen { rien, indice, fausses };
     // Undo or redo one step (pasdefaire, pasrefaire).
     effets rejoue(short pas);
+    // v becomes the current value; clavier: repainted only when something
+    // shown changes.
+    effets prendvaleur(short v, bool clavier);
+    // The cells that constrain each other hidden, their count back to 0.
+    void cachecontraintes();
+    // The current grid's chronometer cleared (its time back to 0).
+    void chronoazero();
+    // The information page numbered argument (0 the first) as a question.
+    effets pageinformations();
+    std::string pagegrille();
 
-    // The cells holding each value in the solution of the grid in play.
-    std::optional<std::array<short, 7>> totaux;
+    // Load the grid as charge does; the solution of a generated grid is the
+    // generator's when it is given (else searched).
+    effets chargeavec(short number, const char* definition, const solver::cellvalues* generee);
+
+    // The shape and the solution of the grid in play, and the filling the
+    // generator made for the generated grid kept (empty once it is read back
+    // from the parameter file: it is then searched).
+    solutiongrille solution;
+    solver::cellvalues solutionnouvelle;
 
     clagrivora grillejeu;
     claparamuser param;
@@ -290,6 +364,15 @@ private:
     // The pending question's continuation and its argument.
     suite attente = suite::rien;
     short argument = 0;
+    // The six-6 count and whether the constraints show.
+    short compteurcontraintes = 0;
+    bool contraintes = false;
+    etatfenetre fen;
+    bool flechesexpliquees = false;
+    // The grid asked of demandenouvelle, until its question is answered.
+    generation nouvelledemandee;
+    // The information pages of the sequence asked.
+    std::vector<std::string> pagesinfo;
     // What the rules pages keep of the grid in play.
     struct gardee {
         bool grille = false;

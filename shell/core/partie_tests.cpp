@@ -2,6 +2,7 @@
 // through the intents alone (effects and state checked at every step), the
 // chain of questions at quitting, and the step of the level control.
 #include "shell/core/partie.h"
+#include "shell/core/partie_testing.h"
 
 #include "shell/core/horloge.h"
 #include "shell/core/paramuser_testing.h"
@@ -105,7 +106,7 @@ protected:
 };
 
 TEST_F(partiesansfenetre, ACatalogueGridPlayedToItsEndThroughIntentsAlone) {
-    clagrivora& g = p.grille();
+    clagrivora& g = p.grilledessin();
     const short donnee = [&] {
         for (short c = 1; c <= g.getnbcases(); ++c)
             if (g.casestfixe(c)) return c;
@@ -199,7 +200,7 @@ TEST_F(partiesansfenetre, ACatalogueGridPlayedToItsEndThroughIntentsAlone) {
          [&] {
              p.demandeniveau(false);
              const effets e = p.repond(reponsejeu::oui);
-             EXPECT_TRUE(e.chronoazero && e.niveauchange);
+             EXPECT_TRUE(e.niveauchange);
              return e;
          },
          {true},
@@ -237,10 +238,10 @@ TEST_F(partiesansfenetre, ACatalogueGridPlayedToItsEndThroughIntentsAlone) {
 
     // The file written brings the finished grid back at its level.
     clapartie relue;
-    ASSERT_TRUE(getparamuser(relue.parametres(), p.getfichier().c_str()));
+    ASSERT_TRUE(relue.litparametres(p.getfichier().c_str()));
     EXPECT_EQ(relue.parametres().grillecourante, 1);
     ASSERT_TRUE(relue.charge(relue.parametres().grillecourante).grillechargee);
-    EXPECT_EQ(etat(relue.grille()), etat(g));
+    EXPECT_EQ(etat(relue.grilledessin()), etat(g));
     EXPECT_EQ(relue.grille().getniveauvoulu(), niveaubas);
     EXPECT_TRUE(relue.grillefinie());
 
@@ -332,12 +333,13 @@ TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelp
     for (const tour& t : table) {
         p.demandefixe();
         const effets f = p.repond(reponsejeu::oui);
-        EXPECT_TRUE(f.chronoazero);
+        EXPECT_TRUE(f.repeindre);
         EXPECT_EQ(p.aidesutilisees(), aidesgrille{}) << "the help starts again with the time";
-        p.parametres().chronos.grille(1).clear();
-        p.parametres().chronos.grille(1).ajoutsec(t.secondes);
-        p.parametres().langue = t.langue;
-        p.parametres().chronoaffiche = t.chrono;
+        EXPECT_EQ(p.parametres().chronos.getsec(1), 0) << "back to zero";
+        claparamuser& reglages = accespartie::parametres(p);
+        reglages.chronos.grille(1).ajoutsec(t.secondes);
+        reglages.langue = t.langue;
+        reglages.chronoaffiche = t.chrono;
         datetest = t.date;
         for (const genreaide g : t.aides) p.noteaide(g);
         const effets e = finit(p);
@@ -375,7 +377,7 @@ TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelp
               std::string::npos)
         << contenu;
     clapartie relue;
-    ASSERT_TRUE(getparamuser(relue.parametres(), p.getfichier().c_str()));
+    ASSERT_TRUE(relue.litparametres(p.getfichier().c_str()));
     EXPECT_EQ(relue.parametres().records, p.parametres().records);
     ASSERT_TRUE(relue.charge(1).grillechargee);
     EXPECT_EQ(relue.aidesutilisees(), (aidesgrille{2, 1, 1}));
@@ -394,7 +396,8 @@ TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelp
         EXPECT_NE(info.find(dit), std::string::npos) << dit << " in:\n" << info;
 
     // A level chosen starts the help again; "I" on a grid without bests.
-    ASSERT_TRUE(relue.changeniveau(niveauvoisin(niveau, true, relue.niveaumax())).chronoazero);
+    ASSERT_TRUE(relue.changeniveau(niveauvoisin(niveau, true, relue.niveaumax())).niveauchange);
+    EXPECT_EQ(relue.parametres().chronos.getsec(1), 0);
     EXPECT_EQ(relue.aidesutilisees(), aidesgrille{});
     EXPECT_EQ(texterecords({}, "Gr9", {}, langueanglais), "No best time on this grid yet.");
 }

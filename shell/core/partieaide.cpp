@@ -23,14 +23,14 @@ effets clapartie::indice() {
         return e;
     }
     if (avant == aideen::fausses) return verifie();
-    const std::vector<short> fausses = entreesfausses(grillejeu, solutiondelagrille(grillejeu));
+    const std::vector<short> fausses = entreesfausses(grillejeu, solution.valeurs);
     aidemontree a;
     if (!fausses.empty()) {
         aideaffichee = aideen::fausses;
         a.texte = texteaide(fausses.size() == 1 ? "aide.faux1" : "aide.faux", param.langue,
                             std::to_string(fausses.size()));
     } else {
-        const indicejeu h = chercheindice(grillejeu, param.langue);
+        const indicejeu h = chercheindice(grillejeu, solution.forme, param.langue);
         a.texte = h.texte;
         a.cible = h.cible;
         a.encadree = h.encadree;
@@ -54,7 +54,7 @@ effets clapartie::verifie() {
     aideaffichee = aideen::rien;
     if (!anymode(modeappli::jeu) || grillejeu.getnbcases() <= 0) return e;
     aidemontree a;
-    a.fausses = entreesfausses(grillejeu, solutiondelagrille(grillejeu));
+    a.fausses = entreesfausses(grillejeu, solution.valeurs);
     noteaide(genreaide::verification);
     a.texte = a.fausses.empty()
                   ? texteaide("aide.verif.ok", param.langue)

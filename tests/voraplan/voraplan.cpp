@@ -10,8 +10,7 @@
 // refused key..." lines, xdotool's key names). With "size N", the cells are
 // placed at cell size N instead of the default one.
 // Usage: voraplan GRID [solution | clavier | size N]
-#include "shell/boutons.h"
-#include "shell/etatjeu.h"
+#include "shell/appli.h"
 #include "shell/jeu.h"
 #include "shell/miseenpage.h"
 
@@ -28,23 +27,23 @@
 
 namespace {
 
-short premierevide(short apres) {
+short premierevide(clapartie& partie, short apres) {
     for (short c = static_cast<short>(apres + 1); c <= partie.grille().getnbcases(); ++c)
         if (partie.grille().casestvide(c)) return c;
     return 0;
 }
 
-short permise(short c) {
-    partie.grille().ajustepossicase();
+short permise(clapartie& partie, short c) {
+    partie.grilledessin().ajustepossicase();
     for (short v = 1; v <= 6; ++v)
         if (partie.grille().isautorisee(c, v) != 0) return v;
     return 0;
 }
 
 // Fill the empty cells by trial, the given values kept.
-bool resous(short c) {
+bool resous(clapartie& partie, short c) {
     if (c > partie.grille().getnbcases()) return true;
-    if (!partie.grille().casestvide(c)) return resous(static_cast<short>(c + 1));
+    if (!partie.grille().casestvide(c)) return resous(partie, static_cast<short>(c + 1));
     for (short v = 1; v <= 6; ++v) {
         bool libre = true;
         for (short i = 0; i < 12 && libre; ++i) {
@@ -52,21 +51,22 @@ bool resous(short c) {
             libre = n == 0 || partie.grille().getcaseval(n) != v;
         }
         if (!libre) continue;
-        partie.grille().setcaseval(c, v);
-        if (resous(static_cast<short>(c + 1))) return true;
+        partie.grilledessin().setcaseval(c, v);
+        if (resous(partie, static_cast<short>(c + 1))) return true;
     }
-    partie.grille().setcaseval(c, 0);
+    partie.grilledessin().setcaseval(c, 0);
     return false;
 }
 
-void imprime(const char* quoi, short c, short v) {
-    const miseenpage& m = miseenpagecourante();
+void imprime(const claappli& a, const char* quoi, short c, short v) {
+    const clapartie& partie = a.partie;
+    const miseenpage& m = a.courante;
     std::printf("%s %d %d %d\n", quoi, m.originex + partie.grille().getcacentrix(c),
                 m.originey - partie.grille().getcacentry(c), v);
 }
 
 // The arrow keys of a shortest way of the cursor from cell a to cell b.
-std::string chemin(short a, short b) {
+std::string chemin(const clapartie& partie, short a, short b) {
     static const std::pair<sensdeplacement, const char*> sens[] = {
         {sensdeplacement::gauche, "Left"},
         {sensdeplacement::droite, "Right"},
@@ -95,25 +95,27 @@ int main(int argc, char** argv) {
     const short grille = argc > 1 ? static_cast<short>(std::atoi(argv[1])) : 1;
     globinitvocalcul();
     nomgrinit();
-    if (!grillecharger(nullptr, grille, nullptr, false)) return 1;
+    claappli appli(nullptr);
+    clapartie& partie = appli.partie;
+    if (!grillecharger(appli, grille, nullptr, false)) return 1;
     if (argc > 3 && std::string(argv[2]) == "size") {
-        partie.parametres().taillecase = static_cast<short>(std::atoi(argv[3]));
-        settailleprin(partie.parametres().taillecase);
+        partie.fixetaillecase(static_cast<short>(std::atoi(argv[3])));
+        appli.settailleprin(partie.parametres().taillecase);
     }
-    recalculemiseenpage();
+    recalculemiseenpage(appli);
     if (argc > 2 && std::string(argv[2]) == "solution") {
         std::vector<short> vides;
         for (short c = 1; c <= partie.grille().getnbcases(); ++c)
             if (partie.grille().casestvide(c)) vides.push_back(c);
-        if (!resous(1)) return 1;
-        for (short c : vides) imprime("S", c, partie.grille().getcaseval(c));
+        if (!resous(partie, 1)) return 1;
+        for (short c : vides) imprime(appli, "S", c, partie.grille().getcaseval(c));
         return 0;
     }
     if (argc > 2 && std::string(argv[2]) == "clavier") {
         std::vector<short> vides;
         for (short c = 1; c <= partie.grille().getnbcases(); ++c)
             if (partie.grille().casestvide(c)) vides.push_back(c);
-        if (!resous(1)) return 1;
+        if (!resous(partie, 1)) return 1;
         short depuis = 1;
         std::vector<bool> entree(static_cast<size_t>(partie.grille().getnbcases()) + 1, false);
         for (short c : vides) {
@@ -125,27 +127,27 @@ int main(int argc, char** argv) {
                 if (n != 0 && (partie.grille().casestfixe(n) || entree[static_cast<size_t>(n)]))
                     refusee = partie.grille().getcaseval(n);
             }
-            const miseenpage& m = miseenpagecourante();
+            const miseenpage& m = appli.courante;
             std::printf("K %d %d %d %d%s\n", m.originex + partie.grille().getcacentrix(c),
                         m.originey - partie.grille().getcacentry(c), partie.grille().getcaseval(c),
-                        refusee, chemin(depuis, c).c_str());
+                        refusee, chemin(partie, depuis, c).c_str());
             entree[static_cast<size_t>(c)] = true;
             depuis = c;
         }
         return 0;
     }
-    const short a = premierevide(0);
-    const short va = permise(a);
-    partie.grille().setcaseval(a, va);
-    short b = premierevide(a);
-    short vb = permise(b);
+    const short a = premierevide(partie, 0);
+    const short va = permise(partie, a);
+    partie.grilledessin().setcaseval(a, va);
+    short b = premierevide(partie, a);
+    short vb = permise(partie, b);
     while (b != 0 && vb == 0) {
-        b = premierevide(b);
-        vb = permise(b);
+        b = premierevide(partie, b);
+        vb = permise(partie, b);
     }
     if (a == 0 || va == 0 || b == 0) return 1;
-    imprime("A", a, va);
-    imprime("B", b, vb);
+    imprime(appli, "A", a, va);
+    imprime(appli, "B", b, vb);
     static const int dx[6] = {15, 0, -15, -15, 0, 15};
     static const int dy[6] = {-8, -17, -8, 8, 17, 8};
     static const int valeurs[6] = {1, 6, 5, 4, 3, 2};

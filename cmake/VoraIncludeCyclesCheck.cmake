@@ -1,0 +1,113 @@
+# Script of the `includecycles` test (cmake -P; see VoraIncludeCycles.cmake):
+# the modules of the folders include each other in no circle.
+#   VORA_SOURCE_DIR  the source tree (the include paths start there)
+#   VORA_FOLDERS     the folders, relative to it, comma-separated (their
+#                    subfolders too)
+#   VORA_ATTENDU     (the self-test) the circle expected, "a -> b -> a": the
+#                    script then succeeds only when it finds that one
+cmake_minimum_required(VERSION 3.25)
+
+string(REPLACE "," ";" folders "${VORA_FOLDERS}")
+
+# The modules: every .h and .cpp, named by its path without the extension
+# ("shell/core/partie" for partie.h and partie.cpp).
+set(files)
+foreach(folder ${folders})
+    if(NOT IS_DIRECTORY ${VORA_SOURCE_DIR}/${folder})
+        message(FATAL_ERROR "no folder ${folder}")
+    endif()
+    file(GLOB_RECURSE found RELATIVE ${VORA_SOURCE_DIR}
+         ${VORA_SOURCE_DIR}/${folder}/*.h ${VORA_SOURCE_DIR}/${folder}/*.cpp)
+    list(APPEND files ${found})
+endforeach()
+set(modules)
+foreach(file ${files})
+    string(REGEX REPLACE "\\.(h|cpp)$" "" module "${file}")
+    list(APPEND modules ${module})
+endforeach()
+list(REMOVE_DUPLICATES modules)
+list(SORT modules)
+
+# The edges: module -> each other module whose header one of its files
+# includes (quoted includes, from the source tree's root).
+foreach(module ${modules})
+    string(MAKE_C_IDENTIFIER "${module}" id)
+    set(vers_${id})
+endforeach()
+foreach(file ${files})
+    string(REGEX REPLACE "\\.(h|cpp)$" "" module "${file}")
+    string(MAKE_C_IDENTIFIER "${module}" id)
+    file(STRINGS ${VORA_SOURCE_DIR}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS lines)
+        if(NOT line MATCHES "#[ \t]*include[ \t]*\"([^\"]*)\\.h\"")
+            continue()
+        endif()
+        set(cible ${CMAKE_MATCH_1})
+        if(NOT cible STREQUAL module AND cible IN_LIST modules)
+            list(APPEND vers_${id} ${cible})
+        endif()
+    endforeach()
+endforeach()
+
+# Modules that reach no module left are taken away until none is: what is
+# left lies on a circle or leads to one.
+set(restants ${modules})
+set(change TRUE)
+while(change)
+    set(change FALSE)
+    set(garde)
+    foreach(module ${restants})
+        string(MAKE_C_IDENTIFIER "${module}" id)
+        set(mene FALSE)
+        foreach(cible IN LISTS vers_${id})
+            if(cible IN_LIST restants)
+                set(mene TRUE)
+                break()
+            endif()
+        endforeach()
+        if(mene)
+            list(APPEND garde ${module})
+        else()
+            set(change TRUE)
+        endif()
+    endforeach()
+    set(restants ${garde})
+endwhile()
+
+list(LENGTH modules nombre)
+if(NOT restants)
+    if(DEFINED VORA_ATTENDU)
+        message(FATAL_ERROR "includecycles: no circle found, ${VORA_ATTENDU} expected")
+    endif()
+    message(STATUS "includecycles: ${nombre} modules of ${VORA_FOLDERS}, no circle")
+    return()
+endif()
+
+# One circle, found by walking from a module left to the first module left it
+# includes, until a module comes back.
+list(GET restants 0 module)
+set(chemin)
+while(NOT module IN_LIST chemin)
+    list(APPEND chemin ${module})
+    string(MAKE_C_IDENTIFIER "${module}" id)
+    foreach(cible IN LISTS vers_${id})
+        if(cible IN_LIST restants)
+            set(module ${cible})
+            break()
+        endif()
+    endforeach()
+endwhile()
+list(FIND chemin ${module} debut)
+list(SUBLIST chemin ${debut} -1 cercle)
+list(APPEND cercle ${module})
+list(JOIN cercle " -> " texte)
+if(DEFINED VORA_ATTENDU)
+    if(NOT texte STREQUAL VORA_ATTENDU)
+        message(FATAL_ERROR "includecycles: found ${texte}, ${VORA_ATTENDU} expected")
+    endif()
+    message(STATUS "includecycles: the circle ${texte} found")
+    return()
+endif()
+list(LENGTH restants pris)
+message(FATAL_ERROR "includecycles: circle of includes: ${texte} (${pris} modules on circles "
+                    "or leading to one)")
