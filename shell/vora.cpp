@@ -6,6 +6,8 @@
 #include "shell/core/lignecommande.h"
 #include "shell/core/textesvora.h"
 
+#include "foundation/textutf8.h"
+
 #include "resources/ressourcesregles.h"
 
 #include <cstdio>

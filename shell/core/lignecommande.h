@@ -24,7 +24,3 @@ demandeligne lisligne(std::string_view ligne);
 // version ("V-O-RA 1.1.0"), or for an unknown request a line that names
 // ligne, then the help.
 std::string texteligne(demandeligne d, std::string_view ligne, short langue);
-
-// texte from Windows-1252 to UTF-8, for a console; a byte that Windows-1252
-// leaves undefined becomes U+FFFD.
-std::string utf8de1252(std::string_view texte);
