@@ -126,8 +126,8 @@ void clagrivora::texteniv(short level, gstring* number, gstring* french, gstring
     static const char* const francais[] = {"1-tr\xE8s facile", "2-facile",    "3-moyen",
                                            "4-moyen haut",     "5-difficile", "6-tr\xE8s difficile",
                                            "7-diabolique"};
-    static const char* const anglais[] = {"1-very easy",   "2-easy",      "3-middle",
-                                          "4-high middle", "5-difficult", "6-very difficult",
+    static const char* const anglais[] = {"1-very easy",        "2-easy",      "3-medium",
+                                          "4-fairly difficult", "5-difficult", "6-very difficult",
                                           "7-diabolic"};
     const bool connu = level >= 1 && level <= 7;
     if (number) number->set(vi(level));

@@ -144,7 +144,7 @@ TEST(Levels, LabelsInBothLanguages) {
     EXPECT_STREQ(e.adr(), "6-very difficult");
     clagrivora::texteniv(4, &n, &f, &e);
     EXPECT_STREQ(f.adr(), "4-moyen haut");
-    EXPECT_STREQ(e.adr(), "4-high middle");
+    EXPECT_STREQ(e.adr(), "4-fairly difficult");
     clagrivora::texteniv(0, &n, &f, &e);
     EXPECT_STREQ(n.adr(), "0");
     EXPECT_STREQ(f.adr(), "xxx");

@@ -67,19 +67,28 @@ struct contextedessin {
     // The keyboard cursor's cell, outlined in coulcurseur; 0 none.
     short casecurseur = 0;
     int coulcurseur = 0x0000FF; // red
-    // The help shown: the hint's cell filled in coulindice, the cells that
-    // justify it in coulindicesurligne, its hexagon's cells in
-    // coulindiceombre, a supposed cell framed in coulindicecadre; the
-    // entries found wrong framed in dashes of coulfausse.
+    // The help shown: the hint's cell and the cells losing candidates filled
+    // in coulindice, the cells holding the value in coulindicesurligne, its
+    // hexagon's cells in coulindiceombre, the cell to look at (or supposed)
+    // framed in coulindicecadre, the cells that could still take the value
+    // framed in coulindicepossible, a lattice point (index in the grid's
+    // points) marked by a disc in coulindicecadre; the entries found wrong
+    // (by the check, or all the time with the option casesfaussesvues)
+    // framed in dashes of coulfausse.
     short caseindice = 0;
+    std::vector<short> casesretirees;
     std::vector<short> casesindice;
     std::vector<short> casesombrees;
     short caseencadree = 0;
+    std::vector<short> casespossibles;
+    short pointindice = 0;
     std::vector<short> casesfausses;
+    std::vector<short> casesfaussesvues;
     int coulindice = 0x40A0FF;         // orange
-    int coulindicesurligne = 0xFFD0A0; // light blue
+    int coulindicesurligne = 0xFFB070; // blue
     int coulindiceombre = 0xE0D8D0;    // light blue-grey
     int coulindicecadre = 0xC00000;    // dark blue
+    int coulindicepossible = 0x00A000; // green
     int coulfausse = 0x000080;         // dark red, darker than the cursor's
 
     // ---- Written by the drawing ----

@@ -1,5 +1,6 @@
-// The help drawn on the grid page: the hint's cells filled, a supposed cell
-// framed and the wrong entries framed in dashes.
+// The help drawn on the grid page: the hint's cells filled, the cell to look
+// at, the cells that could take the value and the wrong entries (in dashes)
+// framed, a corner marked.
 #include "render/clagripage.h"
 
 #include <algorithm>
@@ -46,34 +47,54 @@ void encadrer(clagrivora& gri, cladevout& d, short cell, bool tirets) {
 
 void clagripage::dessineaide(const contextedessin& ctx) {
     clagrivora& gri = modele();
-    if (ctx.caseindice == 0 && ctx.casesindice.empty() && ctx.casesombrees.empty()) return;
+    if (ctx.caseindice == 0 && ctx.casesindice.empty() && ctx.casesombrees.empty() &&
+        ctx.casesretirees.empty())
+        return;
     cladevout& d = dev();
     d.setgeocrayonpix(std::max<short>(1, static_cast<short>(taillepixel / 40)), ctx.cjeutourcase);
+    const std::vector<short> cible{ctx.caseindice};
     const std::pair<const std::vector<short>*, int> couches[] = {
-        {&ctx.casesombrees, ctx.coulindiceombre}, {&ctx.casesindice, ctx.coulindicesurligne}};
+        {&ctx.casesombrees, ctx.coulindiceombre},
+        {&ctx.casesindice, ctx.coulindicesurligne},
+        {&ctx.casesretirees, ctx.coulindice},
+        {&cible, ctx.coulindice}};
     for (const auto& [cases, couleur] : couches) {
         d.setcreabrosse(couleur);
         for (const short c : *cases)
             if (existe(gri, c)) remplir(gri, d, c);
     }
-    if (existe(gri, ctx.caseindice)) {
-        d.setcreabrosse(ctx.coulindice);
-        remplir(gri, d, ctx.caseindice);
-    }
 }
 
 void clagripage::dessinecadresaide(const contextedessin& ctx) {
     clagrivora& gri = modele();
-    if (ctx.caseencadree == 0 && ctx.casesfausses.empty()) return;
+    if (ctx.caseencadree == 0 && ctx.casespossibles.empty() && ctx.casesfausses.empty() &&
+        ctx.casesfaussesvues.empty() && ctx.pointindice == 0)
+        return;
     cladevout& d = dev();
     const short w = std::max<short>(2, static_cast<short>(taillepixel / 14));
-    if (existe(gri, ctx.caseencadree)) {
-        d.setgeocrayonpix(w, ctx.coulindicecadre);
-        encadrer(gri, d, ctx.caseencadree, false);
+    // The wrong entries dashed, darker than the keyboard cursor's outline: on
+    // the cursor's cell its red shows between the dashes.
+    struct cadre {
+        const std::vector<short>* cases;
+        int couleur;
+        bool tirets;
+    };
+    const std::vector<short> encadree{ctx.caseencadree};
+    const cadre cadres[] = {{&encadree, ctx.coulindicecadre, false},
+                            {&ctx.casespossibles, ctx.coulindicepossible, false},
+                            {&ctx.casesfausses, ctx.coulfausse, true},
+                            {&ctx.casesfaussesvues, ctx.coulfausse, true}};
+    for (const cadre& k : cadres) {
+        d.setgeocrayonpix(w, k.couleur);
+        for (const short c : *k.cases)
+            if (existe(gri, c)) encadrer(gri, d, c, k.tirets);
     }
-    // Dashed, darker than the keyboard cursor's outline: on the cursor's cell
-    // its red shows between the dashes.
-    d.setgeocrayonpix(w, ctx.coulfausse);
-    for (const short c : ctx.casesfausses)
-        if (existe(gri, c)) encadrer(gri, d, c, true);
+    if (ctx.pointindice >= 1 && ctx.pointindice <= gri.getpoints().effectif()) {
+        short x = 0;
+        short y = 0;
+        gri.giveposipoint(gri.getpoints().adr(ctx.pointindice), x, y);
+        d.setgeocrayonpix(1, ctx.coulindicecadre);
+        d.setcreabrosse(ctx.coulindicecadre);
+        d.devecerclepix(x, y, std::max<short>(3, static_cast<short>(taillepixel / 10)));
+    }
 }

@@ -22,6 +22,7 @@ VORA_TEST_PACKAGES=(
     g++-mingw-w64-x86-64-posix wine64
     clang libclang-rt-14-dev
     dpkg-dev lintian appstream man-db nsis
+    cadical libcadical-dev
 )
 
 case ${1:-all} in

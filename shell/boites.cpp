@@ -14,6 +14,5 @@ int boitetexte(HWND proprietaire, const char* text, const char* caption, UINT ty
 }
 
 void languedesboites(short langue) {
-    SetThreadUILanguage(
-        MAKELANGID(langue == langueanglais ? LANG_ENGLISH : LANG_FRENCH, SUBLANG_DEFAULT));
+    vora::platform::set_message_box_language(langue != langueanglais);
 }

@@ -15,5 +15,6 @@ int boitetexte(HWND proprietaire, const char* text, const char* caption, UINT ty
 // arguments a and b; ronds for a grid drawn with circles (display mode 8).
 void textemessage(gstring& out, short number, short langue, bool ronds, const char* a = nullptr,
                   const char* b = nullptr);
-// The boxes' buttons in langue (Oui / Non or Yes / No).
+// The boxes' buttons in langue (Oui / Non or Yes / No), their letters
+// answering them.
 void languedesboites(short langue);

@@ -62,6 +62,9 @@ void clacolonne::cree(HWND p, HINSTANCE inst, clagdtooltip& tooltip, bool grille
             creabouton(idbouttongrille(g), titres[g - 1], static_cast<short>(c - 15), y, 30, h);
             y = static_cast<short>(y + h);
         }
+        // Hidden (and so without a tip) until a generated grid exists:
+        // placegrilles.
+        creabouton(idboutonnouvelle, "N", static_cast<short>(c - 15), y, 30, h);
         pos.niveauy = static_cast<short>(y + 10);
         tooltip.addboutcoo(idniveau, static_cast<short>(c - 25), static_cast<short>(c + 25),
                            static_cast<short>(pos.niveauy - 8),
@@ -107,7 +110,26 @@ void clacolonne::cree(HWND p, HINSTANCE inst, clagdtooltip& tooltip, bool grille
 }
 
 void clacolonne::montre(int montrer) {
+    montree = montrer != SW_HIDE;
     for (const auto& b : crees)
-        if (b.id != idretour && b.id != idpageprec && b.id != idpagesuiv)
+        if (b.id != idretour && b.id != idpageprec && b.id != idpagesuiv &&
+            (b.id != idboutonnouvelle || avecnouvelle))
             ShowWindow(b.fenetre, montrer);
+}
+
+void clacolonne::placegrilles(bool nouvelle) {
+    HWND n = bouton(idboutonnouvelle);
+    if (n == nullptr || nouvelle == avecnouvelle) return;
+    avecnouvelle = nouvelle;
+    // Six buttons where five were: 100 pixels hold six of 16.
+    const short h = nouvelle ? static_cast<short>(pos.hauteur * 5 / 6) : pos.hauteur;
+    pos.hauteurgrille = h;
+    const auto x = static_cast<short>(pos.centrex - 15);
+    for (short g = 1; g <= 6; ++g) {
+        const short id = g <= 5 ? idbouttongrille(g) : idboutonnouvelle;
+        const auto y = static_cast<short>(pos.grillesy + (g - 1) * h);
+        SetWindowPos(bouton(id), nullptr, x, y, 30, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        tips->addboutcoo(id, x, static_cast<short>(x + 30), y, static_cast<short>(y + h));
+    }
+    ShowWindow(n, nouvelle && montree ? SW_SHOW : SW_HIDE);
 }

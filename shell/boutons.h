@@ -15,6 +15,7 @@ struct colonneboutons {
     short premierey = 20;
     short hauteur = 20;
     short grillesy = 0;        // top of the first grid button
+    short hauteurgrille = 20;  // the grid buttons' height (less with the generated grid's)
     short niveauy = 0;         // the level text
     short valeury = 0;         // the current value's text
     short selecteurhaut = 290; // top of the value selector
@@ -36,6 +37,11 @@ public:
     // and "R", shown by montrebouton).
     void montre(int montrer);
     void active(short id, bool oui);
+    // The grid buttons as a generated grid exists or not: without it Gr1 to
+    // Gr5 at the height of every button; with it six lower buttons in the
+    // same space, "N" (idboutonnouvelle) the sixth, shown while montre
+    // shows the column. Nothing when the column has no grid buttons.
+    void placegrilles(bool nouvelle);
     void montrebouton(short id, bool oui);
     // A created button by id (the first, for the text boxes); null when absent.
     HWND bouton(short id) const;
@@ -63,4 +69,6 @@ private:
     std::vector<boutoncree> crees;
     HWND boitecase = nullptr;
     HWND boitechronometre = nullptr;
+    bool avecnouvelle = false;
+    bool montree = false;
 };

@@ -14,9 +14,9 @@ constexpr int largeurtexte = 360;
 constexpr int hauteurligne = 16;
 constexpr int marge = 8;
 
-// The text cut into lines no wider than largeurtexte on dc's font; "\n"
-// always breaks.
-std::vector<std::string> coupe(HDC dc, const std::string& texte) {
+// The text cut into lines no wider than largeur on dc's font; "\n" always
+// breaks.
+std::vector<std::string> coupe(HDC dc, const std::string& texte, int largeur) {
     std::vector<std::string> lignes;
     std::size_t debut = 0;
     while (debut <= texte.size()) {
@@ -31,7 +31,7 @@ std::vector<std::string> coupe(HDC dc, const std::string& texte) {
                 ligne.empty() ? texte.substr(i, j - i) : ligne + " " + texte.substr(i, j - i);
             SIZE s{};
             GetTextExtentPoint32A(dc, essai.c_str(), static_cast<int>(essai.size()), &s);
-            if (s.cx > largeurtexte && !ligne.empty()) {
+            if (s.cx > largeur && !ligne.empty()) {
                 lignes.push_back(ligne);
                 ligne = texte.substr(i, j - i);
             } else {
@@ -102,7 +102,8 @@ void clabulle::ferme() {
     DestroyWindow(f);
 }
 
-void clabulle::ouvre(HWND principale, HINSTANCE instance, POINT p, const std::string& texte) {
+void clabulle::ouvre(HWND principale, HINSTANCE instance, const std::string& texte, int largeurmax,
+                     const std::function<POINT(SIZE)>& place) {
     ferme();
     if (principale == nullptr) return;
     WNDCLASSEXA c{};
@@ -118,7 +119,7 @@ void clabulle::ouvre(HWND principale, HINSTANCE instance, POINT p, const std::st
     if (fenetre == nullptr) return;
     HDC dc = GetDC(fenetre);
     HGDIOBJ ancienne = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    lignes = coupe(dc, texte);
+    lignes = coupe(dc, texte, std::clamp(largeurmax - 2 * marge - 2, 80, largeurtexte));
     int largeur = 0;
     for (const std::string& l : lignes) {
         SIZE s{};
@@ -129,10 +130,9 @@ void clabulle::ouvre(HWND principale, HINSTANCE instance, POINT p, const std::st
     ReleaseDC(fenetre, dc);
     largeur += 2 * marge + 2;
     const int hauteur = static_cast<int>(lignes.size()) * hauteurligne + marge + 2;
-    const RECT place =
-        vora::platform::inside_work_area(RECT{p.x, p.y, p.x + largeur, p.y + hauteur});
-    SetWindowPos(fenetre, nullptr, place.left, place.top, largeur, hauteur,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT p = place(SIZE{largeur, hauteur});
+    const RECT r = vora::platform::inside_work_area(RECT{p.x, p.y, p.x + largeur, p.y + hauteur});
+    SetWindowPos(fenetre, nullptr, r.left, r.top, largeur, hauteur, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(fenetre, SW_SHOWNOACTIVATE);
     UpdateWindow(fenetre);
 }

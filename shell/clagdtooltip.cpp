@@ -70,6 +70,11 @@ void clagdtooltip::cleartextips() {
 }
 
 void clagdtooltip::addboutcoo(short id, short x1, short x2, short y1, short y2) {
+    for (zone& z : zones)
+        if (z.id == id) {
+            z = {id, x1, x2, y1, y2};
+            return;
+        }
     zones.push_back({id, x1, x2, y1, y2});
 }
 

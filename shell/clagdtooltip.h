@@ -28,7 +28,8 @@ public:
     void settextip(short id, const char* text);
     void settextip(short id, const char* text, short n);
     void cleartextips();
-    // A button's zone, client pixels, bounds inclusive.
+    // A button's zone, client pixels, bounds inclusive (replacing the zone
+    // the button had).
     void addboutcoo(short id, short x1, short x2, short y1, short y2);
     void videzones() { zones.clear(); }
     void setdecalage(short dx, short dy) {

@@ -117,6 +117,9 @@ std::optional<optionjeu> optiondelid(short id) {
     if (id == idoptionsurligne) return optionjeu::surligne;
     if (id == idoptioncomptes) return optionjeu::comptes;
     if (id == idoptionnettoie) return optionjeu::nettoie;
+    if (id == idoptionerreurs) return optionjeu::erreurs;
+    if (id == idoptioncrayon) return optionjeu::crayon;
+    if (id == idoptionsauve) return optionjeu::sauveauto;
     return std::nullopt;
 }
 void option(claappli& a, short id) {
@@ -133,7 +136,8 @@ void niveau(claappli& a, short id) {
     if (a.anymode(modeappli::jeu)) appliquer(a, a.partie.demandeniveau(id == idniveau));
 }
 void nouvelle(claappli& a, short id) {
-    commandenouvelle(a, id);
+    // The column's "N" loads the generated grid, as the menu's line back to it.
+    commandenouvelle(a, id == idboutonnouvelle ? idnouvelleretour : id);
 }
 void menu(claappli& a, short) {
     ouvremenucommandes(a, coincolonne(a));
@@ -211,6 +215,15 @@ const commandejeu table[] = {
      quand::jeu,
      {touche(VK_PRIOR), aucun},
      niveau},
+    {idboutonnouvelle,
+     "S\xE9lec. la nouvelle grille",
+     "Select the new grid",
+     nullptr,
+     ligne::aucune,
+     nullptr,
+     quand::horsregles,
+     {aucun, aucun},
+     nouvelle},
     {idnouvelle,
      nullptr,
      nullptr,
@@ -268,7 +281,7 @@ const commandejeu table[] = {
      annuler},
     {idrefaire,
      "Refaire",
-     "Re-do",
+     "Redo",
      "touche.9",
      ligne::tip,
      nullptr,
@@ -285,8 +298,9 @@ const commandejeu table[] = {
      {aucun, aucun},
      valeur},
     {idfixe,
-     "Revenir aux valeurs fixes",
-     "Return to fixed numbers",
+     "Revenir aux valeurs donn\xE9"
+     "es",
+     "Back to the given values",
      "touche.26",
      ligne::tip,
      nullptr,
@@ -373,6 +387,33 @@ const commandejeu table[] = {
      "option.net",
      quand::jeu,
      {touche('A'), aucun},
+     option},
+    {idoptionerreurs,
+     nullptr,
+     nullptr,
+     nullptr,
+     ligne::option,
+     "option.err",
+     quand::jeu,
+     {touche('E'), aucun},
+     option},
+    {idoptioncrayon,
+     nullptr,
+     nullptr,
+     nullptr,
+     ligne::option,
+     "option.cray",
+     quand::jeu,
+     {touche('O'), aucun},
+     option},
+    {idoptionsauve,
+     nullptr,
+     nullptr,
+     nullptr,
+     ligne::option,
+     "option.auto",
+     quand::jeu,
+     {touche('W'), aucun},
      option},
     {idliste,
      nullptr,

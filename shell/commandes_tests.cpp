@@ -6,7 +6,12 @@
 #include "shell/commandes.h"
 #include "shell/idcommandes.h"
 
+#include "grid/solver/generator.h"
+#include "shell/core/nouvelletache.h"
+
+#include <algorithm>
 #include <functional>
+#include <thread>
 
 namespace shelltest {
 namespace {
@@ -32,21 +37,28 @@ TEST_F(commandes, EachKeyReachesItsCommand) {
     const short niveau = partie().grille().getniveauvoulu();
     const cas table[] = {
         {"F3 asks to load grid 2", VK_F3, 1, "2", nullptr},
-        {"Page Up asks for the next level", VK_PRIOR, 1, nullptr,
-         [niveau](const clapartie& p) { return p.grille().getniveauvoulu() == niveau; }},
+        {"Page Up steps an untouched grid's level at once", VK_PRIOR, 0, nullptr,
+         [niveau](const clapartie& p) { return p.grille().getniveauvoulu() != niveau; }},
         {"V switches the highlight", 'V', 0, nullptr,
          [](const clapartie& p) { return p.option(optionjeu::surligne); }},
         {"C switches the counts", 'C', 0, nullptr,
          [](const clapartie& p) { return p.option(optionjeu::comptes); }},
         {"A switches the cleaning", 'A', 0, nullptr,
          [](const clapartie& p) { return !p.option(optionjeu::nettoie); }},
+        {"E switches the mistakes shown", 'E', 0, nullptr,
+         [](const clapartie& p) { return p.option(optionjeu::erreurs); }},
+        {"O switches the pencil mode", 'O', 0, nullptr,
+         [](const clapartie& p) { return p.option(optionjeu::crayon); }},
         {"F asks to go back to the givens", 'F', 1, nullptr, nullptr},
         {"S asks to save", 'S', 1, nullptr, nullptr},
         {"P asks to pause", 'P', 1, nullptr, nullptr},
-        {"L says the language", 'L', 1, "English",
+        {"L switches the language without a box", 'L', 0, nullptr,
          [](const clapartie& p) { return p.parametres().langue == langueanglais; }},
         {"I shows the information's first page", 'I', 1, nullptr, nullptr},
         {"X asks to quit", 'X', 1, nullptr, nullptr},
+        // Last: with it on, S and X ask nothing.
+        {"W switches the save after every move", 'W', 0, nullptr,
+         [](const clapartie& p) { return p.option(optionjeu::sauveauto); }},
     };
     for (const cas& c : table) {
         questions.clear();
@@ -81,11 +93,19 @@ TEST_F(commandes, TheMenusLinesAreTheButtonsTipsAndTheMenuKeyOpensThem) {
     EXPECT_EQ(lignes.back().id, idliste);
     touche(VK_ESCAPE);
     EXPECT_FALSE(appli().menu.ouvert());
-    // N opens the picker, whose lines are shapes.
-    touche('N');
-    ASSERT_TRUE(appli().menu.ouvert());
-    EXPECT_EQ(appli().menu.lignesmenu().front().id, idnouvelleforme);
-    touche(VK_ESCAPE);
+    // N opens the picker, whose lines are shapes, their families named in
+    // the language in force.
+    for (const char* attendue : {"anneau 2 : 12 hexagones", "ring 2: 12 hexagons"}) {
+        touche('N');
+        ASSERT_TRUE(appli().menu.ouvert());
+        const std::vector<lignemenu> formes = appli().menu.lignesmenu();
+        EXPECT_EQ(formes.front().id, idnouvelleforme);
+        EXPECT_TRUE(std::any_of(formes.begin(), formes.end(), [&](const lignemenu& l) {
+            return l.texte == attendue;
+        })) << attendue;
+        touche(VK_ESCAPE);
+        touche('L');
+    }
 }
 
 // Without the cursor a digit chooses its value as its message arrives, once:
@@ -114,6 +134,142 @@ TEST_F(commandes, ADigitIsTakenOnceWhenItsMessageArrives) {
     EXPECT_EQ(partie().grille().getcaseval(c), v);
     EXPECT_EQ(partie().valeurcourante(), v);
     EXPECT_EQ(partie().historique().effectif(), 1);
+}
+
+// The generated grid has its own button "N" under Gr5 (the six in the space
+// of five), with the star while it is in play, and its own first lines in
+// "I" (shape, level, seed); before one exists the column is as it always was.
+TEST_F(commandes, TheGeneratedGridIsNamedInTheColumnAndInI) {
+    const auto hauteur = [&](short id) {
+        RECT r{};
+        GetWindowRect(bouton(id), &r);
+        return r.bottom - r.top;
+    };
+    ASSERT_NE(bouton(idboutonnouvelle), nullptr);
+    EXPECT_FALSE(IsWindowVisible(bouton(idboutonnouvelle)));
+    EXPECT_EQ(hauteur(idbouttongrille(1)), 20);
+    const short etoile1 = appli().vue.etoiley;
+    EXPECT_GT(etoile1, 0);
+
+    clanouvelletache t;
+    ASSERT_TRUE(t.lance("triangle 5", 4, 4242));
+    while (!t.prete()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const auto puzzle = t.recupere();
+    ASSERT_TRUE(puzzle.has_value());
+    // Taken as the picker's job takes it, then a message's end shows it.
+    ASSERT_TRUE(
+        appliquer(appli(), partie().prendnouvelle(t.description(), t.graine(), t.niveau(), *puzzle))
+            .chargee);
+    appli().reaffigri();
+    SendMessageA(fenetre, WM_TIMER, 1, 0);
+    peins();
+    ASSERT_TRUE(IsWindowVisible(bouton(idboutonnouvelle)));
+    EXPECT_EQ(hauteur(idboutonnouvelle), hauteur(idbouttongrille(5)));
+    RECT n{};
+    RECT g5{};
+    GetWindowRect(bouton(idboutonnouvelle), &n);
+    GetWindowRect(bouton(idbouttongrille(5)), &g5);
+    EXPECT_EQ(n.top, g5.bottom) << "under Gr5";
+    RECT g1{};
+    GetWindowRect(bouton(idbouttongrille(1)), &g1);
+    EXPECT_LE(n.bottom - g1.top, 100) << "within the five buttons' space";
+    // The star's text (16 pixels high) centred on N's row.
+    POINT haut{n.left, n.top};
+    POINT bas{n.left, n.bottom};
+    ScreenToClient(fenetre, &haut);
+    ScreenToClient(fenetre, &bas);
+    const int centre = appli().vue.etoiley + 8;
+    EXPECT_TRUE(centre >= haut.y && centre <= bas.y) << centre << " " << haut.y << ".." << bas.y;
+    EXPECT_EQ(tooltip().textede(idboutonnouvelle).empty(), false);
+
+    questions.clear();
+    reponses = {IDCANCEL};
+    presse(idinfo);
+    ASSERT_FALSE(questions.empty());
+    EXPECT_EQ(questions[0].rfind("Nouvelle grille \xAB N \xBB : triangle 5\nNiveau : ", 0), 0u)
+        << questions[0];
+    EXPECT_NE(questions[0].find("Graine : 4242"), std::string::npos) << questions[0];
+
+    // Grid 2, then "N" back to the generated grid, without a question.
+    reponses = {IDYES};
+    presse(idbouttongrille(2));
+    EXPECT_EQ(partie().parametres().grillecourante, 2);
+    questions.clear();
+    presse(idboutonnouvelle);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(partie().parametres().grillecourante, partie().parametres().numeronouvelle());
+}
+
+// With the option E, an entry that differs from the solution is framed in
+// dark red as soon as it is made, and counted as a check; a right one is
+// not; off (the default), nothing is framed.
+TEST_F(commandes, TheMistakesOptionFramesAWrongEntryAtOnce) {
+    const std::vector<short>& solution = partie().solutionjeu();
+    ASSERT_FALSE(solution.empty());
+    short fausse = 0;
+    short vfausse = 0;
+    for (short c = 1; c <= partie().grille().getnbcases() && fausse == 0; ++c)
+        for (short v = 1; v <= 6 && fausse == 0; ++v)
+            if (partie().grille().casestvide(c) && v != solution[c - 1UL] &&
+                partie().grille().isautorisee(c, v) != 0) {
+                fausse = c;
+                vfausse = v;
+            }
+    ASSERT_NE(fausse, 0);
+    presse(idvaleur(vfausse));
+    clicase(fausse);
+    ASSERT_EQ(partie().grille().getcaseval(fausse), vfausse);
+    EXPECT_TRUE(contexte().casesfaussesvues.empty()) << "off by default";
+    EXPECT_EQ(pixels(fausse, contexte().coulfausse, 20), 0);
+    touche('E');
+    ASSERT_TRUE(partie().option(optionjeu::erreurs));
+    EXPECT_EQ(contexte().casesfaussesvues, std::vector<short>{fausse}) << "at once";
+    EXPECT_GT(pixels(fausse, contexte().coulfausse, 20), 10);
+    const aidesgrille avant = partie().aidesutilisees();
+    presse(idannuler);
+    EXPECT_TRUE(contexte().casesfaussesvues.empty());
+    clicase(fausse);
+    EXPECT_EQ(partie().aidesutilisees()[1], avant[1] + 1) << "a mistake framed counts as a check";
+    presse(idannuler);
+    presse(idvaleur(solution[fausse - 1UL]));
+    clicase(fausse);
+    EXPECT_TRUE(contexte().casesfaussesvues.empty());
+    EXPECT_EQ(partie().aidesutilisees()[1], avant[1] + 1);
+}
+
+// In pencil mode (O), a left click on an empty cell and a digit on the
+// cursor's empty cell toggle that value's mark, one undo step each, and
+// enter nothing; a filled cell answers as before; off again, a click
+// enters the value.
+TEST_F(commandes, ThePencilModeTogglesMarksWithClicksAndDigits) {
+    touche('O');
+    ASSERT_TRUE(partie().option(optionjeu::crayon));
+    const short c = casevide();
+    const short v = valeur(c, true);
+    presse(idvaleur(v));
+    const short bit = static_cast<short>(1 << (v - 1));
+    clicase(c);
+    EXPECT_TRUE(partie().grille().casestvide(c)) << "no value entered";
+    EXPECT_EQ(partie().grille().getpuser(c), bit);
+    EXPECT_EQ(partie().historique().effectif(), 1);
+    clicase(c);
+    EXPECT_EQ(partie().grille().getpuser(c), 0) << "a second click takes it off";
+    presse(idannuler);
+    EXPECT_EQ(partie().grille().getpuser(c), bit) << "undone one step at a time";
+    // The keyboard: the cursor on the cell, then a digit.
+    touche(VK_RIGHT);
+    ASSERT_TRUE(partie().curseurvisible());
+    for (int i = 0; i < 300 && partie().casecourante() != c; ++i) touche(VK_RIGHT);
+    ASSERT_EQ(partie().casecourante(), c);
+    const short w = v == 6 ? short(1) : static_cast<short>(v + 1);
+    touche(static_cast<WPARAM>('0' + w));
+    EXPECT_TRUE(partie().grille().casestvide(c));
+    EXPECT_EQ(partie().grille().getpuser(c), bit | (1 << (w - 1)));
+    EXPECT_EQ(partie().valeurcourante(), v) << "the current value stays";
+    touche('O');
+    ASSERT_FALSE(partie().option(optionjeu::crayon));
+    clicase(c);
+    EXPECT_EQ(partie().grille().getcaseval(c), v) << "off: a click enters the value";
 }
 
 } // namespace

@@ -28,6 +28,8 @@ void boutaffiches(claappli& a) {
         c.active(idmoins, actifs && taillemoins(taille) != taille);
         for (short id : {idzero, idinfo, idfixe, idpause, idsauver}) c.active(id, jouant);
     }
+    c.placegrilles(a.partie.parametres().nouvelle.presente());
+    c.active(idboutonnouvelle, !a.anymode(modeappli::regles));
     c.active(idannuler, a.partie.historique().peutreculer() && jouant);
     c.active(idrefaire, a.partie.historique().peutavancer() && jouant);
 }

@@ -18,6 +18,8 @@
 #include "shell/pilotenouvelle.h"
 #include "shell/piloteselecteur.h"
 
+#include "shell/core/horloge.h"
+
 #include "grid/vocalculinit.h"
 #include "lattice/catalogue/grillecatalogue.h"
 #include "render/couleurs.h"
@@ -32,6 +34,8 @@ constexpr UINT_PTR timerchrono = 1;
 // cell size follows it.
 constexpr UINT_PTR timertaille = 4;
 constexpr UINT delaitaille = 300;
+// A change left for the autosave is written when this timer comes.
+constexpr UINT_PTR timersauve = 7;
 
 POINT pointdu(LPARAM l) {
     return POINT{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
@@ -187,6 +191,7 @@ bool traite(claappli& a, HWND window, UINT message, WPARAM wParam, LPARAM lParam
         if (wParam == timertaille && principale) tailleassise(a, window);
         if (wParam == timerconflits && principale) finconflits(a);
         if (wParam == timernouvelle && principale) surveillenouvelle(a);
+        if (wParam == timersauve && principale) KillTimer(window, timersauve);
         if (wParam == timerrepos && principale) {
             a.tooltip.reposatteint(window);
             survolbulle(a, window, false);
@@ -269,10 +274,16 @@ void finmessage(claappli& a) {
     }
     const bool iconique = IsIconic(window) != FALSE;
     if (iconique != a.partie.fenetre().minimise) a.fenetreduction(iconique);
-    if (a.peinteenjeu) {
+    // Never a box over a question still open: the explanation waits for the
+    // first paint after it.
+    if (a.peinteenjeu && a.partie.fenetre().verrous <= 0) {
         a.peinteenjeu = false;
         expliquefleches(a);
     }
+    // Saved after every move: at most once a second, the last move written
+    // by the timer when none follows.
+    a.partie.sauveauto(tickms());
+    if (a.partie.sauvegardeenattente()) SetTimer(window, timersauve, 1000, nullptr);
 }
 
 LRESULT CALLBACK WindProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

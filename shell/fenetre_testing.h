@@ -70,6 +70,11 @@ protected:
         // The layer's headless display, on a manual clock.
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
+        // A French desktop, whatever the machine's: a start without a
+        // parameter file speaks the language the tests expect.
+        setenv("LANG", "fr_FR.UTF-8", 1);
+        unsetenv("LC_ALL");
+        unsetenv("LC_MESSAGES");
         vora::platform::testing::use_manual_clock(1000);
 #endif
         enregistreimagesregles();

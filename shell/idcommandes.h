@@ -42,6 +42,9 @@ inline constexpr short idmenu = 42;         // the popup menu of commands
 inline constexpr short idniveaubas = 43;    // the level down
 inline constexpr short idpagepremiere = 44; // the rules' first page (Home)
 inline constexpr short idpagederniere = 45; // the rules' last page (End)
+inline constexpr short idoptionerreurs = 46; // the option: mistakes shown as they happen
+inline constexpr short idoptioncrayon = 47;  // the option: clicks and digits toggle marks
+inline constexpr short idoptionsauve = 48;   // the option: saved after every move
 inline constexpr short idindice = 50;       // a hint
 inline constexpr short idverifie = 51;      // the check of the entries
 inline constexpr short idnotes = 52;        // every empty cell's candidates as pencil marks
@@ -51,6 +54,7 @@ inline constexpr short idnotes = 52;        // every empty cell's candidates as 
 inline constexpr short idnouvelle = 60;
 inline constexpr short idnouvelleretour = 61;
 inline constexpr short idnouvelleannule = 62;
+inline constexpr short idboutonnouvelle = 63; // the column's "N": the generated grid
 inline constexpr short idnouvelleforme = 200;
 inline constexpr short idnouvelleniveau = 230;
 

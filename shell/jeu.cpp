@@ -107,6 +107,7 @@ void executer(claappli& a, const effets& e, bilaneffets& bilan) {
         a.fenetreduction(true);
     }
     if (e.generer) bilan.generer = e.generer;
+    if (e.choixnouvelle) bilan.choixnouvelle = true;
     if (e.aide) montreaide(a, *e.aide);
     if (e.repeindre) a.reaffigri();
     if (e.curseurdeplace) curseurenvue(a);

@@ -14,6 +14,7 @@ struct bilaneffets {
     bool chargee = false;              // a grid was loaded
     bool quitter = false;              // the game may end
     std::optional<generation> generer; // a new grid to make
+    bool choixnouvelle = false;        // the new grid's picker to open
 };
 // Carry out e, then each question it asks in a message box, giving the
 // answer back to the game (partie.repond) until no question is left. While

@@ -110,8 +110,8 @@ protected:
 TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     joue(30);
     const vuegrille grille1 = vue();
-    ASSERT_EQ(grille1.historique.size(), 4u) << "the erasure is kept";
-    ASSERT_EQ(grille1.position, 3);
+    ASSERT_EQ(grille1.historique.size(), 5u) << "the erasure and the marks are kept";
+    ASSERT_EQ(grille1.position, 4);
     questions.clear();
     charge(1);
     EXPECT_EQ(vue(), grille1) << "a reload keeps the play";
@@ -142,7 +142,7 @@ TEST_F(laisse, AGridLeftOrReloadedIsTakenUpAgainAsThePlayerLeftIt) {
     presse(idannuler);
     presse(idannuler);
     presse(idannuler);
-    EXPECT_EQ(partie().historique().getposition(), 1);
+    EXPECT_EQ(partie().historique().getposition(), 2);
     EXPECT_EQ(partie().grille().getcaseval(premiere), vpremiere)
         << "undoing the erasure put the value back";
 

@@ -91,7 +91,7 @@ TEST_F(niveau, ANoToTheLevelQuestionChangesNothing) {
     EXPECT_EQ(partie().grille().getniveauvoulu(), avant);
     EXPECT_EQ(donnees(), donneesavant);
     EXPECT_EQ(saisies(), 1);
-    EXPECT_EQ(partie().historique().effectif(), 1);
+    EXPECT_EQ(partie().historique().effectif(), 2) << "the entry and the mark";
     EXPECT_EQ(niveauchoisi(partie().parametres(), 1), 0);
     EXPECT_EQ(partie().fenetre().verrous, 0);
     // A click beside the text is a click on the column, with no question.
@@ -156,7 +156,29 @@ TEST_F(niveau, LeftClicksWalkEveryLevelRoundAndRightClicksWalkBack) {
         EXPECT_EQ(partie().grille().getniveauvoulu(),
                   static_cast<short>((depart - i - 1 + 2 * plafond) % plafond + 1));
     }
-    EXPECT_EQ(questions.size(), static_cast<size_t>(2 * plafond));
+    EXPECT_TRUE(questions.empty()) << "an untouched grid has nothing to lose";
+}
+
+// From level 4 to level 7: no question on the untouched grid; with an entry,
+// one question at the first step (its yes empties the grid), none after.
+TEST_F(niveau, AWalkOfLevelsAsksOnceAndNoneOnAnUntouchedGrid) {
+    ASSERT_EQ(partie().niveaumax(), 7);
+    for (const bool entamee : {false, true}) {
+        SCOPED_TRACE(entamee ? "with an entry" : "untouched");
+        while (partie().grille().getniveauvoulu() != 4) {
+            reponses = {IDYES};
+            clicniveautexte(false);
+        }
+        if (entamee) joue();
+        questions.clear();
+        for (int i = 0; i < 3; ++i) {
+            reponses = {IDYES};
+            clicniveautexte(false);
+        }
+        EXPECT_EQ(partie().grille().getniveauvoulu(), 7);
+        EXPECT_EQ(questions.size(), entamee ? 1u : 0u);
+        EXPECT_EQ(saisies(), 0);
+    }
 }
 
 TEST_F(niveau, TheChronometerBoxShowsTheTimeOfTheGridInPlay) {
@@ -220,14 +242,20 @@ TEST_F(niveau, ASaveThatCannotBeWrittenIsToldAndTheGameGoesOn) {
     EXPECT_EQ(litfichier(nom), precedent);
     EXPECT_EQ(partie().fenetre().verrous, 0);
     EXPECT_EQ(partie().mode(), modeappli::jeu);
-    // The game goes on: undo takes the entry back.
+    // The game goes on: undo takes the mark back, then the entry.
     const short avant = saisies();
+    presse(idannuler);
+    EXPECT_EQ(partie().grille().yadespossusers(), 0);
     presse(idannuler);
     EXPECT_EQ(saisies(), avant - 1);
 }
 
 #ifndef _WIN32
 TEST_F(niveau, TheLevelTextHasATooltipInBothLanguages) {
+    // An entry made through the game alone (a click would hide the tip).
+    const short c = casevide();
+    partie().choisitvaleur(valeur(c, true));
+    partie().clicgauche(c);
     const RECT z = zoneniveau(appli());
     auto survole = [this](POINT p) {
         vora::platform::testing::send_mouse_move(fenetre, p);
@@ -243,7 +271,8 @@ TEST_F(niveau, TheLevelTextHasATooltipInBothLanguages) {
     survole(POINT{(z.left + z.right) / 2, (z.top + z.bottom) / 2});
     EXPECT_STREQ(tooltip().textelabel(),
                  "  Level: left click up, right click down (Page Up, Page Down)  ");
-    // The question does not open under the tooltip.
+    // The question (asked: the grid holds an entry) does not open under the
+    // tooltip.
     bool visiblependant = true;
     pendantboite = [this, &visiblependant] { visiblependant = tooltip().estvisible(); };
     reponses = {IDNO};

@@ -1,5 +1,6 @@
 // lisparametres and rendparametres: the parameter file's lock held for the
-// whole game, and the start-up messages about the file.
+// whole game, and the start-up messages about the file; the desktop's
+// language for a first start.
 #include "shell/paramdemarrage.h"
 
 #include "shell/boites.h"
@@ -7,6 +8,7 @@
 
 #include "shell/core/accesparam.h"
 #include "shell/core/cheminparam.h"
+#include "shell/core/languebureau.h"
 #include "shell/core/paramuser.h"
 #include "shell/core/verrouparam.h"
 
@@ -44,7 +46,7 @@ bool lisparametres(claappli& a) {
     const accesparam acces = accedeparam(a.fichier, a.verrou);
     // Reading changes nothing on the disk: the file gives the language of
     // the messages below even when another copy holds it.
-    a.partie.litparametres(nom);
+    a.partie.litparametres(nom, languebureau());
     languedesboites(a.partie.parametres().langue);
     switch (acces.g) {
     case accesparam::genre::occupe:
@@ -70,4 +72,12 @@ const std::string& fichierparam(const claappli& a) {
 
 void rendparametres(claappli& a) {
     a.verrou.rendre();
+}
+
+short languebureau() {
+#ifdef _WIN32
+    return languedelangid(GetUserDefaultUILanguage());
+#else
+    return languedelocale([](const char* v) { return std::getenv(v); });
+#endif
 }

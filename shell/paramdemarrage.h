@@ -20,6 +20,11 @@
 // on with what could be read.
 bool lisparametres(claappli& a);
 
+// The desktop's language (languefrancais or langueanglais), which a start
+// without a parameter file takes: the user's interface language on Windows,
+// the locale's variables (languedelocale) elsewhere.
+short languebureau();
+
 // The parameter file in use, as chosen by the last lisparametres: what "S"
 // writes and what the "I" box names.
 const std::string& fichierparam(const claappli& a);

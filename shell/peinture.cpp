@@ -4,6 +4,8 @@
 
 #include "shell/etatcolonne.h"
 
+#include "shell/core/indice.h"
+
 #include "render/pageregle.h"
 
 #include <memory>
@@ -85,10 +87,11 @@ vuejeu vuedelacolonne(claappli& a) {
     const clapartie& p = a.partie;
     const colonneboutons& colonne = a.colonne.pos;
     const short g = p.parametres().grillecourante;
-    // The generated grid has no button to mark.
-    if (colonne.grillesy > 0 && g > 0 && g <= p.parametres().nbgrilles)
-        v.etoiley = static_cast<short>(colonne.grillesy + g * colonne.hauteur -
-                                       colonne.hauteur * 4 / 10 - 8);
+    // The generated grid's button is the sixth.
+    const short rang = g > 0 && g == p.parametres().numeronouvelle() ? short(6) : g;
+    if (colonne.grillesy > 0 && g > 0 && (g <= p.parametres().nbgrilles || rang == 6))
+        v.etoiley = static_cast<short>(colonne.grillesy + rang * colonne.hauteurgrille -
+                                       colonne.hauteurgrille * 4 / 10 - 8);
     gstring niveau;
     a.page.modele().libniveaubis(&niveau, 15, false);
     v.niveau = std::string(p.parametres().langue == langueanglais ? "Lvl " : "Niv.") + niveau.adr();
@@ -113,15 +116,19 @@ vuejeu vuedelacolonne(claappli& a) {
 
 void preparevue(claappli& a) {
     if (!a.pret) return;
+    // The column first: the star follows the grid buttons' height.
+    boutaffiches(a);
     if (a.anymode(modeappli::jeu)) {
         const clapartie& p = a.partie;
         a.contexte.fleches = a.regions.flechesadessiner();
         a.contexte.casecurseur = p.curseurvisible() ? p.casecourante() : short(0);
         a.contexte.valeursurlignee = p.parametres().surligne ? p.valeurcourante() : short(0);
         a.contexte.contraffi = p.contraintesaffichees() ? 1 : 0;
+        a.contexte.casesfaussesvues = p.parametres().erreurs
+                                          ? entreesfausses(p.grille(), p.solutionjeu())
+                                          : std::vector<short>{};
         a.vue = vuedelacolonne(a);
     }
-    boutaffiches(a);
 }
 
 void peindre(claappli& a, HWND window) {

@@ -87,9 +87,12 @@ void ouvreformes(claappli& a) {
         const bool premiere =
             i == 0 || famille(formesoffertes[i - 1]) != famille(formesoffertes[i]);
         if (!premiere && !tientalecran(a, centres)) continue;
-        l.push_back({static_cast<short>(idnouvelleforme + 1 + i),
-                     std::string(formesoffertes[i]) + " " +
-                         avec(texte(a, "nouvelle.forme"), std::to_string(centres.size()))});
+        std::string ligne = avec(texte(a, "nouvelle.forme"), std::to_string(centres.size()));
+        const auto w = ligne.find("zukw");
+        if (w != std::string::npos)
+            ligne.replace(
+                w, 4, nomforme(formesoffertes[i], a.partie.parametres().langue == langueanglais));
+        l.push_back({static_cast<short>(idnouvelleforme + 1 + i), ligne});
     }
     ouvremenu(a, coincolonne(a), std::move(l));
 }
@@ -107,8 +110,8 @@ void ouvreniveaux(claappli& a) {
     ouvremenu(a, coincolonne(a), std::move(l));
 }
 
-// The grid of the shape chosen at that level: asked of the game (a question
-// first when the generated grid kept holds entries), then made beside it.
+// The grid of the shape chosen at that level: asked of the game (its
+// question, if any, was asked before the picker), then made beside it.
 void lance(claappli& a, short niveau) {
     if (a.formechoisie.empty()) return;
     const bilaneffets b = appliquer(a, a.partie.demandenouvelle(a.formechoisie, niveau));
@@ -133,7 +136,7 @@ std::vector<lignemenu> lignesnouvelle(const claappli& a) {
     const claparamuser& p = a.partie.parametres();
     if (p.nouvelle.presente() && !nouvelleenjeu(a)) {
         // A shape given by its centres is named by its first words only.
-        std::string forme = p.nouvelle.forme;
+        std::string forme = nomforme(p.nouvelle.forme, p.langue == langueanglais);
         if (forme.size() > 24) forme = forme.substr(0, 20) + "...";
         l.push_back({idnouvelleretour, avec(texte(a, "nouvelle.retour"), forme)});
     }
@@ -143,7 +146,7 @@ std::vector<lignemenu> lignesnouvelle(const claappli& a) {
 bool commandenouvelle(claappli& a, short id) {
     const bool permis = a.anymode(modeappli::jeu, modeappli::sansgrille);
     if (id == idnouvelle) {
-        if (permis) ouvreformes(a);
+        if (permis && appliquer(a, a.partie.demandechoixnouvelle()).choixnouvelle) ouvreformes(a);
     } else if (id == idnouvelleretour) {
         const short n = a.partie.parametres().numeronouvelle();
         if (permis && a.partie.parametres().nouvelle.presente() &&

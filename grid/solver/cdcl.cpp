@@ -11,19 +11,27 @@ namespace {
 
 // Arena layout of a clause of three literals or more.
 constexpr int size_at = 0;
-constexpr int learnt_at = 1;
+constexpr int flags_at = 1;
 constexpr int lbd_at = 2;
 constexpr int header = 3;
-constexpr int deleted = 2; // in the learnt field of a clause that reduce() drops
+constexpr int learnt_flag = 1;
+constexpr int deleted_flag = 2; // set by reduce() on the clauses it drops
+constexpr int used_flag = 4;    // a learnt clause met by conflict analysis since the last reduction
 
-constexpr double activity_decay = 0.95;
-constexpr long reduce_first = 2000; // conflicts before the first reduction of learnt clauses
-constexpr long reduce_step = 300;   // each reduction waits this many conflicts more
+// Activities decay fast at first, to follow the conflicts of the start, then more slowly.
+constexpr double first_decay = 0.9;
+constexpr double last_decay = 0.95;
+constexpr long decay_period = 5000; // conflicts between two steps of 0.01
+constexpr long reduce_first = 2000; // conflicts before the first reduction
+constexpr long reduce_step = 300;   // each reduction waits this many more
+constexpr int core_lbd = 2;         // learnt clauses always kept
 
 // Restarts when the clauses learnt lately are worse (higher block distance) than the average.
 constexpr double recent_window = 32;   // conflicts the recent average follows
-constexpr double restart_margin = 0.8; // restart when 0.8 times the recent average exceeds all's
+constexpr double restart_margin = 0.8; // restart when this times the recent average exceeds all's
 constexpr long min_restart_gap = 50;   // conflicts between two restarts at least
+// The share of the learnt clauses that a reduction considers and drops.
+constexpr double dropped_share = 0.5;
 
 } // namespace
 
@@ -31,16 +39,17 @@ cdcl::cdcl(int variables)
     : variables_(variables), values_(2 * variables, 0), level_(variables, 0), reasons_(variables),
       binaries_(2 * variables), watches_(2 * variables), activity_(variables, 0),
       heap_position_(variables, -1), phase_(variables, 1), seen_(variables, 0),
-      model_(variables, 0), next_reduce_(reduce_first) {
+      shrinking_(variables, 0), stamp_(variables + 1, 0), model_(variables, 0), decay_(first_decay),
+      next_reduce_(reduce_first) {
     for (int x = 0; x < variables; ++x) heap_insert(x);
 }
 
-void cdcl::assign(int literal, reason why) {
+void cdcl::assign(int literal, reason r) {
     const int x = literal >> 1;
     values_[literal] = 1;
     values_[literal ^ 1] = -1;
     level_[x] = decision_level();
-    reasons_[x] = why;
+    reasons_[x] = r;
     trail_.push_back(literal);
 }
 
@@ -89,12 +98,11 @@ bool cdcl::propagate() {
         for (int other : binaries_[falsified]) {
             if (value(other) == 1) continue;
             if (value(other) == -1) {
-                conflict_[0] = falsified;
-                conflict_[1] = other;
-                conflict_clause_ = -1;
+                conflict_ = {why::binary, other};
+                conflict_literal_ = falsified;
                 return false;
             }
-            assign(other, {-1, falsified});
+            assign(other, {why::binary, falsified});
         }
         std::vector<watcher>& ws = watches_[falsified];
         std::size_t i = 0;
@@ -127,28 +135,53 @@ bool cdcl::propagate() {
             if (value(first) == -1) {
                 while (i < ws.size()) ws[j++] = ws[i++];
                 ws.resize(j);
-                conflict_clause_ = w.clause;
+                conflict_ = {why::clause, w.clause};
                 return false;
             }
-            assign(first, {w.clause, -1});
+            assign(first, {why::clause, w.clause});
         }
         ws.resize(j);
     }
     return true;
 }
 
-// The literals of the clause that implied `variable`'s value (the implied literal among them).
-// Returns their number and points `begin` at them.
-int cdcl::reason_literals(int variable, int (&pair)[2], const int*& begin) const {
-    const reason& r = reasons_[variable];
-    if (r.clause >= 0) {
-        begin = &arena_[r.clause + header];
-        return arena_[r.clause + size_at];
+// The literals of the clause a reason names (`implied`, the literal it implied, among them for a
+// binary clause). Returns their number and points `begin` at them.
+int cdcl::literals_of(const reason& r, int implied, int (&pair)[2], const int*& begin) const {
+    switch (r.kind) {
+    case why::clause:
+        begin = &arena_[r.at + header];
+        return arena_[r.at + size_at];
+    default:
+        pair[0] = implied;
+        pair[1] = r.at;
+        begin = pair;
+        return 2;
     }
-    pair[0] = values_[positive(variable)] == 1 ? positive(variable) : negative(variable);
-    pair[1] = r.other;
-    begin = pair;
-    return 2;
+}
+
+// The number of decision levels among the literals.
+int cdcl::block_distance(const int* literals, int size) {
+    ++stamp_now_;
+    int levels = 0;
+    for (int k = 0; k < size; ++k) {
+        const int lv = level_[literals[k] >> 1];
+        if (stamp_[lv] != stamp_now_) {
+            stamp_[lv] = stamp_now_;
+            ++levels;
+        }
+    }
+    return levels;
+}
+
+// A learnt clause met by the analysis is kept at the next reduction, with its block distance
+// brought down to the one it has now when that is lower.
+void cdcl::reason_used(const reason& r) {
+    if (r.kind != why::clause || (arena_[r.at + flags_at] & learnt_flag) == 0) return;
+    arena_[r.at + flags_at] |= used_flag;
+    if (arena_[r.at + lbd_at] <= core_lbd) return;
+    const int lbd = block_distance(&arena_[r.at + header], arena_[r.at + size_at]);
+    if (lbd < arena_[r.at + lbd_at]) arena_[r.at + lbd_at] = lbd;
 }
 
 // A literal of a learnt clause is redundant when the literals its value follows from, and
@@ -157,25 +190,24 @@ int cdcl::reason_literals(int variable, int (&pair)[2], const int*& begin) const
 // Literals proven redundant stay marked in seen_ (and listed in analysed_), the others are
 // unmarked again.
 bool cdcl::redundant(int literal, unsigned levels) {
-    stack_.assign(1, literal >> 1);
+    stack_.assign(1, literal ^ 1);
     const std::size_t marked = analysed_.size();
     while (!stack_.empty()) {
-        const int x = stack_.back();
+        const int implied = stack_.back();
         stack_.pop_back();
         int pair[2];
         const int* l = nullptr;
-        const int n = reason_literals(x, pair, l);
+        const int n = literals_of(reasons_[implied >> 1], implied, pair, l);
         for (int k = 0; k < n; ++k) {
             const int y = l[k] >> 1;
-            if (y == x || seen_[y] || level_[y] == 0) continue;
-            const bool implied = reasons_[y].clause >= 0 || reasons_[y].other >= 0;
-            if (!implied || (levels & (1u << (level_[y] & 31))) == 0) {
+            if (l[k] == implied || seen_[y] || level_[y] == 0) continue;
+            if (reasons_[y].kind == why::decision || (levels & (1u << (level_[y] & 31))) == 0) {
                 for (std::size_t i = marked; i < analysed_.size(); ++i) seen_[analysed_[i]] = 0;
                 analysed_.resize(marked);
                 return false;
             }
             seen_[y] = 1;
-            stack_.push_back(y);
+            stack_.push_back(l[k] ^ 1);
             analysed_.push_back(y);
         }
     }
@@ -190,9 +222,10 @@ void cdcl::analyse(std::vector<int>& learnt, int& back_level, int& lbd) {
     int pending = 0;
     int p = -1;
     int index = static_cast<int>(trail_.size()) - 1;
-    int pair[2] = {conflict_[0], conflict_[1]};
-    const int* l = conflict_clause_ >= 0 ? &arena_[conflict_clause_ + header] : pair;
-    int n = conflict_clause_ >= 0 ? arena_[conflict_clause_ + size_at] : 2;
+    int pair[2];
+    const int* l = nullptr;
+    reason_used(conflict_);
+    int n = literals_of(conflict_, conflict_literal_, pair, l);
     for (;;) {
         for (int k = 0; k < n; ++k) {
             const int q = l[k];
@@ -211,27 +244,24 @@ void cdcl::analyse(std::vector<int>& learnt, int& back_level, int& lbd) {
         p = trail_[index--];
         seen_[p >> 1] = 0;
         if (--pending == 0) break;
-        n = reason_literals(p >> 1, pair, l);
+        reason_used(reasons_[p >> 1]);
+        n = literals_of(reasons_[p >> 1], p, pair, l);
     }
     learnt[0] = p ^ 1;
+    shrink(learnt);
 
     unsigned levels = 0;
     for (std::size_t i = 1; i < learnt.size(); ++i) levels |= 1u << (level_[learnt[i] >> 1] & 31);
     std::size_t kept = 1;
     for (std::size_t i = 1; i < learnt.size(); ++i) {
-        const int x = learnt[i] >> 1;
-        const bool implied = reasons_[x].clause >= 0 || reasons_[x].other >= 0;
+        const bool implied = reasons_[learnt[i] >> 1].kind != why::decision;
         if (!implied || !redundant(learnt[i], levels)) learnt[kept++] = learnt[i];
     }
     learnt.resize(kept);
     for (int y : analysed_) seen_[y] = 0;
+    bump_reasons(learnt);
 
-    // Literal block distance: the number of decision levels among the clause's literals.
-    stack_.clear();
-    for (int q : learnt) stack_.push_back(level_[q >> 1]);
-    std::sort(stack_.begin(), stack_.end());
-    lbd = static_cast<int>(std::unique(stack_.begin(), stack_.end()) - stack_.begin());
-
+    lbd = block_distance(learnt.data(), static_cast<int>(learnt.size()));
     back_level = 0;
     for (std::size_t i = 1; i < learnt.size(); ++i) {
         const int lv = level_[learnt[i] >> 1];
@@ -240,6 +270,101 @@ void cdcl::analyse(std::vector<int>& learnt, int& back_level, int& lbd) {
             std::swap(learnt[1], learnt[i]);
         }
     }
+}
+
+// Bumps the variables of the reasons of the learnt clause's implied literals, besides the clause's
+// own: they are the ones the next conflicts are likely to meet again.
+void cdcl::bump_reasons(const std::vector<int>& learnt) {
+    for (int q : learnt) seen_[q >> 1] = 1;
+    stack_.clear();
+    for (std::size_t i = 1; i < learnt.size(); ++i) {
+        const int x = learnt[i] >> 1;
+        if (reasons_[x].kind == why::decision) continue;
+        int pair[2];
+        const int* l = nullptr;
+        const int n = literals_of(reasons_[x], learnt[i] ^ 1, pair, l);
+        for (int k = 0; k < n; ++k) {
+            const int y = l[k] >> 1;
+            if (seen_[y] || level_[y] == 0) continue;
+            seen_[y] = 1;
+            stack_.push_back(y);
+            bump(y);
+        }
+    }
+    for (int q : learnt) seen_[q >> 1] = 0;
+    for (int y : stack_) seen_[y] = 0;
+}
+
+// The literal of level `level` that implies the clause's literals learnt[from..to) of that
+// level, found by resolving them back along the trail while the reasons met lead only to that
+// level, to level 0 and to the clause's literals of other levels (seen_); -1 when they lead
+// elsewhere.
+int cdcl::level_implication(const std::vector<int>& learnt, std::size_t from, std::size_t to,
+                            int level) {
+    std::vector<int>& marked = stack_;
+    marked.clear();
+    for (std::size_t k = from; k < to; ++k) {
+        shrinking_[learnt[k] >> 1] = 1;
+        marked.push_back(learnt[k] >> 1);
+    }
+    int open = static_cast<int>(to - from);
+    int found = -1;
+    const int begin = levels_start_[level - 1];
+    int t = level < decision_level() ? levels_start_[level] : static_cast<int>(trail_.size());
+    while (--t >= begin) {
+        const int literal = trail_[t];
+        if (!shrinking_[literal >> 1]) continue;
+        if (open == 1) {
+            found = literal ^ 1;
+            break;
+        }
+        --open;
+        int pair[2];
+        const int* l = nullptr;
+        const int n = literals_of(reasons_[literal >> 1], literal, pair, l);
+        bool pure = reasons_[literal >> 1].kind != why::decision;
+        for (int k = 0; k < n && pure; ++k) {
+            const int y = l[k] >> 1;
+            if (l[k] == literal || level_[y] == 0 || shrinking_[y]) continue;
+            if (level_[y] != level) {
+                pure = seen_[y] != 0;
+            } else {
+                shrinking_[y] = 1;
+                marked.push_back(y);
+                ++open;
+            }
+        }
+        if (!pure) break;
+    }
+    for (int y : marked) shrinking_[y] = 0;
+    return found;
+}
+
+// Replaces the literals of each lower level of a learnt clause by the one literal of that level
+// that implies them, where level_implication() finds it. The literal it brings in is marked in
+// seen_ as the clause's; those it replaces stay marked, as they follow from it.
+void cdcl::shrink(std::vector<int>& learnt) {
+    std::sort(learnt.begin() + 1, learnt.end(), [&](int a, int b) {
+        return level_[a >> 1] > level_[b >> 1] || (level_[a >> 1] == level_[b >> 1] && a < b);
+    });
+    std::size_t kept = 1;
+    for (std::size_t i = 1; i < learnt.size();) {
+        const int level = level_[learnt[i] >> 1];
+        std::size_t end = i;
+        while (end < learnt.size() && level_[learnt[end] >> 1] == level) ++end;
+        const int implying = end - i >= 2 ? level_implication(learnt, i, end, level) : -1;
+        if (implying >= 0) {
+            learnt[kept++] = implying;
+            if (!seen_[implying >> 1]) {
+                seen_[implying >> 1] = 1;
+                analysed_.push_back(implying >> 1);
+            }
+            i = end;
+        } else {
+            while (i < end) learnt[kept++] = learnt[i++];
+        }
+    }
+    learnt.resize(kept);
 }
 
 void cdcl::backtrack(int level) {
@@ -255,42 +380,64 @@ void cdcl::backtrack(int level) {
     }
     trail_.resize(keep);
     levels_start_.resize(level);
-    queue_head_ = keep;
+    queue_head_ = std::min(queue_head_, keep);
 }
 
-// Stores a learnt clause of two literals or more, asserts its first literal and returns its
-// start in the arena (-1 for a binary clause).
-int cdcl::add_learnt(const std::vector<int>& learnt, int lbd) {
+// Starts the search again, reducing the learnt clauses when that is due. Otherwise the decisions
+// of higher activity than the next one are kept: a new start would take them again.
+void cdcl::restart() {
+    since_restart_ = 0;
+    if (conflicts_ >= next_reduce_) {
+        next_reduce_ = conflicts_ + reduce_first + reduce_step * ++reductions_;
+        backtrack(0);
+        reduce();
+        return;
+    }
+    const int next = next_variable();
+    int level = 0;
+    if (next >= 0) {
+        while (level < decision_level() &&
+               activity_[trail_[levels_start_[level]] >> 1] > activity_[next]) {
+            ++level;
+        }
+    }
+    backtrack(level);
+}
+
+// Stores a learnt clause of two literals or more and asserts its first literal.
+void cdcl::add_learnt(const std::vector<int>& learnt, int lbd) {
     if (learnt.size() == 2) {
         binaries_[learnt[0]].push_back(learnt[1]);
         binaries_[learnt[1]].push_back(learnt[0]);
-        assign(learnt[0], {-1, learnt[1]});
-        return -1;
+        assign(learnt[0], {why::binary, learnt[1]});
+        return;
     }
     const int start = static_cast<int>(arena_.size());
     arena_.push_back(static_cast<int>(learnt.size()));
-    arena_.push_back(1);
+    arena_.push_back(learnt_flag);
     arena_.push_back(lbd);
     arena_.insert(arena_.end(), learnt.begin(), learnt.end());
     attach(start);
     learnts_.push_back(start);
-    assign(learnt[0], {start, -1});
-    return start;
+    assign(learnt[0], {why::clause, start});
 }
 
-// At level 0: drops the clauses level 0 satisfies and the less useful half of the learnt ones
-// (those of literal block distance above 2, the highest distances first), then compacts the
-// arena and watches again.
+// At level 0: drops the clauses level 0 satisfies and half of the learnt ones that are neither
+// of the lowest block distances nor met by the analysis since the last reduction (the highest
+// distances and then the longest first), then compacts the arena and watches again.
 void cdcl::reduce() {
     std::vector<int> order;
     for (int c : learnts_) {
-        if (arena_[c + lbd_at] > 2) order.push_back(c);
+        const bool used = (arena_[c + flags_at] & used_flag) != 0;
+        arena_[c + flags_at] &= ~used_flag;
+        if (arena_[c + lbd_at] > core_lbd && !used) order.push_back(c);
     }
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         return arena_[a + lbd_at] > arena_[b + lbd_at] ||
                (arena_[a + lbd_at] == arena_[b + lbd_at] && arena_[a] > arena_[b]);
     });
-    for (std::size_t i = 0; i < order.size() / 2; ++i) arena_[order[i] + learnt_at] = deleted;
+    const auto drop = static_cast<std::size_t>(static_cast<double>(order.size()) * dropped_share);
+    for (std::size_t i = 0; i < drop; ++i) arena_[order[i] + flags_at] |= deleted_flag;
 
     std::vector<int> packed;
     packed.reserve(arena_.size());
@@ -300,18 +447,18 @@ void cdcl::reduce() {
         const int size = arena_[c + size_at];
         const int next = static_cast<int>(c) + header + size;
         const int* l = &arena_[c + header];
-        bool satisfied = arena_[c + learnt_at] == deleted;
+        bool satisfied = (arena_[c + flags_at] & deleted_flag) != 0;
         for (int k = 0; k < size && !satisfied; ++k) satisfied = value(l[k]) == 1;
         if (!satisfied) {
             const int start = static_cast<int>(packed.size());
             packed.push_back(0);
-            packed.push_back(arena_[c + learnt_at]);
+            packed.push_back(arena_[c + flags_at]);
             packed.push_back(arena_[c + lbd_at]);
             for (int k = 0; k < size; ++k) {
                 if (value(l[k]) == 0) packed.push_back(l[k]);
             }
             packed[start + size_at] = static_cast<int>(packed.size()) - start - header;
-            if (packed[start + learnt_at] != 0) learnts_.push_back(start);
+            if ((packed[start + flags_at] & learnt_flag) != 0) learnts_.push_back(start);
         }
         c = static_cast<std::size_t>(next);
     }
@@ -364,29 +511,43 @@ void cdcl::heap_insert(int variable) {
     heap_up(heap_position_[variable]);
 }
 
-// The unassigned variable of highest activity, as its saved phase; -1 when all are assigned.
-int cdcl::pick_branch() {
-    while (!heap_.empty()) {
-        const int x = heap_[0];
-        heap_position_[x] = -1;
+// The unassigned variable of highest activity, left in the heap (assigned ones above it leave
+// it); -1 when all are assigned.
+int cdcl::next_variable() {
+    while (!heap_.empty() && values_[positive(heap_[0])] != 0) {
+        heap_position_[heap_[0]] = -1;
         heap_[0] = heap_.back();
         heap_.pop_back();
         if (!heap_.empty()) {
             heap_position_[heap_[0]] = 0;
             heap_down(0);
         }
-        if (values_[positive(x)] == 0) return phase_[x] != 0 ? positive(x) : negative(x);
     }
-    return -1;
+    return heap_.empty() ? -1 : heap_[0];
+}
+
+// The unassigned variable of highest activity, taken from the heap, as its saved phase; -1 when
+// all are assigned.
+int cdcl::pick_branch() {
+    const int x = next_variable();
+    if (x < 0) return -1;
+    heap_position_[x] = -1;
+    heap_[0] = heap_.back();
+    heap_.pop_back();
+    if (!heap_.empty()) {
+        heap_position_[heap_[0]] = 0;
+        heap_down(0);
+    }
+    return phase_[x] != 0 ? positive(x) : negative(x);
 }
 
 cdcl::answer cdcl::solve(long max_decisions) {
     if (!ok_) return answer::unsatisfiable;
     std::vector<int> learnt;
-    long since_restart = 0;
     for (;;) {
         if (!propagate()) {
             ++conflicts_;
+            ++since_restart_;
             if (decision_level() == 0) {
                 ok_ = false;
                 return answer::unsatisfiable;
@@ -400,22 +561,17 @@ cdcl::answer cdcl::solve(long max_decisions) {
             } else {
                 add_learnt(learnt, lbd);
             }
-            bump_step_ /= activity_decay;
-            ++since_restart;
+            if (conflicts_ % decay_period == 0) decay_ = std::min(last_decay, decay_ + 0.01);
+            bump_step_ /= decay_;
             recent_lbd_ += (lbd - recent_lbd_) / recent_window;
             lbd_sum_ += lbd;
             continue;
         }
-        const bool restart = since_restart >= min_restart_gap &&
-                             recent_lbd_ * restart_margin >
-                                 static_cast<double>(lbd_sum_) / static_cast<double>(conflicts_);
-        if (restart || conflicts_ >= next_reduce_) {
-            backtrack(0);
-            since_restart = 0;
-            if (conflicts_ >= next_reduce_) {
-                next_reduce_ = conflicts_ + reduce_first + reduce_step * ++reductions_;
-                reduce();
-            }
+        const bool restart_due = since_restart_ >= min_restart_gap &&
+                                 recent_lbd_ * restart_margin > static_cast<double>(lbd_sum_) /
+                                                                    static_cast<double>(conflicts_);
+        if (restart_due || conflicts_ >= next_reduce_) {
+            restart();
             continue;
         }
         if (max_decisions > 0 && decisions_ >= max_decisions) {

@@ -1,7 +1,9 @@
-// A compact conflict-driven clause-learning SAT solver: two watched literals (binary clauses kept
-// apart), first-UIP learning with clause minimisation, variable activities (VSIDS) with phase
-// saving, restarts when the latest learnt clauses span more decision levels than the average, and
-// periodic reduction of the learnt clauses by literal block distance (the number of levels).
+// A compact conflict-driven clause-learning SAT solver: two watched literals for long clauses,
+// binary clauses kept apart, first-UIP learning with the learnt clauses shrunk (the literals of a
+// level replaced by one that implies them) and minimised, variable activities (VSIDS) with phase
+// saving, restarts when the latest learnt clauses span more decision levels
+// than the average (keeping the decisions the next one would make again), and periodic reduction
+// of the learnt clauses by literal block distance (the number of levels) and recent use.
 #pragma once
 
 #include <span>
@@ -38,13 +40,15 @@ public:
     // led to it, which imply the rest). False when no other assignment can exist.
     bool block_model();
 
-    // Decisions made so far, over every search.
+    // Decisions and conflicts so far, over every search.
     long decisions() const { return decisions_; }
+    long conflicts() const { return conflicts_; }
 
 private:
+    enum class why : unsigned char { decision, binary, clause };
     struct reason {
-        int clause = -1; // start of the clause in the arena, or -1
-        int other = -1;  // with clause -1: the other literal of a binary clause, or -1 (none)
+        why kind = why::decision;
+        int at = 0; // binary: the other literal of the clause (false); clause: its arena start
     };
     struct watcher {
         int clause;
@@ -52,21 +56,29 @@ private:
     };
 
     signed char value(int literal) const { return values_[literal]; }
-    void assign(int literal, reason why);
+    void assign(int literal, reason r);
     bool propagate(); // false on a conflict, which it leaves in conflict_
     void analyse(std::vector<int>& learnt, int& back_level, int& lbd);
+    void reason_used(const reason& r);
+    void bump_reasons(const std::vector<int>& learnt);
     bool redundant(int literal, unsigned levels);
+    void shrink(std::vector<int>& learnt);
+    int level_implication(const std::vector<int>& learnt, std::size_t from, std::size_t to,
+                          int level);
     void backtrack(int level);
+    void restart();
     int decision_level() const { return static_cast<int>(levels_start_.size()); }
     void attach(int clause);
-    int add_learnt(const std::vector<int>& learnt, int lbd);
+    void add_learnt(const std::vector<int>& learnt, int lbd);
     void reduce();
     void bump(int variable);
+    int next_variable();
     int pick_branch();
     void heap_up(int i);
     void heap_down(int i);
     void heap_insert(int variable);
-    int reason_literals(int variable, int (&pair)[2], const int*& begin) const;
+    int literals_of(const reason& r, int implied, int (&pair)[2], const int*& begin) const;
+    int block_distance(const int* literals, int size);
 
     int variables_;
     bool ok_ = true;
@@ -75,15 +87,17 @@ private:
     std::vector<reason> reasons_;
     std::vector<int> trail_;
     std::vector<int> levels_start_; // trail position where each decision level starts
-    std::size_t queue_head_ = 0;
+    std::size_t queue_head_ = 0;    // trail literals before it are propagated
 
-    // Clauses of three literals or more: [size, learnt, lbd, literals...] from their start.
+    // Clauses of three literals or more: [size, flags, lbd, literals...] from their start.
     std::vector<int> arena_;
     std::vector<int> learnts_;                  // starts of the learnt clauses in the arena
     std::vector<std::vector<int>> binaries_;    // per literal: the other literal of each binary
     std::vector<std::vector<watcher>> watches_; // per literal: the clauses watching it
-    int conflict_[2] = {-1, -1};                // a conflicting binary clause, or
-    int conflict_clause_ = -1;                  // the start of a conflicting longer clause
+
+    reason conflict_;
+    int conflict_literal_ =
+        -1; // with a conflicting binary clause: its literal besides conflict_.at
 
     std::vector<double> activity_;
     double bump_step_ = 1;
@@ -92,14 +106,19 @@ private:
     std::vector<signed char> phase_; // per variable: the value it last held (1) or not (0)
 
     std::vector<char> seen_;
+    std::vector<char> shrinking_; // the variables level_implication() is resolving
     std::vector<int> analysed_;
     std::vector<int> stack_;
-    std::vector<int> scratch_; // the clause add_clause() is adding
+    std::vector<int> scratch_;    // the clause add_clause() is adding
+    std::vector<unsigned> stamp_; // per level: the last block_distance() call that met it
+    unsigned stamp_now_ = 0;
     std::vector<signed char> model_;
     long decisions_ = 0;
     long conflicts_ = 0;
+    double decay_; // of the activities at each conflict
     long next_reduce_;
     long reductions_ = 0;
+    long since_restart_ = 0;
     double recent_lbd_ = 0; // moving average of the block distance of the latest learnt clauses
     long lbd_sum_ = 0;      // of every learnt clause
 };

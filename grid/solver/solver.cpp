@@ -54,21 +54,13 @@ void encode(cdcl& sat, const shape& s, const cellvalues& givens) {
 
 } // namespace
 
-solve_result solve(const shape& s, const cellvalues& givens, int limit, long max_nodes) {
-    // The backtracking search settles most puzzles, and fills an empty grid, within one node per
-    // cell, sooner than the clauses are even built; past that, its time may grow steeply with the
-    // numbering of the cells, and the clause search takes over.
-    const long first_try =
-        max_nodes > 0 ? std::min<long>(max_nodes, s.cell_count()) : s.cell_count();
-    const solve_result tried = backtrack_solve(s, givens, limit, first_try);
-    if (tried.settled) return tried;
-
+solve_result clause_solve(const shape& s, const cellvalues& givens, int limit, long max_nodes) {
     cdcl sat(6 * s.cell_count());
     encode(sat, s, givens);
     solve_result out;
     for (;;) {
         const cdcl::answer a = sat.solve(std::max(max_nodes, 0L));
-        out.nodes = tried.nodes + sat.decisions();
+        out.nodes = sat.decisions();
         if (a == cdcl::answer::unknown) return {0, {}, false, out.nodes};
         if (a == cdcl::answer::unsatisfiable) break;
         if (out.solutions++ == 0) {
@@ -81,6 +73,19 @@ solve_result solve(const shape& s, const cellvalues& givens, int limit, long max
         }
         if (out.solutions >= std::max(limit, 1) || !sat.block_model()) break;
     }
+    return out;
+}
+
+solve_result solve(const shape& s, const cellvalues& givens, int limit, long max_nodes) {
+    // The backtracking search settles most puzzles, and fills an empty grid, within one node per
+    // cell, sooner than the clauses are even built; past that, its time may grow steeply with the
+    // numbering of the cells, and the clause search takes over.
+    const long first_try =
+        max_nodes > 0 ? std::min<long>(max_nodes, s.cell_count()) : s.cell_count();
+    const solve_result tried = backtrack_solve(s, givens, limit, first_try);
+    if (tried.settled) return tried;
+    solve_result out = clause_solve(s, givens, limit, max_nodes);
+    out.nodes += tried.nodes;
     return out;
 }
 

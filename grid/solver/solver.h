@@ -24,4 +24,10 @@ struct solve_result {
 // varies: the same call gives the same result on every platform.
 solve_result solve(const shape& s, const cellvalues& givens, int limit = 2, long max_nodes = 0);
 
+// The clause-learning search alone, without the backtracking try before it: the second stage of
+// solve(), with the same arguments and result (`nodes` counts its decisions), for the tests and
+// measurements of that stage.
+solve_result clause_solve(const shape& s, const cellvalues& givens, int limit = 2,
+                          long max_nodes = 0);
+
 } // namespace solver

@@ -24,6 +24,16 @@ struct MessageBoxQuestion {
 // result is returned at once.
 int show_message_box(HWND owner, const char* text, const char* caption, UINT type);
 
+// The language of the boxes' buttons from now on: French ("Oui", "Non",
+// "Annuler", ...) or English, so that they match the text the game gives.
+// Each button answers its underlined letter (O and N in French, Y and N in
+// English), Windows' own boxes included, whatever the system's language.
+void set_message_box_language(bool french);
+
+// The caption of button id (IDOK, IDCANCEL, IDYES, IDNO, IDABORT, IDRETRY,
+// IDIGNORE) in a language, "&" before the letter that chooses it.
+const char* message_box_button_caption(int id, bool french);
+
 // For tests (not an option of the game): answers every box opened through
 // show_message_box with the answerer's result; an empty function gives the
 // boxes back to the user.

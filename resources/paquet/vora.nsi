@@ -1,13 +1,16 @@
 ; The Windows installer of V-O-RA (makensis, Debian package nsis). Built by
 ; scripts/installer-windows.sh with:
-;   makensis -DEXE=vora.exe -DICONE=vora.ico -DSORTIE=vora-setup.exe vora.nsi
+;   makensis -DEXE=vora.exe -DICONE=vora.ico -DSORTIE=vora-setup.exe -DVERSION=1.1.0 vora.nsi
+; (VERSION the project's, from the build's CMake cache).
 ; It installs the game into Program Files\V-O-RA, adds a Start menu entry
 ; and the uninstaller (Add or Remove Programs); both run silently with /S.
 ; The saved games stay in %APPDATA%\V-O-RA: uninstalling keeps them.
 ; A 64-bit installer, like the game (Wine without its 32-bit half runs it too).
 Target amd64-unicode
 !define NOM "V-O-RA"
-!define VERSION "1.1.0"
+!ifndef VERSION
+    !error "VERSION is given on the command line (-DVERSION=...)"
+!endif
 !define CLE "Software\Microsoft\Windows\CurrentVersion\Uninstall\${NOM}"
 
 Name "${NOM}"

@@ -1,26 +1,16 @@
-// Recording in the undo history (the cancelling pair, the length bound);
-// undo and redo on the grid.
+// Recording in the undo history (the length bound); undo and redo on the
+// grid.
 #include "shell/core/actionmemoire.h"
 
 #include "grid/clagrivora.h"
 #include "grid/valuemasks.h"
 
 #include "foundation/numtext.h"
-#include "foundation/textcompare.h"
 
 namespace {
 
 bool effacement(const char* text) {
     return text && text[0] == '/';
-}
-
-// Whether b is a followed by its opposite or the other way round.
-bool sannulent(const char* a, const char* b) {
-    gstring oppose;
-    oppose.set("/", b);
-    if (strugal(a, oppose.adr())) return true;
-    oppose.set("/", a);
-    return strugal(b, oppose.adr());
 }
 
 // The n-th run of decimal digits of text (1-based), 0 when there is none;
@@ -53,12 +43,6 @@ void memorisaction(defairefaire& history, short kind, short value, short cell,
             texte.cat(vi(c));
         }
     history.ajoute(texte.adr());
-
-    short n = history.effectif();
-    if (n >= 2 && sannulent(history.adr(static_cast<short>(n - 1)), history.adr(n))) {
-        history.viredeuxder();
-    }
-
     // The oldest entries go once the history is full; what is left still
     // leads back, step by step, through positions the player saw.
     while (history.effectif() > historiquemax) history.kill(1);

@@ -34,11 +34,10 @@ inline constexpr short historiquemax = 4000;
 // Record the action "v<value>,<cell>" (kind 1) or "/v<value>,<cell>" (kind 2)
 // with ajoute; any other kind records nothing. A placement lists after them
 // the cells whose pencil mark of the value it removed ("v3,17,12,40"), so
-// that its undo and redo put them back and remove them again. An entry followed at once by
-// its opposite removes both; every other entry, erasures included, stays, so
-// that undoing walks back exactly through the positions the player saw (as
-// far as the historiquemax latest entries reach). The position ends at the
-// last entry.
+// that its undo and redo put them back and remove them again. Every entry
+// stays, a value erased right after it was entered included, so that undoing
+// walks back exactly through the positions the player saw (as far as the
+// historiquemax latest entries reach). The position ends at the last entry.
 void memorisaction(defairefaire& history, short kind, short value, short cell,
                    const std::vector<short>& nettoyees = {});
 

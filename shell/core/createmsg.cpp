@@ -62,6 +62,8 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
         m.piece(ronds ? 3 : 2);
         m.plain("\n");
         m.piece(4);
+        m.plain("\n");
+        m.piece(5);
         break;
     case 4:
         if (en) {
@@ -108,6 +110,8 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
         m.pieces(1, 2, "\n");
         break;
     case 9:
+    case 13:
+    case 14:
     case 23:
     case 24:
         m.pieces(1, 4, "\n");
@@ -121,8 +125,6 @@ void createmsg(gstring* out, short number, short langue, const char* a, const ch
     case 29:
         m.piece(1);
         break;
-    case 13:
-    case 14:
     case 15:
     case 22:
         m.pieces(1, 3, "\n");

@@ -18,8 +18,8 @@ inline constexpr short nbmessages = 29;
 // langueanglais; any other value gives French). a and b are the arguments
 // (null counts as empty):
 //  2  the arrows' hint, also the last page of the information sequence
-//  3  information, page 4 (pencil marks); ronds: the grid page shows round
-//     cells (its display option 8)
+//  3  information, page 4 (pencil marks, by mouse and by keyboard); ronds:
+//     the grid page shows round cells (its display option 8)
 //  4  question before loading grid a; with b, the grid in play b is said
 //     to stay in memory as it is left
 //  5  before reloading grid a (its play is said to be kept)
@@ -27,7 +27,8 @@ inline constexpr short nbmessages = 29;
 //  7  information, first page: grid number a, level label b
 //  8  pause   9  quit (yes: save and quit, no: quit without saving,
 //     cancel: stay)   10  back to the given values (what it drops)   11  save
-//  12 save after finishing   13, 14, 15  information, pages 5, 3 and 2
+//  12 save after finishing   13, 14, 15  information, pages 5 (the buttons
+//     and their keys), 3 (entering values, the keyboard's way too) and 2
 //  16 question before changing grid b's level to a (level label); the
 //     player's entries in that grid are erased
 //  17 saving failed: the file a could not be written, the previous file is

@@ -58,7 +58,7 @@ TEST(Createmsg, PlainPiecesAndArguments) {
                          "2 ?\n",
                          0),
               0u);
-    EXPECT_EQ(msg(7, langueanglais, "2", "3-middle"), "Grid #2\nLevel: 3-middle");
+    EXPECT_EQ(msg(7, langueanglais, "2", "3-medium"), "Grid #2\nLevel: 3-medium");
     EXPECT_EQ(msg(7, languefrancais, "2", "3-moyen"), "Grille n\xB0"
                                                       "2\nNiveau : 3-moyen");
     EXPECT_EQ(msg(26, langueanglais, "12", "24"), "Cells filled: 12 of 24");
@@ -102,6 +102,25 @@ TEST(Createmsg, PlainPiecesAndArguments) {
     }
     EXPECT_NE(msg(17, languefrancais, "f.txt").find("\xAB f.txt \xBB"), std::string::npos);
     EXPECT_NE(msg(17, langueanglais, "f.txt").find("\"f.txt\""), std::string::npos);
+}
+
+// The help pages of "I" give the keyboard's way beside the mouse's: each
+// page names its keys, in each language's words.
+TEST(Createmsg, TheInformationPagesNameTheKeys) {
+    const struct {
+        short numero;
+        const char* francais;
+        const char* anglais;
+    } cas[] = {
+        {14, "Ctrl+Z", "Ctrl+Z"}, {14, "Suppr", "Delete"},      {14, "Espace", "Space"},
+        {3, "Maj+1", "Shift+1"},  {13, "Maj+F10", "Shift+F10"}, {13, "F1", "F1"},
+    };
+    for (const auto& c : cas) {
+        EXPECT_NE(msg(c.numero, languefrancais).find(c.francais), std::string::npos)
+            << c.numero << " " << c.francais;
+        EXPECT_NE(msg(c.numero, langueanglais).find(c.anglais), std::string::npos)
+            << c.numero << " " << c.anglais;
+    }
 }
 
 TEST(Createmsg, UnknownNumbersAndLanguages) {

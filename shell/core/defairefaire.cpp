@@ -32,12 +32,6 @@ void defairefaire::avance(gstring& out) {
     }
 }
 
-void defairefaire::viredeuxder() {
-    if (!entrees.isempty()) entrees.killast();
-    if (!entrees.isempty()) entrees.killast();
-    gaffeniv();
-}
-
 void defairefaire::gaffeniv() {
     if (entrees.effectif() < position) position = entrees.effectif();
 }

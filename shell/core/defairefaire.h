@@ -27,8 +27,6 @@ public:
     void avance(gstring& out);
     bool peutreculer() const { return position > 0; }
     bool peutavancer() const { return position < entrees.effectif(); }
-    // Remove the last entry twice (each only if there is one), then gaffeniv.
-    void viredeuxder();
     // Bring the position down to the count when it is above it.
     void gaffeniv();
     // Move every entry, in order, to the end of list (emptied first); the

@@ -66,6 +66,7 @@ struct effets {
     bool pause = false;              // the window is to be minimised
     bool quitter = false;            // the game may end
     bool curseurdeplace = false;     // the keyboard cursor moved: the shell keeps it in view
+    bool choixnouvelle = false;      // the picker of a new grid's shape and level is to open
     std::vector<short> conflits;     // a refused entry: the cells holding the value around
     std::optional<aidemontree> aide; // help to show until the next move, click or key
     std::optional<generation> generer;

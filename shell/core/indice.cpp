@@ -1,11 +1,14 @@
-// The hint of the solver library turned into what the player sees: the
-// cells to highlight and the sentences that name them.
+// The hint of the solver library turned into what the player sees: each
+// deduction in three stages, their sentences and the cells they name.
 #include "shell/core/indice.h"
 
 #include "shell/core/paramuser.h"
 #include "shell/core/textesvora.h"
 
 #include "grid/solver/hint.h"
+#include "lattice/topoitem.h"
+
+#include "foundation/depile.h"
 
 #include <algorithm>
 
@@ -37,37 +40,169 @@ void ajoute(std::vector<short>& cases, int cellule) {
     if (cellule >= 0 && std::find(cases.begin(), cases.end(), c) == cases.end()) cases.push_back(c);
 }
 
-void ajoutegroupe(std::vector<short>& cases, const solver::shape& s, int g) {
-    if (g < 0) return;
-    for (int c : s.group_cells(g)) ajoute(cases, c);
+std::vector<short> cellules(const std::vector<int>& liste) {
+    std::vector<short> cases;
+    for (int c : liste) ajoute(cases, c);
+    return cases;
 }
 
-// The sentence of one elimination, its cells added to the picture.
-std::string phraseelimination(const solver::elimination& e, const solver::shape& s, short langue,
-                              indicejeu& out) {
-    const std::string valeurs = listevaleurs(e.values, langue);
-    switch (e.kind) {
-    case solver::elimination_kind::intersection:
-        ajoutegroupe(out.ombrees, s, e.group);
-        for (int c : e.cells) ajoute(out.surlignees, c);
-        return texteaide("aide.intersection", langue, valeurs);
-    case solver::elimination_kind::naked_subset:
-        for (int c : e.cells) ajoute(out.surlignees, c);
-        return texteaide("aide.ensemble", langue, valeurs);
-    case solver::elimination_kind::hidden_subset:
-        ajoutegroupe(out.ombrees, s, e.group);
-        for (int c : e.cells) ajoute(out.surlignees, c);
-        return texteaide("aide.cachees", langue, valeurs);
-    case solver::elimination_kind::contradiction:
-        out.encadree = static_cast<short>(e.cells.front() + 1);
-        if (e.emptied >= 0) {
-            ajoute(out.surlignees, e.emptied);
-            return texteaide("aide.absurde.vide", langue, valeurs);
+std::vector<short> groupe(const solver::shape& s, int g) {
+    std::vector<short> cases;
+    if (g >= 0)
+        for (int c : s.group_cells(g)) ajoute(cases, c);
+    return cases;
+}
+
+// The lattice point (index in g's points) whose corner-sharing cells are
+// group gr of s; 0 when none is.
+short coindugroupe(const clagrivora& g, const solver::shape& s, int gr) {
+    if (gr < 0) return 0;
+    const std::vector<short> voulues = groupe(s, gr);
+    const lichavo& points = g.getpoints();
+    gstring autour;
+    gstring nom;
+    for (short i = 1; i <= points.effectif(); ++i) {
+        topocasespotcethexa(&autour, points.adr(i));
+        std::vector<short> ici;
+        while (autour.notempty()) {
+            depilemot(nom, autour.adr());
+            const short c = g.numerodelacase(nom.adr());
+            if (c > 0) ici.push_back(c);
         }
-        ajoutegroupe(out.ombrees, s, e.starved_group);
-        return texteaide("aide.absurde.place", langue, valeurs, std::to_string(e.starved_value));
+        std::sort(ici.begin(), ici.end());
+        if (ici == voulues) return i;
     }
-    return {};
+    return 0;
+}
+
+// The cells holding value v that share a corner with one of cases (not in
+// cases themselves).
+std::vector<short> tenantes(const clagrivora& g, const std::vector<short>& cases, short v) {
+    std::vector<short> t;
+    for (short c : cases)
+        for (short i = 0; i < 12; ++i) {
+            const short n = g.casevoisine(c, i);
+            if (n > 0 && g.getcaseval(n) == v && std::find(t.begin(), t.end(), n) == t.end()) {
+                t.push_back(n);
+                break;
+            }
+        }
+    return t;
+}
+
+// The three stages of one deduction: stage 1's sentence ends with the key's
+// next step, stage 3's with suite3.
+void troisetapes(indicejeu& out, etapeindice ou, etapeindice pourquoi, etapeindice quoi,
+                 const std::string& suite3, short langue) {
+    ou.texte += "\n" + texteaide("aide.1.suite", langue);
+    quoi.texte += "\n" + suite3;
+    out.etapes.push_back(std::move(ou));
+    out.etapes.push_back(std::move(pourquoi));
+    out.etapes.push_back(std::move(quoi));
+}
+
+// One elimination's stages.
+void elimination(indicejeu& out, const solver::elimination& e, const clagrivora& g,
+                 const solver::shape& s, short langue) {
+    const std::string valeurs = listevaleurs(e.values, langue);
+    const std::string suite = texteaide("aide.3.suite", langue);
+    etapeindice ou;
+    etapeindice pourquoi;
+    etapeindice quoi;
+    const bool paire = solver::value_count(e.values) == 2;
+    switch (e.kind) {
+    case solver::elimination_kind::intersection: {
+        ou.ombrees = groupe(s, e.group);
+        ou.texte = texteaide("aide.1.intersection", langue);
+        pourquoi.ombrees = ou.ombrees;
+        pourquoi.possibles = cellules(e.cells);
+        pourquoi.coin = coindugroupe(g, s, e.other);
+        std::vector<short> autres;
+        for (short c : ou.ombrees)
+            if (g.casestvide(c) && std::find(pourquoi.possibles.begin(), pourquoi.possibles.end(),
+                                             c) == pourquoi.possibles.end())
+                autres.push_back(c);
+        pourquoi.tiennent = tenantes(g, autres, static_cast<short>(solver::lowest_value(e.values)));
+        pourquoi.texte = texteaide(pourquoi.tiennent.empty() ? "aide.2.intersection"
+                                                             : "aide.2.intersection.tient",
+                                   langue, valeurs);
+        quoi.coin = pourquoi.coin;
+        quoi.retirees = cellules(e.removed_from);
+        quoi.texte = texteaide("aide.3.intersection", langue, valeurs);
+        break;
+    }
+    case solver::elimination_kind::naked_subset:
+        ou.coin = coindugroupe(g, s, e.group);
+        ou.texte = texteaide(paire ? "aide.1.paire" : "aide.1.trio", langue);
+        pourquoi.coin = ou.coin;
+        pourquoi.possibles = cellules(e.cells);
+        pourquoi.texte = texteaide("aide.2.ensemble", langue, valeurs);
+        quoi.coin = ou.coin;
+        quoi.retirees = cellules(e.removed_from);
+        quoi.texte = texteaide("aide.3.ensemble", langue);
+        break;
+    case solver::elimination_kind::hidden_subset:
+        ou.ombrees = groupe(s, e.group);
+        ou.texte = texteaide(paire ? "aide.1.paire.cachee" : "aide.1.trio.cachee", langue);
+        pourquoi.ombrees = ou.ombrees;
+        pourquoi.possibles = cellules(e.cells);
+        pourquoi.texte = texteaide("aide.2.cachees", langue, valeurs);
+        quoi.ombrees = ou.ombrees;
+        quoi.retirees = cellules(e.removed_from);
+        quoi.texte = texteaide("aide.3.cachees", langue);
+        break;
+    case solver::elimination_kind::contradiction:
+        ou.encadree = static_cast<short>(e.cells.front() + 1);
+        ou.texte = texteaide("aide.1.absurde", langue);
+        pourquoi.encadree = ou.encadree;
+        if (e.emptied >= 0) {
+            ajoute(pourquoi.possibles, e.emptied);
+            pourquoi.texte = texteaide("aide.2.absurde.vide", langue, valeurs);
+        } else {
+            pourquoi.ombrees = groupe(s, e.starved_group);
+            pourquoi.texte =
+                texteaide("aide.2.absurde.place", langue, valeurs, std::to_string(e.starved_value));
+        }
+        quoi.retirees = {ou.encadree};
+        quoi.texte = texteaide("aide.3.absurde", langue, valeurs);
+        break;
+    }
+    troisetapes(out, std::move(ou), std::move(pourquoi), std::move(quoi), suite, langue);
+}
+
+// The placement's stages, after the eliminations (avant) that led to it.
+void placement(indicejeu& out, const solver::hint& h, const clagrivora& g, const solver::shape& s,
+               short langue) {
+    const std::string valeur = std::to_string(h.value);
+    const std::vector<short> temoins = cellules(h.witnesses);
+    etapeindice ou;
+    etapeindice pourquoi;
+    etapeindice quoi;
+    quoi.cible = out.cible;
+    quoi.texte = texteaide("aide.3.pose", langue, valeur);
+    if (h.technique == solver::hint_technique::hidden_single) {
+        ou.ombrees = groupe(s, h.group);
+        ou.texte = texteaide("aide.1.cache", langue);
+        pourquoi.ombrees = ou.ombrees;
+        pourquoi.tiennent = temoins;
+        pourquoi.possibles = {out.cible};
+        pourquoi.texte =
+            texteaide(temoins.empty() ? "aide.2.cache.seul" : "aide.2.cache", langue, valeur);
+        quoi.ombrees = ou.ombrees;
+    } else {
+        ou.encadree = out.cible;
+        ou.texte = texteaide("aide.1.seul", langue);
+        pourquoi.encadree = out.cible;
+        pourquoi.tiennent = temoins;
+        unsigned autour = 0;
+        for (short w : temoins) autour |= solver::value_bit(g.getcaseval(w));
+        const char* cle = temoins.empty()    ? "aide.2.apres"
+                          : h.before.empty() ? "aide.2.seul"
+                                             : "aide.2.seul.puis";
+        pourquoi.texte = texteaide(cle, langue, listevaleurs(autour, langue));
+    }
+    troisetapes(out, std::move(ou), std::move(pourquoi), std::move(quoi),
+                texteaide("aide.poser", langue), langue);
 }
 
 } // namespace
@@ -94,26 +229,8 @@ indicejeu chercheindice(const clagrivora& g, const solver::shape& s, short langu
     out.trouve = true;
     out.cible = static_cast<short>(h.cell + 1);
     out.valeur = static_cast<short>(h.value);
-    const std::string valeur = std::to_string(h.value);
-    for (const solver::elimination& e : h.before)
-        out.texte += phraseelimination(e, s, langue, out) + " ";
-    if (h.technique == solver::hint_technique::hidden_single) {
-        ajoutegroupe(out.ombrees, s, h.group);
-        out.texte += texteaide(h.before.empty() ? "aide.cache" : "aide.puis.cache", langue, valeur);
-        if (!h.witnesses.empty()) out.texte += " " + texteaide("aide.temoins", langue, valeur);
-        for (int w : h.witnesses) ajoute(out.surlignees, w);
-    } else if (out.encadree == out.cible && h.before.size() == 1) {
-        out.texte += texteaide("aide.donc", langue, valeur);
-    } else if (h.before.empty()) {
-        for (int w : h.witnesses) ajoute(out.surlignees, w);
-        unsigned autour = 0;
-        for (int w : h.witnesses) autour |= solver::value_bit(plateau[static_cast<std::size_t>(w)]);
-        out.texte += texteaide("aide.seul", langue, listevaleurs(autour, langue), valeur);
-    } else {
-        out.texte += texteaide("aide.puis.seul", langue, valeur);
-    }
-    std::erase(out.ombrees, out.cible);
-    std::erase(out.surlignees, out.cible);
+    for (const solver::elimination& e : h.before) elimination(out, e, g, s, langue);
+    placement(out, h, g, s, langue);
     return out;
 }
 

@@ -9,25 +9,36 @@
 #include <string>
 #include <vector>
 
-// A hint as the player sees it. Cells are the grid's numbers (1-based).
+// One stage of a hint as the player sees it: a sentence and what it names
+// on the grid. Cells are the grid's numbers (1-based).
+struct etapeindice {
+    std::string texte;            // one deduction's stage, Windows-1252
+    short cible = 0;              // "the orange triangle": the cell the value goes in
+    short encadree = 0;           // "the framed triangle": the cell to look at, or supposed
+    std::vector<short> ombrees;   // "the shaded hexagon": its cells
+    std::vector<short> tiennent;  // "the blue triangles": cells holding the value
+    std::vector<short> possibles; // "green-framed": cells that could still take it
+    std::vector<short> retirees;  // "the orange triangles": cells losing candidates
+    short coin = 0;               // "the marked corner": index in the grid's points, 0 none
+};
+
+// A hint: its deductions in the order made (the eliminations, then the
+// placement), three stages each: where to look (the hexagon, corner or
+// triangle, nothing more), why (the cells that justify it), what follows
+// (the value, or the candidates removed).
 struct indicejeu {
-    bool trouve = false;           // a placement was found (else texte says none applies)
-    short cible = 0;               // "this triangle": the cell to fill
-    short valeur = 0;              // its value
-    short encadree = 0;            // "the framed triangle": the supposed cell, 0 when none
-    std::vector<short> surlignees; // "the highlighted triangles": the cells that justify it
-    std::vector<short> ombrees;    // "this / the shaded hexagon": its cells
-    std::string texte;             // one to a few sentences, Windows-1252
+    bool trouve = false;             // a placement was found (else texte says none applies)
+    short cible = 0;                 // the cell to fill
+    short valeur = 0;                // its value
+    std::vector<etapeindice> etapes; // empty when not found
+    std::string texte;               // when not found: why
 };
 
 // What the help shows the player until the next move, click or key: a text
-// in a bubble and cells marked on the grid (numbers as in indicejeu).
+// in a bubble and cells marked on the grid (a hint's stage, or the entries
+// that differ from the solution).
 struct aidemontree {
-    std::string texte;
-    short cible = 0;
-    short encadree = 0;
-    std::vector<short> surlignees;
-    std::vector<short> ombrees;
+    etapeindice etape;
     std::vector<short> fausses; // entries marked as differing from the solution
 };
 

@@ -1,6 +1,7 @@
 // Hints on every catalogue grid at every level: repeated hints alone finish
-// the grid with the grid's own values, and every sentence names only what the
-// highlighted picture shows, in both languages. Wrong entries come first.
+// the grid with the grid's own values, each deduction in three stages whose
+// sentences name only what their pictures show, in both languages. Wrong
+// entries come first.
 #include "shell/core/indice.h"
 
 #include "shell/core/paramuser.h"
@@ -33,47 +34,93 @@ bool voisines(const clagrivora& g, short a, short b) {
     return false;
 }
 
-// What the picture of h shows agrees with its sentence; the techniques
-// recognised are added to vues.
-void verifiephrase(const clagrivora& g, const indicejeu& h, std::set<std::string>& vues) {
-    const std::string& t = h.texte;
-    SCOPED_TRACE(t);
-    EXPECT_TRUE(contient(t, {"his triangle", "e triangle", "So it holds", "Il tient donc"}));
-    // A single's highlighted cells are the neighbours holding the values it names.
-    const bool seul = contient(t, {"shares a corner with", "touche par un coin"});
-    EXPECT_EQ(contient(t, {"highlighted", "surlign"}) || seul, !h.surlignees.empty());
-    EXPECT_EQ(contient(t, {"hexagon"}), !h.ombrees.empty());
-    EXPECT_EQ(contient(t, {"framed", "encadr"}), h.encadree != 0);
-    if (h.encadree != 0) vues.insert("contradiction");
-    if (contient(t, {"between them", "eux tous", "nothing else", "rien d'autre"}))
-        vues.insert("subset");
-    if (contient(t, {"one corner", "un même coin"})) vues.insert("intersection");
-    if (seul) {
-        vues.insert("single");
-        // Each value named is held by a highlighted neighbour; with the
-        // value to enter they make all six.
-        std::set<short> autour;
-        for (const short c : h.surlignees) {
-            EXPECT_TRUE(voisines(g, h.cible, c));
-            autour.insert(g.getcaseval(c));
-        }
-        EXPECT_EQ(autour.size(), 5u);
-        EXPECT_EQ(autour.count(h.valeur), 0u);
-        const std::string liste = t.substr(0, t.find(':'));
-        for (short v = 1; v <= 6; ++v)
-            EXPECT_EQ(liste.find(std::to_string(v)) != std::string::npos, autour.count(v) == 1);
-    } else if (t.rfind("In this hexagon", 0) == 0 || t.rfind("Dans cet hexagone", 0) == 0) {
-        vues.insert("hidden single");
-        // Five other cells of the hexagon: each open one sees the value
-        // in a highlighted cell.
-        EXPECT_EQ(h.ombrees.size(), 5u);
-        for (const short c : h.ombrees) {
-            EXPECT_NE(g.getcaseval(c), h.valeur);
-            if (!g.casestvide(c)) continue;
-            EXPECT_TRUE(std::any_of(
-                h.surlignees.begin(), h.surlignees.end(),
-                [&](short w) { return g.getcaseval(w) == h.valeur && voisines(g, c, w); }))
-                << "cell " << c;
+// Each stage of h names what its picture shows, and only that: stage 1 where
+// to look (a hexagon, a corner or a triangle), stage 2 why (the blue cells
+// hold the value, the green-framed could take it), stage 3 what follows (the
+// orange cells); the techniques recognised are added to vues.
+void verifieetapes(const clagrivora& g, const indicejeu& h, std::set<std::string>& vues) {
+    ASSERT_FALSE(h.etapes.empty());
+    ASSERT_EQ(h.etapes.size() % 3, 0u) << "three stages a deduction";
+    const bool seuleetape = h.etapes.size() == 3;
+    std::string technique;
+    for (std::size_t i = 0; i < h.etapes.size(); ++i) {
+        const etapeindice& e = h.etapes[i];
+        const std::string& t = e.texte;
+        SCOPED_TRACE(t);
+        const bool derniere = i + 1 == h.etapes.size();
+        switch (i % 3) {
+        case 0:
+            EXPECT_EQ(
+                (e.ombrees.empty() ? 0 : 1) + (e.encadree == 0 ? 0 : 1) + (e.coin == 0 ? 0 : 1), 1)
+                << "one place to look";
+            EXPECT_TRUE(e.tiennent.empty() && e.possibles.empty() && e.retirees.empty() &&
+                        e.cible == 0)
+                << "nothing more";
+            EXPECT_EQ(contient(t, {"hexagon"}), !e.ombrees.empty());
+            EXPECT_EQ(contient(t, {"framed", "encadr"}), e.encadree != 0);
+            EXPECT_EQ(contient(t, {"marked corner", "coin marqu"}), e.coin != 0);
+            technique = contient(t, {"Single", "seule"})            ? "single"
+                        : contient(t, {"Only place", "unique"})     ? "hidden single"
+                        : contient(t, {"Shared", "oblig"})          ? "intersection"
+                        : contient(t, {"air", "rio", "riple"})      ? "subset"
+                        : contient(t, {"contradiction", "absurde"}) ? "contradiction"
+                                                                    : "";
+            EXPECT_FALSE(technique.empty());
+            vues.insert(technique);
+            break;
+        case 1:
+            EXPECT_EQ(contient(t, {"blue", "bleu"}), !e.tiennent.empty());
+            EXPECT_EQ(contient(t, {"green", "vert"}), !e.possibles.empty());
+            EXPECT_TRUE(e.retirees.empty() && e.cible == 0) << "no conclusion yet";
+            if (technique == "intersection") {
+                EXPECT_NE(e.coin, 0);
+                EXPECT_GE(e.possibles.size(), 2u);
+            }
+            if (i + 2 == h.etapes.size()) {
+                // The placement's reasons.
+                for (const short c : e.tiennent) {
+                    if (technique == "single") {
+                        EXPECT_TRUE(voisines(g, h.cible, c));
+                    } else if (technique == "hidden single") {
+                        EXPECT_EQ(g.getcaseval(c), h.valeur);
+                    }
+                }
+                if (technique == "hidden single") {
+                    EXPECT_EQ(e.possibles, std::vector<short>{h.cible});
+                }
+            }
+            if (seuleetape && technique == "single") {
+                // The five values named are held by blue neighbours.
+                std::set<short> autour;
+                for (const short c : e.tiennent) autour.insert(g.getcaseval(c));
+                EXPECT_EQ(autour.size(), 5u);
+                EXPECT_EQ(autour.count(h.valeur), 0u);
+                for (short v = 1; v <= 6; ++v)
+                    EXPECT_EQ(t.find(std::to_string(v)) != std::string::npos, autour.count(v) == 1);
+            }
+            if (seuleetape && technique == "hidden single") {
+                // Each other open cell of the hexagon sees the value in a
+                // blue cell.
+                EXPECT_EQ(e.ombrees.size(), 6u);
+                for (const short c : e.ombrees) {
+                    if (c == h.cible || !g.casestvide(c)) continue;
+                    EXPECT_TRUE(std::any_of(e.tiennent.begin(), e.tiennent.end(),
+                                            [&](short w) { return voisines(g, c, w); }))
+                        << "cell " << c;
+                }
+            }
+            break;
+        default:
+            EXPECT_EQ(contient(t, {"orange"}), true);
+            if (derniere) {
+                EXPECT_EQ(e.cible, h.cible);
+                EXPECT_TRUE(e.retirees.empty());
+                EXPECT_NE(t.find(std::to_string(h.valeur)), std::string::npos);
+            } else {
+                EXPECT_EQ(e.cible, 0);
+                EXPECT_FALSE(e.retirees.empty());
+            }
+            break;
         }
     }
 }
@@ -103,7 +150,7 @@ TEST(indice, RepeatedHintsFinishEveryCatalogueGridAtEveryLevel) {
                 ASSERT_TRUE(g.casestvide(h.cible));
                 ASSERT_EQ(h.valeur, solution[static_cast<std::size_t>(h.cible - 1)])
                     << "a hint is never wrong";
-                verifiephrase(g, h, vues);
+                verifieetapes(g, h, vues);
                 g.setcaseval(h.cible, h.valeur);
             }
         }
@@ -128,7 +175,8 @@ TEST(indice, NoHintWithoutAnyValueAndCandidatesLeaveWhatTheCornersHold) {
 }
 
 // The three intents on a grid in play: a wrong entry reported before any
-// deduction and then marked, the hint entered by a second press and undone,
+// deduction and then marked, the hint shown in stages and entered by the
+// press after them, then undone,
 // the candidates filled in one undo step.
 TEST(indice, HelpIntentsOnAGridInPlay) {
     globinitvocalcul();
@@ -153,8 +201,9 @@ TEST(indice, HelpIntentsOnAGridInPlay) {
 
     effets e = p.indice();
     ASSERT_TRUE(e.aide);
-    EXPECT_EQ(e.aide->texte, "One of your entries does not match the solution. H again: show it.");
-    EXPECT_EQ(e.aide->cible, 0);
+    EXPECT_EQ(e.aide->etape.texte,
+              "One of your entries does not match the solution. H again: show it.");
+    EXPECT_EQ(e.aide->etape.cible, 0);
     e = p.indice();
     ASSERT_TRUE(e.aide);
     EXPECT_EQ(e.aide->fausses, std::vector<short>{fausse});
@@ -162,11 +211,21 @@ TEST(indice, HelpIntentsOnAGridInPlay) {
     p.defaire();
     EXPECT_TRUE(p.verifie().aide->fausses.empty());
 
+    // The hint's stages, one a press (grid 1's first is a single
+    // deduction): where, why, what; the next press enters the value.
     e = p.indice();
     ASSERT_TRUE(e.aide);
-    const short cible = e.aide->cible;
+    EXPECT_EQ(e.aide->etape.cible, 0);
+    EXPECT_NE(e.aide->etape.texte.find("H again: why."), std::string::npos);
+    e = p.indice();
+    ASSERT_TRUE(e.aide);
+    EXPECT_EQ(e.aide->etape.cible, 0);
+    e = p.indice();
+    ASSERT_TRUE(e.aide);
+    const short cible = e.aide->etape.cible;
     ASSERT_NE(cible, 0);
-    EXPECT_NE(e.aide->texte.find("H again: enter the value."), std::string::npos);
+    EXPECT_NE(e.aide->etape.texte.find("H again: enter the value."), std::string::npos);
+    ASSERT_TRUE(g.casestvide(cible));
     const short valeur = p.valeurcourante();
     e = p.indice();
     EXPECT_FALSE(e.aide);

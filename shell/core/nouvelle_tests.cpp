@@ -66,16 +66,19 @@ TEST(nouvellegrille, MadeTakenPlayedSavedAndBackInANewSession) {
     EXPECT_TRUE(p.grille().casestvide(c));
     p.refaire();
     EXPECT_TRUE(p.nouvelleentamee());
-    // Another one over it: asked first, a no keeps it.
-    effets autre = p.demandenouvelle("ring 2", 5);
+    // Another one over it: asked first, before the picker opens; a no keeps
+    // it.
+    effets autre = p.demandechoixnouvelle();
     ASSERT_TRUE(autre.question.has_value());
     EXPECT_FALSE(autre.question->texte.empty());
     EXPECT_EQ(autre.question->pardefaut, 2);
-    EXPECT_FALSE(autre.generer.has_value());
-    EXPECT_FALSE(p.repond(reponsejeu::non).generer.has_value());
-    p.demandenouvelle("ring 2", 5);
-    autre = p.repond(reponsejeu::oui);
+    EXPECT_FALSE(autre.choixnouvelle);
+    EXPECT_FALSE(p.repond(reponsejeu::non).choixnouvelle);
+    p.demandechoixnouvelle();
+    EXPECT_TRUE(p.repond(reponsejeu::oui).choixnouvelle);
+    autre = p.demandenouvelle("ring 2", 5);
     ASSERT_TRUE(autre.generer.has_value());
+    EXPECT_FALSE(autre.question.has_value()) << "asked once, before the picker";
     EXPECT_EQ(autre.generer->forme, "ring 2");
     const std::string joue = etat(p.grilledessin());
 

@@ -240,6 +240,9 @@ void lisreglages(claparamuser& state, const clesfichier& f) {
     state.remplitmarques = f.entier("cviz", -entiermax, entiermax, n) && n != 0;
     state.chronoaffiche = !f.entier("chro", -entiermax, entiermax, n) || n != 0;
     if (f.entier("surl", 0, 1, n)) state.surligne = n != 0;
+    if (f.entier("err", 0, 1, n)) state.erreurs = n != 0;
+    if (f.entier("cray", 0, 1, n)) state.crayon = n != 0;
+    if (f.entier("auto", 0, 1, n)) state.sauveauto = n != 0;
     if (f.entier("cpt", 0, 1, n)) state.comptes = n != 0;
     if (f.entier("net", 0, 1, n)) state.nettoiemarques = n != 0;
     if (f.entier("tca", 1, 32767, n)) {
@@ -371,6 +374,10 @@ std::string contenuparamuser(const claparamuser& state) {
     ecrit(out, std::string("surl=") + (state.surligne ? "1" : "0"));
     ecrit(out, std::string("cpt=") + (state.comptes ? "1" : "0"));
     ecrit(out, std::string("net=") + (state.nettoiemarques ? "1" : "0"));
+    // Only when on: a file written with these options off reads as before.
+    if (state.erreurs) ecrit(out, "err=1");
+    if (state.crayon) ecrit(out, "cray=1");
+    if (state.sauveauto) ecrit(out, "auto=1");
     for (short i = 1; i <= state.nbgrilles; ++i)
         ecritgrille(out, state, i, "gv" + std::to_string(i) + ":", "tps" + std::to_string(i),
                     "niv" + std::to_string(i), "aid" + std::to_string(i));

@@ -89,6 +89,9 @@ struct claparamuser {
     bool surligne = false;             // "surl": the current value's cells highlighted
     bool comptes = false;              // "cpt": the selector shows what each value still lacks
     bool nettoiemarques = true;        // "net": an entry removes its value from the marks around
+    bool erreurs = false;              // "err": entries that differ from the solution framed
+    bool crayon = false;               // "cray": a left click or a digit toggles a pencil mark
+    bool sauveauto = false;            // "auto": saved after every move, without questions
     lichavo etats;                     // entry i: grid i's saved state text
     lichavo lignesusr;                 // the "usr=" lines, written back unchanged
     std::vector<short> niveaux;        // "niv" + i: grid i's chosen level, 0 = built-in

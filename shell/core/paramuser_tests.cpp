@@ -120,6 +120,9 @@ TEST(Getparamuser, RoundTrip) {
     p.surligne = true;
     p.comptes = true;
     p.nettoiemarques = false;
+    p.erreurs = true;
+    p.crayon = true;
+    p.sauveauto = true;
     const std::string etat = std::string(59, 'A') + "1107" + std::string(70, 'K');
     memogrilluser(p, 2, etat.c_str());
     memogrilluser(p, 5, "H");
@@ -143,6 +146,9 @@ TEST(Getparamuser, RoundTrip) {
     EXPECT_TRUE(q.surligne);
     EXPECT_TRUE(q.comptes);
     EXPECT_FALSE(q.nettoiemarques);
+    EXPECT_TRUE(q.erreurs);
+    EXPECT_TRUE(q.crayon);
+    EXPECT_TRUE(q.sauveauto);
     gstring t;
     grilluserfromram(q, t, 2);
     EXPECT_EQ(std::string(t.adr()), etat);
@@ -211,12 +217,13 @@ TEST(Getparamuser, TheOptionsDefaultsWithoutTheirLinesAndTheirValuesWithThem) {
         bool surligne;
         bool comptes;
         bool nettoie;
+        bool erreurs;
     };
     const cas table[] = {
-        {"gri=2", false, false, true},
-        {"surl=1\r\ncpt=1\r\nnet=0", true, true, false},
-        {"surl=0\r\ncpt=0\r\nnet=1", false, false, true},
-        {"surl=7\r\ncpt=x\r\nnet=", false, false, true}, // bad values: the defaults
+        {"gri=2", false, false, true, false},
+        {"surl=1\r\ncpt=1\r\nnet=0\r\nerr=1", true, true, false, true},
+        {"surl=0\r\ncpt=0\r\nnet=1\r\nerr=0", false, false, true, false},
+        {"surl=7\r\ncpt=x\r\nnet=\r\nerr=2", false, false, true, false}, // bad: the defaults
     };
     for (const cas& c : table) {
         claparamuser p;
@@ -224,6 +231,7 @@ TEST(Getparamuser, TheOptionsDefaultsWithoutTheirLinesAndTheirValuesWithThem) {
         EXPECT_EQ(p.surligne, c.surligne) << c.lignes;
         EXPECT_EQ(p.comptes, c.comptes) << c.lignes;
         EXPECT_EQ(p.nettoiemarques, c.nettoie) << c.lignes;
+        EXPECT_EQ(p.erreurs, c.erreurs) << c.lignes;
     }
 }
 

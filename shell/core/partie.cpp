@@ -223,6 +223,8 @@ void clapartie::fixemode(modeappli m) {
 effets clapartie::clicgauche(short c) {
     cellule = c;
     curseur = false;
+    // Pencil mode: an empty cell takes or loses the current value's mark.
+    if (param.crayon && valeur > 0 && grillejeu.casestvide(c)) return marque(c, valeur);
     grillejeu.ajustepossicase();
     effets e = posevaleur();
     e.repeindre = true;
@@ -246,6 +248,10 @@ effets clapartie::posevaleur() {
                     }
                 }
             memorisaction(histo, actionpose, v, c, nettoyees);
+            // A mistake framed at once is help, as a check is.
+            if (param.erreurs && !solution.valeurs.empty() &&
+                v != solution.valeurs[static_cast<std::size_t>(c - 1)])
+                noteaide(genreaide::verification);
             if (grillefinie()) {
                 e = questionne(suite::bravo, {});
                 e.question->numero = 6;
@@ -254,7 +260,8 @@ effets clapartie::posevaleur() {
                 e.bips = {{800, 80}, {1200, 35}, {1600, 35}};
                 e.repeindre = true;
             }
-        } else if (v == 0 && grillejeu.yadespossusers() != 0) {
+        } else if (v == 0 && grillejeu.getpuser(c) != 0) {
+            memorisemarques(histo, {{c, grillejeu.getpuser(c)}});
             grillejeu.razpuser(c);
             e.bips = {{200, 50}};
             e.repeindre = true;
@@ -292,11 +299,15 @@ effets clapartie::clicdroit(short c, short v) {
     cellule = c;
     curseur = false;
     e.repeindre = true;
+    short bascule = 0; // the marks toggled, one bit each
     if (param.remplitmarques && grillejeu.getpuser(c) == 0) {
-        for (short m = 1; m <= 6; ++m) grillejeu.swapossuser(c, m);
-    } else if (v != 0) {
-        grillejeu.swapossuser(c, v);
+        bascule = 0x3F;
+    } else if (v >= 1 && v <= 6) {
+        bascule = static_cast<short>(1 << (v - 1));
     }
+    for (short m = 1; m <= 6; ++m)
+        if ((bascule & (1 << (m - 1))) != 0) grillejeu.swapossuser(c, m);
+    if (bascule != 0) memorisemarques(histo, {{c, bascule}});
     return e;
 }
 
@@ -340,6 +351,7 @@ effets clapartie::deplacecurseur(sensdeplacement sens) {
 
 effets clapartie::touchechiffre(short v) {
     if (v < 0 || v > 6 || !curseur || !anymode(modeappli::jeu)) return {};
+    if (param.crayon && v > 0) return basculemarque(v);
     const effets choix = touchevaleur(v);
     effets e = entreevaleur();
     e.valeurchoisie = e.valeurchoisie || choix.valeurchoisie;
@@ -369,12 +381,17 @@ effets clapartie::effacecase() {
 
 effets clapartie::basculemarque(short v) {
     if (!curseur || !anymode(modeappli::jeu) || v < 1 || v > 6) return {};
+    return marque(cellule, v);
+}
+
+effets clapartie::marque(short c, short v) {
     effets e;
-    if (!grillejeu.casestvide(cellule)) {
+    if (!grillejeu.casestvide(c)) {
         e.bips = bipsderefus;
         return e;
     }
-    grillejeu.swapossuser(cellule, v);
+    grillejeu.swapossuser(c, v);
+    memorisemarques(histo, {{c, static_cast<short>(1 << (v - 1))}});
     e.repeindre = true;
     return e;
 }
@@ -469,6 +486,8 @@ effets clapartie::demandecharger(short number) {
 effets clapartie::demandeniveau(bool monter) {
     if (!anymode(modeappli::jeu) || param.grillecourante <= 0) return {};
     argument = niveauvoisin(grillejeu.getniveauvoulu(), monter, niveaumax());
+    // Nothing to lose: no question.
+    if (!aentrees(grillejeu)) return changeniveau(argument);
     gstring francais;
     gstring anglais;
     clagrivora::texteniv(argument, nullptr, &francais, &anglais);
@@ -502,10 +521,22 @@ effets clapartie::demandefixe() {
 }
 
 effets clapartie::demandesauver() {
+    if (param.sauveauto) {
+        effets e;
+        sauvejeu(e);
+        return e;
+    }
     return questionne(suite::sauver, ouinon(11, questionjeu::icone::question));
 }
 
 effets clapartie::demandequitter() {
+    if (param.sauveauto) {
+        effets e;
+        e.quitter = sauvejeu(e);
+        // Message 17 said, then whether to quit all the same.
+        if (!e.quitter) attente = suite::echecquitter;
+        return e;
+    }
     questionjeu q = ouinon(9, questionjeu::icone::question, 3);
     q.choix = questionjeu::boutons::ouinonannuler;
     return questionne(suite::quitter, std::move(q));
@@ -537,7 +568,11 @@ effets clapartie::repond(reponsejeu r) {
         if (oui && param.grillecourante > 0) sauvejeu(e);
         break;
     case suite::bravo:
-        e = questionne(suite::bravosauver, ouinon(12, questionjeu::icone::question));
+        if (param.sauveauto) {
+            sauvejeu(e);
+        } else {
+            e = questionne(suite::bravosauver, ouinon(12, questionjeu::icone::question));
+        }
         break;
     case suite::bravosauver:
         if (oui) sauvejeu(e);
@@ -561,7 +596,7 @@ effets clapartie::repond(reponsejeu r) {
         e.pause = oui;
         break;
     case suite::nouvelle:
-        if (oui) e.generer = nouvelledemandee;
+        e.choixnouvelle = oui;
         break;
     case suite::sansenregistrer:
         if (oui)
@@ -592,6 +627,33 @@ void clapartie::laissegrille() {
     laissees.garde(g, histo, marques);
 }
 
+std::string clapartie::etatasauver() {
+    if (!anymode(modeappli::jeu)) return {};
+    gstring etat;
+    grillejeu.getactudata(3, &etat);
+    return std::to_string(param.grillecourante) + ":" + etat.adr();
+}
+
+bool clapartie::sauvegardeenattente() {
+    return param.sauveauto && anymode(modeappli::jeu) && !sansenregistrer &&
+           etatasauver() != dernieresauve;
+}
+
+void clapartie::sauveauto(std::uint32_t maintenant) {
+    if (!sauvegardeenattente() || attente != suite::rien) return;
+    // The first board seen is the one the file holds.
+    if (dernieresauve.empty()) {
+        dernieresauve = etatasauver();
+        instantsauve = maintenant;
+        return;
+    }
+    // Tried again a second later when it fails.
+    if (maintenant - instantsauve < 1000) return;
+    instantsauve = maintenant;
+    effets e;
+    sauvejeu(e, true);
+}
+
 bool clapartie::sauvejeu(effets& e, bool silencieux) {
     if (param.grillecourante > 0) {
         gstring etat;
@@ -599,7 +661,10 @@ bool clapartie::sauvejeu(effets& e, bool silencieux) {
         memogrilluser(param, param.grillecourante, etat.adr());
     }
     const std::string nom = getfichier();
-    if (!sansenregistrer && ecriparamusernew(param, nom.c_str())) return true;
+    if (!sansenregistrer && ecriparamusernew(param, nom.c_str())) {
+        dernieresauve = etatasauver();
+        return true;
+    }
     if (!silencieux) {
         questionjeu q;
         q.numero = sansenregistrer ? short(25) : short(17);

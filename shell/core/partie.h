@@ -36,7 +36,7 @@ short niveauvoisin(short courant, bool monter, short plafond);
 
 // The player's options, each switched by a key and kept in the parameter
 // file.
-enum class optionjeu { surligne, comptes, nettoie };
+enum class optionjeu { surligne, comptes, nettoie, erreurs, crayon, sauveauto };
 
 // What the chronometer rule reads from the window.
 struct etatfenetre {
@@ -141,16 +141,17 @@ public:
     void recommence(short grilles);
     // Read the parameter file at path into the settings and the grids' kept
     // states (getparamuser); a file without a current grid gives grid 1.
-    // Returns whether the file was read.
-    bool litparametres(const char* path);
+    // When no file could be read (a first start), the language is
+    // languesansfichier. Returns whether the file was read.
+    bool litparametres(const char* path, short languesansfichier = languefrancais);
 
     // Settings.
     // Switch an option (the highlight, the counts, the cleaning of pencil
     // marks); the grid is repainted.
     effets basculeoption(optionjeu o);
     bool option(optionjeu o) const;
-    // French to English or back: the tips, the boxes and the texts follow,
-    // and a box says which language is now in force.
+    // French to English or back: the tips, the boxes and the texts follow at
+    // once, without a box (the window shows the new language).
     effets changelangue();
     // The cell size (pixels) and the window's position (screen pixels) the
     // parameter file keeps.
@@ -167,12 +168,14 @@ public:
     effets touchevaleur(short v);
     // Tab: the next value (after 6 comes 1, after 0 comes 1), as touchevaleur.
     effets valeursuivante();
-    // A left click on cell c: it becomes current and gets the current value.
-    // A click (left or right) hides the keyboard cursor.
+    // A left click on cell c: it becomes current and gets the current value
+    // (in pencil mode, an empty c toggles the current value's mark instead,
+    // as marque). A click (left or right) hides the keyboard cursor.
     effets clicgauche(short c);
     // Enter the current value in the current cell: an empty cell takes an
-    // allowed value (refusal beeps otherwise; the eraser there clears every
-    // pencil mark with one beep when there are any); the player's own value
+    // allowed value (refusal beeps otherwise; the eraser there clears the
+    // cell's pencil marks with one beep, one undo step, when it has any); the
+    // player's own value
     // or the eraser on it erases it with the erase signal; a given cell makes
     // its value the current one. Filling the last cell congratulates
     // (message 6, its second argument the lines of textefin: the grid's
@@ -181,7 +184,7 @@ public:
     effets posevaleur();
     // A right click on cell c, v the value whose pencil mark is nearest (0
     // for none): c becomes current; with the fill flag and no marks in c, all
-    // six marks are set, otherwise v's mark toggles.
+    // six marks are set, otherwise v's mark toggles; one undo step.
     effets clicdroit(short c, short v);
     // A click on lattice point p: the newest marker again clears all three,
     // else p becomes the newest and the others age by one.
@@ -193,8 +196,9 @@ public:
     // current cell, or, when it shows, moves that way (casedanssens).
     effets deplacecurseur(sensdeplacement sens);
     // While the cursor shows: digit v (0..6) becomes the current value (as
-    // touchevaleur) and is entered in its cell (posevaleur); nothing
-    // otherwise.
+    // touchevaleur) and is entered in its cell (posevaleur); in pencil mode
+    // digits 1..6 toggle that mark of its cell instead (basculemarque);
+    // nothing otherwise.
     effets touchechiffre(short v);
     // While the cursor shows: the current value entered in its cell.
     effets entreevaleur();
@@ -202,13 +206,15 @@ public:
     // current value kept); a given cell answers the refusal beeps.
     effets effacecase();
     // While the cursor shows: pencil mark v (1..6) of its empty cell
-    // toggled; a filled cell answers the refusal beeps.
+    // toggled, one undo step, the current value kept; a filled cell answers
+    // the refusal beeps.
     effets basculemarque(short v);
     // Help, in play only (nothing on a finished grid). A hint: when some
     // entries differ from the solution, their count (a second hint marks
-    // them as the check does); else the next deduction (chercheindice),
-    // which a second hint while it shows enters in its cell as posevaleur
-    // does (the current value kept).
+    // them as the check does); else the first stage of the next hint
+    // (chercheindice); each hint while it shows gives its next stage, and
+    // the one after its last enters its value in its cell as posevaleur
+    // does (the current value kept). Counted once per hint.
     effets indice();
     // The check: the entries that differ from the solution marked, or the
     // text that none does.
@@ -216,6 +222,14 @@ public:
     // Every empty cell's pencil marks become its candidates (the values no
     // corner-sharing cell holds), in one undo step; nothing when they are.
     effets notecandidats();
+    // With the option sauveauto, in play: the parameter file written again
+    // (silently, replaced atomically as every save) when the grid in play or
+    // its state of play changed since the last write, at most once a second
+    // (maintenant: tickms()); the first call only notes the board, which
+    // the file holds. Nothing while a question waits for its answer.
+    void sauveauto(std::uint32_t maintenant);
+    // Whether sauveauto has a change left to write.
+    bool sauvegardeenattente();
     // The help shown went away: a next hint starts afresh.
     void oublieaide() { aideaffichee = aideen::rien; }
     // Load grid number (1..count) of the playable list, or the grid named
@@ -241,11 +255,17 @@ public:
     effets prendnouvelle(const std::string& description, std::uint32_t graine, short niveau,
                          const solver::generated_puzzle& puzzle);
     // Message 16 with the next level's label (monter up, else down) and the
-    // grid; a yes applies that level (changeniveau). Nothing outside play.
+    // grid; a yes applies that level (changeniveau). A grid holding no entry
+    // and no pencil mark has nothing to lose: the level applies at once,
+    // without a question (so walking several levels asks at most once).
+    // Nothing outside play.
     effets demandeniveau(bool monter);
-    // A new grid of the shape description at level niveau: the generation
-    // asked at once, or after a question when the generated grid kept holds
-    // entries or pencil marks (a yes asks it).
+    // "N": the picker of a new grid opens (choixnouvelle) at once, or after
+    // a question when the generated grid kept holds entries or pencil marks
+    // (a yes opens it; the grid made from it replaces that one).
+    effets demandechoixnouvelle();
+    // The shape description and the level niveau chosen in the picker: the
+    // generation asked (the question, if any, came before the picker).
     effets demandenouvelle(const std::string& description, short niveau);
     // Make level the wanted level of the grid in play: every player entry
     // and pencil mark emptied, kept for the grid in the parameter state (its
@@ -290,6 +310,9 @@ public:
     // with the file's name, or message 25 when saves are not allowed
     // (unless silencieux: no one may be there).
     bool sauvejeu(effets& e, bool silencieux = false);
+    // The grid in play's number and state of play, as the autosave compares
+    // them (kept by every save); empty out of play.
+    std::string etatasauver();
     // The rules pages open: a grid in play is kept (its state, undo history
     // and markers) until they close; the mode becomes the rules.
     void ouvreregles();
@@ -324,6 +347,9 @@ private:
     std::string notefin();
     // What the last help shows, for its second press.
     enum class aideen { rien, indice, fausses };
+    // Pencil mark v (1..6) of empty cell c toggled, one undo step; a filled
+    // cell answers the refusal beeps.
+    effets marque(short c, short v);
     // Undo or redo one step (pasdefaire, pasrefaire).
     effets rejoue(short pas);
     // v becomes the current value; clavier: repainted only when something
@@ -358,9 +384,11 @@ private:
     modeappli modecourant = modeappli::aucun;
     std::string fichier;
     bool sansenregistrer = false;
+    std::string dernieresauve;      // etatasauver() when last written
+    std::uint32_t instantsauve = 0; // the tick of the autosave's last try
     aideen aideaffichee = aideen::rien;
-    short aidecase = 0;
-    short aidevaleur = 0;
+    indicejeu indiceencours;      // the hint shown
+    std::size_t etapeencours = 0; // the stage of it shown
     // The pending question's continuation and its argument.
     suite attente = suite::rien;
     short argument = 0;
@@ -369,8 +397,6 @@ private:
     bool contraintes = false;
     etatfenetre fen;
     bool flechesexpliquees = false;
-    // The grid asked of demandenouvelle, until its question is answered.
-    generation nouvelledemandee;
     // The information pages of the sequence asked.
     std::vector<std::string> pagesinfo;
     // What the rules pages keep of the grid in play.

@@ -150,7 +150,7 @@ TEST_F(partiesansfenetre, ACatalogueGridPlayedToItsEndThroughIntentsAlone) {
         {"the same value again erases it",
          [&] { return p.clicgauche(a); },
          {true, {{250, 80}, {200, 80}, {150, 80}}, 0, true},
-         [&] { return g.casestvide(a) && p.historique().effectif() == 0; }},
+         [&] { return g.casestvide(a) && p.historique().effectif() == 2; }},
         {"a pencil mark",
          [&] { return p.clicdroit(a, 3); },
          {true},
@@ -195,7 +195,8 @@ TEST_F(partiesansfenetre, ACatalogueGridPlayedToItsEndThroughIntentsAlone) {
              return e;
          },
          {false, {}, 16},
-         [&] { return g.getniveauvoulu() == niveau0 && p.historique().effectif() == 1; }},
+         // The entry, its erasure, the mark, its clearing, the entry again.
+         [&] { return g.getniveauvoulu() == niveau0 && p.historique().effectif() == 5; }},
         {"a yes to the level below",
          [&] {
              p.demandeniveau(false);
@@ -314,7 +315,7 @@ TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelp
          langueanglais,
          true,
          {"Your time, with help: 01m 40s", "New best time!",
-          "Help used: 2 hint(s), 1 fill(s) of the pencil marks"},
+          "Help used: 2 hints, 1 fill of the pencil marks"},
          300,
          100},
         {{genreaide::verification},
@@ -322,7 +323,7 @@ TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelp
          20261212,
          langueanglais,
          false,
-         {"The chronometer is off: no best time.", "Help used: 1 check(s)"},
+         {"The chronometer is off: no best time.", "Help used: 1 check"},
          300,
          100},
         {{}, 299, 20261213, languefrancais, true, {"Nouveau record !"}, 299, 100},
@@ -391,8 +392,8 @@ TEST_F(partiesansfenetre, AFinishKeepsTheBestTimeOfItsLevelWithItsDateAndTheHelp
                                    std::string(label.adr()) + " : 04mn 59s (13/12/2026)",
                                    std::string(label.adr()) + ", avec aide : 01mn 40s (11/12/2026)",
                                    std::string("Aide utilis\xE9"
-                                               "e : 2 indice(s), 1 v\xE9"
-                                               "rification(s), 1 remplissage(s) des notes")})
+                                               "e : 2 indices, 1 v\xE9"
+                                               "rification, 1 remplissage des notes")})
         EXPECT_NE(info.find(dit), std::string::npos) << dit << " in:\n" << info;
 
     // A level chosen starts the help again; "I" on a grid without bests.
@@ -471,6 +472,59 @@ TEST_F(partiesansfenetre, WithoutSavingEverySaveIsRefusedAndSaysSo) {
     EXPECT_TRUE(p.enregistrementpermis());
     EXPECT_TRUE(p.sauvejeu(silence, true));
     EXPECT_TRUE(std::filesystem::exists(f));
+}
+
+// Saved after every move (W): the first board seen is the file's, a change
+// is written once a second has passed since the last write (the last change
+// kept until then), S and quitting save without a question; off, nothing is
+// written by itself.
+TEST_F(partiesansfenetre, SavedAfterEveryMoveAtMostOnceASecondWithoutQuestions) {
+    const std::string f = p.getfichier();
+    clagrivora& g = p.grilledessin();
+    const auto entre = [&] {
+        for (short c = 1; c <= g.getnbcases(); ++c)
+            for (short v = 1; v <= 6; ++v)
+                if (g.casestvide(c) && g.isautorisee(c, v) != 0) {
+                    p.choisitvaleur(v);
+                    p.clicgauche(c);
+                    return;
+                }
+    };
+    const auto ecrit = [&] { return std::filesystem::exists(f) ? litfichier(f) : std::string(); };
+    p.sauveauto(1000);
+    entre();
+    p.sauveauto(3000);
+    EXPECT_EQ(ecrit(), "") << "off: nothing written";
+
+    p.basculeoption(optionjeu::sauveauto);
+    p.sauveauto(10000);
+    EXPECT_EQ(ecrit(), "") << "the board the file holds";
+    EXPECT_FALSE(p.sauvegardeenattente());
+    entre();
+    EXPECT_TRUE(p.sauvegardeenattente());
+    p.sauveauto(10500);
+    EXPECT_EQ(ecrit(), "") << "within a second";
+    p.sauveauto(11000);
+    const std::string un = ecrit();
+    EXPECT_NE(un.find("\r\nauto=1\r\n"), std::string::npos) << un;
+    EXPECT_NE(un.find("\r\ngv1:A="), std::string::npos) << un;
+    EXPECT_FALSE(p.sauvegardeenattente());
+    entre();
+    p.sauveauto(11500);
+    EXPECT_EQ(ecrit(), un) << "at most once a second";
+    EXPECT_TRUE(p.sauvegardeenattente()) << "the change kept for later";
+    p.sauveauto(12000);
+    EXPECT_NE(ecrit(), un);
+
+    entre();
+    effets e = p.demandesauver();
+    EXPECT_FALSE(e.question.has_value()) << "S saves at once";
+    EXPECT_FALSE(p.sauvegardeenattente());
+    entre();
+    e = p.demandequitter();
+    EXPECT_FALSE(e.question.has_value()) << "no question at quitting";
+    EXPECT_TRUE(e.quitter);
+    EXPECT_FALSE(p.sauvegardeenattente()) << "saved on the way out";
 }
 
 } // namespace

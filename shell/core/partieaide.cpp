@@ -1,5 +1,6 @@
-// The help of the game in progress: the hint and its second press, the check
-// of the entries, the candidates filled in as pencil marks.
+// The help of the game in progress: the hint stage by stage and the press
+// that enters it, the check of the entries, the candidates filled in as
+// pencil marks.
 #include "shell/core/partie.h"
 
 #include "shell/core/actionmemoire.h"
@@ -12,10 +13,17 @@ effets clapartie::indice() {
     const aideen avant = aideaffichee;
     aideaffichee = aideen::rien;
     if (!anymode(modeappli::jeu) || grillejeu.getnbcases() <= 0 || grillefinie()) return e;
-    if (avant == aideen::indice && grillejeu.casestvide(aidecase)) {
+    if (avant == aideen::indice && grillejeu.casestvide(indiceencours.cible)) {
+        if (etapeencours + 1 < indiceencours.etapes.size()) {
+            aideaffichee = aideen::indice;
+            ++etapeencours;
+            e.aide = aidemontree{indiceencours.etapes[etapeencours], {}};
+            e.repeindre = true;
+            return e;
+        }
         const short garde = valeur;
-        cellule = aidecase;
-        valeur = aidevaleur;
+        cellule = indiceencours.cible;
+        valeur = indiceencours.valeur;
         grillejeu.ajustepossicase();
         e = posevaleur();
         valeur = garde;
@@ -27,20 +35,16 @@ effets clapartie::indice() {
     aidemontree a;
     if (!fausses.empty()) {
         aideaffichee = aideen::fausses;
-        a.texte = texteaide(fausses.size() == 1 ? "aide.faux1" : "aide.faux", param.langue,
-                            std::to_string(fausses.size()));
+        a.etape.texte = texteaide(fausses.size() == 1 ? "aide.faux1" : "aide.faux", param.langue,
+                                  std::to_string(fausses.size()));
     } else {
-        const indicejeu h = chercheindice(grillejeu, solution.forme, param.langue);
-        a.texte = h.texte;
-        a.cible = h.cible;
-        a.encadree = h.encadree;
-        a.surlignees = h.surlignees;
-        a.ombrees = h.ombrees;
-        if (h.trouve) {
+        indiceencours = chercheindice(grillejeu, solution.forme, param.langue);
+        etapeencours = 0;
+        if (indiceencours.trouve) {
             aideaffichee = aideen::indice;
-            aidecase = h.cible;
-            aidevaleur = h.valeur;
-            a.texte += "\n" + texteaide("aide.poser", param.langue);
+            a.etape = indiceencours.etapes.front();
+        } else {
+            a.etape.texte = indiceencours.texte;
         }
     }
     noteaide(genreaide::indice);
@@ -56,9 +60,9 @@ effets clapartie::verifie() {
     aidemontree a;
     a.fausses = entreesfausses(grillejeu, solution.valeurs);
     noteaide(genreaide::verification);
-    a.texte = a.fausses.empty()
-                  ? texteaide("aide.verif.ok", param.langue)
-                  : texteaide("aide.verif.faux", param.langue, std::to_string(a.fausses.size()));
+    a.etape.texte = a.fausses.empty() ? texteaide("aide.verif.ok", param.langue)
+                                      : texteaide("aide.verif.faux", param.langue,
+                                                  std::to_string(a.fausses.size()));
     e.aide = std::move(a);
     e.repeindre = true;
     return e;

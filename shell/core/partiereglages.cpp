@@ -25,16 +25,20 @@ std::string message(short numero, short langue, const char* a = nullptr, const c
 
 } // namespace
 
-bool clapartie::litparametres(const char* path) {
+bool clapartie::litparametres(const char* path, short languesansfichier) {
     const bool lu = getparamuser(param, path);
+    if (!lu) param.langue = languesansfichier;
     if (param.grillecourante == 0) param.grillecourante = 1;
     return lu;
 }
 
 effets clapartie::basculeoption(optionjeu o) {
-    bool& b = o == optionjeu::surligne  ? param.surligne
-              : o == optionjeu::comptes ? param.comptes
-                                        : param.nettoiemarques;
+    bool& b = o == optionjeu::surligne    ? param.surligne
+              : o == optionjeu::comptes   ? param.comptes
+              : o == optionjeu::erreurs   ? param.erreurs
+              : o == optionjeu::crayon    ? param.crayon
+              : o == optionjeu::sauveauto ? param.sauveauto
+                                          : param.nettoiemarques;
     b = !b;
     effets e;
     e.repeindre = true;
@@ -44,16 +48,15 @@ effets clapartie::basculeoption(optionjeu o) {
 bool clapartie::option(optionjeu o) const {
     if (o == optionjeu::surligne) return param.surligne;
     if (o == optionjeu::comptes) return param.comptes;
+    if (o == optionjeu::erreurs) return param.erreurs;
+    if (o == optionjeu::crayon) return param.crayon;
+    if (o == optionjeu::sauveauto) return param.sauveauto;
     return param.nettoiemarques;
 }
 
 effets clapartie::changelangue() {
     param.langue = param.langue == languefrancais ? langueanglais : languefrancais;
-    questionjeu q;
-    q.texte = param.langue == langueanglais ? "English"
-                                            : "Fran\xE7"
-                                              "ais";
-    effets e = questionne(suite::rien, std::move(q));
+    effets e;
     e.languechangee = true;
     return e;
 }
@@ -88,11 +91,10 @@ void clapartie::chronoazero() {
     param.chronos.remiseazero(param.grillecourante, etatchronocourant());
 }
 
-effets clapartie::demandenouvelle(const std::string& description, short niveau) {
-    nouvelledemandee = generation{description, niveau};
+effets clapartie::demandechoixnouvelle() {
     if (!nouvelleentamee()) {
         effets e;
-        e.generer = nouvelledemandee;
+        e.choixnouvelle = true;
         return e;
     }
     questionjeu q = ouinon(0, questionjeu::icone::question, 2);
@@ -100,6 +102,12 @@ effets clapartie::demandenouvelle(const std::string& description, short niveau) 
     textevora(t, param.langue == langueanglais ? "nouvelle.remplace.en" : "nouvelle.remplace.fr");
     q.texte = t.adr();
     return questionne(suite::nouvelle, std::move(q));
+}
+
+effets clapartie::demandenouvelle(const std::string& description, short niveau) {
+    effets e;
+    e.generer = generation{description, niveau};
+    return e;
 }
 
 effets clapartie::demandepause() {
@@ -119,8 +127,13 @@ std::string clapartie::pagegrille() {
     param.chronos.grille(g).affiduresec(temps, en);
     std::string duree = temps.adr();
     duree.erase(0, std::min(duree.size(), duree.find_first_not_of(' ')));
-    std::string page =
-        message(7, param.langue, std::to_string(g).c_str(), en ? anglais.adr() : francais.adr());
+    const char* niveau = en ? anglais.adr() : francais.adr();
+    std::string page = message(7, param.langue, std::to_string(g).c_str(), niveau);
+    if (g == param.numeronouvelle()) {
+        // The generated grid is named by its shape and seed, not a number.
+        page = texteaide("nouvelle.info", param.langue, param.nouvelle.forme, niveau) + "\n" +
+               texteaide("nouvelle.graine", param.langue, std::to_string(param.nouvelle.graine));
+    }
     page += "\n" + message(26, param.langue, std::to_string(remplies).c_str(),
                            std::to_string(grillejeu.getnbcases()).c_str());
     page += "\n" + message(27, param.langue, duree.c_str());

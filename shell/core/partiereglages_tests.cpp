@@ -58,10 +58,8 @@ TEST_F(reglages, OptionsAndLanguageSwitchAndAreSaved) {
     effets e = p.changelangue();
     EXPECT_TRUE(e.languechangee);
     EXPECT_FALSE(e.repeindre) << "the shell repaints after the tips and texts follow";
-    ASSERT_TRUE(e.question.has_value());
-    EXPECT_EQ(e.question->texte, "English");
+    EXPECT_FALSE(e.question.has_value()) << "no box: the next key goes to the game";
     EXPECT_EQ(p.parametres().langue, langueanglais);
-    EXPECT_FALSE(p.repond(reponsejeu::ok).question.has_value());
     p.fixetaillecase(60);
     p.fixeposition(12, 34);
     effets s;
@@ -70,8 +68,34 @@ TEST_F(reglages, OptionsAndLanguageSwitchAndAreSaved) {
     for (const char* ligne : {"surl=1", "cpt=1", "net=0", "lng=2", "tca=60", "left=12", "top=34"})
         EXPECT_NE(contenu.find(std::string("\r\n") + ligne + "\r\n"), std::string::npos) << ligne;
     e = p.changelangue();
-    EXPECT_EQ(e.question->texte, "Fran\xE7"
-                                 "ais");
+    EXPECT_TRUE(e.languechangee);
+    EXPECT_FALSE(e.question.has_value());
+    EXPECT_EQ(p.parametres().langue, languefrancais);
+}
+
+// The desktop's language counts only for a first start: a file read keeps
+// its own language, or the French of a file without a language line.
+TEST_F(reglages, DesktopLanguageOnlyWithoutAParameterFile) {
+    const struct {
+        const char* quoi;
+        const char* contenu; // nullptr: no file
+        short bureau;
+        short langue;
+    } cas[] = {
+        {"no file, English desktop", nullptr, langueanglais, langueanglais},
+        {"no file, French desktop", nullptr, languefrancais, languefrancais},
+        {"a file without lng, English desktop", "gri=1\r\n", langueanglais, languefrancais},
+        {"lng=1 on an English desktop", "lng=1\r\n", langueanglais, languefrancais},
+        {"lng=2 on a French desktop", "lng=2\r\n", languefrancais, langueanglais},
+    };
+    int n = 0;
+    for (const auto& c : cas) {
+        const std::string fichier = dossier.fichier("L" + std::to_string(++n) + ".TXT");
+        if (c.contenu != nullptr) ecrisfichier(fichier, c.contenu);
+        clapartie q;
+        EXPECT_EQ(q.litparametres(fichier.c_str(), c.bureau), c.contenu != nullptr) << c.quoi;
+        EXPECT_EQ(q.parametres().langue, c.langue) << c.quoi;
+    }
 }
 
 TEST_F(reglages, ValuesChosenByMouseAndKeyboardAndSixSixesShowTheConstraints) {
@@ -200,8 +224,11 @@ TEST_F(reglages, EveryBoxIsAQuestionAnsweredThroughRepond) {
     p.repond(reponsejeu::ok);
     EXPECT_FALSE(p.expliquefleches().question.has_value());
 
-    // A new grid: asked at once, or after a question once the generated
-    // grid holds entries (none here: asked at once).
+    // A new grid: the picker at once, or after a question once the generated
+    // grid holds entries (none here: at once); the grid picked is made.
+    e = p.demandechoixnouvelle();
+    EXPECT_TRUE(e.choixnouvelle);
+    EXPECT_FALSE(e.question.has_value());
     e = p.demandenouvelle("compact 2", 3);
     ASSERT_TRUE(e.generer.has_value());
     EXPECT_EQ(e.generer->forme, "compact 2");

@@ -30,7 +30,8 @@ std::string ligneaides(const aidesgrille& a, bool anglais) {
         const short n = a[static_cast<size_t>(k)];
         if (n == 0) continue;
         if (!liste.empty()) liste += ", ";
-        liste += texte(cles[k], anglais, std::to_string(n));
+        liste += n == 1 ? texte(std::string(cles[k]) + ".un", anglais)
+                        : texte(cles[k], anglais, std::to_string(n));
     }
     return texte("record.aides", anglais, liste);
 }

@@ -2,6 +2,7 @@
 #include "shell/core/textesvora.h"
 
 #include "shell/core/textesdonnees.h"
+#include "shell/core/versionvora.h"
 
 #include "lattice/catalogue/vodecrypte.h"
 
@@ -21,4 +22,13 @@ void textevora(gstring& out, const char* key) {
 void titreprogramme(gstring& out) {
     textevora(out, "titre");
     out.cat(" ", vi(versionprogramme));
+}
+
+std::string nomforme(const std::string& forme, bool anglais) {
+    const std::size_t fin = forme.find(' ');
+    const std::string famille = forme.substr(0, fin);
+    gstring nom;
+    textevora(nom, ("forme." + famille + (anglais ? ".en" : ".fr")).c_str());
+    if (nom.adr()[0] == '\0') return forme;
+    return nom.adr() + (fin == std::string::npos ? std::string() : forme.substr(fin));
 }

@@ -57,14 +57,14 @@ while read -r _ X Y V R KEYS; do
         if (($(pixels "$X" "$Y" "$GREEN") > 20)); then pass "V highlights the current value's cells"; else fail "no highlight after V"; fi
         cp "$SHOT" "$WORK/highlight.png"
         # The menu key opens the popup menu (its first line chosen, light
-        # blue, beside the column); the highlight's line, fourth from the
+        # blue, beside the column); the highlight's line, seventh from the
         # end, switches it off. The pointer waits in the screen's corner, off
         # the menu: a pointer over a line chooses it.
         xdotool mousemove 0 0
         key Menu
         shot
         if (($(pixels 180 50 "$CHOSEN") > 100)); then pass "the menu key opens the menu"; else fail "no menu after the menu key"; fi
-        key Up Up Up Up Return
+        key Up Up Up Up Up Up Up Return
         shot
         if (($(pixels "$X" "$Y" "$GREEN") == 0)); then pass "the menu's line switches the highlight off"; else fail "the highlight stayed"; fi
         # C: each value's count of cells left, dark blue around the

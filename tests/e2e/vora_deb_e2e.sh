@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The Debian package from end to end: cpack makes it from the build, lintian
-# finds no error in it, appstreamcli accepts its AppStream metadata, and it
-# unpacks into a clean directory tree (dpkg -x). The unpacked game, started
+# The Debian package from end to end: cpack makes it from the build, it
+# depends on the fonts the drawing needs, lintian finds no error in it nor
+# missing hardening, appstreamcli accepts its AppStream metadata, and it
+# unpacks into a clean directory tree (dpkg -x). The unpacked game answers
+# --version with the package's version and --help in the desktop's language
+# without a display, and exits. The unpacked game, started
 # under Xvfb from an empty directory with HOME in the scratch directory,
 # writes its parameter file into ~/.local/share/vora/ when "S" is answered
 # yes; started again beside a parameter file of its own, it reads, saves and
@@ -26,10 +29,14 @@ if [[ -z ${VORA_E2E_RUN:-} ]]; then
     }
     DEB=$(ls "$DEB_TMP"/out/vora_*.deb)
     echo "PASS: package $(basename "$DEB")"
-    # Lintian's errors fail; its warnings are shown.
-    lintian "$DEB" 2>/dev/null | tee "$DEB_TMP/lintian.log"
+    depends=$(dpkg-deb -f "$DEB" Depends)
+    [[ $depends == *fonts-liberation* ]] || { echo "FAIL: no fonts-liberation in Depends: $depends" && exit 1; }
+    echo "PASS: the package depends on fonts-liberation"
+    # Lintian's errors and missing hardening fail; its warnings are shown.
+    lintian -I "$DEB" 2>/dev/null | tee "$DEB_TMP/lintian.log"
     if grep -q '^E:' "$DEB_TMP/lintian.log"; then echo "FAIL: lintian errors" && exit 1; fi
-    echo "PASS: lintian reports no error"
+    if grep -q 'hardening-no-' "$DEB_TMP/lintian.log"; then echo "FAIL: the game lacks hardening" && exit 1; fi
+    echo "PASS: lintian reports no error and no missing hardening"
     dpkg -x "$DEB" "$DEB_TMP/root"
     appstreamcli validate --no-net "$DEB_TMP"/root/usr/share/metainfo/*.metainfo.xml ||
         { echo "FAIL: appstreamcli refused the metadata" && exit 1; }
@@ -39,6 +46,15 @@ if [[ -z ${VORA_E2E_RUN:-} ]]; then
         [[ -f $DEB_TMP/root/$f ]] || { echo "FAIL: $f missing from the package" && exit 1; }
     done
     echo "PASS: the package holds the game, its desktop entry, manual page and icons"
+    game=$DEB_TMP/root/usr/games/vora
+    version=$(env -u DISPLAY "$game" --version)
+    [[ $version == "V-O-RA $(dpkg-deb -f "$DEB" Version)" ]] ||
+        { echo "FAIL: --version printed \"$version\"" && exit 1; }
+    help_en=$(env -u DISPLAY -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 "$game" --help)
+    help_fr=$(env -u DISPLAY -u LC_ALL -u LC_MESSAGES LANG=fr_FR.UTF-8 "$game" --help)
+    [[ $help_en == Usage:* && $help_fr == Utilisation* ]] ||
+        { echo "FAIL: --help printed \"${help_en%%$'\n'*}\" and \"${help_fr%%$'\n'*}\"" && exit 1; }
+    echo "PASS: --version and --help answer on the console and exit"
     if [[ ${VORA_DEB_SYSTEM:-0} == 1 && $(id -u) == 0 ]]; then
         if dpkg-query -W -f='${Status}' vora 2>/dev/null | grep -q 'ok installed'; then echo "FAIL: a vora package is already installed" && exit 1; fi
         dpkg -i "$DEB" >/dev/null

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# End-to-end scenario of the language under Xvfb, on screenshots: a game
-# started on a parameter file with grid 1's time past an hour shows the level
-# text and the chronometer in French; "FR/EN" changes both (English labels)
-# and changes them back; "I" opens its first page and Escape ends the
-# sequence there; the rules pages are left with Escape.
+# End-to-end scenario of the language under Xvfb, on screenshots: a first
+# start (no parameter file) takes the desktop's language, English under
+# LANG=en_US.UTF-8 and French under LANG=fr_FR.UTF-8, its quit box answering
+# Y or O only; a game started on a parameter file with grid 1's time past an
+# hour shows the level text and the chronometer in French; "FR/EN" changes
+# both (English labels) without a box and changes them back; "I" opens its
+# first page and Escape ends the sequence there; the rules pages are left
+# with Escape.
 #
 # Usage: vora_langue_e2e.sh <build-dir>
 # VORA_GAME_CMD, VORA_PLAN_CMD, VORA_E2E_TIMEOUT and VORA_E2E_KEEP as for
@@ -52,18 +55,53 @@ start_game() {
     [[ -n ${CX:-} ]] || return 1
     CX=$((CX - 30))
 }
-# "FR/EN" and the box that names the new language (Enter closes it).
+# "FR/EN": the language changes at once, no box opens.
 toggle() {
     click "$LX" "$LY"
     settle
-    boxkey Return
-    wait_for noboxes || true
+    if noboxes; then pass "FR/EN opens no box"; else fail "FR/EN opened a box"; boxkey Return; fi
     shot
+}
+# A first start under the locale $1: X's box answers the other language's
+# yes (key $3) with nothing and its own (key $2) by saving and leaving; the
+# file then keeps the language (lng=$4).
+first_start() {
+    rm -f "$FILE"
+    local game=("${GAME_CMD[@]}") started=0
+    GAME_CMD=(env -u LC_ALL -u LC_MESSAGES "LANG=$1" "${game[@]}")
+    start_game && started=1
+    GAME_CMD=("${game[@]}")
+    ((started)) || {
+        fail "the game did not start without a parameter file under $1"
+        return
+    }
+    key x
+    if wait_for box_open; then
+        settle 0.2
+        xdotool windowfocus --sync "$BOX" 2>/dev/null || true
+        xdotool key "$3"
+        settle
+    fi
+    if (($(boxes) > 0)); then pass "under $1 \"$3\" does not answer the box"; else fail "under $1 \"$3\" answered the box"; fi
+    boxkey "$2"
+    if wait_for bash -c "! kill -0 $GAME_PID"; then
+        wait "$GAME_PID" 2>/dev/null || true
+        GAME_PID=
+    else
+        fail "under $1 \"$2\" did not answer the box"
+        kill "$GAME_PID"
+        wait "$GAME_PID" 2>/dev/null || true
+        GAME_PID=
+        return
+    fi
+    if grep -q "^lng=$4"$'\r'"\$" "$FILE"; then pass "a first start under $1 is in its language"; else fail "a first start under $1 saved $(grep -a '^lng' "$FILE" | tr -d '\r')"; fi
 }
 
 # Grid 1 at 1 h 02 min: no seconds shown, so the chronometer's text stays put
 # for a minute.
 quit_game || fail "the first game did not end"
+first_start en_US.UTF-8 y o 2
+first_start fr_FR.UTF-8 o y 1
 printf 'ver=3.6\r\nlng=1\r\ngri=1\r\ntps1=3725\r\n' >"$FILE"
 start_game || {
     fail "the game did not start on the prepared file"

@@ -3,9 +3,9 @@
 # the picker, a shape and a level are chosen with the keys, the new grid
 # shows in place of grid 1; an entry made with the keyboard, "S" saves the
 # grid (its shape, seed, texts and state) in the parameter file; the game
-# quits and starts again on the new grid with its entry; another generation,
-# declined at the question the entries bring, leaves the grid in play as it
-# was. (A generation cancelled while under way takes 20 to 120 ms here, too
+# quits and starts again on the new grid with its entry; N again asks first
+# (the entries would be lost) and its no opens no picker, leaving the grid in
+# play as it was. (A generation cancelled while under way takes 20 to 120 ms here, too
 # short to meet from outside: shell/core/nouvelle_tests.cpp cancels one in
 # process.)
 #
@@ -73,6 +73,19 @@ for _ in 1 2 3 4 5 6 7 8; do
 done
 if (($(magenta) > BASE + 5)); then pass "a value entered on the new grid"; else fail "no value entered on the new grid"; fi
 grid_picture "$WORK/played.png"
+cp "$SHOT" "$WORK/column.png"
+
+# "I" names the new grid (its box, kept as info.png); Escape closes it.
+key i
+if TIMEOUT=10 wait_for box_open; then
+    shot
+    cp "$SHOT" "$WORK/info.png"
+    pass "\"I\" opens on the new grid"
+    boxkey Escape
+    settle
+else
+    fail "no box after \"I\""
+fi
 
 if save && grep -q "^nvf=triangle 5" "$FILE" && grep -q "^nvl=3" "$FILE" && grep -q "^gri=6" "$FILE" &&
     grep -q "^nvt1=X" "$FILE" && grep -q "^nvgv:A=" "$FILE"; then
@@ -100,16 +113,21 @@ else
         "$(compare -metric AE "$WORK/played.png" "$WORK/back.png" null: 2>&1 || true) pixels differ from the grid played)"
 fi
 
-# Another generation asked for, then declined at the question that the
-# entries on the new grid bring (Escape: no), and Escape once more (which
-# would cancel a generation under way): the grid in play stays, seed and
-# state.
+# Another new grid asked for over the entered one: the question comes first,
+# before the picker; its no (Escape) opens no picker and leaves the grid in
+# play, seed and state.
 key n
-key Down Down Down Down Return
-xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
-xdotool key Return
-if TIMEOUT=10 wait_for box_open; then boxkey Escape; fi
-key Escape
+if TIMEOUT=10 wait_for box_open; then
+    pass "N over an entered new grid asks before the picker"
+    boxkey Escape
+else
+    fail "no question before the picker"
+fi
+settle
+shot
+chosen=$(convert "$SHOT" -fill black +opaque "#B0D8F0" -fill white -opaque "#B0D8F0" \
+    -format '%[fx:round(mean * w * h)]' info:)
+if ((chosen <= 500)); then pass "no picker after the no"; else fail "the picker opened after the no"; key Escape; fi
 sleep 1.5
 shot
 grid_picture "$WORK/cancelled.png"

@@ -325,8 +325,19 @@ final_save() {
     click_client 55 445 1
     answer_yes
     close_boxes
-    [[ -f $PARAM && $(stat -c %Y.%s "$PARAM") != "$before" ]] || fail "\"S\" did not write $PARAM"
+    [[ -f $PARAM && $(stat -c %Y.%s "$PARAM") != "$before" ]] && return 0
+    # A loaded machine can leave the click or its box behind the fixed
+    # pauses: the screen is kept, and "S" is tried once more, waited for.
+    import -window root "$WORK/save-missed.png" 2>/dev/null || true
+    echo "soak: \"S\" wrote nothing at the first try (screen in $WORK/save-missed.png); once more"
+    close_boxes
+    read_geometry
+    click_client 55 445 1
+    answer_yes
+    close_boxes
+    wait_for 10 save_written "$before" || fail "\"S\" did not write $PARAM"
 }
+save_written() { [[ -f $PARAM && $(stat -c %Y.%s "$PARAM") != "$1" ]]; }
 quit_game() {
     read_geometry
     click_client 55 475 1
@@ -341,6 +352,12 @@ kill -0 "$GAME_PID" 2>/dev/null || {
 }
 final_save $((RANDOM % 5))
 cp "$PARAM" "$WORK/saved.txt" 2>/dev/null
+# A window larger than the screen opens again at the screen's edge (its
+# caption and column on it): its saved corner is then not kept as it was.
+placement='^$'
+read_geometry
+((WX + WW > 1280)) && placement="$placement|^left="
+((WY + WH > 900)) && placement="$placement|^top="
 sample_rss
 quit_game
 
@@ -358,7 +375,8 @@ close_boxes
 [[ $(stat -c %Y.%s "$PARAM") != "$before" ]] || fail "the fresh start's \"S\" did not write the file"
 quit_game
 grille=$(sed -n 's/^gri=//p' "$WORK/saved.txt" | tr -d '\r')
-if diff <(grep -av "^tps$grille=" "$WORK/saved.txt") <(grep -av "^tps$grille=" "$PARAM") >"$WORK/diff.txt"; then
+if diff <(grep -avE "^tps$grille=|$placement" "$WORK/saved.txt") <(grep -avE "^tps$grille=|$placement" "$PARAM") \
+    >"$WORK/diff.txt"; then
     echo "read back: $(grep -ac '^gv' "$WORK/saved.txt") state lines of" \
         "$(grep -ac '^tps' "$WORK/saved.txt") grids, as saved"
 else

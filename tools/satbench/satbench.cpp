@@ -19,6 +19,7 @@
 #include "grid/solver/hexshape.h"
 #include "grid/solver/solver.h"
 #include "tools/satbench/cnf.h"
+#include "tools/satbench/renumber.h"
 
 namespace {
 
@@ -49,23 +50,6 @@ std::vector<family> families(bool quick) {
     for (int r : quick ? std::vector<int>{6} : std::vector<int>{6, 12, 20}) {
         out.push_back({"ring " + std::to_string(r), solver::ring_centres(r)});
     }
-    return out;
-}
-
-// The shape with cell c renamed order[c], and the values moved with it.
-solver::shape renumbered(const solver::shape& s, const std::vector<int>& order) {
-    std::vector<std::vector<int>> groups;
-    for (int g = 0; g < s.group_count(); ++g) {
-        std::vector<int> cells;
-        for (int c : s.group_cells(g)) cells.push_back(order[c]);
-        groups.push_back(cells);
-    }
-    return solver::shape(s.cell_count(), groups);
-}
-
-solver::cellvalues moved(const solver::cellvalues& values, const std::vector<int>& order) {
-    solver::cellvalues out(values.size(), 0);
-    for (std::size_t c = 0; c < values.size(); ++c) out[order[c]] = values[c];
     return out;
 }
 
@@ -193,8 +177,8 @@ int main(int argc, char** argv) {
             std::vector<int> order(h.puzzle.cell_count());
             std::iota(order.begin(), order.end(), 0);
             if (run > 0) std::shuffle(order.begin(), order.end(), rng);
-            const solver::shape s = renumbered(h.puzzle, order);
-            const solver::cellvalues g = moved(puzzle, order);
+            const solver::shape s = satbench::renumbered(h.puzzle, order);
+            const solver::cellvalues g = satbench::moved(puzzle, order);
             const auto start = clock_type::now();
             const auto r = solver::solve(s, g, 2);
             ours.push_back(seconds_since(start));
@@ -217,7 +201,7 @@ int main(int argc, char** argv) {
         std::vector<int> order(big.puzzle.cell_count());
         std::iota(order.begin(), order.end(), 0);
         if (run > 0) std::shuffle(order.begin(), order.end(), rng);
-        const solver::shape s = renumbered(big.puzzle, order);
+        const solver::shape s = satbench::renumbered(big.puzzle, order);
         const auto start = clock_type::now();
         const auto r = solver::solve(s, {}, 1);
         fills.push_back(seconds_since(start));
