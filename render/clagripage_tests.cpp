@@ -1,9 +1,11 @@
 // Tests of the grid page: difficulty steps, placing the local origin, and the
-// two drawing passes checked by pixels at cell centres.
+// two drawing passes checked by pixels at cell centres, in the looks'
+// palettes too.
 #include "render/clagripage.h"
 
 #include "render/contextedessin.h"
 #include "render/gripageimage.h"
+#include "render/palette/palette.h"
 #include "render/render_testing.h"
 
 #include "foundation/depile.h"
@@ -12,8 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -402,6 +406,87 @@ TEST_F(gripage, hexaplacer_marks_a_lattice_point) {
     hexaplacer(&s.page, &s.d, 0, 0x00A5FF);
     hexaplacer(&s.page, &s.d, static_cast<short>(s.page.modele().getnbpoints() + 1), 0x00A5FF);
     EXPECT_STREQ(s.d.getpile(), "");
+}
+
+// The looks: the original's palette is the drawing's own colours, role for
+// role and pixel for pixel; in the dark look the cells, the digits and the
+// marks are drawn in its palette's colours.
+TEST_F(gripage, a_look_paints_the_grid_in_its_palette_the_original_as_always) {
+    const contextedessin defaut;
+    const palettedessin& originale = palettedutheme(themeoriginal);
+    const std::pair<int contextedessin::*, int palettedessin::*> roles[] = {
+        {&contextedessin::grischiffrefixe, &palettedessin::grischiffrefixe},
+        {&contextedessin::grischiffrejoue, &palettedessin::grischiffrejoue},
+        {&contextedessin::grisfondcase, &palettedessin::grisfondcase},
+        {&contextedessin::cjeutourcase, &palettedessin::cjeutourcase},
+        {&contextedessin::grisinterne, &palettedessin::grisinterne},
+        {&contextedessin::grisvingt, &palettedessin::grisvingt},
+        {&contextedessin::fondessin, &palettedessin::fondessin},
+        {&contextedessin::coulnotes, &palettedessin::coulnotes},
+        {&contextedessin::coulpointhexa, &palettedessin::coulpointhexa},
+        {&contextedessin::coulsurligne, &palettedessin::coulsurligne},
+        {&contextedessin::coulconflit, &palettedessin::coulconflit},
+        {&contextedessin::coulcurseur, &palettedessin::coulcurseur},
+        {&contextedessin::coulindice, &palettedessin::coulindice},
+        {&contextedessin::coulindicesurligne, &palettedessin::coulindicesurligne},
+        {&contextedessin::coulindiceombre, &palettedessin::coulindiceombre},
+        {&contextedessin::coulindicecadre, &palettedessin::coulindicecadre},
+        {&contextedessin::coulindicepossible, &palettedessin::coulindicepossible},
+        {&contextedessin::coulfausse, &palettedessin::coulfausse}};
+    for (const auto& [c, p] : roles) {
+        EXPECT_EQ(defaut.*c, originale.*p);
+        contextedessin sombre;
+        appliquepalette(sombre, palettedutheme(themesombre));
+        EXPECT_EQ(sombre.*c, palettedutheme(themesombre).*p);
+    }
+    EXPECT_EQ(originale.coulcontour, 0xFF0000) << "the contour the game always drew";
+
+    scene s("1251-1", 6);
+    auto pixels = [&s] {
+        std::vector<COLORREF> v;
+        for (int y = 0; y < s.image->haut(); ++y)
+            for (int x = 0; x < s.image->larg(); ++x) v.push_back(s.image->at(x, y));
+        return v;
+    };
+    const std::vector<COLORREF> avant = pixels();
+    appliquepalette(s.ctx, originale);
+    s.dessine();
+    EXPECT_TRUE(pixels() == avant) << "the original look changes no pixel";
+
+    const palettedessin& p = palettedutheme(themesombre);
+    appliquepalette(s.ctx, p);
+    s.couleur = p.coulcontour;
+    s.dessine();
+    // The core of a stroke is its colour; its antialiased edges are not.
+    auto de = [](int couleur) {
+        return [couleur](COLORREF c) {
+            for (int decalage : {0, 8, 16})
+                if (std::abs(static_cast<int>((c >> decalage) & 0xFF) -
+                             ((couleur >> decalage) & 0xFF)) > 0x10)
+                    return false;
+            return true;
+        };
+    };
+    clagrivora& g = s.page.modele();
+    int vides = 0;
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        const POINT q = s.centre(c);
+        if (g.casestfixe(c)) {
+            EXPECT_TRUE(s.autour(q, 5, de(p.grischiffrefixe))) << "given " << c;
+        } else if (g.casenonvide(c)) {
+            EXPECT_TRUE(s.autour(q, 5, de(p.grischiffrejoue))) << "played " << c;
+        } else if (g.getpuser(c) != 0) {
+            // Small digits: their light blue is blended with the dark cell.
+            EXPECT_TRUE(s.autour(q, 12, [](COLORREF x) {
+                return bleu(x) > 0xC0 && vert(x) > 0x90 && rouge(x) > 0x60 && rouge(x) < bleu(x);
+            })) << "marks " << c;
+        } else {
+            ++vides;
+            EXPECT_EQ(s.image->at(q.x, q.y), static_cast<COLORREF>(p.grisfondcase)) << c;
+            EXPECT_FALSE(s.autour(q, 5, de(originale.grisfondcase))) << c;
+        }
+    }
+    EXPECT_GT(vides, 0);
 }
 
 } // namespace

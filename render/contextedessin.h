@@ -5,10 +5,12 @@
 // tests) and hands it to the drawing passes; the passes only read it,
 // except grillant, which they raise while they draw.
 //
-// Also here: the two pure helpers the drawing owns (boncarac, coulfondecase).
+// Also here: the two pure helpers the drawing owns (boncarac, coulfondecase),
+// and a look's palette put into the colour roles (appliquepalette).
 #pragma once
 
 #include "platform/win32.h"
+#include "render/palette/palette.h"
 
 #include <vector>
 
@@ -42,6 +44,8 @@ struct contextedessin {
     int grisinterne = 0xB2B2B2;     // enclosed triangles, hexagon discs: 30 % grey
     int grisvingt = 0xCCCCCC;       // a closed scroll arrow: 20 % grey
     int fondessin = 0xFFFF00;       // drawing background (brush of the links): cyan
+    int coulnotes = 0xFF0000;       // pencil marks: blue
+    int coulpointhexa = 0;          // the dots at the hexagons' centres: black
 
     // ---- Display settings ----
     // Play mode: every cell shows its value, played digits in grischiffrejoue
@@ -104,6 +108,10 @@ struct contextedessin {
 // the colour the caller passes), computed displays (afficalipos, afficalisys,
 // afficavecto), the solution map and log (gosolumap, journasolout) and
 // letters instead of digits.
+
+// The colour roles of ctx become those of palette p (its contour and window
+// background are the shell's, not the context's).
+void appliquepalette(contextedessin& ctx, const palettedessin& p);
 
 // The character that shows value v on grid page slot page: the digit
 // '0' + v.

@@ -60,7 +60,7 @@ void clagripage::affipossofuser(const contextedessin& ctx, short cell) {
     cladevout& d = dev();
     mapolice.create(static_cast<short>(ctx.taillechoisie / 4),
                     static_cast<short>(ctx.taillechoisie / 8), 0, 0, 200, "Arial");
-    mapolice.colornoback(0xFF0000);
+    mapolice.colornoback(ctx.coulnotes);
     mapolice.useon(d.gethdc());
     mapolice.setcentrage(1);
     for (short i = 1; i <= 6; ++i) {
@@ -156,7 +156,7 @@ void clagripage::dessingrifin(contextedessin& ctx, cladevout* dv, short solution
     dessinevaleurs(ctx);
     dessinemarques(ctx);
     if (ctx.mainone && !testaffi(8)) {
-        d.setgeocrayonpix(w, 0);
+        d.setgeocrayonpix(w, ctx.coulpointhexa);
         const short r = d.poursixcent(10);
         for (short h = 1; h <= gri.getnbhexacompletes(); ++h)
             d.devecerclepix(gri.gethexacentrix(h), gri.gethexacentry(h), r);
