@@ -277,6 +277,37 @@ TEST_F(UserLayerTest, ResizeByAWindowManagerSizesTheWindowOwnSizesReportedLateDo
     EXPECT_EQ(c.right, 500 - 2 * GetSystemMetrics(SM_CXFIXEDFRAME));
 }
 
+// SDL does not report the layer's own moves and sizes when they leave the
+// window where SDL had it: a window manager that later takes the window back
+// to such a place or size is followed all the same.
+TEST_F(UserLayerTest, AWindowManagerTakingTheWindowBackToAnOldOwnPlaceIsFollowed) {
+    HWND w = create_main(100, 80, 300, 200);
+    pump();
+    SetWindowPos(w, nullptr, 300, 200, 320, 220, SWP_NOZORDER);
+    pump();
+    vora::platform::testing::advance_clock(3000);
+    received().clear();
+    hooks::move_by_window_manager(w, POINT{500, 400});
+    hooks::move_by_window_manager(w, POINT{300, 200});
+    hooks::resize_by_window_manager(w, SIZE{400, 300});
+    hooks::resize_by_window_manager(w, SIZE{320, 220});
+    pump();
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 300);
+    EXPECT_EQ(r.top, 200);
+    EXPECT_EQ(r.right - r.left, 320);
+    EXPECT_EQ(count_of(w, WM_MOVING), 2);
+    EXPECT_EQ(count_of(w, WM_SIZE), 2);
+    // The place the window was made at, long ago.
+    hooks::move_by_window_manager(w, POINT{100, 80});
+    pump();
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.top, 80);
+    EXPECT_EQ(count_of(w, WM_MOVE), 3);
+}
+
 TEST_F(UserLayerTest, DisabledPopupsAreTooltipOrSplashAndNeverTakeTheFocus) {
     HWND main = create_main();
     pump();

@@ -58,6 +58,13 @@ using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 // are tooltips or splash windows, which never take the focus.
 enum class Role { normal, tooltip, splash };
 
+// A place or size asked of the display, with the time of the request (the
+// layer's clock, now_ms).
+template <class T> struct Requested {
+    T value;
+    std::uint64_t at;
+};
+
 struct Window {
     HWND handle = nullptr;
     const WindowClass* cls = nullptr;
@@ -82,13 +89,14 @@ struct Window {
     Surface client;                  // what the window's DCs draw into
     Surface composed;                // top-level: window with frame and children
     bool needs_present = false;
-    // Positions asked of the display and not yet reported back as moves:
-    // such reports (possibly late) are the layer's own moves, not a window
-    // manager's.
-    std::deque<POINT> requested_moves;
+    // Positions asked of the display lately and not yet reported back as
+    // moves: such reports (possibly late) are the layer's own moves, not a
+    // window manager's. SDL never reports a request that leaves the window
+    // where SDL already has it, so a request is forgotten after a while.
+    std::deque<Requested<POINT>> requested_moves;
     // Sizes asked of the display, likewise: their reports are not a window
     // manager's resizing.
-    std::deque<SIZE> requested_sizes;
+    std::deque<Requested<SIZE>> requested_sizes;
 
     RECT update{}; // invalid part of the client area (empty: none)
     bool erase = false;
@@ -266,6 +274,9 @@ bool effectively_visible(const Window& w);
 
 // Placement (user_placement.cpp).
 void show_window(HWND window, bool show, bool activate);
+// Remembers that the layer asked the display for the top-level window's
+// place (x, y): a report of it soon after is not a window manager's move.
+void remember_move(Window& w, int x, int y);
 // Moves the system window of a top-level window, remembering the request.
 void move_system_window(Window& w, int x, int y);
 // The display reports the top-level window at (x, y): unless that is one of

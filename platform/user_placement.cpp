@@ -31,32 +31,61 @@ void show_window(HWND window, bool show, bool activate) {
     }
 }
 
+namespace {
+
+// How long the display may take to report one of the layer's own moves or
+// sizes: an older request was reported already or never will be.
+constexpr std::uint64_t request_lifetime_ms = 2000;
+
+bool same(POINT a, POINT b) {
+    return a.x == b.x && a.y == b.y;
+}
+bool same(SIZE a, SIZE b) {
+    return a.cx == b.cx && a.cy == b.cy;
+}
+
+template <class T> void remember(std::deque<Requested<T>>& requested, T value) {
+    constexpr std::size_t remembered = 32;
+    if (requested.size() == remembered) requested.pop_front();
+    requested.push_back(Requested<T>{value, now_ms()});
+}
+
+// Whether the display's report of `value` is one of the layer's recent
+// requests; that request and the older ones are then forgotten, as are the
+// requests too old to be reported any more.
+template <class T> bool own_request(std::deque<Requested<T>>& requested, T value) {
+    const std::uint64_t now = now_ms();
+    std::erase_if(requested,
+                  [&](const Requested<T>& r) { return now - r.at > request_lifetime_ms; });
+    auto own = std::find_if(requested.begin(), requested.end(),
+                            [&](const Requested<T>& r) { return same(r.value, value); });
+    if (own == requested.end()) return false;
+    requested.erase(requested.begin(), own + 1);
+    return true;
+}
+
+} // namespace
+
+void remember_move(Window& w, int x, int y) {
+    remember(w.requested_moves, POINT{x, y});
+}
+
 void move_system_window(Window& w, int x, int y) {
     if (w.sdl == nullptr) return;
-    constexpr std::size_t remembered = 32;
-    if (w.requested_moves.size() == remembered) w.requested_moves.pop_front();
-    w.requested_moves.push_back(POINT{x, y});
+    remember_move(w, x, y);
     SDL_SetWindowPosition(w.sdl, x, y);
 }
 
 void size_system_window(Window& w, int width, int height) {
     if (w.sdl == nullptr) return;
-    constexpr std::size_t remembered = 32;
-    if (w.requested_sizes.size() == remembered) w.requested_sizes.pop_front();
-    w.requested_sizes.push_back(SIZE{width, height});
+    remember(w.requested_sizes, SIZE{width, height});
     SDL_SetWindowSize(w.sdl, width, height);
 }
 
 void sized_by_display(HWND window, int width, int height) {
     Window* w = find(window);
     if (w == nullptr || w->parent != nullptr || width <= 0 || height <= 0) return;
-    auto& requested = w->requested_sizes;
-    auto own = std::find_if(requested.begin(), requested.end(),
-                            [&](SIZE s) { return s.cx == width && s.cy == height; });
-    if (own != requested.end()) {
-        requested.erase(requested.begin(), own + 1);
-        return;
-    }
+    if (own_request(w->requested_sizes, SIZE{width, height})) return;
     if (width == w->rect.right - w->rect.left && height == w->rect.bottom - w->rect.top) return;
     w->rect.right = w->rect.left + width;
     w->rect.bottom = w->rect.top + height;
@@ -73,13 +102,7 @@ void sized_by_display(HWND window, int width, int height) {
 void moved_by_display(HWND window, int x, int y) {
     Window* w = find(window);
     if (w == nullptr || w->parent != nullptr) return;
-    auto& requested = w->requested_moves;
-    auto own = std::find_if(requested.begin(), requested.end(),
-                            [&](POINT p) { return p.x == x && p.y == y; });
-    if (own != requested.end()) {
-        requested.erase(requested.begin(), own + 1);
-        return;
-    }
+    if (own_request(w->requested_moves, POINT{x, y})) return;
     if (x == w->rect.left && y == w->rect.top) return;
     RECT next{x, y, x + (w->rect.right - w->rect.left), y + (w->rect.bottom - w->rect.top)};
     call_proc(window, WM_MOVING, 0, reinterpret_cast<LPARAM>(&next));

@@ -163,7 +163,7 @@ HWND WINAPI CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_nam
             return nullptr;
         }
         if (w.cls != nullptr && show_window_icon(w.sdl, w.cls->icon)) w.shown_icon = w.cls->icon;
-        w.requested_moves.push_back(POINT{w.rect.left, w.rect.top});
+        remember_move(w, w.rect.left, w.rect.top);
         s.top_levels.push_back(handle);
         apply_native_shape(w, true);
     }

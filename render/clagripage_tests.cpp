@@ -1,9 +1,11 @@
 // Tests of the grid page: difficulty steps, placing the local origin, and the
-// two drawing passes checked by pixels at cell centres.
+// two drawing passes checked by pixels at cell centres, in the looks'
+// palettes too.
 #include "render/clagripage.h"
 
 #include "render/contextedessin.h"
 #include "render/gripageimage.h"
+#include "render/palette/palette.h"
 #include "render/render_testing.h"
 
 #include "foundation/depile.h"
@@ -12,8 +14,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -255,6 +260,55 @@ TEST_F(gripage, pencil_marks_write_one_digit_per_mark) {
     EXPECT_FALSE(s.autour(s.pixel(x, static_cast<short>(y + 5 - 4)), 2, bleuvif));
 }
 
+// The keyboard cursor on an empty cell with all six marks: drawn under them
+// (every pixel of a mark's ink stays), and a wrong entry's frame on the
+// cursor's cell told apart from it, both seen.
+TEST_F(gripage, the_cursor_lies_under_the_marks_and_a_wrong_entrys_frame_stands_apart) {
+    scene s("1251-1", 6);
+    s.couleur = 0x008000;
+    clagripage& g = s.page;
+    short cellule = 0;
+    for (short c = 1; c <= g.modele().getnbcases() && cellule == 0; ++c)
+        if (g.modele().casestvide(c)) cellule = c;
+    ASSERT_GT(cellule, 0);
+    g.modele().razpuser(cellule);
+    for (short v = 1; v <= 6; ++v) g.modele().swapossuser(cellule, v);
+    s.dessine();
+    const POINT p = s.centre(cellule);
+    const short r = static_cast<short>(g.modele().gettaillepix() * 2 / 3);
+    auto encre = [&](auto test) {
+        std::vector<POINT> points;
+        for (int y = p.y - r; y <= p.y + r; ++y)
+            for (int x = p.x - r; x <= p.x + r; ++x)
+                if (test(s.image->at(x, y))) points.push_back(POINT{x, y});
+        return points;
+    };
+    auto de = [](int couleur) {
+        return [c = static_cast<COLORREF>(couleur)](COLORREF x) { return x == c; };
+    };
+    const std::vector<POINT> marques = encre(bleuvif);
+    ASSERT_GT(marques.size(), 20u);
+    s.ctx.casecurseur = cellule;
+    s.dessine();
+    const std::size_t curseur = encre(de(s.ctx.coulcurseur)).size();
+    ASSERT_GT(curseur, 20u);
+    int couvertes = 0;
+    // (The ink's antialiased edges take some of the red beneath them.)
+    for (const POINT q : marques) couvertes += bleu(s.image->at(q.x, q.y)) > 0x80 ? 0 : 1;
+    EXPECT_EQ(couvertes, 0) << "mark pixels hidden by the cursor";
+    s.ctx.casesfausses = {cellule};
+    s.dessine();
+    // Told apart by lightness (Rec. 601 luma, 0..255), and by shape: the
+    // cursor's red shows between the frame's dashes.
+    auto luma = [](int c) {
+        const auto x = static_cast<COLORREF>(c);
+        return 0.299 * rouge(x) + 0.587 * vert(x) + 0.114 * bleu(x);
+    };
+    EXPECT_GE(luma(s.ctx.coulcurseur) - luma(s.ctx.coulfausse), 30.0);
+    EXPECT_GT(encre(de(s.ctx.coulfausse)).size(), 20u);
+    EXPECT_GT(encre(de(s.ctx.coulcurseur)).size(), curseur / 3) << "the cursor still shows";
+}
+
 TEST_F(gripage, the_constraint_display_joins_neighbours_in_green) {
     scene s("1251-1", 6);
     s.couleur = 0x008000;
@@ -352,6 +406,87 @@ TEST_F(gripage, hexaplacer_marks_a_lattice_point) {
     hexaplacer(&s.page, &s.d, 0, 0x00A5FF);
     hexaplacer(&s.page, &s.d, static_cast<short>(s.page.modele().getnbpoints() + 1), 0x00A5FF);
     EXPECT_STREQ(s.d.getpile(), "");
+}
+
+// The looks: the original's palette is the drawing's own colours, role for
+// role and pixel for pixel; in the dark look the cells, the digits and the
+// marks are drawn in its palette's colours.
+TEST_F(gripage, a_look_paints_the_grid_in_its_palette_the_original_as_always) {
+    const contextedessin defaut;
+    const palettedessin& originale = palettedutheme(themeoriginal);
+    const std::pair<int contextedessin::*, int palettedessin::*> roles[] = {
+        {&contextedessin::grischiffrefixe, &palettedessin::grischiffrefixe},
+        {&contextedessin::grischiffrejoue, &palettedessin::grischiffrejoue},
+        {&contextedessin::grisfondcase, &palettedessin::grisfondcase},
+        {&contextedessin::cjeutourcase, &palettedessin::cjeutourcase},
+        {&contextedessin::grisinterne, &palettedessin::grisinterne},
+        {&contextedessin::grisvingt, &palettedessin::grisvingt},
+        {&contextedessin::fondessin, &palettedessin::fondessin},
+        {&contextedessin::coulnotes, &palettedessin::coulnotes},
+        {&contextedessin::coulpointhexa, &palettedessin::coulpointhexa},
+        {&contextedessin::coulsurligne, &palettedessin::coulsurligne},
+        {&contextedessin::coulconflit, &palettedessin::coulconflit},
+        {&contextedessin::coulcurseur, &palettedessin::coulcurseur},
+        {&contextedessin::coulindice, &palettedessin::coulindice},
+        {&contextedessin::coulindicesurligne, &palettedessin::coulindicesurligne},
+        {&contextedessin::coulindiceombre, &palettedessin::coulindiceombre},
+        {&contextedessin::coulindicecadre, &palettedessin::coulindicecadre},
+        {&contextedessin::coulindicepossible, &palettedessin::coulindicepossible},
+        {&contextedessin::coulfausse, &palettedessin::coulfausse}};
+    for (const auto& [c, p] : roles) {
+        EXPECT_EQ(defaut.*c, originale.*p);
+        contextedessin sombre;
+        appliquepalette(sombre, palettedutheme(themesombre));
+        EXPECT_EQ(sombre.*c, palettedutheme(themesombre).*p);
+    }
+    EXPECT_EQ(originale.coulcontour, 0xFF0000) << "the contour the game always drew";
+
+    scene s("1251-1", 6);
+    auto pixels = [&s] {
+        std::vector<COLORREF> v;
+        for (int y = 0; y < s.image->haut(); ++y)
+            for (int x = 0; x < s.image->larg(); ++x) v.push_back(s.image->at(x, y));
+        return v;
+    };
+    const std::vector<COLORREF> avant = pixels();
+    appliquepalette(s.ctx, originale);
+    s.dessine();
+    EXPECT_TRUE(pixels() == avant) << "the original look changes no pixel";
+
+    const palettedessin& p = palettedutheme(themesombre);
+    appliquepalette(s.ctx, p);
+    s.couleur = p.coulcontour;
+    s.dessine();
+    // The core of a stroke is its colour; its antialiased edges are not.
+    auto de = [](int couleur) {
+        return [couleur](COLORREF c) {
+            for (int decalage : {0, 8, 16})
+                if (std::abs(static_cast<int>((c >> decalage) & 0xFF) -
+                             ((couleur >> decalage) & 0xFF)) > 0x10)
+                    return false;
+            return true;
+        };
+    };
+    clagrivora& g = s.page.modele();
+    int vides = 0;
+    for (short c = 1; c <= g.getnbcases(); ++c) {
+        const POINT q = s.centre(c);
+        if (g.casestfixe(c)) {
+            EXPECT_TRUE(s.autour(q, 5, de(p.grischiffrefixe))) << "given " << c;
+        } else if (g.casenonvide(c)) {
+            EXPECT_TRUE(s.autour(q, 5, de(p.grischiffrejoue))) << "played " << c;
+        } else if (g.getpuser(c) != 0) {
+            // Small digits: their light blue is blended with the dark cell.
+            EXPECT_TRUE(s.autour(q, 12, [](COLORREF x) {
+                return bleu(x) > 0xC0 && vert(x) > 0x90 && rouge(x) > 0x60 && rouge(x) < bleu(x);
+            })) << "marks " << c;
+        } else {
+            ++vides;
+            EXPECT_EQ(s.image->at(q.x, q.y), static_cast<COLORREF>(p.grisfondcase)) << c;
+            EXPECT_FALSE(s.autour(q, 5, de(originale.grisfondcase))) << c;
+        }
+    }
+    EXPECT_GT(vides, 0);
 }
 
 } // namespace

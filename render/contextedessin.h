@@ -5,10 +5,12 @@
 // tests) and hands it to the drawing passes; the passes only read it,
 // except grillant, which they raise while they draw.
 //
-// Also here: the two pure helpers the drawing owns (boncarac, coulfondecase).
+// Also here: the two pure helpers the drawing owns (boncarac, coulfondecase),
+// and a look's palette put into the colour roles (appliquepalette).
 #pragma once
 
 #include "platform/win32.h"
+#include "render/palette/palette.h"
 
 #include <vector>
 
@@ -42,6 +44,8 @@ struct contextedessin {
     int grisinterne = 0xB2B2B2;     // enclosed triangles, hexagon discs: 30 % grey
     int grisvingt = 0xCCCCCC;       // a closed scroll arrow: 20 % grey
     int fondessin = 0xFFFF00;       // drawing background (brush of the links): cyan
+    int coulnotes = 0xFF0000;       // pencil marks: blue
+    int coulpointhexa = 0;          // the dots at the hexagons' centres: black
 
     // ---- Display settings ----
     // Play mode: every cell shows its value, played digits in grischiffrejoue
@@ -74,7 +78,7 @@ struct contextedessin {
     // framed in coulindicepossible, a lattice point (index in the grid's
     // points) marked by a disc in coulindicecadre; the entries found wrong
     // (by the check, or all the time with the option casesfaussesvues)
-    // framed in coulfausse.
+    // framed in dashes of coulfausse.
     short caseindice = 0;
     std::vector<short> casesretirees;
     std::vector<short> casesindice;
@@ -89,7 +93,7 @@ struct contextedessin {
     int coulindiceombre = 0xE0D8D0;    // light blue-grey
     int coulindicecadre = 0xC00000;    // dark blue
     int coulindicepossible = 0x00A000; // green
-    int coulfausse = 0x0000C0;         // dark red
+    int coulfausse = 0x000080;         // dark red, darker than the cursor's
 
     // ---- Written by the drawing ----
     // Raised from the start to the end of each drawing pass.
@@ -104,6 +108,10 @@ struct contextedessin {
 // the colour the caller passes), computed displays (afficalipos, afficalisys,
 // afficavecto), the solution map and log (gosolumap, journasolout) and
 // letters instead of digits.
+
+// The colour roles of ctx become those of palette p (its contour and window
+// background are the shell's, not the context's).
+void appliquepalette(contextedessin& ctx, const palettedessin& p);
 
 // The character that shows value v on grid page slot page: the digit
 // '0' + v.

@@ -60,7 +60,7 @@ void clagripage::affipossofuser(const contextedessin& ctx, short cell) {
     cladevout& d = dev();
     mapolice.create(static_cast<short>(ctx.taillechoisie / 4),
                     static_cast<short>(ctx.taillechoisie / 8), 0, 0, 200, "Arial");
-    mapolice.colornoback(0xFF0000);
+    mapolice.colornoback(ctx.coulnotes);
     mapolice.useon(d.gethdc());
     mapolice.setcentrage(1);
     for (short i = 1; i <= 6; ++i) {
@@ -151,16 +151,17 @@ void clagripage::dessingrifin(contextedessin& ctx, cladevout* dv, short solution
     const short w = std::max<short>(1, static_cast<short>(taillepixel / 40));
     dessinesurlignes(ctx);
     dessineaide(ctx);
+    // The cursor under the values and the pencil marks.
+    dessinecurseur(ctx);
     dessinevaleurs(ctx);
     dessinemarques(ctx);
     if (ctx.mainone && !testaffi(8)) {
-        d.setgeocrayonpix(w, 0);
+        d.setgeocrayonpix(w, ctx.coulpointhexa);
         const short r = d.poursixcent(10);
         for (short h = 1; h <= gri.getnbhexacompletes(); ++h)
             d.devecerclepix(gri.gethexacentrix(h), gri.gethexacentry(h), r);
     }
     dessincontourtritop(slot, solution, static_cast<short>(taillepixel / 12 + 1), contourcolour);
-    dessinecurseur(ctx);
     dessinecadresaide(ctx);
     dessinefleches(ctx);
     finusageressources();

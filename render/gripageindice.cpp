@@ -1,6 +1,6 @@
 // The help drawn on the grid page: the hint's cells filled, the cell to look
-// at, the cells that could take the value and the wrong entries framed, a
-// corner marked.
+// at, the cells that could take the value and the wrong entries (in dashes)
+// framed, a corner marked.
 #include "render/clagripage.h"
 
 #include <algorithm>
@@ -19,17 +19,28 @@ void remplir(clagrivora& gri, cladevout& d, short cell) {
     if (n > 0) d.devepolygopix(0, 0, p, n);
 }
 
-// The cell's outline drawn inside it (at 4/5 of the way to its corners).
-void encadrer(clagrivora& gri, cladevout& d, short cell) {
+// The cell's outline drawn inside it (at 4/5 of the way to its corners),
+// whole or, with tirets, as three dashes an edge (the dashes in its fifths
+// 1, 3 and 5).
+void encadrer(clagrivora& gri, cladevout& d, short cell, bool tirets) {
     vopoint v[4];
     const short n = gri.givecasepoints(cell, v);
-    const short cx = gri.getcacentrix(cell);
-    const short cy = gri.getcacentry(cell);
+    const int cx = gri.getcacentrix(cell);
+    const int cy = gri.getcacentry(cell);
+    auto point = [&](short i, int cinquiemes) {
+        const int x0 = cx + (v[i].x - cx) * 4 / 5;
+        const int y0 = cy + (v[i].y - cy) * 4 / 5;
+        const int x1 = cx + (v[i + 1].x - cx) * 4 / 5;
+        const int y1 = cy + (v[i + 1].y - cy) * 4 / 5;
+        return POINT{x0 + (x1 - x0) * cinquiemes / 5, y0 + (y1 - y0) * cinquiemes / 5};
+    };
     for (short i = 0; i + 1 < n; ++i)
-        d.devepplignepix(static_cast<short>(cx + (v[i].x - cx) * 4 / 5),
-                         static_cast<short>(cy + (v[i].y - cy) * 4 / 5),
-                         static_cast<short>(cx + (v[i + 1].x - cx) * 4 / 5),
-                         static_cast<short>(cy + (v[i + 1].y - cy) * 4 / 5));
+        for (int k = 0; k < 5; k += tirets ? 2 : 5) {
+            const POINT a = point(i, k);
+            const POINT b = point(i, tirets ? k + 1 : 5);
+            d.devepplignepix(static_cast<short>(a.x), static_cast<short>(a.y),
+                             static_cast<short>(b.x), static_cast<short>(b.y));
+        }
 }
 
 } // namespace
@@ -61,16 +72,22 @@ void clagripage::dessinecadresaide(const contextedessin& ctx) {
         return;
     cladevout& d = dev();
     const short w = std::max<short>(2, static_cast<short>(taillepixel / 14));
+    // The wrong entries dashed, darker than the keyboard cursor's outline: on
+    // the cursor's cell its red shows between the dashes.
+    struct cadre {
+        const std::vector<short>* cases;
+        int couleur;
+        bool tirets;
+    };
     const std::vector<short> encadree{ctx.caseencadree};
-    const std::pair<const std::vector<short>*, int> cadres[] = {
-        {&encadree, ctx.coulindicecadre},
-        {&ctx.casespossibles, ctx.coulindicepossible},
-        {&ctx.casesfausses, ctx.coulfausse},
-        {&ctx.casesfaussesvues, ctx.coulfausse}};
-    for (const auto& [cases, couleur] : cadres) {
-        d.setgeocrayonpix(w, couleur);
-        for (const short c : *cases)
-            if (existe(gri, c)) encadrer(gri, d, c);
+    const cadre cadres[] = {{&encadree, ctx.coulindicecadre, false},
+                            {&ctx.casespossibles, ctx.coulindicepossible, false},
+                            {&ctx.casesfausses, ctx.coulfausse, true},
+                            {&ctx.casesfaussesvues, ctx.coulfausse, true}};
+    for (const cadre& k : cadres) {
+        d.setgeocrayonpix(w, k.couleur);
+        for (const short c : *k.cases)
+            if (existe(gri, c)) encadrer(gri, d, c, k.tirets);
     }
     if (ctx.pointindice >= 1 && ctx.pointindice <= gri.getpoints().effectif()) {
         short x = 0;

@@ -6,7 +6,8 @@
 # is read or written), enters two values through the value selector, and
 # keeps the game's window, cut from the screen on a plain ground.
 # VORA_CAPTURE_DISPLAYS ("FIRST COUNT", default "60 10") bounds the display
-# numbers tried.
+# numbers tried; VORA_CAPTURE_LOOK (default 0) is the number of presses of T
+# before the picture (1: the dark look).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 OUT=$(realpath -m "${1:-$ROOT/doc/vora.png}")
@@ -42,7 +43,10 @@ done
 xsetroot -solid '#D8D8D8'
 
 cd "$WORK"
-"$BUILD/tests/voraplan" 1 >plan.txt 2>/dev/null
+# At cell size 60, given by a parameter file in the current directory, where
+# the positions program places the cells.
+printf 'ver=3.6\r\ntca=60\r\n' >"V-O-RA 110.TXT"
+"$BUILD/tests/voraplan" 1 size 60 >plan.txt 2>/dev/null
 pos() { grep "^$1 " plan.txt | cut -d' ' -f2-; }
 HOME=$WORK XDG_DATA_HOME=$WORK/data "$BUILD/shell/vora" >game.log 2>&1 &
 GAME_PID=$!
@@ -64,6 +68,9 @@ for cell in A B; do
     read -r tx ty <<<"$(pos "T$v")"
     click "$tx" "$ty"
     click "$x" "$y"
+done
+for ((i = 0; i < ${VORA_CAPTURE_LOOK:-0}; i++)); do
+    xdotool key t && sleep 0.4
 done
 # The pointer away from the window, its tooltip gone.
 xdotool mousemove 1000 760

@@ -136,12 +136,62 @@ make_prefix() {
     touch "$ready"
 }
 
+# The game's executable carries the version resource of the project's
+# version and the manifest with the per-monitor DPI awareness; a test program
+# carries no version resource. The resources are read back by the resource
+# compiler itself (windres decompiles an executable's .rsrc section into a
+# script): a fraction of a second.
+check_exe_resources() {
+    echo "--- the resources of vora.exe"
+    local windres version major minor patch tweak rc manifest key bad=0
+    windres=x86_64-w64-mingw32-windres # the toolchain file's resource compiler
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
+    IFS=. read -r major minor patch tweak <<<"$version"
+    rc=$("$windres" -J coff -O rc -i "$BUILD/shell/vora.exe")
+    # The manifest's text: the strings of the block of RT_MANIFEST 1 joined.
+    manifest=$(awk '/^1 24 /{ m = 1; next } m && /^END/{ exit } m && /^ *"/{
+        sub(/^ *"/, ""); sub(/"$/, ""); gsub(/""/, "\""); gsub(/\\n/, "\n"); printf "%s", $0 }' <<<"$rc")
+    fail() {
+        echo "  $1" >&2
+        bad=1
+    }
+    grep -q "^ FILEVERSION $major, $minor, ${patch:-0}, ${tweak:-0}\$" <<<"$rc" ||
+        fail "vora.exe: no VERSIONINFO of FILEVERSION $major,$minor,${patch:-0},${tweak:-0}"
+    for key in FileVersion ProductVersion; do
+        grep -Eq "VALUE \"$key\", L?\"${version//./\\.}\"" <<<"$rc" ||
+            fail "vora.exe: no $key \"$version\""
+    done
+    for key in ProductName FileDescription CompanyName OriginalFilename LegalCopyright; do
+        grep -q "VALUE \"$key\"" <<<"$rc" || fail "vora.exe: no $key"
+    done
+    grep -q '<dpiAware [^>]*>true/pm</dpiAware>' <<<"$manifest" ||
+        fail "vora.exe: no manifest (RT_MANIFEST 1) with dpiAware true/pm"
+    grep -q '<dpiAwareness [^>]*>PerMonitorV2,PerMonitor</dpiAwareness>' <<<"$manifest" ||
+        fail "vora.exe: no dpiAwareness PerMonitorV2,PerMonitor in the manifest"
+    grep -q '<requestedExecutionLevel level="asInvoker"' <<<"$manifest" ||
+        fail "vora.exe: no asInvoker execution level in the manifest"
+    # The version resource is the game's alone: a test program that takes the
+    # rules pictures and the icon (ressourcesregles) has no version resource.
+    local other=$BUILD/render/pageregle_tests.exe
+    if [[ -f $other ]]; then
+        rc=$("$windres" -J coff -O rc -i "$other")
+        grep -q "^100 14 " <<<"$rc" || fail "$(basename "$other"): no icon group resource"
+        ! grep -q VERSIONINFO <<<"$rc" || fail "$(basename "$other"): a version resource"
+    fi
+    if ((bad)); then
+        echo "windows-test: the resources of vora.exe are not as expected" >&2
+        exit 1
+    fi
+    echo "  version $version; manifest: per-monitor DPI aware (PerMonitorV2), asInvoker"
+}
+
 if stage build; then
     echo "--- cross build (mingw-w64) in $BUILD"
     cmake -S . -B "$BUILD" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DVORA_WERROR=ON
     cmake --build "$BUILD" -j "$JOBS"
+    check_exe_resources
 fi
 stage unit || stage scenarios || exit 0
 

@@ -35,6 +35,7 @@
 #include "render/clagripage.h"
 #include "render/contextedessin.h"
 #include "render/pageregle.h"
+#include "render/palette/palette.h"
 #include "shell/core/nouvelletache.h"
 #include "shell/core/partie.h"
 #include "shell/core/verrouparam.h"
@@ -139,10 +140,13 @@ public:
 
     // The drawn page of the grid in play (slot 0: the game's grid, lent for
     // the run), its settings and the view computed before each paint
-    // (peinture.h), the window's device and the two kept bitmaps (the grid
-    // background until the layout changes, and the full picture).
+    // (peinture.h), the palette of the look in force (its contour and window
+    // background are the paint's own), the window's device and the two kept
+    // bitmaps (the grid background until the layout or the look changes, and
+    // the full picture).
     clagripage page;
     contextedessin contexte;
+    palettedessin palette = palettedutheme(themeoriginal);
     vuejeu vue;
     cladevout dev;
     std::unique_ptr<bitmapmemoire> fond;

@@ -16,6 +16,7 @@
 
 #include <iterator>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -125,6 +126,9 @@ std::optional<optionjeu> optiondelid(short id) {
 void option(claappli& a, short id) {
     if (const std::optional<optionjeu> o = optiondelid(id))
         appliquer(a, a.partie.basculeoption(*o));
+}
+void theme(claappli& a, short) {
+    appliquer(a, a.partie.themesuivant());
 }
 void aide(claappli& a, short id) {
     if (!a.anymode(modeappli::jeu)) return;
@@ -361,6 +365,17 @@ const commandejeu table[] = {
      quand::horsregles,
      {touche('M'), aucun},
      aide},
+    // The look before the options: the options' lines keep their places
+    // from the menu's end.
+    {idoptiontheme,
+     nullptr,
+     nullptr,
+     nullptr,
+     ligne::option,
+     "option.thm",
+     quand::jeu,
+     {touche('T'), aucun},
+     theme},
     {idoptionsurligne,
      nullptr,
      nullptr,
@@ -677,6 +692,8 @@ std::string texteoption(const claappli& a, short id) {
     std::string t = texte(a, c->cle);
     if (const std::optional<optionjeu> o = optiondelid(id))
         t += " (" + texte(a, a.partie.option(*o) ? "option.oui" : "option.non") + ")";
+    if (id == idoptiontheme)
+        t += " (" + texte(a, "theme." + std::to_string(a.partie.parametres().theme)) + ")";
     return t;
 }
 

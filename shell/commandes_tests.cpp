@@ -272,5 +272,50 @@ TEST_F(commandes, ThePencilModeTogglesMarksWithClicksAndDigits) {
     EXPECT_EQ(partie().grille().getcaseval(c), v) << "off: a click enters the value";
 }
 
+// T steps through the looks: the painted grid and the window's background
+// take each look's palette, the popup menu's line names the look in force,
+// and after the last the original comes back pixel for pixel.
+TEST_F(commandes, TStepsThroughTheLooksAndBackToTheOriginalPixelForPixel) {
+    const bitmapmemoire* image = imagepeinte();
+    ASSERT_NE(image, nullptr);
+    auto pixelsimage = [this] {
+        const bitmapmemoire* i = imagepeinte();
+        std::vector<COLORREF> v;
+        for (int y = 0; y < i->haut(); ++y)
+            for (int x = 0; x < i->larg(); ++x) v.push_back(i->at(x, y));
+        return v;
+    };
+    const std::vector<COLORREF> originale = pixelsimage();
+    const short vide = casevide();
+    ASSERT_NE(vide, 0);
+    const POINT c = centre(vide);
+    // Left of the button column: the window's own background.
+    const POINT dehors{4, c.y};
+    EXPECT_EQ(image->at(c.x, c.y), 0x99FFFFu);
+    EXPECT_EQ(image->at(dehors.x, dehors.y), GetSysColor(COLOR_BTNFACE));
+    const struct {
+        short theme;
+        const char* etat;
+    } suite[] = {{themesombre, "(sombre)"}, {themedaltonien, "(pour les daltoniens)"}};
+    for (const auto& t : suite) {
+        touche('T');
+        ASSERT_EQ(partie().parametres().theme, t.theme);
+        const palettedessin& p = palettedutheme(t.theme);
+        image = imagepeinte();
+        EXPECT_EQ(image->at(c.x, c.y), static_cast<COLORREF>(p.grisfondcase)) << t.theme;
+        EXPECT_EQ(image->at(dehors.x, dehors.y), p.fondfenetre == fondsysteme
+                                                     ? GetSysColor(COLOR_BTNFACE)
+                                                     : static_cast<COLORREF>(p.fondfenetre))
+            << t.theme;
+        EXPECT_EQ(contexte().coulcurseur, p.coulcurseur) << t.theme;
+        const std::string ligne = texteoption(appli(), idoptiontheme);
+        EXPECT_TRUE(ligne.starts_with("T : ")) << ligne;
+        EXPECT_NE(ligne.find(t.etat), std::string::npos) << ligne;
+    }
+    touche('T');
+    EXPECT_EQ(partie().parametres().theme, themeoriginal);
+    EXPECT_TRUE(pixelsimage() == originale) << "the original look again, pixel for pixel";
+}
+
 } // namespace
 } // namespace shelltest

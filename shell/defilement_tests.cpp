@@ -2,12 +2,15 @@
 // window procedure: the shape after a grid is loaded, the arrows of a grid
 // that overflows the screen (a window moved near the screen's corner), arrow
 // clicks and commands up to the bounds, drags bounded by the next layout,
-// and the plain window of the rules pages.
+// moves made by a window manager or another program, and the plain window
+// of the rules pages.
 #include "shell/fenetre_testing.h"
 #include "shell/idcommandes.h"
 
 #include "shell/defilement.h"
 #include "shell/jeu.h"
+
+#include <functional>
 
 namespace shelltest {
 namespace {
@@ -189,6 +192,69 @@ TEST_F(forme, DragsScrollWithinTheBounds) {
     glisse(de, POINT{de.x + 15, de.y});
     EXPECT_EQ(regions().defilement().sx, avant.sx);
     EXPECT_EQ(regions().defilement().sy, avant.sy);
+}
+
+// Moves the game did not make, each way the system reports them: a window
+// manager's (the display's report, as X11 gives it) and another program's
+// (WM_MOVE alone, as Windows sends after a keyboard move or a snap). Off the
+// screen's bottom-right corner, then back where the window started, long
+// after the game put it there: the grid fits again, no arrow is open nor
+// painted, nothing scrolls, and "+" and "-" keep the window where it is.
+TEST_F(forme, MovesByOthersAreFollowedBackToWhereTheGridFits) {
+    ASSERT_TRUE(grillecharger(appli(), 3, nullptr, false));
+    peins();
+    RECT depart{};
+    GetWindowRect(fenetre, &depart);
+    const POINT coin{GetSystemMetrics(SM_CXSCREEN) - 300, GetSystemMetrics(SM_CYSCREEN) - 300};
+    const struct {
+        const char* nom;
+        std::function<void(HWND, POINT)> deplace;
+    } facons[] = {
+#ifndef _WIN32
+        {"a window manager", vora::platform::testing::move_by_window_manager},
+#endif
+        {"another program",
+         [](HWND w, POINT p) {
+             SetWindowPos(w, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+         }},
+    };
+    reponses = {IDOK};
+    // Past the time the layer takes its own requests' reports for its own.
+    const auto oublie = [] {
+#ifndef _WIN32
+        vora::platform::testing::advance_clock(3000);
+#endif
+    };
+    for (const auto& f : facons) {
+        SCOPED_TRACE(f.nom);
+        oublie();
+        f.deplace(fenetre, coin);
+        peins();
+        ASSERT_TRUE(ouverte(flechedroite));
+        ASSERT_TRUE(rougeau(flechedroite));
+        const POINT fleche = milieu(flechedroite);
+        oublie();
+        f.deplace(fenetre, POINT{depart.left, depart.top});
+        peins();
+        EXPECT_EQ(partie().parametres().left, depart.left);
+        EXPECT_EQ(partie().parametres().top, depart.top);
+        EXPECT_FALSE(regions().flecheaffichee());
+        const bitmapmemoire* image = imagepeinte();
+        ASSERT_NE(image, nullptr);
+        EXPECT_NE(image->at(fleche.x, fleche.y), rouge) << "no arrow left painted";
+        const short x0 = appli().courante.originex;
+        const short y0 = appli().courante.originey;
+        for (short c : {iddefiledroite, iddefilegauche, iddefilebas, iddefilehaut}) presse(c);
+        EXPECT_EQ(appli().courante.originex, x0) << "nothing to scroll";
+        EXPECT_EQ(appli().courante.originey, y0);
+        for (short c : {idplus, idmoins}) {
+            presse(c);
+            RECT r{};
+            GetWindowRect(fenetre, &r);
+            EXPECT_EQ(r.left, depart.left) << c;
+            EXPECT_EQ(r.top, depart.top) << c;
+        }
+    }
 }
 
 TEST_F(forme, TheRulesUseAPlainWindowAndRGivesTheShapeBack) {

@@ -77,6 +77,20 @@ void tailleassise(claappli& a, HWND window) {
     if (t != p.taillecase) changetaillecase(a, t, true);
 }
 
+// The window moved by someone else than the layout (a window manager, a
+// keyboard move, a snap): the stored position follows, and with it the
+// overflow and the arrows, so that "+" and "-" keep the window where it now
+// is. A minimised window keeps the position it had.
+void placeimposee(claappli& a, HWND window) {
+    if (!a.pret || a.nidpositionnement != 0 || IsIconic(window)) return;
+    RECT r{};
+    if (!GetWindowRect(window, &r)) return;
+    const claparamuser& p = a.partie.parametres();
+    if (r.left == p.left && r.top == p.top) return;
+    a.partie.fixeposition(static_cast<short>(r.left), static_cast<short>(r.top));
+    fenetredeplacee(a);
+}
+
 // After the arrows were painted for the first time in play: message 2
 // explains them (a box the player's move did not cause: the help shown
 // stays).
@@ -223,6 +237,10 @@ bool traite(claappli& a, HWND window, UINT message, WPARAM wParam, LPARAM lParam
         }
         clicdroit(a);
         return true;
+    case WM_MOVE:
+        // Also after WM_MOVING, where the position is already stored.
+        if (principale) placeimposee(a, window);
+        return true;
     case WM_MOVING: {
         if (!principale) return false;
         const auto* r = reinterpret_cast<const RECT*>(lParam);
@@ -256,7 +274,9 @@ void finmessage(claappli& a) {
     }
     const bool iconique = IsIconic(window) != FALSE;
     if (iconique != a.partie.fenetre().minimise) a.fenetreduction(iconique);
-    if (a.peinteenjeu) {
+    // Never a box over a question still open: the explanation waits for the
+    // first paint after it.
+    if (a.peinteenjeu && a.partie.fenetre().verrous <= 0) {
         a.peinteenjeu = false;
         expliquefleches(a);
     }

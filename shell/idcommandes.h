@@ -38,16 +38,17 @@ inline constexpr short idliste = 38; // the list of keys
 inline constexpr short idoptionsurligne = 39;
 inline constexpr short idoptioncomptes = 40;
 inline constexpr short idoptionnettoie = 41;
-inline constexpr short idmenu = 42;         // the popup menu of commands
-inline constexpr short idniveaubas = 43;    // the level down
-inline constexpr short idpagepremiere = 44; // the rules' first page (Home)
-inline constexpr short idpagederniere = 45; // the rules' last page (End)
+inline constexpr short idmenu = 42;          // the popup menu of commands
+inline constexpr short idniveaubas = 43;     // the level down
+inline constexpr short idpagepremiere = 44;  // the rules' first page (Home)
+inline constexpr short idpagederniere = 45;  // the rules' last page (End)
 inline constexpr short idoptionerreurs = 46; // the option: mistakes shown as they happen
 inline constexpr short idoptioncrayon = 47;  // the option: clicks and digits toggle marks
 inline constexpr short idoptionsauve = 48;   // the option: saved after every move
-inline constexpr short idindice = 50;       // a hint
-inline constexpr short idverifie = 51;      // the check of the entries
-inline constexpr short idnotes = 52;        // every empty cell's candidates as pencil marks
+inline constexpr short idoptiontheme = 49;   // the next look (palette.h)
+inline constexpr short idindice = 50;        // a hint
+inline constexpr short idverifie = 51;       // the check of the entries
+inline constexpr short idnotes = 52;         // every empty cell's candidates as pencil marks
 // New grids: "N" the picker; back to the generated grid; the indicator's
 // line (cancel); the picker's shapes (idnouvelleforme + i, 0 the shape of
 // the grid in play) and levels (idnouvelleniveau + 1..7).

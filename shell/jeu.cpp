@@ -63,11 +63,21 @@ reponsejeu demande(claappli& a, const questionjeu& q) {
     return reponsede(boitetexte(a.fenetre, texte.adr(), titre.c_str(), boutonsboite(q)));
 }
 
-// The page of a grid just loaded: display mode 6 and the cell size.
-void preparegrille(claappli& a) {
+// The page of a grid just loaded: display mode 6, and, with ajuster, a cell
+// size and a place at which the window lies on the work area when it can.
+void preparegrille(claappli& a, bool ajuster) {
     a.modefenetre();
     a.page.setmodaffi(6);
     a.settailleprin(a.partie.parametres().taillecase);
+    if (ajuster) {
+        const gabaritfenetre g = gabaritcourant(a);
+        const short t = tailleaffichee(a, g);
+        rentrefenetre(a, fenetrepour(g, t));
+        if (t != a.partie.parametres().taillecase) {
+            changetaillecase(a, t, false);
+            a.settailleprin(t);
+        }
+    }
     a.derniercaseaffichee = -1;
     affichronocourt(a);
 }
@@ -82,7 +92,7 @@ void executer(claappli& a, const effets& e, bilaneffets& bilan) {
     if (e.valeurchoisie) a.fixecursouris(false);
     if (e.grillechargee) {
         bilan.chargee = true;
-        preparegrille(a);
+        preparegrille(a, !e.grillereprise);
     }
     if (e.niveauchange) {
         affichronocourt(a);

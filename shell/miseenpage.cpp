@@ -142,6 +142,12 @@ short taillemaxiecran(claappli& a) {
     return tailleentrant(gabaritcourant(a), z.right - z.left, z.bottom - z.top);
 }
 
+short tailleaffichee(const claappli& a, const gabaritfenetre& g) {
+    const RECT z = zonetravail();
+    return std::min(a.partie.parametres().taillecase,
+                    tailleentrant(g, z.right - z.left, z.bottom - z.top));
+}
+
 void rentrefenetre(claappli& a, SIZE taille) {
     const RECT z = zonetravail();
     if (taille.cx > z.right - z.left || taille.cy > z.bottom - z.top) return;

@@ -41,6 +41,10 @@ gabaritfenetre gabaritcourant(claappli& a);
 gabaritfenetre gabaritdelagrille(const claappli& a, clagrivora& g);
 // The largest cell size whose play window fits in the work area.
 short taillemaxiecran(claappli& a);
+// The cell size a grid of gabarit g is shown at once loaded: the player's,
+// or the largest below it whose play window fits in the work area (at
+// least 40, where a grid too large for the screen overflows and scrolls).
+short tailleaffichee(const claappli& a, const gabaritfenetre& g);
 // Moves the stored window position so that a play window of this outer size
 // lies inside the work area, when it fits there (a larger window stays where
 // it is and overflows).

@@ -16,10 +16,12 @@ namespace {
 
 void creagrillefond(claappli& a, short w, short h) {
     if (a.fond && a.fond->larg() == w && a.fond->haut() == h) return;
-    a.fond = std::make_unique<bitmapmemoire>(w, h, GetSysColor(COLOR_BTNFACE));
+    const int fond = a.palette.fondfenetre;
+    a.fond = std::make_unique<bitmapmemoire>(
+        w, h, fond == fondsysteme ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(fond));
     if (a.anymode(modeappli::jeu)) {
         a.dev.sethdc(a.fond->dc());
-        a.page.dessingrifond(a.contexte, &a.dev, 0, 0xFF0000, 0xFF0000);
+        a.page.dessingrifond(a.contexte, &a.dev, 0, a.palette.coulcontour, a.palette.coulcontour);
     }
 }
 
@@ -29,7 +31,7 @@ void creagrilletout(claappli& a) {
     a.tout->copiede(*a.fond);
     if (!a.anymode(modeappli::jeu)) return;
     a.dev.sethdc(a.tout->dc());
-    a.page.dessingrifin(a.contexte, &a.dev, 0, 0xFF0000, 0xFF0000);
+    a.page.dessingrifin(a.contexte, &a.dev, 0, a.palette.coulcontour, a.palette.coulcontour);
     constexpr int couleurs[3] = {0x0000FF, 0x00FF00, 0x00A5FF};
     for (int i = 2; i >= 0; --i)
         if (a.vue.points[static_cast<size_t>(i)] != 0)
@@ -120,6 +122,13 @@ void preparevue(claappli& a) {
     boutaffiches(a);
     if (a.anymode(modeappli::jeu)) {
         const clapartie& p = a.partie;
+        // The look's palette; the kept background is drawn again in a new one.
+        const palettedessin& palette = palettedutheme(p.parametres().theme);
+        if (palette != a.palette) {
+            a.palette = palette;
+            a.fond.reset();
+        }
+        appliquepalette(a.contexte, palette);
         a.contexte.fleches = a.regions.flechesadessiner();
         a.contexte.casecurseur = p.curseurvisible() ? p.casecourante() : short(0);
         a.contexte.valeursurlignee = p.parametres().surligne ? p.valeurcourante() : short(0);

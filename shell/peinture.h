@@ -1,7 +1,7 @@
 // The main window's paint. Before it (at the end of a message that asked for
 // a repaint, before a question's paint), preparevue computes the view: the
-// grid's drawing context (scroll arrows, the keyboard cursor, the
-// highlighted value, the constraints) and the column's decoration and
+// grid's drawing context (the look's colours, scroll arrows, the keyboard
+// cursor, the highlighted value, the constraints) and the column's decoration and
 // selector (vuejeu.h), and sets the buttons' states. The paint then only
 // draws that view: the grid through two kept memory bitmaps (the grid
 // background, kept until the layout changes, and the full picture) copied

@@ -56,26 +56,20 @@ std::string formeenjeu(const claappli& a) {
     return grillegen::descriptiondescentres(centres);
 }
 
-// Whether the play window of the shape's grid, at the cell size in force,
-// fits the screen's work area.
+// Whether the play window of the shape's grid, at the cell size it will be
+// shown at, fits the screen's work area.
 bool tientalecran(const claappli& a, const std::vector<solver::latpoint>& centres) {
     clagrivora g;
     grillegen::grilledescentres(centres, g);
-    const short taille = a.partie.parametres().taillecase;
-    g.settaillepix(taille, 0);
-    const SIZE s = fenetrepour(gabaritdelagrille(a, g), taille);
+    g.settaillepix(a.partie.parametres().taillecase, 0);
+    const gabaritfenetre gabarit = gabaritdelagrille(a, g);
+    const SIZE s = fenetrepour(gabarit, tailleaffichee(a, gabarit));
     const RECT z = zonetravail();
     return s.cx <= z.right - z.left && s.cy <= z.bottom - z.top;
 }
 
-// The family of a description: its first word.
-std::string famille(const char* forme) {
-    const std::string f = forme;
-    return f.substr(0, f.find(' '));
-}
-
 // The shape of the grid in play, then each family at the sizes whose window
-// fits the screen (the smallest size of a family when none does).
+// fits the screen.
 void ouvreformes(claappli& a) {
     std::vector<lignemenu> l;
     if (a.anymode(modeappli::jeu) && a.partie.grille().gethexas().effectif() > 0 &&
@@ -84,9 +78,7 @@ void ouvreformes(claappli& a) {
     for (short i = 0; i < nbformes; ++i) {
         std::vector<solver::latpoint> centres;
         grillegen::centresdelaforme(formesoffertes[i], centres);
-        const bool premiere =
-            i == 0 || famille(formesoffertes[i - 1]) != famille(formesoffertes[i]);
-        if (!premiere && !tientalecran(a, centres)) continue;
+        if (!tientalecran(a, centres)) continue;
         std::string ligne = avec(texte(a, "nouvelle.forme"), std::to_string(centres.size()));
         const auto w = ligne.find("zukw");
         if (w != std::string::npos)

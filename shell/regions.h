@@ -36,7 +36,8 @@
 // - Cell size "+" / "-", a grid loaded, the parameters read: clear the
 //   layout-valid flag (the next layout shapes again; a smaller grid puts its
 //   offsets back in bounds there).
-// - The window moved (WM_MOVING, after storing its position): when
+// - The window moved (WM_MOVING, or WM_MOVE for a move the layout did not
+//   make, after storing its position): when
 //   `regions.debordementchange(e)`, clear the layout-valid flag and
 //   reaffigri(): near the screen's right or bottom edge the grid overflows
 //   and gets its arrows.

@@ -7,6 +7,7 @@
 #include "shell/idcommandes.h"
 
 #include "shell/jeu.h"
+#include "shell/menupopup.h"
 #include "shell/peinture.h"
 #include "shell/taillecase.h"
 
@@ -109,19 +110,16 @@ TEST_F(taille, AFreshStartSuitsTheScreenAndASizeInTheFileStays) {
 #endif
 
 // Every start opens the window on the work area, whatever position the
-// parameter file gives (every file the game writes has a size): whole when
-// it fits, else from the area's top-left corner, so that the caption and the
-// button column show.
+// parameter file gives (every file the game writes has a size): whole, a
+// size too large for the screen taken down to the largest that fits.
 TEST_F(taille, TheWindowOpensOnTheWorkAreaWhateverPositionTheFileGives) {
     const struct {
         const char* lignes;
-        bool entiere;
+        short taille; // the size in play after the start
     } cas[] = {
-        {"tca=40\r\ntop=5000\r\nleft=5000\r\n", true},
-        {"tca=40\r\ntop=32767\r\nleft=1\r\n", true},
-        {"tca=60\r\ntop=1\r\nleft=32767\r\n", true},
-        {"top=5000\r\nleft=5000\r\n", true},
-        {"tca=300\r\ntop=5000\r\nleft=5000\r\n", false},
+        {"tca=40\r\ntop=5000\r\nleft=5000\r\n", 40}, {"tca=40\r\ntop=32767\r\nleft=1\r\n", 40},
+        {"tca=60\r\ntop=1\r\nleft=32767\r\n", 60},   {"top=5000\r\nleft=5000\r\n", 0},
+        {"tca=300\r\ntop=5000\r\nleft=5000\r\n", 0},
     };
     gstring nom;
     nomfichierparam(nom);
@@ -135,13 +133,12 @@ TEST_F(taille, TheWindowOpensOnTheWorkAreaWhateverPositionTheFileGives) {
         peins();
         const RECT z = zonetravail();
         const RECT r = rectangle();
-        if (c.entiere) {
-            EXPECT_TRUE(dans(r, z))
-                << c.lignes << r.left << "," << r.top << " " << r.right << "," << r.bottom;
-        } else {
-            EXPECT_EQ(r.left, z.left) << c.lignes;
-            EXPECT_EQ(r.top, z.top) << c.lignes;
+        EXPECT_TRUE(dans(r, z)) << c.lignes << r.left << "," << r.top << " " << r.right << ","
+                                << r.bottom;
+        if (c.taille != 0) {
+            EXPECT_EQ(partie().parametres().taillecase, c.taille) << c.lignes;
         }
+        EXPECT_LT(partie().parametres().taillecase, 300) << c.lignes;
         EXPECT_EQ(partie().parametres().left, r.left) << c.lignes;
         EXPECT_EQ(partie().parametres().top, r.top) << c.lignes;
     }
@@ -172,6 +169,47 @@ TEST_F(taille, PlusGoesPastSeventyUpToWhatFitsAndMinusComesBack) {
     EXPECT_EQ(partie().parametres().taillecase, 70);
     presse(idmoins);
     EXPECT_EQ(partie().parametres().taillecase, 60);
+}
+
+// A grid loaded at a size where its window would leave the work area comes
+// at the largest size that fits, on the work area, without arrows; the
+// picker of new grids offers only shapes that fit at the size they will
+// come at. A grid that fits keeps the size in force.
+TEST_F(taille, AGridLoadedComesOnTheWorkAreaAtTheLargestSizeThatFits) {
+    charge(1);
+    SetWindowPos(fenetre, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    peins();
+    for (int i = 0; i < 40 && actif(idplus); ++i) presse(idplus);
+    const short maxi1 = partie().parametres().taillecase;
+    ASSERT_GT(maxi1, taillecasemax);
+    for (const short g : {short{3}, short{5}, short{1}}) {
+        const short avant = partie().parametres().taillecase;
+        charge(g);
+        const short t = partie().parametres().taillecase;
+        EXPECT_EQ(t, std::min(avant, taillemaxiecran(appli()))) << g;
+        EXPECT_TRUE(dans(rectangle(), zonetravail())) << g;
+        EXPECT_FALSE(regions().flecheaffichee()) << g;
+        EXPECT_EQ(partie().grille().gettaillepix(), t) << g;
+    }
+    EXPECT_LT(partie().parametres().taillecase, maxi1) << "grid 5 took the size down";
+    // The picker's shapes: the same at the largest size as at the smallest.
+    const auto formes = [this] {
+        SendMessageA(fenetre, WM_KEYDOWN, 'N', 0);
+        peins();
+        std::vector<short> ids;
+        if (appli().menu.ouvert())
+            for (const lignemenu& l : appli().menu.lignesmenu()) ids.push_back(l.id);
+        SendMessageA(fenetre, WM_KEYDOWN, VK_ESCAPE, 0);
+        peins();
+        return ids;
+    };
+    charge(2);
+    while (partie().parametres().taillecase > taillecasemin) presse(idmoins);
+    const std::vector<short> a40 = formes();
+    EXPECT_GE(a40.size(), 8u);
+    for (int i = 0; i < 40 && actif(idplus); ++i) presse(idplus);
+    ASSERT_GT(partie().parametres().taillecase, taillecasemax);
+    EXPECT_EQ(formes(), a40);
 }
 
 // A resize by someone else than the game: once it has settled the cell size

@@ -58,16 +58,17 @@ struct generation {
 struct effets {
     bool repeindre = false;
     std::vector<bipjeu> bips;
-    bool effacement = false;         // the erase cursor while the erasing's beeps play
-    bool valeurchoisie = false;      // the current value was chosen: the mouse cursor follows
-    bool grillechargee = false;      // a grid was loaded: the page takes its size and display
-    bool niveauchange = false;       // the level changed: background and buttons are stale
-    bool languechangee = false;      // the language changed: tips, boxes and texts follow
-    bool pause = false;              // the window is to be minimised
-    bool quitter = false;            // the game may end
-    bool curseurdeplace = false;     // the keyboard cursor moved: the shell keeps it in view
-    bool choixnouvelle = false;      // the picker of a new grid's shape and level is to open
-    std::vector<short> conflits;     // a refused entry: the cells holding the value around
+    bool effacement = false;     // the erase cursor while the erasing's beeps play
+    bool valeurchoisie = false;  // the current value was chosen: the mouse cursor follows
+    bool grillechargee = false;  // a grid was loaded: the page takes its size and display
+    bool grillereprise = false;  // ... the grid in play, back from the rules: size and place stay
+    bool niveauchange = false;   // the level changed: background and buttons are stale
+    bool languechangee = false;  // the language changed: tips, boxes and texts follow
+    bool pause = false;          // the window is to be minimised
+    bool quitter = false;        // the game may end
+    bool curseurdeplace = false; // the keyboard cursor moved: the shell keeps it in view
+    bool choixnouvelle = false;  // the picker of a new grid's shape and level is to open
+    std::vector<short> conflits; // a refused entry: the cells holding the value around
     std::optional<aidemontree> aide; // help to show until the next move, click or key
     std::optional<generation> generer;
     std::optional<questionjeu> question;

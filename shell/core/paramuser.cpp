@@ -243,6 +243,7 @@ void lisreglages(claparamuser& state, const clesfichier& f) {
     if (f.entier("err", 0, 1, n)) state.erreurs = n != 0;
     if (f.entier("cray", 0, 1, n)) state.crayon = n != 0;
     if (f.entier("auto", 0, 1, n)) state.sauveauto = n != 0;
+    if (f.entier("thm", 0, nbthemes - 1, n)) state.theme = static_cast<short>(n);
     if (f.entier("cpt", 0, 1, n)) state.comptes = n != 0;
     if (f.entier("net", 0, 1, n)) state.nettoiemarques = n != 0;
     if (f.entier("tca", 1, 32767, n)) {
@@ -374,10 +375,12 @@ std::string contenuparamuser(const claparamuser& state) {
     ecrit(out, std::string("surl=") + (state.surligne ? "1" : "0"));
     ecrit(out, std::string("cpt=") + (state.comptes ? "1" : "0"));
     ecrit(out, std::string("net=") + (state.nettoiemarques ? "1" : "0"));
-    // Only when on: a file written with these options off reads as before.
+    // Only when on (the look: when not the original): a file written with
+    // these options off reads as before.
     if (state.erreurs) ecrit(out, "err=1");
     if (state.crayon) ecrit(out, "cray=1");
     if (state.sauveauto) ecrit(out, "auto=1");
+    if (state.theme != themeoriginal) ecrit(out, "thm=" + std::to_string(state.theme));
     for (short i = 1; i <= state.nbgrilles; ++i)
         ecritgrille(out, state, i, "gv" + std::to_string(i) + ":", "tps" + std::to_string(i),
                     "niv" + std::to_string(i), "aid" + std::to_string(i));

@@ -33,6 +33,7 @@
 
 #include "foundation/gstring.h"
 #include "foundation/lichavo.h"
+#include "render/palette/palette.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -92,6 +93,7 @@ struct claparamuser {
     bool erreurs = false;              // "err": entries that differ from the solution framed
     bool crayon = false;               // "cray": a left click or a digit toggles a pencil mark
     bool sauveauto = false;            // "auto": saved after every move, without questions
+    short theme = themeoriginal;       // "thm": the look, 0..nbthemes - 1 (palette.h)
     lichavo etats;                     // entry i: grid i's saved state text
     lichavo lignesusr;                 // the "usr=" lines, written back unchanged
     std::vector<short> niveaux;        // "niv" + i: grid i's chosen level, 0 = built-in

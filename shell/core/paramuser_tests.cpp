@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -232,6 +233,34 @@ TEST(Getparamuser, TheOptionsDefaultsWithoutTheirLinesAndTheirValuesWithThem) {
         EXPECT_EQ(p.comptes, c.comptes) << c.lignes;
         EXPECT_EQ(p.nettoiemarques, c.nettoie) << c.lignes;
         EXPECT_EQ(p.erreurs, c.erreurs) << c.lignes;
+    }
+}
+
+// The look: written only when not the original (a file of the original look
+// is as before), read back as written; a bad value reads as the original.
+TEST(Getparamuser, TheLookIsWrittenWhenNotTheOriginalAndReadBackInRange) {
+    for (short theme = 0; theme < nbthemes; ++theme) {
+        claparamuser p;
+        p.theme = theme;
+        const std::vector<std::string> l = lignes(contenuparamuser(p));
+        const auto ligne = std::find_if(l.begin(), l.end(),
+                                        [](const std::string& x) { return x.starts_with("thm"); });
+        if (theme == themeoriginal) {
+            EXPECT_EQ(ligne, l.end());
+        } else {
+            ASSERT_NE(ligne, l.end()) << theme;
+            EXPECT_EQ(*ligne, "thm=" + std::to_string(theme));
+        }
+        claparamuser q;
+        lis(q, contenuparamuser(p));
+        EXPECT_EQ(q.theme, theme);
+    }
+    for (const char* mauvaise : {"thm=3", "thm=-1", "thm=x", "thm=", "thm=1.5", "thm=2x",
+                                 "thm=99999999999999999999", "thm=65537"}) {
+        claparamuser q;
+        lis(q, std::string("ver=3.6\r\ngri=2\r\n") + mauvaise + "\r\n");
+        EXPECT_EQ(q.theme, themeoriginal) << mauvaise;
+        EXPECT_EQ(q.grillecourante, 2) << mauvaise << ": the rest of the file read";
     }
 }
 

@@ -704,6 +704,7 @@ effets clapartie::quitteregles() {
         grillejeu.ajustepossicase();
         histo.setfrom(regles.position, regles.pile);
         marques = regles.points;
+        e.grillereprise = true;
     } else {
         fixemode(modeappli::sansgrille);
         histo.clear();

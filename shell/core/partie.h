@@ -150,6 +150,8 @@ public:
     // marks); the grid is repainted.
     effets basculeoption(optionjeu o);
     bool option(optionjeu o) const;
+    // The next look (after the last, the original); the grid is repainted.
+    effets themesuivant();
     // French to English or back: the tips, the boxes and the texts follow at
     // once, without a box (the window shows the new language).
     effets changelangue();

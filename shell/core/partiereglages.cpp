@@ -54,6 +54,13 @@ bool clapartie::option(optionjeu o) const {
     return param.nettoiemarques;
 }
 
+effets clapartie::themesuivant() {
+    param.theme = static_cast<short>((param.theme + 1) % nbthemes);
+    effets e;
+    e.repeindre = true;
+    return e;
+}
+
 effets clapartie::changelangue() {
     param.langue = param.langue == languefrancais ? langueanglais : languefrancais;
     effets e;

@@ -193,6 +193,14 @@ const textecrypte textesdonnees[] = {
     {"option.cray.en", "PhH'^'{h{X^,julh{yrh u\\&9f<$PoKhVa<\"rqZ'jhYXHuohPhjut!<&j'Zs<XB"},
     {"option.auto.fr", "RNu<&%= M<ePqlh0=re{'%qlP(h5hrqBu^'l!BuBhP\"B\350lhZy"},
     {"option.auto.en", "~uoh>'{y%={h0=re{'%qlX(a<eP4rhP<{uBhr4ro@hY"},
+    {"option.thm.fr", "^'\\uohlXYvBuoh XNo<fre<OPf{X\\'rql'?h5hj.P\" _Bu\\&rM<!%=Bh\340h{XNo<O$XB"},
+    {"option.thm.en", "'\\_jM<OPoKM<&%f%=B/Af9qHhl_tu?a<!;u<f%XKM<'\\h{=Bq<!;u<XB'^"},
+    {"theme.0.fr", ",9qr9H.%o"},
+    {"theme.0.en", "9qPf%o9,"},
+    {"theme.1.fr", "vBulXY"},
+    {"theme.1.en", "BsH_"},
+    {"theme.2.fr", "Pf{X\\'rqlO XNo<fre<"},
+    {"theme.2.en", "'\\O<eP<rjZXjXNoev"},
     {"option.liste.fr", "_<&%f%q\\u<a<!%={ulhjulh{XN&;ul\205Su\\=ohS_dF/I4M<&j'ZhHo%'{hl=Bhj"},
     {"option.liste.en", "X\\h{yrhZXj=Yq5hPfjh{yrhKu@e\205<Su\\=ohay9<{F/I4M<o9,;!<&j'Zs"},
     {"option.oui.fr", "9=%"},
@@ -333,4 +341,4 @@ const textecrypte textesdonnees[] = {
     {"nouvelle.encours.en", "Z_ u<XBhZf9&Ka<&PqZujQS_K'\\,<_<qr[<,B'H\205<8Me"},
 };
 
-const short nbtextesdonnees = 328;
+const short nbtextesdonnees = 336;

@@ -5,7 +5,7 @@
 # cells holding the value in blue), what follows (the cell in
 # orange); the fourth H enters the value and the bubble goes; Ctrl+Z takes
 # the value back; M fills the pencil marks and Ctrl+Z takes them back; a
-# wrong entry makes H report it and K frame it in red. The stages' pictures
+# wrong entry makes H report it and K frame it in dashes of dark red. The stages' pictures
 # are kept as stage1.png to stage3.png.
 #
 # Usage: vora_indice_e2e.sh <build-dir>
@@ -40,7 +40,7 @@ HOLDS=70B0FF
 FRAME=0000C0
 SHADE=D0D8E0
 BUBBLE=FFFFE0
-WRONG=C00000
+WRONG=800000
 
 key h
 shot

@@ -4,7 +4,8 @@
 # smallest cell size and inside the screen, the grid's contour keeps clear of
 # the window's edge; on a bare X server a resize to a small window makes the
 # grid smaller (down to 70 pixels, the largest usual size); under openbox a maximise (a key bound for the
-# scenario) makes the grid larger, still inside the screen.
+# scenario) makes the grid larger, still inside the screen. Before those, a
+# move off the screen's bottom-right corner and back is followed.
 #
 # Usage: vora_taille_e2e.sh <build-dir>
 # The variables of vora_common.sh apply (VORA_GAME_CMD, VORA_PLAN_CMD,
@@ -56,6 +57,37 @@ if ((BX + BW + 8 <= WX + WW && BY >= WY + 8 && BY + BH + 8 <= WY + WH)); then
 else
     fail "the contour ($BW x $BH at $BX, $BY) touches the window ($WW x $WH at $WX, $WY)"
 fi
+
+# Moved by the window manager (or the X server) off the screen's
+# bottom-right corner, the explanation of the arrows answered, then back
+# where it started: the picture is the start's again (no arrow left
+# painted), and "+" then "-" keep the window there.
+FIRST=$SHOT
+xdotool windowmove "$WINDOW" $((W - 300)) $((H - 300))
+settle
+if wait_for box_open; then
+    pass "off the corner the grid overflows: its arrows are explained"
+else
+    fail "off the corner no box explains the arrows"
+fi
+boxkey Return
+xdotool windowmove "$WINDOW" "$WX" "$WY"
+shot
+AE=$(compare -metric AE -crop "${WW}x${WH}+${WX}+${WY}" "$FIRST" "$SHOT" null: 2>&1 || true)
+if ((${AE%% *} < 200)); then
+    pass "moved off the corner and back, the window looks as at the start ($AE pixels differ)"
+else
+    fail "moved off the corner and back, $AE pixels differ from the start"
+fi
+for k in KP_Add KP_Subtract; do
+    key "$k"
+    read -r KX KY _ <<<"$(rectangle)"
+    if ((KX == WX && KY == WY)); then
+        pass "$k keeps the moved window where it is"
+    else
+        fail "$k moves the window from $WX, $WY to $KX, $KY"
+    fi
+done
 
 if [[ $WM == bare ]]; then
     # A resize to a window smaller than the button column: 70 pixels, the
